@@ -1,0 +1,118 @@
+// What the program needs of the desktop, as interfaces.
+//
+// The core library asks for message boxes, file dialogs, printers, HTTP,
+// places on disk, the clock and the busy pointer only through these. The
+// Qt program installs real implementations at start; tests install fakes
+// that answer from a script. With nothing installed, the defaults never
+// block: message boxes are written to standard error and answered with
+// the safest choice (OK, Cancel or No), dialogs are cancelled, there is
+// no printer and no network.
+#pragma once
+
+#include <ctime>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace Plattform {
+
+enum class Symbol { Keins = 0, Fehler = 16, Frage = 32, Warnung = 48, Information = 64 };
+enum class Knöpfe { OK = 0, OKAbbrechen = 1, JaNeinAbbrechen = 3, JaNein = 4 };
+enum class Antwort { OK = 1, Abbrechen = 2, Ja = 6, Nein = 7 };
+
+class Meldungen {
+public:
+    virtual ~Meldungen() = default;
+    // Shows a modal message box and returns the button chosen.
+    virtual Antwort Zeigen(const std::string& text, const std::string& titel, Symbol symbol,
+                           Knöpfe knöpfe) = 0;
+};
+
+struct Schrift {
+    std::string Name;
+    double Grösse = 10;
+    bool Fett = false;
+    bool Kursiv = false;
+};
+
+class Dateidialoge {
+public:
+    virtual ~Dateidialoge() = default;
+    // filter: "Beschreibung (*.zirvo9)|*.zirvo9|..."; empty optional = cancelled.
+    virtual std::optional<std::string> Öffnen(const std::string& titel, const std::string& filter,
+                                              const std::string& ordner) = 0;
+    virtual std::optional<std::string> Speichern(const std::string& titel, const std::string& filter,
+                                                 const std::string& ordner,
+                                                 const std::string& vorschlag) = 0;
+    virtual std::optional<std::string> OrdnerWählen(const std::string& titel,
+                                                    const std::string& ordner) = 0;
+    virtual std::optional<Schrift> SchriftWählen(const Schrift& vorgabe) = 0;
+};
+
+class Drucker {
+public:
+    virtual ~Drucker() = default;
+    // Names of the printers the system offers (the PDF printer included).
+    virtual std::vector<std::string> DruckerListe() = 0;
+    virtual std::string StandardDrucker() = 0;
+};
+
+struct HttpAntwort {
+    int Status = 0;           // HTTP status, 0 when no answer came
+    std::string Inhalt;       // the body as received
+    std::string Fehlertext;   // why it failed, empty on success
+    bool Erfolg() const { return Status == 200 && Fehlertext.empty(); }
+};
+
+class Http {
+public:
+    virtual ~Http() = default;
+    virtual HttpAntwort Holen(const std::string& url, int zeitlimitMs) = 0;
+};
+
+class Umgebung {
+public:
+    virtual ~Umgebung() = default;
+    // Folder of the executable, without a trailing separator.
+    virtual std::string Programmordner() = 0;
+    // The user's configuration folder ($XDG_CONFIG_HOME/ZIRVO), without a trailing separator.
+    virtual std::string Konfigurationsordner() = 0;
+    virtual std::time_t Jetzt() = 0;
+    // Busy pointer on or off.
+    virtual void Sanduhr(bool an) = 0;
+    virtual bool StrgGedrückt() = 0;
+};
+
+struct Dienste {
+    Meldungen* meldungen = nullptr;
+    Dateidialoge* dateidialoge = nullptr;
+    Drucker* drucker = nullptr;
+    Http* http = nullptr;
+    Umgebung* umgebung = nullptr;
+};
+
+// The services in force. Members left null fall back to the quiet defaults.
+Dienste& Aktuell();
+Meldungen& meldungen();
+Dateidialoge& dateidialoge();
+Drucker& drucker();
+Http& http();
+Umgebung& umgebung();
+
+// Installs services for the lifetime of the object and restores the
+// former ones afterwards (for tests and for the program's main).
+class DiensteSetzen {
+public:
+    explicit DiensteSetzen(const Dienste& neu);
+    ~DiensteSetzen();
+    DiensteSetzen(const DiensteSetzen&) = delete;
+    DiensteSetzen& operator=(const DiensteSetzen&) = delete;
+
+private:
+    Dienste alt_;
+};
+
+// The default place of the user's configuration: $XDG_CONFIG_HOME/ZIRVO or ~/.config/ZIRVO.
+std::string StandardKonfigurationsordner();
+
+} // namespace Plattform

@@ -1,0 +1,152 @@
+#include "frame/qt/QtPlattform.h"
+
+#include <QApplication>
+#include <QCoreApplication>
+#include <QEventLoop>
+#include <QFileDialog>
+#include <QFontDialog>
+#include <QGuiApplication>
+#include <QMessageBox>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QPrinterInfo>
+#include <QStringList>
+#include <QTimer>
+
+namespace QtPlattform {
+
+namespace {
+QString q(const std::string& s) { return QString::fromStdString(s); }
+std::string s(const QString& q) { return q.toStdString(); }
+} // namespace
+
+QString FilterNachQt(const std::string& filter) {
+    // "Projekt (*.zirvo9)|*.zirvo9|Alle (*.*)|*.*": every second piece is a pattern.
+    QStringList teile = q(filter).split('|');
+    QStringList aus;
+    for (int i = 0; i + 1 < teile.size(); i += 2) {
+        QString muster = teile[i + 1];
+        muster.replace(';', ' ');
+        aus << teile[i].section('(', 0, 0).trimmed() + " (" + muster + ")";
+    }
+    return aus.join(";;");
+}
+
+Plattform::Antwort QtMeldungen::Zeigen(const std::string& text, const std::string& titel, Plattform::Symbol symbol,
+                                       Plattform::Knöpfe knöpfe) {
+    using Plattform::Antwort;
+    QMessageBox box(QApplication::activeWindow());
+    box.setWindowTitle(q(titel));
+    box.setText(q(text));
+    switch (symbol) {
+    case Plattform::Symbol::Fehler: box.setIcon(QMessageBox::Critical); break;
+    case Plattform::Symbol::Frage: box.setIcon(QMessageBox::Question); break;
+    case Plattform::Symbol::Warnung: box.setIcon(QMessageBox::Warning); break;
+    case Plattform::Symbol::Information: box.setIcon(QMessageBox::Information); break;
+    default: box.setIcon(QMessageBox::NoIcon); break;
+    }
+    switch (knöpfe) {
+    case Plattform::Knöpfe::OK: box.setStandardButtons(QMessageBox::Ok); break;
+    case Plattform::Knöpfe::OKAbbrechen: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
+    case Plattform::Knöpfe::JaNeinAbbrechen:
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        break;
+    case Plattform::Knöpfe::JaNein: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    }
+    switch (box.exec()) {
+    case QMessageBox::Ok: return Antwort::OK;
+    case QMessageBox::Yes: return Antwort::Ja;
+    case QMessageBox::No: return Antwort::Nein;
+    default: return Antwort::Abbrechen;
+    }
+}
+
+std::optional<std::string> QtDateidialoge::Öffnen(const std::string& titel, const std::string& filter,
+                                                  const std::string& ordner) {
+    QString f = QFileDialog::getOpenFileName(QApplication::activeWindow(), q(titel), q(ordner), FilterNachQt(filter));
+    if (f.isEmpty()) return std::nullopt;
+    return s(f);
+}
+
+std::optional<std::string> QtDateidialoge::Speichern(const std::string& titel, const std::string& filter,
+                                                     const std::string& ordner, const std::string& vorschlag) {
+    QString start = q(ordner);
+    if (!vorschlag.empty()) start = start.isEmpty() ? q(vorschlag) : start + "/" + q(vorschlag);
+    QString f = QFileDialog::getSaveFileName(QApplication::activeWindow(), q(titel), start, FilterNachQt(filter));
+    if (f.isEmpty()) return std::nullopt;
+    return s(f);
+}
+
+std::optional<std::string> QtDateidialoge::OrdnerWählen(const std::string& titel, const std::string& ordner) {
+    QString f = QFileDialog::getExistingDirectory(QApplication::activeWindow(), q(titel), q(ordner));
+    if (f.isEmpty()) return std::nullopt;
+    return s(f);
+}
+
+std::optional<Plattform::Schrift> QtDateidialoge::SchriftWählen(const Plattform::Schrift& vorgabe) {
+    QFont start(q(vorgabe.Name));
+    if (vorgabe.Grösse > 0) start.setPointSizeF(vorgabe.Grösse);
+    start.setBold(vorgabe.Fett);
+    start.setItalic(vorgabe.Kursiv);
+    bool ok = false;
+    QFont f = QFontDialog::getFont(&ok, start, QApplication::activeWindow());
+    if (!ok) return std::nullopt;
+    return Plattform::Schrift{s(f.family()), f.pointSizeF(), f.bold(), f.italic()};
+}
+
+std::vector<std::string> QtDrucker::DruckerListe() {
+    std::vector<std::string> liste;
+    for (const QString& n : QPrinterInfo::availablePrinterNames()) liste.push_back(s(n));
+    liste.push_back(PdfDrucker);
+    return liste;
+}
+
+std::string QtDrucker::StandardDrucker() {
+    QString n = QPrinterInfo::defaultPrinterName();
+    return n.isEmpty() ? std::string(PdfDrucker) : s(n);
+}
+
+Plattform::HttpAntwort QtHttp::Holen(const std::string& url, int zeitlimitMs) {
+    Plattform::HttpAntwort antwort;
+    QNetworkAccessManager netz;
+    QNetworkRequest anfrage{QUrl(q(url))};
+    anfrage.setTransferTimeout(zeitlimitMs);
+    QNetworkReply* reply = netz.get(anfrage);
+    QEventLoop schleife;
+    QTimer wecker;
+    wecker.setSingleShot(true);
+    QObject::connect(&wecker, &QTimer::timeout, &schleife, &QEventLoop::quit);
+    QObject::connect(reply, &QNetworkReply::finished, &schleife, &QEventLoop::quit);
+    wecker.start(zeitlimitMs);
+    if (!reply->isFinished()) schleife.exec();
+    if (!reply->isFinished()) {
+        reply->abort();
+        antwort.Fehlertext = "Zeitüberschreitung";
+    } else if (reply->error() != QNetworkReply::NoError) {
+        antwort.Fehlertext = s(reply->errorString());
+    }
+    antwort.Status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+    if (antwort.Fehlertext.empty()) antwort.Inhalt = reply->readAll().toStdString();
+    reply->deleteLater();
+    return antwort;
+}
+
+std::string QtUmgebung::Programmordner() { return s(QCoreApplication::applicationDirPath()); }
+std::string QtUmgebung::Konfigurationsordner() { return Plattform::StandardKonfigurationsordner(); }
+std::time_t QtUmgebung::Jetzt() { return std::time(nullptr); }
+
+void QtUmgebung::Sanduhr(bool an) {
+    if (an)
+        QGuiApplication::setOverrideCursor(Qt::WaitCursor);
+    else
+        while (QGuiApplication::overrideCursor()) QGuiApplication::restoreOverrideCursor();
+}
+
+bool QtUmgebung::StrgGedrückt() {
+    return QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ControlModifier);
+}
+
+Dienste::Dienste()
+    : gesetzt_(Plattform::Dienste{&meldungen, &dateidialoge, &drucker, &http, &umgebung}) {}
+
+} // namespace QtPlattform

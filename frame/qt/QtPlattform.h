@@ -1,0 +1,67 @@
+// Qt implementations of the platform services.
+#pragma once
+
+#include "frame/Plattform.h"
+
+#include <QString>
+
+class QWidget;
+
+namespace QtPlattform {
+
+class QtMeldungen : public Plattform::Meldungen {
+public:
+    Plattform::Antwort Zeigen(const std::string& text, const std::string& titel, Plattform::Symbol symbol,
+                              Plattform::Knöpfe knöpfe) override;
+};
+
+class QtDateidialoge : public Plattform::Dateidialoge {
+public:
+    std::optional<std::string> Öffnen(const std::string& titel, const std::string& filter,
+                                      const std::string& ordner) override;
+    std::optional<std::string> Speichern(const std::string& titel, const std::string& filter,
+                                         const std::string& ordner, const std::string& vorschlag) override;
+    std::optional<std::string> OrdnerWählen(const std::string& titel, const std::string& ordner) override;
+    std::optional<Plattform::Schrift> SchriftWählen(const Plattform::Schrift& vorgabe) override;
+};
+
+// The system's printers, plus a PDF printer that writes a file.
+class QtDrucker : public Plattform::Drucker {
+public:
+    static constexpr const char* PdfDrucker = "PDF-Datei";
+    std::vector<std::string> DruckerListe() override;
+    std::string StandardDrucker() override;
+};
+
+class QtHttp : public Plattform::Http {
+public:
+    Plattform::HttpAntwort Holen(const std::string& url, int zeitlimitMs) override;
+};
+
+class QtUmgebung : public Plattform::Umgebung {
+public:
+    std::string Programmordner() override;
+    std::string Konfigurationsordner() override;
+    std::time_t Jetzt() override;
+    void Sanduhr(bool an) override;
+    bool StrgGedrückt() override;
+};
+
+// All Qt services together; installs them while it lives.
+class Dienste {
+public:
+    Dienste();
+    QtMeldungen meldungen;
+    QtDateidialoge dateidialoge;
+    QtDrucker drucker;
+    QtHttp http;
+    QtUmgebung umgebung;
+
+private:
+    Plattform::DiensteSetzen gesetzt_;
+};
+
+// Converts the "text (*.x)|*.x|..." filter into Qt's form.
+QString FilterNachQt(const std::string& filter);
+
+} // namespace QtPlattform

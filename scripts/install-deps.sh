@@ -1,0 +1,13 @@
+#!/usr/bin/env bash
+# Installs the Debian packages needed to build ZIRVO 380/1 and run its tests.
+set -euo pipefail
+PAKETE=(build-essential cmake g++ qt6-base-dev libgl-dev googletest libgtest-dev libgmock-dev libbenchmark-dev)
+fehlend=()
+for p in "${PAKETE[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || fehlend+=("$p")
+done
+[ ${#fehlend[@]} -eq 0 ] && exit 0
+als_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
+export DEBIAN_FRONTEND=noninteractive
+als_root apt-get update -qq
+als_root apt-get install -y -qq --no-install-recommends "${fehlend[@]}"

@@ -1,0 +1,80 @@
+// Fakes of the platform services for tests: message boxes answered from a
+// script and recorded, file dialogs answered from a script.
+#pragma once
+
+#include "frame/Plattform.h"
+
+#include <deque>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace Testhilfe {
+
+struct GezeigteMeldung {
+    std::string Text;
+    std::string Titel;
+    Plattform::Symbol Symbol;
+    Plattform::Knöpfe Knöpfe;
+};
+
+// Answers message boxes in the order scripted; with the script used up,
+// answers OK, Cancel or No and records that it had to.
+class SkriptMeldungen : public Plattform::Meldungen {
+public:
+    std::vector<GezeigteMeldung> Gezeigt;
+    std::deque<Plattform::Antwort> Antworten;
+    int UngeplanteFragen = 0;
+
+    Plattform::Antwort Zeigen(const std::string& text, const std::string& titel, Plattform::Symbol symbol,
+                              Plattform::Knöpfe knöpfe) override {
+        Gezeigt.push_back({text, titel, symbol, knöpfe});
+        if (!Antworten.empty()) {
+            auto a = Antworten.front();
+            Antworten.pop_front();
+            return a;
+        }
+        if (knöpfe == Plattform::Knöpfe::OK) return Plattform::Antwort::OK;
+        ++UngeplanteFragen;
+        return knöpfe == Plattform::Knöpfe::JaNein ? Plattform::Antwort::Nein : Plattform::Antwort::Abbrechen;
+    }
+    const GezeigteMeldung* Letzte() const { return Gezeigt.empty() ? nullptr : &Gezeigt.back(); }
+};
+
+class SkriptDateidialoge : public Plattform::Dateidialoge {
+public:
+    std::deque<std::optional<std::string>> Antworten;
+    std::vector<std::string> Titel;
+
+    std::optional<std::string> nächste(const std::string& titel) {
+        Titel.push_back(titel);
+        if (Antworten.empty()) return std::nullopt;
+        auto a = Antworten.front();
+        Antworten.pop_front();
+        return a;
+    }
+    std::optional<std::string> Öffnen(const std::string& titel, const std::string&, const std::string&) override {
+        return nächste(titel);
+    }
+    std::optional<std::string> Speichern(const std::string& titel, const std::string&, const std::string&,
+                                         const std::string&) override {
+        return nächste(titel);
+    }
+    std::optional<std::string> OrdnerWählen(const std::string& titel, const std::string&) override {
+        return nächste(titel);
+    }
+    std::optional<Plattform::Schrift> SchriftWählen(const Plattform::Schrift&) override { return std::nullopt; }
+};
+
+// Installs the scripted fakes for one test and switches the texts on.
+class Testumgebung {
+public:
+    SkriptMeldungen meldungen;
+    SkriptDateidialoge dateidialoge;
+    Testumgebung();
+
+private:
+    Plattform::DiensteSetzen gesetzt_;
+};
+
+} // namespace Testhilfe
