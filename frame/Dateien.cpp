@@ -1,0 +1,90 @@
+#include "frame/Dateien.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace Dateien {
+
+namespace {
+void melden(std::string* fehler, const std::string& text) {
+    if (fehler) *fehler = text;
+}
+} // namespace
+
+std::optional<std::string> Lesen(const std::string& pfad, std::string* fehler) {
+    std::error_code ec;
+    if (std::filesystem::is_directory(pfad, ec)) {
+        melden(fehler, "ist ein Ordner");
+        return std::nullopt;
+    }
+    std::ifstream ein(pfad, std::ios::binary);
+    if (!ein) {
+        melden(fehler, std::strerror(errno));
+        return std::nullopt;
+    }
+    std::string inhalt((std::istreambuf_iterator<char>(ein)), std::istreambuf_iterator<char>());
+    if (ein.bad()) {
+        melden(fehler, "Lesefehler");
+        return std::nullopt;
+    }
+    return inhalt;
+}
+
+bool SicherSchreiben(const std::string& pfad, std::string_view inhalt, std::string* fehler) {
+    namespace fs = std::filesystem;
+    fs::path ziel(pfad);
+    std::error_code ec;
+    if (fs::is_directory(ziel, ec)) {
+        melden(fehler, "ist ein Ordner");
+        return false;
+    }
+    fs::path ordner = ziel.has_parent_path() ? ziel.parent_path() : fs::path(".");
+    std::string muster = (ordner / ("." + ziel.filename().string() + ".tmpXXXXXX")).string();
+    int fd = ::mkstemp(muster.data());
+    if (fd < 0) {
+        melden(fehler, std::strerror(errno));
+        return false;
+    }
+    // Keep the old file's permissions where there is one.
+    struct stat alt {};
+    if (::stat(pfad.c_str(), &alt) == 0) ::fchmod(fd, alt.st_mode & 07777);
+    else ::fchmod(fd, 0644);
+    const char* p = inhalt.data();
+    std::size_t rest = inhalt.size();
+    while (rest > 0) {
+        ssize_t n = ::write(fd, p, rest);
+        if (n < 0) {
+            if (errno == EINTR) continue;
+            melden(fehler, std::strerror(errno));
+            ::close(fd);
+            ::unlink(muster.c_str());
+            return false;
+        }
+        p += n;
+        rest -= static_cast<std::size_t>(n);
+    }
+    if (::fsync(fd) != 0 || ::close(fd) != 0) {
+        melden(fehler, std::strerror(errno));
+        ::unlink(muster.c_str());
+        return false;
+    }
+    if (::rename(muster.c_str(), pfad.c_str()) != 0) {
+        melden(fehler, std::strerror(errno));
+        ::unlink(muster.c_str());
+        return false;
+    }
+    return true;
+}
+
+bool Vorhanden(const std::string& pfad) {
+    std::error_code ec;
+    return !pfad.empty() && std::filesystem::is_regular_file(pfad, ec);
+}
+
+} // namespace Dateien

@@ -1,0 +1,20 @@
+// Reading and writing whole files. A write never truncates the old file
+// first: it goes to a temporary file beside the target, is flushed to disk
+// and then renamed over it, so a failure leaves the old file as it was.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace Dateien {
+
+// The whole file as bytes, or nothing when it cannot be read.
+std::optional<std::string> Lesen(const std::string& pfad, std::string* fehler = nullptr);
+
+// Writes the bytes to pfad atomically. Returns false and the reason on failure.
+bool SicherSchreiben(const std::string& pfad, std::string_view inhalt, std::string* fehler = nullptr);
+
+bool Vorhanden(const std::string& pfad);
+
+} // namespace Dateien
