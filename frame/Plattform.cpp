@@ -42,7 +42,7 @@ public:
 
 class KeinNetz : public Http {
 public:
-    HttpAntwort Holen(const std::string&, int) override {
+    HttpAntwort Holen(const HttpAnfrage&) override {
         HttpAntwort a;
         a.Fehlertext = "kein Netz";
         return a;

@@ -57,17 +57,29 @@ public:
     virtual std::string StandardDrucker() = 0;
 };
 
+struct HttpAnfrage {
+    std::string Url;
+    int ZeitlimitMs = 10000;
+    bool OhneCache = true;        // ask past every cache for a fresh copy
+    std::string Benutzer, Passwort;           // the server's log-in, tried when it asks
+    std::string ProxyBenutzer, ProxyPasswort; // the proxy's log-in, tried when it asks
+};
+
 struct HttpAntwort {
     int Status = 0;           // HTTP status, 0 when no answer came
     std::string Inhalt;       // the body as received
-    std::string Fehlertext;   // why it failed, empty on success
+    std::string Fehlertext;   // why no answer came, empty when one came
+    long long Länge = -1;     // Content-Length, -1 when not given
+    std::string Geändert;     // Last-Modified as sent
+    std::string Inhaltstyp;   // Content-Type
     bool Erfolg() const { return Status == 200 && Fehlertext.empty(); }
 };
 
 class Http {
 public:
     virtual ~Http() = default;
-    virtual HttpAntwort Holen(const std::string& url, int zeitlimitMs) = 0;
+    // One GET; blocks until the answer is complete or the time is up.
+    virtual HttpAntwort Holen(const HttpAnfrage& anfrage) = 0;
 };
 
 class Umgebung {

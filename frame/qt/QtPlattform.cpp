@@ -1,6 +1,8 @@
 #include "frame/qt/QtPlattform.h"
 
 #include <QApplication>
+#include <QAuthenticator>
+#include <QNetworkProxy>
 #include <QCoreApplication>
 #include <QEventLoop>
 #include <QFileDialog>
@@ -106,27 +108,54 @@ std::string QtDrucker::StandardDrucker() {
     return n.isEmpty() ? std::string(PdfDrucker) : s(n);
 }
 
-Plattform::HttpAntwort QtHttp::Holen(const std::string& url, int zeitlimitMs) {
+Plattform::HttpAntwort QtHttp::Holen(const Plattform::HttpAnfrage& anfrage) {
     Plattform::HttpAntwort antwort;
     QNetworkAccessManager netz;
-    QNetworkRequest anfrage{QUrl(q(url))};
-    anfrage.setTransferTimeout(zeitlimitMs);
-    QNetworkReply* reply = netz.get(anfrage);
+    // Credentials are given once each; a second request for them fails the read.
+    bool serverVersucht = false, proxyVersucht = false;
+    QObject::connect(&netz, &QNetworkAccessManager::authenticationRequired,
+                     [&](QNetworkReply*, QAuthenticator* a) {
+                         if (serverVersucht || anfrage.Benutzer.empty() || anfrage.Passwort.empty()) return;
+                         serverVersucht = true;
+                         a->setUser(q(anfrage.Benutzer));
+                         a->setPassword(q(anfrage.Passwort));
+                     });
+    QObject::connect(&netz, &QNetworkAccessManager::proxyAuthenticationRequired,
+                     [&](const QNetworkProxy&, QAuthenticator* a) {
+                         if (proxyVersucht || anfrage.ProxyBenutzer.empty() || anfrage.ProxyPasswort.empty()) return;
+                         proxyVersucht = true;
+                         a->setUser(q(anfrage.ProxyBenutzer));
+                         a->setPassword(q(anfrage.ProxyPasswort));
+                     });
+    QNetworkRequest req{QUrl(q(anfrage.Url))};
+    req.setTransferTimeout(anfrage.ZeitlimitMs);
+    if (anfrage.OhneCache) {
+        req.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
+        req.setAttribute(QNetworkRequest::CacheSaveControlAttribute, false);
+        req.setRawHeader("Cache-Control", "no-cache");
+        req.setRawHeader("Pragma", "no-cache");
+    }
+    QNetworkReply* reply = netz.get(req);
     QEventLoop schleife;
     QTimer wecker;
     wecker.setSingleShot(true);
     QObject::connect(&wecker, &QTimer::timeout, &schleife, &QEventLoop::quit);
     QObject::connect(reply, &QNetworkReply::finished, &schleife, &QEventLoop::quit);
-    wecker.start(zeitlimitMs);
+    wecker.start(anfrage.ZeitlimitMs);
     if (!reply->isFinished()) schleife.exec();
     if (!reply->isFinished()) {
         reply->abort();
         antwort.Fehlertext = "Zeitüberschreitung";
-    } else if (reply->error() != QNetworkReply::NoError) {
-        antwort.Fehlertext = s(reply->errorString());
     }
     antwort.Status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    if (antwort.Fehlertext.empty()) antwort.Inhalt = reply->readAll().toStdString();
+    if (antwort.Status == 0 && antwort.Fehlertext.empty()) antwort.Fehlertext = s(reply->errorString());
+    if (antwort.Fehlertext.empty()) {
+        antwort.Inhalt = reply->readAll().toStdString();
+        QVariant länge = reply->header(QNetworkRequest::ContentLengthHeader);
+        if (länge.isValid()) antwort.Länge = länge.toLongLong();
+        antwort.Geändert = reply->rawHeader("Last-Modified").toStdString();
+        antwort.Inhaltstyp = reply->rawHeader("Content-Type").toStdString();
+    }
     reply->deleteLater();
     return antwort;
 }

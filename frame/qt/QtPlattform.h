@@ -35,7 +35,7 @@ public:
 
 class QtHttp : public Plattform::Http {
 public:
-    Plattform::HttpAntwort Holen(const std::string& url, int zeitlimitMs) override;
+    Plattform::HttpAntwort Holen(const Plattform::HttpAnfrage& anfrage) override;
 };
 
 class QtUmgebung : public Plattform::Umgebung {
