@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <cstdint>
 #include <string>
 
 class Formular;
@@ -26,6 +27,16 @@ void GlobaleSetzen();
 
 // Gives a form the program icon.
 void FormularIconSetzen(Formular& formular);
+
+// x rounded to n decimals, halves away from zero on the decimal value as the
+// program writes it (45.05 -> 45.1, 1.005 -> 1.01, -2.25 -> -2.3). Every
+// judged value is rounded with it before it is compared. 0 when x is not
+// finite or n is negative.
+double Runden(double x, std::int16_t n);
+
+// The twelve short month names "Jan" .. "Dez" (index 0..11) from the message
+// text; entries the text lacks stay empty.
+std::array<std::string, 12> MonatsnamenInitialisieren();
 
 } // namespace basZIRVO3801
 
