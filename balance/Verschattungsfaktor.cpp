@@ -1,0 +1,204 @@
+#include "balance/Verschattungsfaktor.h"
+
+#include "frame/basVB6NumCvt.h"
+#include "frame/basZIRVO3801.h"
+
+#include <cmath>
+
+namespace Tabelleninterpolation {
+
+std::vector<double> Zahlen(std::string_view text) {
+    std::vector<double> werte;
+    std::size_t i = 0;
+    while (i < text.size()) {
+        while (i < text.size() && text[i] == ' ') ++i;
+        std::size_t start = i;
+        while (i < text.size() && text[i] != ' ') ++i;
+        if (i > start) werte.push_back(ZahlLesenDbl(text.substr(start, i - start)));
+    }
+    return werte;
+}
+
+double Interpolieren(const std::vector<double>& X, const std::vector<double>& Y, double x) {
+    if (X.empty() || X.size() != Y.size()) return 0.0;
+    for (std::size_t i = 0; i + 1 < X.size(); ++i) {
+        if (x <= X[i + 1]) {
+            double dx = X[i + 1] - X[i];
+            if (dx == 0.0) return Y[i];
+            return Y[i] + (x - X[i]) * (Y[i + 1] - Y[i]) / dx;
+        }
+    }
+    return 0.0;
+}
+
+double Interpolieren(std::string_view X, std::string_view Y, double x) {
+    return Interpolieren(Zahlen(X), Zahlen(Y), x);
+}
+
+} // namespace Tabelleninterpolation
+
+namespace {
+
+struct Tabelle {
+    std::string_view Achse;
+    std::string_view S;  // south
+    std::string_view EW; // east and west
+    std::string_view N;  // north
+};
+
+constexpr Tabelle TabelleFS1 = {"0 10 20 30 40 50 60 70", "1 .96 .82 .59 .45 .36 .27 .19",
+                                "1 .94 .81 .68 .6 .5 .4 .3", "1 1 .97 .94 .9 .86 .82 .78"};
+constexpr Tabelle TabelleFS2 = {"0 15 30 45 60 75", "1 .95 .91 .75 .52 .26", "1 .95 .89 .77 .59 .34",
+                                "1 .96 .91 .8 .66 .48"};
+constexpr Tabelle TabelleFS3 = {"0 15 30 45 60 75", "1 .97 .94 .84 .72 .57", "1 .96 .92 .84 .75 .65",
+                                "1 1 1 1 1 1"};
+
+std::vector<double> mittel(const std::vector<double>& a, const std::vector<double>& b) {
+    std::vector<double> m(a.size() < b.size() ? a.size() : b.size());
+    for (std::size_t i = 0; i < m.size(); ++i) m[i] = (a[i] + b[i]) / 2.0;
+    return m;
+}
+
+// The row of the table for a main orientation; a row of zeros for any
+// other code.
+std::vector<double> zeile(const Tabelle& t, const std::string& o) {
+    using Tabelleninterpolation::Zahlen;
+    if (o == "S") return Zahlen(t.S);
+    if (o == "E" || o == "W") return Zahlen(t.EW);
+    if (o == "N") return Zahlen(t.N);
+    if (o == "SE" || o == "SW") return mittel(Zahlen(t.S), Zahlen(t.EW));
+    if (o == "NE" || o == "NW") return mittel(Zahlen(t.N), Zahlen(t.EW));
+    return std::vector<double>(Zahlen(t.Achse).size(), 0.0);
+}
+
+double interpolieren(const Tabelle& t, const std::string& o, double x) {
+    return Tabelleninterpolation::Interpolieren(Tabelleninterpolation::Zahlen(t.Achse), zeile(t, o), x);
+}
+
+// The two neighbours of an intermediate orientation; false for none.
+bool nachbarn(std::string_view code, std::string& a, std::string& b) {
+    struct Paar {
+        std::string_view Code, A, B;
+    };
+    static constexpr Paar Paare[] = {{"SSE", "SE", "S"}, {"ESE", "E", "SE"},  {"SSW", "S", "SW"},
+                                     {"WSW", "SW", "W"}, {"NNE", "N", "NE"},  {"ENE", "NE", "E"},
+                                     {"NNW", "NW", "N"}, {"WNW", "W", "NW"}};
+    for (const auto& p : Paare) {
+        if (p.Code == code) {
+            a = p.A;
+            b = p.B;
+            return true;
+        }
+    }
+    return false;
+}
+
+double begrenzen(double x, double grenze) {
+    if (x < 0) return 0;
+    if (x > grenze) return grenze;
+    return x;
+}
+
+std::string trimmen(std::string_view t) {
+    auto a = t.find_first_not_of(' ');
+    if (a == std::string_view::npos) return {};
+    auto e = t.find_last_not_of(' ');
+    return std::string(t.substr(a, e - a + 1));
+}
+
+// True when the whole text is one number as the user enters it: an
+// optional sign, digits and at most one decimal point or comma. Text that
+// holds no number or more than one is an invalid entry, not an angle of 0.
+bool istWinkel(std::string_view t) {
+    std::size_t i = 0;
+    if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
+    std::size_t ziffern = 0;
+    while (i < t.size() && t[i] >= '0' && t[i] <= '9') ++i, ++ziffern;
+    if (i < t.size() && (t[i] == '.' || t[i] == ',')) {
+        ++i;
+        while (i < t.size() && t[i] >= '0' && t[i] <= '9') ++i, ++ziffern;
+    }
+    return ziffern > 0 && i == t.size();
+}
+
+} // namespace
+
+double Verschattungsfaktor::fS1(const std::string& Orientierung, double Alpha) const {
+    if (Orientierung == "H")
+        return fS1("E", Alpha) * fS1("S", Alpha) * fS1("W", Alpha) * fS1("N", Alpha);
+    if (Orientierung.size() > 2) {
+        std::string a, b;
+        if (!nachbarn(std::string_view(Orientierung).substr(0, 3), a, b)) return 0.0;
+        return (fS1(a, Alpha) + fS1(b, Alpha)) / 2.0;
+    }
+    if (std::isnan(Alpha)) return 0.0;
+    return interpolieren(TabelleFS1, Orientierung, begrenzen(Alpha, 70));
+}
+
+double Verschattungsfaktor::fS23(const std::string& Orientierung, double Beta, double GammaL,
+                                 double GammaR) const {
+    if (Orientierung == "H") return 1.0;
+    if (Orientierung.size() > 2) {
+        std::string a, b;
+        if (!nachbarn(std::string_view(Orientierung).substr(0, 3), a, b)) return 0.0;
+        return (fS23(a, Beta, GammaL, GammaR) + fS23(b, Beta, GammaL, GammaR)) / 2.0;
+    }
+    if (std::isnan(Beta) || std::isnan(GammaL) || std::isnan(GammaR)) return 0.0;
+    double f2 = interpolieren(TabelleFS2, Orientierung, begrenzen(Beta, 75));
+    double fl = interpolieren(TabelleFS3, Orientierung, begrenzen(GammaL, 75));
+    double fr = interpolieren(TabelleFS3, Orientierung, begrenzen(GammaR, 75));
+    double f3 = 1.0;
+    const std::string& o = Orientierung;
+    if (o == "S" || o == "SE" || o == "SW") f3 = fl * fr;
+    else if (o == "E") f3 = fr;
+    else if (o == "W") f3 = fl;
+    return f2 * f3;
+}
+
+double Verschattungsfaktor::fS1_Parse(const std::string& Winkeltext, const std::string& Orientierung) const {
+    std::string t = trimmen(Winkeltext);
+    if (t.empty()) return 0.0;
+    if (t == "-") return 1.0;
+    if (!istWinkel(t)) return 0.0;
+    double alpha = basZIRVO3801::Runden(ZahlLesen(t), 0);
+    if (alpha < 0 || alpha > 89) return 0.0;
+    return fS1(Orientierung, alpha);
+}
+
+double Verschattungsfaktor::fS23_Parse(const std::string& Winkeltext, const std::string& Orientierung,
+                                       double& fS2, double& fS3) const {
+    fS2 = 0.0;
+    fS3 = 0.0;
+    std::string t = trimmen(Winkeltext);
+    if (t.empty()) return 0.0;
+    if (t == "-") {
+        fS2 = 1.0;
+        fS3 = 1.0;
+        return 1.0;
+    }
+    std::vector<std::string> teile;
+    std::size_t start = 0;
+    while (true) {
+        auto pos = t.find(',', start);
+        teile.push_back(trimmen(std::string_view(t).substr(start, pos == std::string::npos ? std::string::npos : pos - start)));
+        if (pos == std::string::npos) break;
+        start = pos + 1;
+    }
+    if (teile.size() > 3) return 0.0;
+    double winkel[3] = {0.0, 0.0, 0.0};
+    for (std::size_t i = 0; i < teile.size(); ++i) {
+        if (teile[i].empty()) continue;
+        if (!istWinkel(teile[i])) return 0.0;
+        winkel[i] = ZahlLesen(teile[i]);
+    }
+    double f = fS23(Orientierung, winkel[0], winkel[1], winkel[2]);
+    if (f == 0.0) return 0.0;
+    fS2 = fS23(Orientierung, winkel[0], 0, 0);
+    fS3 = fS23(Orientierung, 0, winkel[1], winkel[2]);
+    return f;
+}
+
+Verschattungsfaktor& Verschattungsfaktor::Instanz() {
+    static Verschattungsfaktor instanz;
+    return instanz;
+}

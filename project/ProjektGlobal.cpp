@@ -1,0 +1,5 @@
+#include "project/ProjektGlobal.h"
+
+namespace Global {
+::Projekt Projekt;
+} // namespace Global
