@@ -1,19 +1,25 @@
-#include "frame/basVB6NumCvt.h"
-#include "frame/basZIRVO3801.h"
-#include "frame/basZIRVODialogSprache.h"
+// The program ZIRVO 380/1.
+#include "frame/Programmstart.h"
+#include "frame/qt/Ersatzhauptfenster.h"
 #include "frame/qt/QtPlattform.h"
+#include "frame/qt/QtStart.h"
 
 #include <QApplication>
-#include <iostream>
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QtPlattform::Dienste dienste;
-    basVB6NumCvt::KommaEingabeSetzen(true);
-    if (basZIRVODialogSprache::SpracheSetzen()) return 1;
-    basZIRVO3801::GlobaleSetzen();
-    std::cout << basZIRVO3801::ProgrammTitel << " Version  " << basZIRVO3801::ProgrammVersion
-              << basZIRVO3801::ProgrammVersionBuchstabe << '\n'
-              << "Das Hauptfenster ist in diesem Stand noch nicht gebaut.\n";
-    return 0;
+    QtStart::Einrichten();
+    // Qt has taken its own options out of argv by now.
+    const std::string befehlszeile = Programmstart::Befehlszeile(argc, argv);
+
+    Ersatzhauptfenster hauptfenster;
+    KeinNachweisEBFenster nachweisEB;
+    QtStart::Startumgebung umgebung(hauptfenster, nachweisEB);
+    if (!basZIRVO3801::Main(befehlszeile, umgebung)) return 0;
+    const int ergebnis = app.exec();
+    // The main window writes the settings when it closes; this catches an
+    // end of the event loop without that.
+    basZIRVO3801::ProgrammBeenden();
+    return ergebnis;
 }

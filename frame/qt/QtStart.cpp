@@ -1,0 +1,121 @@
+#include "frame/qt/QtStart.h"
+
+#include "frame/basZIRVOVersion.h"
+#include "frame/qt/Bildschirmschrift.h"
+#include "frame/qt/frmOptionenAnsicht.h"
+#include "frame/qt/frmZIRVO3801StartAnsicht.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QLockFile>
+#include <QStandardPaths>
+#include <QThread>
+
+#ifndef ZIRVO_VERSION_URL
+#define ZIRVO_VERSION_URL ""
+#endif
+
+namespace QtStart {
+
+std::string VersionsordnerAusEinstellung(const std::string& url) {
+    const std::string datei = "/" + basZIRVOVersion::Versionsdatei;
+    if (url.size() >= datei.size() && url.compare(url.size() - datei.size(), datei.size(), datei) == 0)
+        return url.substr(0, url.size() - datei.size());
+    return url;
+}
+
+void Einrichten() {
+    QtBildschirmschrift::DesktopSchriftÜbernehmen();
+    basZIRVOVersion::VersionsOrdnerUrl = VersionsordnerAusEinstellung(ZIRVO_VERSION_URL);
+    frmOptionenAnsicht::Einrichten();
+}
+
+// ---- Einzelstart ---------------------------------------------------------
+
+Einzelstart::Einzelstart(const QString& ordner) {
+    QString o = ordner;
+    if (o.isEmpty()) o = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
+    if (o.isEmpty()) o = QDir::tempPath();
+    pfad_ = QDir(o).filePath("ZIRVO3801.lock");
+}
+
+Einzelstart::~Einzelstart() = default;
+
+bool Einzelstart::WeitereKopieLäuft() {
+    if (sperre_) return false;
+    auto sperre = std::make_unique<QLockFile>(pfad_);
+    // The lock stays valid however long the program runs; a lock left by a
+    // copy that ended abnormally is taken over.
+    sperre->setStaleLockTime(0);
+    if (sperre->tryLock(0)) {
+        sperre_ = std::move(sperre);
+        return false;
+    }
+    return sperre->error() == QLockFile::LockFailedError;
+}
+
+// ---- Versionsprüfung -----------------------------------------------------
+
+Versionsprüfung::Versionsprüfung(std::function<void(const std::string&)> melden) : melden_(std::move(melden)) {
+    // The check reads through the platform's HTTP service; it gets one that
+    // lives exactly as long as the check can run.
+    vorher_ = Plattform::Aktuell().http;
+    Plattform::Aktuell().http = &http_;
+    faden_.reset(QThread::create([this] {
+        try {
+            text_ = basZIRVOVersion::NeuereVersionPrüfen();
+        } catch (...) {
+            text_.clear();
+        }
+    }));
+    connect(faden_.get(), &QThread::finished, this, [this] {
+        if (melden_) melden_(text_);
+    }, Qt::QueuedConnection);
+    faden_->start();
+}
+
+Versionsprüfung::~Versionsprüfung() {
+    if (faden_) {
+        // Ends the wait for the server: the read fails and the thread ends.
+        faden_->quit();
+        faden_->wait();
+    }
+    if (Plattform::Aktuell().http == &http_) Plattform::Aktuell().http = vorher_;
+}
+
+bool Versionsprüfung::Läuft() const { return faden_ && faden_->isRunning(); }
+
+// ---- Startumgebung -------------------------------------------------------
+
+Startumgebung::Startumgebung(Programmstart::Hauptfenster& hauptfenster, Programmstart::NachweisEBFenster& nachweisEB,
+                             const QString& sperrordner)
+    : hauptfenster_(hauptfenster), nachweisEB_(nachweisEB), einzelstart_(sperrordner) {}
+
+Startumgebung::~Startumgebung() = default;
+
+bool Startumgebung::WeitereKopieLäuft() { return einzelstart_.WeitereKopieLäuft(); }
+
+std::string Startumgebung::Programmname() {
+    QString name = QFileInfo(QCoreApplication::applicationFilePath()).completeBaseName();
+    return name.isEmpty() ? std::string("ZIRVO3801") : name.toStdString();
+}
+
+void Startumgebung::StartfensterZeigen(frmZIRVO3801Start& fenster) {
+    startfenster_ = std::make_unique<frmZIRVO3801StartAnsicht>(fenster);
+    startfenster_->show();
+}
+
+void Startumgebung::StartfensterSchliessen(frmZIRVO3801Start&) { startfenster_.reset(); }
+
+void Startumgebung::EreignisseVerarbeiten() { QCoreApplication::processEvents(); }
+
+void Startumgebung::NeuereVersionPrüfen(std::function<void(const std::string&)> melden) {
+    // Without a version file on a server there is nothing to ask.
+    if (basZIRVOVersion::VersionsOrdnerUrl.empty()) return;
+    version_ = std::make_unique<Versionsprüfung>(std::move(melden));
+}
+
+bool Startumgebung::VersionsprüfungLäuft() const { return version_ && version_->Läuft(); }
+
+} // namespace QtStart
