@@ -9,7 +9,7 @@ namespace {
 
 class StilleMeldungen : public Meldungen {
 public:
-    Antwort Zeigen(const std::string& text, const std::string& titel, Symbol, Knöpfe knöpfe) override {
+    Antwort Zeigen(const std::string& text, const std::string& titel, Symbol, Knöpfe knöpfe, Antwort) override {
         std::cerr << titel << ": " << text << '\n';
         switch (knöpfe) {
         case Knöpfe::OK: return Antwort::OK;

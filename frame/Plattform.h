@@ -23,9 +23,10 @@ enum class Antwort { OK = 1, Abbrechen = 2, Ja = 6, Nein = 7 };
 class Meldungen {
 public:
     virtual ~Meldungen() = default;
-    // Shows a modal message box and returns the button chosen.
-    virtual Antwort Zeigen(const std::string& text, const std::string& titel, Symbol symbol,
-                           Knöpfe knöpfe) = 0;
+    // Shows a modal message box and returns the button chosen. vorgabe is
+    // the default button (Enter); OK means the first button.
+    virtual Antwort Zeigen(const std::string& text, const std::string& titel, Symbol symbol, Knöpfe knöpfe,
+                           Antwort vorgabe = Antwort::OK) = 0;
 };
 
 struct Schrift {

@@ -35,7 +35,7 @@ QString FilterNachQt(const std::string& filter) {
 }
 
 Plattform::Antwort QtMeldungen::Zeigen(const std::string& text, const std::string& titel, Plattform::Symbol symbol,
-                                       Plattform::Knöpfe knöpfe) {
+                                       Plattform::Knöpfe knöpfe, Plattform::Antwort vorgabe) {
     using Plattform::Antwort;
     QMessageBox box(QApplication::activeWindow());
     box.setWindowTitle(q(titel));
@@ -54,6 +54,12 @@ Plattform::Antwort QtMeldungen::Zeigen(const std::string& text, const std::strin
         box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
         break;
     case Plattform::Knöpfe::JaNein: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    }
+    switch (vorgabe) {
+    case Antwort::Ja: box.setDefaultButton(QMessageBox::Yes); break;
+    case Antwort::Nein: box.setDefaultButton(QMessageBox::No); break;
+    case Antwort::Abbrechen: box.setDefaultButton(QMessageBox::Cancel); break;
+    default: break;
     }
     switch (box.exec()) {
     case QMessageBox::Ok: return Antwort::OK;

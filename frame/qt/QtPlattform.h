@@ -12,7 +12,7 @@ namespace QtPlattform {
 class QtMeldungen : public Plattform::Meldungen {
 public:
     Plattform::Antwort Zeigen(const std::string& text, const std::string& titel, Plattform::Symbol symbol,
-                              Plattform::Knöpfe knöpfe) override;
+                              Plattform::Knöpfe knöpfe, Plattform::Antwort vorgabe) override;
 };
 
 class QtDateidialoge : public Plattform::Dateidialoge {

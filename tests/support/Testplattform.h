@@ -16,6 +16,7 @@ struct GezeigteMeldung {
     std::string Titel;
     Plattform::Symbol Symbol;
     Plattform::Knöpfe Knöpfe;
+    Plattform::Antwort Vorgabe;
 };
 
 // Answers message boxes in the order scripted; with the script used up,
@@ -27,8 +28,8 @@ public:
     int UngeplanteFragen = 0;
 
     Plattform::Antwort Zeigen(const std::string& text, const std::string& titel, Plattform::Symbol symbol,
-                              Plattform::Knöpfe knöpfe) override {
-        Gezeigt.push_back({text, titel, symbol, knöpfe});
+                              Plattform::Knöpfe knöpfe, Plattform::Antwort vorgabe) override {
+        Gezeigt.push_back({text, titel, symbol, knöpfe, vorgabe});
         if (!Antworten.empty()) {
             auto a = Antworten.front();
             Antworten.pop_front();

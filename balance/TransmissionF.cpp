@@ -1,0 +1,253 @@
+// Transmission of windows, doors and their thermal bridges (table F of the
+// main window), and the solar gains of windows and doors from the climate
+// station's radiation, the g-value, the frame factor and the shading by
+// horizon, overhang and side fins.
+#include "mainwindow/frmZIRVO3801.h"
+
+#include "balance/Gebäudehülle.h"
+#include "balance/Klimastation_MB2028.h"
+#include "balance/Monatsbilanz.h"
+#include "balance/Verschattungsfaktor.h"
+#include "frame/basVB6NumCvt.h"
+#include "frame/basZIRVO3801.h"
+#include "frame/basZIRVOCompute.h"
+#include "frame/basZIRVODialogSprache.h"
+#include "frame/basZIRVOFehler.h"
+#include "frame/basZIRVO_Array.h"
+#include "frame/basZIRVO_Format.h"
+#include "frame/basZIRVO_HiRi.h"
+#include "project/ProjektGlobal.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+constexpr std::string_view CodesF = "FTlp";
+
+std::string trimmen(std::string_view text) {
+    std::size_t anfang = text.find_first_not_of(' ');
+    if (anfang == std::string_view::npos) return {};
+    std::size_t ende = text.find_last_not_of(' ');
+    return std::string(text.substr(anfang, ende - anfang + 1));
+}
+
+// Column of a code letter: 0 F window, 1 T door, 2 l linear and 3 p point
+// thermal bridge; -1 for anything else (another letter or more than one).
+int spalteVon(const std::string& code) {
+    if (code.size() != 1) return -1;
+    std::size_t pos = CodesF.find(code[0]);
+    return pos == std::string_view::npos ? -1 : static_cast<int>(pos);
+}
+
+int zeilenzahl(const frmZIRVO3801& f, std::int16_t tabelle, int zellen) {
+    std::int16_t erste = 0, sichtbar = 0, zeilen = 0;
+    f.TabelleEigenschaften(tabelle, erste, sichtbar, zeilen);
+    return std::clamp<int>(zeilen, 0, zellen);
+}
+
+bool fehler(std::string text, Steuerelement* zelle) {
+    Eingabefehler.Setzen(std::move(text), zelle);
+    return true;
+}
+
+double mittelwert(double summe, double fläche) {
+    if (fläche == 0) return 0;
+    double m = summe / fläche;
+    return std::isfinite(m) ? m : 0;
+}
+
+// A shading factor as its tool tip shows it.
+std::string faktortext(double wert) { return basVB6NumCvt::FestkommaText(wert, 3); }
+
+} // namespace
+
+bool frmZIRVO3801::BerechnenQtF() {
+    Projekt& P = Global::Projekt;
+    const std::int16_t zone = P.GetNZone();
+    Eingabefehler.Beginnen(zone, basZIRVOFehler::TabelleF);
+
+    const double EBF = P.Zone__Energiebezugsfläche();
+    const double Ti = P.Zone__RaumtemperaturKorr();
+    const double VTF = P.Zone__VorlauftemperaturF();
+    if (EBF == 0) return fehler(DS("Fehlende EBF"), nullptr);
+    if (!Global::Klimastation_MB2028.Vorhanden()) return fehler(DS("Fehlende Klimastation"), nullptr);
+    std::array<double, 12> Te{};
+    Global::Klimastation_MB2028.MonatsTemperaturen(Te);
+
+    const Verschattungsfaktor& verschattung = Verschattungsfaktor::Instanz();
+    std::array<double, 4> ATot{}, AU{};
+    Monatstabelle QtF{};
+    Monatsarray QgS{};
+    double AeF = 0;
+    // Sum of the magnitudes of everything added up: while it is finite, no
+    // sum of this step (the year values included) can overflow.
+    double betragssumme = 0;
+
+    const int zeilen = zeilenzahl(*this, TabelleF, txtFC.Anzahl());
+    for (int i = 0; i < zeilen; ++i) {
+        std::array<double, 12> verluste{}, gewinne{};
+        txtFFS1[i].setToolTipText({});
+        txtFFS23[i].setToolTipText({});
+
+        double formelwert = 0;
+        std::int16_t formel = FormelAuswerten(txtFBez[i], formelwert);
+        if (formel == 1) return true;
+        if (formel == -1) TextFeldSetzen(txtFFl[i], formelwert);
+
+        const double Fl = ZahlLesen(txtFFl[i].Text());
+        if (Fl == 0) continue;
+
+        const std::string C = trimmen(txtFC[i].Text());
+        if (C.empty()) return fehler(DS("Code fehlt"), &txtFC[i]);
+        const int col = spalteVon(C);
+        if (col < 0) return fehler(DSFormat("Ungültiger Code: '@'", C), &txtFC[i]);
+        const bool fenster = col <= 1; // windows and doors
+
+        const std::int16_t Bt = ZahlLesenInt(txtFBt[i].Text());
+        if (Bt != 0) {
+            std::string bez;
+            if (fenster) {
+                // g and FF come back only when the window's values lie in 0..1.
+                double wert = 0, gWert = -1, ffWert = -1;
+                if (!FensterHolen(Bt, wert, gWert, ffWert, bez))
+                    return fehler(DS("Fenster nicht gefunden"), &txtFBt[i]);
+                TextFeldSetzen(txtFU[i], wert);
+                if (gWert >= 0 && gWert <= 1) TextFeldSetzen(txtFg[i], gWert);
+                if (ffWert >= 0 && ffWert <= 1) TextFeldSetzen(txtFFF[i], ffWert);
+            } else {
+                double wert = 0;
+                if (!WärmebrückeHolen(Bt, wert, bez)) return fehler(DS("Wärmebrücke nicht gefunden"), &txtFBt[i]);
+                TextFeldSetzen(txtFU[i], wert);
+            }
+            if (basZIRVO_Format::TextRechtsTrimmen(txtFBez[i].Text()).empty()) TextFeldSetzen(txtFBez[i], bez);
+        }
+
+        const double U = ZahlLesen(txtFU[i].Text());
+
+        double dT = 0;
+        const std::string H = basZIRVO_Format::TextRechtsTrimmen(txtFH[i].Text());
+        if (!H.empty()) {
+            if (col != 0) return fehler(DS("Vorgelagerte Heizkörper nur bei Fenster möglich."), &txtFH[i]);
+            if (!(VTF > Ti)) return fehler(DS("Unkorrekte Vorlauftemperatur für Heizkörper vor Fenster."), &txtFH[i]);
+            dT = (VTF - P.ZGetNum("Ti")) / 2;
+            if (H != "*") TextFeldSetzen(txtFH[i], std::string_view("*"));
+        }
+
+        std::string O = basZIRVO_Format::TextRechtsTrimmen(txtFO[i].Text());
+        if (fenster && O.empty())
+            return fehler(DS("Die Orientierung muss bei Fenster oder Türflächen angegeben werden."), &txtFO[i]);
+
+        // Tilt, g, frame factor, shading and radiation: windows and doors
+        // only; a thermal bridge gets no solar gain.
+        double On = 0, g = 0, FF = 0, fS1 = 0, fS23 = 0, fS2 = 0, fS3 = 0;
+        std::array<double, 12> G{};
+        if (fenster) {
+            O = trimmen(O);
+            On = ZahlLesen(txtFOn[i].Text());
+            g = ZahlLesen(txtFg[i].Text());
+            FF = ZahlLesen(txtFFF[i].Text());
+
+            // The orientation as the building stands under the project's north.
+            const std::string Or = basZIRVO_HiRi::HimmelsrichtungDrehen(O);
+            fS1 = verschattung.fS1_Parse(txtFFS1[i].Text(), Or);
+            fS23 = verschattung.fS23_Parse(txtFFS23[i].Text(), Or, fS2, fS3);
+            // A window inclined up to 60° from the horizontal is not shaded
+            // by an overhang or side fins.
+            if (On >= 1 && On <= 60) fS23 = fS2 = fS3 = 1;
+            txtFFS1[i].setToolTipText(DSFormat(" fS1 = @ ", faktortext(fS1)));
+            txtFFS23[i].setToolTipText(DSFormat2(" fS2 = @  |  fS3 = @ ", faktortext(fS2), faktortext(fS3)));
+
+            if (g != 0 && (g < 0 || g > 1))
+                return fehler(DSFormat("Der g-Wert (@) muss zwischen 0 und 1 sein.", ZahlText(g)), &txtFg[i]);
+            if (On != 0 && (On != std::floor(On) || On < 0 || On >= 90))
+                return fehler(DSFormat("Ungültiger Neigungswinkel: @", ZahlText(On)), &txtFOn[i]);
+            if (Global::Klimastation_MB2028.Globalstrahlung(G, Or, static_cast<std::int16_t>(On)) != 0)
+                return fehler(DSFormat("Ungültige Himmelsrichtung: @", O), &txtFO[i]);
+            for (double& wert : G) wert /= 3.6; // MJ/m² -> kWh/m²
+            if (FF < 0 || FF > 1)
+                return fehler(DSFormat("Ungültiger Abminderungsfaktor Fensterrahmen: @", ZahlText(FF)),
+                              &txtFFF[i]);
+            if (FF != 0) {
+                if (!(fS1 > 0 && fS1 <= 1))
+                    return fehler(DSFormat("Ungültiger Verschattungsfaktor Horizont: @", ZahlText(fS1)),
+                                  &txtFFS1[i]);
+                if (!(fS23 > 0 && fS23 <= 1))
+                    return fehler(
+                        DSFormat("Ungültiger Verschattungsfaktor Überhang/Seitenblende: @", ZahlText(fS23)),
+                        &txtFFS23[i]);
+            }
+        }
+
+        const double h = U * Fl * 0.024 / EBF;
+        betragssumme += std::fabs(Fl) + std::fabs(U * Fl);
+        std::array<double, 12> q{}, gs{};
+        for (std::size_t m = 0; m < 12; ++m) {
+            q[m] = (Ti - Te[m] + dT) * Monatstage[m] * h;
+            verluste[m] = q[m] * EBF;
+            betragssumme += 2 * std::fabs(q[m]) + std::fabs(verluste[m]);
+        }
+        if (fenster) {
+            const double s = g * 0.9 * Fl * FF * fS1 * fS23 / EBF;
+            for (std::size_t m = 0; m < 12; ++m) {
+                gs[m] = s * G[m];
+                gewinne[m] = gs[m] * EBF;
+                betragssumme += std::fabs(gs[m]) + std::fabs(gewinne[m]);
+            }
+        }
+        if (!std::isfinite(betragssumme)) return fehler(DS("Zahl zu gross (Überlauf)"), &txtFFl[i]);
+
+        ATot[col] += Fl;
+        AU[col] += U * Fl;
+        for (std::size_t m = 0; m < 12; ++m) {
+            QtF[m][col] += q[m];
+            QtF[m][5] += q[m];
+            QgS[m] += gs[m];
+        }
+        if (fenster) AeF += Fl;
+
+        Gebäudehülle::Instanz().GH_F(zone, static_cast<std::int16_t>(i), C, Fl, Bt, U, !H.empty(), O,
+                                     static_cast<std::int16_t>(On), g, FF, fS1, fS23, fS2, fS3, verluste, gewinne);
+    }
+
+    // The solar gains of the year count every month, not only the heating months.
+    QgS[12] = 0;
+    for (std::size_t m = 0; m < 12; ++m) QgS[12] += QgS[m];
+
+    std::vector<double> ATotX(ATot.begin(), ATot.end()), AUX(4);
+    for (std::size_t c = 0; c < 4; ++c) AUX[c] = mittelwert(AU[c], ATot[c]);
+
+    P.ZSetArr2(QtF, "QtF");
+    P.ZSetArr1(QgS, "QgS");
+    P.ZSetArrX(ATotX, "ATotF");
+    P.ZSetArrX(AUX, "AUTotF");
+    P.ZSetNum(AeF, "AeF");
+    P.SetMtOK();
+    P.SetJahressumme2(QtF);
+
+    std::array<Label*, 4> fl{&lblFFl, &lblTFl, &lbllfFl, &lblpfFl};
+    std::array<Label*, 4> u{&lblFU, &lblTU, &lbllfU, &lblpfU};
+    std::array<Label*, 4> qt{&lblFQt, &lblTQt, &lbllfQt, &lblpfQt};
+    for (std::size_t c = 0; c < 4; ++c) {
+        LabelSetzen(*fl[c], ATotX[c]);
+        LabelSetzen(*u[c], AUX[c]);
+        LabelSetzen(*qt[c], QtF[12][c]);
+    }
+
+    // The utilised solar gains of the year and their share of all solar gains.
+    Monatsarray EtaG{};
+    basZIRVO3801::ZoneAusnutzungsgradBerechnen(EtaG);
+    double Qs = 0, Sg = 0;
+    for (std::size_t m = 0; m < 12; ++m) {
+        Qs += EtaG[m] * QgS[m];
+        Sg += QgS[m];
+    }
+    LabelSetzen(lblFQs, Qs);
+    LabelSetzen(lblFQsf, Sg != 0 ? mittelwert(Qs, Sg) : 0.0);
+    return false;
+}

@@ -1,0 +1,135 @@
+// The balance of the current zone, step by step, and the look-ups in other
+// zones that partitions to neighbour zones need.
+//
+// Every operation here that visits other zones makes the former zone
+// current again before it returns, on every way out.
+#include "mainwindow/frmZIRVO3801.h"
+
+#include "balance/Gebäudehülle.h"
+#include "balance/Monatsbilanz.h"
+#include "balance/frmGewinn.h"
+#include "balance/frmLüftung.h"
+#include "frame/basZIRVO_Array.h"
+#include "project/ProjektGlobal.h"
+
+#include <cmath>
+
+namespace {
+
+// Makes the zone current again when it goes out of scope.
+class ZoneMerken {
+public:
+    ZoneMerken() : zone_(Global::Projekt.GetNZone()) {}
+    ~ZoneMerken() { Global::Projekt.SetNZone(zone_); }
+    ZoneMerken(const ZoneMerken&) = delete;
+    ZoneMerken& operator=(const ZoneMerken&) = delete;
+    std::int16_t Zone() const { return zone_; }
+
+private:
+    std::int16_t zone_;
+};
+
+} // namespace
+
+bool frmZIRVO3801::ProjektZoneBerechnen() {
+    Projekt& p = Global::Projekt;
+    const std::int16_t zone = p.GetNZone();
+    Gebäudehülle::Instanz().Zurücksetzen(zone);
+
+    if (BerechnenEBF()) return true;
+    if (BerechnenQtA()) return true;
+    if (BerechnenQtU()) return true;
+    if (BerechnenQtF()) return true;
+
+    // The area and the station are known here; only the computations decide.
+    Global::frmLüftung.Einlesen();
+    if (Global::frmLüftung.Berechnen()) return true;
+    Global::frmGewinn.Einlesen();
+    if (Global::frmGewinn.Berechnen()) return true;
+
+    if (basZIRVO3801::ZoneMonatsbilanzBerechnen()) return true;
+
+    Monatsarray Qt{}, EtaG{};
+    p.ZGetArr1(Qt, "Qt");
+    p.ZGetArr1(EtaG, "EtaG");
+    Gebäudehülle::Instanz().Gesamtwärmeverlust(zone, Qt, EtaG);
+    return false;
+}
+
+bool frmZIRVO3801::ProjektZoneTrennbauteileTesten() {
+    std::string code;
+    std::int16_t zeile = 0;
+    bool gefunden = false;
+    TrennbauteileSammeln(code, zeile, gefunden);
+    return gefunden;
+}
+
+bool frmZIRVO3801::NachbarzoneTemperatur(const std::string& Code, double& T, bool korrigiert) {
+    Projekt& p = Global::Projekt;
+    if (p.ZonenAnzahl() < 2) return true;
+
+    ZoneMerken gemerkt;
+    for (std::int16_t i = 0; i < p.ZonenAnzahl(); ++i) {
+        if (i == gemerkt.Zone()) continue;
+        p.SetNZone(i);
+        if (p.ZGetStr("Code") == Code) {
+            T = korrigiert ? p.Zone__RaumtemperaturKorr() : p.ZGetNum("Ti");
+            return false;
+        }
+    }
+    return true;
+}
+
+bool frmZIRVO3801::NachbarzeileVorlauftemperatur(const std::string& Nachbarcode, const std::string& C, double Fl,
+                                                 std::int16_t Bt, double U, const std::string& O,
+                                                 const std::string& Eigencode, double& VT) {
+    VT = 0;
+    Projekt& p = Global::Projekt;
+    if (p.ZonenAnzahl() < 2) return true;
+
+    ZoneMerken gemerkt;
+    for (std::int16_t i = 0; i < p.ZonenAnzahl(); ++i) {
+        p.SetNZone(i);
+        if (p.ZGetStr("Code") != Nachbarcode) continue;
+
+        // Without component heating in the neighbour zone there is nothing to find.
+        const double VTB = p.Zone__VorlauftemperaturB();
+        if (VTB == 0) return false;
+        KollektionZeiger zeilen = p.ZGetColl("U_");
+        if (!zeilen) continue;
+        for (std::int32_t r = 1; r <= zeilen->Anzahl(); ++r) {
+            KollektionZeiger z = zeilen->Koll(r);
+            if (!z) continue;
+            if (z->Text(10) != Eigencode) continue;
+            if (!LageGegenüber(z->Text(1), z->Text(7), C, O)) continue;
+            if (!ZahlGleich(z->Zahl(3), Fl)) continue;
+            // The item number of a stored row must be a whole number of the
+            // grid; anything else ends the search without a result.
+            const double nummer = z->Zahl(4);
+            if (!std::isfinite(nummer) || std::fabs(nummer) > 32767.0) {
+                VT = 0;
+                return true;
+            }
+            const auto zeileBt = static_cast<std::int16_t>(std::nearbyint(nummer));
+            if (!WertOderKennungGleich(zeileBt, z->Zahl(5), Bt, U)) continue;
+            if (!z->Text(6).empty()) VT = VTB;
+            return false;
+        }
+    }
+    return false;
+}
+
+double frmZIRVO3801::EBFAlleZonen() {
+    Projekt& p = Global::Projekt;
+    double summe = 0;
+    {
+        ZoneMerken gemerkt;
+        for (std::int16_t i = 0; i < p.ZonenAnzahl(); ++i) {
+            p.SetNZone(i);
+            ProjektZoneEinlesen();
+            summe += p.ZGetNum("EBF");
+        }
+    }
+    ProjektZoneEinlesen();
+    return summe;
+}

@@ -1,0 +1,474 @@
+#include "balance/frmLüftung.h"
+
+#include "balance/Klimastation_MB2028.h"
+#include "frame/basVB6NumCvt.h"
+#include "frame/basZIRVO3801.h"
+#include "frame/basZIRVODialogSprache.h"
+#include "frame/basZIRVOFehler.h"
+#include "frame/basZIRVO_Format.h"
+#include "frame/cVB6_NumCvt.h"
+#include "project/Kollektion.h"
+#include "project/ProjektGlobal.h"
+
+#include <cmath>
+#include <string>
+
+namespace {
+
+constexpr std::int16_t TasteTab = 9;
+constexpr std::int16_t TasteEnter = 13;
+constexpr std::int16_t TasteLinks = 37;
+constexpr std::int16_t TasteHoch = 38;
+constexpr std::int16_t TasteRechts = 39;
+constexpr std::int16_t TasteRunter = 40;
+
+// A value that overflowed or came from a division by zero counts as 0, so
+// no such value is ever stored or shown.
+double Endlich(double x) { return std::isfinite(x) ? x : 0.0; }
+
+// The value with a fixed number of decimals and the user's decimal
+// separator, as a label shows it ("0.0", "0.00").
+std::string Format(double wert, int dezimalen) {
+    std::string text = basVB6NumCvt::FestkommaText(Endlich(wert), dezimalen);
+    const std::string& trenner = cVB6_NumCvt::Instanz().Dezimaltrenner();
+    if (trenner == ",")
+        if (auto p = text.find('.'); p != std::string::npos) text[p] = ',';
+    return text;
+}
+
+void EingabeTasteSchlucken(std::int16_t& KeyAscii) {
+    if (KeyAscii == TasteEnter) KeyAscii = 0;
+}
+
+// The row and the column a handled key of the grid moves the focus to.
+struct Ziel {
+    int zeile;
+    int spalte;
+};
+
+} // namespace
+
+namespace Global {
+::frmLüftung frmLüftung;
+} // namespace Global
+
+frmLüftung::frmLüftung() { Visible = false; }
+
+// ---------------------------------------------------------------------------
+// loading and unloading the form
+
+void frmLüftung::Laden() {
+    if (geladen_) return;
+    geladen_ = true;
+    Form_Load();
+}
+
+void frmLüftung::Entladen() {
+    FelderLeeren();
+    zoneGültig_ = false;
+    EBF_ = EBF0_ = Ti_ = AVE_ = h_ = 0;
+    Te_.fill(0);
+    Visible = false;
+    Fokus = nullptr;
+    geladen_ = false;
+}
+
+void frmLüftung::Form_Load() {
+    basZIRVO3801::FormularIconSetzen(*this);
+    Caption = DS("Lüftung");
+    fraNL.setCaption(DS("Natürliche Lüftung"));
+    fraML.setCaption(DS("Mechanische Lüftung"));
+    optML[0].setCaption(DS("Keine"));
+    optML[1].setCaption(DS("Gesamte EBF"));
+    optML[2].setCaption(DS("Anteil an der EBF"));
+    fraHL.setCaption(DS("Heizlast-Berechnung  (für Nachweis mit mechanischer Lüftung)"));
+    cmdSchliessen.setCaption(DS("Schliessen"));
+    SpaltenFestlegen();
+}
+
+void frmLüftung::Form_Activate() {}
+
+void frmLüftung::SpaltenFestlegen() {
+    Feldformate.Leeren();
+    Feldformate.SpalteRegistrieren(txtBez[0], "t---0");
+    Feldformate.SpalteRegistrieren(txtLSt[0], "z60b1");
+    Feldformate.SpalteRegistrieren(txtha[0], "z40b2");
+    Feldformate.SpalteRegistrieren(txtWRG[0], "z30b3");
+    Feldformate.SpalteRegistrieren(txtQ[0], "z51");
+}
+
+void frmLüftung::FelderLeeren() {
+    for (Label* l : {&lblEBF0, &lblAVEnL, &lblEBF0nL, &lblLwv, &lblQv, &lblQth}) l->setCaption("");
+    for (TextBox* t : {&txtAnteilML, &txtAVEMLwB, &txtAVEMLaB, &txtMLBem, &txtEtaV, &txtEtaVBem, &txtfV, &txtfVBem})
+        t->setText("");
+    for (int i = 0; i < Gerätezeilen; ++i)
+        for (auto* feld : {&txtBez, &txtLSt, &txtha, &txtWRG, &txtQ}) (*feld)[i].setText("");
+    for (int i = 0; i < 3; ++i) optML[i].setValue(false);
+    txtAnteilML.setEnabled(false);
+    fraML2.setEnabled(false);
+}
+
+bool frmLüftung::ZoneGeladen() const {
+    const Projekt& p = Global::Projekt;
+    return zoneGültig_ && zone_ == p.GetNZone() && zone_ >= 0 && zone_ < p.ZonenAnzahl() &&
+           strukturstand_ == p.Strukturstand();
+}
+
+// ---------------------------------------------------------------------------
+// public members
+
+bool frmLüftung::Einlesen() { return LüftungEinlesen(); }
+
+bool frmLüftung::Speichern() { return LüftungSpeichern(); }
+
+bool frmLüftung::Berechnen() { return LüftungBerechnen(); }
+
+// ---------------------------------------------------------------------------
+// loading, computing and storing the zone
+
+bool frmLüftung::LüftungEinlesen() {
+    Projekt& p = Global::Projekt;
+    Laden();
+    Eingabefehler.Beginnen(p.GetNZone(), basZIRVOFehler::TabelleLüftung);
+
+    // Whatever happens below, the fields no longer hold the zone they held.
+    zoneGültig_ = false;
+    auto fehlschlag = [&](std::string_view text) {
+        Eingabefehler.Setzen(DS(text), nullptr);
+        FelderLeeren();
+        EBF_ = EBF0_ = 0;
+        return true;
+    };
+
+    EBF_ = p.ZGetNum("EBF");
+    EBF0_ = p.ZGetNum("EBF0");
+    if (EBF_ == 0 || EBF0_ == 0) return fehlschlag("Fehlende EBF");
+    Ti_ = p.Zone__RaumtemperaturKorr();
+    AVE_ = p.ZGetNum("AVE");
+    const Klimastation_MB2028& station = Global::Klimastation_MB2028;
+    if (!station.Vorhanden()) return fehlschlag("Fehlende Klimastation");
+    Te_.fill(0);
+    station.MonatsTemperaturen(Te_);
+    h_ = station.Meereshöhe();
+
+    lblEBF0.setCaption(Format(EBF0_, 1));
+    lblAVEnL.setCaption(Format(AVE_, 2));
+
+    // The project's heat-load values.
+    const double etaV = p.PGetNum("HL_EtaV");
+    txtEtaV.setText(etaV == 0 ? std::string() : Format(etaV, 2));
+    txtEtaVBem.setText(p.PGetStr("HL_EtaV_Bem"));
+    const double fV = p.PGetNum("HL_fV");
+    txtfV.setText(fV == 0 ? std::string() : Format(fV, 1));
+    txtfVBem.setText(p.PGetStr("HL_fV_Bem"));
+    HeizlastLuftstromAnzeigen();
+    GeräteWärmebedarfLöschen();
+
+    const double ml = p.ZGetNum("ML");
+    const int modus = ml == 2 ? 2 : ml == 1 ? 1 : 0;
+    if (modus == 2)
+        FeldSetzen(txtAnteilML, p.ZGetNum("MLAnteil"));
+    else
+        txtAnteilML.setText("");
+    for (int i = 0; i < 3; ++i) optML[i].setValue(i == modus);
+    optML_Click(modus);
+
+    for (int i = 0; i < Gerätezeilen; ++i)
+        for (auto* feld : {&txtBez, &txtLSt, &txtha, &txtWRG}) (*feld)[i].setText("");
+    if (KollektionZeiger geräte = p.ZGetColl("Lm_")) {
+        for (int i = 0; i < Gerätezeilen && i < geräte->Anzahl(); ++i) {
+            KollektionZeiger zeile = geräte->Koll(i + 1);
+            if (!zeile) continue;
+            FeldSetzen(txtBez[i], zeile->Text(1));
+            FeldSetzen(txtLSt[i], zeile->Zahl(2));
+            FeldSetzen(txtha[i], zeile->Zahl(3));
+            FeldSetzen(txtWRG[i], zeile->Zahl(4));
+        }
+    }
+
+    const double avw = p.ZGetNum("LmAVw");
+    txtAVEMLwB.setText(ml == 0 && avw == 0 ? std::string() : Format(avw, 2));
+    const double ava = p.ZGetNum("LmAVa");
+    txtAVEMLaB.setText(ml == 0 && ava == 0 ? std::string() : Format(ava, 2));
+    txtMLBem.setText(p.ZGetStr("LmBem"));
+
+    zone_ = p.GetNZone();
+    strukturstand_ = p.Strukturstand();
+    zoneGültig_ = true;
+    LüftungBerechnen();
+    return false;
+}
+
+bool frmLüftung::LüftungBerechnen() {
+    if (!ZoneGeladen()) return false;
+    if (EBF_ == 0 || EBF0_ == 0) return false;
+    int modus = -1;
+    for (int i = 0; i < 3; ++i)
+        if (optML[i].Value()) modus = i;
+    if (modus < 0) return false;
+    Projekt& p = Global::Projekt;
+
+    // Mechanically ventilated share of EBF0.
+    double s = modus == 0 ? 0.0 : 1.0;
+    if (modus == 2) {
+        s = basZIRVO3801::Runden(ZahlLesen(txtAnteilML.Text()), 1) / 100;
+        if (!(s > 0 && s <= 1)) s = 1;
+        txtAnteilML.setText(Format(s * 100, 1));
+    }
+    lblEBF0nL.setCaption(Format((1 - s) * EBF0_, 1));
+
+    // Heat capacity of air [Wh/(m³·K)], lower at altitude.
+    const double rhoC = (1220 - 0.14 * h_) / 3600;
+
+    Monatsarray Qv{};
+    const double Hv = AVE_ * EBF0_ * rhoC * 0.024 / EBF_ * (1 - s);
+    for (int m = 0; m < 12; ++m) Qv[m] = Endlich((Ti_ - Te_[m]) * Monatstage[m] * Hv);
+    p.ZSetArr1(Qv, "Qv");
+    p.SetMtOK();
+
+    Monatsarray Qvm{};
+    if (modus != 0) {
+        const double AVw = ZahlLesen(txtAVEMLwB.Text());
+        const double AVa = ZahlLesen(txtAVEMLaB.Text());
+        for (int i = 0; i < Gerätezeilen; ++i) {
+            const double LSt = ZahlLesen(txtLSt[i].Text());
+            const double ha = ZahlLesen(txtha[i].Text());
+            const double WRG = ZahlLesen(txtWRG[i].Text());
+            const double t = ha / 8760; // operating share of the year
+            const double r = WRG / 100;
+            // Outside air of the unit after heat recovery plus the envelope's
+            // air in and out of the operating time [m³/h].
+            const double V = (AVw * EBF0_ * s + (1 - r) * LSt) * t + (1 - t) * AVa * EBF0_ * s;
+            const double Hm = V * rhoC * 0.024 / EBF_;
+            double summe = 0;
+            for (int m = 0; m < 12; ++m) {
+                const double q = Endlich((Ti_ - Te_[m]) * Monatstage[m] * Hm);
+                Qvm[m] = Endlich(Qvm[m] + q);
+                summe = Endlich(summe + q);
+            }
+            FeldSetzen(txtQ[i], summe);
+        }
+    }
+    p.ZSetArr1(Qvm, "Qvm");
+    p.SetMtOK();
+    p.SetJahressumme1(Qv);
+    p.SetJahressumme1(Qvm);
+
+    lblLwv.setCaption(Format(Qv[12], 1));
+    lblQv.setCaption(Format(Endlich(Qv[12] + Qvm[12]), 1));
+    return false;
+}
+
+bool frmLüftung::LüftungSpeichern() {
+    // Fields that do not hold this zone (a failed load, another zone loaded
+    // since, or the dialog closed) are never stored into it.
+    if (!ZoneGeladen()) return true;
+    Projekt& p = Global::Projekt;
+
+    p.ZSetNum(optML[2].Value() ? 2 : optML[1].Value() ? 1 : 0, "ML");
+    p.ZSetNum(ZahlLesen(txtAnteilML.Text()), "MLAnteil");
+
+    auto leer = [&](int i) {
+        return basZIRVO_Format::TextRechtsTrimmen(txtBez[i].Text()).empty() && ZahlLesen(txtLSt[i].Text()) == 0 &&
+               ZahlLesen(txtha[i].Text()) == 0 && ZahlLesen(txtWRG[i].Text()) == 0 && ZahlLesen(txtQ[i].Text()) == 0;
+    };
+    int letzte = -1;
+    for (int i = Gerätezeilen - 1; i >= 0; --i)
+        if (!leer(i)) {
+            letzte = i;
+            break;
+        }
+    auto geräte = Kollektion::Neu();
+    for (int i = 0; i <= letzte; ++i) {
+        auto zeile = Kollektion::Neu();
+        zeile->Hinzufügen(basZIRVO_Format::TextRechtsTrimmen(txtBez[i].Text()));
+        zeile->Hinzufügen(ZahlLesen(txtLSt[i].Text()));
+        zeile->Hinzufügen(ZahlLesen(txtha[i].Text()));
+        zeile->Hinzufügen(ZahlLesen(txtWRG[i].Text()));
+        zeile->Hinzufügen(ZahlLesen(txtQ[i].Text()));
+        geräte->Hinzufügen(KollektionZeiger(std::move(zeile)));
+    }
+    p.ZSetColl(std::move(geräte), "Lm_");
+
+    p.ZSetNum(ZahlLesen(txtAVEMLwB.Text()), "LmAVw");
+    p.ZSetNum(ZahlLesen(txtAVEMLaB.Text()), "LmAVa");
+    p.ZSetStr(basZIRVO_Format::TextRechtsTrimmen(txtMLBem.Text()), "LmBem");
+    return false;
+}
+
+void frmLüftung::HeizlastLuftstromAnzeigen() {
+    const double AVEnL = ZahlLesen(lblAVEnL.Caption());
+    const double EtaV = ZahlLesen(txtEtaV.Text());
+    const double fV = ZahlLesen(txtfV.Text());
+    const double q = fV != 0 ? Endlich((AVEnL - 0.15) * (1 - EtaV) / fV + 0.15) : 0.0;
+    lblQth.setCaption(q == 0 ? std::string() : Format(q, 2));
+}
+
+void frmLüftung::GeräteWärmebedarfLöschen() {
+    for (int i = 0; i < Gerätezeilen; ++i) txtQ[i].setText("");
+}
+
+// ---------------------------------------------------------------------------
+// closing
+
+void frmLüftung::cmdSchliessen_Click() {
+    std::int16_t cancel = 0;
+    Form_QueryUnload(cancel, 1);
+    Entladen();
+}
+
+void frmLüftung::Form_QueryUnload(std::int16_t& Cancel, std::int16_t /*UnloadMode*/) {
+    Cancel = 0;
+    // Without a zone in the fields there is nothing of this zone to keep,
+    // and the emptied heat-load fields must not overwrite the project's.
+    if (!ZoneGeladen()) return;
+    LüftungBerechnen();
+    LüftungSpeichern();
+    Projekt& p = Global::Projekt;
+    p.PSetNum(ZahlLesen(txtEtaV.Text()), "HL_EtaV");
+    p.PSetStr(basZIRVO_Format::TextRechtsTrimmen(txtEtaVBem.Text()), "HL_EtaV_Bem");
+    p.PSetNum(ZahlLesen(txtfV.Text()), "HL_fV");
+    p.PSetStr(basZIRVO_Format::TextRechtsTrimmen(txtfVBem.Text()), "HL_fV_Bem");
+}
+
+// ---------------------------------------------------------------------------
+// events of the fields
+
+void frmLüftung::optML_Click(int Index) {
+    switch (Index) {
+    case 0:
+        txtAnteilML.setText("");
+        txtAnteilML.setEnabled(false);
+        fraML2.setEnabled(false);
+        GeräteWärmebedarfLöschen();
+        break;
+    case 1:
+        fraML2.setEnabled(true);
+        txtAnteilML.setText("");
+        txtAnteilML.setEnabled(false);
+        break;
+    case 2:
+        fraML2.setEnabled(true);
+        txtAnteilML.setEnabled(true);
+        if (Visible) Fokussieren(txtAnteilML);
+        break;
+    default: return;
+    }
+    LüftungBerechnen();
+}
+
+void frmLüftung::txtAnteilML_LostFocus() { LüftungBerechnen(); }
+void frmLüftung::txtAVEMLwB_LostFocus() { LüftungBerechnen(); }
+void frmLüftung::txtAVEMLaB_LostFocus() { LüftungBerechnen(); }
+void frmLüftung::txtEtaV_Change() { HeizlastLuftstromAnzeigen(); }
+void frmLüftung::txtfV_Change() { HeizlastLuftstromAnzeigen(); }
+
+void frmLüftung::txtBez_GotFocus(int) {}
+void frmLüftung::txtLSt_GotFocus(int) {}
+void frmLüftung::txtha_GotFocus(int) {}
+void frmLüftung::txtWRG_GotFocus(int) {}
+void frmLüftung::txtQ_GotFocus(int) {}
+
+void frmLüftung::txtBez_KeyDown(int Index, std::int16_t& KeyCode, std::int16_t Shift) {
+    if (txtBez.Enthält(Index)) FeldTaste(txtBez[Index], KeyCode, Shift);
+}
+void frmLüftung::txtLSt_KeyDown(int Index, std::int16_t& KeyCode, std::int16_t Shift) {
+    if (txtLSt.Enthält(Index)) FeldTaste(txtLSt[Index], KeyCode, Shift);
+}
+void frmLüftung::txtha_KeyDown(int Index, std::int16_t& KeyCode, std::int16_t Shift) {
+    if (txtha.Enthält(Index)) FeldTaste(txtha[Index], KeyCode, Shift);
+}
+void frmLüftung::txtWRG_KeyDown(int Index, std::int16_t& KeyCode, std::int16_t Shift) {
+    if (txtWRG.Enthält(Index)) FeldTaste(txtWRG[Index], KeyCode, Shift);
+}
+void frmLüftung::txtQ_KeyDown(int Index, std::int16_t& KeyCode, std::int16_t Shift) {
+    if (txtQ.Enthält(Index)) FeldTaste(txtQ[Index], KeyCode, Shift);
+}
+
+void frmLüftung::txtBez_KeyPress(int, std::int16_t& KeyAscii) { EingabeTasteSchlucken(KeyAscii); }
+void frmLüftung::txtLSt_KeyPress(int, std::int16_t& KeyAscii) { EingabeTasteSchlucken(KeyAscii); }
+void frmLüftung::txtha_KeyPress(int, std::int16_t& KeyAscii) { EingabeTasteSchlucken(KeyAscii); }
+void frmLüftung::txtWRG_KeyPress(int, std::int16_t& KeyAscii) { EingabeTasteSchlucken(KeyAscii); }
+void frmLüftung::txtQ_KeyPress(int, std::int16_t& KeyAscii) { EingabeTasteSchlucken(KeyAscii); }
+
+void frmLüftung::txtBez_LostFocus(int Index) {
+    if (txtBez.Enthält(Index)) FeldVerlassen(txtBez[Index]);
+}
+void frmLüftung::txtLSt_LostFocus(int Index) {
+    if (txtLSt.Enthält(Index)) FeldVerlassen(txtLSt[Index]);
+}
+void frmLüftung::txtha_LostFocus(int Index) {
+    if (txtha.Enthält(Index)) FeldVerlassen(txtha[Index]);
+}
+void frmLüftung::txtWRG_LostFocus(int Index) {
+    if (txtWRG.Enthält(Index)) FeldVerlassen(txtWRG[Index]);
+}
+void frmLüftung::txtQ_LostFocus(int Index) {
+    if (txtQ.Enthält(Index)) FeldVerlassen(txtQ[Index]);
+}
+
+// ---------------------------------------------------------------------------
+// cells of the unit grid
+
+void frmLüftung::FeldSetzen(TextBox& feld, double wert) {
+    feld.setText(Feldformate.FeldFormatLesen(feld.Name).Zellentext(wert));
+}
+
+void frmLüftung::FeldSetzen(TextBox& feld, std::string_view wert) {
+    feld.setText(Feldformate.FeldFormatLesen(feld.Name).Zellentext(wert));
+}
+
+void frmLüftung::FeldVerlassen(TextBox& feld) {
+    const Feldformat f = Feldformate.FeldFormatLesen(feld.Name);
+    feld.setText(f.Zellentext(feld.Text()));
+    if (f.Berechnen) LüftungBerechnen();
+}
+
+bool frmLüftung::FeldTaste(TextBox& feld, std::int16_t& KeyCode, std::int16_t Shift) {
+    return FeldNavigieren(KeyCode, Shift, feld.Index, Feldformate.FeldFormatLesen(feld.Name).Spalte);
+}
+
+bool frmLüftung::FeldNavigieren(std::int16_t& KeyCode, std::int16_t Shift, int zeile, int spalte) {
+    const bool shift = Shift == 1;
+    Ziel z{zeile, spalte};
+    switch (KeyCode) {
+    case TasteEnter:
+        if (!shift) z = spalte < 4 ? Ziel{zeile, spalte + 1} : Ziel{zeile + 1, 0};
+        else z = spalte < 1 ? Ziel{zeile - 1, 4} : Ziel{zeile, spalte - 1};
+        break;
+    case TasteTab: z = shift ? Ziel{zeile - 1, spalte} : Ziel{zeile + 1, spalte}; break;
+    case TasteRunter:
+        if (!shift) return false;
+        z = Ziel{zeile + 1, spalte};
+        break;
+    case TasteHoch:
+        if (!shift) return false;
+        z = Ziel{zeile - 1, spalte};
+        break;
+    case TasteRechts:
+        if (!shift) return false;
+        z = Ziel{zeile, spalte + 1};
+        break;
+    case TasteLinks:
+        if (!shift) return false;
+        z = Ziel{zeile, spalte - 1};
+        break;
+    default: return false;
+    }
+    KeyCode = 0;
+    if (z.zeile >= 0 && z.zeile < Gerätezeilen) {
+        switch (z.spalte) {
+        case 0: Fokussieren(txtBez[z.zeile]); break;
+        case 1: Fokussieren(txtLSt[z.zeile]); break;
+        case 2: Fokussieren(txtha[z.zeile]); break;
+        case 3: Fokussieren(txtWRG[z.zeile]); break;
+        default: break;
+        }
+    }
+    return true;
+}
+
+void frmLüftung::Fokussieren(Steuerelement& element) {
+    Fokus = &element;
+    if (FokusSetzen) FokusSetzen(element);
+}

@@ -1,0 +1,161 @@
+// The ventilation window model: the ventilation inputs of the current zone
+// and its two monthly ventilation losses, Qv (outside air entering through
+// the envelope) and Qvm (mechanical ventilation units), per m² of energy
+// reference area. It also shows and keeps the project's two heat-load
+// values of a mechanical ventilation ("HL_EtaV", "HL_fV").
+//
+// One object serves as the hidden computing object of the zone balance
+// (Einlesen, Berechnen), as the zone's load and store for the main window
+// (Einlesen, Speichern) and as the dialog of the Zone menu. Its fields keep
+// their values between calls until the dialog is closed.
+//
+// The fields always belong to one zone: when a zone cannot be loaded (no
+// energy reference area, no climate station) the fields are emptied and the
+// form holds no zone; it then neither computes nor stores anything, so no
+// other zone's inputs ever reach this zone. Likewise the fields are stored
+// only into the zone they were loaded from.
+#pragma once
+
+#include "balance/Feldformat.h"
+#include "frame/Steuerelemente.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string_view>
+
+class frmLüftung : public Formular {
+public:
+    // The unit grid has one row.
+    static constexpr int Gerätezeilen = 1;
+
+    frmLüftung();
+
+    // --- natural ventilation ---
+    Label fraNL{"fraNL"};
+    Label lblEBF0{"lblEBF0"};
+    Label lblAVEnL{"lblAVEnL"};
+    Label lblEBF0nL{"lblEBF0nL"};
+    Label lblLwv{"lblLwv"};
+
+    // --- mechanical ventilation ---
+    Label fraML{"fraML"};
+    Steuerelementfeld<OptionButton> optML{"optML", 3}; // 0 none, 1 whole EBF, 2 share of the EBF
+    TextBox txtAnteilML{"txtAnteilML"};
+    Label fraML2{"fraML2"};
+    Steuerelementfeld<TextBox> txtBez{"txtBez", Gerätezeilen};
+    Steuerelementfeld<TextBox> txtLSt{"txtLSt", Gerätezeilen};
+    Steuerelementfeld<TextBox> txtha{"txtha", Gerätezeilen};
+    Steuerelementfeld<TextBox> txtWRG{"txtWRG", Gerätezeilen};
+    Steuerelementfeld<TextBox> txtQ{"txtQ", Gerätezeilen};
+    TextBox txtAVEMLwB{"txtAVEMLwB"};
+    TextBox txtAVEMLaB{"txtAVEMLaB"};
+    TextBox txtMLBem{"txtMLBem"};
+    Label lblQv{"lblQv"};
+
+    // --- heat load with mechanical ventilation (project values) ---
+    Label fraHL{"fraHL"};
+    TextBox txtEtaV{"txtEtaV"};
+    TextBox txtEtaVBem{"txtEtaVBem"};
+    TextBox txtfV{"txtfV"};
+    TextBox txtfVBem{"txtfVBem"};
+    Label lblQth{"lblQth"};
+
+    CommandButton cmdSchliessen{"cmdSchliessen"};
+
+    // --- public members; each gives True on failure ---
+    // Loads the current zone into the fields and computes it. True, with the
+    // message in Eingabefehler (table 5, no control), when the zone has no
+    // energy reference area or no climate station is loaded; the fields are
+    // then empty and the form holds no zone.
+    bool Einlesen();
+    // Stores the fields into the current zone. True, storing nothing, when
+    // the fields do not hold the current zone (a failed or missing load).
+    bool Speichern();
+    // Computes and stores Qv and Qvm of the loaded zone; never fails.
+    bool Berechnen();
+
+    // True while the form is loaded (between its first use and the closing of the dialog).
+    bool Geladen() const { return geladen_; }
+    // True while the fields hold the current zone of the project.
+    bool ZoneGeladen() const;
+
+    // --- events ---
+    void Form_Load();
+    void Form_Activate();
+    // Closes the dialog (the close box does the same): Form_QueryUnload,
+    // then the form is unloaded and its fields are emptied.
+    void cmdSchliessen_Click();
+    // Stores the fields and the project's heat-load values; never refuses.
+    void Form_QueryUnload(std::int16_t& Cancel, std::int16_t UnloadMode);
+    void optML_Click(int Index);
+    void txtAnteilML_LostFocus();
+    void txtAVEMLwB_LostFocus();
+    void txtAVEMLaB_LostFocus();
+    void txtEtaV_Change();
+    void txtfV_Change();
+
+    void txtBez_GotFocus(int Index);
+    void txtLSt_GotFocus(int Index);
+    void txtha_GotFocus(int Index);
+    void txtWRG_GotFocus(int Index);
+    void txtQ_GotFocus(int Index);
+    // Key codes are those of the key-down event (13 Enter, 9 Tab, 37..40
+    // arrows); Shift is the shift state (1 = Shift alone). A handled key
+    // becomes 0.
+    void txtBez_KeyDown(int Index, std::int16_t& KeyCode, std::int16_t Shift);
+    void txtLSt_KeyDown(int Index, std::int16_t& KeyCode, std::int16_t Shift);
+    void txtha_KeyDown(int Index, std::int16_t& KeyCode, std::int16_t Shift);
+    void txtWRG_KeyDown(int Index, std::int16_t& KeyCode, std::int16_t Shift);
+    void txtQ_KeyDown(int Index, std::int16_t& KeyCode, std::int16_t Shift);
+    // Enter (13) becomes 0; other keys pass.
+    void txtBez_KeyPress(int Index, std::int16_t& KeyAscii);
+    void txtLSt_KeyPress(int Index, std::int16_t& KeyAscii);
+    void txtha_KeyPress(int Index, std::int16_t& KeyAscii);
+    void txtWRG_KeyPress(int Index, std::int16_t& KeyAscii);
+    void txtQ_KeyPress(int Index, std::int16_t& KeyAscii);
+    void txtBez_LostFocus(int Index);
+    void txtLSt_LostFocus(int Index);
+    void txtha_LostFocus(int Index);
+    void txtWRG_LostFocus(int Index);
+    void txtQ_LostFocus(int Index);
+
+    // The control the form last gave the focus (nullptr: none), and the
+    // view's hook that moves the real focus there.
+    Steuerelement* Fokus = nullptr;
+    std::function<void(Steuerelement&)> FokusSetzen;
+
+    // The field formats of the unit grid.
+    Spaltenliste Feldformate;
+
+private:
+    bool geladen_ = false;
+    // The zone the fields hold: its index and the project's structure mark
+    // at loading; valid only while zoneGültig_.
+    bool zoneGültig_ = false;
+    std::int16_t zone_ = 0;
+    std::uint64_t strukturstand_ = 0;
+
+    double EBF_ = 0, EBF0_ = 0, Ti_ = 0, AVE_ = 0, h_ = 0;
+    std::array<double, 12> Te_{};
+
+    void Laden();
+    void Entladen();
+    void FelderLeeren();
+    void SpaltenFestlegen();
+    bool LüftungEinlesen();
+    bool LüftungSpeichern();
+    bool LüftungBerechnen();
+    void HeizlastLuftstromAnzeigen();
+    void GeräteWärmebedarfLöschen();
+    void FeldSetzen(TextBox& feld, double wert);
+    void FeldSetzen(TextBox& feld, std::string_view wert);
+    void FeldVerlassen(TextBox& feld);
+    bool FeldTaste(TextBox& feld, std::int16_t& KeyCode, std::int16_t Shift);
+    bool FeldNavigieren(std::int16_t& KeyCode, std::int16_t Shift, int zeile, int spalte);
+    void Fokussieren(Steuerelement& element);
+};
+
+namespace Global {
+extern ::frmLüftung frmLüftung;
+} // namespace Global
