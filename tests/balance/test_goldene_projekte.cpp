@@ -1,0 +1,287 @@
+// The golden projects: every project file in tests/projects/ is opened as the
+// main window opens a project, every zone is computed as the check of all
+// zones computes it (load into the tables, compute, store), then the
+// heating-demand result of the zone; the stored zone values must agree with
+// the values of the project's expected file, which were worked out
+// independently of the program (by hand, or by tests/projects/nachrechnen.py).
+//
+// Expected file: one value per line, "ZONECODE KEY INDEX VALUE"; INDEX is "-"
+// for a single number, m (0 to 12) for monthly values or for the total column
+// of part-monthly values, "m,c" for a column of part-monthly values. "#" starts
+// a comment line. Values agree within 0.0005.
+#include "balance/Klimastation_MB2028.h"
+#include "balance/frmQh.h"
+#include "frame/Dateien.h"
+#include "frame/basZIRVOFehler.h"
+#include "frame/basZIRVO_HiRi.h"
+#include "project/ProjektGlobal.h"
+#include "tests/support/Zonenprojekt.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <filesystem>
+#include <limits>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#ifndef ZIRVO_TESTDATEN
+#error "ZIRVO_TESTDATEN must name the tests folder"
+#endif
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr double Toleranz = 0.0005;
+
+fs::path Projektordner() { return fs::path(ZIRVO_TESTDATEN) / "projects"; }
+
+std::vector<std::string> Felder(std::string_view zeile) {
+    std::vector<std::string> f;
+    std::size_t i = 0;
+    while (i < zeile.size()) {
+        while (i < zeile.size() && (zeile[i] == ' ' || zeile[i] == '\t' || zeile[i] == '\r')) ++i;
+        std::size_t j = i;
+        while (j < zeile.size() && zeile[j] != ' ' && zeile[j] != '\t' && zeile[j] != '\r') ++j;
+        if (j > i) f.emplace_back(zeile.substr(i, j - i));
+        i = j;
+    }
+    return f;
+}
+
+std::optional<double> Zahl(std::string_view t) {
+    double v = 0;
+    auto [p, ec] = std::from_chars(t.data(), t.data() + t.size(), v);
+    if (ec != std::errc() || p != t.data() + t.size() || !std::isfinite(v)) return std::nullopt;
+    return v;
+}
+
+std::optional<int> Ganzzahl(std::string_view t) {
+    int v = 0;
+    auto [p, ec] = std::from_chars(t.data(), t.data() + t.size(), v);
+    if (ec != std::errc() || p != t.data() + t.size()) return std::nullopt;
+    return v;
+}
+
+// Opens the project as the main window does: the project, its climate
+// station and its north rotation. An empty text when it worked, else why not.
+std::string ProjektÖffnen(const fs::path& datei) {
+    const std::int32_t fehler = Global::Projekt.ProjektEinlesen(datei.string());
+    if (fehler != 0) return "kann nicht gelesen werden (Fehler " + std::to_string(fehler) + ")";
+    Global::Klimastation_MB2028.KlimastationEinlesen(Global::Projekt.PGetStr("KlSt"));
+    if (!Global::Klimastation_MB2028.Vorhanden())
+        return "Klimastation '" + Global::Projekt.PGetStr("KlSt") + "' nicht gefunden";
+    basZIRVO_HiRi::NordAktuell = Global::Projekt.PGetStr("Nord");
+    return {};
+}
+
+// Computes and stores every zone, then its heating-demand result. Returns
+// the faults met (a zone that fails to compute, with its message and cell).
+std::vector<std::string> AlleZonenBerechnen(frmZIRVO3801& F) {
+    std::vector<std::string> fehler;
+    Projekt& P = Global::Projekt;
+    for (std::int16_t i = 0; i < P.ZonenAnzahl(); ++i) {
+        P.SetNZone(i);
+        F.ProjektZoneEinlesen();
+        if (F.ProjektZoneBerechnen()) {
+            std::string zelle = Eingabefehler.Steuerelement
+                                    ? Eingabefehler.Steuerelement->Name + "(" +
+                                          std::to_string(Eingabefehler.Steuerelement->Index) + ")"
+                                    : std::string("-");
+            fehler.push_back("Zone " + P.ZGetStr("Code") + " wird nicht berechnet: " + Eingabefehler.Text +
+                             " [Tabelle " + std::to_string(Eingabefehler.Tabelle) + ", Zelle " + zelle + "]");
+            continue;
+        }
+        F.ProjektZoneSpeichern();
+        Global::frmQh.Berechnen();
+    }
+    P.SetNZone(0);
+    return fehler;
+}
+
+// The stored value of KEY with INDEX in the current zone, or why there is none.
+std::optional<double> GespeicherterWert(const std::string& Schlüssel, const std::string& Index,
+                                        std::string& warum) {
+    const Projekt& P = Global::Projekt;
+    const std::string text = P.ZGetStr(Schlüssel);
+    if (text.empty()) {
+        warum = "nicht gespeichert";
+        return std::nullopt;
+    }
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    if (Index == "-") {
+        if (text.find(';') != std::string::npos) {
+            warum = "ist eine Zahlenliste, kein einzelner Wert";
+            return std::nullopt;
+        }
+        return P.ZGetNum(Schlüssel);
+    }
+    const auto komma = Index.find(',');
+    const auto m = Ganzzahl(std::string_view(Index).substr(0, komma));
+    std::optional<int> c = 5;
+    if (komma != std::string::npos) c = Ganzzahl(std::string_view(Index).substr(komma + 1));
+    if (!m || !c || *m < 0 || *m > 12 || *c < 0 || *c > 5) {
+        warum = "ungültiger Index '" + Index + "'";
+        return std::nullopt;
+    }
+    double v = nan;
+    if (text.find(':') != std::string::npos) {
+        Monatstabelle t;
+        for (auto& zeile : t) zeile.fill(nan);
+        P.ZGetArr2(t, Schlüssel);
+        v = t[static_cast<std::size_t>(*m)][static_cast<std::size_t>(*c)];
+    } else if (komma == std::string::npos) {
+        Monatsarray a;
+        a.fill(nan);
+        P.ZGetArr1(a, Schlüssel);
+        v = a[static_cast<std::size_t>(*m)];
+    } else {
+        warum = "sind Monatswerte ohne Spalten";
+        return std::nullopt;
+    }
+    if (std::isnan(v)) {
+        warum = "gespeicherter Text ist keine Monatsliste";
+        return std::nullopt;
+    }
+    return v;
+}
+
+// Compares every line of the expected text with the stored zone values of
+// the open project. Every fault names the file and the line.
+std::vector<std::string> Vergleichen(const std::string& dateiname, const std::string& erwartet, int& verglichen) {
+    std::vector<std::string> fehler;
+    Projekt& P = Global::Projekt;
+    const std::int16_t vorher = P.GetNZone();
+    std::istringstream ein(erwartet);
+    std::string zeile;
+    int nr = 0;
+    while (std::getline(ein, zeile)) {
+        ++nr;
+        const std::string ort = dateiname + ":" + std::to_string(nr) + ": ";
+        const auto f = Felder(zeile);
+        if (f.empty() || f[0].front() == '#') continue;
+        if (f.size() != 4) {
+            fehler.push_back(ort + "vier Felder erwartet: '" + zeile + "'");
+            continue;
+        }
+        const auto soll = Zahl(f[3]);
+        if (!soll) {
+            fehler.push_back(ort + "kein Zahlenwert: '" + f[3] + "'");
+            continue;
+        }
+        std::int16_t zone = -1;
+        for (std::int16_t i = 0; i < P.ZonenAnzahl() && zone < 0; ++i)
+            if (P.Zone_GetStr(i, "Code") == f[0]) zone = i;
+        if (zone < 0) {
+            fehler.push_back(ort + "keine Zone mit dem Code '" + f[0] + "'");
+            continue;
+        }
+        P.SetNZone(zone);
+        std::string warum;
+        const auto ist = GespeicherterWert(f[1], f[2], warum);
+        if (!ist) {
+            fehler.push_back(ort + f[0] + " " + f[1] + " " + f[2] + ": " + warum);
+            continue;
+        }
+        ++verglichen;
+        if (!(std::fabs(*ist - *soll) <= Toleranz)) {
+            std::ostringstream s;
+            s.precision(10);
+            s << ort << f[0] << ' ' << f[1] << ' ' << f[2] << ": erwartet " << *soll << ", Programm " << *ist;
+            fehler.push_back(s.str());
+        }
+    }
+    P.SetNZone(vorher);
+    return fehler;
+}
+
+// Opens, computes and compares one project; the faults, each naming its file.
+std::vector<std::string> GoldenesProjektPrüfen(const fs::path& projekt, const fs::path& erwartungen, int& verglichen) {
+    const auto text = Dateien::Lesen(erwartungen.string());
+    if (!text) return {erwartungen.string() + ": kann nicht gelesen werden"};
+    if (!fs::is_regular_file(projekt)) return {projekt.string() + ": fehlt"};
+    const std::string fehlerÖffnen = ProjektÖffnen(projekt);
+    if (!fehlerÖffnen.empty()) return {projekt.string() + ": " + fehlerÖffnen};
+    std::vector<std::string> fehler;
+    for (auto& f : AlleZonenBerechnen(Global::frmZIRVO3801)) fehler.push_back(projekt.string() + ": " + f);
+    for (auto& f : Vergleichen(erwartungen.string(), *text, verglichen)) fehler.push_back(std::move(f));
+    return fehler;
+}
+
+} // namespace
+
+TEST(GoldeneProjekte, JedesProjektErgibtSeineErwartetenWerte) {
+    std::vector<fs::path> projekte;
+    for (const auto& e : fs::directory_iterator(Projektordner()))
+        if (e.path().extension() == ".zirvo9" || e.path().extension() == ".expected")
+            projekte.push_back(e.path().parent_path() / e.path().stem());
+    std::sort(projekte.begin(), projekte.end());
+    projekte.erase(std::unique(projekte.begin(), projekte.end()), projekte.end());
+    ASSERT_GE(projekte.size(), 3u) << "zu wenige goldene Projekte in " << Projektordner();
+
+    for (const auto& name : projekte) {
+        SCOPED_TRACE(name.filename().string());
+        Testhilfe::Zonenprojekt umgebung;
+        fs::path datei = name, erwartet = name;
+        datei += ".zirvo9";
+        erwartet += ".expected";
+        int verglichen = 0;
+        for (const auto& f : GoldenesProjektPrüfen(datei, erwartet, verglichen)) ADD_FAILURE() << f;
+        EXPECT_GT(verglichen, 0) << erwartet << ": keine Werte verglichen";
+    }
+}
+
+// The comparison itself reports what is wrong with an expected file, with
+// file and line: a zone code that does not exist, a key that was not stored,
+// a wrong value, a malformed line; and a project file that is missing or
+// cannot be read.
+TEST(GoldeneProjekte, FehlerInDerErwartungNennenDateiUndZeile) {
+    Testhilfe::Zonenprojekt umgebung;
+    const fs::path ordner = fs::temp_directory_path() / "zirvo_goldene_projekte";
+    fs::create_directories(ordner);
+    const fs::path erwartet = ordner / "Fehler.expected";
+    const std::string text = "# Kommentar\n"
+                             "\n"
+                             "A EBF - 100.0\n"
+                             "X EBF - 100.0\n"
+                             "A GibtEsNicht - 1\n"
+                             "A EBF - 100.1\n"
+                             "A Qh 12\n"
+                             "A Qh 13 0\n"
+                             "A QtA 12,0 18.5702\n"
+                             "A EBF 3 1\n";
+    ASSERT_TRUE(Dateien::SicherSchreiben(erwartet.string(), text));
+
+    int verglichen = 0;
+    auto fehler = GoldenesProjektPrüfen(Projektordner() / "EinfacheZone.zirvo9", erwartet, verglichen);
+    const std::string d = erwartet.string();
+    ASSERT_EQ(fehler.size(), 6u);
+    EXPECT_EQ(fehler[0], d + ":4: keine Zone mit dem Code 'X'");
+    EXPECT_EQ(fehler[1], d + ":5: A GibtEsNicht -: nicht gespeichert");
+    EXPECT_EQ(fehler[2].rfind(d + ":6: A EBF -: erwartet 100.1, Programm 100", 0), 0u) << fehler[2];
+    EXPECT_EQ(fehler[3], d + ":7: vier Felder erwartet: 'A Qh 12'");
+    EXPECT_EQ(fehler[4], d + ":8: A Qh 13: ungültiger Index '13'");
+    EXPECT_EQ(fehler[5], d + ":10: A EBF 3: gespeicherter Text ist keine Monatsliste");
+    EXPECT_EQ(verglichen, 3);
+
+    // A missing or unreadable project file and a missing expected file fail.
+    fehler = GoldenesProjektPrüfen(ordner / "GibtEsNicht.zirvo9", erwartet, verglichen);
+    ASSERT_EQ(fehler.size(), 1u);
+    EXPECT_EQ(fehler[0], (ordner / "GibtEsNicht.zirvo9").string() + ": fehlt");
+    const fs::path kaputt = ordner / "Kaputt.zirvo9";
+    ASSERT_TRUE(Dateien::SicherSchreiben(kaputt.string(), "{SDF}{HEAD}kein Projekt"));
+    fehler = GoldenesProjektPrüfen(kaputt, erwartet, verglichen);
+    ASSERT_EQ(fehler.size(), 1u);
+    EXPECT_NE(fehler[0].find("kann nicht gelesen werden"), std::string::npos) << fehler[0];
+    fehler = GoldenesProjektPrüfen(Projektordner() / "EinfacheZone.zirvo9", ordner / "Fehlt.expected", verglichen);
+    ASSERT_EQ(fehler.size(), 1u);
+    EXPECT_EQ(fehler[0], (ordner / "Fehlt.expected").string() + ": kann nicht gelesen werden");
+    fs::remove_all(ordner);
+}
