@@ -61,6 +61,8 @@ namespace Global {
 ::frmGewinn frmGewinn;
 } // namespace Global
 
+std::function<void(frmGewinn&)> frmGewinn::Anzeigen;
+
 frmGewinn::frmGewinn() {
     Visible = false;
     // Rows 1 to 5 appear when the form is loaded.

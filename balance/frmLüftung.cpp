@@ -52,6 +52,8 @@ namespace Global {
 ::frmLüftung frmLüftung;
 } // namespace Global
 
+std::function<void(frmLüftung&)> frmLüftung::Anzeigen;
+
 frmLüftung::frmLüftung() { Visible = false; }
 
 // ---------------------------------------------------------------------------

@@ -128,6 +128,10 @@ public:
     // The field formats of the unit grid.
     Spaltenliste Feldformate;
 
+    // Shows the loaded form modally (the Zone menu, after Einlesen). The
+    // window code installs it; while none is installed nothing is shown.
+    static std::function<void(frmLüftung&)> Anzeigen;
+
 private:
     bool geladen_ = false;
     // The zone the fields hold: its index and the project's structure mark

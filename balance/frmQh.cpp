@@ -39,6 +39,8 @@ double endlich(double x) { return std::isfinite(x) ? x : 0.0; }
 
 } // namespace
 
+std::function<void(frmQh&)> frmQh::Anzeigen;
+
 frmQh::frmQh() = default;
 
 void frmQh::Form_Load() {

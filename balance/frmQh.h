@@ -9,6 +9,7 @@
 #include "frame/Steuerelemente.h"
 
 #include <cstdint>
+#include <functional>
 
 class frmQh : public Formular {
 public:
@@ -66,6 +67,10 @@ public:
 
     bool Geladen() const { return geladen_; }
     bool Berechnet() const { return berechnet_; }
+
+    // Shows the window modally (the Zone menu, after Einlesen). The window
+    // code installs it; while none is installed nothing is shown.
+    static std::function<void(frmQh&)> Anzeigen;
 
 private:
     bool geladen_ = false;

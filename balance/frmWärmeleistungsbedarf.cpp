@@ -68,6 +68,8 @@ private:
 
 } // namespace
 
+std::function<void(frmWärmeleistungsbedarf&)> frmWärmeleistungsbedarf::Anzeigen;
+
 frmWärmeleistungsbedarf::frmWärmeleistungsbedarf() = default;
 
 void frmWärmeleistungsbedarf::Form_Load() {

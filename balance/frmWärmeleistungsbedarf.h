@@ -8,6 +8,7 @@
 #include "frame/Steuerelemente.h"
 
 #include <cstdint>
+#include <functional>
 
 // The outside-air rate entered for the design computation, held while the
 // design-condition mode (Auslegungsfall, Auslegungstemperatur) is on; 0 at
@@ -40,6 +41,11 @@ public:
     // Computes the estimate and writes the result text; a zone that cannot be
     // computed under design conditions shows its input error instead.
     void cmdBerechnen_Click();
+
+    // Loads and shows the window modally, owned by the main window (the
+    // Extras menu). The window code installs it; while none is installed
+    // nothing is shown.
+    static std::function<void(frmWärmeleistungsbedarf&)> Anzeigen;
 
 private:
     // The mean heating power in kW under design temperature T and air rate V;
