@@ -5,6 +5,11 @@
 #include "frame/basZIRVO_Format.h"
 #include "frame/cVB6_NumCvt.h"
 
+#include <array>
+#include <atomic>
+#include <functional>
+#include <unordered_map>
+
 namespace {
 
 // Characters of the code from position `von` (1-based), at most `anzahl`.
@@ -44,11 +49,42 @@ std::string Feldformat::Labeltext(std::string_view text) const {
     return basZIRVO_Format::TextRechtsTrimmen(text);
 }
 
+// Looking a name up: entry 0 holds no field; its code carries the stamp of
+// the table's content, a number unique in the program and renewed by every
+// change of the table. A copy of a table takes the stamp along with the
+// content, so one stamp always stands for one content. The decoded codes of
+// the last few tables are kept by stamp (per thread), each name with the
+// code of its first entry.
+namespace {
+
+std::string neuerStempel() {
+    static std::atomic<std::uint64_t> zähler{0};
+    return std::to_string(++zähler);
+}
+
+struct NamenHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view name) const { return std::hash<std::string_view>{}(name); }
+};
+
+struct Nachschlag {
+    std::string stempel;
+    std::unordered_map<std::string, Feldformat, NamenHash, std::equal_to<>> formate;
+    // The name asked last and its format (cells of one column follow each other).
+    std::string letzterName;
+    Feldformat letztesFormat;
+    bool letzterGültig = false;
+};
+
+constexpr std::size_t Nachschläge = 4;
+
+} // namespace
+
 Spaltenliste::Spaltenliste() { Leeren(); }
 
 void Spaltenliste::Leeren() {
     einträge_.clear();
-    einträge_.emplace_back();
+    einträge_.emplace_back(std::string(), neuerStempel());
 }
 
 void Spaltenliste::SpalteRegistrieren(const Steuerelement& steuerelement, std::string code) {
@@ -57,10 +93,36 @@ void Spaltenliste::SpalteRegistrieren(const Steuerelement& steuerelement, std::s
 
 void Spaltenliste::SpalteRegistrieren(std::string name, std::string code) {
     einträge_.emplace_back(std::move(name), std::move(code));
+    einträge_.front().second = neuerStempel();
 }
 
 Feldformat Spaltenliste::FeldFormatLesen(std::string_view name) const {
-    for (std::size_t i = 1; i < einträge_.size(); ++i)
-        if (einträge_[i].first == name) return Feldformat::Dekodieren(einträge_[i].second);
-    return {};
+    if (einträge_.empty()) return {}; // a table moved away holds nothing
+    thread_local std::array<Nachschlag, Nachschläge> nachschläge;
+    thread_local std::size_t zuletzt = 0, nächster = 0;
+
+    const std::string& stempel = einträge_.front().second;
+    if (nachschläge[zuletzt].stempel != stempel) {
+        std::size_t k = 0;
+        while (k < Nachschläge && nachschläge[k].stempel != stempel) ++k;
+        if (k == Nachschläge) {
+            // Not kept: decode this table, in place of the one kept longest.
+            k = nächster;
+            nächster = (nächster + 1) % Nachschläge;
+            Nachschlag& neu = nachschläge[k];
+            neu.stempel = stempel;
+            neu.formate.clear();
+            neu.letzterGültig = false;
+            for (std::size_t i = 1; i < einträge_.size(); ++i)
+                neu.formate.try_emplace(einträge_[i].first, Feldformat::Dekodieren(einträge_[i].second));
+        }
+        zuletzt = k;
+    }
+    Nachschlag& n = nachschläge[zuletzt];
+    if (n.letzterGültig && n.letzterName == name) return n.letztesFormat;
+    auto it = n.formate.find(name);
+    n.letzterName.assign(name);
+    n.letztesFormat = it == n.formate.end() ? Feldformat{} : it->second;
+    n.letzterGültig = true;
+    return n.letztesFormat;
 }

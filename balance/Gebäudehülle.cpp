@@ -23,8 +23,6 @@ bool CodeIn(std::string_view codes, const std::string& code) {
     return !code.empty() && codes.find(code) != std::string_view::npos;
 }
 
-std::vector<double> Kopie(std::span<const double> werte) { return {werte.begin(), werte.end()}; }
-
 void Kopieren(const std::vector<double>& von, Monatsarray& nach) {
     nach.fill(0);
     for (std::size_t i = 0; i < von.size() && i < nach.size(); ++i) nach[i] = von[i];
@@ -100,7 +98,7 @@ void Gebäudehülle::GH_A(std::int16_t Zone, std::int16_t Zeile, const std::stri
                         std::int16_t Bt, double U, bool Heizung, const std::string& Orientierung,
                         std::span<const double> Verlust) {
     auto& e = ZeileEintragen(Zone, 1, Zeile, Code, Fläche, Bt, U, Heizung, Orientierung);
-    e.Verlust = Kopie(Verlust);
+    e.Verlust.assign(Verlust.begin(), Verlust.end());
 }
 
 void Gebäudehülle::GH_U(std::int16_t Zone, std::int16_t Zeile, const std::string& Code, double Fläche,
@@ -110,7 +108,7 @@ void Gebäudehülle::GH_U(std::int16_t Zone, std::int16_t Zeile, const std::stri
     e.bu = bu;
     e.bG = bG;
     e.Tin = Tin;
-    e.Verlust = Kopie(Verlust);
+    e.Verlust.assign(Verlust.begin(), Verlust.end());
 }
 
 void Gebäudehülle::GH_F(std::int16_t Zone, std::int16_t Zeile, const std::string& Code, double Fläche,
@@ -125,8 +123,8 @@ void Gebäudehülle::GH_F(std::int16_t Zone, std::int16_t Zeile, const std::stri
     e.fS23 = fS23;
     e.fS2 = fS2;
     e.fS3 = fS3;
-    e.Verlust = Kopie(Verlust);
-    e.Gewinn = Kopie(Gewinn);
+    e.Verlust.assign(Verlust.begin(), Verlust.end());
+    e.Gewinn.assign(Gewinn.begin(), Gewinn.end());
 }
 
 double Gebäudehülle::Faktor_H(std::int16_t Zone) {

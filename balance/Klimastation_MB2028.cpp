@@ -8,6 +8,7 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <optional>
 
 namespace {
@@ -293,30 +294,37 @@ std::int16_t Klimastation_MB2028::Globalstrahlung(std::span<double> G, const std
     }
     if (!vorhanden_) return 1;
 
+    // The orientation is looked up once; each month takes the geometric
+    // mean of its neighbours for a diagonal or intermediate direction.
+    static constexpr std::string_view Richtungen[] = {"H",  "S",   "E",   "W",   "N",   "SE",  "SW",  "NE", "NW",
+                                                      "SSE", "ESE", "SSW", "WSW", "NNE", "ENE", "NNW", "WNW"};
+    std::size_t r = 0;
+    while (r < std::size(Richtungen) && Richtungen[r] != Orientierung) ++r;
+    if (r == std::size(Richtungen)) return 2;
+
     std::array<double, 12> v{};
     auto gm = [](double a, double b) { return std::sqrt(a * b); };
-    const std::string& o = Orientierung;
     for (std::size_t m = 0; m < 12; ++m) {
-        double S = s_[m], E = e_[m], W = w_[m], N = n_[m];
-        double SE = gm(S, E), SW = gm(S, W), NE = gm(N, E), NW = gm(N, W);
-        if (o == "H") v[m] = h_[m];
-        else if (o == "S") v[m] = S;
-        else if (o == "E") v[m] = E;
-        else if (o == "W") v[m] = W;
-        else if (o == "N") v[m] = N;
-        else if (o == "SE") v[m] = SE;
-        else if (o == "SW") v[m] = SW;
-        else if (o == "NE") v[m] = NE;
-        else if (o == "NW") v[m] = NW;
-        else if (o == "SSE") v[m] = gm(S, SE);
-        else if (o == "ESE") v[m] = gm(E, SE);
-        else if (o == "SSW") v[m] = gm(S, SW);
-        else if (o == "WSW") v[m] = gm(W, SW);
-        else if (o == "NNE") v[m] = gm(N, NE);
-        else if (o == "ENE") v[m] = gm(E, NE);
-        else if (o == "NNW") v[m] = gm(N, NW);
-        else if (o == "WNW") v[m] = gm(W, NW);
-        else return 2;
+        const double S = s_[m], E = e_[m], W = w_[m], N = n_[m];
+        switch (r) {
+        case 0: v[m] = h_[m]; break;
+        case 1: v[m] = S; break;
+        case 2: v[m] = E; break;
+        case 3: v[m] = W; break;
+        case 4: v[m] = N; break;
+        case 5: v[m] = gm(S, E); break;
+        case 6: v[m] = gm(S, W); break;
+        case 7: v[m] = gm(N, E); break;
+        case 8: v[m] = gm(N, W); break;
+        case 9: v[m] = gm(S, gm(S, E)); break;
+        case 10: v[m] = gm(E, gm(S, E)); break;
+        case 11: v[m] = gm(S, gm(S, W)); break;
+        case 12: v[m] = gm(W, gm(S, W)); break;
+        case 13: v[m] = gm(N, gm(N, E)); break;
+        case 14: v[m] = gm(E, gm(N, E)); break;
+        case 15: v[m] = gm(N, gm(N, W)); break;
+        default: v[m] = gm(W, gm(N, W)); break;
+        }
     }
 
     std::int16_t status = 0;

@@ -59,20 +59,49 @@ std::vector<double> mittel(const std::vector<double>& a, const std::vector<doubl
     return m;
 }
 
-// The row of the table for a main orientation; a row of zeros for any
-// other code.
-std::vector<double> zeile(const Tabelle& t, const std::string& o) {
-    using Tabelleninterpolation::Zahlen;
-    if (o == "S") return Zahlen(t.S);
-    if (o == "E" || o == "W") return Zahlen(t.EW);
-    if (o == "N") return Zahlen(t.N);
-    if (o == "SE" || o == "SW") return mittel(Zahlen(t.S), Zahlen(t.EW));
-    if (o == "NE" || o == "NW") return mittel(Zahlen(t.N), Zahlen(t.EW));
-    return std::vector<double>(Zahlen(t.Achse).size(), 0.0);
+// A table with its rows read into numbers, the diagonal rows formed and a
+// row of zeros for any other orientation.
+struct Gelesen {
+    std::vector<double> Achse, S, EW, N, SESW, NENW, Null;
+
+    explicit Gelesen(const Tabelle& t) {
+        using Tabelleninterpolation::Zahlen;
+        Achse = Zahlen(t.Achse);
+        S = Zahlen(t.S);
+        EW = Zahlen(t.EW);
+        N = Zahlen(t.N);
+        SESW = mittel(S, EW);
+        NENW = mittel(N, EW);
+        Null.assign(Achse.size(), 0.0);
+    }
+
+    // The row for a main orientation.
+    const std::vector<double>& Zeile(const std::string& o) const {
+        if (o == "S") return S;
+        if (o == "E" || o == "W") return EW;
+        if (o == "N") return N;
+        if (o == "SE" || o == "SW") return SESW;
+        if (o == "NE" || o == "NW") return NENW;
+        return Null;
+    }
+};
+
+// The constant tables are read once, on first use.
+const Gelesen& FS1() {
+    static const Gelesen t(TabelleFS1);
+    return t;
+}
+const Gelesen& FS2() {
+    static const Gelesen t(TabelleFS2);
+    return t;
+}
+const Gelesen& FS3() {
+    static const Gelesen t(TabelleFS3);
+    return t;
 }
 
-double interpolieren(const Tabelle& t, const std::string& o, double x) {
-    return Tabelleninterpolation::Interpolieren(Tabelleninterpolation::Zahlen(t.Achse), zeile(t, o), x);
+double interpolieren(const Gelesen& t, const std::string& o, double x) {
+    return Tabelleninterpolation::Interpolieren(t.Achse, t.Zeile(o), x);
 }
 
 // The two neighbours of an intermediate orientation; false for none.
@@ -99,11 +128,11 @@ double begrenzen(double x, double grenze) {
     return x;
 }
 
-std::string trimmen(std::string_view t) {
+std::string_view trimmen(std::string_view t) {
     auto a = t.find_first_not_of(' ');
     if (a == std::string_view::npos) return {};
     auto e = t.find_last_not_of(' ');
-    return std::string(t.substr(a, e - a + 1));
+    return t.substr(a, e - a + 1);
 }
 
 // True when the whole text is one number as the user enters it: an
@@ -132,7 +161,7 @@ double Verschattungsfaktor::fS1(const std::string& Orientierung, double Alpha) c
         return (fS1(a, Alpha) + fS1(b, Alpha)) / 2.0;
     }
     if (std::isnan(Alpha)) return 0.0;
-    return interpolieren(TabelleFS1, Orientierung, begrenzen(Alpha, 70));
+    return interpolieren(FS1(), Orientierung, begrenzen(Alpha, 70));
 }
 
 double Verschattungsfaktor::fS23(const std::string& Orientierung, double Beta, double GammaL,
@@ -144,9 +173,9 @@ double Verschattungsfaktor::fS23(const std::string& Orientierung, double Beta, d
         return (fS23(a, Beta, GammaL, GammaR) + fS23(b, Beta, GammaL, GammaR)) / 2.0;
     }
     if (std::isnan(Beta) || std::isnan(GammaL) || std::isnan(GammaR)) return 0.0;
-    double f2 = interpolieren(TabelleFS2, Orientierung, begrenzen(Beta, 75));
-    double fl = interpolieren(TabelleFS3, Orientierung, begrenzen(GammaL, 75));
-    double fr = interpolieren(TabelleFS3, Orientierung, begrenzen(GammaR, 75));
+    double f2 = interpolieren(FS2(), Orientierung, begrenzen(Beta, 75));
+    double fl = interpolieren(FS3(), Orientierung, begrenzen(GammaL, 75));
+    double fr = interpolieren(FS3(), Orientierung, begrenzen(GammaR, 75));
     double f3 = 1.0;
     const std::string& o = Orientierung;
     if (o == "S" || o == "SE" || o == "SW") f3 = fl * fr;
@@ -156,7 +185,7 @@ double Verschattungsfaktor::fS23(const std::string& Orientierung, double Beta, d
 }
 
 double Verschattungsfaktor::fS1_Parse(const std::string& Winkeltext, const std::string& Orientierung) const {
-    std::string t = trimmen(Winkeltext);
+    std::string_view t = trimmen(Winkeltext);
     if (t.empty()) return 0.0;
     if (t == "-") return 1.0;
     if (!istWinkel(t)) return 0.0;
@@ -169,24 +198,25 @@ double Verschattungsfaktor::fS23_Parse(const std::string& Winkeltext, const std:
                                        double& fS2, double& fS3) const {
     fS2 = 0.0;
     fS3 = 0.0;
-    std::string t = trimmen(Winkeltext);
+    std::string_view t = trimmen(Winkeltext);
     if (t.empty()) return 0.0;
     if (t == "-") {
         fS2 = 1.0;
         fS3 = 1.0;
         return 1.0;
     }
-    std::vector<std::string> teile;
-    std::size_t start = 0;
+    // Up to three comma-separated angles; a fourth makes the entry invalid.
+    std::string_view teile[3];
+    std::size_t anzahl = 0, start = 0;
     while (true) {
         auto pos = t.find(',', start);
-        teile.push_back(trimmen(std::string_view(t).substr(start, pos == std::string::npos ? std::string::npos : pos - start)));
-        if (pos == std::string::npos) break;
+        if (anzahl == 3) return 0.0;
+        teile[anzahl++] = trimmen(t.substr(start, pos == std::string_view::npos ? std::string_view::npos : pos - start));
+        if (pos == std::string_view::npos) break;
         start = pos + 1;
     }
-    if (teile.size() > 3) return 0.0;
     double winkel[3] = {0.0, 0.0, 0.0};
-    for (std::size_t i = 0; i < teile.size(); ++i) {
+    for (std::size_t i = 0; i < anzahl; ++i) {
         if (teile[i].empty()) continue;
         if (!istWinkel(teile[i])) return 0.0;
         winkel[i] = ZahlLesen(teile[i]);

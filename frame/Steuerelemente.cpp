@@ -13,6 +13,8 @@ void Steuerelement::nichtMehrBeobachten(int id) {
 }
 
 void Steuerelement::melden() {
+    // Most states have no observer (no view shown): nothing to copy then.
+    if (beobachter_.empty()) return;
     // A copy, so an observer may remove itself while being told.
     auto liste = beobachter_;
     for (auto& [id, b] : liste) b(*this);

@@ -6,6 +6,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <cstring>
 #include <initializer_list>
 #include <locale>
 #include <optional>
@@ -37,23 +38,42 @@ int ziffernwert(char c, int basis) {
 }
 
 // Walks a text and skips blanks, tabs and line feeds wherever they stand.
-class Leser {
+// In input form (Eingabe) it also passes over the characters the input form
+// drops: every "'", and with a comma in the text every "." (the comma then
+// reads as the decimal point). Reading the text this way gives the same
+// characters as first removing them and then reading, without a copy.
+template <bool Eingabe> class Leser {
 public:
-    explicit Leser(std::string_view text) : text_(text) {}
+    explicit Leser(std::string_view text, bool komma = false) : text_(text), komma_(komma) {}
     // The next character that is not skipped; '\0' at the end.
     char sehen() {
-        while (pos_ < text_.size() && istLeer(text_[pos_])) ++pos_;
-        return pos_ < text_.size() ? text_[pos_] : '\0';
+        while (pos_ < text_.size()) {
+            const char c = text_[pos_];
+            if (istLeer(c)) {
+                ++pos_;
+                continue;
+            }
+            if constexpr (Eingabe) {
+                if (c == '\'' || (komma_ && c == '.')) {
+                    ++pos_;
+                    continue;
+                }
+                if (komma_ && c == ',') return '.';
+            }
+            return c;
+        }
+        return '\0';
     }
     void weiter() { ++pos_; }
 
 private:
     std::string_view text_;
     std::size_t pos_ = 0;
+    bool komma_;
 };
 
 // A whole number after "&H" or "&O"; more than 32 bits is out of range.
-Gelesen ganzzahlLesen(Leser& leser, int basis) {
+template <class L> Gelesen ganzzahlLesen(L& leser, int basis) {
     std::uint64_t wert = 0;
     for (;;) {
         int z = ziffernwert(leser.sehen(), basis);
@@ -70,8 +90,11 @@ Gelesen ganzzahlLesen(Leser& leser, int basis) {
 // 770 digits to tell two neighbours apart).
 constexpr std::size_t MaxZiffern = 800;
 
-Gelesen scannen(std::string_view text) {
-    Leser leser(text);
+// Powers of ten a double holds exactly.
+constexpr double Zehnerpotenzen[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,  1e8,  1e9,  1e10, 1e11,
+                                     1e12, 1e13, 1e14, 1e15, 1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+
+template <class L> Gelesen scannenMit(L& leser) {
     char c = leser.sehen();
     if (c == '&') {
         leser.weiter();
@@ -88,8 +111,11 @@ Gelesen scannen(std::string_view text) {
         leser.weiter();
     }
 
-    // value = ziffern (as a whole number) * 10^skala
-    std::string ziffern;
+    // value = ziffern (as a whole number) * 10^skala; the first 19 kept
+    // digits are also gathered as a whole number.
+    char ziffern[MaxZiffern + 1];
+    std::size_t anzahl = 0;
+    std::uint64_t ganz = 0;
     long long skala = 0;
     bool hatZiffer = false, punkt = false, abgeschnittenNichtNull = false;
     for (;;) {
@@ -97,10 +123,11 @@ Gelesen scannen(std::string_view text) {
         if (c >= '0' && c <= '9') {
             hatZiffer = true;
             if (punkt) --skala;
-            if (ziffern.empty() && c == '0') {
+            if (anzahl == 0 && c == '0') {
                 // leading zero: nothing to keep
-            } else if (ziffern.size() < MaxZiffern) {
-                ziffern += c;
+            } else if (anzahl < MaxZiffern) {
+                if (anzahl < 19) ganz = ganz * 10 + static_cast<std::uint64_t>(c - '0');
+                ziffern[anzahl++] = c;
             } else {
                 ++skala; // digit dropped, the place stays
                 if (c != '0') abgeschnittenNichtNull = true;
@@ -113,7 +140,7 @@ Gelesen scannen(std::string_view text) {
             break;
         }
     }
-    if (!hatZiffer) return {0, true};
+    if (!hatZiffer || anzahl == 0) return {0, true};
 
     c = leser.sehen();
     if (c == 'E' || c == 'e' || c == 'D' || c == 'd') {
@@ -134,32 +161,87 @@ Gelesen scannen(std::string_view text) {
         skala += expNegativ ? -exponent : exponent;
     }
 
-    if (ziffern.empty()) return {0, true};
+    // A whole number of at most 53 bits times or divided by an exact power
+    // of ten: one rounding of exact operands, the correctly rounded value
+    // that the general conversion below gives as well.
+    if (anzahl <= 19 && ganz <= (1ull << 53) && skala >= -22 && skala <= 22) {
+        const double m = static_cast<double>(ganz);
+        const double wert = skala >= 0 ? m * Zehnerpotenzen[skala] : m / Zehnerpotenzen[-skala];
+        return {negativ ? -wert : wert, true};
+    }
+
     if (abgeschnittenNichtNull) {
-        ziffern += '1';
+        ziffern[anzahl++] = '1';
         --skala;
     }
     // Place of the leading digit: value = d.ddd * 10^führend.
-    long long führend = skala + static_cast<long long>(ziffern.size()) - 1;
+    long long führend = skala + static_cast<long long>(anzahl) - 1;
     if (führend > 400) return {0, false};
     if (führend < -400) return {0, true};
 
-    std::string puffer = ziffern;
-    puffer += 'e';
-    char exp[24];
-    auto [ende, fehler] = std::to_chars(exp, exp + sizeof exp, skala);
-    (void)fehler;
-    puffer.append(exp, ende);
+    char puffer[MaxZiffern + 32];
+    std::copy(ziffern, ziffern + anzahl, puffer);
+    char* ende = puffer + anzahl;
+    *ende++ = 'e';
+    ende = std::to_chars(ende, puffer + sizeof puffer, skala).ptr;
 
     double wert = 0;
-    auto ergebnis = std::from_chars(puffer.data(), puffer.data() + puffer.size(), wert,
-                                    std::chars_format::general);
+    auto ergebnis = std::from_chars(puffer, ende, wert, std::chars_format::general);
     if (ergebnis.ec == std::errc::result_out_of_range) {
         if (führend > 0) return {0, false};
         return {0, true};
     }
     if (ergebnis.ec != std::errc() || !std::isfinite(wert)) return {0, false};
     return {negativ ? -wert : wert, true};
+}
+
+// The common plain form, read directly: blanks, an optional sign, digits
+// (at most 19 after leading zeros) with at most one decimal separator, and
+// blanks up to the end. The separator is the point; in input form also the
+// comma (a text holding a comma reads its comma as the point and drops its
+// points: with a comma as separator no point may follow). The value is
+// formed exactly as the general reader forms it. False for any other text:
+// the general reader decides then.
+bool einfachLesen(std::string_view text, bool eingabe, Gelesen& g) {
+    const std::size_t n = text.size();
+    std::size_t i = 0;
+    while (i < n && text[i] == ' ') ++i;
+    bool negativ = false;
+    if (i < n && (text[i] == '-' || text[i] == '+')) negativ = text[i++] == '-';
+    std::uint64_t ganz = 0;
+    int ziffern = 0, nachkomma = 0;
+    bool hatZiffer = false, trenner = false;
+    for (; i < n; ++i) {
+        const char c = text[i];
+        if (c >= '0' && c <= '9') {
+            hatZiffer = true;
+            if (trenner) ++nachkomma;
+            if (ganz == 0 && c == '0') continue; // leading zero
+            if (++ziffern > 19) return false;
+            ganz = ganz * 10 + static_cast<std::uint64_t>(c - '0');
+        } else if (!trenner && (c == '.' || (eingabe && c == ','))) {
+            trenner = true;
+        } else {
+            break;
+        }
+    }
+    while (i < n && text[i] == ' ') ++i;
+    if (i != n || !hatZiffer) return false;
+    if (ganz == 0) {
+        g = {0, true};
+        return true;
+    }
+    if (ganz > (1ull << 53) || nachkomma > 22) return false;
+    const double wert = static_cast<double>(ganz) / Zehnerpotenzen[nachkomma];
+    g = {negativ ? -wert : wert, true};
+    return true;
+}
+
+Gelesen scannen(std::string_view text) {
+    Gelesen g;
+    if (einfachLesen(text, false, g)) return g;
+    Leser<false> leser(text);
+    return scannenMit(leser);
 }
 
 // Nearest whole number, halves to the even neighbour.
@@ -175,7 +257,8 @@ double halbZurGeraden(double x) {
 
 // A positive value as decimal digits: d1.d2...dn * 10^exponent, no trailing zeros.
 struct Dezimal {
-    std::string ziffern;
+    char ziffern[24]; // at most 17 digits, and one more carried in front when rounding
+    int anzahl = 0;
     int exponent = 0;
 };
 
@@ -188,7 +271,7 @@ Dezimal zerlegen(double betrag, int stellen = 0) {
     Dezimal d;
     const char* p = puffer;
     for (; p < r.ptr && *p != 'e'; ++p)
-        if (*p >= '0' && *p <= '9') d.ziffern += *p;
+        if (*p >= '0' && *p <= '9' && d.anzahl < static_cast<int>(sizeof d.ziffern) - 1) d.ziffern[d.anzahl++] = *p;
     if (p < r.ptr) {
         ++p;
         bool negativ = false;
@@ -197,61 +280,157 @@ Dezimal zerlegen(double betrag, int stellen = 0) {
         std::from_chars(p, r.ptr, e);
         d.exponent = negativ ? -e : e;
     }
-    while (d.ziffern.size() > 1 && d.ziffern.back() == '0') d.ziffern.pop_back();
-    if (d.ziffern.empty()) d.ziffern = "0";
+    while (d.anzahl > 1 && d.ziffern[d.anzahl - 1] == '0') --d.anzahl;
+    if (d.anzahl == 0) d.ziffern[d.anzahl++] = '0';
     return d;
 }
 
 bool lesbar(const Dezimal& d);
+
+// The shortest digits of a value that is the double nearest to a decimal of
+// at most 15 significant digits and at most 8 decimals (the values people
+// type): false for any other value. Two different decimals of at most 15
+// digits lie further apart than two neighbouring doubles, so that decimal is
+// the only one of its length that reads back to the value: it is the
+// shortest form.
+bool kurzZerlegen(double betrag, Dezimal& d) {
+    if (!(betrag >= 1e-8 && betrag < 1e15)) return false;
+    for (int stellen = 0; stellen <= 8; ++stellen) {
+        const double skaliert = betrag * Zehnerpotenzen[stellen];
+        if (skaliert >= 1e15) return false;
+        const double ganz = std::nearbyint(skaliert);
+        // Whole number and power of ten are exact: one correct rounding.
+        if (ganz == 0 || ganz / Zehnerpotenzen[stellen] != betrag) continue;
+        char puffer[24];
+        const char* ende = std::to_chars(puffer, puffer + sizeof puffer, static_cast<std::uint64_t>(ganz)).ptr;
+        const int n = static_cast<int>(ende - puffer);
+        d.anzahl = n;
+        while (d.anzahl > 1 && puffer[d.anzahl - 1] == '0') --d.anzahl;
+        std::memcpy(d.ziffern, puffer, static_cast<std::size_t>(d.anzahl));
+        d.exponent = n - 1 - stellen;
+        return true;
+    }
+    return false;
+}
 
 // The digits the program writes and rounds on: the shortest form when it has
 // at most 15 significant digits, else the value rounded to 15 digits. Next to
 // the largest double that rounding can lie beyond the range of a double; the
 // shortest form (up to 17 digits) is taken then.
 Dezimal fünfzehnStellen(double betrag) {
-    Dezimal d = zerlegen(betrag);
-    if (d.ziffern.size() > 15) {
-        Dezimal kurz = zerlegen(betrag, 15);
-        if (kurz.exponent < 308 || lesbar(kurz)) d = std::move(kurz);
+    Dezimal d;
+    if (kurzZerlegen(betrag, d)) return d;
+    d = zerlegen(betrag);
+    if (d.anzahl <= 15) return d;
+    // The shortest form of 16 or 17 digits, rounded at the 15th digit, is
+    // the value rounded to 15 digits, unless the shortest form is exactly
+    // the midpoint between two 15-digit decimals (16 digits ending in 5):
+    // the value itself may lie on either side of it. (With 17 digits no
+    // 16-digit decimal, the midpoint neither, reads back to the value; with
+    // 16 digits the value lies nearer to its shortest form than to any
+    // other 16-digit decimal.)
+    if (!(d.anzahl == 16 && d.ziffern[15] == '5')) {
+        Dezimal kurz = d;
+        kurz.anzahl = 15;
+        if (d.ziffern[15] >= '5') {
+            int i = 14;
+            while (i >= 0 && kurz.ziffern[i] == '9') kurz.ziffern[i--] = '0';
+            if (i >= 0) {
+                ++kurz.ziffern[i];
+            } else {
+                kurz.ziffern[0] = '1';
+                ++kurz.exponent;
+            }
+        }
+        while (kurz.anzahl > 1 && kurz.ziffern[kurz.anzahl - 1] == '0') --kurz.anzahl;
+        if (kurz.exponent < 308) return kurz;
     }
+    Dezimal kurz = zerlegen(betrag, 15);
+    if (kurz.exponent < 308 || lesbar(kurz)) d = kurz;
     return d;
 }
 
-std::string grundform(const Dezimal& d, bool negativ) {
-    std::string s;
-    if (negativ) s += '-';
-    const int n = static_cast<int>(d.ziffern.size());
+// Room for any basic form: a sign, 15 places before the point, the point and
+// 17 digits, or an exponent form.
+constexpr std::size_t Grundformlänge = 48;
+
+// Writes the basic form into `aus` (Grundformlänge characters of room) and
+// gives its length.
+std::size_t grundform(const Dezimal& d, bool negativ, char* aus) {
+    char* s = aus;
+    if (negativ) *s++ = '-';
+    const int n = d.anzahl;
     const int e = d.exponent;
     if (e >= -4 && e <= 14) {
         if (e >= 0) {
-            for (int i = 0; i <= e; ++i) s += i < n ? d.ziffern[static_cast<std::size_t>(i)] : '0';
+            for (int i = 0; i <= e; ++i) *s++ = i < n ? d.ziffern[i] : '0';
             if (n > e + 1) {
-                s += '.';
-                s.append(d.ziffern, static_cast<std::size_t>(e + 1));
+                *s++ = '.';
+                for (int i = e + 1; i < n; ++i) *s++ = d.ziffern[i];
             }
         } else {
-            s += '.';
-            s.append(static_cast<std::size_t>(-e - 1), '0');
-            s += d.ziffern;
+            *s++ = '.';
+            for (int i = 0; i < -e - 1; ++i) *s++ = '0';
+            for (int i = 0; i < n; ++i) *s++ = d.ziffern[i];
         }
     } else {
-        s += d.ziffern[0];
+        *s++ = d.ziffern[0];
         if (n > 1) {
-            s += '.';
-            s.append(d.ziffern, 1);
+            *s++ = '.';
+            for (int i = 1; i < n; ++i) *s++ = d.ziffern[i];
         }
-        s += 'E';
-        s += e < 0 ? '-' : '+';
+        *s++ = 'E';
+        *s++ = e < 0 ? '-' : '+';
         int a = std::abs(e);
-        if (a < 10) s += '0';
-        s += std::to_string(a);
+        if (a < 10) *s++ = '0';
+        s = std::to_chars(s, aus + Grundformlänge, a).ptr;
     }
-    return s;
+    return static_cast<std::size_t>(s - aus);
 }
 
 bool lesbar(const Dezimal& d) {
-    std::string text = d.ziffern + "e" + std::to_string(d.exponent - static_cast<int>(d.ziffern.size()) + 1);
+    std::string text(d.ziffern, static_cast<std::size_t>(d.anzahl));
+    text += 'e';
+    text += std::to_string(d.exponent - d.anzahl + 1);
     return scannen(text).ok;
+}
+
+// FestkommaText of a value whose rounding is plain: the value scaled by the
+// decimals lies below 1E9 and clearly away from the middle between two whole
+// numbers. The digits FestkommaText rounds differ from the value by less
+// than 6E-15 of it, so they round the same way as the scaled value. False
+// when that is not sure.
+bool festkommaKurz(double wert, int nachkommastellen, std::string& text) {
+    if (nachkommastellen > 9) return false;
+    const double skaliert = std::fabs(wert) * Zehnerpotenzen[nachkommastellen];
+    if (!(skaliert < 1e9)) return false;
+    const double unten = std::floor(skaliert);
+    const double rest = skaliert - unten;
+    if (std::fabs(rest - 0.5) <= 1e-5) return false;
+    const auto gerundet = static_cast<std::uint64_t>(unten) + (rest > 0.5 ? 1 : 0);
+
+    // The digits of the rounded whole number, the point set before the last
+    // `nachkommastellen` of them (zeros in front where they are too few).
+    char ziffern[16];
+    const int n = static_cast<int>(std::to_chars(ziffern, ziffern + sizeof ziffern, gerundet).ptr - ziffern);
+    const int vorne = n > nachkommastellen ? n - nachkommastellen : 0;
+    char puffer[32];
+    char* p = puffer;
+    if (wert < 0 && gerundet != 0) *p++ = '-';
+    if (vorne > 0) {
+        std::memcpy(p, ziffern, static_cast<std::size_t>(vorne));
+        p += vorne;
+    } else {
+        *p++ = '0';
+    }
+    if (nachkommastellen > 0) {
+        *p++ = '.';
+        for (int i = n; i < nachkommastellen; ++i) *p++ = '0';
+        std::memcpy(p, ziffern + vorne, static_cast<std::size_t>(n - vorne));
+        p += n - vorne;
+    }
+    text.assign(puffer, p);
+    return true;
 }
 
 // ------------------------------------------------------- regional settings
@@ -338,18 +517,10 @@ double Scannen(std::string_view text) {
 double ZahlLesen(std::string_view text) {
     if (!KommaEingabe) return Scannen(text);
     if (text.empty()) return 0;
-    const bool komma = text.find(',') != std::string_view::npos;
-    std::string t;
-    t.reserve(text.size());
-    for (char c : text) {
-        if (c == '\'') continue; // thousands separator, with and without comma
-        if (komma) {
-            if (c == '.') continue;
-            if (c == ',') c = '.';
-        }
-        t += c;
-    }
-    return Scannen(t);
+    if (Gelesen g; einfachLesen(text, true, g)) return g.wert;
+    Leser<true> leser(text, text.find(',') != std::string_view::npos);
+    Gelesen g = scannenMit(leser);
+    return g.ok ? g.wert : 0.0;
 }
 
 double ZahlLesenDbl(std::string_view text) { return Scannen(text); }
@@ -372,52 +543,67 @@ std::int32_t ZahlLesenLong(std::string_view text) {
 
 std::string ZahlGrundform(double wert) {
     if (!std::isfinite(wert) || wert == 0) return "0";
-    return grundform(fünfzehnStellen(std::fabs(wert)), wert < 0);
+    char puffer[Grundformlänge];
+    return std::string(puffer, grundform(fünfzehnStellen(std::fabs(wert)), wert < 0, puffer));
 }
 
 std::string ZahlText(double wert) {
-    std::string s = ZahlGrundform(wert);
-    if (s[0] == '.') return "0" + s;
-    if (s.size() > 1 && s[0] == '-' && s[1] == '.') return "-0" + s.substr(1);
-    return s;
+    if (!std::isfinite(wert) || wert == 0) return "0";
+    // One place in front for the "0" before the point.
+    char puffer[Grundformlänge + 1];
+    char* s = puffer + 1;
+    std::size_t n = grundform(fünfzehnStellen(std::fabs(wert)), wert < 0, s);
+    if (s[0] == '.') {
+        *--s = '0';
+        ++n;
+    } else if (n > 1 && s[0] == '-' && s[1] == '.') {
+        s[0] = '0';
+        *--s = '-';
+        ++n;
+    }
+    return std::string(s, n);
 }
 
 std::string FestkommaText(double wert, int nachkommastellen) {
     if (!std::isfinite(wert) || nachkommastellen < 0) return {};
-    const std::size_t nk = static_cast<std::size_t>(nachkommastellen);
+    if (std::string kurz; festkommaKurz(wert, nachkommastellen, kurz)) return kurz;
+    const long long nk = nachkommastellen;
     Dezimal d;
     if (wert != 0) d = fünfzehnStellen(std::fabs(wert));
-    else d.ziffern.clear();
 
-    std::string& z = d.ziffern;
+    char* z = d.ziffern;
+    long long n = d.anzahl;
     long long e = d.exponent;
     // Digits at the places e down to -nk are kept; the next one decides.
-    const long long behalten = e + static_cast<long long>(nk) + 1;
-    if (behalten < static_cast<long long>(z.size())) {
-        const bool aufrunden = behalten >= 0 && z[static_cast<std::size_t>(behalten)] >= '5';
-        z.resize(static_cast<std::size_t>(std::max(behalten, 0LL)));
+    const long long behalten = e + nk + 1;
+    if (behalten < n) {
+        const bool aufrunden = behalten >= 0 && z[behalten] >= '5';
+        n = std::max(behalten, 0LL);
         if (aufrunden) {
-            long long i = static_cast<long long>(z.size()) - 1;
-            while (i >= 0 && z[static_cast<std::size_t>(i)] == '9') z[static_cast<std::size_t>(i--)] = '0';
+            long long i = n - 1;
+            while (i >= 0 && z[i] == '9') z[i--] = '0';
             if (i >= 0) {
-                ++z[static_cast<std::size_t>(i)];
+                ++z[i];
             } else {
-                z.insert(z.begin(), '1');
+                std::memmove(z + 1, z, static_cast<std::size_t>(n));
+                z[0] = '1';
+                ++n;
                 ++e;
             }
         }
     }
 
     std::string s;
-    if (z.empty()) {
+    if (n == 0) {
         s = "0";
-        if (nk > 0) s.append(1, '.').append(nk, '0');
+        if (nk > 0) s.append(1, '.').append(static_cast<std::size_t>(nk), '0');
         return s;
     }
+    s.reserve(static_cast<std::size_t>(std::max(e, 0LL) + nk + 3));
     if (wert < 0) s += '-';
     auto ziffer = [&](long long stelle) {
         long long i = e - stelle;
-        return (i >= 0 && i < static_cast<long long>(z.size())) ? z[static_cast<std::size_t>(i)] : '0';
+        return (i >= 0 && i < n) ? z[i] : '0';
     };
     if (e >= 0) {
         for (long long stelle = e; stelle >= 0; --stelle) s += ziffer(stelle);
@@ -426,7 +612,7 @@ std::string FestkommaText(double wert, int nachkommastellen) {
     }
     if (nk > 0) {
         s += '.';
-        for (long long stelle = -1; stelle >= -static_cast<long long>(nk); --stelle) s += ziffer(stelle);
+        for (long long stelle = -1; stelle >= -nk; --stelle) s += ziffer(stelle);
     }
     return s;
 }

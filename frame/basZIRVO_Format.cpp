@@ -9,16 +9,11 @@ namespace basZIRVO_Format {
 
 namespace {
 
-std::size_t zeichenzahl(std::string_view utf8) {
-    return static_cast<std::size_t>(
-        std::count_if(utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
-}
-
 // The user's decimal separator, as long as the number reader takes it back;
 // a cell text is read again when the table is stored.
-std::string dezimaltrenner() {
+char dezimaltrenner() {
     const std::string& t = cVB6_NumCvt::Instanz().Dezimaltrenner();
-    return (t == "," || t == ".") ? t : std::string(".");
+    return t == "," ? ',' : '.';
 }
 
 } // namespace
@@ -33,14 +28,18 @@ std::string ZahlFormatieren(double wert, std::int16_t Stellen, std::int16_t NKSt
     const int stellen = std::max<int>(Stellen, 0);
     const long breite = nk != 0 ? stellen + 1 : stellen;
 
-    std::string s = basVB6NumCvt::FestkommaText(wert, nk);
-    if (!s.empty()) {
-        std::size_t punkt = s.find('.');
-        if (punkt != std::string::npos) s.replace(punkt, 1, dezimaltrenner());
-        const long länge = static_cast<long>(zeichenzahl(s));
+    const std::string s = basVB6NumCvt::FestkommaText(wert, nk);
+    // The text has no other characters than digits, "-" and ".": one
+    // character each.
+    const long länge = static_cast<long>(s.size());
+    if (!s.empty() && länge <= breite) {
         // Two blanks for every missing character: the display font's blank
         // is about half as wide as a digit.
-        if (länge <= breite) return std::string(static_cast<std::size_t>(2 * (breite - länge)), ' ') + s;
+        std::string aus(static_cast<std::size_t>(2 * (breite - länge)), ' ');
+        const std::size_t punkt = s.find('.');
+        aus += s;
+        if (punkt != std::string::npos) aus[aus.size() - s.size() + punkt] = dezimaltrenner();
+        return aus;
     }
     if (nk != 0)
         return std::string(static_cast<std::size_t>(std::max(stellen - nk, 0)), '#') + "." +

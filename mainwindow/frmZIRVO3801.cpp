@@ -160,21 +160,21 @@ void frmZIRVO3801::FeldformateSetzen() {
 Feldformat frmZIRVO3801::FeldformatLesen(std::string_view name) const { return Feldformate.FeldFormatLesen(name); }
 
 void frmZIRVO3801::TextFeldSetzen(TextBox& zelle, std::string_view wert) {
-    zelle.setText(FeldformatLesen(zelle.Name).Zellentext(wert));
+    zelle.setText(Zellanzeige(FeldformatLesen(zelle.Name), wert));
 }
 
 void frmZIRVO3801::TextFeldSetzen(TextBox& zelle, double wert) {
-    zelle.setText(FeldformatLesen(zelle.Name).Zellentext(wert));
+    zelle.setText(Zellanzeige(FeldformatLesen(zelle.Name), wert));
 }
 
 void frmZIRVO3801::LabelSetzen(Label& label, std::string_view wert) {
-    label.setCaption(FeldformatLesen(label.Name).Labeltext(wert));
+    Feldformat f = FeldformatLesen(label.Name);
+    if (f.Zahl) label.setCaption(Labelanzeige(f, ZahlLesen(wert)));
+    else label.setCaption(f.Labeltext(wert));
 }
 
 void frmZIRVO3801::LabelSetzen(Label& label, double wert) {
-    Feldformat f = FeldformatLesen(label.Name);
-    if (f.Zahl) label.setCaption(basZIRVO_Format::ZahlFormatieren(wert, f.Stellen, f.NKSt));
-    else label.setCaption(f.Zellentext(wert));
+    label.setCaption(Labelanzeige(FeldformatLesen(label.Name), wert));
 }
 
 bool frmZIRVO3801::IstZahltext(std::string_view text) {
@@ -241,22 +241,29 @@ void frmZIRVO3801::TabelleLaden(std::int16_t t) {
     // The grid never has more rows than its cell arrays.
     const int n = std::min<int>(zeilen, Feld(b.spalten.front()).Anzahl());
 
-    for (int i = 0; i < n; ++i)
-        for (const Spalte& s : b.spalten) Feld(s)[i].setText(std::string());
-
+    // Every cell gets its text once, column by column: the stored value, or
+    // empty in rows the zone does not hold.
     KollektionZeiger tabelle = Global::Projekt.ZGetColl(b.schlüssel);
-    if (tabelle) {
-        for (int i = 0; i < n && i < tabelle->Anzahl(); ++i) {
-            KollektionZeiger zeile = tabelle->Koll(i + 1);
-            for (std::size_t k = 0; k < b.spalten.size(); ++k)
-                ZelleSetzen(Feld(b.spalten[k])[i], zeile ? zeile->Eintrag(static_cast<std::int32_t>(k + 1)) : nullptr);
-            if (b.elemente && Global::ElementeZählen && zeile) {
-                std::int16_t nummer = 0;
-                if (GanzeZahl16(zeile->Zahl(4), nummer))
-                    basZIRVO3801::BauteiltypTabelleWert(1, zeile->Text(1), nummer);
+    const int gespeichert = tabelle ? std::min<int>(n, tabelle->Anzahl()) : 0;
+    std::vector<KollektionZeiger> gespeicherteZeilen(static_cast<std::size_t>(gespeichert));
+    for (int i = 0; i < gespeichert; ++i) gespeicherteZeilen[static_cast<std::size_t>(i)] = tabelle->Koll(i + 1);
+    for (std::size_t k = 0; k < b.spalten.size(); ++k) {
+        Steuerelementfeld<TextBox>& feld = Feld(b.spalten[k]);
+        for (int i = 0; i < n; ++i) {
+            if (i >= gespeichert) {
+                feld[i].setText(std::string());
+                continue;
             }
+            const KollektionZeiger& zeile = gespeicherteZeilen[static_cast<std::size_t>(i)];
+            ZelleSetzen(feld[i], zeile ? zeile->Eintrag(static_cast<std::int32_t>(k + 1)) : nullptr);
         }
     }
+    if (b.elemente && Global::ElementeZählen)
+        for (const KollektionZeiger& zeile : gespeicherteZeilen) {
+            std::int16_t nummer = 0;
+            if (zeile && GanzeZahl16(zeile->Zahl(4), nummer))
+                basZIRVO3801::BauteiltypTabelleWert(1, zeile->Text(1), nummer);
+        }
 
     if (b.orientierung)
         for (int i = 0; i < n; ++i) OrientierungTooltipSetzen((this->*(b.orientierung))[i]);
@@ -284,14 +291,50 @@ void frmZIRVO3801::TabelleAblegen(std::int16_t t) {
                 break;
             }
 
+    // Number or text: the format of each column, looked up once.
+    std::vector<bool> zahl(letzte >= 0 ? b.spalten.size() : 0);
+    for (std::size_t k = 0; k < zahl.size(); ++k) zahl[k] = FeldformatLesen(Feld(b.spalten[k])[0].Name).Zahl;
+
+    // The cell's text trimmed as it is stored.
+    auto getrimmtRechts = [](std::string_view text) {
+        const std::size_t ende = text.find_last_not_of(' ');
+        return text.substr(0, ende == std::string_view::npos ? 0 : ende + 1);
+    };
+    // A stored row that holds exactly what row i would store (same values,
+    // number for number bit for bit, in entries without keys) is kept: a
+    // stored row is never changed, so it can stand for the new one.
+    auto unverändert = [&](const Kollektion& alt, int i) {
+        if (alt.Anzahl() != static_cast<std::int32_t>(b.spalten.size())) return false;
+        for (std::size_t k = 0; k < b.spalten.size(); ++k) {
+            const std::int32_t position = static_cast<std::int32_t>(k + 1);
+            const Kollektion::Wert* wert = alt.Eintrag(position);
+            const std::string& text = Feld(b.spalten[k])[i].Text();
+            if (!alt.Schlüssel(position).empty()) return false;
+            if (zahl[k]) {
+                const double* z = std::get_if<double>(wert);
+                const double neu = ZahlLesen(text);
+                if (!z || !(*z == neu && std::signbit(*z) == std::signbit(neu))) return false;
+            } else {
+                const std::string* t = std::get_if<std::string>(wert);
+                if (!t || *t != getrimmtRechts(text)) return false;
+            }
+        }
+        return true;
+    };
+
     auto neu = Kollektion::Neu();
     neu->Reservieren(überzählige ? bisher->Anzahl() : letzte + 1);
     for (int i = 0; i <= letzte; ++i) {
+        if (bisher && i < bisher->Anzahl())
+            if (KollektionZeiger alt = bisher->Koll(i + 1); alt && unverändert(*alt, i)) {
+                neu->Hinzufügen(std::move(alt));
+                continue;
+            }
         auto zeile = Kollektion::Neu();
         zeile->Reservieren(static_cast<std::int32_t>(b.spalten.size()));
-        for (const Spalte& s : b.spalten) {
-            const TextBox& zelle = Feld(s)[i];
-            if (FeldformatLesen(zelle.Name).Zahl) zeile->Hinzufügen(ZahlLesen(zelle.Text()));
+        for (std::size_t k = 0; k < b.spalten.size(); ++k) {
+            const TextBox& zelle = Feld(b.spalten[k])[i];
+            if (zahl[k]) zeile->Hinzufügen(ZahlLesen(zelle.Text()));
             else zeile->Hinzufügen(basZIRVO_Format::TextRechtsTrimmen(zelle.Text()));
         }
         neu->Hinzufügen(KollektionZeiger(std::move(zeile)));
@@ -431,21 +474,16 @@ void frmZIRVO3801::TrennbauteileSammeln(std::string& code, std::int16_t& zeile, 
     };
     std::vector<Eintrag> liste;
 
-    const std::int16_t bisher = p.GetNZone();
-    // Every zone is shown in turn; the former zone is made current and shown
-    // again on every way out.
+    // The stored rows of every zone are read; the tables are not loaded, so
+    // what the user typed into them and has not stored yet stays. The former
+    // zone is made current again on every way out.
     struct Zurück {
-        frmZIRVO3801& f;
         std::int16_t zone;
-        ~Zurück() {
-            Global::Projekt.SetNZone(zone);
-            f.ProjektZoneEinlesen();
-        }
-    } zurück{*this, bisher};
+        ~Zurück() { Global::Projekt.SetNZone(zone); }
+    } zurück{p.GetNZone()};
 
     for (std::int16_t i = 0; i < p.ZonenAnzahl(); ++i) {
         p.SetNZone(i);
-        ProjektZoneEinlesen();
         const std::string zone = p.ZGetStr("Code");
         KollektionZeiger rows = p.ZGetColl("U_");
         if (!rows) continue;

@@ -156,8 +156,8 @@ public:
     static bool WertOderKennungGleich(std::int16_t nummerA, double wertA, std::int16_t nummerB, double wertB);
     // Gathers the stored U rows of all zones that name a neighbour zone and
     // pairs each with its mirror row; found: the zone code and row of the
-    // first row without a mirror. Every zone is loaded into the tables in
-    // turn, and the current zone is loaded again at the end.
+    // first row without a mirror. Only the stored rows are read: the tables
+    // keep what they show, and the current zone stays current.
     void TrennbauteileSammeln(std::string& code, std::int16_t& zeile, bool& gefunden);
 
     // --- the balance of the current zone ---
@@ -183,6 +183,397 @@ public:
                                        double& VT);
     // Sum of "EBF" over all zones, each loaded into the tables in turn.
     double EBFAlleZonen();
+
+    // --- commands (K) ---
+    // Menu entries acted on by the commands (captions are set by the window;
+    // the recent-project entries get theirs from LetzteProjekteAnzeigen).
+    Menüeintrag mnuDatei{"mnuDatei"};
+    Menüeintrag mnuDateiNeu{"mnuDateiNeu"};
+    Menüeintrag mnuDateiÖffnen{"mnuDateiÖffnen"};
+    Menüeintrag mnuDateiSchliessen{"mnuDateiSchliessen"};
+    Menüeintrag mnuDateiSpeichern{"mnuDateiSpeichern"};
+    Menüeintrag mnuDateiSpeichernUnter{"mnuDateiSpeichernUnter"};
+    Menüeintrag mnuDateiDrucken{"mnuDateiDrucken"};
+    Menüeintrag mnuDateiDruckEinrichten{"mnuDateiDruckEinrichten"};
+    Menüeintrag mnuDateiTrLP{"mnuDateiTrLP"};
+    // The recent projects: elements 0 .. LetzteProjekteMax - 1 are in use.
+    Steuerelementfeld<Menüeintrag> mnuDateiLetzte{"mnuDateiLetzte", 10};
+    Menüeintrag mnuDateiBeenden{"mnuDateiBeenden"};
+    Menüeintrag mnuBearb{"mnuBearb"};
+    Menüeintrag mnuBearbZeileEinfügen{"mnuBearbZeileEinfügen"};
+    Menüeintrag mnuBearbZeileLöschen{"mnuBearbZeileLöschen"};
+    Menüeintrag mnuProjekt{"mnuProjekt"};
+    Menüeintrag mnuProjektAngaben{"mnuProjektAngaben"};
+    Menüeintrag mnuProjektNutzung{"mnuProjektNutzung"};
+    Menüeintrag mnuProjektBauteile{"mnuProjektBauteile"};
+    Menüeintrag mnuZone{"mnuZone"};
+    Menüeintrag mnuZoneEBF{"mnuZoneEBF"};
+    Menüeintrag mnuZoneA{"mnuZoneA"};
+    Menüeintrag mnuZoneU{"mnuZoneU"};
+    Menüeintrag mnuZoneF{"mnuZoneF"};
+    Menüeintrag mnuZoneL{"mnuZoneL"};
+    Menüeintrag mnuZoneG{"mnuZoneG"};
+    Menüeintrag mnuZoneQh{"mnuZoneQh"};
+    Menüeintrag mnuNachweis{"mnuNachweis"};
+    Menüeintrag mnuNachweis3801System{"mnuNachweis3801System"};
+    Menüeintrag mnuNachweis3801EB{"mnuNachweis3801EB"};
+    Menüeintrag mnuTabellen{"mnuTabellen"};
+    Menüeintrag mnuTabellenBaustoffe{"mnuTabellenBaustoffe"};
+    Menüeintrag mnuTabellenStandardnutzung{"mnuTabellenStandardnutzung"};
+    Menüeintrag mnuTabellenRechenwerte{"mnuTabellenRechenwerte"};
+    Menüeintrag mnuTabellenRechner{"mnuTabellenRechner"};
+    Menüeintrag mnuExtras{"mnuExtras"};
+    Menüeintrag mnuExtrasOK{"mnuExtrasOK"};
+    Menüeintrag mnuExtrasFlächen{"mnuExtrasFlächen"};
+    Menüeintrag mnuExtrasVerluste{"mnuExtrasVerluste"};
+    Menüeintrag mnuExtrasEnergien{"mnuExtrasEnergien"};
+    Menüeintrag mnuExtrasWärmeleistungsbedarf{"mnuExtrasWärmeleistungsbedarf"};
+    Menüeintrag mnuExtrasOptionen{"mnuExtrasOptionen"};
+    Menüeintrag mnuHilfe{"mnuHilfe"};
+    Menüeintrag mnuHilfeF1{"mnuHilfeF1"};
+    Menüeintrag mnuHilfeWasIstNeu{"mnuHilfeWasIstNeu"};
+    Menüeintrag mnuHilfeInfoZahlenformat{"mnuHilfeInfoZahlenformat"};
+    Menüeintrag mnuHilfeInfo{"mnuHilfeInfo"};
+
+    // How the window shows the other windows. The view installs them; a
+    // command whose window is not installed does nothing, and MenüsAktivieren
+    // keeps its entry disabled.
+    std::function<void()> LüftungAnzeigen;              // Global::frmLüftung, modal
+    std::function<void()> GewinnAnzeigen;               // Global::frmGewinn, modal
+    std::function<void()> QhAnzeigen;                   // Global::frmQh, modal
+    std::function<void()> WärmeleistungsbedarfAnzeigen; // Global::frmWärmeleistungsbedarf, modal
+    std::function<void()> TabellenRechnerAnzeigen;      // the factor calculator, modeless
+    std::function<void()> BauteileAnzeigen;             // component editor, modeless
+    std::function<void()> Nachweis3801Anzeigen;        // system proof, modal
+    std::function<void()> NachweisEBAnzeigen;          // single-component proof, modeless
+    std::function<void()> NachweisEBEinlesen;          // loads the single-component proof data
+    std::function<void()> BaustoffeAnzeigen;           // material database, modal
+    std::function<void()> DruckenAnzeigen;             // print dialog, modal
+    std::function<void()> DruckIniAnzeigen;            // printer settings, modal
+    std::function<void()> FlächenAnzeigen;             // area report, modal
+    std::function<void()> BauteilverlusteTabelle;      // builds the component-loss table
+    std::function<void()> BauteilVerlusteAnzeigen;     // component losses, modal
+    std::function<void()> EnergienAnzeigen;            // monthly energy table, modal
+    std::function<void(std::int32_t)> HilfeAufrufen;   // the help file at a context number
+    // The help panel's topic ("" = the program's own topic); the panel's
+    // content is installed here once it exists.
+    std::function<void(const std::string&)> InfoAnzeigen;
+    // Closes the main window the way its close box does.
+    std::function<void()> Schliessen;
+    // The control that has the focus in the window, null when none (the
+    // cells' focus events keep it; the view sets it for other controls).
+    Steuerelement* ActiveControl = nullptr;
+
+    // File menu. A failed read or save is reported and changes nothing else.
+    void mnuDatei_Click();
+    void mnuDateiNeu_Click();
+    void mnuDateiÖffnen_Click();
+    void mnuDateiSchliessen_Click();
+    void mnuDateiSpeichern_Click();
+    void mnuDateiSpeichernUnter_Click();
+    void mnuDateiDrucken_Click();
+    void mnuDateiDruckEinrichten_Click();
+    void mnuDateiLetzte_Click(int Index);
+    void mnuDateiBeenden_Click();
+    // Opens the project file named on the command line.
+    void ProjektEinlesenBeimProgrammstart(const std::string& Datei);
+    // Asks whether to save the open project: True when the calling command
+    // must stop (Cancel, a table that could not be stored, a failed save).
+    bool ProjektSpeichernFragen();
+    // The open-file and save-file dialogs: the chosen path, "" for none.
+    std::string ÖffnenDialog();
+    std::string SpeichernUnterDialog();
+    // Reads a project file and shows it; True (after a message naming the
+    // file) when it could not be read: the open project then stays as it was.
+    bool ProjektÖffnen(const std::string& Pfad);
+    // Shows the open project: caption, climate station, north, the zone's tables.
+    bool ProjektAnzeigen();
+    // Writes the project ("" = under its file name); True when it failed
+    // (the reason has been shown): file name and recent list unchanged.
+    bool ProjektDateiSpeichern(const std::string& Pfad);
+    // File > Close: a new empty project and an empty window.
+    void AnzeigeZurücksetzen();
+    // Opens a project by path (recent entry, command line); a missing file is reported.
+    void ProjektÖffnenDatei(const std::string& Pfad);
+    // Puts a path ("" = none) at the top of the recent list and rebuilds its entries.
+    void LetzteProjekteAnzeigen(const std::string& Pfad);
+
+    // The command gate: True when the data the command (a letter) needs
+    // exist; otherwise the first missing input is named in a message.
+    bool BefehlMöglich(std::string_view Buchstabe);
+
+    // Enables the entries that need an open project.
+    void MenüsAktivieren();
+    void mnuBearbZeileEinfügen_Click();
+    void mnuBearbZeileLöschen_Click();
+    void mnuProjektAngaben_Click();
+    void mnuProjektNutzung_Click();
+    void mnuProjektBauteile_Click();
+    void mnuZoneEBF_Click();
+    void mnuZoneA_Click();
+    void mnuZoneU_Click();
+    void mnuZoneF_Click();
+    void mnuZoneL_Click();
+    void mnuZoneG_Click();
+    void mnuZoneQh_Click();
+    void mnuNachweis3801System_Click();
+    void mnuNachweis3801EB_Click();
+    void mnuTabellenBaustoffe_Click();
+    void mnuTabellenStandardnutzung_Click();
+    void mnuTabellenRechenwerte_Click();
+    void mnuTabellenRechner_Click();
+    void mnuExtrasOK_Click();
+    void mnuExtrasVerluste_Click();
+    void mnuExtrasFlächen_Click();
+    void mnuExtrasEnergien_Click();
+    void mnuExtrasWärmeleistungsbedarf_Click();
+    void mnuExtrasOptionen_Click();
+    void mnuHilfeF1_Click();
+    void mnuHilfeWasIstNeu_Click();
+    void mnuHilfeInfoZahlenformat_Click();
+    void mnuHilfeInfo_Click();
+    // Tool bar buttons and button menus by their keys.
+    void tbrToolbar1_ButtonClick(std::string_view Key);
+    void tbrToolbar1_ButtonMenuClick(std::string_view Key);
+    void tbrToolbar2_ButtonClick(std::string_view Key);
+    void HilfeTasteSenden(std::int32_t Kontext);
+
+    // Stores the tables of both panes into the current zone; True on error.
+    bool EingabeÜbernehmen();
+    // Set while the last error display failed in one of its steps; the
+    // cells' focus handlers then do nothing.
+    bool FehlerAnzeigeFehlgeschlagen = false;
+    // Computes the current zone; True (the error shown) when it failed.
+    bool ZoneBerechnenPrüfen();
+    // Shows the pending input error: its table in the active pane, its cell
+    // focused and tinted while the message is open.
+    void FehlerAnzeigen();
+    // Computes and stores every zone, then checks the partitions between
+    // zones; True when an error was found and shown.
+    bool AlleZonenPrüfen(bool Verluste);
+
+    // Row insert and delete in the table of the active cell.
+    void ZeileEinfügenLöschen(bool Löschen);
+    // Shows the monthly losses (and window gains) of one row's envelope
+    // record of the current zone: kind 1 outside air, 2 unheated, 3 windows.
+    void ZeilenEnergienAnzeigen(std::int16_t Art, const std::string& Titel, std::int16_t Zeile,
+                                const std::string& Bez, const std::string& Fl);
+
+    // Events of the envelope cells: the view hands every event of a cell to
+    // these; they run the rules of the cell's column around the common
+    // handlers (ZelleGotFocus, ZelleKeyDown, ZelleLostFocus). KeyAscii 0
+    // discards the typed character.
+    void Zelle_GotFocus(TextBox& Zelle);
+    void Zelle_KeyDown(TextBox& Zelle, std::int16_t& KeyCode, std::int16_t Shift);
+    void Zelle_KeyPress(TextBox& Zelle, std::int16_t& KeyAscii);
+    void Zelle_LostFocus(TextBox& Zelle);
+    void Zelle_DblClick(TextBox& Zelle);
+    // The columns with rules of their own (Index = row).
+    void txtDaC_KeyPress(int Index, std::int16_t& KeyAscii);
+    void txtDuC_KeyPress(int Index, std::int16_t& KeyAscii);
+    void txtFC_KeyPress(int Index, std::int16_t& KeyAscii);
+    void txtDaC_LostFocus(int Index);
+    void txtDuC_LostFocus(int Index);
+    void txtDaO_KeyPress(int Index, std::int16_t& KeyAscii);
+    void txtDuO_KeyPress(int Index, std::int16_t& KeyAscii);
+    void txtFO_KeyPress(int Index, std::int16_t& KeyAscii);
+    void txtDaO_LostFocus(int Index);
+    void txtDuO_LostFocus(int Index);
+    void txtFO_LostFocus(int Index);
+    void txtDuTin_KeyPress(int Index, std::int16_t& KeyAscii);
+    void txtFFF_GotFocus(int Index);
+    void txtFFS1_GotFocus(int Index);
+    void txtFFS1_LostFocus(int Index);
+    void txtFFS23_LostFocus(int Index);
+    // With Ctrl held down: the row's monthly losses.
+    void txtDaC_DblClick(int Index);
+    void txtDuC_DblClick(int Index);
+    void txtFC_DblClick(int Index);
+    // The grids' scroll bars (Scroll runs Change): the grid that owns the
+    // bar scrolls to it.
+    void PaneScrollen(const vb6CCVScrollBar& Bar);
+    void sbrEBFVScroll_Change();
+    void sbrEBFVScroll_Scroll();
+    void sbrDaVScroll_Change();
+    void sbrDaVScroll_Scroll();
+    void sbrDuVScroll_Change();
+    void sbrDuVScroll_Scroll();
+    void sbrFVScroll_Change();
+    void sbrFVScroll_Scroll();
+
+    // --- window: menus, bars, panes (W) ---
+    // The window's regions as control states. Lengths are twips in the
+    // window's inner area (below the menu bar); the view tells the model
+    // what it measured (inner size, bar and title-strip heights, the tables'
+    // design width, the screen) and places its widgets where the states say.
+
+    // Separators of the menus (caption "-").
+    Menüeintrag mnuDateiTr1{"mnuDateiTr1"}, mnuDateiTr2{"mnuDateiTr2"}, mnuDateiTr3{"mnuDateiTr3"};
+    Menüeintrag mnuZoneTr1{"mnuZoneTr1"}, mnuZoneTr2{"mnuZoneTr2"}, mnuZoneTr3{"mnuZoneTr3"};
+    Menüeintrag mnuTabellenTr1{"mnuTabellenTr1"}, mnuTabellenTr2{"mnuTabellenTr2"};
+    Menüeintrag mnuExtrasTr1{"mnuExtrasTr1"}, mnuExtrasTr2{"mnuExtrasTr2"}, mnuExtrasTr3{"mnuExtrasTr3"};
+    Menüeintrag mnuHilfeTr1{"mnuHilfeTr1"}, mnuHilfeTr2{"mnuHilfeTr2"};
+    // The menu bar: each menu heading with its entries in menu order.
+    struct Menü {
+        Menüeintrag* Kopf;
+        std::vector<Menüeintrag*> Einträge;
+    };
+    std::vector<Menü> Menüleiste();
+
+    // A tool-bar button: key, caption, tool tip, enabled and visible, its
+    // style and the entries of its drop-down menu (each entry's Tag is its key).
+    class Symbolknopf : public CommandButton {
+    public:
+        static constexpr std::int16_t tbrDefault = 0, tbrSeparator = 3, tbrDropdown = 5;
+        Symbolknopf(std::string key, std::int16_t style);
+        const std::string Key;
+        std::int16_t Style() const { return style_; }
+        void setStyle(std::int16_t v) { setze(style_, v); }
+        const std::vector<std::unique_ptr<Menüeintrag>>& ButtonMenus() const { return menüs_; }
+        Menüeintrag& ButtonMenuHinzufügen(std::string key, std::string text);
+        void ButtonMenusLeeren();
+
+    private:
+        std::int16_t style_;
+        std::vector<std::unique_ptr<Menüeintrag>> menüs_;
+    };
+    // A tool bar: its place and its buttons in order.
+    class Symbolleiste : public PictureBox {
+    public:
+        using PictureBox::PictureBox;
+        std::vector<std::unique_ptr<Symbolknopf>> Buttons;
+        // The first button with the key, or null.
+        Symbolknopf* Knopf(std::string_view key) const;
+    };
+    Symbolleiste tbrToolbar1{"tbrToolbar1"}, tbrToolbar2{"tbrToolbar2"};
+    PictureBox sbrStatusbar{"sbrStatusbar"};
+    Label sbrStatusbarText{"sbrStatusbarText"}; // the status bar's text panel
+    // Help panel at the right edge and its dividing strip (90 wide).
+    PictureBox picHilfe{"picHilfe"}, picTrHilfe{"picTrHilfe"};
+    TextBox rtbInfo{"rtbInfo"};
+    // Hidden until the start's version check has a notice; placed by lblNeuereVersionLage.
+    Label lblNeuereVersionVorhanden{"lblNeuereVersionVorhanden"};
+    std::int32_t lblNeuereVersionLage[4] = {40, 40, 400, 400}; // left, top, width, height
+
+    // A pane's title strip: its place, the text shown and whether it is the
+    // active pane's strip.
+    class Titelstreifen : public PictureBox {
+    public:
+        using PictureBox::PictureBox;
+        const std::string& Text() const { return text_; }
+        void setText(std::string v) { setze(text_, std::move(v)); }
+        bool Aktiv() const { return aktiv_; }
+        void setAktiv(bool v) { setze(aktiv_, v); }
+
+    private:
+        std::string text_;
+        bool aktiv_ = false;
+    };
+    Steuerelementfeld<Titelstreifen> picTitel{"picTitel", 2};
+    // The boxes of the four tables, their scroll bars and the splitter bar.
+    PictureBox picEBF{"picEBF"}, picDa{"picDa"}, picDu{"picDu"}, picF{"picF"};
+    vb6CCVScrollBar sbrEBFVScroll{"sbrEBFVScroll"}, sbrDaVScroll{"sbrDaVScroll"}, sbrDuVScroll{"sbrDuVScroll"},
+        sbrFVScroll{"sbrFVScroll"};
+    PictureBox picTrennZeiger{"picTrennZeiger"};
+    // Caption labels. EBF: the four column captions. A and U: 0-2 the heads
+    // of the totals block (area, U, loss), 3-7 the element types, then one
+    // caption per column. F: 0-2 heads, 3-6 the element types, 7-8 the
+    // utilised solar gains and their factor, then one caption per column.
+    Steuerelementfeld<Label> lblEBF{"lblEBF", 4};
+    Steuerelementfeld<Label> lblDa{"lblDa", 15};
+    Steuerelementfeld<Label> lblDu{"lblDu", 18};
+    Steuerelementfeld<Label> lblF{"lblF", 21};
+    Label lblEBFTot{"lblEBFTot"};
+
+    // The window on the desktop (outer place and size, state 0 normal,
+    // 1 minimised, 2 maximised), its inner size and the screen's size; the
+    // view keeps them current. FensterAnwenden asks the view to put the
+    // window where these say and to write back where it really is.
+    std::int32_t Left = 0, Top = 0, Width = 0, Height = 0;
+    std::int16_t WindowState = 0;
+    std::int32_t ScaleWidth = 0, ScaleHeight = 0;
+    std::int32_t ScreenWidth = 0, ScreenHeight = 0;
+    std::function<void()> FensterAnwenden;
+    // Gives a control the focus (the view's widget for it).
+    std::function<void(Steuerelement&)> FokusSetzen;
+    std::int32_t HelpContextID = 1000;
+    // Design width of the table boxes (the widest of the four).
+    std::int32_t Tabellenbreite = 0;
+
+    // Pane state: the active pane (0 lower, 1 upper), the upper pane's share
+    // of the pane area (0 = one pane), the table in each pane (0 none), the
+    // pane area and the panes' rectangles of the last layout, the drag start.
+    std::int16_t AktivePane = 0;
+    double Aufteilung = 0;
+    std::array<std::int16_t, 2> PaneTabelle{};
+    std::array<std::int32_t, 4> PaneFläche{}; // left, top, width, height
+    std::array<std::int32_t, 2> PaneLinks{}, PaneOben{}, PaneBreite{}, PaneHöhe{};
+    std::int32_t ZiehStart = 0;
+
+    // Start and end of the window.
+    void Form_Load();
+    void Form_Resize();
+    void Form_Click();
+    // True when the window must stay open (the save question was cancelled).
+    bool Form_QueryUnload();
+    void Form_Unload();
+    // Restores (True) the saved placement with its repairs, then stores the
+    // placement of a window in the normal state, and whether it is maximised.
+    void Fensterposition(bool wiederherstellen);
+    void PaneRechteckeBerechnen();
+    void TitelAlleZeichnen();
+    void TitelZeichnen(std::int16_t i);
+    void HilfeKontextSetzen(std::int16_t t);
+    void ZonenListeAktualisieren();
+    // The version notice of the start: caption, place, shown.
+    void NeuereVersionAnzeigen(const std::string& text);
+    // Switches to the zone chosen in the zone button's menu (entry 1 = zone 0).
+    void tbrToolbar2_ButtonMenuClick(std::int16_t Index);
+    // Enables the zone button's entries, all but the current zone's.
+    void tbrToolbar2_ButtonDropDown();
+    // Each tool-bar button is enabled as the menu entry of the same command.
+    void SymbolleistenAbgleichen();
+
+    // The grids: built once at start; the active pane's table computed or stored.
+    void TabelleInitialisieren();
+    bool PaneBerechnen();
+    bool PaneSpeichern();
+    // The table number of a grid position 1..4 holding table t, 0 when none.
+    std::int16_t TabelleIndex(std::int16_t t) const;
+    // The box of table t, or null.
+    PictureBox* TabellenBox(std::int16_t t);
+    // Shows table t in the active pane (0: stores the active pane's table).
+    bool TabelleAnzeigen(std::int16_t t);
+    // Makes zone i current, storing the two shown tables first.
+    bool ZoneWechseln(std::int16_t i);
+
+    // Panes and splitter. Closing the upper pane stores its table first and
+    // makes the lower pane the active one.
+    void PanesAnzeigen();
+    void PaneAktivieren(const PictureBox& box);
+    void picEBF_Click();
+    void picDa_Click();
+    void picDu_Click();
+    void picF_Click();
+    // y: the pointer's height in the strip (twips).
+    void picTitel_MouseDown(std::int16_t Index, double y);
+    void picTitel_MouseMove(std::int16_t Index, double y);
+    void picTitel_MouseUp(std::int16_t Index, double y);
+    void picTitel_DblClick(std::int16_t Index);
+
+    // Common handlers of every envelope cell: focus in, focus out (formats
+    // the text, recomputes where the format asks), key down (navigation).
+    void ZelleGotFocus(TextBox& zelle);
+    void ZelleLostFocus(TextBox& zelle);
+    std::int16_t ZelleKeyDown(TextBox& zelle, std::int16_t& KeyCode, std::int16_t& Shift);
+    // The typed character in upper case (letters only).
+    static void TasteGross(std::int16_t& KeyAscii);
+    // What a cell of that format shows for a text or a number: a number too
+    // wide for the format is shown whole, without padding (never as "#").
+    static std::string Zellanzeige(const Feldformat& f, std::string_view text);
+    static std::string Zellanzeige(const Feldformat& f, double wert);
+    // The same for a total label, which shows 0 as a number.
+    static std::string Labelanzeige(const Feldformat& f, double wert);
 
 private:
     struct Spalte;

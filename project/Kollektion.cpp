@@ -18,22 +18,69 @@ std::string Kollektion::Vergleichsform(std::string_view schlüssel) {
     return aus;
 }
 
+std::uint32_t Kollektion::Prüfwert(std::string_view vergleich) {
+    std::uint32_t h = 2166136261u; // FNV-1a
+    for (char c : vergleich) h = (h ^ static_cast<unsigned char>(c)) * 16777619u;
+    return h;
+}
+
+std::int32_t Kollektion::SuchenGefaltet(const std::string& vergleich, std::uint32_t prüfwert) const {
+    for (std::size_t i = 0; i < einträge_.size(); ++i) {
+        const Element& e = einträge_[i];
+        if (e.prüfwert == prüfwert && e.vergleich == vergleich && !e.vergleich.empty())
+            return static_cast<std::int32_t>(i);
+    }
+    return -1;
+}
+
 std::int32_t Kollektion::Suchen(std::string_view schlüssel) const {
     if (schlüssel.empty()) return -1;
     std::string v = Vergleichsform(schlüssel);
-    for (std::size_t i = 0; i < einträge_.size(); ++i)
-        if (einträge_[i].vergleich == v) return static_cast<std::int32_t>(i);
-    return -1;
+    return SuchenGefaltet(v, Prüfwert(v));
 }
 
 bool Kollektion::WertHinzufügen(Wert wert, std::string_view schlüssel) {
     std::string v;
+    std::uint32_t prüfwert = 0;
     if (!schlüssel.empty()) {
-        if (Suchen(schlüssel) >= 0) return false;
         v = Vergleichsform(schlüssel);
+        prüfwert = Prüfwert(v);
+        if (SuchenGefaltet(v, prüfwert) >= 0) return false;
     }
-    einträge_.push_back(Element{std::string(schlüssel), std::move(v), std::move(wert)});
+    Element& e = einträge_.emplace_back();
+    e.schlüssel.assign(schlüssel);
+    e.vergleich = std::move(v);
+    e.prüfwert = prüfwert;
+    e.wert = std::move(wert);
     return true;
+}
+
+void Kollektion::Setzen(Wert wert, std::string_view schlüssel) {
+    const auto* k = std::get_if<KollektionZeiger>(&wert);
+    const bool entfernen = k && !*k;
+    if (schlüssel.empty()) {
+        if (!entfernen) WertHinzufügen(std::move(wert));
+        return;
+    }
+    std::string v = Vergleichsform(schlüssel);
+    const std::uint32_t prüfwert = Prüfwert(v);
+    const std::int32_t i = SuchenGefaltet(v, prüfwert);
+    if (i < 0) {
+        if (entfernen) return;
+        Element& e = einträge_.emplace_back();
+        e.schlüssel.assign(schlüssel);
+        e.vergleich = std::move(v);
+        e.prüfwert = prüfwert;
+        e.wert = std::move(wert);
+        return;
+    }
+    if (entfernen) {
+        einträge_.erase(einträge_.begin() + i);
+        return;
+    }
+    Element& e = einträge_[static_cast<std::size_t>(i)];
+    if (e.schlüssel != schlüssel) e.schlüssel.assign(schlüssel);
+    e.wert = std::move(wert);
 }
 
 bool Kollektion::Hinzufügen(std::string text, std::string_view schlüssel) {

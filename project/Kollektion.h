@@ -47,6 +47,11 @@ public:
     bool Hinzufügen(int zahl, std::string_view schlüssel = {});
     bool Hinzufügen(KollektionZeiger kollektion, std::string_view schlüssel = {});
     bool WertHinzufügen(Wert wert, std::string_view schlüssel = {});
+    // Stores the value under the key: the entry with the key (compared as
+    // above) takes the value and the key as given and keeps its place;
+    // without one the value is appended. A null collection removes the
+    // entry instead. An empty key appends an entry without key.
+    void Setzen(Wert wert, std::string_view schlüssel);
 
     // Removes the entry; false when there is none.
     bool Entfernen(std::string_view schlüssel);
@@ -84,10 +89,14 @@ private:
     struct Element {
         std::string schlüssel;     // as given
         std::string vergleich;     // folded, empty when there is no key
+        std::uint32_t prüfwert = 0; // hash of vergleich, to pass over other keys quickly
         Wert wert;
     };
     std::vector<Element> einträge_;
 
     // 0-based index of the entry with this key, -1 when absent.
     std::int32_t Suchen(std::string_view schlüssel) const;
+    // The same for a key in its folded form and the hash of that.
+    std::int32_t SuchenGefaltet(const std::string& vergleich, std::uint32_t prüfwert) const;
+    static std::uint32_t Prüfwert(std::string_view vergleich);
 };

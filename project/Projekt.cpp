@@ -16,6 +16,14 @@ std::int16_t RundenInt(double x) {
     return static_cast<std::int16_t>(r);
 }
 
+// Reads the stored text of the current zone's value in place (a stored
+// text is not copied); any other value is read as ZGetStr gives it.
+template <class Leser> void ArrayLesen(const Kollektion* zone, std::string_view Schlüssel, Leser lesen) {
+    const Kollektion::Wert* wert = zone ? zone->Eintrag(Schlüssel) : nullptr;
+    if (const auto* text = wert ? std::get_if<std::string>(wert) : nullptr) lesen(std::string_view(*text));
+    else lesen(Kollektion::AlsText(wert));
+}
+
 } // namespace
 
 Projekt::Projekt() { ProjektLeeren(); }
@@ -101,18 +109,16 @@ std::string Projekt::Projektname() const {
 
 // ---------------------------------------------------------------- setters
 
+// A value replaces the one stored under its key in place (values are only
+// ever looked up by key); a null collection removes it.
 void Projekt::PSetVar(Kollektion::Wert Wert, std::string_view Schlüssel) {
-    projektwerte_.Entfernen(Schlüssel);
-    if (auto* k = std::get_if<KollektionZeiger>(&Wert); k && !*k) return;
-    projektwerte_.WertHinzufügen(std::move(Wert), Schlüssel);
+    projektwerte_.Setzen(std::move(Wert), Schlüssel);
 }
 
 void Projekt::ZSetVar(Kollektion::Wert Wert, std::string_view Schlüssel) {
     Kollektion* zone = AktuelleZone();
     if (!zone) return;
-    zone->Entfernen(Schlüssel);
-    if (auto* k = std::get_if<KollektionZeiger>(&Wert); k && !*k) return;
-    zone->WertHinzufügen(std::move(Wert), Schlüssel);
+    zone->Setzen(std::move(Wert), Schlüssel);
 }
 
 void Projekt::PSetColl(KollektionZeiger Wert, std::string_view Schlüssel) {
@@ -181,13 +187,13 @@ double Projekt::ZGetNum(std::string_view Schlüssel) const { return ZGetVarNum(S
 std::int16_t Projekt::ZGetInt(std::string_view Schlüssel) const { return RundenInt(ZGetVarNum(Schlüssel)); }
 
 void Projekt::ZGetArr1(Monatsarray& Werte, std::string_view Schlüssel) const {
-    basZIRVO_Array::TextZuArray1(ZGetStr(Schlüssel), Werte);
+    ArrayLesen(AktuelleZone(), Schlüssel, [&](std::string_view text) { basZIRVO_Array::TextZuArray1(text, Werte); });
 }
 void Projekt::ZGetArr2(Monatstabelle& Werte, std::string_view Schlüssel) const {
-    basZIRVO_Array::TextZuArray2(ZGetStr(Schlüssel), Werte);
+    ArrayLesen(AktuelleZone(), Schlüssel, [&](std::string_view text) { basZIRVO_Array::TextZuArray2(text, Werte); });
 }
 void Projekt::ZGetArrX(std::vector<double>& Werte, std::string_view Schlüssel) const {
-    basZIRVO_Array::TextZuArrayX(ZGetStr(Schlüssel), Werte);
+    ArrayLesen(AktuelleZone(), Schlüssel, [&](std::string_view text) { basZIRVO_Array::TextZuArrayX(text, Werte); });
 }
 
 KollektionZeiger Projekt::CollGetColl(const KollektionZeiger& Koll, std::string_view Schlüssel) const {

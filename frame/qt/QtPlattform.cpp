@@ -80,7 +80,9 @@ std::optional<std::string> QtDateidialoge::Speichern(const std::string& titel, c
                                                      const std::string& ordner, const std::string& vorschlag) {
     QString start = q(ordner);
     if (!vorschlag.empty()) start = start.isEmpty() ? q(vorschlag) : start + "/" + q(vorschlag);
-    QString f = QFileDialog::getSaveFileName(QApplication::activeWindow(), q(titel), start, FilterNachQt(filter));
+    // The callers ask about an existing file themselves.
+    QString f = QFileDialog::getSaveFileName(QApplication::activeWindow(), q(titel), start, FilterNachQt(filter),
+                                             nullptr, QFileDialog::DontConfirmOverwrite);
     if (f.isEmpty()) return std::nullopt;
     return s(f);
 }

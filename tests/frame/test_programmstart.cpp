@@ -124,6 +124,8 @@ TEST_F(StartTest, ReihenfolgeUndEinstellungen) {
                   ini.LetzteProjekte(0) + " " + ini.OrdnerProjekte + " " + std::to_string(ini.WinWidth) + " " +
                   basZIRVO3801::ProgrammTitelPräfix;
     };
+    // Other tests may have built the main window's tables before.
+    Global::frmZIRVO3801Start.lblStartZähler.setCaption("");
     std::vector<std::string> zähler;
     start.BeimTabellenbau = [&] {
         for (int i = 0; i < 3; ++i) {

@@ -89,7 +89,7 @@ TEST(FrmZIRVO3801, FeldformateUndSchreiber) {
         EXPECT_EQ(ff.Spalte, static_cast<std::int16_t>(k)) << k;
     }
 
-    // Cells: numbers by their format, 0 empty, too wide "#"; texts right-trimmed.
+    // Cells: numbers by their format, 0 empty, too wide unpadded; texts right-trimmed.
     f.TextFeldSetzen(f.txtDaU[0], 0.237);
     EXPECT_EQ(f.txtDaU[0].Text(), "  0.24");
     f.TextFeldSetzen(f.txtDaU[0], 0.0);
@@ -97,7 +97,7 @@ TEST(FrmZIRVO3801, FeldformateUndSchreiber) {
     f.TextFeldSetzen(f.txtDaFl[3], "12,34");
     EXPECT_EQ(f.txtDaFl[3].Text(), "      12.3");
     f.TextFeldSetzen(f.txtDaBt[3], 123.0);
-    EXPECT_EQ(f.txtDaBt[3].Text(), "##");
+    EXPECT_EQ(f.txtDaBt[3].Text(), "123");
     f.TextFeldSetzen(f.txtDaBez[1], "  Wand Nord  ");
     EXPECT_EQ(f.txtDaBez[1].Text(), "  Wand Nord");
     f.TextFeldSetzen(f.txtDuTin[2], 18.0);
@@ -452,13 +452,13 @@ TEST(FrmZIRVO3801, TrennbauteilePaaren) {
     EXPECT_TRUE(prüfen({UZeile("W", 20, 1e6, 0, "N", "Z2")}, {UZeile("W", 20, 1e6, 0, "S", "Z1")}));
     EXPECT_EQ(code, "Z1");
 
-    // Every zone was shown in turn; the former zone is current and shown
-    // again, unsaved text replaced by the stored zone.
+    // The check reads the stored rows only: the former zone stays current
+    // and text typed into the tables but not stored yet is kept.
     z.P.SetNZone(z2);
     f.ProjektZoneEinlesen();
     f.txtDuBez[0].setText("ungespeichert");
     prüfen({UZeile("W", 20, 3, 0, "N", "Z2")}, {UZeile("W", 20, 3, 0, "S", "Z1")});
     EXPECT_EQ(z.P.GetNZone(), z2);
-    EXPECT_EQ(f.txtDuBez[0].Text(), "Trennwand");
+    EXPECT_EQ(f.txtDuBez[0].Text(), "ungespeichert");
     EXPECT_EQ(f.txtDuTin[0].Text(), "Z1");
 }

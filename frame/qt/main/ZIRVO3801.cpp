@@ -3,6 +3,8 @@
 #include "frame/qt/Ersatzhauptfenster.h"
 #include "frame/qt/QtPlattform.h"
 #include "frame/qt/QtStart.h"
+#include "mainwindow/frmZIRVO3801.h"
+#include "mainwindow/qt/frmZIRVO3801Ansicht.h"
 
 #include <QApplication>
 
@@ -10,10 +12,11 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QtPlattform::Dienste dienste;
     QtStart::Einrichten();
+    frmZIRVO3801Ansicht::Einrichten();
     // Qt has taken its own options out of argv by now.
     const std::string befehlszeile = Programmstart::Befehlszeile(argc, argv);
 
-    Ersatzhauptfenster hauptfenster;
+    frmZIRVO3801Ansicht hauptfenster(Global::frmZIRVO3801);
     KeinNachweisEBFenster nachweisEB;
     QtStart::Startumgebung umgebung(hauptfenster, nachweisEB);
     if (!basZIRVO3801::Main(befehlszeile, umgebung)) return 0;

@@ -1,0 +1,280 @@
+// The File menu of the main window: new, open, close, save, save as, print,
+// the recent projects and the end of the program, with the save question
+// that every command asks before it replaces the open project.
+//
+// Reading and writing never lose the open project: a file that cannot be
+// read leaves the project as it was (and does not enter the recent list), a
+// save that fails keeps the old file and the file name and counts as Cancel
+// wherever the project would be replaced afterwards.
+#include "mainwindow/frmZIRVO3801.h"
+
+#include "balance/Klimastation_MB2028.h"
+#include "balance/basZIRVONorm.h"
+#include "dialogs/frmProjekt.h"
+#include "frame/Initialisierung.h"
+#include "frame/Plattform.h"
+#include "frame/basZIRVO.h"
+#include "frame/basZIRVO3801.h"
+#include "frame/basZIRVODialogSprache.h"
+#include "frame/basZIRVO_HiRi.h"
+#include "project/ProjektGlobal.h"
+
+#include <utility>
+
+namespace {
+
+constexpr const char* CRLF = "\r\n";
+
+std::string Projektfilter() { return "ZIRVO9-" + DS("Projektdatei") + " (*.zirvo9)|*.zirvo9"; }
+std::string AlleDateienFilter() { return DS("Alle Dateien") + " (*.*)|*.*"; }
+
+// The folder the file dialogs start in: the project folder of the settings,
+// or the dialog's own choice.
+std::string Startordner() {
+    const std::string& ordner = Global::Initialisierung.OrdnerProjekte;
+    return ordner == "." ? std::string() : ordner;
+}
+
+// A project read from an ".sdf" file (letter case ignored) is saved only under a new name.
+bool NurUnterNeuemNamen(const std::string& datei) {
+    if (datei.size() < 4) return false;
+    std::string ende = datei.substr(datei.size() - 4);
+    for (char& c : ende)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return ende == ".sdf";
+}
+
+void Fehlerbox(const std::string& text) {
+    Plattform::meldungen().Zeigen(text, basZIRVO3801::ProgrammTitel, Plattform::Symbol::Fehler,
+                                  Plattform::Knöpfe::OK);
+}
+
+// The busy pointer while a file is read or written.
+class Sanduhr {
+public:
+    Sanduhr() { basZIRVO::SanduhrZähler(-1); }
+    ~Sanduhr() { basZIRVO::SanduhrZähler(0); }
+    Sanduhr(const Sanduhr&) = delete;
+    Sanduhr& operator=(const Sanduhr&) = delete;
+};
+
+} // namespace
+
+void frmZIRVO3801::mnuDatei_Click() { MenüsAktivieren(); }
+
+bool frmZIRVO3801::ProjektSpeichernFragen() {
+    Projekt& p = Global::Projekt;
+    if (!p.Exist()) return false;
+    if (EingabeÜbernehmen()) return true;
+
+    const Plattform::Antwort antwort =
+        Plattform::meldungen().Zeigen(DS("Soll das aktuelle Projekt gespeichert werden?"), basZIRVO3801::ProgrammTitel,
+                                      Plattform::Symbol::Frage, Plattform::Knöpfe::JaNeinAbbrechen);
+    if (antwort == Plattform::Antwort::Nein) return false;
+    if (antwort != Plattform::Antwort::Ja) return true;
+
+    // A project without a file, or one read from an ".sdf" file, needs a new name.
+    if (p.Dateiname().empty() || NurUnterNeuemNamen(p.Dateiname())) {
+        const std::string pfad = SpeichernUnterDialog();
+        if (pfad.empty()) return true;
+        return ProjektDateiSpeichern(pfad);
+    }
+    return ProjektDateiSpeichern("");
+}
+
+void frmZIRVO3801::mnuDateiNeu_Click() {
+    if (ProjektSpeichernFragen()) return;
+    // The new project: empty, one zone, no file name.
+    Global::Projekt.ProjektNeu();
+    ProjektAnzeigen();
+    ZonenListeAktualisieren();
+    frmProjekt::Aufruf();
+    MenüsAktivieren();
+}
+
+std::string frmZIRVO3801::ÖffnenDialog() {
+    auto pfad = Plattform::dateidialoge().Öffnen(std::string(), Projektfilter() + "|" + AlleDateienFilter(),
+                                                 Startordner());
+    return pfad ? *pfad : std::string();
+}
+
+std::string frmZIRVO3801::SpeichernUnterDialog() {
+    auto pfad = Plattform::dateidialoge().Speichern(std::string(), Projektfilter(), Startordner(), std::string());
+    if (!pfad || pfad->empty()) return {};
+    if (basZIRVO::DateiVorhanden(*pfad)) {
+        const Plattform::Antwort antwort =
+            Plattform::meldungen().Zeigen(DS("Vorhandene Datei überschreiben?"), basZIRVO3801::ProgrammTitel,
+                                          Plattform::Symbol::Frage, Plattform::Knöpfe::JaNein);
+        if (antwort != Plattform::Antwort::Ja) return {};
+    }
+    return *pfad;
+}
+
+void frmZIRVO3801::mnuDateiÖffnen_Click() {
+    if (ProjektSpeichernFragen()) return;
+    const std::string pfad = ÖffnenDialog();
+    if (!pfad.empty()) ProjektÖffnen(pfad);
+    // Open always ends with the project data, also when no file was chosen.
+    MenüsAktivieren();
+    mnuProjektAngaben_Click();
+}
+
+bool frmZIRVO3801::ProjektÖffnen(const std::string& Pfad) {
+    std::int32_t fehler;
+    {
+        Sanduhr sanduhr;
+        fehler = Global::Projekt.ProjektEinlesen(Pfad);
+    }
+    if (fehler != 0) {
+        std::string text = DS("Datei") + ":  " + Pfad + CRLF + CRLF;
+        // The reader's numbers do not tell a missing file from a broken one.
+        if (!basZIRVO::DateiVorhanden(Pfad)) {
+            text += DS("Dateiname oder Pfad ungültig.");
+        } else {
+            text += DS("Die Datei kann nicht als Projekt gelesen werden.");
+            text += std::string(CRLF) + CRLF + DS("Fehlernummer") + ":  " + std::to_string(fehler);
+        }
+        Fehlerbox(text);
+        return true;
+    }
+    ProjektAnzeigen();
+    ZonenListeAktualisieren();
+    LetzteProjekteAnzeigen(Global::Projekt.Dateiname());
+    return false;
+}
+
+bool frmZIRVO3801::ProjektAnzeigen() {
+    Projekt& p = Global::Projekt;
+    const std::string name = p.Projektname();
+    Caption = name.empty() ? basZIRVO3801::ProgrammTitel : name + " - " + basZIRVO3801::ProgrammTitel;
+    Global::Klimastation_MB2028.KlimastationEinlesen(p.PGetStr("KlSt"));
+    basZIRVO_HiRi::NordAktuell = p.PGetStr("Nord");
+    ProjektZoneEinlesen();
+    if (NachweisEBEinlesen) NachweisEBEinlesen();
+    return false;
+}
+
+void frmZIRVO3801::mnuDateiSchliessen_Click() {
+    if (!mnuDateiSchliessen.Enabled()) return;
+    if (ProjektSpeichernFragen()) return;
+    AnzeigeZurücksetzen();
+}
+
+void frmZIRVO3801::AnzeigeZurücksetzen() {
+    Global::Projekt = Projekt();
+    ProjektAnzeigen();
+    ZonenListeAktualisieren();
+    for (auto& tabelle : Tabellen)
+        if (tabelle && tabelle->getVisible()) tabelle->setVisible(false);
+    picTitel[0].setVisible(false);
+    picTitel[1].setVisible(false);
+    AktivePane = 0;
+    Aufteilung = 0;
+    PaneTabelle[0] = 0;
+    PaneTabelle[1] = 0;
+    MenüsAktivieren();
+    if (InfoAnzeigen) InfoAnzeigen("");
+    HilfeKontextSetzen(0);
+}
+
+void frmZIRVO3801::mnuDateiSpeichern_Click() {
+    if (!mnuDateiSpeichern.Enabled()) return;
+    const std::string name = Global::Projekt.Dateiname();
+    if (name.empty() || NurUnterNeuemNamen(name)) {
+        mnuDateiSpeichernUnter_Click();
+        return;
+    }
+    if (EingabeÜbernehmen()) return;
+    ProjektDateiSpeichern("");
+}
+
+void frmZIRVO3801::mnuDateiSpeichernUnter_Click() {
+    if (!mnuDateiSpeichernUnter.Enabled()) return;
+    if (EingabeÜbernehmen()) return;
+    const std::string pfad = SpeichernUnterDialog();
+    if (pfad.empty()) return;
+    // A failed save leaves the project open as it is.
+    if (ProjektDateiSpeichern(pfad)) return;
+
+    // The project is shown again as read back from the new file. Should that
+    // fail, the project as it was in memory comes back.
+    Projekt bisher = std::move(Global::Projekt);
+    AnzeigeZurücksetzen();
+    if (ProjektÖffnen(pfad)) {
+        Global::Projekt = std::move(bisher);
+        ProjektAnzeigen();
+        ZonenListeAktualisieren();
+    }
+    MenüsAktivieren();
+}
+
+bool frmZIRVO3801::ProjektDateiSpeichern(const std::string& Pfad) {
+    std::int32_t ergebnis;
+    {
+        Sanduhr sanduhr;
+        ergebnis = Global::Projekt.ProjektSpeichern(Pfad);
+    }
+    if (ergebnis != 0) return true;
+    LetzteProjekteAnzeigen(Global::Projekt.Dateiname());
+    return false;
+}
+
+void frmZIRVO3801::LetzteProjekteAnzeigen(const std::string& Pfad) {
+    Initialisierung& ini = Global::Initialisierung;
+    if (!Pfad.empty()) ini.LetzteProjekteDatei(Pfad);
+    const std::int16_t n = ini.LetzteProjekteAnzahl();
+    const std::int16_t m = ini.LetzteProjekteMax();
+    mnuDateiTrLP.setVisible(n > 0);
+    for (int i = 0; i < mnuDateiLetzte.Anzahl(); ++i) {
+        Menüeintrag& eintrag = mnuDateiLetzte[i];
+        if (i < m && i < n) {
+            eintrag.setCaption("&" + std::to_string(i + 1) + "  " + ini.LetzteProjekte(static_cast<std::int16_t>(i)));
+            eintrag.setVisible(true);
+        } else {
+            eintrag.setVisible(false);
+        }
+    }
+}
+
+void frmZIRVO3801::mnuDateiLetzte_Click(int Index) {
+    Initialisierung& ini = Global::Initialisierung;
+    if (Index < 0 || Index >= ini.LetzteProjekteAnzahl()) return;
+    if (ProjektSpeichernFragen()) return;
+    ProjektÖffnenDatei(ini.LetzteProjekte(static_cast<std::int16_t>(Index)));
+}
+
+void frmZIRVO3801::ProjektÖffnenDatei(const std::string& Pfad) {
+    if (!basZIRVO::DateiVorhanden(Pfad)) {
+        Fehlerbox(DS("Datei") + ":  " + Pfad + CRLF + CRLF + DS("Dateiname oder Pfad ungültig."));
+        return;
+    }
+    if (ProjektÖffnen(Pfad)) return;
+    MenüsAktivieren();
+    mnuProjektAngaben_Click();
+}
+
+void frmZIRVO3801::ProjektEinlesenBeimProgrammstart(const std::string& Datei) { ProjektÖffnenDatei(Datei); }
+
+void frmZIRVO3801::mnuDateiDrucken_Click() {
+    if (!mnuDateiDrucken.Enabled() || !DruckenAnzeigen) return;
+    if (EingabeÜbernehmen()) return;
+    if (!basZIRVO::DruckEingerichtet()) {
+        mnuDateiDruckEinrichten_Click();
+        return;
+    }
+    if (Global::Projekt.PGetInt("ArtB") == 0 &&
+        !basZIRVO3801::StandardnutzungPrüfen(
+            Global::Projekt,
+            DS("Der Systemnachweis (Aufgabenstellung 'Nachweis' bei Anforderungen im Projekt) ist nicht möglich")))
+        return;
+    DruckenAnzeigen();
+}
+
+void frmZIRVO3801::mnuDateiDruckEinrichten_Click() {
+    if (!DruckIniAnzeigen) return;
+    if (basZIRVO::DruckerVorhanden()) DruckIniAnzeigen();
+}
+
+void frmZIRVO3801::mnuDateiBeenden_Click() {
+    if (Schliessen) Schliessen();
+}

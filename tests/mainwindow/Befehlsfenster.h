@@ -1,0 +1,145 @@
+// Test fixture for the main window's commands: the window loaded and its
+// grids built as at start, a project with one zone of category I on a known
+// station (Testhilfe::Zonenprojekt), scripted message boxes and file
+// dialogs, a fresh recent-projects list of 4 entries, and a folder for
+// project files. The destructor puts every program-wide object back.
+#pragma once
+
+#include "dialogs/frmNutzung.h"
+#include "dialogs/frmProjekt.h"
+#include "frame/Initialisierung.h"
+#include "frame/Plattform.h"
+#include "frame/basZIRVO3801.h"
+#include "mainwindow/frmZIRVO3801.h"
+#include "project/ProjektGlobal.h"
+#include "tests/support/Zonenprojekt.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace Testhilfe {
+
+// The desktop as far as the commands ask it: the Ctrl key and the busy pointer.
+class TestUmgebung : public Plattform::Umgebung {
+public:
+    bool Strg = false;
+    int Sanduhren = 0; // how often the busy pointer was switched on
+    std::string Programmordner() override { return "."; }
+    std::string Konfigurationsordner() override { return "."; }
+    std::time_t Jetzt() override { return 0; }
+    void Sanduhr(bool an) override { Sanduhren += an ? 1 : 0; }
+    bool StrgGedrückt() override { return Strg; }
+};
+
+class Befehlsfenster {
+public:
+    Befehlsfenster()
+        : P(z.P), F(z.F), M(z.umgebung.meldungen), D(z.umgebung.dateidialoge), ini_(Global::Initialisierung),
+          projektAnzeigen_(frmProjekt::Anzeigen), nutzungAnzeigen_(frmNutzung::Anzeigen),
+          dienste_(MitUmgebung()) {
+        Global::Initialisierung = Initialisierung();
+        Global::Initialisierung.ProgrammSetzen("", "", "", "");
+        frmProjekt::Anzeigen = nullptr;
+        frmNutzung::Anzeigen = nullptr;
+        HooksLeeren();
+        F.Form_Load();
+        F.TabelleInitialisieren();
+        z.TabellenLeeren();
+        Ordner = std::filesystem::temp_directory_path() /
+                 ("zirvo_befehle_" + std::to_string(reinterpret_cast<std::uintptr_t>(this)));
+        std::filesystem::remove_all(Ordner);
+        std::filesystem::create_directories(Ordner);
+    }
+
+    ~Befehlsfenster() {
+        HooksLeeren();
+        F.PaneTabelle = {0, 0};
+        F.AktivePane = 0;
+        F.Aufteilung = 0;
+        frmProjekt::Anzeigen = projektAnzeigen_;
+        frmNutzung::Anzeigen = nutzungAnzeigen_;
+        Global::Initialisierung = ini_;
+        std::error_code ec;
+        std::filesystem::permissions(Ordner, std::filesystem::perms::owner_all, ec);
+        std::filesystem::remove_all(Ordner, ec);
+    }
+
+    Befehlsfenster(const Befehlsfenster&) = delete;
+    Befehlsfenster& operator=(const Befehlsfenster&) = delete;
+
+    Zonenprojekt z;
+    Projekt& P;
+    frmZIRVO3801& F;
+    SkriptMeldungen& M;
+    SkriptDateidialoge& D;
+    TestUmgebung U;
+    std::filesystem::path Ordner;
+
+    std::string Pfad(const std::string& name) const { return (Ordner / name).string(); }
+
+    // The user enters a cell, types the text and leaves it.
+    void Tippen(TextBox& zelle, const std::string& text) {
+        F.Zelle_GotFocus(zelle);
+        zelle.setText(text);
+        F.Zelle_LostFocus(zelle);
+    }
+    // The user types one character into a cell; the text it leaves.
+    std::string Taste(TextBox& zelle, char c) {
+        std::int16_t k = static_cast<unsigned char>(c);
+        F.Zelle_KeyPress(zelle, k);
+        if (k == 8) {
+            std::string t = zelle.Text();
+            if (!t.empty()) t.pop_back();
+            zelle.setText(t);
+        } else if (k != 0) {
+            zelle.setText(zelle.Text() + static_cast<char>(k));
+        }
+        return zelle.Text();
+    }
+
+    // The texts of the message boxes shown since the last call.
+    std::vector<std::string> Meldungen() {
+        std::vector<std::string> texte;
+        for (std::size_t i = gelesen_; i < M.Gezeigt.size(); ++i) texte.push_back(M.Gezeigt[i].Text);
+        gelesen_ = M.Gezeigt.size();
+        return texte;
+    }
+
+    // The project of the fixture becomes a proper one: identification and
+    // one zone "Haus" with its stored floor area.
+    void Projektangaben(double EBF = 100) {
+        P.PSetStr("P-1", "Id");
+        P.ZSetStr("Haus", "Bez");
+        z.EBFSetzen(EBF);
+    }
+
+private:
+    Plattform::Dienste MitUmgebung() {
+        Plattform::Dienste d = Plattform::Aktuell();
+        d.umgebung = &U;
+        return d;
+    }
+    void HooksLeeren() {
+        for (auto* h : {&F.LüftungAnzeigen, &F.GewinnAnzeigen, &F.QhAnzeigen, &F.WärmeleistungsbedarfAnzeigen,
+                        &F.TabellenRechnerAnzeigen, &F.BauteileAnzeigen, &F.Nachweis3801Anzeigen,
+                        &F.NachweisEBAnzeigen, &F.NachweisEBEinlesen, &F.BaustoffeAnzeigen, &F.DruckenAnzeigen,
+                        &F.DruckIniAnzeigen, &F.FlächenAnzeigen, &F.BauteilverlusteTabelle,
+                        &F.BauteilVerlusteAnzeigen, &F.EnergienAnzeigen, &F.Schliessen})
+            *h = nullptr;
+        F.HilfeAufrufen = nullptr;
+        F.InfoAnzeigen = nullptr;
+        F.ActiveControl = nullptr;
+        F.FehlerAnzeigeFehlgeschlagen = false;
+    }
+
+    Initialisierung ini_;
+    std::function<void(frmProjekt&)> projektAnzeigen_;
+    std::function<void(frmNutzung&)> nutzungAnzeigen_;
+    Plattform::DiensteSetzen dienste_;
+    std::size_t gelesen_ = 0;
+};
+
+} // namespace Testhilfe

@@ -1,0 +1,526 @@
+// The main window's File menu, the recent projects, the command gate and the
+// enabled states of the menus, driven as a user drives the window.
+#include "balance/Klimastation_MB2028.h"
+#include "balance/frmQh.h"
+#include "frame/cVB6_NumCvt.h"
+#include "frame/frmOptionen.h"
+#include "frame/basVB6NumCvt.h"
+#include "frame/basZIRVODialogSprache.h"
+#include "tests/mainwindow/Befehlsfenster.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <unistd.h>
+
+using Plattform::Antwort;
+using Testhilfe::Befehlsfenster;
+
+namespace {
+
+const std::string Frage = "Soll das aktuelle Projekt gespeichert werden?";
+
+std::string Dateiinhalt(const std::string& pfad) {
+    std::ifstream f(pfad, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(f), {});
+}
+
+// The user's project dialog: identification, name and station, then OK.
+void ProjektdialogAusfüllen(frmProjekt& d) {
+    d.txtID.setText("P-17");
+    d.txtBez.setText("Haus am See");
+    for (int i = 0; i < d.cboKlimastation.ListCount(); ++i)
+        if (d.cboKlimastation.ListEntry(i) == Testhilfe::Zonenprojekt::Station) d.cboKlimastation.setListIndex(i);
+    d.cboKlimastation_Click();
+    d.cmdOK_Click();
+}
+
+} // namespace
+
+TEST(Dateibefehle, NeuEingebenSpeichernSchliessenWiederÖffnen) {
+    Befehlsfenster w;
+    auto& f = w.F;
+    Global::Projekt = Projekt();
+    f.MenüsAktivieren();
+    EXPECT_FALSE(f.mnuDateiSpeichern.Enabled());
+    EXPECT_FALSE(f.mnuZone.Enabled());
+
+    // File > New: no project yet, so no question; the project dialog opens.
+    frmProjekt::Anzeigen = ProjektdialogAusfüllen;
+    f.mnuDateiNeu_Click();
+    Projekt& p = Global::Projekt;
+    ASSERT_TRUE(p.Exist());
+    EXPECT_EQ(p.PGetStr("Id"), "P-17");
+    EXPECT_EQ(p.Dateiname(), "");
+    EXPECT_EQ(f.Caption, basZIRVO3801::ProgrammTitel);
+    EXPECT_TRUE(f.mnuDateiSpeichern.Enabled());
+    EXPECT_TRUE(f.mnuZone.Enabled());
+
+    // The use: a name, category I and the heat storage capacity.
+    frmNutzung::Anzeigen = [](frmNutzung& d) {
+        d.txtBez.setText("Wohnen");
+        d.cboGebKat.setListIndex(0);
+        d.cboGebKat_Click();
+        d.txtRR.setText("0");
+        d.txtC.setText("0.1");
+        d.txtC_LostFocus();
+        d.cmdOK_Click();
+    };
+    f.mnuProjektNutzung_Click();
+    EXPECT_EQ(p.ZGetInt("Gk"), 1);
+
+    // The floor area, then a wall: typed into the tables as shown.
+    f.mnuZoneEBF_Click();
+    EXPECT_EQ(f.PaneTabelle[0], TabelleEBF);
+    w.Tippen(f.txtEBFFl[0], "120");
+    EXPECT_EQ(p.ZGetNum("EBF"), 120);
+    f.mnuZoneA_Click();
+    EXPECT_EQ(f.PaneTabelle[0], TabelleA);
+    EXPECT_EQ(w.Taste(f.txtDaC[0], 'w'), "W");
+    w.Tippen(f.txtDaBez[0], "Wand Süd");
+    w.Tippen(f.txtDaFl[0], "35,5");
+    w.Tippen(f.txtDaU[0], "0.25");
+    w.Tippen(f.txtDaO[0], "S");
+    EXPECT_TRUE(w.Meldungen().empty());
+
+    // Save As: written, read back under the new name, no table shown.
+    const std::string datei = w.Pfad("Haus.zirvo9");
+    w.D.Antworten.push_back(datei);
+    f.mnuDateiSpeichernUnter_Click();
+    EXPECT_TRUE(w.Meldungen().empty());
+    EXPECT_EQ(p.Dateiname(), datei);
+    EXPECT_EQ(f.Caption, "Haus - " + basZIRVO3801::ProgrammTitel);
+    EXPECT_EQ(f.PaneTabelle[0], 0);
+    EXPECT_EQ(Global::Initialisierung.LetzteProjekte(0), datei);
+    EXPECT_EQ(f.mnuDateiLetzte[0].Caption(), "&1  " + datei);
+    EXPECT_TRUE(f.mnuDateiLetzte[0].Visible());
+    EXPECT_FALSE(f.mnuDateiLetzte[1].Visible());
+    EXPECT_TRUE(f.mnuDateiTrLP.Visible());
+
+    // Close: the question answered No; the window is empty.
+    w.M.Antworten.push_back(Antwort::Nein);
+    f.mnuDateiSchliessen_Click();
+    EXPECT_EQ(w.Meldungen(), std::vector<std::string>{Frage});
+    EXPECT_FALSE(Global::Projekt.Exist());
+    EXPECT_EQ(Global::Projekt.ZonenAnzahl(), 0);
+    EXPECT_EQ(f.Caption, basZIRVO3801::ProgrammTitel);
+    EXPECT_FALSE(f.mnuDateiSpeichern.Enabled());
+    EXPECT_FALSE(f.mnuProjekt.Enabled());
+    for (int t = 1; t <= 4; ++t) EXPECT_FALSE(f.Tabellen[static_cast<std::size_t>(t)]->getVisible());
+
+    // The recent entry opens it again (no project: no question), ending with
+    // the project dialog, which the user closes.
+    bool dialog = false;
+    frmProjekt::Anzeigen = [&](frmProjekt& d) {
+        dialog = true;
+        EXPECT_EQ(d.txtID.Text(), "P-17");
+        d.cmdAbbrechen_Click();
+    };
+    f.mnuDateiLetzte_Click(0);
+    EXPECT_TRUE(dialog);
+    EXPECT_TRUE(w.Meldungen().empty());
+    Projekt& q = Global::Projekt;
+    ASSERT_TRUE(q.Exist());
+    EXPECT_EQ(q.Dateiname(), datei);
+    EXPECT_EQ(q.PGetStr("Bez"), "Haus am See");
+    EXPECT_EQ(q.PGetStr("KlSt"), Testhilfe::Zonenprojekt::Station);
+    EXPECT_EQ(q.ZGetStr("Bez"), "Wohnen");
+    EXPECT_EQ(q.ZGetInt("Gk"), 1);
+    EXPECT_EQ(q.ZGetNum("C"), 0.1);
+    EXPECT_EQ(q.ZGetNum("EBF"), 120);
+    f.mnuZoneA_Click();
+    EXPECT_EQ(f.txtDaC[0].Text(), "W");
+    EXPECT_EQ(f.txtDaBez[0].Text(), "Wand Süd");
+    EXPECT_EQ(ZahlLesen(f.txtDaFl[0].Text()), 35.5);
+    EXPECT_EQ(ZahlLesen(f.txtDaU[0].Text()), 0.25);
+    EXPECT_EQ(f.txtDaO[0].Text(), "S");
+    EXPECT_EQ(f.txtDaBez[1].Text(), "");
+    EXPECT_TRUE(w.Meldungen().empty());
+}
+
+TEST(Dateibefehle, SpeichernFragen) {
+    Befehlsfenster w;
+    auto& f = w.F;
+    w.Projektangaben();
+    f.MenüsAktivieren();
+
+    // Cancel: the command stops, nothing saved.
+    w.M.Antworten.push_back(Antwort::Abbrechen);
+    f.mnuDateiNeu_Click();
+    EXPECT_EQ(w.Meldungen(), std::vector<std::string>{Frage});
+    EXPECT_EQ(w.P.PGetStr("Id"), "P-1");
+
+    // Yes without a file name: the save dialog; cancelled there, nothing happens.
+    w.M.Antworten.push_back(Antwort::Ja);
+    f.mnuDateiSchliessen_Click();
+    EXPECT_EQ(w.D.Titel.size(), 1u);
+    EXPECT_TRUE(w.P.Exist());
+
+    // Yes with a name: saved, then the new project replaces it; its dialog
+    // is cancelled.
+    const std::string a = w.Pfad("a.zirvo9");
+    w.M.Antworten.push_back(Antwort::Ja);
+    w.D.Antworten.push_back(a);
+    f.mnuDateiNeu_Click();
+    w.Meldungen();
+    EXPECT_TRUE(std::filesystem::exists(a));
+    EXPECT_TRUE(Global::Projekt.Exist());
+    EXPECT_EQ(Global::Projekt.PGetStr("Id"), "");
+    EXPECT_EQ(Global::Projekt.Dateiname(), "");
+    EXPECT_EQ(Global::Initialisierung.LetzteProjekte(0), a);
+
+    // Save as onto an existing file answered No writes nothing.
+    Global::Projekt.PSetStr("P-2", "Id");
+    const std::string vorher = Dateiinhalt(a);
+    w.D.Antworten.push_back(a);
+    w.M.Antworten.push_back(Antwort::Nein);
+    f.mnuDateiSpeichernUnter_Click();
+    EXPECT_EQ(w.Meldungen(), std::vector<std::string>{"Vorhandene Datei überschreiben?"});
+    EXPECT_EQ(Dateiinhalt(a), vorher);
+    EXPECT_EQ(Global::Projekt.Dateiname(), "");
+    EXPECT_TRUE(Global::Projekt.Exist());
+
+    // File > New keeps no file name: Save asks for one.
+    w.D.Antworten.push_back(std::nullopt);
+    const std::size_t dialoge = w.D.Titel.size();
+    f.mnuDateiSpeichern_Click();
+    EXPECT_EQ(w.D.Titel.size(), dialoge + 1);
+    EXPECT_EQ(w.M.UngeplanteFragen, 0);
+}
+
+TEST(Dateibefehle, SdfNurUnterNeuemNamen) {
+    Befehlsfenster w;
+    auto& f = w.F;
+    w.Projektangaben();
+    // A project file with the old extension.
+    const std::string sdf = w.Pfad("Alt.SDF");
+    ASSERT_EQ(w.P.ProjektSpeichern(sdf), 0);
+    ASSERT_EQ(w.P.ProjektEinlesen(sdf), 0);
+    f.ProjektAnzeigen();
+    f.MenüsAktivieren();
+    const std::string alt = Dateiinhalt(sdf);
+
+    // Save opens Save As; a new name is written, the old file stays.
+    const std::string neu = w.Pfad("Neu.zirvo9");
+    w.D.Antworten.push_back(neu);
+    w.P.PSetStr("P-neu", "Id");
+    f.mnuDateiSpeichern_Click();
+    EXPECT_EQ(w.D.Titel.size(), 1u);
+    EXPECT_EQ(Global::Projekt.Dateiname(), neu);
+    EXPECT_EQ(Dateiinhalt(sdf), alt);
+
+    // The save question on such a project asks for a new name as well.
+    ASSERT_EQ(Global::Projekt.ProjektEinlesen(sdf), 0);
+    const std::string zweit = w.Pfad("Zweit.zirvo9");
+    w.M.Antworten.push_back(Antwort::Ja);
+    w.D.Antworten.push_back(zweit);
+    f.mnuDateiSchliessen_Click();
+    EXPECT_EQ(w.D.Titel.size(), 2u);
+    EXPECT_TRUE(std::filesystem::exists(zweit));
+    EXPECT_EQ(Dateiinhalt(sdf), alt);
+    EXPECT_FALSE(Global::Projekt.Exist());
+}
+
+TEST(Dateibefehle, SpeichernInGeschütztenOrdner) {
+    Befehlsfenster w;
+    auto& f = w.F;
+    w.Projektangaben();
+    const std::string datei = w.Pfad("Haus.zirvo9");
+    f.MenüsAktivieren();
+    w.D.Antworten.push_back(datei);
+    f.mnuDateiSpeichernUnter_Click();
+    ASSERT_EQ(Global::Projekt.Dateiname(), datei);
+    f.mnuZoneA_Click();
+    w.Tippen(f.txtDaBez[0], "noch nicht gespeichert");
+    w.Meldungen();
+
+    // A folder nobody may write into (for a super-user, one of the system's).
+    std::filesystem::path geschützt = w.Ordner / "geschützt";
+    std::filesystem::create_directory(geschützt);
+    std::filesystem::permissions(geschützt, std::filesystem::perms::owner_read | std::filesystem::perms::owner_exec);
+    if (access(geschützt.c_str(), W_OK) == 0) geschützt = "/proc";
+    const std::string ziel = (geschützt / "Kopie.zirvo9").string();
+
+    // Save As there: the reason is shown, the project stays open and unchanged.
+    w.D.Antworten.push_back(ziel);
+    f.mnuDateiSpeichernUnter_Click();
+    auto texte = w.Meldungen();
+    ASSERT_EQ(texte.size(), 1u);
+    EXPECT_NE(texte[0].find(ziel), std::string::npos);
+    EXPECT_EQ(w.M.Letzte()->Symbol, Plattform::Symbol::Fehler);
+    EXPECT_FALSE(std::filesystem::exists(ziel));
+    Projekt& p = Global::Projekt;
+    EXPECT_TRUE(p.Exist());
+    EXPECT_EQ(p.Dateiname(), datei);
+    EXPECT_EQ(p.PGetStr("Id"), "P-1");
+    EXPECT_EQ(f.PaneTabelle[0], TabelleA);
+    EXPECT_EQ(f.txtDaBez[0].Text(), "noch nicht gespeichert");
+    EXPECT_EQ(Global::Initialisierung.LetzteProjekte(0), datei);
+    EXPECT_EQ(Global::Initialisierung.LetzteProjekteAnzahl(), 1);
+
+    // In the save question a failed save counts as Cancel: the project is
+    // not closed. (A project read from an ".sdf" file asks for the name.)
+    ASSERT_EQ(p.ProjektSpeichern(w.Pfad("x.sdf")), 0);
+    w.M.Antworten.push_back(Antwort::Ja);
+    w.D.Antworten.push_back(ziel);
+    f.mnuDateiSchliessen_Click();
+    texte = w.Meldungen();
+    ASSERT_EQ(texte.size(), 2u);
+    EXPECT_EQ(texte[0], Frage);
+    EXPECT_NE(texte[1].find(ziel), std::string::npos);
+    EXPECT_TRUE(Global::Projekt.Exist());
+    EXPECT_EQ(Global::Projekt.PGetStr("Id"), "P-1");
+    EXPECT_EQ(f.txtDaBez[0].Text(), "noch nicht gespeichert");
+}
+
+TEST(Dateibefehle, UnlesbareUndFehlendeDateien) {
+    Befehlsfenster w;
+    auto& f = w.F;
+    w.Projektangaben();
+    const std::string gut = w.Pfad("Gut.zirvo9");
+    ASSERT_EQ(w.P.ProjektSpeichern(gut), 0);
+    f.LetzteProjekteAnzeigen(gut);
+    f.MenüsAktivieren();
+
+    const std::string kaputt = w.Pfad("Kaputt.zirvo9");
+    std::ofstream(kaputt) << "{SDF}{HEAD}kein Projekt";
+
+    // Open: the question answered No, the broken file chosen. An error names
+    // the file; the open project stays as it was, the list does not take it.
+    w.M.Antworten.push_back(Antwort::Nein);
+    w.D.Antworten.push_back(kaputt);
+    frmProjekt::Anzeigen = [](frmProjekt& d) { d.cmdAbbrechen_Click(); };
+    f.mnuDateiÖffnen_Click();
+    auto texte = w.Meldungen();
+    ASSERT_EQ(texte.size(), 2u);
+    EXPECT_EQ(texte[0], Frage);
+    EXPECT_EQ(texte[1].rfind("Datei:  " + kaputt + "\r\n\r\nDie Datei kann nicht als Projekt gelesen werden.", 0), 0u);
+    EXPECT_EQ(w.M.Gezeigt.back().Symbol, Plattform::Symbol::Fehler);
+    EXPECT_TRUE(Global::Projekt.Exist());
+    EXPECT_EQ(Global::Projekt.Dateiname(), gut);
+    EXPECT_EQ(Global::Projekt.PGetStr("Id"), "P-1");
+    EXPECT_EQ(Global::Initialisierung.LetzteProjekteAnzahl(), 1);
+    EXPECT_TRUE(f.mnuDateiSpeichern.Enabled());
+
+    // A recent entry whose file is gone: the message, the entry stays.
+    std::filesystem::remove(gut);
+    w.M.Antworten.push_back(Antwort::Nein);
+    f.mnuDateiLetzte_Click(0);
+    texte = w.Meldungen();
+    ASSERT_EQ(texte.size(), 2u);
+    EXPECT_EQ(texte[1], "Datei:  " + gut + "\r\n\r\nDateiname oder Pfad ungültig.");
+    EXPECT_EQ(Global::Initialisierung.LetzteProjekte(0), gut);
+    EXPECT_TRUE(Global::Projekt.Exist());
+
+    // The command line names a missing file: the same message, no project.
+    Global::Projekt = Projekt();
+    f.ProjektEinlesenBeimProgrammstart(w.Pfad("fehlt.zirvo9"));
+    texte = w.Meldungen();
+    ASSERT_EQ(texte.size(), 1u);
+    EXPECT_NE(texte[0].find("Dateiname oder Pfad ungültig."), std::string::npos);
+    EXPECT_FALSE(Global::Projekt.Exist());
+
+    // An entry index outside the list does nothing.
+    f.mnuDateiLetzte_Click(3);
+    EXPECT_TRUE(w.Meldungen().empty());
+}
+
+TEST(Dateibefehle, LetzteProjekte) {
+    Befehlsfenster w;
+    auto& f = w.F;
+    Global::Projekt = Projekt();
+    f.LetzteProjekteAnzeigen("");
+    EXPECT_FALSE(f.mnuDateiTrLP.Visible());
+    for (int i = 0; i < f.mnuDateiLetzte.Anzahl(); ++i) EXPECT_FALSE(f.mnuDateiLetzte[i].Visible());
+
+    // Two projects on disk, both in the list.
+    std::vector<std::string> dateien;
+    for (const char* name : {"Eins", "Zwei"}) {
+        Projekt p;
+        p.ProjektNeu();
+        p.PSetStr(name, "Id");
+        dateien.push_back(w.Pfad(std::string(name) + ".zirvo9"));
+        ASSERT_EQ(p.ProjektSpeichern(dateien.back()), 0);
+        f.LetzteProjekteAnzeigen(dateien.back());
+    }
+    EXPECT_TRUE(f.mnuDateiTrLP.Visible());
+    EXPECT_EQ(f.mnuDateiLetzte[0].Caption(), "&1  " + dateien[1]);
+    EXPECT_EQ(f.mnuDateiLetzte[1].Caption(), "&2  " + dateien[0]);
+    EXPECT_TRUE(f.mnuDateiLetzte[1].Visible());
+    EXPECT_FALSE(f.mnuDateiLetzte[2].Visible());
+    EXPECT_FALSE(f.mnuDateiLetzte[3].Visible());
+
+    // Opening the second entry moves it to the top and renumbers both.
+    f.mnuDateiLetzte_Click(1);
+    EXPECT_EQ(Global::Projekt.PGetStr("Id"), "Eins");
+    EXPECT_EQ(f.mnuDateiLetzte[0].Caption(), "&1  " + dateien[0]);
+    EXPECT_EQ(f.mnuDateiLetzte[1].Caption(), "&2  " + dateien[1]);
+    EXPECT_EQ(f.Caption, "Eins - " + basZIRVO3801::ProgrammTitel);
+    // Without station and category the project command stopped at the gate.
+    EXPECT_EQ(w.Meldungen(), std::vector<std::string>{});
+}
+
+TEST(Dateibefehle, BeendenMitSpeicherfrage) {
+    Befehlsfenster w;
+    auto& f = w.F;
+    w.Projektangaben();
+    // The view closes the window through its close box, which asks first.
+    bool offen = true;
+    f.Schliessen = [&] {
+        if (!f.Form_QueryUnload()) offen = false;
+    };
+    w.M.Antworten.push_back(Antwort::Abbrechen);
+    f.mnuDateiBeenden_Click();
+    EXPECT_TRUE(offen);
+    w.M.Antworten.push_back(Antwort::Nein);
+    f.mnuDateiBeenden_Click();
+    EXPECT_FALSE(offen);
+    EXPECT_EQ(w.Meldungen(), (std::vector<std::string>{Frage, Frage}));
+}
+
+TEST(Befehlsprüfung, MeldungenInDerReihenfolge) {
+    Befehlsfenster w;
+    auto& f = w.F;
+    Projekt& p = w.P;
+    const std::string alle = "PBYNEAUFLGQX";
+    // Which letters pass, and the messages of those that do not.
+    auto prüfen = [&](const std::string& durch, const std::string& meldung) {
+        for (char c : alle) {
+            const bool erwartet = durch.find(c) != std::string::npos;
+            EXPECT_EQ(f.BefehlMöglich(std::string(1, c)), erwartet) << c;
+            auto texte = w.Meldungen();
+            if (erwartet) EXPECT_TRUE(texte.empty()) << c;
+            else EXPECT_EQ(texte, std::vector<std::string>{meldung}) << c;
+        }
+    };
+
+    Projekt ohne;
+    std::swap(ohne, Global::Projekt);
+    for (char c : alle) EXPECT_FALSE(f.BefehlMöglich(std::string(1, c)));
+    EXPECT_TRUE(w.Meldungen().empty());
+    std::swap(ohne, Global::Projekt);
+
+    // The fixture's project: station and category, no identification, no area.
+    prüfen("P", "Bitte Projektangaben eingeben.");
+    EXPECT_EQ(w.M.Letzte()->Titel, basZIRVO3801::ProgrammTitel);
+    EXPECT_EQ(w.M.Letzte()->Symbol, Plattform::Symbol::Fehler);
+    p.PSetStr("P-1", "Id");
+    // A station named but not loaded.
+    Global::Klimastation_MB2028.KlimastationEinlesen("");
+    prüfen("PBY", "Bitte Klimastation in den Projektangaben definieren.");
+    Global::Klimastation_MB2028.KlimastationEinlesen(Testhilfe::Zonenprojekt::Station);
+    p.ZSetInt(0, "Gk");
+    prüfen("PBYN", "Bitte Gebäudekategorie in den Nutzungsangaben definieren.");
+    p.ZSetInt(1, "Gk");
+    p.ZSetNum(0, "C");
+    prüfen("PBYN", "Bitte Wärmespeicherfähigkeit in den Nutzungsangaben definieren.");
+    p.ZSetNum(-0.1, "C");
+    prüfen("PBYNE", "Bitte Energiebezugsfläche eingeben.");
+    p.ZSetNum(-5, "EBF");
+    prüfen(alle, "");
+    // An unknown letter is treated like a zone letter.
+    p.ZSetNum(0, "EBF");
+    EXPECT_FALSE(f.BefehlMöglich("Z"));
+    EXPECT_EQ(w.Meldungen(), std::vector<std::string>{"Bitte Energiebezugsfläche eingeben."});
+}
+
+TEST(Menübefehle, AktivierungUndSymbolleisten) {
+    Befehlsfenster w;
+    auto& f = w.F;
+    Projekt projekt;
+    std::swap(projekt, Global::Projekt);
+    f.mnuDatei_Click();
+    for (Menüeintrag* m : {&f.mnuDateiSchliessen, &f.mnuDateiSpeichern, &f.mnuDateiSpeichernUnter,
+                           &f.mnuDateiDrucken, &f.mnuBearb, &f.mnuProjekt, &f.mnuZone, &f.mnuNachweis,
+                           &f.mnuExtrasOK, &f.mnuExtrasVerluste, &f.mnuExtrasFlächen, &f.mnuExtrasEnergien,
+                           &f.mnuExtrasWärmeleistungsbedarf})
+        EXPECT_FALSE(m->Enabled()) << m->Name;
+    for (Menüeintrag* m : {&f.mnuDateiNeu, &f.mnuDateiÖffnen, &f.mnuDateiBeenden, &f.mnuTabellen,
+                           &f.mnuExtrasOptionen, &f.mnuHilfeInfo, &f.mnuHilfeInfoZahlenformat, &f.mnuProjektAngaben,
+                           &f.mnuZoneEBF})
+        EXPECT_TRUE(m->Enabled()) << m->Name;
+    // Windows not installed keep their entries disabled.
+    EXPECT_FALSE(f.mnuZoneQh.Enabled());
+    EXPECT_FALSE(f.mnuTabellenRechner.Enabled());
+    EXPECT_FALSE(f.mnuNachweis3801System.Enabled());
+
+    // The buttons of the disabled menus still run their handlers, which stop
+    // at the gate without a message; "OK" does nothing.
+    for (const char* k : {"P", "N", "B", "E", "A", "U", "F", "L", "G", "Q"}) f.tbrToolbar2_ButtonClick(k);
+    f.tbrToolbar1_ButtonClick("OK");
+    f.tbrToolbar1_ButtonClick("Save");
+    f.tbrToolbar1_ButtonClick("Print");
+    EXPECT_TRUE(w.Meldungen().empty());
+    EXPECT_EQ(f.PaneTabelle[0], 0);
+
+    // With a project and the windows installed, the entries follow.
+    std::swap(projekt, Global::Projekt);
+    w.Projektangaben();
+    int qh = 0, rechner = 0;
+    f.QhAnzeigen = [&] { ++qh; };
+    f.TabellenRechnerAnzeigen = [&] { ++rechner; };
+    f.MenüsAktivieren();
+    EXPECT_TRUE(f.mnuZoneQh.Enabled());
+    EXPECT_TRUE(f.mnuTabellenRechner.Enabled());
+    EXPECT_TRUE(f.mnuDateiSchliessen.Enabled());
+    f.tbrToolbar2_ButtonClick("Q");
+    EXPECT_EQ(qh, 1);
+    EXPECT_TRUE(Global::frmQh.Berechnet());
+    f.mnuTabellenRechner_Click();
+    EXPECT_EQ(rechner, 1);
+    EXPECT_TRUE(w.Meldungen().empty());
+
+    // Zone > EBF stores only the active pane's table; Extras > test both.
+    f.mnuZoneA_Click();
+    f.Aufteilung = 0.5;
+    f.AktivePane = 1;
+    f.mnuZoneU_Click();
+    ASSERT_EQ(f.PaneTabelle[0], TabelleA);
+    ASSERT_EQ(f.PaneTabelle[1], TabelleU);
+    f.txtDaBez[0].setText("A getippt");
+    f.txtDuBez[0].setText("U getippt");
+    f.mnuZoneEBF_Click();
+    EXPECT_EQ(w.P.ZGetColl("U_")->Koll(1)->Text(2), "U getippt");
+    KollektionZeiger a = w.P.ZGetColl("A_");
+    EXPECT_TRUE(!a || a->Anzahl() == 0);
+}
+
+TEST(Menübefehle, InfoboxenUndOptionen) {
+    Befehlsfenster w;
+    auto& f = w.F;
+    cVB6_NumCvt::InstanzSetzen(cVB6_NumCvt("Schweiz", "de-CH", ".", "'", ".", "'"));
+    f.mnuHilfeInfoZahlenformat_Click();
+    const std::string v = "Version  9a";
+    EXPECT_EQ(w.M.Letzte()->Text, basZIRVO3801::ProgrammTitel + "\r\n" + v +
+                                      "\r\n\r\nZahlenformat\r\n - Region          \tSchweiz\r\n"
+                                      " - Sprachcode\tde-CH\r\n - Format Zahlen\t123'456'789.000\r\n"
+                                      " - Format Währung\t123'456'789.00\r\n");
+    EXPECT_EQ(w.M.Letzte()->Symbol, Plattform::Symbol::Information);
+    f.mnuHilfeInfo_Click();
+    EXPECT_EQ(w.M.Letzte()->Text.rfind(basZIRVO3801::ProgrammTitel + "\r\n" + v + "\r\n\r\n", 0), 0u);
+
+    // The help file at its context numbers, once it is there.
+    std::vector<std::int32_t> kontexte;
+    f.mnuHilfeF1_Click();
+    f.HilfeAufrufen = [&](std::int32_t k) { kontexte.push_back(k); };
+    f.mnuHilfeF1_Click();
+    f.mnuHilfeWasIstNeu_Click();
+    EXPECT_EQ(kontexte, (std::vector<std::int32_t>{1000, 9910}));
+
+    // Options confirmed: the bars follow the settings.
+    auto alt = frmOptionen::Anzeigen;
+    frmOptionen::Anzeigen = [](frmOptionen& d) { d.cmdOK_Click(); };
+    f.tbrToolbar1.setVisible(true);
+    f.sbrStatusbar.setVisible(true);
+    Global::Initialisierung.KeineStatusleiste = true;
+    f.mnuExtrasOptionen_Click();
+    EXPECT_TRUE(f.tbrToolbar1.Visible());
+    EXPECT_FALSE(f.sbrStatusbar.Visible());
+    // Cancelled: nothing changes.
+    frmOptionen::Anzeigen = [](frmOptionen& d) { d.cmdAbbrechen_Click(); };
+    Global::Initialisierung.KeineSymbolleiste = true;
+    f.mnuExtrasOptionen_Click();
+    EXPECT_TRUE(f.tbrToolbar1.Visible());
+    frmOptionen::Anzeigen = alt;
+    f.sbrStatusbar.setVisible(true);
+}

@@ -1,0 +1,421 @@
+// The main window's compute-and-check cycle, the partition check between
+// zones, row insert and delete, the cell input rules and the monthly losses
+// of one row, driven as a user drives the window.
+#include "balance/Gebäudehülle.h"
+#include "frame/basVB6NumCvt.h"
+#include "frame/basZIRVOFehler.h"
+#include "frame/basZIRVO_HiRi.h"
+#include "tests/mainwindow/Befehlsfenster.h"
+
+#include <gtest/gtest.h>
+
+using Testhilfe::Befehlsfenster;
+
+namespace {
+
+const std::string KeinGegenstück = "Keine entsprechende Eingabezeile in der Nachbarzone gefunden.";
+const std::string OhneOrientierung = "Die Orientierung muss bei Wandflächen angegeben werden.";
+
+// Records, with every message box, the background colour one control has
+// while the box is open.
+class FarbMeldungen : public Testhilfe::SkriptMeldungen {
+public:
+    const Steuerelement* Beobachtet = nullptr;
+    std::vector<Farbe> Farben;
+    Plattform::Antwort Zeigen(const std::string& text, const std::string& titel, Plattform::Symbol symbol,
+                              Plattform::Knöpfe knöpfe, Plattform::Antwort vorgabe) override {
+        Farben.push_back(Beobachtet ? Beobachtet->BackColor() : 0);
+        return SkriptMeldungen::Zeigen(text, titel, symbol, knöpfe, vorgabe);
+    }
+};
+
+// The rows of a zone, typed into its tables as the user does and stored:
+// table number, row, texts in column order.
+struct Eingabe {
+    std::int16_t Tabelle;
+    int Zeile;
+    std::vector<std::string> Texte;
+};
+
+void ZoneEingeben(Befehlsfenster& w, std::int16_t zone, const std::vector<Eingabe>& zeilen) {
+    const std::int16_t bisher = w.P.GetNZone();
+    w.P.SetNZone(zone);
+    w.F.ProjektZoneEinlesen();
+    for (const Eingabe& e : zeilen) w.z.Zeile(e.Tabelle, e.Zeile, e.Texte);
+    w.F.ProjektZoneSpeichern();
+    w.P.SetNZone(bisher);
+    w.F.ProjektZoneEinlesen();
+}
+
+// Three zones Z1, Z2, Z3 of 100 m² each, every one with a wall to outside.
+void DreiZonen(Befehlsfenster& w) {
+    w.P.PSetStr("P-1", "Id");
+    w.P.ZSetStr("Z1", "Code");
+    w.z.ZoneHinzufügen("Z2");
+    w.z.ZoneHinzufügen("Z3");
+    for (std::int16_t i = 0; i < 3; ++i)
+        ZoneEingeben(w, i, {{TabelleEBF, 0, {"Geschoss", "100"}}, {TabelleA, 0, {"W", "Wand", "40", "", "0.2", "", "S"}}});
+}
+
+} // namespace
+
+TEST(Prüfzyklus, AlleZonenHaltenBeimErstenFehler) {
+    Befehlsfenster w;
+    auto& f = w.F;
+    FarbMeldungen meldungen;
+    Plattform::Dienste d = Plattform::Aktuell();
+    d.meldungen = &meldungen;
+    Plattform::DiensteSetzen gesetzt(d);
+    DreiZonen(w);
+    // The second zone has a wall without orientation in its third row.
+    ZoneEingeben(w, 1, {{TabelleA, 2, {"W", "Wand Nord", "20", "", "0.3"}}});
+    int verlusttabelle = 0;
+    f.BauteilverlusteTabelle = [&] { ++verlusttabelle; };
+    f.mnuZoneEBF_Click();
+    meldungen.Beobachtet = &f.txtDaO[2];
+
+    EXPECT_TRUE(f.AlleZonenPrüfen(true));
+    ASSERT_EQ(meldungen.Gezeigt.size(), 1u);
+    EXPECT_EQ(meldungen.Gezeigt[0].Text, OhneOrientierung);
+    EXPECT_EQ(meldungen.Gezeigt[0].Symbol, Plattform::Symbol::Fehler);
+    // The faulty zone is current, its table A in the active pane, the cell
+    // focused and tinted while the message was open, then restored.
+    EXPECT_EQ(w.P.GetNZone(), 1);
+    EXPECT_EQ(f.PaneTabelle[static_cast<std::size_t>(f.AktivePane)], TabelleA);
+    EXPECT_EQ(f.Tabellen[TabelleA]->Fokuszelle(), &f.txtDaO[2]);
+    EXPECT_EQ(meldungen.Farben, std::vector<Farbe>{FarbeFehler});
+    EXPECT_EQ(f.txtDaO[2].BackColor(), FarbeFenster);
+    EXPECT_EQ(f.txtDaBez[2].Text(), "Wand Nord");
+    EXPECT_FALSE(f.FehlerAnzeigeFehlgeschlagen);
+    // The first zone was computed and stored, the third was not touched;
+    // the loss table waits for a run without errors.
+    EXPECT_NE(w.P.Zone_GetStr(0, "Qh"), "");
+    EXPECT_EQ(w.P.Zone_GetStr(2, "Qh"), "");
+    EXPECT_EQ(verlusttabelle, 0);
+
+    // Corrected: every zone computes, the loss table is built, the former
+    // zone is current again.
+    w.Tippen(f.txtDaO[2], "N");
+    f.PaneSpeichern();
+    w.P.SetNZone(2);
+    f.ProjektZoneEinlesen();
+    EXPECT_FALSE(f.AlleZonenPrüfen(true));
+    EXPECT_EQ(w.P.GetNZone(), 2);
+    EXPECT_EQ(verlusttabelle, 1);
+    EXPECT_NE(w.P.Zone_GetStr(2, "Qh"), "");
+    EXPECT_EQ(meldungen.Gezeigt.size(), 1u);
+}
+
+TEST(Prüfzyklus, Trennbauteile) {
+    Befehlsfenster w;
+    auto& f = w.F;
+    FarbMeldungen meldungen;
+    Plattform::Dienste d = Plattform::Aktuell();
+    d.meldungen = &meldungen;
+    Plattform::DiensteSetzen gesetzt(d);
+    DreiZonen(w);
+    f.MenüsAktivieren();
+    // A wall between Z1 and Z2, entered in both zones: they match.
+    ZoneEingeben(w, 0, {{TabelleU, 0, {"W", "gegen Z2", "20", "", "0.4", "", "N", "", "", "Z2"}}});
+    ZoneEingeben(w, 1, {{TabelleU, 0, {"D", "Decke", "12", "", "0.5", "", "", "", "", "18"}},
+                        {TabelleU, 1, {"W", "gegen Z1", "20", "", "0.4", "", "S", "", "", "Z1"}}});
+    f.mnuExtrasOK_Click();
+    EXPECT_TRUE(meldungen.Gezeigt.empty());
+    EXPECT_EQ(w.P.GetNZone(), 0);
+
+    // A ceiling of Z3 towards Z2 without a floor in Z2: Z3 is made current,
+    // its U table shown and the neighbour cell of the row tinted.
+    ZoneEingeben(w, 2, {{TabelleU, 0, {"D", "Decke gegen Z2", "30", "", "0.3", "", "", "", "", "Z2"}}});
+    meldungen.Beobachtet = &f.txtDuTin[0];
+    EXPECT_TRUE(f.AlleZonenPrüfen(false));
+    ASSERT_EQ(meldungen.Gezeigt.size(), 1u);
+    EXPECT_EQ(meldungen.Gezeigt[0].Text, KeinGegenstück);
+    EXPECT_EQ(w.P.GetNZone(), 2);
+    EXPECT_EQ(Eingabefehler.Zone, 2);
+    EXPECT_EQ(Eingabefehler.Tabelle, TabelleU);
+    EXPECT_EQ(f.PaneTabelle[static_cast<std::size_t>(f.AktivePane)], TabelleU);
+    EXPECT_EQ(f.txtDuTin[0].Text(), "Z2");
+    EXPECT_EQ(meldungen.Farben, std::vector<Farbe>{FarbeFehler});
+    EXPECT_EQ(f.txtDuTin[0].BackColor(), FarbeFenster);
+
+    // The check of the print run only answers, and keeps what the user typed
+    // into the tables without storing it.
+    f.txtDuBez[0].setText("getippt, nicht gespeichert");
+    EXPECT_TRUE(f.ProjektZoneTrennbauteileTesten());
+    EXPECT_EQ(f.txtDuBez[0].Text(), "getippt, nicht gespeichert");
+    EXPECT_EQ(w.P.GetNZone(), 2);
+    EXPECT_EQ(meldungen.Gezeigt.size(), 1u);
+}
+
+TEST(Prüfzyklus, FehleranzeigeOhneZelleUndOhneFokus) {
+    Befehlsfenster w;
+    auto& f = w.F;
+    w.Projektangaben();
+    f.mnuZoneA_Click();
+    // An error of the ventilation data: only the message.
+    Eingabefehler.Beginnen(0, basZIRVOFehler::TabelleLüftung);
+    Eingabefehler.Setzen("Lüftung fehlt", nullptr);
+    f.FehlerAnzeigen();
+    EXPECT_EQ(w.Meldungen(), std::vector<std::string>{"Lüftung fehlt"});
+    EXPECT_EQ(f.PaneTabelle[0], TabelleA);
+    EXPECT_FALSE(f.FehlerAnzeigeFehlgeschlagen);
+
+    // A cell that cannot take the focus: the message all the same, and the
+    // cells' focus handlers rest until the next display.
+    f.txtDaU[3].setEnabled(false);
+    Eingabefehler.Beginnen(0, TabelleA);
+    Eingabefehler.Setzen("U fehlt", &f.txtDaU[3]);
+    f.FehlerAnzeigen();
+    EXPECT_EQ(w.Meldungen(), std::vector<std::string>{"U fehlt"});
+    EXPECT_TRUE(f.FehlerAnzeigeFehlgeschlagen);
+    EXPECT_EQ(f.txtDaU[3].BackColor(), FarbeFenster);
+    f.txtDaFl[0].setText("12.345");
+    w.Tippen(f.txtDaFl[0], "12.345");
+    EXPECT_EQ(f.txtDaFl[0].Text(), "12.345");
+    f.txtDaU[3].setEnabled(true);
+    f.FehlerAnzeigen();
+    EXPECT_FALSE(f.FehlerAnzeigeFehlgeschlagen);
+
+    // Zone > Qh with a faulty row shows its error and does not open the window.
+    int qh = 0;
+    f.QhAnzeigen = [&] { ++qh; };
+    f.MenüsAktivieren();
+    w.Meldungen();
+    w.Tippen(f.txtDaC[0], "W");
+    w.Tippen(f.txtDaU[0], "0.3");
+    f.mnuZoneQh_Click();
+    EXPECT_EQ(w.Meldungen(), std::vector<std::string>{OhneOrientierung});
+    EXPECT_EQ(qh, 0);
+    w.Tippen(f.txtDaO[0], "W");
+    f.mnuZoneQh_Click();
+    EXPECT_EQ(qh, 1);
+    EXPECT_TRUE(w.Meldungen().empty());
+}
+
+TEST(Zeilen, EinfügenUndLöschen) {
+    Befehlsfenster w;
+    auto& f = w.F;
+    w.Projektangaben();
+    f.mnuZoneA_Click();
+    for (int r = 0; r < 3; ++r) w.z.Zeile(TabelleA, r, {"W", "Wand " + std::to_string(r), std::to_string(10 + r)});
+
+    // No active cell: nothing happens.
+    f.mnuBearbZeileEinfügen_Click();
+    EXPECT_EQ(f.txtDaBez[0].Text(), "Wand 0");
+
+    // Insert at row 1: rows 1 and 2 move down, row 1 is empty.
+    f.Zelle_GotFocus(f.txtDaBez[1]);
+    f.mnuBearbZeileEinfügen_Click();
+    EXPECT_EQ(f.txtDaBez[1].Text(), "");
+    EXPECT_EQ(f.txtDaFl[1].Text(), "");
+    EXPECT_EQ(f.txtDaBez[2].Text(), "Wand 1");
+    EXPECT_EQ(f.txtDaBez[3].Text(), "Wand 2");
+    EXPECT_EQ(f.txtDaFl[3].Text(), "12");
+    // Delete it again.
+    f.mnuBearbZeileLöschen_Click();
+    EXPECT_EQ(f.txtDaBez[1].Text(), "Wand 1");
+    EXPECT_EQ(f.txtDaBez[2].Text(), "Wand 2");
+    EXPECT_EQ(f.txtDaBez[3].Text(), "");
+
+    // A full table refuses the insert; blanks alone do not fill the last row.
+    f.txtDaBez[49].setText("   ");
+    f.mnuBearbZeileEinfügen_Click();
+    EXPECT_EQ(f.txtDaBez[2].Text(), "Wand 1");
+    f.txtDaBez[49].setText("letzte");
+    f.mnuBearbZeileEinfügen_Click();
+    EXPECT_EQ(f.txtDaBez[1].Text(), "");
+    f.mnuBearbZeileLöschen_Click();
+    EXPECT_EQ(f.txtDaBez[1].Text(), "Wand 1");
+    EXPECT_EQ(f.txtDaBez[48].Text(), "letzte");
+    EXPECT_EQ(f.txtDaBez[49].Text(), "");
+
+    // Delete in row 0 moves everything up; delete in the last row clears it.
+    f.Zelle_GotFocus(f.txtDaC[0]);
+    f.mnuBearbZeileLöschen_Click();
+    EXPECT_EQ(f.txtDaBez[0].Text(), "Wand 1");
+    EXPECT_EQ(f.txtDaC[0].Text(), "W");
+    EXPECT_EQ(f.txtDaBez[47].Text(), "letzte");
+    f.txtDaBez[49].setText("ganz unten");
+    f.Zelle_GotFocus(f.txtDaBez[49]);
+    f.mnuBearbZeileLöschen_Click();
+    EXPECT_EQ(f.txtDaBez[49].Text(), "");
+    EXPECT_EQ(f.txtDaBez[47].Text(), "letzte");
+
+    // The EBF table's computed column moves with its row.
+    f.mnuZoneEBF_Click();
+    EXPECT_EQ(ZahlLesen(f.txtEBFAh[0].Text()), 100);
+    f.Zelle_GotFocus(f.txtEBFBez[0]);
+    f.mnuBearbZeileEinfügen_Click();
+    EXPECT_EQ(f.txtEBFAh[0].Text(), "");
+    EXPECT_EQ(ZahlLesen(f.txtEBFAh[1].Text()), 100);
+
+    // Leaving the cell lets the focus go elsewhere: nothing happens then.
+    f.Zelle_LostFocus(f.txtEBFBez[0]);
+    f.mnuBearbZeileLöschen_Click();
+    EXPECT_EQ(ZahlLesen(f.txtEBFAh[1].Text()), 100);
+}
+
+TEST(Zellregeln, CodesHeizungOrientierung) {
+    Befehlsfenster w;
+    auto& f = w.F;
+    w.Projektangaben();
+    f.mnuZoneA_Click();
+
+    // Codes: capitals of the table, thermal bridges small, nothing else.
+    TextBox& c = f.txtDaC[0];
+    EXPECT_EQ(w.Taste(c, 'w'), "W");
+    EXPECT_EQ(w.Taste(c, 'x'), "W");
+    EXPECT_EQ(w.Taste(c, '5'), "W");
+    EXPECT_EQ(w.Taste(c, '\r'), "W");
+    EXPECT_EQ(w.Taste(c, 'L'), "Wl");
+    EXPECT_EQ(w.Taste(c, 'p'), "Wlp");
+    EXPECT_EQ(w.Taste(c, '\b'), "Wl");
+    c.setText("");
+    EXPECT_EQ(w.Taste(f.txtFC[0], 'd'), "");
+    EXPECT_EQ(w.Taste(f.txtFC[0], 't'), "T");
+    EXPECT_EQ(w.Taste(f.txtDuC[0], 'b'), "B");
+
+    // A new floor row in a zone with component heating gets its mark.
+    w.P.ZSetNum(35, "VTHB");
+    c.setText("B");
+    f.Zelle_LostFocus(c);
+    EXPECT_EQ(f.txtDaH[0].Text(), "*");
+    f.txtDuC[1].setText("B");
+    f.txtDuBez[1].setText("Boden");
+    f.Zelle_LostFocus(f.txtDuC[1]);
+    EXPECT_EQ(f.txtDuH[1].Text(), "");
+    f.Zelle_LostFocus(f.txtDuC[0]);
+    EXPECT_EQ(f.txtDuH[0].Text(), "*");
+    w.P.ZSetNum(0, "VTHB");
+    f.txtDaC[2].setText("B");
+    f.Zelle_LostFocus(f.txtDaC[2]);
+    EXPECT_EQ(f.txtDaH[2].Text(), "");
+
+    // Orientations under a north rotated to NNE.
+    basZIRVO_HiRi::NordAktuell = "NNE";
+    TextBox& o = f.txtDaO[3];
+    f.Zelle_GotFocus(o);
+    for (char k : std::string("ene")) w.Taste(o, k);
+    EXPECT_EQ(o.Text(), "ENE");
+    f.Zelle_LostFocus(o);
+    EXPECT_EQ(o.Text(), "NE");
+    EXPECT_EQ(o.ToolTipText(), "ENE");
+    basZIRVO_HiRi::NordAktuell = "";
+    o.setText("ENE");
+    f.Zelle_LostFocus(o);
+    EXPECT_EQ(o.Text(), "ENE");
+    EXPECT_EQ(o.ToolTipText(), "");
+    EXPECT_EQ(w.Taste(f.txtDuTin[0], 'z'), "Z");
+}
+
+TEST(Zellregeln, FensterUndBildlauf) {
+    Befehlsfenster w;
+    auto& f = w.F;
+    w.Projektangaben();
+    f.mnuZoneF_Click();
+
+    // Frame factor: a window gets 0.75, a door nothing, a value stays.
+    f.txtFC[0].setText("F");
+    f.Zelle_GotFocus(f.txtFFF[0]);
+    EXPECT_EQ(f.txtFFF[0].Text(), "0.75");
+    f.txtFC[1].setText("T");
+    f.Zelle_GotFocus(f.txtFFF[1]);
+    EXPECT_EQ(f.txtFFF[1].Text(), "");
+    f.txtFC[2].setText("F");
+    f.txtFFF[2].setText("0.6");
+    f.Zelle_GotFocus(f.txtFFF[2]);
+    EXPECT_EQ(f.txtFFF[2].Text(), "0.6");
+
+    // Horizon angle: 30 for a window with orientation, then checked on leaving.
+    f.Zelle_GotFocus(f.txtFFS1[0]);
+    EXPECT_EQ(f.txtFFS1[0].Text(), "");
+    f.txtFO[0].setText("S");
+    f.Zelle_GotFocus(f.txtFFS1[0]);
+    EXPECT_EQ(f.txtFFS1[0].Text(), "30");
+    const std::vector<std::pair<std::string, std::string>> fs1 = {
+        {"45.6", "46"}, {"45,4", "45"}, {"89", "89"}, {"90", ""}, {"-5", ""}, {"-", "-"}, {"0", "0"}, {"", ""}};
+    for (const auto& [ein, aus] : fs1) {
+        f.txtFFS1[0].setText(ein);
+        f.Zelle_LostFocus(f.txtFFS1[0]);
+        EXPECT_EQ(f.txtFFS1[0].Text(), aus) << ein;
+    }
+
+    // Overhang and fin angles.
+    const std::vector<std::pair<std::string, std::string>> fs23 = {
+        {"30", "30"},       {"30,20", "30,20,20"}, {"30, 95 ,10", "30,0,10"}, {"0,45", "0,45,45"},
+        {"1,2,3,4", "1,2,3"}, {"-", "-"},          {"", ""},                  {"x,,", "0"}};
+    for (const auto& [ein, aus] : fs23) {
+        f.txtFFS23[0].setText(ein);
+        f.Zelle_LostFocus(f.txtFFS23[0]);
+        EXPECT_EQ(f.txtFFS23[0].Text(), aus) << ein;
+    }
+
+    // Dragging the U table's scroll bar scrolls only the U table.
+    f.sbrDuVScroll.setMax(40);
+    f.sbrDuVScroll.setValue(7);
+    f.sbrDuVScroll_Scroll();
+    EXPECT_EQ(f.Tabellen[TabelleU]->ZeilenErste, 7);
+    EXPECT_EQ(f.Tabellen[TabelleA]->ZeilenErste, 0);
+    EXPECT_EQ(f.Tabellen[TabelleF]->ZeilenErste, 0);
+}
+
+TEST(Zeilen, EnergienEinerZeile) {
+    Befehlsfenster w;
+    auto& f = w.F;
+    w.Projektangaben();
+    w.P.ZSetStr("Z1", "Code");
+    w.P.ZSetStr("Haus", "Bez");
+    ZoneEingeben(w, 0,
+                 {{TabelleA, 0, {"W", "Wand Süd", "40", "", "0.2", "", "S"}},
+                  {TabelleF, 0, {"F", "Fenster Süd", "6", "", "1", "", "S", "", "0.5", "0.7", "-", "-"}}});
+    ASSERT_FALSE(f.ProjektZoneBerechnen()) << Eingabefehler.Text;
+
+    // Without Ctrl the double click shows nothing.
+    f.Zelle_DblClick(f.txtDaC[0]);
+    EXPECT_TRUE(w.Meldungen().empty());
+
+    Monatsarray verlust{}, gewinn{};
+    auto zwei = [](double x) {
+        std::string s = basVB6NumCvt::FestkommaText(x, 2);
+        return s;
+    };
+    const std::string kopf = "Energien in den Monaten pro Zeile:\r\n\r\nZ1  [0]  Haus\r\n";
+
+    w.U.Strg = true;
+    f.Zelle_DblClick(f.txtDaC[0]);
+    ASSERT_TRUE(Gebäudehülle::Instanz().FürTest__QMt(0, 1, 0, verlust, gewinn));
+    std::string text = kopf + "Gegen Aussen, Zeile 1\r\n\r\nWand Süd      40.0 [m2]\r\n";
+    double summe = 0;
+    for (int m = 0; m < 12; ++m) {
+        const double v = verlust[static_cast<std::size_t>(m)] * 0.0036;
+        text += std::to_string(m + 1) + "\t" + zwei(v) + " GJ\r\n";
+        summe += v;
+    }
+    text += "\r\nJahr\t" + zwei(summe) + " GJ";
+    EXPECT_EQ(w.Meldungen(), std::vector<std::string>{text});
+    EXPECT_EQ(w.M.Letzte()->Symbol, Plattform::Symbol::Keins);
+    // January by hand: (20 - 0.4) K * 31 d * 0.2 W/m²K * 40 m² * 24 h = 116.66 kWh = 0.42 GJ.
+    EXPECT_NE(text.find("\r\n1\t0.42 GJ\r\n2\t"), std::string::npos);
+
+    // A window row: its gains as the computation stored them (already the
+    // utilised part), summed over all twelve months.
+    f.Zelle_DblClick(f.txtFC[0]);
+    ASSERT_TRUE(Gebäudehülle::Instanz().FürTest__QMt(0, 3, 0, verlust, gewinn));
+    text = kopf + "Fenster, Zeile 1\r\n\r\nFenster Süd      6.0 [m2]\r\n";
+    double sv = 0, sg = 0;
+    for (int m = 0; m < 12; ++m) {
+        const double v = verlust[static_cast<std::size_t>(m)] * 0.0036;
+        const double g = gewinn[static_cast<std::size_t>(m)] * 0.0036;
+        text += std::to_string(m + 1) + "\t" + zwei(v) + " GJ\t" + zwei(g) + " GJ\r\n";
+        sv += v;
+        sg += g;
+    }
+    text += "\r\nJahr\t" + zwei(sv) + " GJ\t" + zwei(sg) + " GJ";
+    EXPECT_EQ(w.Meldungen(), std::vector<std::string>{text});
+    EXPECT_GT(sg, 0.1);
+
+    // A row the computation never saw: only the head.
+    f.Zelle_DblClick(f.txtDuC[4]);
+    EXPECT_EQ(w.Meldungen(),
+              std::vector<std::string>{kopf + "Gegen Unbeheizt, Zeile 5\r\n\r\n       [m2]\r\n"});
+}
