@@ -7,6 +7,7 @@
 
 #include <array>
 #include <atomic>
+#include <cstdint>
 #include <functional>
 #include <unordered_map>
 
@@ -64,7 +65,12 @@ std::string neuerStempel() {
 
 struct NamenHash {
     using is_transparent = void;
-    std::size_t operator()(std::string_view name) const { return std::hash<std::string_view>{}(name); }
+    // FNV-1a: control names are short.
+    std::size_t operator()(std::string_view name) const {
+        std::uint64_t h = 14695981039346656037ull;
+        for (char c : name) h = (h ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+        return static_cast<std::size_t>(h);
+    }
 };
 
 struct Nachschlag {

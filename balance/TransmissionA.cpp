@@ -19,6 +19,7 @@
 #include "project/ProjektGlobal.h"
 
 #include <array>
+#include <cmath>
 #include <string_view>
 #include <vector>
 
@@ -61,6 +62,11 @@ bool frmZIRVO3801::BerechnenEBF() {
         // kept for the record only.
         TextFeldSetzen(txtEBFAh[i], Fl);
         SumAh += ZahlLesen(txtEBFAh[i].Text());
+        // Areas beyond the range of numbers are refused, never stored.
+        if (!std::isfinite(SumFl) || !std::isfinite(SumAh)) {
+            Eingabefehler.Setzen(DS("Zahl zu gross (Überlauf)"), &txtEBFFl[i]);
+            return true;
+        }
     }
 
     LabelSetzen(lblEBFTotAh0, SumFl);
@@ -98,6 +104,9 @@ bool frmZIRVO3801::BerechnenQtA() {
     std::array<double, 5> ATot{}, AU{};
     Monatstabelle QtA{};
     double AeA = 0;
+    // Sum of the magnitudes of everything added up: while it is finite, no
+    // sum of this step (the year rows included) can overflow.
+    double betragssumme = 0;
 
     auto fehler = [](std::string_view text, TextBox& zelle) {
         Eingabefehler.Setzen(DS(text), &zelle);
@@ -150,14 +159,22 @@ bool frmZIRVO3801::BerechnenQtA() {
         const std::string O = basZIRVO_Format::TextRechtsTrimmen(txtDaO[i].Text());
         if (col == 1 && O.empty()) return fehler("Die Orientierung muss bei Wandflächen angegeben werden.", txtDaO[i]);
 
+        const double h = U * Fl * 0.024 / EBF;
+        betragssumme += std::fabs(Fl) + std::fabs(U * Fl);
+        std::array<double, 12> q{};
+        for (std::size_t m = 0; m < 12; ++m) {
+            q[m] = (Ti - Te[m] + dT) * Monatstage[m] * h;
+            zeile[m] = q[m] * EBF;
+            betragssumme += 2 * std::fabs(q[m]) + std::fabs(zeile[m]);
+        }
+        // Losses beyond the range of numbers are refused, never stored.
+        if (!std::isfinite(betragssumme)) return fehler("Zahl zu gross (Überlauf)", txtDaFl[i]);
+
         ATot[static_cast<std::size_t>(col)] += Fl;
         AU[static_cast<std::size_t>(col)] += U * Fl;
-        const double h = U * Fl * 0.024 / EBF;
         for (std::size_t m = 0; m < 12; ++m) {
-            const double q = (Ti - Te[m] + dT) * Monatstage[m] * h;
-            QtA[m][static_cast<std::size_t>(col)] += q;
-            QtA[m][5] += q;
-            zeile[m] = q * EBF;
+            QtA[m][static_cast<std::size_t>(col)] += q[m];
+            QtA[m][5] += q[m];
         }
         if (col <= 2) AeA += Fl;
 

@@ -3,6 +3,7 @@
 #include "frame/basVB6NumCvt.h"
 #include "frame/basZIRVO3801.h"
 
+#include <array>
 #include <cmath>
 
 namespace Tabelleninterpolation {
@@ -184,18 +185,20 @@ double Verschattungsfaktor::fS23(const std::string& Orientierung, double Beta, d
     return f2 * f3;
 }
 
-double Verschattungsfaktor::fS1_Parse(const std::string& Winkeltext, const std::string& Orientierung) const {
+namespace {
+
+double fS1Lesen(const Verschattungsfaktor& v, const std::string& Winkeltext, const std::string& Orientierung) {
     std::string_view t = trimmen(Winkeltext);
     if (t.empty()) return 0.0;
     if (t == "-") return 1.0;
     if (!istWinkel(t)) return 0.0;
     double alpha = basZIRVO3801::Runden(ZahlLesen(t), 0);
     if (alpha < 0 || alpha > 89) return 0.0;
-    return fS1(Orientierung, alpha);
+    return v.fS1(Orientierung, alpha);
 }
 
-double Verschattungsfaktor::fS23_Parse(const std::string& Winkeltext, const std::string& Orientierung,
-                                       double& fS2, double& fS3) const {
+double fS23Lesen(const Verschattungsfaktor& v, const std::string& Winkeltext, const std::string& Orientierung,
+                 double& fS2, double& fS3) {
     fS2 = 0.0;
     fS3 = 0.0;
     std::string_view t = trimmen(Winkeltext);
@@ -221,10 +224,68 @@ double Verschattungsfaktor::fS23_Parse(const std::string& Winkeltext, const std:
         if (!istWinkel(teile[i])) return 0.0;
         winkel[i] = ZahlLesen(teile[i]);
     }
-    double f = fS23(Orientierung, winkel[0], winkel[1], winkel[2]);
+    double f = v.fS23(Orientierung, winkel[0], winkel[1], winkel[2]);
     if (f == 0.0) return 0.0;
-    fS2 = fS23(Orientierung, winkel[0], 0, 0);
-    fS3 = fS23(Orientierung, 0, winkel[1], winkel[2]);
+    fS2 = v.fS23(Orientierung, winkel[0], 0, 0);
+    fS3 = v.fS23(Orientierung, 0, winkel[1], winkel[2]);
+    return f;
+}
+
+// The factors of the last few entries read. They depend on the entry, the
+// orientation and whether a comma is read as the decimal point, and on
+// nothing else (the tables are constant): an entry found again under all
+// three is its result. Each thread keeps its own.
+class Gelesene {
+public:
+    struct Eintrag {
+        std::string text, orientierung;
+        bool komma = false;
+        double f = 0, fS2 = 0, fS3 = 0;
+    };
+    const Eintrag* Suchen(const std::string& text, const std::string& orientierung) const {
+        for (std::size_t i = 0; i < belegt_; ++i) {
+            const Eintrag& e = einträge_[i];
+            if (e.komma == basVB6NumCvt::KommaEingabe && e.text == text && e.orientierung == orientierung) return &e;
+        }
+        return nullptr;
+    }
+    void Merken(const std::string& text, const std::string& orientierung, double f, double fS2, double fS3) {
+        Eintrag& e = einträge_[nächster_];
+        e.text = text;
+        e.orientierung = orientierung;
+        e.komma = basVB6NumCvt::KommaEingabe;
+        e.f = f;
+        e.fS2 = fS2;
+        e.fS3 = fS3;
+        nächster_ = (nächster_ + 1) % einträge_.size();
+        if (belegt_ < einträge_.size()) ++belegt_;
+    }
+
+private:
+    std::array<Eintrag, 16> einträge_;
+    std::size_t nächster_ = 0, belegt_ = 0;
+};
+
+} // namespace
+
+double Verschattungsfaktor::fS1_Parse(const std::string& Winkeltext, const std::string& Orientierung) const {
+    thread_local Gelesene gelesen;
+    if (const auto* e = gelesen.Suchen(Winkeltext, Orientierung)) return e->f;
+    const double f = fS1Lesen(*this, Winkeltext, Orientierung);
+    gelesen.Merken(Winkeltext, Orientierung, f, 0, 0);
+    return f;
+}
+
+double Verschattungsfaktor::fS23_Parse(const std::string& Winkeltext, const std::string& Orientierung,
+                                       double& fS2, double& fS3) const {
+    thread_local Gelesene gelesen;
+    if (const auto* e = gelesen.Suchen(Winkeltext, Orientierung)) {
+        fS2 = e->fS2;
+        fS3 = e->fS3;
+        return e->f;
+    }
+    const double f = fS23Lesen(*this, Winkeltext, Orientierung, fS2, fS3);
+    gelesen.Merken(Winkeltext, Orientierung, f, fS2, fS3);
     return f;
 }
 

@@ -1,5 +1,6 @@
 #include "balance/frmGewinn.h"
 
+#include "balance/Anzeigezahl.h"
 #include "balance/Klimastation_MB2028.h"
 #include "balance/Monatsbilanz.h"
 #include "frame/basVB6NumCvt.h"
@@ -7,53 +8,24 @@
 #include "frame/basZIRVODialogSprache.h"
 #include "frame/basZIRVOFehler.h"
 #include "frame/basZIRVO_Format.h"
-#include "frame/cVB6_NumCvt.h"
 #include "project/Kollektion.h"
 #include "project/ProjektGlobal.h"
 
-#include <cmath>
 #include <string>
 #include <vector>
 
 namespace {
 
-constexpr std::int16_t TasteTab = 9;
-constexpr std::int16_t TasteEnter = 13;
-constexpr std::int16_t TasteLinks = 37;
-constexpr std::int16_t TasteHoch = 38;
-constexpr std::int16_t TasteRechts = 39;
-constexpr std::int16_t TasteRunter = 40;
-
 // The system colour of button faces.
 constexpr Farbe FarbeSchaltfläche = 0x8000000Fu;
 
-// A value that overflowed or came from a division by zero counts as 0, so
-// no such value is ever stored or shown.
-double Endlich(double x) { return std::isfinite(x) ? x : 0.0; }
+using Anzeigezahl::Endlich;
+using Anzeigezahl::Festkomma;
 
+// Every month's value finite.
 void Endlich(Monatsarray& a) {
     for (double& x : a) x = Endlich(x);
 }
-
-// The value with a fixed number of decimals and the user's decimal
-// separator, as a label shows it ("0", "0.0", "0.00").
-std::string Format(double wert, int dezimalen) {
-    std::string text = basVB6NumCvt::FestkommaText(Endlich(wert), dezimalen);
-    const std::string& trenner = cVB6_NumCvt::Instanz().Dezimaltrenner();
-    if (trenner == ",")
-        if (auto p = text.find('.'); p != std::string::npos) text[p] = ',';
-    return text;
-}
-
-void EingabeTasteSchlucken(std::int16_t& KeyAscii) {
-    if (KeyAscii == TasteEnter) KeyAscii = 0;
-}
-
-// The row and the column a handled key of the grid moves the focus to.
-struct Ziel {
-    int zeile;
-    int spalte;
-};
 
 } // namespace
 
@@ -65,6 +37,8 @@ std::function<void(frmGewinn&)> frmGewinn::Anzeigen;
 
 frmGewinn::frmGewinn() {
     Visible = false;
+    // Enter runs through the four input columns; the gain column takes no focus.
+    RasterFestlegen(Verbraucherzeilen, 3, {&txtBez, &txtW, &txtha, &txtfe});
     // Rows 1 to 5 appear when the form is loaded.
     for (int i = 1; i < Verbraucherzeilen; ++i)
         for (auto* feld : {&txtBez, &txtW, &txtha, &txtfe, &txtWg}) (*feld)[i].setVisible(false);
@@ -81,7 +55,7 @@ void frmGewinn::Laden() {
 
 void frmGewinn::Entladen() {
     FelderLeeren();
-    zoneGültig_ = false;
+    ZoneVergessen();
     EBF_ = EBF0_ = PFl_ = PWP_ = PPr_ = El_ = fe_ = QgS12_ = 0;
     Visible = false;
     Fokus = nullptr;
@@ -125,12 +99,6 @@ void frmGewinn::FelderLeeren() {
     txtEBem.setText("");
 }
 
-bool frmGewinn::ZoneGeladen() const {
-    const Projekt& p = Global::Projekt;
-    return zoneGültig_ && zone_ == p.GetNZone() && zone_ >= 0 && zone_ < p.ZonenAnzahl() &&
-           strukturstand_ == p.Strukturstand();
-}
-
 // ---------------------------------------------------------------------------
 // public members
 
@@ -152,7 +120,7 @@ bool frmGewinn::GewinnEinlesen() {
     Eingabefehler.Beginnen(p.GetNZone(), basZIRVOFehler::TabelleGewinn);
 
     // Whatever happens below, the fields no longer hold the zone they held.
-    zoneGültig_ = false;
+    ZoneVergessen();
     auto fehlschlag = [&](std::string_view text) {
         Eingabefehler.Setzen(DS(text), nullptr);
         FelderLeeren();
@@ -173,12 +141,12 @@ bool frmGewinn::GewinnEinlesen() {
     Monatsarray QgS{};
     p.ZGetArr1(QgS, "QgS");
     QgS12_ = QgS[12];
-    lblQgS.setCaption(Format(QgS12_, 1));
-    lblPFl.setCaption(Format(PFl_, 0));
-    lblPWP.setCaption(Format(PWP_, 0));
-    lblPPr.setCaption(Format(PPr_, 0));
-    lblEl.setCaption(Format(El_, 0));
-    lblfe.setCaption(Format(fe_, 2));
+    lblQgS.setCaption(Festkomma(QgS12_, 1));
+    lblPFl.setCaption(Festkomma(PFl_, 0));
+    lblPWP.setCaption(Festkomma(PWP_, 0));
+    lblPPr.setCaption(Festkomma(PPr_, 0));
+    lblEl.setCaption(Festkomma(El_, 0));
+    lblfe.setCaption(Festkomma(fe_, 2));
 
     for (int i = 0; i < Verbraucherzeilen; ++i)
         for (auto* feld : {&txtBez, &txtW, &txtha, &txtfe}) (*feld)[i].setText("");
@@ -196,9 +164,7 @@ bool frmGewinn::GewinnEinlesen() {
     }
     FeldSetzen(txtEBem, p.ZGetStr("GEBem"));
 
-    zone_ = p.GetNZone();
-    strukturstand_ = p.Strukturstand();
-    zoneGültig_ = true;
+    ZoneMerken();
     GewinnBerechnen();
     return false;
 }
@@ -224,7 +190,7 @@ void frmGewinn::PersonenwärmeBerechnen() {
         }
         QgP[12] = Endlich(QgP[12]);
     }
-    lblQgP.setCaption(Format(QgP[12], 1));
+    lblQgP.setCaption(Festkomma(QgP[12], 1));
     Global::Projekt.ZSetArr1(QgP, "QgP");
 }
 
@@ -250,10 +216,10 @@ void frmGewinn::ElektrizitätBerechnen() {
             QgE[12] += x;
         }
         QeZ[i] = Endlich(QeZ[i]);
-        txtWg[i].setText(QeZ[i] == 0 ? std::string() : Format(QeZ[i], 1));
+        txtWg[i].setText(QeZ[i] == 0 ? std::string() : Festkomma(QeZ[i], 1));
     }
     Endlich(QgE);
-    lblQgE.setCaption(Format(QgE[12], 1));
+    lblQgE.setCaption(Festkomma(QgE[12], 1));
     Projekt& p = Global::Projekt;
     p.ZSetArr1(QgE, "QgE");
     p.ZSetArrX(QeZ, "QeZ");
@@ -272,8 +238,8 @@ void frmGewinn::GewinnNutzbarBerechnen() {
     Monatsarray Qug{};
     for (int m = 0; m <= 12; ++m) Qug[m] = (QgP[m] + QgS[m] + QgE[m]) * EtaG[m];
     Endlich(Qug);
-    lblQug.setCaption(Format(Qug[12], 1));
-    lblEtaG.setCaption(Format(EtaG[12], 2));
+    lblQug.setCaption(Festkomma(Qug[12], 1));
+    lblEtaG.setCaption(Festkomma(EtaG[12], 2));
     p.ZSetArr1(Qug, "Qug");
 }
 
@@ -334,16 +300,16 @@ void frmGewinn::txtha_GotFocus(int) {}
 void frmGewinn::txtfe_GotFocus(int) {}
 
 void frmGewinn::txtBez_KeyDown(int Index, std::int16_t& KeyCode, std::int16_t Shift) {
-    if (txtBez.Enthält(Index)) FeldTaste(txtBez[Index], KeyCode, Shift);
+    ZelleTaste(txtBez, Index, KeyCode, Shift);
 }
 void frmGewinn::txtW_KeyDown(int Index, std::int16_t& KeyCode, std::int16_t Shift) {
-    if (txtW.Enthält(Index)) FeldTaste(txtW[Index], KeyCode, Shift);
+    ZelleTaste(txtW, Index, KeyCode, Shift);
 }
 void frmGewinn::txtha_KeyDown(int Index, std::int16_t& KeyCode, std::int16_t Shift) {
-    if (txtha.Enthält(Index)) FeldTaste(txtha[Index], KeyCode, Shift);
+    ZelleTaste(txtha, Index, KeyCode, Shift);
 }
 void frmGewinn::txtfe_KeyDown(int Index, std::int16_t& KeyCode, std::int16_t Shift) {
-    if (txtfe.Enthält(Index)) FeldTaste(txtfe[Index], KeyCode, Shift);
+    ZelleTaste(txtfe, Index, KeyCode, Shift);
 }
 
 void frmGewinn::txtBez_KeyPress(int, std::int16_t& KeyAscii) { EingabeTasteSchlucken(KeyAscii); }
@@ -351,81 +317,7 @@ void frmGewinn::txtW_KeyPress(int, std::int16_t& KeyAscii) { EingabeTasteSchluck
 void frmGewinn::txtha_KeyPress(int, std::int16_t& KeyAscii) { EingabeTasteSchlucken(KeyAscii); }
 void frmGewinn::txtfe_KeyPress(int, std::int16_t& KeyAscii) { EingabeTasteSchlucken(KeyAscii); }
 
-void frmGewinn::txtBez_LostFocus(int Index) {
-    if (txtBez.Enthält(Index)) FeldVerlassen(txtBez[Index]);
-}
-void frmGewinn::txtW_LostFocus(int Index) {
-    if (txtW.Enthält(Index)) FeldVerlassen(txtW[Index]);
-}
-void frmGewinn::txtha_LostFocus(int Index) {
-    if (txtha.Enthält(Index)) FeldVerlassen(txtha[Index]);
-}
-void frmGewinn::txtfe_LostFocus(int Index) {
-    if (txtfe.Enthält(Index)) FeldVerlassen(txtfe[Index]);
-}
-
-// ---------------------------------------------------------------------------
-// cells of the consumer grid
-
-void frmGewinn::FeldSetzen(TextBox& feld, double wert) {
-    feld.setText(Feldformate.FeldFormatLesen(feld.Name).Zellentext(wert));
-}
-
-void frmGewinn::FeldSetzen(TextBox& feld, std::string_view wert) {
-    feld.setText(Feldformate.FeldFormatLesen(feld.Name).Zellentext(wert));
-}
-
-void frmGewinn::FeldVerlassen(TextBox& feld) {
-    const Feldformat f = Feldformate.FeldFormatLesen(feld.Name);
-    feld.setText(f.Zellentext(feld.Text()));
-    if (f.Berechnen) GewinnBerechnen();
-}
-
-bool frmGewinn::FeldTaste(TextBox& feld, std::int16_t& KeyCode, std::int16_t Shift) {
-    return FeldNavigieren(KeyCode, Shift, feld.Index, Feldformate.FeldFormatLesen(feld.Name).Spalte);
-}
-
-bool frmGewinn::FeldNavigieren(std::int16_t& KeyCode, std::int16_t Shift, int zeile, int spalte) {
-    const bool shift = Shift == 1;
-    Ziel z{zeile, spalte};
-    switch (KeyCode) {
-    case TasteEnter:
-        if (!shift) z = spalte < 3 ? Ziel{zeile, spalte + 1} : Ziel{zeile + 1, 0};
-        else z = spalte < 1 ? Ziel{zeile - 1, 3} : Ziel{zeile, spalte - 1};
-        break;
-    case TasteTab: z = shift ? Ziel{zeile - 1, spalte} : Ziel{zeile + 1, spalte}; break;
-    case TasteRunter:
-        if (!shift) return false;
-        z = Ziel{zeile + 1, spalte};
-        break;
-    case TasteHoch:
-        if (!shift) return false;
-        z = Ziel{zeile - 1, spalte};
-        break;
-    case TasteRechts:
-        if (!shift) return false;
-        z = Ziel{zeile, spalte + 1};
-        break;
-    case TasteLinks:
-        if (!shift) return false;
-        z = Ziel{zeile, spalte - 1};
-        break;
-    default: return false;
-    }
-    KeyCode = 0;
-    if (z.zeile >= 0 && z.zeile < Verbraucherzeilen) {
-        switch (z.spalte) {
-        case 0: Fokussieren(txtBez[z.zeile]); break;
-        case 1: Fokussieren(txtW[z.zeile]); break;
-        case 2: Fokussieren(txtha[z.zeile]); break;
-        case 3: Fokussieren(txtfe[z.zeile]); break;
-        default: break;
-        }
-    }
-    return true;
-}
-
-void frmGewinn::Fokussieren(Steuerelement& element) {
-    Fokus = &element;
-    if (FokusSetzen) FokusSetzen(element);
-}
+void frmGewinn::txtBez_LostFocus(int Index) { ZelleVerlassen(txtBez, Index); }
+void frmGewinn::txtW_LostFocus(int Index) { ZelleVerlassen(txtW, Index); }
+void frmGewinn::txtha_LostFocus(int Index) { ZelleVerlassen(txtha, Index); }
+void frmGewinn::txtfe_LostFocus(int Index) { ZelleVerlassen(txtfe, Index); }

@@ -16,14 +16,14 @@
 // stored only into the zone they were loaded from.
 #pragma once
 
-#include "balance/Feldformat.h"
+#include "balance/Zeilenraster.h"
+#include "balance/Zonendialog.h"
 #include "frame/Steuerelemente.h"
 
 #include <cstdint>
 #include <functional>
-#include <string_view>
 
-class frmGewinn : public Formular {
+class frmGewinn : public Formular, public Zeilenraster, public Zonendialog {
 public:
     // The consumer grid has six rows.
     static constexpr int Verbraucherzeilen = 6;
@@ -72,11 +72,6 @@ public:
     // Computes and stores QgP, QgE and Qug of the loaded zone; never fails.
     bool Berechnen();
 
-    // True while the form is loaded (between its first use and the closing of the dialog).
-    bool Geladen() const { return geladen_; }
-    // True while the fields hold the current zone of the project.
-    bool ZoneGeladen() const;
-
     // --- events ---
     void Form_Load();
     void Form_Activate();
@@ -107,26 +102,11 @@ public:
     void txtha_LostFocus(int Index);
     void txtfe_LostFocus(int Index);
 
-    // The control the form last gave the focus (nullptr: none), and the
-    // view's hook that moves the real focus there.
-    Steuerelement* Fokus = nullptr;
-    std::function<void(Steuerelement&)> FokusSetzen;
-
-    // The field formats of the consumer grid.
-    Spaltenliste Feldformate;
-
     // Shows the loaded form modally (the Zone menu, after Einlesen). The
     // window code installs it; while none is installed nothing is shown.
     static std::function<void(frmGewinn&)> Anzeigen;
 
 private:
-    bool geladen_ = false;
-    // The zone the fields hold: its index and the project's structure mark
-    // at loading; valid only while zoneGültig_.
-    bool zoneGültig_ = false;
-    std::int16_t zone_ = 0;
-    std::uint64_t strukturstand_ = 0;
-
     double EBF_ = 0, EBF0_ = 0, PFl_ = 0, PWP_ = 0, PPr_ = 0, El_ = 0, fe_ = 0, QgS12_ = 0;
 
     void Laden();
@@ -140,12 +120,8 @@ private:
     void PersonenwärmeBerechnen();
     void ElektrizitätBerechnen();
     void GewinnNutzbarBerechnen();
-    void FeldSetzen(TextBox& feld, double wert);
-    void FeldSetzen(TextBox& feld, std::string_view wert);
-    void FeldVerlassen(TextBox& feld);
-    bool FeldTaste(TextBox& feld, std::int16_t& KeyCode, std::int16_t Shift);
-    bool FeldNavigieren(std::int16_t& KeyCode, std::int16_t Shift, int zeile, int spalte);
-    void Fokussieren(Steuerelement& element);
+    // Leaving a cell that recomputes computes the zone.
+    void RasterBerechnen() override { GewinnBerechnen(); }
 };
 
 namespace Global {

@@ -1,52 +1,19 @@
 #include "balance/frmLüftung.h"
 
+#include "balance/Anzeigezahl.h"
 #include "balance/Klimastation_MB2028.h"
 #include "frame/basVB6NumCvt.h"
 #include "frame/basZIRVO3801.h"
 #include "frame/basZIRVODialogSprache.h"
 #include "frame/basZIRVOFehler.h"
 #include "frame/basZIRVO_Format.h"
-#include "frame/cVB6_NumCvt.h"
 #include "project/Kollektion.h"
 #include "project/ProjektGlobal.h"
 
-#include <cmath>
 #include <string>
 
-namespace {
-
-constexpr std::int16_t TasteTab = 9;
-constexpr std::int16_t TasteEnter = 13;
-constexpr std::int16_t TasteLinks = 37;
-constexpr std::int16_t TasteHoch = 38;
-constexpr std::int16_t TasteRechts = 39;
-constexpr std::int16_t TasteRunter = 40;
-
-// A value that overflowed or came from a division by zero counts as 0, so
-// no such value is ever stored or shown.
-double Endlich(double x) { return std::isfinite(x) ? x : 0.0; }
-
-// The value with a fixed number of decimals and the user's decimal
-// separator, as a label shows it ("0.0", "0.00").
-std::string Format(double wert, int dezimalen) {
-    std::string text = basVB6NumCvt::FestkommaText(Endlich(wert), dezimalen);
-    const std::string& trenner = cVB6_NumCvt::Instanz().Dezimaltrenner();
-    if (trenner == ",")
-        if (auto p = text.find('.'); p != std::string::npos) text[p] = ',';
-    return text;
-}
-
-void EingabeTasteSchlucken(std::int16_t& KeyAscii) {
-    if (KeyAscii == TasteEnter) KeyAscii = 0;
-}
-
-// The row and the column a handled key of the grid moves the focus to.
-struct Ziel {
-    int zeile;
-    int spalte;
-};
-
-} // namespace
+using Anzeigezahl::Endlich;
+using Anzeigezahl::Festkomma;
 
 namespace Global {
 ::frmLüftung frmLüftung;
@@ -54,7 +21,11 @@ namespace Global {
 
 std::function<void(frmLüftung&)> frmLüftung::Anzeigen;
 
-frmLüftung::frmLüftung() { Visible = false; }
+frmLüftung::frmLüftung() {
+    Visible = false;
+    // Enter runs on into the result column, which takes no focus.
+    RasterFestlegen(Gerätezeilen, 4, {&txtBez, &txtLSt, &txtha, &txtWRG});
+}
 
 // ---------------------------------------------------------------------------
 // loading and unloading the form
@@ -67,7 +38,7 @@ void frmLüftung::Laden() {
 
 void frmLüftung::Entladen() {
     FelderLeeren();
-    zoneGültig_ = false;
+    ZoneVergessen();
     EBF_ = EBF0_ = Ti_ = AVE_ = h_ = 0;
     Te_.fill(0);
     Visible = false;
@@ -110,12 +81,6 @@ void frmLüftung::FelderLeeren() {
     fraML2.setEnabled(false);
 }
 
-bool frmLüftung::ZoneGeladen() const {
-    const Projekt& p = Global::Projekt;
-    return zoneGültig_ && zone_ == p.GetNZone() && zone_ >= 0 && zone_ < p.ZonenAnzahl() &&
-           strukturstand_ == p.Strukturstand();
-}
-
 // ---------------------------------------------------------------------------
 // public members
 
@@ -134,7 +99,7 @@ bool frmLüftung::LüftungEinlesen() {
     Eingabefehler.Beginnen(p.GetNZone(), basZIRVOFehler::TabelleLüftung);
 
     // Whatever happens below, the fields no longer hold the zone they held.
-    zoneGültig_ = false;
+    ZoneVergessen();
     auto fehlschlag = [&](std::string_view text) {
         Eingabefehler.Setzen(DS(text), nullptr);
         FelderLeeren();
@@ -153,15 +118,15 @@ bool frmLüftung::LüftungEinlesen() {
     station.MonatsTemperaturen(Te_);
     h_ = station.Meereshöhe();
 
-    lblEBF0.setCaption(Format(EBF0_, 1));
-    lblAVEnL.setCaption(Format(AVE_, 2));
+    lblEBF0.setCaption(Festkomma(EBF0_, 1));
+    lblAVEnL.setCaption(Festkomma(AVE_, 2));
 
     // The project's heat-load values.
     const double etaV = p.PGetNum("HL_EtaV");
-    txtEtaV.setText(etaV == 0 ? std::string() : Format(etaV, 2));
+    txtEtaV.setText(etaV == 0 ? std::string() : Festkomma(etaV, 2));
     txtEtaVBem.setText(p.PGetStr("HL_EtaV_Bem"));
     const double fV = p.PGetNum("HL_fV");
-    txtfV.setText(fV == 0 ? std::string() : Format(fV, 1));
+    txtfV.setText(fV == 0 ? std::string() : Festkomma(fV, 1));
     txtfVBem.setText(p.PGetStr("HL_fV_Bem"));
     HeizlastLuftstromAnzeigen();
     GeräteWärmebedarfLöschen();
@@ -189,14 +154,12 @@ bool frmLüftung::LüftungEinlesen() {
     }
 
     const double avw = p.ZGetNum("LmAVw");
-    txtAVEMLwB.setText(ml == 0 && avw == 0 ? std::string() : Format(avw, 2));
+    txtAVEMLwB.setText(ml == 0 && avw == 0 ? std::string() : Festkomma(avw, 2));
     const double ava = p.ZGetNum("LmAVa");
-    txtAVEMLaB.setText(ml == 0 && ava == 0 ? std::string() : Format(ava, 2));
+    txtAVEMLaB.setText(ml == 0 && ava == 0 ? std::string() : Festkomma(ava, 2));
     txtMLBem.setText(p.ZGetStr("LmBem"));
 
-    zone_ = p.GetNZone();
-    strukturstand_ = p.Strukturstand();
-    zoneGültig_ = true;
+    ZoneMerken();
     LüftungBerechnen();
     return false;
 }
@@ -215,9 +178,9 @@ bool frmLüftung::LüftungBerechnen() {
     if (modus == 2) {
         s = basZIRVO3801::Runden(ZahlLesen(txtAnteilML.Text()), 1) / 100;
         if (!(s > 0 && s <= 1)) s = 1;
-        txtAnteilML.setText(Format(s * 100, 1));
+        txtAnteilML.setText(Festkomma(s * 100, 1));
     }
-    lblEBF0nL.setCaption(Format((1 - s) * EBF0_, 1));
+    lblEBF0nL.setCaption(Festkomma((1 - s) * EBF0_, 1));
 
     // Heat capacity of air [Wh/(m³·K)], lower at altitude.
     const double rhoC = (1220 - 0.14 * h_) / 3600;
@@ -256,8 +219,8 @@ bool frmLüftung::LüftungBerechnen() {
     p.SetJahressumme1(Qv);
     p.SetJahressumme1(Qvm);
 
-    lblLwv.setCaption(Format(Qv[12], 1));
-    lblQv.setCaption(Format(Endlich(Qv[12] + Qvm[12]), 1));
+    lblLwv.setCaption(Festkomma(Qv[12], 1));
+    lblQv.setCaption(Festkomma(Endlich(Qv[12] + Qvm[12]), 1));
     return false;
 }
 
@@ -303,7 +266,7 @@ void frmLüftung::HeizlastLuftstromAnzeigen() {
     const double EtaV = ZahlLesen(txtEtaV.Text());
     const double fV = ZahlLesen(txtfV.Text());
     const double q = fV != 0 ? Endlich((AVEnL - 0.15) * (1 - EtaV) / fV + 0.15) : 0.0;
-    lblQth.setCaption(q == 0 ? std::string() : Format(q, 2));
+    lblQth.setCaption(q == 0 ? std::string() : Festkomma(q, 2));
 }
 
 void frmLüftung::GeräteWärmebedarfLöschen() {
@@ -372,19 +335,19 @@ void frmLüftung::txtWRG_GotFocus(int) {}
 void frmLüftung::txtQ_GotFocus(int) {}
 
 void frmLüftung::txtBez_KeyDown(int Index, std::int16_t& KeyCode, std::int16_t Shift) {
-    if (txtBez.Enthält(Index)) FeldTaste(txtBez[Index], KeyCode, Shift);
+    ZelleTaste(txtBez, Index, KeyCode, Shift);
 }
 void frmLüftung::txtLSt_KeyDown(int Index, std::int16_t& KeyCode, std::int16_t Shift) {
-    if (txtLSt.Enthält(Index)) FeldTaste(txtLSt[Index], KeyCode, Shift);
+    ZelleTaste(txtLSt, Index, KeyCode, Shift);
 }
 void frmLüftung::txtha_KeyDown(int Index, std::int16_t& KeyCode, std::int16_t Shift) {
-    if (txtha.Enthält(Index)) FeldTaste(txtha[Index], KeyCode, Shift);
+    ZelleTaste(txtha, Index, KeyCode, Shift);
 }
 void frmLüftung::txtWRG_KeyDown(int Index, std::int16_t& KeyCode, std::int16_t Shift) {
-    if (txtWRG.Enthält(Index)) FeldTaste(txtWRG[Index], KeyCode, Shift);
+    ZelleTaste(txtWRG, Index, KeyCode, Shift);
 }
 void frmLüftung::txtQ_KeyDown(int Index, std::int16_t& KeyCode, std::int16_t Shift) {
-    if (txtQ.Enthält(Index)) FeldTaste(txtQ[Index], KeyCode, Shift);
+    ZelleTaste(txtQ, Index, KeyCode, Shift);
 }
 
 void frmLüftung::txtBez_KeyPress(int, std::int16_t& KeyAscii) { EingabeTasteSchlucken(KeyAscii); }
@@ -393,84 +356,8 @@ void frmLüftung::txtha_KeyPress(int, std::int16_t& KeyAscii) { EingabeTasteSchl
 void frmLüftung::txtWRG_KeyPress(int, std::int16_t& KeyAscii) { EingabeTasteSchlucken(KeyAscii); }
 void frmLüftung::txtQ_KeyPress(int, std::int16_t& KeyAscii) { EingabeTasteSchlucken(KeyAscii); }
 
-void frmLüftung::txtBez_LostFocus(int Index) {
-    if (txtBez.Enthält(Index)) FeldVerlassen(txtBez[Index]);
-}
-void frmLüftung::txtLSt_LostFocus(int Index) {
-    if (txtLSt.Enthält(Index)) FeldVerlassen(txtLSt[Index]);
-}
-void frmLüftung::txtha_LostFocus(int Index) {
-    if (txtha.Enthält(Index)) FeldVerlassen(txtha[Index]);
-}
-void frmLüftung::txtWRG_LostFocus(int Index) {
-    if (txtWRG.Enthält(Index)) FeldVerlassen(txtWRG[Index]);
-}
-void frmLüftung::txtQ_LostFocus(int Index) {
-    if (txtQ.Enthält(Index)) FeldVerlassen(txtQ[Index]);
-}
-
-// ---------------------------------------------------------------------------
-// cells of the unit grid
-
-void frmLüftung::FeldSetzen(TextBox& feld, double wert) {
-    feld.setText(Feldformate.FeldFormatLesen(feld.Name).Zellentext(wert));
-}
-
-void frmLüftung::FeldSetzen(TextBox& feld, std::string_view wert) {
-    feld.setText(Feldformate.FeldFormatLesen(feld.Name).Zellentext(wert));
-}
-
-void frmLüftung::FeldVerlassen(TextBox& feld) {
-    const Feldformat f = Feldformate.FeldFormatLesen(feld.Name);
-    feld.setText(f.Zellentext(feld.Text()));
-    if (f.Berechnen) LüftungBerechnen();
-}
-
-bool frmLüftung::FeldTaste(TextBox& feld, std::int16_t& KeyCode, std::int16_t Shift) {
-    return FeldNavigieren(KeyCode, Shift, feld.Index, Feldformate.FeldFormatLesen(feld.Name).Spalte);
-}
-
-bool frmLüftung::FeldNavigieren(std::int16_t& KeyCode, std::int16_t Shift, int zeile, int spalte) {
-    const bool shift = Shift == 1;
-    Ziel z{zeile, spalte};
-    switch (KeyCode) {
-    case TasteEnter:
-        if (!shift) z = spalte < 4 ? Ziel{zeile, spalte + 1} : Ziel{zeile + 1, 0};
-        else z = spalte < 1 ? Ziel{zeile - 1, 4} : Ziel{zeile, spalte - 1};
-        break;
-    case TasteTab: z = shift ? Ziel{zeile - 1, spalte} : Ziel{zeile + 1, spalte}; break;
-    case TasteRunter:
-        if (!shift) return false;
-        z = Ziel{zeile + 1, spalte};
-        break;
-    case TasteHoch:
-        if (!shift) return false;
-        z = Ziel{zeile - 1, spalte};
-        break;
-    case TasteRechts:
-        if (!shift) return false;
-        z = Ziel{zeile, spalte + 1};
-        break;
-    case TasteLinks:
-        if (!shift) return false;
-        z = Ziel{zeile, spalte - 1};
-        break;
-    default: return false;
-    }
-    KeyCode = 0;
-    if (z.zeile >= 0 && z.zeile < Gerätezeilen) {
-        switch (z.spalte) {
-        case 0: Fokussieren(txtBez[z.zeile]); break;
-        case 1: Fokussieren(txtLSt[z.zeile]); break;
-        case 2: Fokussieren(txtha[z.zeile]); break;
-        case 3: Fokussieren(txtWRG[z.zeile]); break;
-        default: break;
-        }
-    }
-    return true;
-}
-
-void frmLüftung::Fokussieren(Steuerelement& element) {
-    Fokus = &element;
-    if (FokusSetzen) FokusSetzen(element);
-}
+void frmLüftung::txtBez_LostFocus(int Index) { ZelleVerlassen(txtBez, Index); }
+void frmLüftung::txtLSt_LostFocus(int Index) { ZelleVerlassen(txtLSt, Index); }
+void frmLüftung::txtha_LostFocus(int Index) { ZelleVerlassen(txtha, Index); }
+void frmLüftung::txtWRG_LostFocus(int Index) { ZelleVerlassen(txtWRG, Index); }
+void frmLüftung::txtQ_LostFocus(int Index) { ZelleVerlassen(txtQ, Index); }

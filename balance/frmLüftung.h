@@ -16,15 +16,15 @@
 // only into the zone they were loaded from.
 #pragma once
 
-#include "balance/Feldformat.h"
+#include "balance/Zeilenraster.h"
+#include "balance/Zonendialog.h"
 #include "frame/Steuerelemente.h"
 
 #include <array>
 #include <cstdint>
 #include <functional>
-#include <string_view>
 
-class frmLüftung : public Formular {
+class frmLüftung : public Formular, public Zeilenraster, public Zonendialog {
 public:
     // The unit grid has one row.
     static constexpr int Gerätezeilen = 1;
@@ -75,11 +75,6 @@ public:
     // Computes and stores Qv and Qvm of the loaded zone; never fails.
     bool Berechnen();
 
-    // True while the form is loaded (between its first use and the closing of the dialog).
-    bool Geladen() const { return geladen_; }
-    // True while the fields hold the current zone of the project.
-    bool ZoneGeladen() const;
-
     // --- events ---
     void Form_Load();
     void Form_Activate();
@@ -120,26 +115,11 @@ public:
     void txtWRG_LostFocus(int Index);
     void txtQ_LostFocus(int Index);
 
-    // The control the form last gave the focus (nullptr: none), and the
-    // view's hook that moves the real focus there.
-    Steuerelement* Fokus = nullptr;
-    std::function<void(Steuerelement&)> FokusSetzen;
-
-    // The field formats of the unit grid.
-    Spaltenliste Feldformate;
-
     // Shows the loaded form modally (the Zone menu, after Einlesen). The
     // window code installs it; while none is installed nothing is shown.
     static std::function<void(frmLüftung&)> Anzeigen;
 
 private:
-    bool geladen_ = false;
-    // The zone the fields hold: its index and the project's structure mark
-    // at loading; valid only while zoneGültig_.
-    bool zoneGültig_ = false;
-    std::int16_t zone_ = 0;
-    std::uint64_t strukturstand_ = 0;
-
     double EBF_ = 0, EBF0_ = 0, Ti_ = 0, AVE_ = 0, h_ = 0;
     std::array<double, 12> Te_{};
 
@@ -152,12 +132,8 @@ private:
     bool LüftungBerechnen();
     void HeizlastLuftstromAnzeigen();
     void GeräteWärmebedarfLöschen();
-    void FeldSetzen(TextBox& feld, double wert);
-    void FeldSetzen(TextBox& feld, std::string_view wert);
-    void FeldVerlassen(TextBox& feld);
-    bool FeldTaste(TextBox& feld, std::int16_t& KeyCode, std::int16_t Shift);
-    bool FeldNavigieren(std::int16_t& KeyCode, std::int16_t Shift, int zeile, int spalte);
-    void Fokussieren(Steuerelement& element);
+    // Leaving a cell that recomputes computes the zone.
+    void RasterBerechnen() override { LüftungBerechnen(); }
 };
 
 namespace Global {

@@ -1,43 +1,18 @@
 #include "balance/frmQh.h"
 
+#include "balance/Anzeigezahl.h"
 #include "balance/Gebäudekategorie.h"
 #include "balance/Monatsbilanz.h"
-#include "frame/basVB6NumCvt.h"
 #include "frame/basZIRVO3801.h"
 #include "frame/basZIRVODialogSprache.h"
-#include "frame/cVB6_NumCvt.h"
 #include "mainwindow/frmZIRVO3801.h"
 #include "project/ProjektGlobal.h"
 
-#include <cmath>
 #include <string>
 
-namespace {
-
-// The user's decimal separator as the screen shows numbers.
-std::string Dezimaltrenner() {
-    const std::string& t = cVB6_NumCvt::Instanz().Dezimaltrenner();
-    return (t == "," || t == ".") ? t : std::string(".");
-}
-
-std::string MitTrenner(std::string text) {
-    const auto punkt = text.find('.');
-    if (punkt != std::string::npos) text.replace(punkt, 1, Dezimaltrenner());
-    return text;
-}
-
-// A number with a fixed count of decimals ("0.0", "0.00").
-std::string Formatieren(double wert, int dezimalen) {
-    if (!std::isfinite(wert)) wert = 0;
-    return MitTrenner(basVB6NumCvt::FestkommaText(wert, dezimalen));
-}
-
-// A number as plain text, as many decimals as it has.
-std::string Zahltext(double wert) { return MitTrenner(basVB6NumCvt::ZahlText(wert)); }
-
-double endlich(double x) { return std::isfinite(x) ? x : 0.0; }
-
-} // namespace
+using Anzeigezahl::Endlich;
+using Anzeigezahl::Festkomma;
+using Anzeigezahl::Zahltext;
 
 std::function<void(frmQh&)> frmQh::Anzeigen;
 
@@ -130,14 +105,14 @@ bool frmQh::ErgebnisAnzeigen() {
 
     // annual balance
     const double QhJahr = Qh[J];
-    lblQt.setCaption(Formatieren(QtA[J][5] + QtU[J][5] + QtF[J][5], 1));
-    lblQv.setCaption(Formatieren(Qv[J] + Qvm[J], 1));
-    lblQtot.setCaption(Formatieren(Qt[J], 1));
-    lblQi.setCaption(Formatieren(QgP[J] + QgE[J], 1));
-    lblQs.setCaption(Formatieren(QgS[J], 1));
-    lblEtaG.setCaption(Formatieren(EtaG[J], 2));
-    lblQug.setCaption(Formatieren(Qug[J], 1));
-    lblQh.setCaption(Formatieren(QhJahr, 1));
+    lblQt.setCaption(Festkomma(QtA[J][5] + QtU[J][5] + QtF[J][5], 1));
+    lblQv.setCaption(Festkomma(Qv[J] + Qvm[J], 1));
+    lblQtot.setCaption(Festkomma(Qt[J], 1));
+    lblQi.setCaption(Festkomma(QgP[J] + QgE[J], 1));
+    lblQs.setCaption(Festkomma(QgS[J], 1));
+    lblEtaG.setCaption(Festkomma(EtaG[J], 2));
+    lblQug.setCaption(Festkomma(Qug[J], 1));
+    lblQh.setCaption(Festkomma(QhJahr, 1));
     projekt.ZSetNum(QhJahr, "QhNw");
 
     lblVorschrift.setCaption(NwKt.empty() ? DS("SIA 380/1:2016") : NwKt);
@@ -145,11 +120,11 @@ bool frmQh::ErgebnisAnzeigen() {
     lblAnf.setCaption((Umbau ? DS("Umbau") : DS("Neubau")) + ", " + anforderung);
 
     // the building
-    const double Ae = endlich(AeA + AeU + AeF);
+    const double Ae = Endlich(AeA + AeU + AeF);
     lblGebKat.setCaption(Global::Gebäudekategorie.Bezeichnung(Gk) + "    [" + Global::Gebäudekategorie.Code(Gk) + "]");
     lblJMT.setCaption(Zahltext(JMT));
-    lblAh.setCaption(Formatieren(EBF, 1));
-    lblAe.setCaption(Formatieren(Ae, 1));
+    lblAh.setCaption(Festkomma(EBF, 1));
+    lblAe.setCaption(Festkomma(Ae, 1));
 
     if (EBF == 0) {
         // Without an energy reference area there is no envelope number, no
@@ -166,13 +141,13 @@ bool frmQh::ErgebnisAnzeigen() {
             l->setCaption("");
         return false;
     }
-    const double AEBF = endlich(Ae / EBF);
-    lblAeAh.setCaption(Formatieren(AEBF, 2));
+    const double AEBF = Endlich(Ae / EBF);
+    lblAeAh.setCaption(Festkomma(AEBF, 2));
     projekt.ZSetNum(Ae, "Ae");
     projekt.ZSetNum(AEBF, "AEBF");
 
     // limit or target value of the heating demand
-    double HgNw = endlich((Global::Gebäudekategorie.Hg0(Gk) + Global::Gebäudekategorie.DeltaHg(Gk) * AEBF) *
+    double HgNw = Endlich((Global::Gebäudekategorie.Hg0(Gk) + Global::Gebäudekategorie.DeltaHg(Gk) * AEBF) *
                           (1 + (9.4 - JMT) * 0.06));
     projekt.ZSetNum(HgNw, "HgNw");
     if (Umbau) {
@@ -182,8 +157,8 @@ bool frmQh::ErgebnisAnzeigen() {
     }
     const double QhR = basZIRVO3801::Runden(QhJahr, 1);
     const double HgR = basZIRVO3801::Runden(HgNw, 1);
-    lblQhNw.setCaption(Formatieren(QhR, 1));
-    lblHgNw.setCaption(Formatieren(HgR, 1));
+    lblQhNw.setCaption(Festkomma(QhR, 1));
+    lblHgNw.setCaption(Festkomma(HgR, 1));
     lblGrenzZiel.setCaption(anforderung);
     const bool erfüllt = QhR <= HgR;
     if (Zielwert)
@@ -201,20 +176,20 @@ bool frmQh::ErgebnisAnzeigen() {
 
     if (HL_fV != 0) {
         lblLüftVorh.setCaption(DS("ja"));
-        lblHL_fV.setCaption(Formatieren(HL_fV, 1));
-        lblHL_EtaV.setCaption(Formatieren(HL_EtaV, 2));
+        lblHL_fV.setCaption(Festkomma(HL_fV, 1));
+        lblHL_EtaV.setCaption(Festkomma(HL_EtaV, 2));
     } else {
         lblLüftVorh.setCaption(DS("nein"));
         lblHL_fV.setCaption("-");
         lblHL_EtaV.setCaption("-");
     }
 
-    lblPhNw.setCaption(Formatieren(PhNw, 1));
+    lblPhNw.setCaption(Festkomma(PhNw, 1));
     if (PhNwGw == 0 || Umbau) {
         lblPhGw.setCaption("");
         lblNachweisPh.setCaption("");
     } else {
-        lblPhGw.setCaption(Formatieren(PhNwGw, 1));
+        lblPhGw.setCaption(Festkomma(PhNwGw, 1));
         lblNachweisPh.setCaption(PhNw <= PhNwGw ? DS("Grenzwert erfüllt") : DS("Grenzwert nicht erfüllt"));
     }
     return false;

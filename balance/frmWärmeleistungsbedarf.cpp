@@ -1,34 +1,21 @@
 #include "balance/frmWärmeleistungsbedarf.h"
 
+#include "balance/Anzeigezahl.h"
 #include "balance/Klimastation_MB2028.h"
 #include "frame/basVB6NumCvt.h"
 #include "frame/basZIRVO3801.h"
 #include "frame/basZIRVODialogSprache.h"
 #include "frame/basZIRVOFehler.h"
-#include "frame/cVB6_NumCvt.h"
 #include "mainwindow/frmZIRVO3801.h"
 #include "project/ProjektGlobal.h"
 
 #include <cmath>
 #include <string>
 
+using Anzeigezahl::Festkomma;
+using Anzeigezahl::Zahltext;
+
 namespace {
-
-std::string Dezimaltrenner() {
-    const std::string& t = cVB6_NumCvt::Instanz().Dezimaltrenner();
-    return (t == "," || t == ".") ? t : std::string(".");
-}
-
-std::string MitTrenner(std::string text) {
-    const auto punkt = text.find('.');
-    if (punkt != std::string::npos) text.replace(punkt, 1, Dezimaltrenner());
-    return text;
-}
-
-std::string Formatieren(double wert, int dezimalen) {
-    if (!std::isfinite(wert)) wert = 0;
-    return MitTrenner(basVB6NumCvt::FestkommaText(wert, dezimalen));
-}
 
 int Zeichenzahl(const std::string& utf8) {
     int n = 0;
@@ -88,9 +75,9 @@ void frmWärmeleistungsbedarf::Form_Load() {
     {
         Klimastation_MB2028 station;
         station.KlimastationEinlesen(Global::Projekt.PGetStr("KlSt"));
-        if (station.Vorhanden()) txtAlT.setText(MitTrenner(basVB6NumCvt::ZahlText(station.TaMin())));
+        if (station.Vorhanden()) txtAlT.setText(Zahltext(station.TaMin()));
     }
-    txtAlV.setText(Formatieren(Global::Projekt.ZGetNum("AVE"), 1));
+    txtAlV.setText(Festkomma(Global::Projekt.ZGetNum("AVE"), 1));
 }
 
 frmWärmeleistungsbedarf::Auswahl frmWärmeleistungsbedarf::txtAlT_GotFocus() const {
@@ -147,12 +134,12 @@ void frmWärmeleistungsbedarf::cmdBerechnen_Click() {
     std::string text = nl;
     text += DS("Projekt") + ": " + "\t" + projekt.Projektname() + nl;
     if (projekt.ZonenAnzahl() > 1) text += DS("Zone") + ": " + "\t" + projekt.ZGetStr("Bez") + nl;
-    text += DS("EBF") + ": " + "\t" + Formatieren(EBF, 1) + " m²" + nl;
+    text += DS("EBF") + ": " + "\t" + Festkomma(EBF, 1) + " m²" + nl;
     text += nl;
-    text += DS("Wärmeleistungsbedarf für Heizung") + " = " + Formatieren(P, P < 20 ? 1 : 0) + " kW" + nl;
+    text += DS("Wärmeleistungsbedarf für Heizung") + " = " + Festkomma(P, P < 20 ? 1 : 0) + " kW" + nl;
     if (EBF != 0) {
         text += nl;
-        text += DS("Wärmeleistungsbedarf für Heizung pro EBF") + " = " + Formatieren(P * 1000 / EBF, 1) + " W/m²" + nl;
+        text += DS("Wärmeleistungsbedarf für Heizung pro EBF") + " = " + Festkomma(P * 1000 / EBF, 1) + " W/m²" + nl;
     }
     txtResultat.setText(text);
 }

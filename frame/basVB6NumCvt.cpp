@@ -400,13 +400,15 @@ bool lesbar(const Dezimal& d) {
 // numbers. The digits FestkommaText rounds differ from the value by less
 // than 6E-15 of it, so they round the same way as the scaled value. False
 // when that is not sure.
-bool festkommaKurz(double wert, int nachkommastellen, std::string& text) {
-    if (nachkommastellen > 9) return false;
+// Writes the text into `puffer` (32 characters of room) and gives its
+// length; -1 when that is not sure.
+int festkommaKurz(double wert, int nachkommastellen, char* puffer) {
+    if (nachkommastellen > 9) return -1;
     const double skaliert = std::fabs(wert) * Zehnerpotenzen[nachkommastellen];
-    if (!(skaliert < 1e9)) return false;
+    if (!(skaliert < 1e9)) return -1;
     const double unten = std::floor(skaliert);
     const double rest = skaliert - unten;
-    if (std::fabs(rest - 0.5) <= 1e-5) return false;
+    if (std::fabs(rest - 0.5) <= 1e-5) return -1;
     const auto gerundet = static_cast<std::uint64_t>(unten) + (rest > 0.5 ? 1 : 0);
 
     // The digits of the rounded whole number, the point set before the last
@@ -414,7 +416,6 @@ bool festkommaKurz(double wert, int nachkommastellen, std::string& text) {
     char ziffern[16];
     const int n = static_cast<int>(std::to_chars(ziffern, ziffern + sizeof ziffern, gerundet).ptr - ziffern);
     const int vorne = n > nachkommastellen ? n - nachkommastellen : 0;
-    char puffer[32];
     char* p = puffer;
     if (wert < 0 && gerundet != 0) *p++ = '-';
     if (vorne > 0) {
@@ -429,8 +430,7 @@ bool festkommaKurz(double wert, int nachkommastellen, std::string& text) {
         std::memcpy(p, ziffern + vorne, static_cast<std::size_t>(n - vorne));
         p += n - vorne;
     }
-    text.assign(puffer, p);
-    return true;
+    return static_cast<int>(p - puffer);
 }
 
 // ------------------------------------------------------- regional settings
@@ -566,7 +566,9 @@ std::string ZahlText(double wert) {
 
 std::string FestkommaText(double wert, int nachkommastellen) {
     if (!std::isfinite(wert) || nachkommastellen < 0) return {};
-    if (std::string kurz; festkommaKurz(wert, nachkommastellen, kurz)) return kurz;
+    char puffer[32];
+    if (const int n = festkommaKurz(wert, nachkommastellen, puffer); n >= 0)
+        return std::string(puffer, static_cast<std::size_t>(n));
     const long long nk = nachkommastellen;
     Dezimal d;
     if (wert != 0) d = fünfzehnStellen(std::fabs(wert));

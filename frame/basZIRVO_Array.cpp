@@ -6,6 +6,7 @@
 #include <array>
 #include <cmath>
 #include <cstring>
+#include <memory>
 
 namespace basZIRVO_Array {
 
@@ -53,8 +54,8 @@ template <class Feld> bool listeLesen(std::string_view text, Feld& a) {
 // numbers that depend on the text alone; so a result kept under its exact
 // input (numbers compared bit for bit, texts character for character) is
 // the result itself and never outdated. Writing and reading keep separate
-// entries (a text read back need not give the numbers it was written from).
-// Each thread keeps its own.
+// entries (a text read back need not give the numbers it was written from);
+// the oldest entry makes room for a new one. Each thread keeps its own.
 template <class Feld, std::size_t Anzahl> class Zuletzt {
 public:
     // The text written for these numbers, or null.
@@ -91,14 +92,15 @@ private:
     }
 };
 
+// Made on a thread's first use (only the computing thread needs them).
 Zuletzt<Monatsarray, 32>& Listen() {
-    thread_local Zuletzt<Monatsarray, 32> zuletzt;
-    return zuletzt;
+    thread_local auto zuletzt = std::make_unique<Zuletzt<Monatsarray, 32>>();
+    return *zuletzt;
 }
 
 Zuletzt<Monatstabelle, 32>& Tabellen() {
-    thread_local Zuletzt<Monatstabelle, 32> zuletzt;
-    return zuletzt;
+    thread_local auto zuletzt = std::make_unique<Zuletzt<Monatstabelle, 32>>();
+    return *zuletzt;
 }
 
 } // namespace

@@ -292,7 +292,7 @@ void frmZIRVO3801::TabelleAblegen(std::int16_t t) {
             }
 
     // Number or text: the format of each column, looked up once.
-    std::vector<bool> zahl(letzte >= 0 ? b.spalten.size() : 0);
+    std::vector<char> zahl(letzte >= 0 ? b.spalten.size() : 0);
     for (std::size_t k = 0; k < zahl.size(); ++k) zahl[k] = FeldformatLesen(Feld(b.spalten[k])[0].Name).Zahl;
 
     // The cell's text trimmed as it is stored.

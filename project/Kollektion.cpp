@@ -27,7 +27,7 @@ std::uint32_t Kollektion::Prüfwert(std::string_view vergleich) {
 std::int32_t Kollektion::SuchenGefaltet(const std::string& vergleich, std::uint32_t prüfwert) const {
     for (std::size_t i = 0; i < einträge_.size(); ++i) {
         const Element& e = einträge_[i];
-        if (e.prüfwert == prüfwert && e.vergleich == vergleich && !e.vergleich.empty())
+        if (e.prüfwert == prüfwert && e.vergleich == vergleich)
             return static_cast<std::int32_t>(i);
     }
     return -1;

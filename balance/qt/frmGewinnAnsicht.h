@@ -6,15 +6,10 @@
 // zone, then it is unloaded.
 #pragma once
 
+#include "frame/qt/Dialoghilfe.h"
+
 #include <QDialog>
 
-#include <cstdint>
-#include <map>
-#include <utility>
-#include <vector>
-
-class QLineEdit;
-class Steuerelement;
 class frmGewinn;
 
 class frmGewinnAnsicht : public QDialog {
@@ -34,20 +29,10 @@ protected:
     void showEvent(QShowEvent* ereignis) override;
 
 private:
-    // The events of one cell of the consumer grid.
-    struct Ereignisse {
-        int Index = 0;
-        void (frmGewinn::*GotFocus)(int) = nullptr;
-        void (frmGewinn::*KeyDown)(int, std::int16_t&, std::int16_t) = nullptr;
-        void (frmGewinn::*KeyPress)(int, std::int16_t&) = nullptr;
-        void (frmGewinn::*LostFocus)(int) = nullptr;
-    };
-
     frmGewinn& m_;
-    std::map<QObject*, Ereignisse> ereignisse_;
-    std::map<const Steuerelement*, QWidget*> widgets_;
-    std::vector<std::pair<Steuerelement*, int>> beobachtet_;
+    Dialoghilfe::Zellereignisse<frmGewinn> zellen_;
+    Dialoghilfe::Fokusziele fokusziele_;
+    Dialoghilfe::Beobachtungen beobachtet_;
 
-    void fokusSetzen(Steuerelement& zustand);
     void schliessen();
 };

@@ -7,15 +7,10 @@
 // stores the zone and the heat-load values, then it is unloaded.
 #pragma once
 
+#include "frame/qt/Dialoghilfe.h"
+
 #include <QDialog>
 
-#include <cstdint>
-#include <map>
-#include <utility>
-#include <vector>
-
-class QLineEdit;
-class Steuerelement;
 class frmLüftung;
 
 class frmLüftungAnsicht : public QDialog {
@@ -35,22 +30,10 @@ protected:
     void showEvent(QShowEvent* ereignis) override;
 
 private:
-    // The events of one box of the unit row, or (Index -1) of a single box.
-    struct Ereignisse {
-        int Index = -1;
-        void (frmLüftung::*GotFocus)(int) = nullptr;
-        void (frmLüftung::*KeyDown)(int, std::int16_t&, std::int16_t) = nullptr;
-        void (frmLüftung::*KeyPress)(int, std::int16_t&) = nullptr;
-        void (frmLüftung::*LostFocus)(int) = nullptr;
-        void (frmLüftung::*LostFocusEinzeln)() = nullptr;
-    };
-
     frmLüftung& m_;
-    std::map<QObject*, Ereignisse> ereignisse_;
-    std::map<const Steuerelement*, QWidget*> widgets_;
-    std::vector<std::pair<Steuerelement*, int>> beobachtet_;
+    Dialoghilfe::Zellereignisse<frmLüftung> zellen_;
+    Dialoghilfe::Fokusziele fokusziele_;
+    Dialoghilfe::Beobachtungen beobachtet_;
 
-    void Zelle(QLineEdit* widget, const Ereignisse& e);
-    void fokusSetzen(Steuerelement& zustand);
     void schliessen();
 };

@@ -1,11 +1,10 @@
 #include "balance/qt/frmQhAnsicht.h"
 
 #include "balance/frmQh.h"
-#include "frame/basZIRVODialogSprache.h"
 #include "frame/qt/Bildschirmschrift.h"
 #include "frame/qt/Bindung.h"
+#include "frame/qt/Dialoghilfe.h"
 
-#include <QApplication>
 #include <QFrame>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -14,29 +13,9 @@
 
 #include <cstdint>
 
+using namespace Dialoghilfe;
+
 namespace {
-
-QString Q(const std::string& s) { return QString::fromStdString(s); }
-QString T(const char* text) { return Q(DS(text)); }
-
-QLabel* Text(const char* text, QWidget* eltern) { return new QLabel(T(text), eltern); }
-
-QLabel* Fett(QLabel* l) {
-    QFont f = l->font();
-    f.setBold(true);
-    l->setFont(f);
-    return l;
-}
-
-// A number: right-aligned in a sunken box.
-QLabel* Zahl(Label& zustand, QWidget* eltern) {
-    auto* l = new QLabel(eltern);
-    l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    l->setMinimumWidth(70);
-    Bindung::binden(zustand, l);
-    return l;
-}
 
 // A text of the model: as a caption is.
 QLabel* Beschriftung(Label& zustand, QWidget* eltern) {
@@ -63,7 +42,7 @@ public:
     QLabel* Zahl(QLabel* text, const char* symbol, Label& wert, const char* einheit) {
         g_->addWidget(text, z_, 0);
         if (*symbol) g_->addWidget(Text(symbol, eltern_), z_, 1);
-        auto* w = ::Zahl(wert, eltern_);
+        auto* w = Wert(wert, eltern_);
         g_->addWidget(w, z_, 2);
         if (*einheit) g_->addWidget(Text(einheit, eltern_), z_, 3);
         ++z_;
@@ -135,12 +114,7 @@ frmQhAnsicht::frmQhAnsicht(frmQh& modell, QWidget* eigentümer) : QDialog(eigent
     Fett(nachweis.Wort("Nachweis:", m_.lblNachweisPh));
     fraNachweis->setLayout(nachweis.Layout());
     // The proof frame shows for a proof only; the window shrinks without it.
-    auto rahmen = [fraNachweis](const Steuerelement& s) {
-        fraNachweis->setEnabled(s.Enabled());
-        if (fraNachweis->isHidden() == s.Visible()) fraNachweis->setVisible(s.Visible());
-    };
-    rahmen(m_.fraNachweis);
-    beobachtet_.emplace_back(&m_.fraNachweis, m_.fraNachweis.beobachten(rahmen));
+    beobachtet_.RahmenFolgen(m_.fraNachweis, fraNachweis, false);
 
     auto* außen = new QVBoxLayout(this);
     außen->addLayout(gebäude.Layout());
@@ -151,22 +125,14 @@ frmQhAnsicht::frmQhAnsicht(frmQh& modell, QWidget* eigentümer) : QDialog(eigent
     außen->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-frmQhAnsicht::~frmQhAnsicht() {
-    for (auto& [zustand, id] : beobachtet_) zustand->nichtMehrBeobachten(id);
-}
+frmQhAnsicht::~frmQhAnsicht() = default;
 
-void frmQhAnsicht::Einrichten() {
-    frmQh::Anzeigen = [](frmQh& modell) {
-        frmQhAnsicht ansicht(modell, QApplication::activeWindow());
-        ansicht.exec();
-    };
-}
+void frmQhAnsicht::Einrichten() { ModalZeigen<frmQhAnsicht>(frmQh::Anzeigen); }
 
 void frmQhAnsicht::showEvent(QShowEvent* ereignis) {
     QDialog::showEvent(ereignis);
     if (!m_.Geladen()) m_.Form_Load();
-    m_.Visible = true;
-    m_.Form_Activate();
+    Gezeigt(m_);
 }
 
 // Esc, and the close box (whose QDialog::closeEvent rejects): the model

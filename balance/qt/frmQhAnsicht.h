@@ -7,12 +7,10 @@
 // is unloaded then.
 #pragma once
 
+#include "frame/qt/Dialoghilfe.h"
+
 #include <QDialog>
 
-#include <utility>
-#include <vector>
-
-class Steuerelement;
 class frmQh;
 
 class frmQhAnsicht : public QDialog {
@@ -32,5 +30,5 @@ protected:
 
 private:
     frmQh& m_;
-    std::vector<std::pair<Steuerelement*, int>> beobachtet_;
+    Dialoghilfe::Beobachtungen beobachtet_;
 };

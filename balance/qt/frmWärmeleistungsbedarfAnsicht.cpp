@@ -1,15 +1,12 @@
 #include "balance/qt/frmWärmeleistungsbedarfAnsicht.h"
 
 #include "balance/frmWärmeleistungsbedarf.h"
-#include "frame/basZIRVODialogSprache.h"
 #include "frame/qt/Bildschirmschrift.h"
 #include "frame/qt/Bindung.h"
+#include "frame/qt/Dialoghilfe.h"
 
-#include <QApplication>
-#include <QFocusEvent>
 #include <QFontMetrics>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
@@ -18,22 +15,9 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+using namespace Dialoghilfe;
+
 namespace {
-
-QString Q(const std::string& s) { return QString::fromStdString(s); }
-QString T(const char* text) { return Q(DS(text)); }
-
-// A button follows its state: caption, enabled, visible.
-int KnopfFolgen(CommandButton& zustand, QPushButton* knopf) {
-    auto setzen = [knopf](const Steuerelement& s) {
-        const auto& b = static_cast<const CommandButton&>(s);
-        if (knopf->text() != Q(b.Caption())) knopf->setText(Q(b.Caption()));
-        knopf->setEnabled(b.Enabled());
-        if (knopf->isHidden() == b.Visible()) knopf->setVisible(b.Visible());
-    };
-    setzen(zustand);
-    return zustand.beobachten(setzen);
-}
 
 // The multi-line result box and its state: the model's lines end in CR LF,
 // the box's in LF. What the user changes goes back to the state.
@@ -55,10 +39,6 @@ int ResultatFolgen(TextBox& zustand, QPlainTextEdit* box) {
         if (text.toStdString() != zustand.Text()) zustand.setText(text.toStdString());
     });
     return zustand.beobachten(setzen);
-}
-
-bool VomBenutzer(const QFocusEvent* e) {
-    return e->reason() != Qt::ActiveWindowFocusReason && e->reason() != Qt::PopupFocusReason;
 }
 
 } // namespace
@@ -93,14 +73,8 @@ frmWärmeleistungsbedarfAnsicht::frmWärmeleistungsbedarfAnsicht(frmWärmeleistu
     eingaben->addWidget(new QLabel(T("[m³/(h·m²)]"), this), 1, 2);
     eingaben->setColumnStretch(0, 1);
 
-    auto* cmdBerechnen = new QPushButton(this);
-    cmdBerechnen->setObjectName("cmdBerechnen");
-    cmdBerechnen->setAutoDefault(false);
-    beobachtet_.emplace_back(&m_.cmdBerechnen, KnopfFolgen(m_.cmdBerechnen, cmdBerechnen));
+    auto* cmdBerechnen = beobachtet_.Knopf(m_.cmdBerechnen, this);
     connect(cmdBerechnen, &QPushButton::clicked, this, [this] { m_.cmdBerechnen_Click(); });
-    auto* knopfZeile = new QHBoxLayout;
-    knopfZeile->addStretch();
-    knopfZeile->addWidget(cmdBerechnen);
 
     auto* txtResultat = new QPlainTextEdit(this);
     txtResultat->setObjectName("txtResultat");
@@ -109,7 +83,7 @@ frmWärmeleistungsbedarfAnsicht::frmWärmeleistungsbedarfAnsicht(frmWärmeleistu
     // The values after the TAB of a line stand in one column.
     txtResultat->setTabStopDistance(QFontMetrics(txtResultat->font()).horizontalAdvance(QStringLiteral("Projekt: ")) +
                                     10);
-    beobachtet_.emplace_back(&m_.txtResultat, ResultatFolgen(m_.txtResultat, txtResultat));
+    beobachtet_.hinzufügen(m_.txtResultat, ResultatFolgen(m_.txtResultat, txtResultat));
 
     auto* lblHinweis = new QLabel(this);
     lblHinweis->setWordWrap(true);
@@ -117,21 +91,17 @@ frmWärmeleistungsbedarfAnsicht::frmWärmeleistungsbedarfAnsicht(frmWärmeleistu
 
     auto* außen = new QVBoxLayout(this);
     außen->addLayout(eingaben);
-    außen->addLayout(knopfZeile);
+    außen->addLayout(Knopfzeile({cmdBerechnen}));
     außen->addWidget(txtResultat, 1);
     außen->addWidget(lblHinweis);
 }
 
 frmWärmeleistungsbedarfAnsicht::~frmWärmeleistungsbedarfAnsicht() {
     for (QLineEdit* box : {txtAlT_, txtAlV_}) box->removeEventFilter(this);
-    for (auto& [zustand, id] : beobachtet_) zustand->nichtMehrBeobachten(id);
 }
 
 void frmWärmeleistungsbedarfAnsicht::Einrichten() {
-    frmWärmeleistungsbedarf::Anzeigen = [](frmWärmeleistungsbedarf& modell) {
-        frmWärmeleistungsbedarfAnsicht ansicht(modell, QApplication::activeWindow());
-        ansicht.exec();
-    };
+    ModalZeigen<frmWärmeleistungsbedarfAnsicht>(frmWärmeleistungsbedarf::Anzeigen);
 }
 
 // Entering a box selects what the model names; once more after the event,

@@ -3,13 +3,11 @@
 // the note under it, bound to frmWärmeleistungsbedarf.
 #pragma once
 
+#include "frame/qt/Dialoghilfe.h"
+
 #include <QDialog>
 
-#include <utility>
-#include <vector>
-
 class QLineEdit;
-class Steuerelement;
 class frmWärmeleistungsbedarf;
 
 class frmWärmeleistungsbedarfAnsicht : public QDialog {
@@ -30,7 +28,7 @@ private:
     frmWärmeleistungsbedarf& m_;
     QLineEdit* txtAlT_ = nullptr;
     QLineEdit* txtAlV_ = nullptr;
-    std::vector<std::pair<Steuerelement*, int>> beobachtet_;
+    Dialoghilfe::Beobachtungen beobachtet_;
 
     void auswählen(QLineEdit* box);
 };

@@ -2,13 +2,11 @@
 
 #include "dialogs/frmNutzung.h"
 #include "dialogs/qt/frmNutzungZoneAnsicht.h"
-#include "frame/basZIRVODialogSprache.h"
 #include "frame/qt/Bindung.h"
+#include "frame/qt/Dialoghilfe.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFocusEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -23,30 +21,11 @@
 
 #include <cstdint>
 
+using namespace Dialoghilfe;
+
 namespace {
 
-QString Q(const std::string& s) { return QString::fromStdString(s); }
-QString T(const char* text) { return Q(DS(text)); }
-
-// A button follows its state: caption, enabled, visible.
-int KnopfFolgen(CommandButton& zustand, QPushButton* knopf) {
-    auto setzen = [knopf](const Steuerelement& s) {
-        const auto& b = static_cast<const CommandButton&>(s);
-        if (knopf->text() != Q(b.Caption())) knopf->setText(Q(b.Caption()));
-        knopf->setEnabled(b.Enabled());
-        if (knopf->isHidden() == b.Visible()) knopf->setVisible(b.Visible());
-    };
-    setzen(zustand);
-    return zustand.beobachten(setzen);
-}
-
-QLabel* Überschrift(const char* text, QWidget* eltern) {
-    auto* l = new QLabel(T(text), eltern);
-    QFont f = l->font();
-    f.setBold(true);
-    l->setFont(f);
-    return l;
-}
+QLabel* Überschrift(const char* text, QWidget* eltern) { return Fett(Text(text, eltern)); }
 
 // One row of the page "Nutzung".
 struct Zeile {
@@ -89,14 +68,10 @@ const Zeile Rechenzeilen[] = {
      nullptr, &frmNutzung::txtVTHF_LostFocus},
 };
 
-// Focus changes of the user, not those of a window coming or going.
-bool VomBenutzer(const QFocusEvent* e) {
-    return e->reason() != Qt::ActiveWindowFocusReason && e->reason() != Qt::PopupFocusReason;
-}
-
 } // namespace
 
-frmNutzungAnsicht::frmNutzungAnsicht(frmNutzung& modell, QWidget* parent) : QDialog(parent), m_(modell) {
+frmNutzungAnsicht::frmNutzungAnsicht(frmNutzung& modell, QWidget* parent)
+    : QDialog(parent), m_(modell), felder_(this, modell) {
     setWindowTitle(Q(m_.Caption));
     setObjectName("frmNutzung");
 
@@ -117,9 +92,9 @@ frmNutzungAnsicht::frmNutzungAnsicht(frmNutzung& modell, QWidget* parent) : QDia
     Bindung::binden(m_.txtBez, txtBez);
     Bindung::binden(m_.cboZonen, cboZonen);
     Bindung::binden(m_.cboGebKat, cboGebKat);
-    widgets_[&m_.txtBez] = txtBez;
-    widgets_[&m_.cboZonen] = cboZonen;
-    widgets_[&m_.cboGebKat] = cboGebKat;
+    fokusziele_.eintragen(m_.txtBez, txtBez);
+    fokusziele_.eintragen(m_.cboZonen, cboZonen);
+    fokusziele_.eintragen(m_.cboGebKat, cboGebKat);
     connect(cboZonen, &QComboBox::activated, this, [this] { m_.cboZonen_Click(); });
     connect(cboGebKat, &QComboBox::activated, this, [this] { m_.cboGebKat_Click(); });
 
@@ -144,10 +119,9 @@ frmNutzungAnsicht::frmNutzungAnsicht(frmNutzung& modell, QWidget* parent) : QDia
             raster->addWidget(bem, reihe, 4);
             Bindung::binden(m_.*(z->Box), box);
             Bindung::binden(m_.*(z->Bem), bem);
-            widgets_[&(m_.*(z->Box))] = box;
-            widgets_[&(m_.*(z->Bem))] = bem;
-            box->installEventFilter(this);
-            felder_.push_back({box, z->GotFocus, z->LostFocus});
+            fokusziele_.eintragen(m_.*(z->Box), box);
+            fokusziele_.eintragen(m_.*(z->Bem), bem);
+            felder_.eintragen(box, {.GotFocusEinzeln = z->GotFocus, .LostFocusEinzeln = z->LostFocus});
         }
     };
     raster->addWidget(Überschrift("Standardnutzung", picNutzung), reihe - 1, 0);
@@ -169,19 +143,12 @@ frmNutzungAnsicht::frmNutzungAnsicht(frmNutzung& modell, QWidget* parent) : QDia
     picZonen->setObjectName("picZonen");
     auto* rahmen = new QGroupBox(T("Thermische Zonen"), picZonen);
     auto* lstZonen = new QListWidget(rahmen);
-    auto* cmdZoneNeu = new QPushButton(rahmen);
-    auto* cmdZoneUmbenennen = new QPushButton(rahmen);
-    auto* cmdZoneLöschen = new QPushButton(rahmen);
-    auto* cmdSortieren = new QPushButton(rahmen);
-    cmdZoneNeu->setObjectName("cmdZoneNeu");
-    cmdZoneUmbenennen->setObjectName("cmdZoneUmbenennen");
-    cmdZoneLöschen->setObjectName("cmdZoneLöschen");
-    cmdSortieren->setObjectName("cmdSortieren");
+    auto* cmdZoneNeu = beobachtet_.Knopf(m_.cmdZoneNeu, rahmen);
+    auto* cmdZoneUmbenennen = beobachtet_.Knopf(m_.cmdZoneUmbenennen, rahmen);
+    auto* cmdZoneLöschen = beobachtet_.Knopf(m_.cmdZoneLöschen, rahmen);
+    auto* cmdSortieren = beobachtet_.Knopf(m_.cmdSortieren, rahmen);
     auto* spalte = new QVBoxLayout;
-    for (QPushButton* k : {cmdZoneNeu, cmdZoneUmbenennen, cmdZoneLöschen, cmdSortieren}) {
-        k->setAutoDefault(false);
-        spalte->addWidget(k);
-    }
+    for (QPushButton* k : {cmdZoneNeu, cmdZoneUmbenennen, cmdZoneLöschen, cmdSortieren}) spalte->addWidget(k);
     spalte->addStretch();
     auto* rahmenLayout = new QHBoxLayout(rahmen);
     rahmenLayout->addWidget(lstZonen, 1);
@@ -189,11 +156,7 @@ frmNutzungAnsicht::frmNutzungAnsicht(frmNutzung& modell, QWidget* parent) : QDia
     auto* zonenLayout = new QVBoxLayout(picZonen);
     zonenLayout->addWidget(rahmen);
     Bindung::binden(m_.lstZonen, lstZonen);
-    widgets_[&m_.lstZonen] = lstZonen;
-    beobachtet_.emplace_back(&m_.cmdZoneNeu, KnopfFolgen(m_.cmdZoneNeu, cmdZoneNeu));
-    beobachtet_.emplace_back(&m_.cmdZoneUmbenennen, KnopfFolgen(m_.cmdZoneUmbenennen, cmdZoneUmbenennen));
-    beobachtet_.emplace_back(&m_.cmdZoneLöschen, KnopfFolgen(m_.cmdZoneLöschen, cmdZoneLöschen));
-    beobachtet_.emplace_back(&m_.cmdSortieren, KnopfFolgen(m_.cmdSortieren, cmdSortieren));
+    fokusziele_.eintragen(m_.lstZonen, lstZonen);
     connect(cmdZoneNeu, &QPushButton::clicked, this, [this] { m_.cmdZoneNeu_Click(); });
     connect(cmdZoneUmbenennen, &QPushButton::clicked, this, [this] { m_.cmdZoneUmbenennen_Click(); });
     connect(cmdZoneLöschen, &QPushButton::clicked, this, [this] { m_.cmdZoneLöschen_Click(); });
@@ -214,21 +177,12 @@ frmNutzungAnsicht::frmNutzungAnsicht(frmNutzung& modell, QWidget* parent) : QDia
     seitenLayout->setContentsMargins(4, 4, 4, 4);
     seitenLayout->addWidget(seiten_);
 
-    auto* cmdOK = new QPushButton(this);
-    auto* cmdAbbrechen = new QPushButton(this);
-    cmdOK->setObjectName("cmdOK");
-    cmdAbbrechen->setObjectName("cmdAbbrechen");
-    cmdOK->setAutoDefault(false);
-    cmdAbbrechen->setAutoDefault(false);
-    beobachtet_.emplace_back(&m_.cmdOK, KnopfFolgen(m_.cmdOK, cmdOK));
-    beobachtet_.emplace_back(&m_.cmdAbbrechen, KnopfFolgen(m_.cmdAbbrechen, cmdAbbrechen));
+    auto* cmdOK = beobachtet_.Knopf(m_.cmdOK, this);
+    auto* cmdAbbrechen = beobachtet_.Knopf(m_.cmdAbbrechen, this);
     connect(cmdOK, &QPushButton::clicked, this, [this] { m_.cmdOK_Click(); });
     connect(cmdAbbrechen, &QPushButton::clicked, this, [this] { m_.cmdAbbrechen_Click(); });
-    auto* knöpfe = new QHBoxLayout;
+    auto* knöpfe = Knopfzeile({cmdOK, cmdAbbrechen});
     knöpfe->setSpacing(6);
-    knöpfe->addStretch();
-    knöpfe->addWidget(cmdOK);
-    knöpfe->addWidget(cmdAbbrechen);
 
     auto* außen = new QVBoxLayout(this);
     außen->setSpacing(0);
@@ -240,32 +194,26 @@ frmNutzungAnsicht::frmNutzungAnsicht(frmNutzung& modell, QWidget* parent) : QDia
     // The pages follow the model's panels and selected tab; a click on a
     // tab asks the model, which may refuse to leave the page.
     for (Steuerelement* pic : {&m_.picNutzung, &m_.picZonen})
-        beobachtet_.emplace_back(pic, pic->beobachten([this](const Steuerelement&) { seitenAbgleichen(); }));
+        beobachtet_.hinzufügen(*pic, pic->beobachten([this](const Steuerelement&) { seitenAbgleichen(); }));
     connect(tab_, &QTabBar::currentChanged, this, [this](int index) {
         if (index != m_.tabNutzungAuswahl) m_.RegisterkarteWählen(index);
         seitenAbgleichen();
     });
     seitenAbgleichen();
 
-    m_.FokusSetzen = [this](Steuerelement& s) { fokusSetzen(s); };
+    m_.FokusSetzen = [this](Steuerelement& s) { fokusziele_.setzen(s, this); };
     m_.BeimEntladen = [this] { done(QDialog::Accepted); };
     frmNutzungZoneAnsicht::Einrichten();
 }
 
 frmNutzungAnsicht::~frmNutzungAnsicht() {
-    for (const auto& f : felder_) f.Widget->removeEventFilter(this);
     m_.FokusSetzen = nullptr;
     m_.BeimEntladen = nullptr;
-    for (auto& [zustand, id] : beobachtet_) zustand->nichtMehrBeobachten(id);
 }
 
 void frmNutzungAnsicht::Einrichten() {
     frmNutzungZoneAnsicht::Einrichten();
-    frmNutzung::Anzeigen = [](frmNutzung& modell) {
-        if (!modell.Geladen()) return;
-        frmNutzungAnsicht ansicht(modell, QApplication::activeWindow());
-        ansicht.exec();
-    };
+    GeladenModalZeigen<frmNutzungAnsicht>(frmNutzung::Anzeigen);
 }
 
 void frmNutzungAnsicht::seitenAbgleichen() {
@@ -276,26 +224,8 @@ void frmNutzungAnsicht::seitenAbgleichen() {
     }
 }
 
-void frmNutzungAnsicht::fokusSetzen(Steuerelement& zustand) {
-    auto it = widgets_.find(&zustand);
-    if (it == widgets_.end()) return;
-    QWidget* w = it->second;
-    // A box on the page behind, or a hidden or disabled one, keeps no focus.
-    if (!w->isEnabled() || !w->isVisibleTo(this)) return;
-    w->setFocus(Qt::OtherFocusReason);
-}
-
 bool frmNutzungAnsicht::eventFilter(QObject* objekt, QEvent* ereignis) {
-    if (ereignis->type() == QEvent::FocusIn || ereignis->type() == QEvent::FocusOut) {
-        for (const auto& f : felder_) {
-            if (f.Widget != objekt) continue;
-            if (!VomBenutzer(static_cast<QFocusEvent*>(ereignis)) || !m_.Geladen()) break;
-            if (ereignis->type() == QEvent::FocusIn && f.GotFocus) (m_.*f.GotFocus)();
-            if (ereignis->type() == QEvent::FocusOut && f.LostFocus) (m_.*f.LostFocus)();
-            break;
-        }
-    }
-    return QDialog::eventFilter(objekt, ereignis);
+    return felder_.weiterleiten(objekt, ereignis) || QDialog::eventFilter(objekt, ereignis);
 }
 
 void frmNutzungAnsicht::schliessen() {

@@ -6,16 +6,12 @@
 // Zone" that the model opens is shown by frmNutzungZoneAnsicht.
 #pragma once
 
+#include "frame/qt/Dialoghilfe.h"
+
 #include <QDialog>
 
-#include <map>
-#include <utility>
-#include <vector>
-
-class QLineEdit;
 class QStackedWidget;
 class QTabBar;
-class Steuerelement;
 class frmNutzung;
 
 class frmNutzungAnsicht : public QDialog {
@@ -36,20 +32,13 @@ protected:
     void closeEvent(QCloseEvent* ereignis) override;
 
 private:
-    struct Eingabefeld {
-        QLineEdit* Widget;
-        void (frmNutzung::*GotFocus)();
-        void (frmNutzung::*LostFocus)();
-    };
-
     frmNutzung& m_;
     QTabBar* tab_ = nullptr;
     QStackedWidget* seiten_ = nullptr;
-    std::vector<Eingabefeld> felder_;
-    std::map<const Steuerelement*, QWidget*> widgets_;
-    std::vector<std::pair<Steuerelement*, int>> beobachtet_;
+    Dialoghilfe::Zellereignisse<frmNutzung> felder_;
+    Dialoghilfe::Fokusziele fokusziele_;
+    Dialoghilfe::Beobachtungen beobachtet_;
 
     void seitenAbgleichen();
-    void fokusSetzen(Steuerelement& zustand);
     void schliessen();
 };

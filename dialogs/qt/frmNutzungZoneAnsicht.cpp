@@ -1,13 +1,11 @@
 #include "dialogs/qt/frmNutzungZoneAnsicht.h"
 
 #include "dialogs/frmNutzungZone.h"
-#include "frame/basZIRVODialogSprache.h"
 #include "frame/qt/Bindung.h"
+#include "frame/qt/Dialoghilfe.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QGridLayout>
-#include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -16,30 +14,14 @@
 
 #include <cstdint>
 
-namespace {
-
-QString Q(const std::string& s) { return QString::fromStdString(s); }
-
-// A button follows its state: caption, enabled, visible.
-int KnopfFolgen(CommandButton& zustand, QPushButton* knopf) {
-    auto setzen = [knopf](const Steuerelement& s) {
-        const auto& b = static_cast<const CommandButton&>(s);
-        if (knopf->text() != Q(b.Caption())) knopf->setText(Q(b.Caption()));
-        knopf->setEnabled(b.Enabled());
-        if (knopf->isHidden() == b.Visible()) knopf->setVisible(b.Visible());
-    };
-    setzen(zustand);
-    return zustand.beobachten(setzen);
-}
-
-} // namespace
+using namespace Dialoghilfe;
 
 frmNutzungZoneAnsicht::frmNutzungZoneAnsicht(frmNutzungZone& modell, QWidget* parent)
     : QDialog(parent), m_(modell) {
     setWindowTitle(Q(m_.Caption));
     setObjectName("frmNutzungZone");
 
-    auto* lblBez = new QLabel(Q(DS("Bezeichnung")), this);
+    auto* lblBez = new QLabel(T("Bezeichnung"), this);
     txtBez_ = new QLineEdit(this);
     auto* lblCode = new QLabel(this);
     txtCode_ = new QLineEdit(this);
@@ -58,21 +40,17 @@ frmNutzungZoneAnsicht::frmNutzungZoneAnsicht(frmNutzungZone& modell, QWidget* pa
     raster->addWidget(txtBez_, 0, 1);
     raster->addWidget(lblCode, 1, 0);
     raster->addWidget(txtCode_, 1, 1, Qt::AlignLeft);
-    auto* knöpfe = new QHBoxLayout;
-    knöpfe->addStretch();
-    knöpfe->addWidget(cmdOK);
-    knöpfe->addWidget(cmdAbbrechen);
     auto* außen = new QVBoxLayout(this);
     außen->addLayout(raster);
     außen->addSpacing(8);
-    außen->addLayout(knöpfe);
+    außen->addLayout(Knopfzeile({cmdOK, cmdAbbrechen}));
     setFixedSize(sizeHint());
 
     Bindung::binden(m_.txtBez, txtBez_);
     Bindung::binden(m_.lblCode, lblCode);
     Bindung::binden(m_.txtCode, txtCode_);
-    beobachtet_.emplace_back(&m_.cmdOK, KnopfFolgen(m_.cmdOK, cmdOK));
-    beobachtet_.emplace_back(&m_.cmdAbbrechen, KnopfFolgen(m_.cmdAbbrechen, cmdAbbrechen));
+    beobachtet_.KnopfFolgen(m_.cmdOK, cmdOK);
+    beobachtet_.KnopfFolgen(m_.cmdAbbrechen, cmdAbbrechen);
 
     txtCode_->installEventFilter(this);
     connect(cmdOK, &QPushButton::clicked, this, [this] { m_.cmdOK_Click(); });
@@ -83,16 +61,9 @@ frmNutzungZoneAnsicht::frmNutzungZoneAnsicht(frmNutzungZone& modell, QWidget* pa
 frmNutzungZoneAnsicht::~frmNutzungZoneAnsicht() {
     txtCode_->removeEventFilter(this);
     m_.BeimEntladen = nullptr;
-    for (auto& [zustand, id] : beobachtet_) zustand->nichtMehrBeobachten(id);
 }
 
-void frmNutzungZoneAnsicht::Einrichten() {
-    frmNutzungZone::Anzeigen = [](frmNutzungZone& modell) {
-        if (!modell.Geladen()) return;
-        frmNutzungZoneAnsicht ansicht(modell, QApplication::activeWindow());
-        ansicht.exec();
-    };
-}
+void frmNutzungZoneAnsicht::Einrichten() { GeladenModalZeigen<frmNutzungZoneAnsicht>(frmNutzungZone::Anzeigen); }
 
 bool frmNutzungZoneAnsicht::eventFilter(QObject* objekt, QEvent* ereignis) {
     if (objekt == txtCode_ && ereignis->type() == QEvent::KeyPress) {

@@ -5,15 +5,11 @@
 // dialog's members.
 #pragma once
 
+#include "frame/qt/Dialoghilfe.h"
+
 #include <QDialog>
 
-#include <utility>
-#include <vector>
-
-class QLabel;
 class QLineEdit;
-class QPushButton;
-class Steuerelement;
 class frmNutzungZone;
 
 class frmNutzungZoneAnsicht : public QDialog {
@@ -36,5 +32,5 @@ private:
     frmNutzungZone& m_;
     QLineEdit* txtBez_ = nullptr;
     QLineEdit* txtCode_ = nullptr;
-    std::vector<std::pair<Steuerelement*, int>> beobachtet_;
+    Dialoghilfe::Beobachtungen beobachtet_;
 };

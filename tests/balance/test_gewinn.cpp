@@ -6,6 +6,7 @@
 #include "mainwindow/frmZIRVO3801.h"
 #include "project/Kollektion.h"
 #include "project/ProjektGlobal.h"
+#include "tests/support/Stationszone.h"
 #include "tests/support/Testplattform.h"
 #include "tests/support/Zonenprojekt.h"
 
@@ -19,27 +20,17 @@ namespace fs = std::filesystem;
 
 namespace {
 
+using Testhilfe::Gespeichert;
+using Testhilfe::Zahl;
+
 // One project with one zone and a station; the number settings use "." as
 // decimal point. The zone: EBF = EBF0 = 100 m², 40 m² per person, 70 W per
 // person, 12 h presence a day, 80 kWh/m² electricity with factor 0.7,
 // Ti 20 °C and heat storage capacity 0.1 kWh/(m²K); no outside air and no
 // envelope, so the heat-transfer coefficient is 0.
-class Gewinnzone {
+class Gewinnzone : public Testhilfe::Stationszone {
 public:
-    Testhilfe::Testumgebung test;
-
-    Gewinnzone() : zahlen_(cVB6_NumCvt::Instanz()) {
-        cVB6_NumCvt::InstanzSetzen(cVB6_NumCvt("Test", "xx-XX", ".", "'", ".", "'"));
-        Global::Projekt = Projekt();
-        Global::Projekt.ProjektNeu();
-        Global::Klimastation_MB2028.KlimastationEinlesen("Basel -Binningen");
-        ZoneFüllen();
-    }
-    ~Gewinnzone() {
-        Global::Projekt = Projekt();
-        Global::Klimastation_MB2028.KlimastationEinlesen("");
-        cVB6_NumCvt::InstanzSetzen(zahlen_);
-    }
+    Gewinnzone() { ZoneFüllen(); }
 
     static void ZoneFüllen() {
         Projekt& p = Global::Projekt;
@@ -71,18 +62,7 @@ public:
         }
         Global::Projekt.ZSetColl(tabelle, "GE_");
     }
-
-private:
-    cVB6_NumCvt zahlen_;
 };
-
-Monatsarray Gespeichert(std::string_view schlüssel) {
-    Monatsarray a{};
-    Global::Projekt.ZGetArr1(a, schlüssel);
-    return a;
-}
-
-double Zahl(const TextBox& t) { return ZahlLesen(t.Text()); }
 
 } // namespace
 

@@ -6,6 +6,7 @@
 #include "mainwindow/frmZIRVO3801.h"
 #include "project/Kollektion.h"
 #include "project/ProjektGlobal.h"
+#include "tests/support/Stationszone.h"
 #include "tests/support/Testplattform.h"
 #include "tests/support/Zonenprojekt.h"
 
@@ -17,6 +18,9 @@
 namespace fs = std::filesystem;
 
 namespace {
+
+using Testhilfe::Gespeichert;
+using Testhilfe::Zahl;
 
 // Hand values for the zone below (station Basel-Binningen, 316 m):
 //   heat capacity of air rhoC = (1220 - 0.14 * 316) / 3600 = 1175.76 / 3600 = 0.3266 Wh/(m³K)
@@ -32,22 +36,9 @@ constexpr double GradtageJahr = 3465.3;
 
 // One project with one zone (EBF = EBF0 = 100 m², Ti 20 °C, AVE 0.7) and
 // the station current; the number settings use "." as decimal point.
-class Lüftungszone {
+class Lüftungszone : public Testhilfe::Stationszone {
 public:
-    Testhilfe::Testumgebung test;
-
-    Lüftungszone() : zahlen_(cVB6_NumCvt::Instanz()) {
-        cVB6_NumCvt::InstanzSetzen(cVB6_NumCvt("Test", "xx-XX", ".", "'", ".", "'"));
-        Global::Projekt = Projekt();
-        Global::Projekt.ProjektNeu();
-        Global::Klimastation_MB2028.KlimastationEinlesen("Basel -Binningen");
-        ZoneFüllen();
-    }
-    ~Lüftungszone() {
-        Global::Projekt = Projekt();
-        Global::Klimastation_MB2028.KlimastationEinlesen("");
-        cVB6_NumCvt::InstanzSetzen(zahlen_);
-    }
+    Lüftungszone() { ZoneFüllen(); }
 
     static void ZoneFüllen() {
         Projekt& p = Global::Projekt;
@@ -70,18 +61,7 @@ public:
         geräte->Hinzufügen(KollektionZeiger(zeile));
         Global::Projekt.ZSetColl(geräte, "Lm_");
     }
-
-private:
-    cVB6_NumCvt zahlen_;
 };
-
-Monatsarray Gespeichert(std::string_view schlüssel) {
-    Monatsarray a{};
-    Global::Projekt.ZGetArr1(a, schlüssel);
-    return a;
-}
-
-double Zahl(const TextBox& t) { return ZahlLesen(t.Text()); }
 
 } // namespace
 

@@ -6,6 +6,7 @@
 #include "frame/basVB6NumCvt.h"
 #include "frame/basZIRVOFehler.h"
 #include "frame/basZIRVO_Array.h"
+#include "tests/support/Tabellenpruefung.h"
 #include "tests/support/Zonenprojekt.h"
 
 #include <gtest/gtest.h>
@@ -15,6 +16,7 @@
 
 namespace {
 
+using Testhilfe::erwarteFehler;
 using Testhilfe::Zonenprojekt;
 
 constexpr std::int16_t A = TabelleA;
@@ -36,18 +38,6 @@ std::vector<double> Feld(const Projekt& p, const char* key, std::size_t n) {
     std::vector<double> v(n, -1);
     p.ZGetArrX(v, key);
     return v;
-}
-
-// The failure left in the input-error record: message, table and cell.
-void erwarteFehler(const std::string& text, std::int16_t tabelle, const TextBox* zelle) {
-    EXPECT_EQ(Eingabefehler.Art, basZIRVOFehler::ArtFehler);
-    EXPECT_EQ(Eingabefehler.Text, text);
-    EXPECT_EQ(Eingabefehler.Tabelle, tabelle);
-    EXPECT_EQ(Eingabefehler.Steuerelement, zelle);
-    if (zelle && Eingabefehler.Steuerelement) {
-        EXPECT_EQ(Eingabefehler.Steuerelement->Name, zelle->Name);
-        EXPECT_EQ(Eingabefehler.Steuerelement->Index, zelle->Index);
-    }
 }
 
 } // namespace
@@ -261,4 +251,50 @@ TEST(TransmissionA, JedeMeldungAufIhrerZelle) {
     EXPECT_FALSE(f.BerechnenQtA());
     EXPECT_EQ(f.txtDaH[0].Text(), "*");
     EXPECT_EQ(z.P.ZGetNum("AeA"), 3);
+}
+
+TEST(TransmissionA, ÜberlaufAufDerFlächenzelle) {
+    Zonenprojekt z;
+    auto& f = z.F;
+    z.EBFSetzen(100);
+    f.lblWaFl.setCaption("alt");
+    z.P.ZSetNum(-1, "AeA");
+
+    // 1E200 m² of wall with U 1E200: a conductance of 1E400 W/K lies beyond
+    // the range of numbers. The step stops on the row's area cell and
+    // stores nothing; the sound row 0 before it changes nothing either.
+    z.Zeile(A, 0, {"W", "gut", "5", "", "0.3", "", "S"});
+    z.Zeile(A, 2, {"W", "", "1E200", "", "1E200", "", "S"});
+    EXPECT_TRUE(f.BerechnenQtA());
+    erwarteFehler("Zahl zu gross (Überlauf)", TabelleA, &f.txtDaFl[2]);
+    EXPECT_EQ(z.P.ZGetNum("AeA"), -1);
+    EXPECT_EQ(z.P.ZGetStr("QtA"), "");
+    EXPECT_EQ(f.lblWaFl.Caption(), "alt");
+
+    // "1e308" typed as U of 10 m²: 1E309 W/K, refused the same way.
+    z.Zeile(A, 2, {"W", "", "10", "", "1e308", "", "S"});
+    EXPECT_TRUE(f.BerechnenQtA());
+    erwarteFehler("Zahl zu gross (Überlauf)", TabelleA, &f.txtDaFl[2]);
+    EXPECT_EQ(z.P.ZGetNum("AeA"), -1);
+
+    // Large but finite numbers are computed: 1E150 m² of U 1E150 give
+    // h = 1E300 · 0.024 / 100 = 2.4E296 and January (20 - 0.4) · 31 · h =
+    // 607.6 · 2.4E296 = 1.45824E299 kWh/m² (row 0 adds nothing visible),
+    // and the sums stay finite.
+    z.Zeile(A, 2, {"W", "", "1E150", "", "1E150", "", "S"});
+    EXPECT_FALSE(f.BerechnenQtA());
+    EXPECT_DOUBLE_EQ(z.P.ZGetNum("AeA"), 1e150);
+    EXPECT_NEAR(QtA(z.P)[0][1] / 1.45824e299, 1.0, 1e-12);
+
+    // Two storeys of 1E308 m² each: their sum lies beyond the range of
+    // numbers. Refused on the second row's area cell; the zone keeps its area
+    // of 100 m² and the total labels their text.
+    f.lblEBFTotAh.setCaption("alt");
+    z.Zeile(1, 0, {"oben", "1E308"});
+    z.Zeile(1, 1, {"unten", "1E308"});
+    EXPECT_TRUE(f.BerechnenEBF());
+    erwarteFehler("Zahl zu gross (Überlauf)", TabelleEBF, &f.txtEBFFl[1]);
+    EXPECT_DOUBLE_EQ(z.P.ZGetNum("EBF"), 100);
+    EXPECT_DOUBLE_EQ(z.P.ZGetNum("EBF0"), 100);
+    EXPECT_EQ(f.lblEBFTotAh.Caption(), "alt");
 }

@@ -12,6 +12,7 @@
 #include "frame/basZIRVOFehler.h"
 #include "frame/basZIRVO_Array.h"
 #include "frame/basZIRVO_HiRi.h"
+#include "tests/support/Tabellenpruefung.h"
 #include "tests/support/Zonenprojekt.h"
 
 #include <gtest/gtest.h>
@@ -22,6 +23,8 @@
 
 namespace {
 
+using Testhilfe::getrimmt;
+using Testhilfe::Zahl;
 using Testhilfe::Zonenprojekt;
 
 constexpr std::int16_t F = TabelleF;
@@ -43,24 +46,8 @@ Monatsarray Monate(const Projekt& p, const char* key) {
     return a;
 }
 
-double Zahl(const Label& l) { return ZahlLesen(l.Caption()); }
-
-std::string getrimmt(const std::string& s) {
-    std::size_t a = s.find_first_not_of(' ');
-    if (a == std::string::npos) return {};
-    return s.substr(a, s.find_last_not_of(' ') - a + 1);
-}
-
-void erwarteFehler(const std::string& text, const TextBox* zelle) {
-    EXPECT_EQ(Eingabefehler.Art, basZIRVOFehler::ArtFehler);
-    EXPECT_EQ(Eingabefehler.Text, text);
-    EXPECT_EQ(Eingabefehler.Tabelle, TabelleF);
-    EXPECT_EQ(Eingabefehler.Steuerelement, zelle);
-    if (zelle && Eingabefehler.Steuerelement) {
-        EXPECT_EQ(Eingabefehler.Steuerelement->Name, zelle->Name);
-        EXPECT_EQ(Eingabefehler.Steuerelement->Index, zelle->Index);
-    }
-}
+// The failure left in the input-error record: message and cell of this table.
+void erwarteFehler(const std::string& text, const TextBox* zelle) { Testhilfe::erwarteFehler(text, TabelleF, zelle); }
 
 } // namespace
 

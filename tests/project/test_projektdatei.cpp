@@ -1,9 +1,9 @@
 #include "frame/Dateien.h"
 #include "project/Projekt.h"
 #include "project/Sdbase.h"
+#include "tests/support/Projektbeschreibung.h"
 #include "tests/support/Testplattform.h"
 
-#include <charconv>
 #include <csignal>
 #include <filesystem>
 #include <fstream>
@@ -13,6 +13,10 @@
 namespace fs = std::filesystem;
 
 namespace {
+
+using Testhilfe::Unterschiede;
+using Testhilfe::Zahltext;
+using Testhilfe::Zeile;
 
 // A clock standing still at noon of 29 February 2024 (UTC).
 class FesteUhr : public Plattform::Umgebung {
@@ -67,12 +71,6 @@ std::string Dokument(const std::string& kopf, const std::string& inhalt) {
     return "{SDF}{HEAD}" + kopf + "{~HEAD}{BODY}" + inhalt + "{~BODY}{~SDF}";
 }
 
-KollektionZeiger Zeile(std::initializer_list<Kollektion::Wert> werte) {
-    auto z = Kollektion::Neu();
-    for (const auto& w : werte) z->WertHinzufügen(w);
-    return z;
-}
-
 KollektionZeiger Tabelle(std::initializer_list<KollektionZeiger> zeilen) {
     auto t = Kollektion::Neu();
     for (const auto& z : zeilen) t->Hinzufügen(z);
@@ -85,13 +83,6 @@ KollektionZeiger Texte(std::initializer_list<const char*> texte) {
     return t;
 }
 
-std::string Zahl(double x) {
-    char puffer[64];
-    auto [ende, f] = std::to_chars(puffer, puffer + sizeof puffer, x);
-    (void)f;
-    return std::string(puffer, ende);
-}
-
 // Every entry of a collection with its key and kind, nested collections included.
 std::string Beschreibung(const KollektionZeiger& k) {
     if (!k) return "nichts";
@@ -101,7 +92,7 @@ std::string Beschreibung(const KollektionZeiger& k) {
         if (!k->Schlüssel(i).empty()) s += k->Schlüssel(i) + "=";
         const Kollektion::Wert* w = k->Eintrag(i);
         if (auto* t = std::get_if<std::string>(w)) s += "'" + *t + "'";
-        else if (auto* z = std::get_if<double>(w)) s += Zahl(*z);
+        else if (auto* z = std::get_if<double>(w)) s += Zahltext(*z);
         else s += Beschreibung(std::get<KollektionZeiger>(*w));
     }
     return s + "]";
@@ -120,7 +111,7 @@ const char* const Zonenschlüssel[] = {
 
 std::string Wert(const KollektionZeiger& k, const std::string& text, double zahl) {
     if (k) return Beschreibung(k);
-    return "'" + text + "' " + Zahl(zahl);
+    return "'" + text + "' " + Zahltext(zahl);
 }
 
 // Every value of a project under the keys the project file knows, zones and items included.
@@ -140,20 +131,6 @@ std::string Beschreibung(Projekt& p) {
     }
     p.SetNZone(bisher);
     return s;
-}
-
-// The lines in which two descriptions differ (empty when they agree).
-std::string Unterschiede(const std::string& a, const std::string& b) {
-    std::string aus;
-    std::size_t i = 0, j = 0;
-    while (i < a.size() || j < b.size()) {
-        std::size_t ie = a.find('\n', i), je = b.find('\n', j);
-        std::string za = i < a.size() ? a.substr(i, ie - i) : "", zb = j < b.size() ? b.substr(j, je - j) : "";
-        if (za != zb) aus += "- " + za + "\n+ " + zb + "\n";
-        i = ie == std::string::npos ? a.size() : ie + 1;
-        j = je == std::string::npos ? b.size() : je + 1;
-    }
-    return aus;
 }
 
 KollektionZeiger Adresse(std::initializer_list<const char*> zeilen) { return Texte(zeilen); }

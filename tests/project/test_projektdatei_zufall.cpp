@@ -4,9 +4,9 @@
 #include "frame/Dateien.h"
 #include "project/Projekt.h"
 #include "project/Sdbase.h"
+#include "tests/support/Projektbeschreibung.h"
 #include "tests/support/Testplattform.h"
 
-#include <charconv>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
@@ -17,12 +17,9 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string Zahl(double x) {
-    char puffer[64];
-    auto [ende, f] = std::to_chars(puffer, puffer + sizeof puffer, x);
-    (void)f;
-    return std::string(puffer, ende);
-}
+using Testhilfe::Unterschiede;
+using Testhilfe::Zahltext;
+using Testhilfe::Zeile;
 
 std::string Inhalt(const KollektionZeiger& k) {
     if (!k) return "-";
@@ -31,7 +28,7 @@ std::string Inhalt(const KollektionZeiger& k) {
         s += k->Schlüssel(i) + ":";
         const Kollektion::Wert* w = k->Eintrag(i);
         if (auto* t = std::get_if<std::string>(w)) s += "'" + *t + "'";
-        else if (auto* z = std::get_if<double>(w)) s += Zahl(*z);
+        else if (auto* z = std::get_if<double>(w)) s += Zahltext(*z);
         else s += Inhalt(std::get<KollektionZeiger>(*w));
         s += ",";
     }
@@ -79,26 +76,6 @@ std::string Inhalt(Projekt& p) {
     }
     p.SetNZone(bisher);
     return s;
-}
-
-// The lines in which two contents differ.
-std::string Unterschiede(const std::string& a, const std::string& b) {
-    std::string aus;
-    std::size_t i = 0, j = 0;
-    while (i < a.size() || j < b.size()) {
-        std::size_t ie = a.find('\n', i), je = b.find('\n', j);
-        std::string za = i < a.size() ? a.substr(i, ie - i) : "", zb = j < b.size() ? b.substr(j, je - j) : "";
-        if (za != zb) aus += "- " + za + "\n+ " + zb + "\n";
-        i = ie == std::string::npos ? a.size() : ie + 1;
-        j = je == std::string::npos ? b.size() : je + 1;
-    }
-    return aus;
-}
-
-KollektionZeiger Zeile(std::initializer_list<Kollektion::Wert> werte) {
-    auto z = Kollektion::Neu();
-    for (const auto& w : werte) z->WertHinzufügen(w);
-    return z;
 }
 
 Projekt Beispielprojekt() {

@@ -14,9 +14,9 @@
 #include "project/Kollektion.h"
 #include "project/ProjektGlobal.h"
 #include "tests/support/Zonenprojekt.h"
+#include "tests/support/qt/Widgethilfe.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QFocusEvent>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -29,20 +29,14 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <functional>
 #include <string>
 
 namespace {
 
-void Tippen(QWidget* w, const QString& text) {
-    for (QChar c : text) {
-        QKeyEvent d(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(w, &d);
-        QKeyEvent u(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(w, &u);
-    }
-}
+using Testhilfe::Bild;
+using Testhilfe::Kind;
+using Testhilfe::Tippen;
 
 // The box emptied, the text typed, the box left: what the user does.
 void Eingeben(QLineEdit* w, const QString& text) {
@@ -58,12 +52,6 @@ void Taste(QWidget* w, int taste, Qt::KeyboardModifiers mod = Qt::NoModifier) {
     QApplication::sendEvent(w, &d);
 }
 
-template <class W> W* Kind(QWidget& eltern, const char* name) {
-    auto* w = eltern.findChild<W*>(QString::fromUtf8(name));
-    EXPECT_NE(w, nullptr) << name;
-    return w;
-}
-
 QString Getrimmt(const QLineEdit* w) { return w->text().trimmed(); }
 
 // A zone value of the year as a label shows it.
@@ -71,14 +59,6 @@ QString Jahr(const char* schlüssel, int dezimalen) {
     Monatsarray a{};
     Global::Projekt.ZGetArr1(a, schlüssel);
     return QString::fromStdString(basVB6NumCvt::FestkommaText(a[12], dezimalen));
-}
-
-// Saves a picture of the window when ZIRVO_SCREENSHOTS names a folder.
-void Bild(QWidget& w, const char* datei) {
-    const char* ordner = std::getenv("ZIRVO_SCREENSHOTS");
-    if (!ordner || !*ordner) return;
-    QDir().mkpath(QString::fromUtf8(ordner));
-    w.grab().save(QString::fromUtf8(ordner) + "/" + QString::fromUtf8(datei));
 }
 
 // Runs the show hook; the modal window it opens is handed to `bedienen`

@@ -7,10 +7,10 @@
 #include "frame/basZIRVODialogSprache.h"
 #include "project/ProjektGlobal.h"
 #include "tests/support/Testplattform.h"
+#include "tests/support/qt/Widgethilfe.h"
 
 #include <QApplication>
 #include <QComboBox>
-#include <QDir>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -23,37 +23,17 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <string>
 
 namespace {
 
-void Tippen(QWidget* w, const QString& text) {
-    for (QChar c : text) {
-        QKeyEvent d(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(w, &d);
-        QKeyEvent u(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(w, &u);
-    }
-}
+using Testhilfe::Bild;
+using Testhilfe::Kind;
+using Testhilfe::Tippen;
 
 void Fokus(QWidget* w, QEvent::Type art) {
     QFocusEvent e(art, Qt::TabFocusReason);
     QApplication::sendEvent(w, &e);
-}
-
-template <class W> W* Kind(QWidget& eltern, const char* name) {
-    auto* w = eltern.findChild<W*>(QString::fromUtf8(name));
-    EXPECT_NE(w, nullptr) << name;
-    return w;
-}
-
-// Saves a picture of the window when ZIRVO_SCREENSHOTS names a folder.
-void Bild(QWidget& w, const char* datei) {
-    const char* ordner = std::getenv("ZIRVO_SCREENSHOTS");
-    if (!ordner || !*ordner) return;
-    QDir().mkpath(QString::fromUtf8(ordner));
-    w.grab().save(QString::fromUtf8(ordner) + "/" + datei);
 }
 
 class NutzungAnsicht : public ::testing::Test {

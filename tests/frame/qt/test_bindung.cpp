@@ -2,6 +2,7 @@
 
 #include "frame/Steuerelemente.h"
 #include "frame/vb6CCVScrollBar.h"
+#include "tests/support/qt/Widgethilfe.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -20,14 +21,7 @@
 
 namespace {
 
-void Tippen(QWidget* w, const QString& text) {
-    for (QChar c : text) {
-        QKeyEvent d(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(w, &d);
-        QKeyEvent u(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
-        QApplication::sendEvent(w, &u);
-    }
-}
+using Testhilfe::Tippen;
 
 int Meldungen(Steuerelement& s, int& zähler) {
     return s.beobachten([&zähler](const Steuerelement&) { ++zähler; });

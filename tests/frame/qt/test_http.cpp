@@ -4,65 +4,18 @@
 #include "frame/basZIRVODialogSprache.h"
 #include "frame/basZIRVOVersion.h"
 #include "frame/qt/QtPlattform.h"
+#include "tests/support/qt/Testserver.h"
 
-#include <QTcpServer>
-#include <QTcpSocket>
-#include <QSemaphore>
-#include <QThread>
 #include <gtest/gtest.h>
 
 namespace {
 
-// Serves one fixed answer per connection from its own thread; "stumm" never answers.
-class TestServer : public QThread {
-public:
-    QByteArray antwort;
-    bool stumm = false;
-    quint16 port = 0;
-    QByteArray letzteAnfrage;
+using TestServer = Testhilfe::Testserver;
 
-    void run() override {
-        QTcpServer server;
-        server.listen(QHostAddress::LocalHost, 0);
-        port = server.serverPort();
-        bereit_.release();
-        while (!isInterruptionRequested()) {
-            if (!server.waitForNewConnection(50)) continue;
-            QTcpSocket* s = server.nextPendingConnection();
-            while (!s->canReadLine() && s->waitForReadyRead(1000)) {}
-            while (s->waitForReadyRead(50)) {}
-            letzteAnfrage = s->readAll();
-            if (!stumm) {
-                s->write(antwort);
-                s->flush();
-                s->waitForBytesWritten(1000);
-                s->disconnectFromHost();
-            } else {
-                while (!isInterruptionRequested()) s->waitForReadyRead(50);
-            }
-            delete s;
-        }
-    }
-    void starten() {
-        start();
-        bereit_.acquire();
-    }
-    ~TestServer() override {
-        requestInterruption();
-        wait();
-    }
-
-private:
-    QSemaphore bereit_;
-};
-
-QByteArray http(int status, const QByteArray& text) {
-    return "HTTP/1.1 " + QByteArray::number(status) + " X\r\nContent-Type: text/plain\r\nContent-Length: " +
-           QByteArray::number(text.size()) + "\r\nConnection: close\r\n\r\n" + text;
-}
+QByteArray http(int status, const QByteArray& text) { return Testhilfe::HttpAntwort(status, "X", text); }
 
 std::string prüfen(TestServer& server) {
-    basZIRVOVersion::VersionsOrdnerUrl = "http://127.0.0.1:" + std::to_string(server.port) + "/zirvo";
+    basZIRVOVersion::VersionsOrdnerUrl = server.Ordner();
     std::string hinweis = basZIRVOVersion::NeuereVersionPrüfen();
     basZIRVOVersion::VersionsOrdnerUrl.clear();
     return hinweis;

@@ -17,6 +17,7 @@
 #include "frame/qt/frmOrdnerSuchenAnsicht.h"
 #include "frame/qt/frmZIRVO3801StartAnsicht.h"
 #include "tests/support/Testplattform.h"
+#include "tests/support/qt/Testserver.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -27,10 +28,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSemaphore>
 #include <QTabWidget>
-#include <QTcpServer>
-#include <QTcpSocket>
 #include <QThread>
 #include <QTimer>
 
@@ -124,52 +122,9 @@ protected:
     }
 };
 
-// Serves one fixed answer per connection from its own thread; "stumm" never answers.
-class Versionsserver : public QThread {
-public:
-    QByteArray antwort;
-    bool stumm = false;
-    quint16 port = 0;
+using Versionsserver = Testhilfe::Testserver;
 
-    void run() override {
-        QTcpServer server;
-        server.listen(QHostAddress::LocalHost, 0);
-        port = server.serverPort();
-        bereit_.release();
-        while (!isInterruptionRequested()) {
-            if (!server.waitForNewConnection(50)) continue;
-            QTcpSocket* s = server.nextPendingConnection();
-            while (!s->canReadLine() && s->waitForReadyRead(1000)) {}
-            while (s->waitForReadyRead(50)) {}
-            if (!stumm) {
-                s->write(antwort);
-                s->flush();
-                s->waitForBytesWritten(1000);
-                s->disconnectFromHost();
-            } else {
-                while (!isInterruptionRequested()) s->waitForReadyRead(50);
-            }
-            delete s;
-        }
-    }
-    void starten() {
-        start();
-        bereit_.acquire();
-    }
-    std::string Ordner() const { return "http://127.0.0.1:" + std::to_string(port) + "/zirvo"; }
-    ~Versionsserver() override {
-        requestInterruption();
-        wait();
-    }
-
-private:
-    QSemaphore bereit_;
-};
-
-QByteArray Antwort(const QByteArray& text) {
-    return "HTTP/1.1 200 OK\r\nContent-Type: text/plain\r\nContent-Length: " + QByteArray::number(text.size()) +
-           "\r\nConnection: close\r\n\r\n" + text;
-}
+QByteArray Antwort(const QByteArray& text) { return Testhilfe::HttpAntwort(200, "OK", text); }
 
 // A main window that only records, and checks the start window while the
 // tables are built.

@@ -1,0 +1,32 @@
+// The state that a dialog window model of one zone keeps besides its
+// fields: whether the form is loaded, and which zone its fields hold.
+//
+// The fields always belong to one zone: they hold the project's current
+// zone only as long as no other zone was made current and no zone was
+// added, deleted or reordered since they were loaded.
+#pragma once
+
+#include <cstdint>
+
+class Zonendialog {
+public:
+    // True while the form is loaded (between its first use and the closing of the dialog).
+    bool Geladen() const { return geladen_; }
+    // True while the fields hold the current zone of the project.
+    bool ZoneGeladen() const;
+
+protected:
+    bool geladen_ = false;
+
+    // The fields now hold the project's current zone.
+    void ZoneMerken();
+    // The fields hold no zone.
+    void ZoneVergessen() { zoneGültig_ = false; }
+
+private:
+    // The zone the fields hold: its index and the project's structure mark
+    // at loading; valid only while zoneGültig_.
+    bool zoneGültig_ = false;
+    std::int16_t zone_ = 0;
+    std::uint64_t strukturstand_ = 0;
+};

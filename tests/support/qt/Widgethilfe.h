@@ -1,0 +1,26 @@
+// What a widget test does as the user: typing into a widget, finding a
+// child widget by its name, and keeping a picture of a window.
+#pragma once
+
+#include <QString>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+namespace Testhilfe {
+
+// Types the text into the widget, one key press and release a character.
+void Tippen(QWidget* w, const QString& text);
+
+// The child widget of that type and object name; a missing one fails the test.
+template <class W> W* Kind(QWidget& eltern, const char* name) {
+    auto* w = eltern.findChild<W*>(QString::fromUtf8(name));
+    EXPECT_NE(w, nullptr) << name;
+    return w;
+}
+
+// Saves a picture of the window under the file name when the environment
+// variable ZIRVO_SCREENSHOTS names a folder.
+void Bild(QWidget& w, const char* datei);
+
+} // namespace Testhilfe
