@@ -7,6 +7,8 @@
 // turn into the month's loss.
 #include "mainwindow/frmZIRVO3801.h"
 
+#include "balance/Transmissionshilfe.h"
+
 #include "balance/Gebäudehülle.h"
 #include "balance/Klimastation_MB2028.h"
 #include "frame/basVB6NumCvt.h"
@@ -25,20 +27,9 @@
 
 namespace {
 
-std::string getrimmt(std::string_view text) {
-    std::size_t a = text.find_first_not_of(' ');
-    if (a == std::string_view::npos) return {};
-    std::size_t e = text.find_last_not_of(' ');
-    return std::string(text.substr(a, e - a + 1));
-}
-
 // 1-based position of a one-letter element code in the table's codes; 0 for
 // an empty code, a code of several letters or an unknown letter.
-int Codeposition(std::string_view code, std::string_view codes) {
-    if (code.size() != 1) return 0;
-    std::size_t p = codes.find(code[0]);
-    return p == std::string_view::npos ? 0 : static_cast<int>(p) + 1;
-}
+int Codeposition(std::string_view code, std::string_view codes) { return Transmissionshilfe::Codespalte(code, codes) + 1; }
 
 } // namespace
 
@@ -124,7 +115,7 @@ bool frmZIRVO3801::BerechnenQtA() {
         const double Fl = ZahlLesen(txtDaFl[i].Text());
         if (Fl == 0) continue;
 
-        const std::string C = getrimmt(txtDaC[i].Text());
+        const std::string C = Transmissionshilfe::Getrimmt(txtDaC[i].Text());
         const int k = Codeposition(C, "DWBlp");
         if (k == 0) return fehler("Keinen gültigen Code.", txtDaC[i]);
         const int col = k - 1;

@@ -5,6 +5,7 @@
 #include "mainwindow/frmZIRVO3801.h"
 
 #include "balance/Gebäudehülle.h"
+#include "balance/Transmissionshilfe.h"
 #include "balance/Klimastation_MB2028.h"
 #include "balance/Monatsbilanz.h"
 #include "balance/Verschattungsfaktor.h"
@@ -30,42 +31,13 @@ namespace {
 
 constexpr std::string_view CodesF = "FTlp";
 
-std::string trimmen(std::string_view text) {
-    std::size_t anfang = text.find_first_not_of(' ');
-    if (anfang == std::string_view::npos) return {};
-    std::size_t ende = text.find_last_not_of(' ');
-    return std::string(text.substr(anfang, ende - anfang + 1));
-}
-
-// Column of a code letter: 0 F window, 1 T door, 2 l linear and 3 p point
-// thermal bridge; -1 for anything else (another letter or more than one).
-int spalteVon(const std::string& code) {
-    if (code.size() != 1) return -1;
-    std::size_t pos = CodesF.find(code[0]);
-    return pos == std::string_view::npos ? -1 : static_cast<int>(pos);
-}
-
-int zeilenzahl(const frmZIRVO3801& f, std::int16_t tabelle, int zellen) {
-    std::int16_t erste = 0, sichtbar = 0, zeilen = 0;
-    f.TabelleEigenschaften(tabelle, erste, sichtbar, zeilen);
-    return std::clamp<int>(zeilen, 0, zellen);
-}
-
-bool fehler(std::string text, Steuerelement* zelle) {
-    Eingabefehler.Setzen(std::move(text), zelle);
-    return true;
-}
-
-double mittelwert(double summe, double fläche) {
-    if (fläche == 0) return 0;
-    double m = summe / fläche;
-    return std::isfinite(m) ? m : 0;
-}
 
 // A shading factor as its tool tip shows it.
 std::string faktortext(double wert) { return basVB6NumCvt::FestkommaText(wert, 3); }
 
 } // namespace
+
+using namespace Transmissionshilfe;
 
 bool frmZIRVO3801::BerechnenQtF() {
     Projekt& P = Global::Projekt;
@@ -75,8 +47,8 @@ bool frmZIRVO3801::BerechnenQtF() {
     const double EBF = P.Zone__Energiebezugsfläche();
     const double Ti = P.Zone__RaumtemperaturKorr();
     const double VTF = P.Zone__VorlauftemperaturF();
-    if (EBF == 0) return fehler(DS("Fehlende EBF"), nullptr);
-    if (!Global::Klimastation_MB2028.Vorhanden()) return fehler(DS("Fehlende Klimastation"), nullptr);
+    if (EBF == 0) return Fehler(DS("Fehlende EBF"), nullptr);
+    if (!Global::Klimastation_MB2028.Vorhanden()) return Fehler(DS("Fehlende Klimastation"), nullptr);
     std::array<double, 12> Te{};
     Global::Klimastation_MB2028.MonatsTemperaturen(Te);
 
@@ -89,7 +61,7 @@ bool frmZIRVO3801::BerechnenQtF() {
     // sum of this step (the year values included) can overflow.
     double betragssumme = 0;
 
-    const int zeilen = zeilenzahl(*this, TabelleF, txtFC.Anzahl());
+    const int zeilen = Zeilenzahl(*this, TabelleF, txtFC.Anzahl());
     for (int i = 0; i < zeilen; ++i) {
         std::array<double, 12> verluste{}, gewinne{};
         txtFFS1[i].setToolTipText({});
@@ -103,10 +75,10 @@ bool frmZIRVO3801::BerechnenQtF() {
         const double Fl = ZahlLesen(txtFFl[i].Text());
         if (Fl == 0) continue;
 
-        const std::string C = trimmen(txtFC[i].Text());
-        if (C.empty()) return fehler(DS("Code fehlt"), &txtFC[i]);
-        const int col = spalteVon(C);
-        if (col < 0) return fehler(DSFormat("Ungültiger Code: '@'", C), &txtFC[i]);
+        const std::string C = Getrimmt(txtFC[i].Text());
+        if (C.empty()) return Fehler(DS("Code fehlt"), &txtFC[i]);
+        const int col = Codespalte(C, CodesF);
+        if (col < 0) return Fehler(DSFormat("Ungültiger Code: '@'", C), &txtFC[i]);
         const bool fenster = col <= 1; // windows and doors
 
         const std::int16_t Bt = ZahlLesenInt(txtFBt[i].Text());
@@ -116,13 +88,13 @@ bool frmZIRVO3801::BerechnenQtF() {
                 // g and FF come back only when the window's values lie in 0..1.
                 double wert = 0, gWert = -1, ffWert = -1;
                 if (!FensterHolen(Bt, wert, gWert, ffWert, bez))
-                    return fehler(DS("Fenster nicht gefunden"), &txtFBt[i]);
+                    return Fehler(DS("Fenster nicht gefunden"), &txtFBt[i]);
                 TextFeldSetzen(txtFU[i], wert);
                 if (gWert >= 0 && gWert <= 1) TextFeldSetzen(txtFg[i], gWert);
                 if (ffWert >= 0 && ffWert <= 1) TextFeldSetzen(txtFFF[i], ffWert);
             } else {
                 double wert = 0;
-                if (!WärmebrückeHolen(Bt, wert, bez)) return fehler(DS("Wärmebrücke nicht gefunden"), &txtFBt[i]);
+                if (!WärmebrückeHolen(Bt, wert, bez)) return Fehler(DS("Wärmebrücke nicht gefunden"), &txtFBt[i]);
                 TextFeldSetzen(txtFU[i], wert);
             }
             if (basZIRVO_Format::TextRechtsTrimmen(txtFBez[i].Text()).empty()) TextFeldSetzen(txtFBez[i], bez);
@@ -133,22 +105,22 @@ bool frmZIRVO3801::BerechnenQtF() {
         double dT = 0;
         const std::string H = basZIRVO_Format::TextRechtsTrimmen(txtFH[i].Text());
         if (!H.empty()) {
-            if (col != 0) return fehler(DS("Vorgelagerte Heizkörper nur bei Fenster möglich."), &txtFH[i]);
-            if (!(VTF > Ti)) return fehler(DS("Unkorrekte Vorlauftemperatur für Heizkörper vor Fenster."), &txtFH[i]);
+            if (col != 0) return Fehler(DS("Vorgelagerte Heizkörper nur bei Fenster möglich."), &txtFH[i]);
+            if (!(VTF > Ti)) return Fehler(DS("Unkorrekte Vorlauftemperatur für Heizkörper vor Fenster."), &txtFH[i]);
             dT = (VTF - P.ZGetNum("Ti")) / 2;
             if (H != "*") TextFeldSetzen(txtFH[i], std::string_view("*"));
         }
 
         std::string O = basZIRVO_Format::TextRechtsTrimmen(txtFO[i].Text());
         if (fenster && O.empty())
-            return fehler(DS("Die Orientierung muss bei Fenster oder Türflächen angegeben werden."), &txtFO[i]);
+            return Fehler(DS("Die Orientierung muss bei Fenster oder Türflächen angegeben werden."), &txtFO[i]);
 
         // Tilt, g, frame factor, shading and radiation: windows and doors
         // only; a thermal bridge gets no solar gain.
         double On = 0, g = 0, FF = 0, fS1 = 0, fS23 = 0, fS2 = 0, fS3 = 0;
         std::array<double, 12> G{};
         if (fenster) {
-            O = trimmen(O);
+            O = Getrimmt(O);
             On = ZahlLesen(txtFOn[i].Text());
             g = ZahlLesen(txtFg[i].Text());
             FF = ZahlLesen(txtFFF[i].Text());
@@ -164,21 +136,21 @@ bool frmZIRVO3801::BerechnenQtF() {
             txtFFS23[i].setToolTipText(DSFormat2(" fS2 = @  |  fS3 = @ ", faktortext(fS2), faktortext(fS3)));
 
             if (g != 0 && (g < 0 || g > 1))
-                return fehler(DSFormat("Der g-Wert (@) muss zwischen 0 und 1 sein.", ZahlText(g)), &txtFg[i]);
+                return Fehler(DSFormat("Der g-Wert (@) muss zwischen 0 und 1 sein.", ZahlText(g)), &txtFg[i]);
             if (On != 0 && (On != std::floor(On) || On < 0 || On >= 90))
-                return fehler(DSFormat("Ungültiger Neigungswinkel: @", ZahlText(On)), &txtFOn[i]);
+                return Fehler(DSFormat("Ungültiger Neigungswinkel: @", ZahlText(On)), &txtFOn[i]);
             if (Global::Klimastation_MB2028.Globalstrahlung(G, Or, static_cast<std::int16_t>(On)) != 0)
-                return fehler(DSFormat("Ungültige Himmelsrichtung: @", O), &txtFO[i]);
+                return Fehler(DSFormat("Ungültige Himmelsrichtung: @", O), &txtFO[i]);
             for (double& wert : G) wert /= 3.6; // MJ/m² -> kWh/m²
             if (FF < 0 || FF > 1)
-                return fehler(DSFormat("Ungültiger Abminderungsfaktor Fensterrahmen: @", ZahlText(FF)),
+                return Fehler(DSFormat("Ungültiger Abminderungsfaktor Fensterrahmen: @", ZahlText(FF)),
                               &txtFFF[i]);
             if (FF != 0) {
                 if (!(fS1 > 0 && fS1 <= 1))
-                    return fehler(DSFormat("Ungültiger Verschattungsfaktor Horizont: @", ZahlText(fS1)),
+                    return Fehler(DSFormat("Ungültiger Verschattungsfaktor Horizont: @", ZahlText(fS1)),
                                   &txtFFS1[i]);
                 if (!(fS23 > 0 && fS23 <= 1))
-                    return fehler(
+                    return Fehler(
                         DSFormat("Ungültiger Verschattungsfaktor Überhang/Seitenblende: @", ZahlText(fS23)),
                         &txtFFS23[i]);
             }
@@ -200,7 +172,7 @@ bool frmZIRVO3801::BerechnenQtF() {
                 betragssumme += std::fabs(gs[m]) + std::fabs(gewinne[m]);
             }
         }
-        if (!std::isfinite(betragssumme)) return fehler(DS("Zahl zu gross (Überlauf)"), &txtFFl[i]);
+        if (!std::isfinite(betragssumme)) return Fehler(DS("Zahl zu gross (Überlauf)"), &txtFFl[i]);
 
         ATot[col] += Fl;
         AU[col] += U * Fl;
@@ -220,7 +192,7 @@ bool frmZIRVO3801::BerechnenQtF() {
     for (std::size_t m = 0; m < 12; ++m) QgS[12] += QgS[m];
 
     std::vector<double> ATotX(ATot.begin(), ATot.end()), AUX(4);
-    for (std::size_t c = 0; c < 4; ++c) AUX[c] = mittelwert(AU[c], ATot[c]);
+    for (std::size_t c = 0; c < 4; ++c) AUX[c] = Mittelwert(AU[c], ATot[c]);
 
     P.ZSetArr2(QtF, "QtF");
     P.ZSetArr1(QgS, "QgS");
@@ -248,6 +220,6 @@ bool frmZIRVO3801::BerechnenQtF() {
         Sg += QgS[m];
     }
     LabelSetzen(lblFQs, Qs);
-    LabelSetzen(lblFQsf, Sg != 0 ? mittelwert(Qs, Sg) : 0.0);
+    LabelSetzen(lblFQsf, Sg != 0 ? Mittelwert(Qs, Sg) : 0.0);
     return false;
 }

@@ -5,6 +5,7 @@
 #include "mainwindow/frmZIRVO3801.h"
 
 #include "balance/Gebäudehülle.h"
+#include "balance/Transmissionshilfe.h"
 #include "balance/Klimastation_MB2028.h"
 #include "frame/basVB6NumCvt.h"
 #include "frame/basZIRVO3801.h"
@@ -27,40 +28,10 @@ namespace {
 
 constexpr std::string_view CodesU = "DWBlp";
 
-std::string trimmen(std::string_view text) {
-    std::size_t anfang = text.find_first_not_of(' ');
-    if (anfang == std::string_view::npos) return {};
-    std::size_t ende = text.find_last_not_of(' ');
-    return std::string(text.substr(anfang, ende - anfang + 1));
-}
-
-// Column of a code letter: 0 D, 1 W, 2 B, 3 l, 4 p; -1 for anything else
-// (an empty text, another letter or more than one letter).
-int spalteVon(const std::string& code) {
-    if (code.size() != 1) return -1;
-    std::size_t pos = CodesU.find(code[0]);
-    return pos == std::string_view::npos ? -1 : static_cast<int>(pos);
-}
-
-// Row count of a table, never more than the cells the model holds.
-int zeilenzahl(const frmZIRVO3801& f, std::int16_t tabelle, int zellen) {
-    std::int16_t erste = 0, sichtbar = 0, zeilen = 0;
-    f.TabelleEigenschaften(tabelle, erste, sichtbar, zeilen);
-    return std::clamp<int>(zeilen, 0, zellen);
-}
-
-bool fehler(std::string text, Steuerelement* zelle) {
-    Eingabefehler.Setzen(std::move(text), zelle);
-    return true;
-}
-
-double mittelwert(double summe, double fläche) {
-    if (fläche == 0) return 0;
-    double m = summe / fläche;
-    return std::isfinite(m) ? m : 0;
-}
 
 } // namespace
+
+using namespace Transmissionshilfe;
 
 bool frmZIRVO3801::BerechnenQtU() {
     Projekt& P = Global::Projekt;
@@ -70,8 +41,8 @@ bool frmZIRVO3801::BerechnenQtU() {
     const double EBF = P.Zone__Energiebezugsfläche();
     const double Ti = P.Zone__RaumtemperaturKorr();
     const double VTB = P.Zone__VorlauftemperaturB();
-    if (EBF == 0) return fehler(DS("Fehlende EBF"), nullptr);
-    if (!Global::Klimastation_MB2028.Vorhanden()) return fehler(DS("Fehlende Klimastation"), nullptr);
+    if (EBF == 0) return Fehler(DS("Fehlende EBF"), nullptr);
+    if (!Global::Klimastation_MB2028.Vorhanden()) return Fehler(DS("Fehlende Klimastation"), nullptr);
     std::array<double, 12> Te{};
     Global::Klimastation_MB2028.MonatsTemperaturen(Te);
 
@@ -82,7 +53,7 @@ bool frmZIRVO3801::BerechnenQtU() {
     // sum of this step (the year rows included) can overflow.
     double betragssumme = 0;
 
-    const int zeilen = zeilenzahl(*this, TabelleU, txtDuC.Anzahl());
+    const int zeilen = Zeilenzahl(*this, TabelleU, txtDuC.Anzahl());
     for (int i = 0; i < zeilen; ++i) {
         std::array<double, 12> zeile{};
 
@@ -94,18 +65,18 @@ bool frmZIRVO3801::BerechnenQtU() {
         const double Fl = ZahlLesen(txtDuFl[i].Text());
         if (Fl == 0) continue;
 
-        const std::string C = trimmen(txtDuC[i].Text());
-        const int col = spalteVon(C);
-        if (col < 0) return fehler(DS("Keinen gültigen Code."), &txtDuC[i]);
+        const std::string C = Getrimmt(txtDuC[i].Text());
+        const int col = Codespalte(C, CodesU);
+        if (col < 0) return Fehler(DS("Keinen gültigen Code."), &txtDuC[i]);
 
         const std::int16_t Bt = ZahlLesenInt(txtDuBt[i].Text());
         if (Bt != 0) {
             double wert = 0;
             std::string bez;
             if (col <= 2) {
-                if (!BauteilHolen(Bt, wert, bez)) return fehler(DS("Bauteil nicht gefunden"), &txtDuBt[i]);
+                if (!BauteilHolen(Bt, wert, bez)) return Fehler(DS("Bauteil nicht gefunden"), &txtDuBt[i]);
             } else {
-                if (!WärmebrückeHolen(Bt, wert, bez)) return fehler(DS("Wärmebrücke nicht gefunden"), &txtDuBt[i]);
+                if (!WärmebrückeHolen(Bt, wert, bez)) return Fehler(DS("Wärmebrücke nicht gefunden"), &txtDuBt[i]);
             }
             TextFeldSetzen(txtDuU[i], wert);
             if (basZIRVO_Format::TextRechtsTrimmen(txtDuBez[i].Text()).empty()) TextFeldSetzen(txtDuBez[i], bez);
@@ -116,15 +87,15 @@ bool frmZIRVO3801::BerechnenQtU() {
         double dT = 0;
         const std::string H = basZIRVO_Format::TextRechtsTrimmen(txtDuH[i].Text());
         if (!H.empty()) {
-            if (col > 2) return fehler(DS("Bauteilheizung nur bei Dach-, Wand- oder Bodenfläche."), &txtDuH[i]);
-            if (!(VTB > Ti)) return fehler(DS("Unkorrekte Vorlauftemperatur für Bauteilheizung."), &txtDuH[i]);
+            if (col > 2) return Fehler(DS("Bauteilheizung nur bei Dach-, Wand- oder Bodenfläche."), &txtDuH[i]);
+            if (!(VTB > Ti)) return Fehler(DS("Unkorrekte Vorlauftemperatur für Bauteilheizung."), &txtDuH[i]);
             dT = (VTB - P.ZGetNum("Ti")) / 4;
             if (H != "*") TextFeldSetzen(txtDuH[i], std::string_view("*"));
         }
 
         const std::string O = basZIRVO_Format::TextRechtsTrimmen(txtDuO[i].Text());
         if (col == 1 && O.empty())
-            return fehler(DS("Die Orientierung muss bei Wandflächen angegeben werden."), &txtDuO[i]);
+            return Fehler(DS("Die Orientierung muss bei Wandflächen angegeben werden."), &txtDuO[i]);
 
         // The reduction: exactly one of b-factor bu, b-factor bG, or the
         // temperature (or zone code) of the neighbouring room.
@@ -136,7 +107,7 @@ bool frmZIRVO3801::BerechnenQtU() {
             Steuerelement* zelle = &txtDuTin[i];
             if (angaben == 0) zelle = &txtDuBu[i];
             else if (!Bu.empty() && !BG.empty()) zelle = &txtDuBG[i];
-            return fehler(DS("Es muss entweder ein b-Faktor (bu, bG) oder eine Raumtemperatur (resp. Zonencode) "
+            return Fehler(DS("Es muss entweder ein b-Faktor (bu, bG) oder eine Raumtemperatur (resp. Zonencode) "
                              "des Nachbarraums angegeben werden."),
                           zelle);
         }
@@ -155,7 +126,7 @@ bool frmZIRVO3801::BerechnenQtU() {
         } else {
             bModus = false;
             if (NachbarzoneTemperatur(Tin, Tn, true))
-                return fehler(DSFormat("Es gibt keine Nachbarzone mit dem Code '@'.", Tin), &txtDuTin[i]);
+                return Fehler(DSFormat("Es gibt keine Nachbarzone mit dem Code '@'.", Tin), &txtDuTin[i]);
             // A partition heated by component heating on the other side
             // raises the neighbour's temperature by a quarter of the flow
             // temperature's excess over the neighbour's room temperature.
@@ -176,7 +147,7 @@ bool frmZIRVO3801::BerechnenQtU() {
             betragssumme += 2 * std::fabs(q[m]) + std::fabs(zeile[m]);
         }
         if (!std::isfinite(betragssumme))
-            return fehler(DS("Zahl zu gross (Überlauf)"), &txtDuFl[i]);
+            return Fehler(DS("Zahl zu gross (Überlauf)"), &txtDuFl[i]);
 
         ATot[col] += Fl;
         AU[col] += U * Fl;
@@ -191,7 +162,7 @@ bool frmZIRVO3801::BerechnenQtU() {
     }
 
     std::vector<double> ATotX(ATot.begin(), ATot.end()), AUX(5);
-    for (std::size_t c = 0; c < 5; ++c) AUX[c] = mittelwert(AU[c], ATot[c]);
+    for (std::size_t c = 0; c < 5; ++c) AUX[c] = Mittelwert(AU[c], ATot[c]);
 
     P.ZSetArr2(QtU, "QtU");
     P.ZSetArrX(ATotX, "ATotU");

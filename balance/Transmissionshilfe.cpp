@@ -1,0 +1,41 @@
+#include "balance/Transmissionshilfe.h"
+
+#include "frame/basZIRVOFehler.h"
+#include "mainwindow/frmZIRVO3801.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace Transmissionshilfe {
+
+std::string Getrimmt(std::string_view text) {
+    std::size_t anfang = text.find_first_not_of(' ');
+    if (anfang == std::string_view::npos) return {};
+    std::size_t ende = text.find_last_not_of(' ');
+    return std::string(text.substr(anfang, ende - anfang + 1));
+}
+
+int Codespalte(std::string_view code, std::string_view codes) {
+    if (code.size() != 1) return -1;
+    std::size_t pos = codes.find(code[0]);
+    return pos == std::string_view::npos ? -1 : static_cast<int>(pos);
+}
+
+int Zeilenzahl(const frmZIRVO3801& f, std::int16_t tabelle, int zellen) {
+    std::int16_t erste = 0, sichtbar = 0, zeilen = 0;
+    f.TabelleEigenschaften(tabelle, erste, sichtbar, zeilen);
+    return std::clamp<int>(zeilen, 0, zellen);
+}
+
+bool Fehler(std::string text, Steuerelement* zelle) {
+    Eingabefehler.Setzen(std::move(text), zelle);
+    return true;
+}
+
+double Mittelwert(double summe, double fläche) {
+    if (fläche == 0) return 0;
+    double m = summe / fläche;
+    return std::isfinite(m) ? m : 0;
+}
+
+} // namespace Transmissionshilfe

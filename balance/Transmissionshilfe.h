@@ -1,0 +1,30 @@
+// Small helpers shared by the transmission steps of the envelope tables.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+class frmZIRVO3801;
+class Steuerelement;
+
+namespace Transmissionshilfe {
+
+// The text without leading and trailing blanks.
+std::string Getrimmt(std::string_view text);
+
+// 0-based position of a one-letter element code in the table's codes; -1
+// for an empty code, a code of several letters or an unknown letter.
+int Codespalte(std::string_view code, std::string_view codes);
+
+// Row count of a table, never more than the cells the model holds.
+int Zeilenzahl(const frmZIRVO3801& f, std::int16_t tabelle, int zellen);
+
+// Records the message and its cell in the pending input error; returns True
+// (the step failed).
+bool Fehler(std::string text, Steuerelement* zelle);
+
+// summe / fläche, 0 for no area or a result that is not finite.
+double Mittelwert(double summe, double fläche);
+
+} // namespace Transmissionshilfe
