@@ -31,7 +31,6 @@ namespace {
 
 constexpr std::string_view CodesF = "FTlp";
 
-
 // A shading factor as its tool tip shows it.
 std::string faktortext(double wert) { return basVB6NumCvt::FestkommaText(wert, 3); }
 
