@@ -94,6 +94,10 @@ public:
     // Busy pointer on or off.
     virtual void Sanduhr(bool an) = 0;
     virtual bool StrgGedrückt() = 0;
+    // Puts a key press (down and up) of a virtual key code into the input
+    // stream of the window that has the focus; it arrives once the caller
+    // returns to the event loop. Without a screen nothing happens.
+    virtual void TasteSenden(int) {}
 };
 
 struct Dienste {

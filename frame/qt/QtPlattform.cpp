@@ -8,6 +8,7 @@
 #include <QFileDialog>
 #include <QFontDialog>
 #include <QGuiApplication>
+#include <QKeyEvent>
 #include <QMessageBox>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
@@ -181,6 +182,23 @@ void QtUmgebung::Sanduhr(bool an) {
 
 bool QtUmgebung::StrgGedrückt() {
     return QGuiApplication::queryKeyboardModifiers().testFlag(Qt::ControlModifier);
+}
+
+void QtUmgebung::TasteSenden(int code) {
+    static const std::pair<int, Qt::Key> tasten[] = {
+        {112, Qt::Key_F1},  {13, Qt::Key_Return}, {33, Qt::Key_PageUp}, {34, Qt::Key_PageDown},
+        {35, Qt::Key_End},  {36, Qt::Key_Home},   {37, Qt::Key_Left},   {38, Qt::Key_Up},
+        {39, Qt::Key_Right}, {40, Qt::Key_Down},
+    };
+    QWidget* ziel = QApplication::focusWidget();
+    if (!ziel) return;
+    for (const auto& [vk, taste] : tasten) {
+        if (vk != code) continue;
+        // Posted, not sent: the key arrives when the caller returns to the event loop.
+        QCoreApplication::postEvent(ziel, new QKeyEvent(QEvent::KeyPress, taste, Qt::NoModifier));
+        QCoreApplication::postEvent(ziel, new QKeyEvent(QEvent::KeyRelease, taste, Qt::NoModifier));
+        return;
+    }
 }
 
 Dienste::Dienste()

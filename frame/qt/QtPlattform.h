@@ -45,6 +45,7 @@ public:
     std::time_t Jetzt() override;
     void Sanduhr(bool an) override;
     bool StrgGedrückt() override;
+    void TasteSenden(int code) override;
 };
 
 // All Qt services together; installs them while it lives.
