@@ -160,7 +160,8 @@ private:
     void ObjectEnd(std::string_view Name);
     void ItemStr(std::string_view Name, std::string_view Wert);
     void ItemNum(std::string_view Name, double Wert);
-    std::string DokumentText();
+    // The document of the project; ersetzt: characters written as "?".
+    std::string DokumentText(std::size_t* ersetzt = nullptr);
     void ProjektObjektSchreiben();
     void AdresseObjektSchreiben(std::string_view Name, const KollektionZeiger& Adresse);
     void ZoneObjektSchreiben();

@@ -255,7 +255,7 @@ void Projekt::EBSpeichern() {
     ObjectEnd("EB");
 }
 
-std::string Projekt::DokumentText() {
+std::string Projekt::DokumentText(std::size_t* ersetzt) {
     Sdbase dok;
     DokumentHalter halter(dokument_, dok);
     const std::int16_t bisherigeZone = GetNZone();
@@ -296,6 +296,7 @@ std::string Projekt::DokumentText() {
     dok.BodyEnd();
     dok.DocumentEnd();
     dok.Complete(true);
+    if (ersetzt) *ersetzt = dok.ErsetzteZeichen();
     return dok.SDFString();
 }
 
@@ -315,8 +316,9 @@ bool Projekt::ProjektdateiSchreiben(const std::string& Pfad, const std::string& 
 std::int32_t Projekt::ProjektSpeichern(const std::string& Dateiname) {
     const std::string ziel = Dateiname.empty() ? dateiname_ : Dateiname;
     std::string text;
+    std::size_t ersetzt = 0;
     try {
-        text = DokumentText();
+        text = DokumentText(&ersetzt);
     } catch (const SdbaseFehler& f) {
         Plattform::meldungen().Zeigen(f.Beschreibung, basZIRVO3801::ProgrammTitel, Plattform::Symbol::Fehler,
                                       Plattform::Knöpfe::OK);
@@ -328,6 +330,15 @@ std::int32_t Projekt::ProjektSpeichern(const std::string& Dateiname) {
     }
     if (!ProjektdateiSchreiben(ziel, text)) return -1;
     dateiname_ = ziel;
+    // The file holds only the characters of its code page: say so rather
+    // than let a text change unnoticed.
+    if (ersetzt > 0)
+        Plattform::meldungen().Zeigen(
+            DSFormat(("Das Projekt wurde gespeichert. @ Zeichen lassen sich in der Projektdatei nicht "
+                        "darstellen und wurden durch \"?\" ersetzt (zum Beispiel Zeichen wie ≤, → oder "
+                        "griechische Buchstaben)."),
+                     std::to_string(ersetzt)),
+            basZIRVO3801::ProgrammTitel, Plattform::Symbol::Warnung, Plattform::Knöpfe::OK);
     return 0;
 }
 

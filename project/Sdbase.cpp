@@ -46,7 +46,7 @@ void Einfügen(std::string& puffer, std::size_t& pos, std::string_view stück) {
 }
 
 // The value of a text item as it stands in the document.
-std::string Maskiert(std::string_view utf8) {
+std::string Maskiert(std::string_view utf8, std::size_t& ersetzt) {
     static constexpr char Hex[] = "0123456789ABCDEF";
     std::string aus;
     aus.reserve(utf8.size());
@@ -62,6 +62,7 @@ std::string Maskiert(std::string_view utf8) {
         if (!code) {
             // No such character in the code page (or broken UTF-8).
             aus += '?';
+            ++ersetzt;
             continue;
         }
         aus += '~';
@@ -235,7 +236,7 @@ void Sdbase::ObjectEnd(std::string_view name) {
 
 void Sdbase::ItemStr(std::string_view name, std::string_view value) {
     if (ItemnameFehler(name, Zustand) != 0) Auslösen(21, "ItemStr");
-    std::string wert = Maskiert(value);
+    std::string wert = Maskiert(value, ersetzt_);
     if (wert.empty()) return;
     Schreiben("|", name, name.size() == 1 ? "" : "=");
     Anhängen(wert);

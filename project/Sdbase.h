@@ -100,6 +100,10 @@ public:
     // Sets the document text from lines: joined, trailing blanks removed.
     void FileString(std::string_view text);
 
+    // Characters of text items that the code page of the file cannot hold
+    // and that were written as "?" since the document was begun.
+    std::size_t ErsetzteZeichen() const { return ersetzt_; }
+
 private:
     static std::int32_t ObjektnameFehler(std::string_view name, std::int16_t zustand);
     static std::int32_t ItemnameFehler(std::string_view name, std::int16_t zustand);
@@ -114,4 +118,5 @@ private:
     std::size_t Position = 0;          // 0-based: next free character / read position
     std::vector<std::string> Offen;    // writing: [0] the section, then the open objects
     std::int32_t Fehler = 0;
+    std::size_t ersetzt_ = 0;
 };

@@ -612,3 +612,24 @@ TEST(ProjektDatei, MisslungenesSpeichernLässtDieAlteDatei) {
     ASSERT_EQ(q.ProjektEinlesen(pfad), 0);
     EXPECT_EQ(q.PGetStr("Bez"), "geändert");
 }
+
+TEST(ProjektDatei, ZeichenAusserhalbDerCodeseiteWerdenGemeldet) {
+    Umgebung u;
+    Testordner ordner("zeichen");
+    Projekt p;
+    p.ProjektNeu();
+    p.PSetStr("Wärme ≤ 5 → Ziel", "Bez");
+    ASSERT_EQ(p.ProjektSpeichern((ordner.pfad / "z.zirvo9").string()), 0);
+    // Saved all the same, with a warning that names the count.
+    ASSERT_EQ(u.test.meldungen.Gezeigt.size(), 1u);
+    EXPECT_EQ(u.test.meldungen.Gezeigt[0].Symbol, Plattform::Symbol::Warnung);
+    EXPECT_NE(u.test.meldungen.Gezeigt[0].Text.find("gespeichert. 2 Zeichen"), std::string::npos);
+    Projekt q;
+    ASSERT_EQ(q.ProjektEinlesen((ordner.pfad / "z.zirvo9").string()), 0);
+    EXPECT_EQ(q.PGetStr("Bez"), "Wärme ? 5 ? Ziel");
+
+    // Text the code page holds saves without a word.
+    p.PSetStr("Wärme «5» €", "Bez");
+    ASSERT_EQ(p.ProjektSpeichern(""), 0);
+    EXPECT_EQ(u.test.meldungen.Gezeigt.size(), 1u);
+}
