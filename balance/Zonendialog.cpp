@@ -1,5 +1,7 @@
 #include "balance/Zonendialog.h"
 
+#include "frame/basZIRVODialogSprache.h"
+#include "frame/basZIRVOFehler.h"
 #include "project/ProjektGlobal.h"
 
 bool Zonendialog::ZoneGeladen() const {
@@ -13,4 +15,19 @@ void Zonendialog::ZoneMerken() {
     zone_ = p.GetNZone();
     strukturstand_ = p.Strukturstand();
     zoneGültig_ = true;
+}
+
+void Zonendialog::ZoneLadenBeginnen(std::int16_t tabelle) {
+    const Projekt& p = Global::Projekt;
+    Eingabefehler.Beginnen(p.GetNZone(), tabelle);
+    ZoneVergessen();
+    EBF_ = p.ZGetNum("EBF");
+    EBF0_ = p.ZGetNum("EBF0");
+}
+
+bool Zonendialog::ZoneNichtLadbar(std::string_view text) {
+    Eingabefehler.Setzen(DS(text), nullptr);
+    FelderLeeren();
+    EBF_ = EBF0_ = 0;
+    return true;
 }

@@ -7,9 +7,11 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 class Zonendialog {
 public:
+    virtual ~Zonendialog() = default;
     // True while the form is loaded (between its first use and the closing of the dialog).
     bool Geladen() const { return geladen_; }
     // True while the fields hold the current zone of the project.
@@ -22,6 +24,16 @@ protected:
     void ZoneMerken();
     // The fields hold no zone.
     void ZoneVergessen() { zoneGültig_ = false; }
+
+    // Energy reference areas of the zone being loaded ("EBF", "EBF0").
+    double EBF_ = 0, EBF0_ = 0;
+    // Starts loading the current zone: the input error of the dialog's table
+    // begins, the fields hold no zone any more, and EBF_ and EBF0_ are read.
+    void ZoneLadenBeginnen(std::int16_t tabelle);
+    // A zone that cannot be loaded: the message (through DS, no control) in
+    // the input error, the fields emptied, no areas; returns True.
+    bool ZoneNichtLadbar(std::string_view text);
+    virtual void FelderLeeren() = 0;
 
 private:
     // The zone the fields hold: its index and the project's structure mark

@@ -117,26 +117,15 @@ bool frmGewinn::Berechnen() {
 bool frmGewinn::GewinnEinlesen() {
     Projekt& p = Global::Projekt;
     Laden();
-    Eingabefehler.Beginnen(p.GetNZone(), basZIRVOFehler::TabelleGewinn);
-
     // Whatever happens below, the fields no longer hold the zone they held.
-    ZoneVergessen();
-    auto fehlschlag = [&](std::string_view text) {
-        Eingabefehler.Setzen(DS(text), nullptr);
-        FelderLeeren();
-        EBF_ = EBF0_ = 0;
-        return true;
-    };
-
-    EBF_ = p.ZGetNum("EBF");
-    EBF0_ = p.ZGetNum("EBF0");
-    if (EBF_ == 0 || EBF0_ == 0) return fehlschlag("Fehlende EBF");
+    ZoneLadenBeginnen(basZIRVOFehler::TabelleGewinn);
+    if (EBF_ == 0 || EBF0_ == 0) return ZoneNichtLadbar("Fehlende EBF");
     PFl_ = p.ZGetNum("PFl");
     PWP_ = p.ZGetNum("PWP");
     PPr_ = p.ZGetNum("PPr");
     El_ = p.ZGetNum("El");
     fe_ = p.ZGetNum("fe");
-    if (!Global::Klimastation_MB2028.Vorhanden()) return fehlschlag("Fehlende Klimastation");
+    if (!Global::Klimastation_MB2028.Vorhanden()) return ZoneNichtLadbar("Fehlende Klimastation");
 
     Monatsarray QgS{};
     p.ZGetArr1(QgS, "QgS");

@@ -107,11 +107,11 @@ public:
     static std::function<void(frmGewinn&)> Anzeigen;
 
 private:
-    double EBF_ = 0, EBF0_ = 0, PFl_ = 0, PWP_ = 0, PPr_ = 0, El_ = 0, fe_ = 0, QgS12_ = 0;
+    double PFl_ = 0, PWP_ = 0, PPr_ = 0, El_ = 0, fe_ = 0, QgS12_ = 0;
 
     void Laden();
     void Entladen();
-    void FelderLeeren();
+    void FelderLeeren() override;
     void SpaltenFestlegen();
     void ZeilenErzeugen();
     bool GewinnEinlesen();

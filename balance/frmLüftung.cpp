@@ -96,24 +96,13 @@ bool frmLüftung::Berechnen() { return LüftungBerechnen(); }
 bool frmLüftung::LüftungEinlesen() {
     Projekt& p = Global::Projekt;
     Laden();
-    Eingabefehler.Beginnen(p.GetNZone(), basZIRVOFehler::TabelleLüftung);
-
     // Whatever happens below, the fields no longer hold the zone they held.
-    ZoneVergessen();
-    auto fehlschlag = [&](std::string_view text) {
-        Eingabefehler.Setzen(DS(text), nullptr);
-        FelderLeeren();
-        EBF_ = EBF0_ = 0;
-        return true;
-    };
-
-    EBF_ = p.ZGetNum("EBF");
-    EBF0_ = p.ZGetNum("EBF0");
-    if (EBF_ == 0 || EBF0_ == 0) return fehlschlag("Fehlende EBF");
+    ZoneLadenBeginnen(basZIRVOFehler::TabelleLüftung);
+    if (EBF_ == 0 || EBF0_ == 0) return ZoneNichtLadbar("Fehlende EBF");
     Ti_ = p.Zone__RaumtemperaturKorr();
     AVE_ = p.ZGetNum("AVE");
     const Klimastation_MB2028& station = Global::Klimastation_MB2028;
-    if (!station.Vorhanden()) return fehlschlag("Fehlende Klimastation");
+    if (!station.Vorhanden()) return ZoneNichtLadbar("Fehlende Klimastation");
     Te_.fill(0);
     station.MonatsTemperaturen(Te_);
     h_ = station.Meereshöhe();

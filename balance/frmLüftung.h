@@ -120,12 +120,12 @@ public:
     static std::function<void(frmLüftung&)> Anzeigen;
 
 private:
-    double EBF_ = 0, EBF0_ = 0, Ti_ = 0, AVE_ = 0, h_ = 0;
+    double Ti_ = 0, AVE_ = 0, h_ = 0;
     std::array<double, 12> Te_{};
 
     void Laden();
     void Entladen();
-    void FelderLeeren();
+    void FelderLeeren() override;
     void SpaltenFestlegen();
     bool LüftungEinlesen();
     bool LüftungSpeichern();
