@@ -77,17 +77,7 @@ const Werte13 KlotenS = {163, 235, 316, 298, 295, 277, 303, 337, 311, 244, 148, 
 const Werte13 KlotenW = {78, 123, 196, 236, 297, 311, 332, 297, 218, 142, 73, 56, 2359};
 const Werte13 KlotenN = {43, 65, 96, 119, 163, 184, 182, 142, 98, 67, 39, 32, 1232};
 
-// A program folder of its own for each test, so that a user station file
-// is present only where a test puts one.
-class OrdnerUmgebung : public Plattform::Umgebung {
-public:
-    std::string Ordner;
-    std::string Programmordner() override { return Ordner; }
-    std::string Konfigurationsordner() override { return Ordner; }
-    std::time_t Jetzt() override { return 0; }
-    void Sanduhr(bool) override {}
-    bool StrgGedrückt() override { return false; }
-};
+using OrdnerUmgebung = Testhilfe::SkriptUmgebung;
 
 class Klimastation : public ::testing::Test {
 protected:
@@ -102,7 +92,7 @@ protected:
                   ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(ordner);
         fs::create_directories(ordner);
-        umgebung.Ordner = ordner.string();
+        umgebung.Programm = umgebung.Konfiguration = ordner.string();
         Plattform::Dienste d;
         d.umgebung = &umgebung;
         dienste.emplace(d);

@@ -10,16 +10,7 @@
 
 namespace {
 
-// A desktop whose Ctrl key the test holds down or lets go.
-class StrgUmgebung : public Plattform::Umgebung {
-public:
-    bool Strg = false;
-    std::string Programmordner() override { return "."; }
-    std::string Konfigurationsordner() override { return "."; }
-    std::time_t Jetzt() override { return 0; }
-    void Sanduhr(bool) override {}
-    bool StrgGedrückt() override { return Strg; }
-};
+using StrgUmgebung = Testhilfe::SkriptUmgebung;
 
 class Tabellenrechner : public ::testing::Test {
 protected:

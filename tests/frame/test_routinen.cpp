@@ -17,17 +17,7 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// Records the busy pointer and answers the Ctrl key from a flag.
-class MerkendeUmgebung : public Plattform::Umgebung {
-public:
-    std::vector<bool> Sanduhren;
-    bool Strg = false;
-    std::string Programmordner() override { return "."; }
-    std::string Konfigurationsordner() override { return "."; }
-    std::time_t Jetzt() override { return 0; }
-    void Sanduhr(bool an) override { Sanduhren.push_back(an); }
-    bool StrgGedrückt() override { return Strg; }
-};
+using MerkendeUmgebung = Testhilfe::SkriptUmgebung;
 
 class ListenDrucker : public Plattform::Drucker {
 public:

@@ -5,6 +5,7 @@
 // project files. The destructor puts every program-wide object back.
 #pragma once
 
+#include "tests/support/Testplattform.h"
 #include "dialogs/frmNutzung.h"
 #include "dialogs/frmProjekt.h"
 #include "frame/Initialisierung.h"
@@ -22,17 +23,7 @@
 
 namespace Testhilfe {
 
-// The desktop as far as the commands ask it: the Ctrl key and the busy pointer.
-class TestUmgebung : public Plattform::Umgebung {
-public:
-    bool Strg = false;
-    int Sanduhren = 0; // how often the busy pointer was switched on
-    std::string Programmordner() override { return "."; }
-    std::string Konfigurationsordner() override { return "."; }
-    std::time_t Jetzt() override { return 0; }
-    void Sanduhr(bool an) override { Sanduhren += an ? 1 : 0; }
-    bool StrgGedrückt() override { return Strg; }
-};
+using TestUmgebung = Testhilfe::SkriptUmgebung;
 
 class Befehlsfenster {
 public:

@@ -18,14 +18,9 @@ using Testhilfe::Unterschiede;
 using Testhilfe::Zahltext;
 using Testhilfe::Zeile;
 
-// A clock standing still at noon of 29 February 2024 (UTC).
-class FesteUhr : public Plattform::Umgebung {
-public:
-    std::string Programmordner() override { return "."; }
-    std::string Konfigurationsordner() override { return "."; }
-    std::time_t Jetzt() override { return 1709208000; }
-    void Sanduhr(bool) override {}
-    bool StrgGedrückt() override { return false; }
+// The clock stands at 2024-02-29 12:00 UTC.
+struct FesteUhr : Testhilfe::SkriptUmgebung {
+    FesteUhr() { Uhr = 1709208000; }
 };
 
 // Scripted message boxes and the standing clock, for one test.

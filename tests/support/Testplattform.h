@@ -67,6 +67,25 @@ public:
     std::optional<Plattform::Schrift> SchriftWählen(const Plattform::Schrift&) override { return std::nullopt; }
 };
 
+// A desktop for tests: fixed folders and clock, a Ctrl key the test holds
+// down or lets go; it records the busy pointer and the keys sent.
+class SkriptUmgebung : public Plattform::Umgebung {
+public:
+    std::string Programm = ".";
+    std::string Konfiguration = ".";
+    std::time_t Uhr = 0;
+    bool Strg = false;
+    std::vector<bool> Sanduhren;
+    std::vector<int> Tasten;
+
+    std::string Programmordner() override { return Programm; }
+    std::string Konfigurationsordner() override { return Konfiguration; }
+    std::time_t Jetzt() override { return Uhr; }
+    void Sanduhr(bool an) override { Sanduhren.push_back(an); }
+    bool StrgGedrückt() override { return Strg; }
+    void TasteSenden(int code) override { Tasten.push_back(code); }
+};
+
 // Installs the scripted fakes for one test and switches the texts on.
 class Testumgebung {
 public:

@@ -44,15 +44,7 @@ template <class W> W* Finden(QWidget* fenster, const char* name) {
     return w;
 }
 
-class StrgUmgebung : public Plattform::Umgebung {
-public:
-    bool Strg = false;
-    std::string Programmordner() override { return "."; }
-    std::string Konfigurationsordner() override { return "."; }
-    std::time_t Jetzt() override { return 0; }
-    void Sanduhr(bool) override {}
-    bool StrgGedrückt() override { return Strg; }
-};
+using StrgUmgebung = Testhilfe::SkriptUmgebung;
 
 // Scripted message boxes, the texts on, comma input and the decimal comma;
 // the program-wide values the dialog writes are restored afterwards.
