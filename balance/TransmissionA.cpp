@@ -9,7 +9,7 @@
 
 #include "balance/Transmissionshilfe.h"
 
-#include "balance/Gebäudehülle.h"
+#include "balance/Gebaeudehuelle.h"
 #include "balance/Klimastation_MB2028.h"
 #include "frame/basVB6NumCvt.h"
 #include "frame/basZIRVO3801.h"

@@ -4,7 +4,7 @@
 // horizon, overhang and side fins.
 #include "mainwindow/frmZIRVO3801.h"
 
-#include "balance/Gebäudehülle.h"
+#include "balance/Gebaeudehuelle.h"
 #include "balance/Transmissionshilfe.h"
 #include "balance/Klimastation_MB2028.h"
 #include "balance/Monatsbilanz.h"

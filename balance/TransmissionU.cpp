@@ -4,7 +4,7 @@
 // zone of the project (table U of the main window).
 #include "mainwindow/frmZIRVO3801.h"
 
-#include "balance/Gebäudehülle.h"
+#include "balance/Gebaeudehuelle.h"
 #include "balance/Transmissionshilfe.h"
 #include "balance/Klimastation_MB2028.h"
 #include "frame/basVB6NumCvt.h"

@@ -5,10 +5,10 @@
 // current again before it returns, on every way out.
 #include "mainwindow/frmZIRVO3801.h"
 
-#include "balance/Gebäudehülle.h"
+#include "balance/Gebaeudehuelle.h"
 #include "balance/Monatsbilanz.h"
 #include "balance/frmGewinn.h"
-#include "balance/frmLüftung.h"
+#include "balance/frmLueftung.h"
 #include "frame/basZIRVO_Array.h"
 #include "project/ProjektGlobal.h"
 

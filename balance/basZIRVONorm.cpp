@@ -1,6 +1,6 @@
 #include "balance/basZIRVONorm.h"
 
-#include "balance/Gebäudekategorie.h"
+#include "balance/Gebaeudekategorie.h"
 #include "frame/Plattform.h"
 #include "frame/basZIRVO3801.h"
 #include "frame/basZIRVODialogSprache.h"

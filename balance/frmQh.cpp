@@ -1,7 +1,7 @@
 #include "balance/frmQh.h"
 
 #include "balance/Anzeigezahl.h"
-#include "balance/Gebäudekategorie.h"
+#include "balance/Gebaeudekategorie.h"
 #include "balance/Monatsbilanz.h"
 #include "frame/basZIRVO3801.h"
 #include "frame/basZIRVODialogSprache.h"

@@ -2,7 +2,7 @@
 // zones with every envelope table full (30 EBF rows, 50 rows in each other
 // table); each zone is loaded into the main window's tables, computed and
 // stored back.
-#include "balance/Gebäudekategorie.h"
+#include "balance/Gebaeudekategorie.h"
 #include "balance/Klimastation_MB2028.h"
 #include "frame/basVB6NumCvt.h"
 #include "frame/basZIRVODialogSprache.h"

@@ -1,6 +1,6 @@
 #include "dialogs/frmNutzung.h"
 
-#include "balance/Gebäudekategorie.h"
+#include "balance/Gebaeudekategorie.h"
 #include "dialogs/frmNutzungZone.h"
 #include "frame/Plattform.h"
 #include "frame/basVB6NumCvt.h"

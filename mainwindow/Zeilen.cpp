@@ -3,7 +3,7 @@
 // zone left them.
 #include "mainwindow/frmZIRVO3801.h"
 
-#include "balance/Gebäudehülle.h"
+#include "balance/Gebaeudehuelle.h"
 #include "frame/Plattform.h"
 #include "frame/basZIRVO.h"
 #include "frame/basZIRVO3801.h"

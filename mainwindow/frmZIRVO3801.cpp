@@ -2,7 +2,7 @@
 
 #include "balance/basZIRVONorm.h"
 #include "balance/frmGewinn.h"
-#include "balance/frmLüftung.h"
+#include "balance/frmLueftung.h"
 #include "frame/basVB6NumCvt.h"
 #include "frame/basZIRVODialogSprache.h"
 #include "frame/basZIRVO_Format.h"

@@ -1,6 +1,6 @@
 #include "balance/frmQh.h"
 
-#include "balance/Gebäudehülle.h"
+#include "balance/Gebaeudehuelle.h"
 #include "balance/Klimastation_MB2028.h"
 #include "frame/cVB6_NumCvt.h"
 #include "project/ProjektGlobal.h"

@@ -1,5 +1,5 @@
 #include "balance/Klimastation_MB2028.h"
-#include "balance/frmLüftung.h"
+#include "balance/frmLueftung.h"
 #include "frame/basVB6NumCvt.h"
 #include "frame/basZIRVOFehler.h"
 #include "frame/cVB6_NumCvt.h"

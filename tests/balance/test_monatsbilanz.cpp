@@ -1,6 +1,6 @@
 #include "balance/Monatsbilanz.h"
 
-#include "balance/Gebäudehülle.h"
+#include "balance/Gebaeudehuelle.h"
 #include "balance/Klimastation_MB2028.h"
 #include "project/ProjektGlobal.h"
 #include "tests/support/Testplattform.h"

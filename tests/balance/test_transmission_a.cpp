@@ -1,7 +1,7 @@
 // Energy reference area and the transmission losses against outside air,
 // computed from the main window's tables of a one-zone project at the
 // station Zürich-MeteoSchweiz (category I: Ti = 20 °C).
-#include "balance/Gebäudehülle.h"
+#include "balance/Gebaeudehuelle.h"
 #include "balance/Klimastation_MB2028.h"
 #include "frame/basVB6NumCvt.h"
 #include "frame/basZIRVOFehler.h"

@@ -5,7 +5,7 @@
 //   S 177 235 313 290 284 270 297 332 311 254 158 137 (year 3058)
 //   W  80 123 198 231 287 303 327 295 218 142  75  59
 //   H 104 165 311 417 536 570 595 522 355 214 109  80
-#include "balance/Gebäudehülle.h"
+#include "balance/Gebaeudehuelle.h"
 #include "balance/Klimastation_MB2028.h"
 #include "balance/basZIRVOMeteo.h"
 #include "frame/basVB6NumCvt.h"

@@ -1,7 +1,7 @@
 // Transmission losses against unheated rooms, earth and neighbour zones,
 // computed from table U of the main window. The zone lies at the station
 // Zürich-MeteoSchweiz (category I: Ti = 20 °C) and has an EBF of 100 m².
-#include "balance/Gebäudehülle.h"
+#include "balance/Gebaeudehuelle.h"
 #include "balance/Klimastation_MB2028.h"
 #include "frame/basVB6NumCvt.h"
 #include "frame/basZIRVOFehler.h"

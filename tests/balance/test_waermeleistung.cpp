@@ -1,4 +1,4 @@
-#include "balance/frmWärmeleistungsbedarf.h"
+#include "balance/frmWaermeleistungsbedarf.h"
 
 #include "balance/Klimastation_MB2028.h"
 #include "balance/frmQh.h"

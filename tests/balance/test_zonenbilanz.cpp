@@ -1,7 +1,7 @@
 // The zone balance driver: its steps in order, the stop at the first
 // failing step, the envelope records it resets and reduces, and the
 // look-ups in other zones, which always leave the current zone as it was.
-#include "balance/Gebäudehülle.h"
+#include "balance/Gebaeudehuelle.h"
 #include "frame/basZIRVOFehler.h"
 #include "frame/basZIRVO_Array.h"
 #include "mainwindow/frmZIRVO3801.h"

@@ -1,6 +1,6 @@
 #include "dialogs/frmProjekt.h"
 
-#include "balance/Gebäudekategorie.h"
+#include "balance/Gebaeudekategorie.h"
 #include "balance/Klimastation_MB2028.h"
 #include "frame/Initialisierung.h"
 #include "frame/basZIRVO3801.h"

@@ -9,7 +9,7 @@
 // worksheet computed by hand in tests/projects/EinfacheZone.expected, never
 // from the program's output.
 #include "balance/frmGewinn.h"
-#include "balance/frmLüftung.h"
+#include "balance/frmLueftung.h"
 #include "balance/frmQh.h"
 #include "frame/Dateien.h"
 #include "frame/basVB6NumCvt.h"

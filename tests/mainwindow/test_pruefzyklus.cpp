@@ -1,7 +1,7 @@
 // The main window's compute-and-check cycle, the partition check between
 // zones, row insert and delete, the cell input rules and the monthly losses
 // of one row, driven as a user drives the window.
-#include "balance/Gebäudehülle.h"
+#include "balance/Gebaeudehuelle.h"
 #include "frame/basVB6NumCvt.h"
 #include "frame/basZIRVOFehler.h"
 #include "frame/basZIRVO_HiRi.h"

@@ -1,6 +1,6 @@
 #include "tests/support/Zonenprojekt.h"
 
-#include "balance/Gebäudekategorie.h"
+#include "balance/Gebaeudekategorie.h"
 #include "balance/Klimastation_MB2028.h"
 #include "frame/basVB6NumCvt.h"
 #include "frame/basZIRVOFehler.h"

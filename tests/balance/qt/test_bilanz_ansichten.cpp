@@ -1,13 +1,13 @@
 // The windows of the zone balance on screen: ventilation, gains, heating
 // demand and heating power, each opened offscreen on a small zone.
 #include "balance/frmGewinn.h"
-#include "balance/frmLüftung.h"
+#include "balance/frmLueftung.h"
 #include "balance/frmQh.h"
-#include "balance/frmWärmeleistungsbedarf.h"
+#include "balance/frmWaermeleistungsbedarf.h"
 #include "balance/qt/frmGewinnAnsicht.h"
-#include "balance/qt/frmLüftungAnsicht.h"
+#include "balance/qt/frmLueftungAnsicht.h"
 #include "balance/qt/frmQhAnsicht.h"
-#include "balance/qt/frmWärmeleistungsbedarfAnsicht.h"
+#include "balance/qt/frmWaermeleistungsbedarfAnsicht.h"
 
 #include "frame/basVB6NumCvt.h"
 #include "frame/basZIRVO3801.h"

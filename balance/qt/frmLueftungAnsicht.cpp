@@ -1,6 +1,6 @@
-#include "balance/qt/frmLüftungAnsicht.h"
+#include "balance/qt/frmLueftungAnsicht.h"
 
-#include "balance/frmLüftung.h"
+#include "balance/frmLueftung.h"
 #include "frame/qt/Bildschirmschrift.h"
 #include "frame/qt/Bindung.h"
 #include "frame/qt/Dialoghilfe.h"

@@ -1,4 +1,4 @@
-#include "balance/frmLüftung.h"
+#include "balance/frmLueftung.h"
 
 #include "balance/Anzeigezahl.h"
 #include "balance/Klimastation_MB2028.h"

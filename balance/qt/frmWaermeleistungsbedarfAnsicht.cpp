@@ -1,6 +1,6 @@
-#include "balance/qt/frmWärmeleistungsbedarfAnsicht.h"
+#include "balance/qt/frmWaermeleistungsbedarfAnsicht.h"
 
-#include "balance/frmWärmeleistungsbedarf.h"
+#include "balance/frmWaermeleistungsbedarf.h"
 #include "frame/qt/Bildschirmschrift.h"
 #include "frame/qt/Bindung.h"
 #include "frame/qt/Dialoghilfe.h"

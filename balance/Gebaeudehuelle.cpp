@@ -1,4 +1,4 @@
-#include "balance/Gebäudehülle.h"
+#include "balance/Gebaeudehuelle.h"
 
 #include "project/ProjektGlobal.h"
 

@@ -8,7 +8,7 @@
 #include "mainwindow/frmZIRVO3801.h"
 
 #include "balance/frmGewinn.h"
-#include "balance/frmLüftung.h"
+#include "balance/frmLueftung.h"
 #include "balance/frmQh.h"
 #include "dialogs/frmNutzung.h"
 #include "dialogs/frmProjekt.h"

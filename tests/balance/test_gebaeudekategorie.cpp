@@ -1,4 +1,4 @@
-#include "balance/Gebäudekategorie.h"
+#include "balance/Gebaeudekategorie.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "balance/frmWärmeleistungsbedarf.h"
+#include "balance/frmWaermeleistungsbedarf.h"
 
 #include "balance/Anzeigezahl.h"
 #include "balance/Klimastation_MB2028.h"
