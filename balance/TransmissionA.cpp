@@ -36,6 +36,7 @@ int Codeposition(std::string_view code, std::string_view codes) { return Transmi
 bool frmZIRVO3801::BerechnenEBF() {
     Projekt& p = Global::Projekt;
     Eingabefehler.Beginnen(p.GetNZone(), TabelleEBF);
+    SummenLeeren(TabelleEBF);
 
     std::int16_t erste = 0, sichtbar = 0, zeilen = 0;
     TabelleEigenschaften(TabelleEBF, erste, sichtbar, zeilen);
@@ -72,6 +73,7 @@ bool frmZIRVO3801::BerechnenQtA() {
     Projekt& p = Global::Projekt;
     const std::int16_t zone = p.GetNZone();
     Eingabefehler.Beginnen(zone, TabelleA);
+    SummenLeeren(TabelleA);
 
     const double EBF = p.Zone__Energiebezugsfläche();
     const double Ti = p.Zone__RaumtemperaturKorr();

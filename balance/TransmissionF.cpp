@@ -4,6 +4,7 @@
 // horizon, overhang and side fins.
 #include "mainwindow/frmZIRVO3801.h"
 
+#include "balance/Anzeigezahl.h"
 #include "balance/Gebaeudehuelle.h"
 #include "balance/Transmissionshilfe.h"
 #include "balance/Klimastation_MB2028.h"
@@ -42,6 +43,7 @@ bool frmZIRVO3801::BerechnenQtF() {
     Projekt& P = Global::Projekt;
     const std::int16_t zone = P.GetNZone();
     Eingabefehler.Beginnen(zone, basZIRVOFehler::TabelleF);
+    SummenLeeren(TabelleF);
 
     const double EBF = P.Zone__Energiebezugsfläche();
     const double Ti = P.Zone__RaumtemperaturKorr();
@@ -135,22 +137,22 @@ bool frmZIRVO3801::BerechnenQtF() {
             txtFFS23[i].setToolTipText(DSFormat2(" fS2 = @  |  fS3 = @ ", faktortext(fS2), faktortext(fS3)));
 
             if (g != 0 && (g < 0 || g > 1))
-                return Fehler(DSFormat("Der g-Wert (@) muss zwischen 0 und 1 sein.", ZahlText(g)), &txtFg[i]);
+                return Fehler(DSFormat("Der g-Wert (@) muss zwischen 0 und 1 sein.", Anzeigezahl::Zahltext(g)), &txtFg[i]);
             if (On != 0 && (On != std::floor(On) || On < 0 || On >= 90))
-                return Fehler(DSFormat("Ungültiger Neigungswinkel: @", ZahlText(On)), &txtFOn[i]);
+                return Fehler(DSFormat("Ungültiger Neigungswinkel: @", Anzeigezahl::Zahltext(On)), &txtFOn[i]);
             if (Global::Klimastation_MB2028.Globalstrahlung(G, Or, static_cast<std::int16_t>(On)) != 0)
                 return Fehler(DSFormat("Ungültige Himmelsrichtung: @", O), &txtFO[i]);
             for (double& wert : G) wert /= 3.6; // MJ/m² -> kWh/m²
             if (FF < 0 || FF > 1)
-                return Fehler(DSFormat("Ungültiger Abminderungsfaktor Fensterrahmen: @", ZahlText(FF)),
+                return Fehler(DSFormat("Ungültiger Abminderungsfaktor Fensterrahmen: @", Anzeigezahl::Zahltext(FF)),
                               &txtFFF[i]);
             if (FF != 0) {
                 if (!(fS1 > 0 && fS1 <= 1))
-                    return Fehler(DSFormat("Ungültiger Verschattungsfaktor Horizont: @", ZahlText(fS1)),
+                    return Fehler(DSFormat("Ungültiger Verschattungsfaktor Horizont: @", Anzeigezahl::Zahltext(fS1)),
                                   &txtFFS1[i]);
                 if (!(fS23 > 0 && fS23 <= 1))
                     return Fehler(
-                        DSFormat("Ungültiger Verschattungsfaktor Überhang/Seitenblende: @", ZahlText(fS23)),
+                        DSFormat("Ungültiger Verschattungsfaktor Überhang/Seitenblende: @", Anzeigezahl::Zahltext(fS23)),
                         &txtFFS23[i]);
             }
         }

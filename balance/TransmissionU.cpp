@@ -37,6 +37,7 @@ bool frmZIRVO3801::BerechnenQtU() {
     Projekt& P = Global::Projekt;
     const std::int16_t zone = P.GetNZone();
     Eingabefehler.Beginnen(zone, basZIRVOFehler::TabelleU);
+    SummenLeeren(TabelleU);
 
     const double EBF = P.Zone__Energiebezugsfläche();
     const double Ti = P.Zone__RaumtemperaturKorr();

@@ -1,6 +1,7 @@
 #include "balance/Zeilenraster.h"
 
 #include "frame/EingabeTabelle.h"
+#include "frame/Statusmeldung.h"
 
 namespace {
 
@@ -47,7 +48,9 @@ void Zeilenraster::Fokussieren(Steuerelement& element) {
 
 void Zeilenraster::FeldVerlassen(TextBox& feld) {
     const Feldformat f = Feldformate.FeldFormatLesen(feld.Name);
-    feld.setText(f.Zellentext(feld.Text()));
+    const std::string getippt = feld.Text();
+    feld.setText(f.Zellentext(getippt));
+    if (f.Zahl) Statusmeldung::ZahlfeldVerlassen(getippt, feld.Text());
     if (f.Berechnen) RasterBerechnen();
 }
 

@@ -1,5 +1,6 @@
 #include "balance/frmTabellenRechner.h"
 
+#include "balance/Anzeigezahl.h"
 #include "balance/Reduktionsfaktor.h"
 #include "balance/Verschattungsfaktor.h"
 #include "frame/basVB6NumCvt.h"
@@ -15,15 +16,6 @@
 #include <vector>
 
 namespace {
-
-// A number with the given decimals and the user's decimal separator ("#0.00").
-std::string Format(double wert, int dezimalen) {
-    std::string text = basVB6NumCvt::FestkommaText(wert, dezimalen);
-    const std::string& trenner = cVB6_NumCvt::Instanz().Dezimaltrenner();
-    std::size_t punkt = text.find('.');
-    if (punkt != std::string::npos && (trenner == "," || trenner == ".")) text.replace(punkt, 1, trenner);
-    return text;
-}
 
 std::string Trimmen(std::string_view t) {
     std::size_t a = t.find_first_not_of(' ');
@@ -90,8 +82,8 @@ void Zeigen(Label& label, double wert) {
     label.setCaption({});
     label.setToolTipText({});
     if (!std::isfinite(wert) || wert == 0) return;
-    label.setCaption(Format(basZIRVO3801::Runden(wert, 2), 2));
-    label.setToolTipText(Format(basZIRVO3801::Runden(wert, 3), 3));
+    label.setCaption(Anzeigezahl::Festkomma(basZIRVO3801::Runden(wert, 2), 2));
+    label.setToolTipText(Anzeigezahl::Festkomma(basZIRVO3801::Runden(wert, 3), 3));
 }
 
 } // namespace
@@ -133,7 +125,7 @@ void frmTabellenRechner::BuBerechnen() {
     int i = cboListeBU.ListIndex();
     if (i >= 0 && i < static_cast<int>(std::size(Tabelle)))
         wert = gedämmt ? Tabelle[i].Gedämmt : std::optional<double>(Tabelle[i].Offen);
-    lblBU.setCaption(wert ? Format(*wert, 2) : std::string());
+    lblBU.setCaption(wert ? Anzeigezahl::Festkomma(*wert, 2) : std::string());
 }
 
 // Empty boxes read 0; a box whose text is no number gives no value rather

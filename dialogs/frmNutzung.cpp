@@ -1,7 +1,9 @@
 #include "dialogs/frmNutzung.h"
 
+#include "balance/Anzeigezahl.h"
 #include "balance/Gebaeudekategorie.h"
 #include "dialogs/frmNutzungZone.h"
+#include "frame/Statusmeldung.h"
 #include "frame/Plattform.h"
 #include "frame/basVB6NumCvt.h"
 #include "frame/basZIRVO3801.h"
@@ -236,7 +238,7 @@ void frmNutzung::cboGebKat_Click() {
     for (const auto& z : Standardzeilen) {
         double standard = (Global::Gebäudekategorie.*z.Wert)(gk);
         (this->*z.Standard)
-            .setCaption(z.Nachkommastellen == 2 ? basVB6NumCvt::FestkommaText(standard, 2) : ZahlText(standard));
+            .setCaption(z.Nachkommastellen == 2 ? Anzeigezahl::Festkomma(standard, 2) : Anzeigezahl::Zahltext(standard));
     }
 }
 
@@ -261,7 +263,7 @@ void frmNutzung::StandardwertAnzeigen(TextBox& Box, TextBox& BoxBem, const char*
     const Projekt& p = Global::Projekt;
     const double wert = p.ZGetNum(Schlüssel);
     if (wert != Standard) {
-        Box.setText(ZahlText(wert));
+        Box.setText(Anzeigezahl::Zahltext(wert));
         FeldFormatieren(Box, Nachkommastellen);
     } else {
         Box.setText("");
@@ -271,7 +273,7 @@ void frmNutzung::StandardwertAnzeigen(TextBox& Box, TextBox& BoxBem, const char*
 
 void frmNutzung::WertAnzeigen(TextBox& Box, TextBox& BoxBem, const char* Schlüssel, int Nachkommastellen) {
     const Projekt& p = Global::Projekt;
-    Box.setText(ZahlText(p.ZGetNum(Schlüssel)));
+    Box.setText(Anzeigezahl::Zahltext(p.ZGetNum(Schlüssel)));
     FeldFormatieren(Box, Nachkommastellen);
     BoxBem.setText(p.ZGetStr(std::string(Schlüssel) + "_B"));
 }
@@ -281,8 +283,10 @@ void frmNutzung::FeldFormatieren(TextBox& Box, int Nachkommastellen) {
         Box.setText(Trimmen(Box.Text()));
         return;
     }
-    const double wert = ZahlLesen(Box.Text());
-    Box.setText(wert == 0 ? std::string() : basVB6NumCvt::FestkommaText(wert, Nachkommastellen));
+    const std::string getippt = Box.Text();
+    const double wert = ZahlLesen(getippt);
+    Box.setText(wert == 0 ? std::string() : Anzeigezahl::Festkomma(wert, Nachkommastellen));
+    Statusmeldung::ZahlfeldVerlassen(getippt, Box.Text());
 }
 
 // --- checking and storing ----------------------------------------------------
@@ -290,7 +294,7 @@ void frmNutzung::FeldFormatieren(TextBox& Box, int Nachkommastellen) {
 bool frmNutzung::ZonenwertePrüfen() {
     Projekt& p = Global::Projekt;
     const bool eineZone = p.ZonenAnzahl() == 1;
-    auto fehler = [this](const char* text, Steuerelement& element) {
+    auto fehler = [this](std::string_view text, Steuerelement& element) {
         meldung_ = DS(text);
         fehlerElement_ = &element;
         return true;
@@ -303,7 +307,7 @@ bool frmNutzung::ZonenwertePrüfen() {
     const std::string rz = Trimmen(txtRR.Text());
     if (rz != "0" && rz != "1" && rz != "2")
         return fehler("Bitte Regelungszuschlag zur Raumtemperatur (0-2[K]) angeben.", txtRR);
-    if (ZahlLesen(txtC.Text()) == 0) return fehler("Bitte Wärmespeicherfähigkeit angeben (z.B. 0.08).", txtC);
+    if (ZahlLesen(txtC.Text()) == 0) return fehler(DSFormat("Bitte Wärmespeicherfähigkeit angeben (z.B. @).", Anzeigezahl::Festkomma(0.08, 2)), txtC);
 
     const std::int16_t gk = cboGebKatItemData[static_cast<std::size_t>(kat)];
     p.ZSetInt(gk, "Gk");
@@ -439,7 +443,7 @@ void frmNutzung::cmdSortieren_Click() {
 // --- boxes ---------------------------------------------------------------------
 
 void frmNutzung::txtC_GotFocus() {
-    if (txtC.Text().empty()) txtC.setText(basVB6NumCvt::FestkommaText(0.08, 2));
+    if (txtC.Text().empty()) txtC.setText(Anzeigezahl::Festkomma(0.08, 2));
 }
 
 void frmNutzung::txtVTHB_GotFocus() {

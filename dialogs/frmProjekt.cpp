@@ -1,5 +1,6 @@
 #include "dialogs/frmProjekt.h"
 
+#include "balance/Anzeigezahl.h"
 #include "balance/Klimastation_MB2028.h"
 #include "balance/basZIRVOMeteo.h"
 #include "balance/basZIRVONorm.h"
@@ -32,15 +33,6 @@ int ArtOption(std::int16_t code) {
     case 3: return 3;
     default: return 0;
     }
-}
-
-// A number with one decimal in the user's form ("0.0").
-std::string EineDezimale(double wert) {
-    std::string text = basVB6NumCvt::FestkommaText(wert, 1);
-    const std::string& trenner = cVB6_NumCvt::Instanz().Dezimaltrenner();
-    std::size_t punkt = text.find('.');
-    if (punkt != std::string::npos && (trenner == "," || trenner == ".")) text.replace(punkt, 1, trenner);
-    return text;
 }
 
 void Wählen(Steuerelementfeld<OptionButton>& feld, int index) {
@@ -263,7 +255,7 @@ void frmProjekt::ProjektdatenAnzeigen() {
     }
 
     txtGebSt.setText(p.PGetStr("GS"));
-    txtMueM.setText(ZahlText(p.PGetNum("MueM")));
+    txtMueM.setText(Anzeigezahl::Zahltext(p.PGetNum("MueM")));
     txtKanton.setText(p.PGetStr("Kanton"));
 
     std::string station = p.PGetStr("KlSt");
@@ -310,21 +302,21 @@ void frmProjekt::cboKlimastation_Click() {
         return;
     }
     txtKlH.setText(std::to_string(station.Meereshöhe()));
-    txtKlT.setText(ZahlText(station.TaMin()));
+    txtKlT.setText(Anzeigezahl::Zahltext(station.TaMin()));
 
     std::array<double, 12> T{};
     station.MonatsTemperaturen(T);
-    for (int i = 0; i < 12; ++i) txtAT[i].setText(EineDezimale(T[static_cast<std::size_t>(i)]));
+    for (int i = 0; i < 12; ++i) txtAT[i].setText(Anzeigezahl::Festkomma(T[static_cast<std::size_t>(i)], 1));
     double jahr = 0;
     station.JahresTemperatur(jahr);
-    lblATJahr.setCaption(EineDezimale(jahr));
+    lblATJahr.setCaption(Anzeigezahl::Festkomma(jahr, 1));
 
     const Klimastation_MB2028::Werte13 zeilen[5] = {station.Globalstrahlung_H(), station.Globalstrahlung_E(),
                                                     station.Globalstrahlung_S(), station.Globalstrahlung_W(),
                                                     station.Globalstrahlung_N()};
     for (int z = 0; z < 5; ++z)
         for (int m = 0; m < 12; ++m)
-            txtGS[z * 12 + m].setText(ZahlText(zeilen[z][static_cast<std::size_t>(m)]));
+            txtGS[z * 12 + m].setText(Anzeigezahl::Zahltext(zeilen[z][static_cast<std::size_t>(m)]));
 }
 
 void frmProjekt::AnforderungenFreigeben() {

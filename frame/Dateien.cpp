@@ -36,9 +36,22 @@ std::optional<std::string> Lesen(const std::string& pfad, std::string* fehler) {
     return inhalt;
 }
 
-bool SicherSchreiben(const std::string& pfad, std::string_view inhalt, std::string* fehler) {
+std::string LinkZiel(const std::string& pfad) {
     namespace fs = std::filesystem;
     fs::path ziel(pfad);
+    std::error_code ec;
+    // A bounded number of links, as the system itself follows them.
+    for (int i = 0; i < 40 && fs::is_symlink(ziel, ec); ++i) {
+        fs::path weiter = fs::read_symlink(ziel, ec);
+        if (ec) break;
+        ziel = weiter.is_absolute() ? weiter : ziel.parent_path() / weiter;
+    }
+    return ziel.string();
+}
+
+bool SicherSchreiben(const std::string& pfad, std::string_view inhalt, std::string* fehler) {
+    namespace fs = std::filesystem;
+    const fs::path ziel(LinkZiel(pfad));
     std::error_code ec;
     if (fs::is_directory(ziel, ec)) {
         melden(fehler, "ist ein Ordner");
@@ -53,7 +66,7 @@ bool SicherSchreiben(const std::string& pfad, std::string_view inhalt, std::stri
     }
     // Keep the old file's permissions where there is one.
     struct stat alt {};
-    if (::stat(pfad.c_str(), &alt) == 0) ::fchmod(fd, alt.st_mode & 07777);
+    if (::stat(ziel.c_str(), &alt) == 0) ::fchmod(fd, alt.st_mode & 07777);
     else ::fchmod(fd, 0644);
     const char* p = inhalt.data();
     std::size_t rest = inhalt.size();
@@ -74,10 +87,22 @@ bool SicherSchreiben(const std::string& pfad, std::string_view inhalt, std::stri
         ::unlink(muster.c_str());
         return false;
     }
-    if (::rename(muster.c_str(), pfad.c_str()) != 0) {
+    if (::rename(muster.c_str(), ziel.c_str()) != 0) {
         melden(fehler, std::strerror(errno));
         ::unlink(muster.c_str());
         return false;
+    }
+    // The new name is on disk only once the folder is; a file system that
+    // cannot flush a folder (EINVAL) keeps its names by itself.
+    const int ordnerFd = ::open(ordner.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (ordnerFd >= 0) {
+        const bool ok = ::fsync(ordnerFd) == 0 || errno == EINVAL || errno == EROFS;
+        const int grund = errno;
+        ::close(ordnerFd);
+        if (!ok) {
+            melden(fehler, std::strerror(grund));
+            return false;
+        }
     }
     return true;
 }

@@ -8,6 +8,8 @@
 #include "frame/frmOptionen.h"
 #include "frame/frmZIRVO3801Start.h"
 
+#include <filesystem>
+
 namespace Programmstart {
 
 std::string Befehlszeile(int argc, const char* const* argv) {
@@ -21,9 +23,16 @@ std::string Befehlszeile(int argc, const char* const* argv) {
 }
 
 std::string BefehlszeilenProjekt(const std::string& befehlszeile) {
-    if (befehlszeile.size() >= 2 && befehlszeile.front() == '"' && befehlszeile.back() == '"')
-        return befehlszeile.substr(1, befehlszeile.size() - 2);
-    return befehlszeile;
+    std::string pfad = befehlszeile;
+    if (pfad.size() >= 2 && pfad.front() == '"' && pfad.back() == '"') pfad = pfad.substr(1, pfad.size() - 2);
+    // Relative to the folder the program was started in: made absolute at
+    // once, so the recent-projects entry opens the file from anywhere.
+    std::error_code ec;
+    if (!pfad.empty()) {
+        std::filesystem::path absolut = std::filesystem::absolute(pfad, ec);
+        if (!ec) pfad = absolut.lexically_normal().string();
+    }
+    return pfad;
 }
 
 } // namespace Programmstart

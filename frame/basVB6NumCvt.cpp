@@ -449,8 +449,11 @@ std::string localeName(const char* kategorie) {
     return {};
 }
 
+// The portable locale ("C", "C.UTF-8", "POSIX"): numbers with "." and no grouping.
+bool portabel(const std::string& name) { return name == "C" || name == "POSIX" || name.rfind("C.", 0) == 0; }
+
 std::optional<std::locale> localeLaden(const std::string& name) {
-    if (name.empty() || name == "C" || name == "POSIX" || name.rfind("C.", 0) == 0) return std::nullopt;
+    if (name.empty() || portabel(name)) return std::nullopt;
     try {
         return std::locale(name.c_str());
     } catch (...) {
@@ -474,6 +477,11 @@ bool gleichOhneGross(std::string_view a, std::string_view b) {
 }
 
 std::string regionalwert(std::string_view wertname) {
+    // A portable locale is set on purpose: its separators are ".", with no grouping.
+    const bool zahlenPortabel = portabel(localeName("LC_NUMERIC"));
+    if (zahlenPortabel && gleichOhneGross(wertname, "LocaleName")) return localeName("LC_NUMERIC");
+    if (zahlenPortabel && gleichOhneGross(wertname, "sDecimal")) return ".";
+    if (portabel(localeName("LC_MONETARY")) && gleichOhneGross(wertname, "sMonDecimalSep")) return ".";
     if (gleichOhneGross(wertname, "sCountry") || gleichOhneGross(wertname, "LocaleName")) {
         std::string name = localeName("LC_NUMERIC");
         if (!localeLaden(name)) return {};

@@ -54,9 +54,10 @@ std::string FestkommaText(double wert, int nachkommastellen);
 // "HKEY_CURRENT_USER\Control Panel\International\" followed by the value's
 // name ("sCountry", "LocaleName", "sDecimal", "sThousand",
 // "sMonDecimalSep", "sMonThousandSep"). Taken from the system locale named
-// by the environment (LC_ALL, then LC_NUMERIC or LC_MONETARY, then LANG);
-// empty when nothing is set, for the "C"/"POSIX" locale, a locale that
-// cannot be loaded, or any other path.
+// by the environment (LC_ALL, then LC_NUMERIC or LC_MONETARY, then LANG).
+// The portable locale ("C", "C.UTF-8", "POSIX") has "." as separators, no
+// grouping and its own name as locale name. Empty when nothing is set, for a
+// locale that cannot be loaded, or any other path.
 std::string RegistryLesen(std::string_view pfad);
 
 } // namespace basVB6NumCvt

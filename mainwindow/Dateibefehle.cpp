@@ -19,6 +19,7 @@
 #include "frame/basZIRVO_HiRi.h"
 #include "project/ProjektGlobal.h"
 
+#include <filesystem>
 #include <utility>
 
 namespace {
@@ -101,6 +102,9 @@ std::string frmZIRVO3801::ÖffnenDialog() {
 std::string frmZIRVO3801::SpeichernUnterDialog() {
     auto pfad = Plattform::dateidialoge().Speichern(std::string(), Projektfilter(), Startordner(), std::string());
     if (!pfad || pfad->empty()) return {};
+    // A name typed without extension becomes a project file; another
+    // extension is the user's choice and stays.
+    if (std::filesystem::path(*pfad).extension().empty()) *pfad += ".zirvo9";
     if (basZIRVO::DateiVorhanden(*pfad)) {
         const Plattform::Antwort antwort =
             Plattform::meldungen().Zeigen(DS("Vorhandene Datei überschreiben?"), basZIRVO3801::ProgrammTitel,
@@ -140,6 +144,14 @@ bool frmZIRVO3801::ProjektÖffnen(const std::string& Pfad) {
     ProjektAnzeigen();
     ZonenListeAktualisieren();
     LetzteProjekteAnzeigen(Global::Projekt.Dateiname());
+    if (const std::int16_t übergangen = Global::Projekt.ÜbergangeneZonen(); übergangen > 0)
+        Plattform::meldungen().Zeigen(
+            DS("Datei") + ":  " + Pfad + CRLF + CRLF +
+                DSFormat("Die Datei enthält mehr als 8 Zonen; ein Projekt nimmt höchstens 8 auf. Die übrigen "
+                         "Zonen (@) wurden nicht eingelesen und fehlen in der Datei, sobald das Projekt "
+                         "gespeichert wird.",
+                         std::to_string(übergangen)),
+            basZIRVO3801::ProgrammTitel, Plattform::Symbol::Warnung, Plattform::Knöpfe::OK);
     return false;
 }
 

@@ -5,6 +5,7 @@
 
 #include "frame/Initialisierung.h"
 #include "frame/Programmstart.h"
+#include "frame/Statusmeldung.h"
 #include "frame/basZIRVO3801.h"
 #include "frame/basZIRVOBildschirmschrift.h"
 #include "frame/basZIRVODialogSprache.h"
@@ -233,6 +234,10 @@ void frmZIRVO3801::Form_Load() {
     picTrHilfe.setVisible(!ini.KeinHilfeAssistent);
     picHilfe.setVisible(!ini.KeinHilfeAssistent);
 
+    // The program's notes go to the status bar.
+    Statusmeldung::Anzeigen = [this](const std::string& text) { sbrStatusbarText.setCaption(text); };
+    StatusleisteAbgleichen();
+
     // The help panel shows the topic named after the program, once its
     // content is installed.
     if (InfoAnzeigen) InfoAnzeigen("");
@@ -275,6 +280,18 @@ void frmZIRVO3801::Fensterposition(bool wiederherstellen) {
         Ablegen(ini.WinHeight, Height);
     }
     ini.WinMax = WindowState == 2;
+}
+
+void frmZIRVO3801::StatusleisteAbgleichen() {
+    const Projekt& p = Global::Projekt;
+    std::string text;
+    if (p.Exist()) {
+        text = p.Dateiname().empty() ? DS("Neues Projekt (nicht gespeichert)") : p.Dateiname();
+        std::string zone = p.ZGetStr("Bez");
+        if (p.ZonenAnzahl() > 1) zone += " [" + p.ZGetStr("Code") + "]";
+        if (!zone.empty()) text += "   " + DS("Zone") + ": " + zone;
+    }
+    sbrStatusbarProjekt.setCaption(text);
 }
 
 void frmZIRVO3801::NeuereVersionAnzeigen(const std::string& text) {

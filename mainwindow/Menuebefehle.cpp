@@ -14,6 +14,7 @@
 #include "dialogs/frmProjekt.h"
 #include "frame/Initialisierung.h"
 #include "frame/Plattform.h"
+#include "frame/Statusmeldung.h"
 #include "frame/basZIRVO.h"
 #include "frame/basZIRVO3801.h"
 #include "frame/basZIRVODialogSprache.h"
@@ -203,8 +204,9 @@ void frmZIRVO3801::mnuExtrasOK_Click() {
     if (!mnuExtrasOK.Enabled()) return;
     if (EingabeÜbernehmen()) return;
     basZIRVO::SanduhrZähler(-1);
-    AlleZonenPrüfen(false);
+    const bool fehler = AlleZonenPrüfen(false);
     basZIRVO::SanduhrZähler(0);
+    if (!fehler) Statusmeldung::Melden(DS("Projekt getestet: keine Fehler"));
 }
 
 void frmZIRVO3801::mnuExtrasVerluste_Click() {

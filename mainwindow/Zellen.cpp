@@ -7,6 +7,7 @@
 
 #include "frame/basVB6NumCvt.h"
 #include "frame/basZIRVO_Format.h"
+#include "frame/Statusmeldung.h"
 #include "frame/cVB6_NumCvt.h"
 
 namespace {
@@ -61,7 +62,9 @@ void frmZIRVO3801::ZelleGotFocus(TextBox& zelle) {
 void frmZIRVO3801::ZelleLostFocus(TextBox& zelle) {
     if (FehlerAnzeigeFehlgeschlagen) return;
     const Feldformat f = FeldformatLesen(zelle.Name);
-    zelle.setText(Zellanzeige(f, zelle.Text()));
+    const std::string getippt = zelle.Text();
+    zelle.setText(Zellanzeige(f, getippt));
+    if (f.Zahl) Statusmeldung::ZahlfeldVerlassen(getippt, zelle.Text());
     if (f.Berechnen) PaneBerechnen();
 }
 

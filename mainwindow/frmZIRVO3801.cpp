@@ -56,24 +56,32 @@ struct frmZIRVO3801::Tabellenbeschreibung {
     int ungeprüft;              // column that does not make a row non-empty (-1: none)
     bool elemente;              // rows name items (code in item 1, number in item 4) and an orientation
     Zellenfeld orientierung;    // orientation cells, or null
+    std::vector<Label frmZIRVO3801::*> summen; // labels the computation fills
 };
 
 const frmZIRVO3801::Tabellenbeschreibung* frmZIRVO3801::Beschreibung(std::int16_t t) {
     using F = frmZIRVO3801;
     static const Tabellenbeschreibung tabellen[4] = {
         {TabelleEBF, "Ah_", "Energiebezugsfläche", ZeilenEBF,
-         {{&F::txtEBFBez}, {&F::txtEBFFl}, {&F::txtEBFhG}, {&F::txtEBFAh}}, 3, false, nullptr},
+         {{&F::txtEBFBez}, {&F::txtEBFFl}, {&F::txtEBFhG}, {&F::txtEBFAh}}, 3, false, nullptr,
+         {&F::lblEBFTotAh0, &F::lblEBFTotAh}},
         {TabelleA, "A_", "Gebäudehülle gegen Aussenluft", ZeilenHülle,
          {{&F::txtDaC}, {&F::txtDaBez}, {&F::txtDaFl}, {&F::txtDaBt}, {&F::txtDaU}, {&F::txtDaH}, {&F::txtDaO}}, -1,
-         true, &F::txtDaO},
+         true, &F::txtDaO,
+         {&F::lblDaFl, &F::lblDaU, &F::lblDaQt, &F::lblWaFl, &F::lblWaU, &F::lblWaQt, &F::lblBaFl, &F::lblBaU,
+          &F::lblBaQt, &F::lbllaFl, &F::lbllaU, &F::lbllaQt, &F::lblpaFl, &F::lblpaU, &F::lblpaQt}},
         {TabelleU, "U_", "Gebäudehülle gegen unbeheizte Räume, Erdreich und beheizte Räume", ZeilenHülle,
          {{&F::txtDuC}, {&F::txtDuBez}, {&F::txtDuFl}, {&F::txtDuBt}, {&F::txtDuU}, {&F::txtDuH}, {&F::txtDuO},
           {&F::txtDuBu}, {&F::txtDuBG}, {&F::txtDuTin}},
-         -1, true, &F::txtDuO},
+         -1, true, &F::txtDuO,
+         {&F::lblDuFl, &F::lblDuU, &F::lblDuQt, &F::lblWuFl, &F::lblWuU, &F::lblWuQt, &F::lblBuFl, &F::lblBuU,
+          &F::lblBuQt, &F::lblluFl, &F::lblluU, &F::lblluQt, &F::lblpuFl, &F::lblpuU, &F::lblpuQt}},
         {TabelleF, "F_", "Gebäudehülle Fenster, Türen und Tore gegen Aussenluft", ZeilenHülle,
          {{&F::txtFC}, {&F::txtFBez}, {&F::txtFFl}, {&F::txtFBt}, {&F::txtFU}, {&F::txtFH}, {&F::txtFO}, {&F::txtFOn},
           {&F::txtFg}, {&F::txtFFF}, {&F::txtFFS1}, {&F::txtFFS23}},
-         -1, true, &F::txtFO},
+         -1, true, &F::txtFO,
+         {&F::lblFFl, &F::lblFU, &F::lblFQt, &F::lblTFl, &F::lblTU, &F::lblTQt, &F::lbllfFl, &F::lbllfU, &F::lbllfQt,
+          &F::lblpfFl, &F::lblpfU, &F::lblpfQt, &F::lblFQs, &F::lblFQsf}},
     };
     if (t < 1 || t > 4) return nullptr;
     return &tabellen[t - 1];
@@ -353,6 +361,11 @@ bool frmZIRVO3801::TabelleEinlesen(std::int16_t t) {
 bool frmZIRVO3801::TabelleSpeichern(std::int16_t t) {
     if (Beschreibung(t)) TabelleAblegen(t);
     return false;
+}
+
+void frmZIRVO3801::SummenLeeren(std::int16_t t) {
+    if (const Tabellenbeschreibung* b = Beschreibung(t))
+        for (Label frmZIRVO3801::*summe : b->summen) (this->*summe).setCaption(std::string());
 }
 
 bool frmZIRVO3801::TabelleBerechnen(std::int16_t t) {

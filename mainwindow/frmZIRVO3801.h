@@ -135,6 +135,10 @@ public:
     bool TabelleSpeichern(std::int16_t t);
     // Computes table t (1..4); True when a row is faulty. Others: False.
     bool TabelleBerechnen(std::int16_t t);
+    // Empties the total labels of table t. Every computation of a table
+    // starts with it, so a label never shows a figure of other rows (another
+    // zone, a former project) when the computation stops at an input error.
+    void SummenLeeren(std::int16_t t);
     // The four tables of the current zone, then ventilation and gains.
     void ProjektZoneEinlesen();
     void ProjektZoneSpeichern();
@@ -447,7 +451,11 @@ public:
     };
     Symbolleiste tbrToolbar1{"tbrToolbar1"}, tbrToolbar2{"tbrToolbar2"};
     PictureBox sbrStatusbar{"sbrStatusbar"};
-    Label sbrStatusbarText{"sbrStatusbarText"}; // the status bar's text panel
+    Label sbrStatusbarText{"sbrStatusbarText"}; // the status bar's text panel: the last note
+    // The status bar's right panel: the project file and the current zone.
+    Label sbrStatusbarProjekt{"sbrStatusbarProjekt"};
+    // Brings the right panel up to date with the open project.
+    void StatusleisteAbgleichen();
     // Help panel at the right edge and its dividing strip (90 wide).
     PictureBox picHilfe{"picHilfe"}, picTrHilfe{"picTrHilfe"};
     TextBox rtbInfo{"rtbInfo"};

@@ -41,6 +41,7 @@ void Projekt::ProjektLeeren() {
     zonen_.clear();
     zonenAnzahl_ = 0;
     aktuelleZone_ = 0;
+    übergangeneZonen_ = 0;
 }
 
 // ---------------------------------------------------------------- zones

@@ -123,6 +123,9 @@ public:
     // number of the failure (1 missing file, 2 unreadable file, else the
     // document's error number) and this project stays exactly as it was.
     [[nodiscard]] std::int32_t ProjektEinlesen(const std::string& Dateiname);
+    // Zones of the last file read that were beyond the 8 a project keeps
+    // (they are not in the project and a save drops them).
+    std::int16_t ÜbergangeneZonen() const { return übergangeneZonen_; }
 
     // Writes the project file; a non-empty path is the new file name, an
     // empty one writes to the current file name. The old file is replaced
@@ -194,6 +197,7 @@ private:
     void EBObjektLesen();
     void ObjektÜberspringen();
 
+    std::int16_t übergangeneZonen_ = 0;
     bool leseende_ = false;        // reading has ended: every reader returns
     std::int32_t lesefehler_ = 0;  // why, when it was not the end of the body
     std::size_t tokenzahl_ = 0;

@@ -433,8 +433,12 @@ bool Projekt::InhaltLesen() {
             } else if (name == "Z") {
                 // A project holds at most 8 zones: further zone objects are
                 // skipped and the rest of the file is still read.
-                if (ZoneNeu() == 0) ZoneObjektLesen();
-                else ObjektÜberspringen();
+                if (ZoneNeu() == 0) {
+                    ZoneObjektLesen();
+                } else {
+                    ObjektÜberspringen();
+                    ++übergangeneZonen_;
+                }
             } else if (name == "B") {
                 BauteileObjektLesen();
             } else if (name == "EB") {

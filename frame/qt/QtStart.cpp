@@ -7,10 +7,16 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QLockFile>
-#include <QStandardPaths>
 #include <QThread>
+#include <QTranslator>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 #ifndef ZIRVO_VERSION_URL
 #define ZIRVO_VERSION_URL ""
@@ -26,17 +32,52 @@ std::string VersionsordnerAusEinstellung(const std::string& url) {
 }
 
 void Einrichten() {
+    QtDeutsch();
     QtBildschirmschrift::DesktopSchriftÜbernehmen();
     basZIRVOVersion::VersionsOrdnerUrl = VersionsordnerAusEinstellung(ZIRVO_VERSION_URL);
     frmOptionenAnsicht::Einrichten();
 }
 
+bool QtDeutsch() {
+    // Loaded once for the whole run; the application keeps a pointer to it.
+    static QTranslator übersetzung;
+    static bool geladen = false;
+    if (!geladen) {
+        geladen = übersetzung.load(QLocale(QLocale::German, QLocale::Switzerland), "qtbase", "_",
+                                   QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+        if (geladen) QCoreApplication::installTranslator(&übersetzung);
+    }
+    return geladen;
+}
+
 // ---- Einzelstart ---------------------------------------------------------
 
+namespace {
+
+// The user's runtime folder: $XDG_RUNTIME_DIR, else the system's folder for
+// the user (/run/user/UID), else a folder of the user's own in the temporary
+// folder (made with access for the user alone; one that belongs to somebody
+// else or is a link is not used).
+QString Laufzeitordner() {
+    const QString xdg = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (!xdg.isEmpty()) return xdg;
+    const uint uid = ::getuid();
+    const QString system = QString("/run/user/%1").arg(uid);
+    QFileInfo s(system);
+    if (s.isDir() && s.ownerId() == uid && s.isWritable()) return system;
+    const QString eigen = QDir(QDir::tempPath()).filePath(QString("zirvo-%1").arg(uid));
+    ::mkdir(QFile::encodeName(eigen).constData(), 0700);
+    struct stat st {};
+    if (::lstat(QFile::encodeName(eigen).constData(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == uid &&
+        (st.st_mode & 077) == 0)
+        return eigen;
+    return QDir::tempPath();
+}
+
+} // namespace
+
 Einzelstart::Einzelstart(const QString& ordner) {
-    QString o = ordner;
-    if (o.isEmpty()) o = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (o.isEmpty()) o = QDir::tempPath();
+    const QString o = ordner.isEmpty() ? Laufzeitordner() : ordner;
     pfad_ = QDir(o).filePath("ZIRVO3801.lock");
 }
 

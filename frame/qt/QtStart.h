@@ -20,10 +20,15 @@ class frmZIRVO3801StartAnsicht;
 
 namespace QtStart {
 
-// Prepares the window side before the start: the desktop's font, the
-// version file's folder from the build setting, and the options and
-// folder dialog views.
+// Prepares the window side before the start: Qt's own texts in German, the
+// desktop's font, the version file's folder from the build setting, and the
+// options and folder dialog views.
 void Einrichten();
+
+// Qt's own texts (standard buttons, file dialogs) in German, whatever
+// language the user's desktop speaks, like the program's own texts. False
+// when Qt's German translation is not installed (they stay English).
+bool QtDeutsch();
 
 // The version file's folder from the build setting: the URL as given, or
 // without "/ZIRVOVersionAktuell.txt" when it names the file itself.

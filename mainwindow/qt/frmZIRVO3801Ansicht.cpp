@@ -229,6 +229,10 @@ frmZIRVO3801Ansicht::frmZIRVO3801Ansicht(frmZIRVO3801& modell, QWidget* parent)
     auto* statustext = new QLabel(statusleiste_);
     statusleiste_->addWidget(statustext, 1);
     Bindung::binden(m_.sbrStatusbarText, statustext);
+    auto* projekttext = new QLabel(statusleiste_);
+    projekttext->setObjectName("sbrStatusbarProjekt");
+    statusleiste_->addPermanentWidget(projekttext);
+    Bindung::binden(m_.sbrStatusbarProjekt, projekttext);
 
     trHilfe_ = new Teiler(fläche_);
     trHilfe_->setObjectName("picTrHilfe");
@@ -748,6 +752,7 @@ void frmZIRVO3801Ansicht::Abgleichen() {
     const QString titel = Q(m_.Caption);
     if (windowTitle() != titel) setWindowTitle(titel);
     m_.SymbolleistenAbgleichen();
+    m_.StatusleisteAbgleichen();
     for (const auto& [schlüssel, knopf] : z_->knöpfe)
         if (knopf->menu()) knopfMenüAbgleichen(schlüssel.first, knopf);
 }

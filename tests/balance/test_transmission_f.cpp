@@ -349,8 +349,8 @@ TEST(TransmissionF, MeldungenAufIhrerZelle) {
         erwarteFehler(fall.text, &(f.*fall.zelle)[4]);
         EXPECT_EQ(z.P.ZGetStr("QtF"), "");
         EXPECT_EQ(z.P.ZGetStr("QgS"), "");
-        EXPECT_EQ(f.lblFQt.Caption(), "alt");
-        EXPECT_EQ(f.lblFQs.Caption(), "alt");
+        EXPECT_EQ(f.lblFQt.Caption(), "");
+        EXPECT_EQ(f.lblFQs.Caption(), "");
     }
 
     // A broken formula stops on its description cell.

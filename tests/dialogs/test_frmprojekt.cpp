@@ -134,7 +134,7 @@ TEST_F(Projektdialog, ZeigtDieProjektwerte) {
     EXPECT_EQ(f.txtPV[1].Text(), "");
     EXPECT_EQ(f.txtNV[0].Text(), "");
     EXPECT_EQ(f.txtGebSt.Text(), "Kloten");
-    EXPECT_EQ(f.txtMueM.Text(), "447.5");
+    EXPECT_EQ(f.txtMueM.Text(), "447,5"); // the regional separator
     EXPECT_EQ(f.txtKanton.Text(), "ZH");
     EXPECT_TRUE(f.optNordNNE.Value());
     EXPECT_FALSE(f.optNord.Value() || f.optNordNNW.Value());
@@ -257,7 +257,7 @@ TEST_F(Projektdialog, OKSpeichertDieEingaben) {
     frmProjekt g(projekt);
     g.Form_Load();
     EXPECT_TRUE(g.optArt[2].Value());
-    EXPECT_EQ(g.txtMueM.Text(), "1234.5");
+    EXPECT_EQ(g.txtMueM.Text(), "1234,5");
     EXPECT_TRUE(g.optNordNNW.Value());
     EXPECT_EQ(g.cboKlimastation.ListEntry(g.cboKlimastation.ListIndex()), gewählt);
     g.optNordNNW.setValue(false);

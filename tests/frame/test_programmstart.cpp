@@ -207,17 +207,22 @@ TEST_F(StartTest, ZweiteKopieLässtDieEinstellungenDerErstenStehen) {
 
 TEST_F(StartTest, Befehlszeile) {
     using Programmstart::BefehlszeilenProjekt;
-    // One pair of enclosing quotes goes; the rest is taken whole.
+    // One pair of enclosing quotes goes; the rest is taken whole, and a
+    // relative path is taken from the folder the program started in.
+    const std::string hier = std::filesystem::current_path().string() + "/";
     EXPECT_EQ(BefehlszeilenProjekt("\"/home/a b/Projekt 1.zirvo9\""), "/home/a b/Projekt 1.zirvo9");
     EXPECT_EQ(BefehlszeilenProjekt("/home/a b/Projekt 1.zirvo9"), "/home/a b/Projekt 1.zirvo9");
-    EXPECT_EQ(BefehlszeilenProjekt("\""), "\"");
+    EXPECT_EQ(BefehlszeilenProjekt("/home/./a/../Projekt.zirvo9"), "/home/Projekt.zirvo9");
+    EXPECT_EQ(BefehlszeilenProjekt("Projekt.zirvo9"), hier + "Projekt.zirvo9");
+    EXPECT_EQ(BefehlszeilenProjekt("\"examples/Haus A.zirvo9\""), hier + "examples/Haus A.zirvo9");
+    EXPECT_EQ(BefehlszeilenProjekt("\""), hier + "\"");
     EXPECT_EQ(BefehlszeilenProjekt(""), "");
     EXPECT_EQ(BefehlszeilenProjekt("\"\""), "");
-    EXPECT_EQ(BefehlszeilenProjekt("\"\"a\"\""), "\"a\"");
-    EXPECT_EQ(BefehlszeilenProjekt("\"/p/a.zirvo9"), "\"/p/a.zirvo9");
+    EXPECT_EQ(BefehlszeilenProjekt("\"\"a\"\""), hier + "\"a\"");
+    EXPECT_EQ(BefehlszeilenProjekt("\"/p/a.zirvo9"), hier + "\"/p/a.zirvo9");
     EXPECT_EQ(BefehlszeilenProjekt("/p/a.zirvo9\""), "/p/a.zirvo9\"");
-    EXPECT_EQ(BefehlszeilenProjekt(" \"/p/a.zirvo9\""), " \"/p/a.zirvo9\"");
-    EXPECT_EQ(BefehlszeilenProjekt("-x /p/a.zirvo9"), "-x /p/a.zirvo9");
+    EXPECT_EQ(BefehlszeilenProjekt(" \"/p/a.zirvo9\""), hier + " \"/p/a.zirvo9\"");
+    EXPECT_EQ(BefehlszeilenProjekt("-x /p/a.zirvo9"), hier + "-x /p/a.zirvo9");
 
     // The arguments after the program's name, joined by one blank.
     const char* argv[] = {"ZIRVO3801", "/home/a", "b/Projekt.zirvo9"};
@@ -229,7 +234,7 @@ TEST_F(StartTest, Befehlszeile) {
         std::string befehlszeile;
         L erwartet;
     };
-    for (const Fall& f : {Fall{"", {}}, Fall{"\"\"", {}}, Fall{"\"", {"Projekt: \""}},
+    for (const Fall& f : {Fall{"", {}}, Fall{"\"\"", {}}, Fall{"/p/\"", {"Projekt: /p/\""}},
                           Fall{"/a b/c d.zirvo9", {"Projekt: /a b/c d.zirvo9"}},
                           Fall{"\"/a b/c.zirvo9\"", {"Projekt: /a b/c.zirvo9"}}}) {
         Protokollstart s;

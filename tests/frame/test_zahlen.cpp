@@ -293,8 +293,8 @@ TEST(cVB6_NumCvt, VorgabenWennNichtsGesetztIst) {
 
 TEST(cVB6_NumCvt, OhneSystemlocaleDieVorgaben) {
     Umgebung umgebung;
-    // Nothing set, the C locale, or a locale the system lacks: all empty, defaults.
-    for (const char* name : {"", "C", "POSIX", "C.UTF-8", "xx_XX.kaputt"}) {
+    // Nothing set, or a locale the system lacks: all empty, defaults.
+    for (const char* name : {"", "xx_XX.kaputt"}) {
         SCOPED_TRACE(name);
         umgebung.setzen("LC_ALL", name);
         EXPECT_EQ(basVB6NumCvt::RegistryLesen(Pfad + "sDecimal"), "");
@@ -303,6 +303,17 @@ TEST(cVB6_NumCvt, OhneSystemlocaleDieVorgaben) {
         EXPECT_EQ(n.LocaleName(), "(de-CH)");
         EXPECT_EQ(n.Dezimaltrenner(), ",");
         EXPECT_EQ(n.NumStr_(1234.5, 1), "1\u00A0234,5");
+    }
+    // The portable locale is a choice: "." without grouping, for money too.
+    for (const char* name : {"C", "POSIX", "C.UTF-8"}) {
+        SCOPED_TRACE(name);
+        umgebung.setzen("LC_ALL", name);
+        cVB6_NumCvt n;
+        EXPECT_EQ(n.LocaleName(), name);
+        EXPECT_EQ(n.Dezimaltrenner(), ".");
+        EXPECT_EQ(n.NumStr_(1234.5, 1), "1234.5");
+        EXPECT_EQ(n.CurStr_(1234.5), "1234.50");
+        EXPECT_EQ(n.Val_("1234.5"), 1234.5);
     }
     EXPECT_EQ(basVB6NumCvt::RegistryLesen("HKEY_LOCAL_MACHINE\\Control Panel\\International\\sDecimal"), "");
     EXPECT_EQ(basVB6NumCvt::RegistryLesen(Pfad + "sUnbekannt"), "");

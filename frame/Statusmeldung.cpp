@@ -1,0 +1,56 @@
+#include "frame/Statusmeldung.h"
+
+#include "frame/basZIRVODialogSprache.h"
+
+namespace Statusmeldung {
+
+std::function<void(const std::string&)> Anzeigen;
+
+void Melden(const std::string& text) {
+    if (Anzeigen) Anzeigen(text);
+}
+
+namespace {
+
+std::string_view Getrimmt(std::string_view t) {
+    const auto a = t.find_first_not_of(' ');
+    if (a == std::string_view::npos) return {};
+    return t.substr(a, t.find_last_not_of(' ') - a + 1);
+}
+
+bool Ziffer(char c) { return c >= '0' && c <= '9'; }
+
+} // namespace
+
+bool IstZahl(std::string_view text) {
+    const std::string_view t = Getrimmt(text);
+    std::size_t i = 0;
+    if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
+    bool ziffer = false;
+    for (; i < t.size(); ++i) {
+        const char c = t[i];
+        if (Ziffer(c)) ziffer = true;
+        else if (c != '.' && c != ',' && c != '\'') break;
+    }
+    if (!ziffer) return false;
+    if (i < t.size() && (t[i] == 'E' || t[i] == 'e')) {
+        ++i;
+        if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
+        if (i == t.size()) return false;
+        while (i < t.size() && Ziffer(t[i])) ++i;
+    }
+    return i == t.size();
+}
+
+void ZahlfeldVerlassen(std::string_view getippt, std::string_view angezeigt) {
+    const std::string_view typ = Getrimmt(getippt);
+    if (typ.empty() || IstZahl(typ)) return;
+    const std::string_view jetzt = Getrimmt(angezeigt);
+    // Put together piece by piece: the typed text may hold any character.
+    std::string text = DS("Keine Zahl") + ": " + std::string(typ) + " – ";
+    if (jetzt.empty()) text += DS("Eingabe verworfen");
+    else text += DS("gelesen als") + " " + std::string(jetzt);
+    Melden(text);
+}
+
+} // namespace Statusmeldung
