@@ -264,6 +264,10 @@ void Initialisierung::RegistrierungEinlesen() {
     WinHeight = fenster[3];
     WinMax = maximiert;
 
+    // The help panel's width: a whole number of twips, anything else is unset.
+    const double hilfe = ZahlLesen(text("Help Width"));
+    HilfeBreite = hilfe >= 1 && hilfe <= 1e6 ? static_cast<std::int32_t>(hilfe) : 0;
+
     KeineSymbolleiste = false;
     KeineStatusleiste = false;
     KeinHilfeAssistent = false;
@@ -320,6 +324,7 @@ bool Initialisierung::RegistrierungSpeichern(std::string* fehler) const {
     WertSetzen(zeilen, "Window Position",
                Zahltext(WinLeft) + "," + Zahltext(WinTop) + "," + Zahltext(WinWidth) + "," +
                    Zahltext(WinHeight) + "," + Flagtext(WinMax));
+    if (HilfeBreite > 0) WertSetzen(zeilen, "Help Width", Zahltext(HilfeBreite));
 
     // A path the file's code page cannot hold is left out rather than
     // stored with replacement characters, which would name another file.

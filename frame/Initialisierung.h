@@ -44,6 +44,7 @@ public:
     std::int16_t WinWidth = 0;
     std::int16_t WinHeight = 0;
     bool WinMax = false;                     // main window maximised
+    std::int32_t HilfeBreite = 0;            // width of the help panel in twips; 0 = never set
     // Not kept in the file: reading sets them False, so they hold for one run.
     bool KeineSymbolleiste = false;          // hide the tool bars
     bool KeineStatusleiste = false;          // hide the status bar

@@ -12,6 +12,7 @@
 #include "frame/frmZIRVO3801Start.h"
 #include "project/ProjektGlobal.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -331,13 +332,35 @@ static void Ausrichten(frmZIRVO3801& f) {
     if (f.picTrHilfe.Visible()) f.picTrHilfe.Move(rechts - f.picTrHilfe.Width(), oben, f.picTrHilfe.Width(), höhe);
 }
 
+std::int32_t frmZIRVO3801::HilfeBreite() const {
+    // The user's width, else a fifth of the window; the panes keep at least
+    // MinPanebreite, the panel at least MinHilfebreite (where there is room).
+    const std::int32_t gewählt = Global::Initialisierung.HilfeBreite;
+    std::int32_t breite = gewählt > 0 ? gewählt : ScaleWidth / 5;
+    breite = std::min(breite, ScaleWidth - picTrHilfe.Width() - MinPanebreite);
+    return std::max(breite, std::min<std::int32_t>(MinHilfebreite, ScaleWidth / 2));
+}
+
 void frmZIRVO3801::Form_Resize() {
-    if (picHilfe.Visible()) {
-        std::int32_t breite = std::max<std::int32_t>(40, ScaleWidth - Tabellenbreite - picTrHilfe.Width());
-        picHilfe.Move(picHilfe.Left(), picHilfe.Top(), breite, picHilfe.Height());
-    }
+    if (picHilfe.Visible()) picHilfe.Move(picHilfe.Left(), picHilfe.Top(), std::max(40, HilfeBreite()), picHilfe.Height());
     Ausrichten(*this);
     PanesAnzeigen();
+}
+
+void frmZIRVO3801::picTrHilfe_MouseDown() { HilfeZiehen = true; }
+
+void frmZIRVO3801::picTrHilfe_MouseMove(double x) {
+    if (!HilfeZiehen) return;
+    // The strip follows the pointer: the panel is what lies right of it.
+    const auto breite = static_cast<std::int32_t>(ScaleWidth - x - picTrHilfe.Width() / 2.0);
+    Global::Initialisierung.HilfeBreite = std::max<std::int32_t>(1, breite);
+    Global::Initialisierung.HilfeBreite = HilfeBreite();
+    Form_Resize();
+}
+
+void frmZIRVO3801::picTrHilfe_MouseUp(double x) {
+    picTrHilfe_MouseMove(x);
+    HilfeZiehen = false;
 }
 
 void frmZIRVO3801::PaneRechteckeBerechnen() {
@@ -348,6 +371,16 @@ void frmZIRVO3801::PaneRechteckeBerechnen() {
     if (picHilfe.Visible()) breite = ScaleWidth - picTrHilfe.Width() - picHilfe.Width();
     std::int32_t höhe = ScaleHeight - oben;
     if (sbrStatusbar.Visible()) höhe -= sbrStatusbar.Height();
+    // Panes narrower than the tables scroll sideways: their bar takes the
+    // bottom of the pane area.
+    const std::int32_t tabellen = GezeigteBreite();
+    const bool rollen = breite > 0 && tabellen > breite;
+    if (rollen) {
+        höhe = std::max<std::int32_t>(0, höhe - hsbPanes.Height());
+        hsbPanes.Move(links, oben + höhe, breite, hsbPanes.Height());
+    }
+    hsbPanes.setVisible(rollen);
+    PaneVersatz = std::clamp<std::int32_t>(PaneVersatz, 0, rollen ? tabellen - breite : 0);
     PaneFläche = {links, oben, breite, höhe};
 
     if (Aufteilung != 0) {
@@ -666,10 +699,28 @@ void frmZIRVO3801::PanesAnzeigen() {
         s.setTag(tabelle.Titel);
         s.Move(PaneLinks[i], PaneOben[i], PaneBreite[i], s.Height());
         s.setVisible(true);
-        tabelle.Move(PaneLinks[i], PaneOben[i] + s.Height(), PaneBreite[i], PaneHöhe[i] - s.Height());
+        tabelle.Move(PaneLinks[i] - PaneVersatz, PaneOben[i] + s.Height(), std::max(PaneBreite[i], GezeigteBreite()),
+                     PaneHöhe[i] - s.Height());
         tabelle.setVisible(true);
     }
     TitelAlleZeichnen();
+}
+
+std::int32_t frmZIRVO3801::GezeigteBreite() const {
+    std::int32_t breite = 0;
+    for (std::size_t p = 0; p < 2; ++p) {
+        const std::int16_t t = PaneTabelle[p];
+        if (t < 1 || t > 4 || (p == 1 && Aufteilung == 0)) continue;
+        const std::int32_t b = Tabellenbreiten[static_cast<std::size_t>(t)];
+        breite = std::max(breite, b > 0 ? b : Tabellenbreite);
+    }
+    return breite;
+}
+
+void frmZIRVO3801::hsbPanes_Change(std::int32_t Wert) {
+    if (Wert == PaneVersatz) return;
+    PaneVersatz = Wert;
+    PanesAnzeigen();
 }
 
 void frmZIRVO3801::PaneAktivieren(const PictureBox& box) {

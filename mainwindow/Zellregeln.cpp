@@ -5,6 +5,7 @@
 // under a rotated north, the defaults and checks of the window columns.
 #include "mainwindow/frmZIRVO3801.h"
 
+#include "frame/Windows1252.h"
 #include "frame/basVB6NumCvt.h"
 #include "frame/basZIRVO3801.h"
 #include "frame/basZIRVO_Format.h"
@@ -90,6 +91,18 @@ void frmZIRVO3801::Zelle_KeyPress(TextBox& Zelle, std::int16_t& KeyAscii) {
     if (n == "txtFO") return txtFO_KeyPress(Zelle.Index, KeyAscii);
     if (n == "txtDuTin") return txtDuTin_KeyPress(Zelle.Index, KeyAscii);
     EnterUnterdrücken(KeyAscii);
+}
+
+std::string frmZIRVO3801::Zelle_Einfügen(TextBox& Zelle, std::string_view Text) {
+    std::string ergebnis;
+    for (std::size_t pos = 0; pos < Text.size();) {
+        const char32_t c = Windows1252::NächstesZeichen(Text, pos);
+        if (c < 32 || c == 127 || c >= 0x7FFF) continue;
+        auto taste = static_cast<std::int16_t>(c);
+        Zelle_KeyPress(Zelle, taste);
+        if (taste != 0) Windows1252::Anhängen(ergebnis, static_cast<char32_t>(static_cast<std::uint16_t>(taste)));
+    }
+    return ergebnis;
 }
 
 void frmZIRVO3801::Zelle_LostFocus(TextBox& Zelle) {

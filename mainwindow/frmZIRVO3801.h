@@ -12,6 +12,7 @@
 #include "frame/Steuerelemente.h"
 #include "project/Kollektion.h"
 
+#include <algorithm>
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -372,6 +373,10 @@ public:
     void Zelle_KeyPress(TextBox& Zelle, std::int16_t& KeyAscii);
     void Zelle_LostFocus(TextBox& Zelle);
     void Zelle_DblClick(TextBox& Zelle);
+    // Text pasted into a cell passes the column's key filter character by
+    // character, as if typed; returns what goes into the cell. Line breaks
+    // and other control characters are dropped.
+    std::string Zelle_Einfügen(TextBox& Zelle, std::string_view Text);
     // The columns with rules of their own (Index = row).
     void txtDaC_KeyPress(int Index, std::int16_t& KeyAscii);
     void txtDuC_KeyPress(int Index, std::int16_t& KeyAscii);
@@ -458,6 +463,16 @@ public:
     void StatusleisteAbgleichen();
     // Help panel at the right edge and its dividing strip (90 wide).
     PictureBox picHilfe{"picHilfe"}, picTrHilfe{"picTrHilfe"};
+    // The panel's width: the one the user dragged the strip to (kept in the
+    // settings), else a fifth of the window, bounded so that the panes and
+    // the panel both stay usable.
+    static constexpr std::int32_t MinHilfebreite = 1500, MinPanebreite = 4500;
+    std::int32_t HilfeBreite() const;
+    // Dragging the strip; x: the pointer in the window's inner area (twips).
+    bool HilfeZiehen = false;
+    void picTrHilfe_MouseDown();
+    void picTrHilfe_MouseMove(double x);
+    void picTrHilfe_MouseUp(double x);
     TextBox rtbInfo{"rtbInfo"};
     // Hidden until the start's version check has a notice; placed by lblNeuereVersionLage.
     Label lblNeuereVersionVorhanden{"lblNeuereVersionVorhanden"};
@@ -483,6 +498,17 @@ public:
     vb6CCVScrollBar sbrEBFVScroll{"sbrEBFVScroll"}, sbrDaVScroll{"sbrDaVScroll"}, sbrDuVScroll{"sbrDuVScroll"},
         sbrFVScroll{"sbrFVScroll"};
     PictureBox picTrennZeiger{"picTrennZeiger"};
+    // The bar below the panes when they are narrower than the tables (its
+    // height is the view's), and how far the tables are scrolled to the left.
+    PictureBox hsbPanes{"hsbPanes"};
+    std::int32_t PaneVersatz = 0;
+    std::int32_t PaneVersatzMax() const { return std::max<std::int32_t>(0, GezeigteBreite() - PaneFläche[2]); }
+    // Design width of each table by its number (0: Tabellenbreite), and the
+    // widest of the tables shown in the panes.
+    std::array<std::int32_t, 5> Tabellenbreiten{};
+    std::int32_t GezeigteBreite() const;
+    // The user moved the bar (clamped by the next layout).
+    void hsbPanes_Change(std::int32_t Wert);
     // Caption labels. EBF: the four column captions. A and U: 0-2 the heads
     // of the totals block (area, U, loss), 3-7 the element types, then one
     // caption per column. F: 0-2 heads, 3-6 the element types, 7-8 the

@@ -205,6 +205,8 @@ QWidget* frmProjektAnsicht::SeiteAdressen() {
     const Block blöcke[] = {{"Bauherrschaft oder Vertreter", &m_.txtBH, 0},
                             {"Projektverfasser", &m_.txtPV, 1},
                             {"Nachweisverfasser", &m_.txtNV, 2}};
+    // The four address lines are free; their captions say what usually goes there.
+    const char* links[] = {"Name / Firma", "Zusatz", "Strasse", "PLZ Ort"};
     const char* rechts[] = {"Sachbearbeiter", "Telefon", "Fax", "E-Mail"};
     for (const auto& b : blöcke) {
         auto* rahmen = new QGroupBox(T(b.Titel), seite);
@@ -216,15 +218,14 @@ QWidget* frmProjektAnsicht::SeiteAdressen() {
                 w->setProperty(EigenschaftIndex, i);
                 w->installEventFilter(this);
             }
-            if (i < 4) {
-                g->addWidget(w, i, 0);
-            } else {
-                g->addWidget(new QLabel(T(rechts[i - 4]), rahmen), i - 4, 1);
-                g->addWidget(w, i - 4, 2);
-            }
+            const int spalte = i < 4 ? 0 : 2;
+            auto* beschriftung = new QLabel(T(i < 4 ? links[i] : rechts[i - 4]), rahmen);
+            beschriftung->setBuddy(w);
+            g->addWidget(beschriftung, i % 4, spalte);
+            g->addWidget(w, i % 4, spalte + 1);
         }
-        g->setColumnStretch(0, 3);
-        g->setColumnStretch(2, 2);
+        g->setColumnStretch(1, 3);
+        g->setColumnStretch(3, 2);
         v->addWidget(rahmen);
     }
     v->addStretch();

@@ -3,6 +3,7 @@
 #include "frame/Steuerelemente.h"
 #include "frame/vb6CCVScrollBar.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QColor>
 #include <QComboBox>
@@ -90,6 +91,14 @@ protected:
     // True while a change from the user may be written to the state.
     bool vomBenutzer() const { return zustand_ && !ausZustand_; }
 
+    // The widget's own colours change (BackColor, where set, still wins).
+    void grundfarbeSetzen(QPalette::ColorRole rolle, const QColor& c) {
+        grundPalette_.setColor(rolle, c);
+        widget_->setPalette(grundPalette_);
+        angewandt_.reset();
+        if (zustand_) farbe(zustand_->BackColor());
+    }
+
     Steuerelement* zustand_;
     QWidget* widget_;
 
@@ -172,7 +181,14 @@ protected:
         int grenze = s_.MaxLength() > 0 ? std::max<int>(s_.MaxLength(), static_cast<int>(t.size())) : 32767;
         if (w_->maxLength() != grenze) w_->setMaxLength(grenze);
         if (w_->text() != t) w_->setText(t);
-        if (w_->isReadOnly() != s_.Locked()) w_->setReadOnly(s_.Locked());
+        if (w_->isReadOnly() != s_.Locked()) {
+            // A locked box shows a value: the window's background, no caret,
+            // no stop in the tab order.
+            w_->setReadOnly(s_.Locked());
+            w_->setFocusPolicy(s_.Locked() ? Qt::NoFocus : Qt::StrongFocus);
+            const QPalette grund = QApplication::palette(w_);
+            grundfarbeSetzen(QPalette::Base, grund.color(s_.Locked() ? QPalette::Window : QPalette::Base));
+        }
     }
 
 private:

@@ -107,6 +107,31 @@ private:
     EingabeTabelleWidget* tabelle_;
 };
 
+// A label that can show its caption as a code and a name in two columns:
+// the caption is split at its first run of blanks and the name starts at
+// `einzug`; without one, or without blanks, it is a plain label.
+class Codelabel : public QLabel {
+public:
+    using QLabel::QLabel;
+    int einzug = 0;
+
+protected:
+    void paintEvent(QPaintEvent* e) override {
+        const QString t = text();
+        const qsizetype lücke = t.indexOf("  ");
+        if (einzug <= 0 || lücke <= 0) {
+            QLabel::paintEvent(e);
+            return;
+        }
+        QPainter p(this);
+        p.setPen(palette().color(QPalette::WindowText));
+        const QRect r = contentsRect();
+        const Qt::Alignment a = Qt::AlignLeft | (alignment() & Qt::AlignVertical_Mask);
+        p.drawText(r.adjusted(3, 0, 0, 0), a, t.left(lücke));
+        p.drawText(r.adjusted(einzug, 0, 0, 0), a, t.mid(lücke).trimmed());
+    }
+};
+
 } // namespace
 
 // Reaches the widget from the handlers the models keep; cleared when the
@@ -140,7 +165,7 @@ EingabeTabelleWidget::EingabeTabelleWidget(EingabeTabelle& tabelle, QWidget* par
     for (std::size_t i = 1; i < folge.size(); ++i) QWidget::setTabOrder(folge[i - 1].second, folge[i].second);
 
     for (const auto& l : tabelle.Labels()) {
-        auto* w = new QLabel(this);
+        auto* w = new Codelabel(this);
         w->setWordWrap(true);
         w->setAlignment(l.Total ? (Qt::AlignRight | Qt::AlignVCenter) : (Qt::AlignHCenter | Qt::AlignBottom));
         labels_.push_back({w, QRect(), l.Total, false});
@@ -212,6 +237,18 @@ QLabel* EingabeTabelleWidget::Labelwidget(const Label& lab) const {
 void EingabeTabelleWidget::setSpaltenbreiten(const std::vector<int>& breiten) {
     breiten_ = breiten;
     entwerfen();
+}
+
+void EingabeTabelleWidget::setLabelEinzug(const Label& lab, int einzug) {
+    if (auto* l = dynamic_cast<Codelabel*>(Labelwidget(lab))) {
+        l->einzug = einzug;
+        l->update();
+    }
+}
+
+void EingabeTabelleWidget::setSpaltenlinienOben(int y) {
+    linienOben_ = y;
+    update();
 }
 
 void EingabeTabelleWidget::setLabelLage(const Label& lab, const QRect& lage) {
@@ -399,12 +436,13 @@ void EingabeTabelleWidget::paintEvent(QPaintEvent*) {
     const int unten = std::min(height(), Pixel(tabelle_.Rahmenhöhe() + 6));
     if (unten <= 2 * Rand) return;
     qDrawShadePanel(&p, QRect(0, 0, width(), unten), pal, true, 1);
-    for (int i = 1; i < spaltenZahl_; ++i) {
+    const int oben = std::max(Rand, linienOben_);
+    for (int i = 1; i < spaltenZahl_ && oben < unten - Rand; ++i) {
         int x = spalte(i).links - Spaltenabstand;
         p.setPen(pal.color(QPalette::Dark));
-        p.drawLine(x, Rand, x, unten - Rand);
+        p.drawLine(x, oben, x, unten - Rand);
         p.setPen(pal.color(QPalette::Light));
-        p.drawLine(x + 1, Rand, x + 1, unten - Rand);
+        p.drawLine(x + 1, oben, x + 1, unten - Rand);
     }
     if (hatTotal_) {
         int y = totalOben_ + Pixel(tabelle_.Verschiebung()) - 2;

@@ -58,6 +58,12 @@ public:
     // label's place moves with the lower edge). Without one, the captions
     // stand over the columns and the totals under them, in registration order.
     void setLabelLage(const Label& lab, const QRect& lage);
+    // A label whose caption is a code and a name ("D   Dach"): the name
+    // starts at `einzug` pixels, so the names of several such labels line up.
+    void setLabelEinzug(const Label& lab, int einzug);
+    // The column lines start at this height (pixels of the design), below
+    // captions that span several columns; default: the top of the frame.
+    void setSpaltenlinienOben(int y);
 
     QLineEdit* Zellwidget(const TextBox& zelle) const;
     QLabel* Labelwidget(const Label& lab) const;
@@ -117,6 +123,7 @@ private:
     int entwurfHöhe_ = 0;
     int balkenLinks_ = 0;
     int entwurfBreite_ = 0;
+    int linienOben_ = -1;
     bool hatTotal_ = false;
     bool imEntwurf_ = false;
     bool eigeneBewegung_ = false;

@@ -52,12 +52,6 @@ bool QtDeutsch() {
 
 // ---- Einzelstart ---------------------------------------------------------
 
-namespace {
-
-// The user's runtime folder: $XDG_RUNTIME_DIR, else the system's folder for
-// the user (/run/user/UID), else a folder of the user's own in the temporary
-// folder (made with access for the user alone; one that belongs to somebody
-// else or is a link is not used).
 QString Laufzeitordner() {
     const QString xdg = qEnvironmentVariable("XDG_RUNTIME_DIR");
     if (!xdg.isEmpty()) return xdg;
@@ -74,7 +68,12 @@ QString Laufzeitordner() {
     return QDir::tempPath();
 }
 
-} // namespace
+void LaufzeitordnerSetzen() {
+    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) return;
+    const QString ordner = Laufzeitordner();
+    // Only a folder of the user's own: Qt refuses a shared one.
+    if (ordner != QDir::tempPath()) qputenv("XDG_RUNTIME_DIR", QFile::encodeName(ordner));
+}
 
 Einzelstart::Einzelstart(const QString& ordner) {
     const QString o = ordner.isEmpty() ? Laufzeitordner() : ordner;

@@ -34,6 +34,15 @@ bool QtDeutsch();
 // without "/ZIRVOVersionAktuell.txt" when it names the file itself.
 std::string VersionsordnerAusEinstellung(const std::string& url);
 
+// The user's runtime folder: $XDG_RUNTIME_DIR, else the system's folder for
+// the user (/run/user/UID), else a folder of the user's own in the temporary
+// folder (made with access for the user alone; one that belongs to somebody
+// else or is a link is not used), else the temporary folder itself.
+QString Laufzeitordner();
+// Before Qt starts: a missing $XDG_RUNTIME_DIR is set to that folder (when it
+// is the user's own), so neither the lock file nor Qt has to guess.
+void LaufzeitordnerSetzen();
+
 // Only one running copy per user: a lock file in the user's runtime folder.
 class Einzelstart {
 public:

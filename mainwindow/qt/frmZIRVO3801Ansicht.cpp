@@ -16,10 +16,13 @@
 #include "frame/qt/Bindung.h"
 #include "frame/qt/EingabeTabelleWidget.h"
 #include "mainwindow/frmZIRVO3801.h"
+#include "mainwindow/qt/Symbole.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
+#include <QContextMenuEvent>
 #include <QFontMetrics>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -32,6 +35,8 @@
 #include <QPainter>
 #include <QPointer>
 #include <QScreen>
+#include <QScrollBar>
+#include <QSignalBlocker>
 #include <QStatusBar>
 #include <QStyle>
 #include <QTextBrowser>
@@ -154,12 +159,20 @@ private:
 };
 
 // The dividing strip left of the help panel: a light line down its left
-// edge and a shadow line down its right.
+// edge and a shadow line down its right. Dragged, it sets the panel's width.
 class Teiler : public QWidget {
 public:
-    using QWidget::QWidget;
+    Teiler(frmZIRVO3801& m, QWidget* parent) : QWidget(parent), m_(m) { setCursor(Qt::SizeHorCursor); }
 
 protected:
+    void mousePressEvent(QMouseEvent* e) override {
+        if (e->button() == Qt::LeftButton) m_.picTrHilfe_MouseDown();
+    }
+    void mouseMoveEvent(QMouseEvent* e) override { m_.picTrHilfe_MouseMove(innen(e)); }
+    void mouseReleaseEvent(QMouseEvent* e) override {
+        if (e->button() == Qt::LeftButton) m_.picTrHilfe_MouseUp(innen(e));
+    }
+
     void paintEvent(QPaintEvent*) override {
         QPainter p(this);
         p.setPen(palette().color(QPalette::Light));
@@ -167,6 +180,11 @@ protected:
         p.setPen(palette().color(QPalette::Dark));
         p.drawLine(width() - 1, 0, width() - 1, height() - 1);
     }
+
+private:
+    // The pointer in the inner area, in twips.
+    double innen(QMouseEvent* e) const { return Twips(1) * mapToParent(e->position().toPoint()).x(); }
+    frmZIRVO3801& m_;
 };
 
 // Column widths of the four grids in pixels, in the order of the row record.
@@ -234,7 +252,7 @@ frmZIRVO3801Ansicht::frmZIRVO3801Ansicht(frmZIRVO3801& modell, QWidget* parent)
     statusleiste_->addPermanentWidget(projekttext);
     Bindung::binden(m_.sbrStatusbarProjekt, projekttext);
 
-    trHilfe_ = new Teiler(fläche_);
+    trHilfe_ = new Teiler(m_, fläche_);
     trHilfe_->setObjectName("picTrHilfe");
     auto* hilfe = new QFrame(fläche_);
     hilfe->setObjectName("picHilfe");
@@ -284,6 +302,16 @@ frmZIRVO3801Ansicht::frmZIRVO3801Ansicht(frmZIRVO3801& modell, QWidget* parent)
     }
     neuereVersion_->hide();
     beobachten(m_.lblNeuereVersionVorhanden, [this] { versionLage(); });
+
+    // The bar that scrolls panes narrower than the tables.
+    querbalken_ = new QScrollBar(Qt::Horizontal, fläche_);
+    querbalken_->setObjectName("hsbPanes");
+    querbalken_->hide();
+    platzBinden(m_.hsbPanes, querbalken_);
+    beobachten(m_.hsbPanes, [this] { querbalkenAbgleichen(); });
+    QObject::connect(querbalken_, &QScrollBar::valueChanged, this, [this](int wert) {
+        if (Pixel(m_.PaneVersatz) != wert) befehl([this, wert] { m_.hsbPanes_Change(Twips(wert)); });
+    });
 
     platzBinden(m_.picHilfe, hilfe_);
     platzBinden(m_.picTrHilfe, trHilfe_);
@@ -386,6 +414,7 @@ void frmZIRVO3801Ansicht::Form_Load() {
     }
     m_.picTrennZeiger.Move(0, 0, 0, Twips(4));
     m_.sbrStatusbar.Move(0, 0, 0, Twips(statusleiste_->sizeHint().height()));
+    m_.hsbPanes.Move(0, 0, 0, Twips(querbalken_->sizeHint().height()));
     m_.picHilfe.Move(0, 0, Twips(200), 0);
     geladen_ = true;
     m_.ScaleWidth = Twips(fläche_->width());
@@ -462,6 +491,8 @@ void frmZIRVO3801Ansicht::TabelleInitialisieren() {
                 const int y = block(k + 1);
                 w->setLabelLage(lbl[3 + k], Über(breiten, 0, 1, y, zeile));
                 links(lbl[3 + k]);
+                // The names line up where the text column begins.
+                w->setLabelEinzug(lbl[3 + k], breiten[0] + 2 + 3);
                 w->setLabelLage(*summen[static_cast<std::size_t>(k)][0], Über(breiten, Fl, Fl, y, zeile));
                 w->setLabelLage(*summen[static_cast<std::size_t>(k)][1], Über(breiten, U, U, y, zeile));
                 w->setLabelLage(*summen[static_cast<std::size_t>(k)][2], Über(breiten, 5, 6, y, zeile));
@@ -478,6 +509,8 @@ void frmZIRVO3801Ansicht::TabelleInitialisieren() {
                 rechts(m_.lblFQsf);
             }
             const int kopf = block(zeilen + 1) + 4;
+            // The column lines begin at the column captions, below the totals block.
+            w->setSpaltenlinienOben(kopf);
             const int erste = t == 4 ? 9 : 8;
             for (std::size_t c = 0; c < breiten.size(); ++c)
                 w->setLabelLage(lbl[erste + static_cast<int>(c)],
@@ -488,6 +521,7 @@ void frmZIRVO3801Ansicht::TabelleInitialisieren() {
         w->ZelleGotFocus = [this](TextBox& zelle) {
             m_.Zelle_GotFocus(zelle);
             Abgleichen();
+            zelleZeigen(Zelle(zelle));
         };
         w->ZelleLostFocus = [this](TextBox& zelle) {
             m_.Zelle_LostFocus(zelle);
@@ -505,10 +539,16 @@ void frmZIRVO3801Ansicht::TabelleInitialisieren() {
             }
         }
         w->installEventFilter(this);
+        m_.Tabellenbreiten[static_cast<std::size_t>(tabelle.KeyNr)] = Twips(w->sizeHint().width());
         breiteste = std::max(breiteste, Twips(w->sizeHint().width()));
     }
     m_.Tabellenbreite = breiteste;
     tabellenGebaut_ = true;
+    // A table scrolled sideways passes under the help panel, never over it.
+    for (QWidget* w : {static_cast<QWidget*>(querbalken_), trHilfe_, hilfe_}) w->raise();
+    // Small enough for a small screen; large enough for the menus, the
+    // first columns and a few rows.
+    setMinimumSize(600, 400);
     m_.Form_Resize();
 }
 
@@ -617,7 +657,8 @@ void frmZIRVO3801Ansicht::leistenBauen() {
             l->setObjectName(nr == 0 ? "tbrToolbar1" : "tbrToolbar2");
             l->setMovable(false);
             l->setFloatable(false);
-            l->setToolButtonStyle(nr == 0 ? Qt::ToolButtonTextUnderIcon : Qt::ToolButtonTextOnly);
+            l->setToolButtonStyle(nr == 0 ? Qt::ToolButtonTextUnderIcon : Qt::ToolButtonTextBesideIcon);
+            if (nr == 1) l->setIconSize(QSize(20, 20));
             z_->leisten[nr] = l;
             platzBinden(nr == 0 ? m_.tbrToolbar1 : m_.tbrToolbar2, l);
         }
@@ -654,6 +695,7 @@ void frmZIRVO3801Ansicht::leisteBauen(int nr) {
                 q->setIcon(bild);
             }
         }
+        if (nr == 1) q->setIcon(Symbole::Zonenleiste(knopf->Key));
         QAction* platz = l->addWidget(q);
         z_->knöpfe[{nr, knopf->Key}] = q;
         QPointer<QToolButton> zeiger(q);
@@ -753,6 +795,7 @@ void frmZIRVO3801Ansicht::Abgleichen() {
     if (windowTitle() != titel) setWindowTitle(titel);
     m_.SymbolleistenAbgleichen();
     m_.StatusleisteAbgleichen();
+    querbalkenAbgleichen();
     for (const auto& [schlüssel, knopf] : z_->knöpfe)
         if (knopf->menu()) knopfMenüAbgleichen(schlüssel.first, knopf);
 }
@@ -830,6 +873,23 @@ bool frmZIRVO3801Ansicht::eventFilter(QObject* objekt, QEvent* ereignis) {
         if (ereignis->type() == QEvent::KeyPress && !innerhalbTaste_)
             return zellTaste(feld, zelle, static_cast<QKeyEvent*>(ereignis));
         if (ereignis->type() == QEvent::MouseButtonDblClick) befehl([this, &zelle] { m_.Zelle_DblClick(zelle); });
+        if (ereignis->type() == QEvent::MouseButtonRelease &&
+            static_cast<QMouseEvent*>(ereignis)->button() == Qt::MiddleButton) {
+            if (QGuiApplication::clipboard()->supportsSelection()) zelleEinfügen(feld, zelle, QClipboard::Selection);
+            return true;
+        }
+        if (ereignis->type() == QEvent::ContextMenu) {
+            QMenu* menü = feld->createStandardContextMenu();
+            for (QAction* a : menü->actions()) {
+                if (a->objectName() != "edit-paste") continue;
+                a->disconnect();
+                QObject::connect(a, &QAction::triggered, this,
+                                 [this, feld, &zelle] { zelleEinfügen(feld, zelle, QClipboard::Clipboard); });
+            }
+            menü->setAttribute(Qt::WA_DeleteOnClose);
+            menü->popup(static_cast<QContextMenuEvent*>(ereignis)->globalPos());
+            return true;
+        }
         return false;
     }
     if (auto it = z_->boxen.find(objekt); it != z_->boxen.end() && ereignis->type() == QEvent::MouseButtonPress) {
@@ -850,7 +910,20 @@ bool frmZIRVO3801Ansicht::eventFilter(QObject* objekt, QEvent* ereignis) {
 // A key in a cell, in the order of the events: key down (navigation and
 // the column's keys), then the typed character through the column's key
 // filter, which may change or swallow it.
+// Pasting into a cell (keys, middle button, context menu): the text passes
+// the column's key filter like typed characters.
+void frmZIRVO3801Ansicht::zelleEinfügen(QLineEdit* feld, TextBox& zelle, QClipboard::Mode art) {
+    const QString text = QGuiApplication::clipboard()->text(art);
+    const std::string gefiltert = m_.Zelle_Einfügen(zelle, text.toStdString());
+    if (!gefiltert.empty()) feld->insert(Q(gefiltert));
+    Abgleichen();
+}
+
 bool frmZIRVO3801Ansicht::zellTaste(QLineEdit* feld, TextBox& zelle, QKeyEvent* e) {
+    if (e->matches(QKeySequence::Paste)) {
+        zelleEinfügen(feld, zelle, QClipboard::Clipboard);
+        return true;
+    }
     EingabeTabelleWidget* tabelle = nullptr;
     for (EingabeTabelleWidget* w : z_->tabellen)
         if (w && w->Zellwidget(zelle) == feld) tabelle = w;
@@ -883,6 +956,32 @@ bool frmZIRVO3801Ansicht::zellTaste(QLineEdit* feld, TextBox& zelle, QKeyEvent* 
     innerhalbTaste_ = false;
     Abgleichen();
     return true;
+}
+
+// --- scrolling sideways ---
+
+void frmZIRVO3801Ansicht::querbalkenAbgleichen() {
+    const int max = Pixel(m_.PaneVersatzMax());
+    const int seite = std::max(1, Pixel(m_.PaneFläche[2]));
+    const QSignalBlocker still(querbalken_);
+    querbalken_->setRange(0, max);
+    querbalken_->setPageStep(seite);
+    querbalken_->setSingleStep(std::max(1, seite / 10));
+    querbalken_->setValue(Pixel(m_.PaneVersatz));
+}
+
+// A cell that gets the focus in a column scrolled out of sight comes into view.
+void frmZIRVO3801Ansicht::zelleZeigen(const QLineEdit* feld) {
+    if (!feld || !m_.hsbPanes.Visible()) return;
+    const int links = feld->mapTo(fläche_, QPoint(0, 0)).x();
+    const int rechts = links + feld->width();
+    const int paneLinks = Pixel(m_.PaneFläche[0]);
+    const int paneRechts = paneLinks + Pixel(m_.PaneFläche[2]);
+    int versatz = Pixel(m_.PaneVersatz);
+    if (links < paneLinks) versatz -= paneLinks - links + 4;
+    else if (rechts > paneRechts) versatz += rechts - paneRechts + 4;
+    else return;
+    querbalken_->setValue(std::clamp(versatz, 0, querbalken_->maximum()));
 }
 
 // --- the version notice ---

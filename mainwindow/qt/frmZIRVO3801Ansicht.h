@@ -11,6 +11,7 @@
 
 #include "frame/Programmstart.h"
 
+#include <QClipboard>
 #include <QMainWindow>
 
 #include <cstdint>
@@ -28,6 +29,7 @@ class PictureBox;
 class QAction;
 class QLabel;
 class QLineEdit;
+class QScrollBar;
 class QStatusBar;
 class QTextBrowser;
 class QToolBar;
@@ -68,6 +70,8 @@ public:
     QWidget* Titel(int i) const;
     QWidget* Trennzeiger() const { return trennzeiger_; }
     QWidget* Hilfe() const { return hilfe_; }
+    QWidget* Hilfeteiler() const { return trHilfe_; }
+    QScrollBar* Querbalken() const { return querbalken_; }
     QLabel* NeuereVersion() const { return neuereVersion_; }
     EingabeTabelleWidget* Tabelle(std::int16_t t) const;
     QLineEdit* Zelle(const TextBox& zelle) const;
@@ -87,6 +91,7 @@ private:
     QWidget* trHilfe_ = nullptr;
     QTextBrowser* rtbInfo_ = nullptr;
     QLabel* neuereVersion_ = nullptr;
+    QScrollBar* querbalken_ = nullptr;
     bool geladen_ = false;
     bool tabellenGebaut_ = false;
     bool innerhalbTaste_ = false;
@@ -103,5 +108,8 @@ private:
     void fensterLesen();
     void fokusSetzen(Steuerelement& zustand);
     void versionLage();
+    void querbalkenAbgleichen();
+    void zelleZeigen(const QLineEdit* feld);
     bool zellTaste(QLineEdit* feld, TextBox& zelle, QKeyEvent* e);
+    void zelleEinfügen(QLineEdit* feld, TextBox& zelle, QClipboard::Mode art);
 };

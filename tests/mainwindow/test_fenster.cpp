@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <string>
 #include <vector>
 
@@ -153,19 +155,66 @@ TEST(Fenster, BereicheUndPaneRechtecke) {
     // Tool bars on top, the status bar at the bottom, the help panel right.
     EXPECT_EQ(f.tbrToolbar2.Top(), 600);
     EXPECT_EQ(f.sbrStatusbar.Top(), 12000 - 300);
-    EXPECT_EQ(f.picHilfe.Width(), 18000 - 12000 - 90);
+    EXPECT_EQ(f.picHilfe.Width(), 18000 / 5); // a fifth until the user drags the strip
     EXPECT_EQ(f.picHilfe.Left(), 18000 - f.picHilfe.Width());
     EXPECT_EQ(f.picHilfe.Top(), 1050);
     EXPECT_EQ(f.picHilfe.Height(), 12000 - 1050 - 300);
     EXPECT_EQ(f.picTrHilfe.Left(), f.picHilfe.Left() - 90);
-    EXPECT_EQ(f.PaneFläche, (std::array<std::int32_t, 4>{0, 1050, 12000, 10650}));
+    EXPECT_EQ(f.PaneFläche, (std::array<std::int32_t, 4>{0, 1050, 18000 - 3600 - 90, 10650}));
     EXPECT_EQ(f.PaneHöhe[0], 10650);
     EXPECT_EQ(f.PaneHöhe[1], 0);
 
-    // A window narrower than the tables: the help panel keeps 40.
+    // Dragging the strip (x in the inner area) sets the width, kept in the
+    // settings; it stops where the panes or the panel would become unusable.
+    struct Zug {
+        double x;
+        std::int32_t breite;
+    };
+    for (const Zug& z : {Zug{12000, 18000 - 12000 - 45}, Zug{100, 18000 - 90 - 4500}, Zug{17990, 1500}}) {
+        f.picTrHilfe_MouseDown();
+        f.picTrHilfe_MouseMove(z.x);
+        f.picTrHilfe_MouseUp(z.x);
+        EXPECT_EQ(f.picHilfe.Width(), z.breite) << z.x;
+        EXPECT_EQ(Global::Initialisierung.HilfeBreite, z.breite) << z.x;
+        EXPECT_EQ(f.PaneFläche[2], 18000 - 90 - z.breite) << z.x;
+    }
+    f.picTrHilfe_MouseMove(9000); // the button is up: nothing moves
+    EXPECT_EQ(f.picHilfe.Width(), 1500);
+
+    // A narrow window keeps the panes usable first, then the panel.
+    Global::Initialisierung.HilfeBreite = 6000;
     w.Bemessen(10000, 12000);
-    EXPECT_EQ(f.picHilfe.Width(), 40);
-    EXPECT_EQ(f.PaneFläche[2], 10000 - 90 - 40);
+    EXPECT_EQ(f.picHilfe.Width(), 10000 - 90 - 4500);
+    w.Bemessen(5000, 12000);
+    EXPECT_EQ(f.picHilfe.Width(), 1500);
+    EXPECT_EQ(f.PaneFläche[2], 5000 - 90 - 1500);
+    Global::Initialisierung.HilfeBreite = 0;
+
+    // Panes narrower than the tables: a bar at the bottom of the pane area
+    // scrolls the table sideways, as far as its last column and no farther.
+    f.hsbPanes.Move(0, 0, 0, 250);
+    f.PaneTabelle[0] = TabelleA;
+    w.Bemessen(10000, 12000); // panes 10000 - 2000 - 90 = 7910 wide
+    const PictureBox& a = *f.Tabellen[static_cast<std::size_t>(f.TabelleIndex(TabelleA))]->getTab();
+    EXPECT_TRUE(f.hsbPanes.Visible());
+    EXPECT_EQ(f.hsbPanes.Top(), 12000 - 300 - 250);
+    EXPECT_EQ(f.hsbPanes.Width(), 7910);
+    EXPECT_EQ(f.PaneFläche[3], 10650 - 250);
+    EXPECT_EQ(f.PaneVersatzMax(), 12000 - 7910);
+    for (std::int32_t wert : {1000, 99999, -5}) {
+        f.hsbPanes_Change(wert);
+        const std::int32_t soll = std::clamp<std::int32_t>(wert, 0, 12000 - 7910);
+        EXPECT_EQ(f.PaneVersatz, soll) << wert;
+        EXPECT_EQ(a.Left(), -soll) << wert;
+        EXPECT_EQ(a.Width(), 12000) << wert;
+    }
+    f.hsbPanes_Change(1000);
+    w.Bemessen(18000, 12000); // wide enough again: no bar, no offset
+    EXPECT_FALSE(f.hsbPanes.Visible());
+    EXPECT_EQ(f.PaneVersatz, 0);
+    EXPECT_EQ(a.Left(), 0);
+    EXPECT_EQ(f.PaneFläche[3], 10650);
+    f.PaneTabelle[0] = 0;
 
     // Two panes; the lower pane's height rounds halves to the even number.
     f.Aufteilung = 0.5;
@@ -272,7 +321,7 @@ TEST(Fenster, TabellenInDenPanes) {
     f.picTitel_MouseMove(0, -f.picTitel[0].Top() + 1050 + 10);
     EXPECT_EQ(f.picTrennZeiger.Top(), 1050 + 10 - 2);
     EXPECT_EQ(f.picTrennZeiger.Left(), 3);
-    EXPECT_EQ(f.picTrennZeiger.Width(), 12000 - 6);
+    EXPECT_EQ(f.picTrennZeiger.Width(), f.PaneFläche[2] - 6);
     f.picTitel_MouseMove(0, -f.picTitel[0].Top() + 1050 - 1);
     EXPECT_EQ(f.picTrennZeiger.Top(), 1050 + 10 - 2);
 

@@ -9,6 +9,7 @@
 #include <QApplication>
 
 int main(int argc, char** argv) {
+    QtStart::LaufzeitordnerSetzen();
     QApplication app(argc, argv);
     QtPlattform::Dienste dienste;
     QtStart::Einrichten();
