@@ -128,8 +128,8 @@ TEST_F(ZIRVOSP, SuchenPruefenKopieren) {
         m.Programmpfad = (sp / "ZIRVOSP").string();
         m.Ziel = f.Ziel.empty() ? "" : (Wurzel / f.Ziel).string();
         m.Laufwerke = [&] { return volumes; };
-        int gezeigt = 0;
-        m.Zeigen = [&] { ++gezeigt; };
+        bool gezeigt = false;
+        m.Zeigen = [&] { gezeigt = true; };
 
         const fs::path gefunden = Wurzel / f.Gefunden;
         const fs::path ziel = gefunden.filename() == Ordner ? gefunden : gefunden / Ordner;
@@ -137,7 +137,7 @@ TEST_F(ZIRVOSP, SuchenPruefenKopieren) {
         if (f.Stoerung == Störung::NurLesbar) fs::permissions(ziel, fs::perms(0555));
 
         m.Form_Load();
-        EXPECT_EQ(gezeigt, 1);
+        EXPECT_TRUE(gezeigt);
         EXPECT_EQ(m.Caption, "Bauphysik ZIRVO 380/1 " + H + "." + N + "  -  Service Pack installieren");
         EXPECT_EQ(m.Quellordner(), m.Programmpfad.substr(0, m.Programmpfad.rfind('/') + 1));
         if (!f.Gefunden.empty()) {
@@ -161,13 +161,10 @@ TEST_F(ZIRVOSP, SuchenPruefenKopieren) {
         if (f.Gefunden.empty()) continue;
         for (const auto& name : alle) {
             const bool neu = std::find(f.Kopiert.begin(), f.Kopiert.end(), name) != f.Kopiert.end();
-            if (neu || name != "Neu.txt") {
-                EXPECT_EQ(Lesen(ziel / name) == Lesen(sp / name), neu) << name;
-            }
+            EXPECT_TRUE((name == "Neu.txt" && !neu) || (Lesen(ziel / name) == Lesen(sp / name)) == neu) << name;
         }
-        if (f.Status == 0) {
-            EXPECT_EQ(fs::status(ziel / "ZIRVO3801").permissions() & fs::perms::owner_exec, fs::perms::owner_exec);
-        }
+        const auto rechte = fs::status(ziel / "ZIRVO3801").permissions();
+        EXPECT_TRUE(f.Status != 0 || (rechte & fs::perms::owner_exec) != fs::perms::none);
         for (const char* nie : {"ZIRVOSP", "zirvoSP", ".versteckt", "Unterordner", "Verweis.txt"})
             EXPECT_FALSE(fs::exists(fs::symlink_status(ziel / nie))) << nie;
         for (auto& e : fs::directory_iterator(ziel))
@@ -179,11 +176,8 @@ TEST(ZIRVOSPVersion, Versionssatz) {
     const fs::path ordner = fs::temp_directory_path() / ("zirvo_test_spv_" + std::to_string(::getpid()));
     fs::create_directories(ordner);
     const std::pair<std::string, std::string> fälle[] = {
-        {"9.0.0.98\n", "9.0.0.98"},   {"9.0.0.98\r\n", "9.0.0.98"}, {"09.00.0.65535", "9.0.0.65535"},
-        {"9.0.0", ""},               {"9.0.0.65536", ""},         {"9.0.0.98.1", ""},
-        {" 9.0.0.98", ""},           {"9.0.a.98", ""},            {"", ""},
-        {std::string(70, '9'), ""},
-    };
+        {"9.0.0.98\n", "9.0.0.98"}, {"9.0.0.98\r\n", "9.0.0.98"}, {"09.00.0.65535", "9.0.0.65535"}, {"9.0.0", ""},
+        {"9.0.0.65536", ""}, {"9.0.0.98.1", ""}, {" 9.0.0.98", ""}, {"9.0.a.98", ""}, {"", ""}, {std::string(70, '9'), ""}};
     for (const auto& [satz, version] : fälle) {
         std::ofstream(ordner / "ZIRVO3801.version", std::ios::binary) << satz;
         EXPECT_EQ(WindowsFileInfo::DateiVersion((ordner / "ZIRVO3801").string()), version) << satz;
