@@ -49,7 +49,12 @@ std::string LinkZiel(const std::string& pfad) {
     return ziel.string();
 }
 
-bool SicherSchreiben(const std::string& pfad, std::string_view inhalt, std::string* fehler) {
+namespace {
+
+// Writes through a temporary file beside the target (the file a link points
+// to). rechte: the permission bits of the new file; -1 keeps those of the
+// old file (0644 without one).
+bool schreiben(const std::string& pfad, std::string_view inhalt, std::string* fehler, int rechte) {
     namespace fs = std::filesystem;
     const fs::path ziel(LinkZiel(pfad));
     std::error_code ec;
@@ -66,7 +71,8 @@ bool SicherSchreiben(const std::string& pfad, std::string_view inhalt, std::stri
     }
     // Keep the old file's permissions where there is one.
     struct stat alt {};
-    if (::stat(ziel.c_str(), &alt) == 0) ::fchmod(fd, alt.st_mode & 07777);
+    if (rechte >= 0) ::fchmod(fd, static_cast<mode_t>(rechte));
+    else if (::stat(ziel.c_str(), &alt) == 0) ::fchmod(fd, alt.st_mode & 07777);
     else ::fchmod(fd, 0644);
     const char* p = inhalt.data();
     std::size_t rest = inhalt.size();
@@ -105,6 +111,23 @@ bool SicherSchreiben(const std::string& pfad, std::string_view inhalt, std::stri
         }
     }
     return true;
+}
+
+} // namespace
+
+bool SicherSchreiben(const std::string& pfad, std::string_view inhalt, std::string* fehler) {
+    return schreiben(pfad, inhalt, fehler, -1);
+}
+
+bool SicherKopieren(const std::string& quelle, const std::string& ziel, std::string* fehler) {
+    struct stat q {};
+    if (::stat(quelle.c_str(), &q) != 0) {
+        melden(fehler, std::strerror(errno));
+        return false;
+    }
+    auto inhalt = Lesen(quelle, fehler);
+    if (!inhalt) return false;
+    return schreiben(ziel, *inhalt, fehler, static_cast<int>(q.st_mode & 0777));
 }
 
 bool Vorhanden(const std::string& pfad) {

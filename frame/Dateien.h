@@ -18,6 +18,11 @@ std::optional<std::string> Lesen(const std::string& pfad, std::string* fehler = 
 // write counts as done. Returns false and the reason on failure.
 bool SicherSchreiben(const std::string& pfad, std::string_view inhalt, std::string* fehler = nullptr);
 
+// Copies the file quelle to ziel atomically, with quelle's permissions (an
+// executable stays one). Returns false and the reason on failure; ziel is
+// then as it was.
+bool SicherKopieren(const std::string& quelle, const std::string& ziel, std::string* fehler = nullptr);
+
 bool Vorhanden(const std::string& pfad);
 
 // The file a path names once its symbolic links are followed (also a link

@@ -1,13 +1,14 @@
 #include "frame/basZIRVO3801.h"
 
 #include "frame/Steuerelemente.h"
+#include "frame/Versionsnummer.h"
 #include "frame/basVB6NumCvt.h"
 #include "frame/basZIRVODialogSprache.h"
 
 namespace basZIRVO3801 {
 
 std::string ProgrammTitel = Herstellerbezeichnung + " ZIRVO 380/1";
-std::string ProgrammVersion = "9";
+std::string ProgrammVersion = std::to_string(Versionsnummer::Haupt);
 std::string ProgrammVersionBuchstabe = "a";
 std::string ProgrammKurzname = "ZIRVO 380/1";
 std::string ProgrammTitelPräfix;
@@ -15,7 +16,7 @@ std::string ProgrammIcon = ":/zirvo/ZIRVO3801.png";
 
 void GlobaleSetzen() {
     ProgrammTitel = Herstellerbezeichnung + " " + ProgrammKurzname;
-    ProgrammVersion = "9";
+    ProgrammVersion = std::to_string(Versionsnummer::Haupt);
     ProgrammVersionBuchstabe = "a";
     ProgrammKurzname = "ZIRVO 380/1";
     ProgrammTitelPräfix = ProgrammTitel;

@@ -13,7 +13,7 @@ namespace basZIRVO3801 {
 inline const std::string Herstellerbezeichnung = "Bauphysik";
 
 extern std::string ProgrammTitel;           // "Bauphysik ZIRVO 380/1"
-extern std::string ProgrammVersion;         // "9"
+extern std::string ProgrammVersion;         // "9": the major version (Versionsnummer)
 extern std::string ProgrammVersionBuchstabe; // "a"
 extern std::string ProgrammKurzname;        // "ZIRVO 380/1"
 extern std::string ProgrammTitelPräfix;     // set at start, the main window's caption rests on it

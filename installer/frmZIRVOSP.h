@@ -1,0 +1,81 @@
+// The service-pack installer "ZIRVOSP": a small program of its own that the
+// user starts from the folder of a service pack. It looks for the installed
+// program, the folder "ZIRVO-V" and the major version holding "ZIRVO3801",
+// on the removable volumes (or in the folder named with --ziel), checks that
+// its version record has the installer's major and minor version, asks,
+// and copies every file of its own folder, except itself, into that
+// program folder. It never starts the program it updates.
+#pragma once
+
+#include "frame/Steuerelemente.h"
+#include "installer/Datentraeger.h"
+
+#include <functional>
+#include <string>
+#include <vector>
+
+class frmZIRVOSP : public Formular {
+public:
+    // The installer's name: the title of its message boxes.
+    static inline const std::string Programmname = "ZIRVOSP";
+    // The executable of the program it updates.
+    static inline const std::string Hauptprogramm = "ZIRVO3801";
+
+    // How the program ends: installed (or cancelled by the user), nothing
+    // installed (no fitting program found, or refused), or stopped part way
+    // with an incomplete installation.
+    enum Ende : int { Erfolg = 0, NichtInstalliert = 1, Unvollständig = 2 };
+
+    frmZIRVOSP();
+
+    Label lblInfo{"lblInfo"};
+    Label lblFrage{"lblFrage"};
+    CommandButton cmdInstallieren{"cmdInstallieren"};
+    CommandButton cmdAbbrechen{"cmdAbbrechen"};
+
+    // Set by the start before Form_Load:
+    // the installer's own executable (its real path);
+    std::string Programmpfad;
+    // a folder named with --ziel: searched instead of the volumes, as a
+    // volume holding the program folder or as the program folder itself;
+    std::string Ziel;
+    // the mounted volumes in the order they are searched;
+    std::function<std::vector<Datenträger>()> Laufwerke;
+    // shows the window and paints it, before the search starts.
+    std::function<void()> Zeigen;
+
+    // The whole start: caption, source folder, the search (which ends the
+    // program when nothing fits) and the question.
+    void Form_Load();
+    // Copies the files; on success says so; then the program ends.
+    void cmdInstallieren_Click();
+    // Ends the program at once; nothing is copied.
+    void cmdAbbrechen_Click();
+
+    // The installer's version "major.minor" ("9.0").
+    const std::string& V() const { return v_; }
+    // The installer's folder and the program folder found, each ending in "/".
+    const std::string& Quellordner() const { return quellordner_; }
+    const std::string& Zielordner() const { return zielordner_; }
+    const std::string& Zielprogramm() const { return zielprogramm_; }
+    // The volume (mount point, or the --ziel folder) the program was found on.
+    const std::string& Laufwerk() const { return laufwerk_; }
+    // The files copied so far, in the order copied.
+    const std::vector<std::string>& Kopiert() const { return kopiert_; }
+
+    bool Beendet() const { return beendet_; }
+    // The program's exit status once it has ended (see Ende).
+    int Rückgabe() const { return rückgabe_; }
+
+private:
+    std::string v_, quellordner_, zielordner_, zielprogramm_, laufwerk_;
+    std::vector<std::string> kopiert_;
+    bool beendet_ = false;
+    int rückgabe_ = Erfolg;
+
+    bool ProgrammSuchen();
+    bool ProgrammPasst(const std::string& wurzel, const std::string& ordner);
+    bool DateienKopieren();
+    void Melden(const std::string& text, bool fehler);
+    void Beenden(Ende ende);
+};

@@ -1,0 +1,59 @@
+#!/usr/bin/env bash
+# Installs the build into a temporary prefix, starts the installed program
+# with the example project, and lets the installed ZIRVOSP apply a service
+# pack to that installation.
+#   installation.sh BUILD_FOLDER EXAMPLE_PROJECT
+set -euo pipefail
+build=$1
+beispiel=$2
+tmp=$(mktemp -d)
+pid=
+aufräumen() {
+  [ -n "$pid" ] && kill "$pid" 2>/dev/null
+  rm -rf "$tmp"
+}
+trap aufräumen EXIT
+fehler() { echo "FEHLER: $*" >&2; exit 1; }
+
+prefix=$tmp/opt
+cmake --install "$build" --prefix "$prefix" >/dev/null
+version=$(cat "$build/ZIRVO3801.version")
+IFS=. read -r haupt neben revision nummer <<<"$version"
+prog=$prefix/ZIRVO-V$haupt
+for f in ZIRVO3801 ZIRVOSP ZIRVO3801.version; do [ -f "$prog/$f" ] || fehler "$prog/$f fehlt"; done
+[ -x "$prog/ZIRVO3801" ] || fehler "ZIRVO3801 nicht ausführbar"
+[ "$(readlink "$prefix/bin/ZIRVO3801")" = "../ZIRVO-V$haupt/ZIRVO3801" ] || fehler "bin/ZIRVO3801 fehlt"
+desktop=$prefix/share/applications/zirvo3801.desktop
+grep -qx "Exec=\"$prefix/bin/ZIRVO3801\" %f" "$desktop" || fehler "Exec in $desktop"
+icon=$(sed -n 's/^Icon=//p' "$desktop")
+[ -f "$icon" ] || fehler "Icon $icon fehlt"
+
+# The installed program starts with the example project and keeps running.
+export QT_QPA_PLATFORM=offscreen XDG_RUNTIME_DIR=$tmp/run XDG_CONFIG_HOME=$tmp/config HOME=$tmp/home
+mkdir -m 700 -p "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME" "$HOME"
+"$prefix/bin/ZIRVO3801" "$beispiel" >"$tmp/start.log" 2>&1 &
+pid=$!
+for _ in 1 2 3 4 5 6; do
+  sleep 0.5
+  kill -0 "$pid" 2>/dev/null || fehler "ZIRVO3801 hat geendet: $(cat "$tmp/start.log")"
+done
+[ -e "$XDG_RUNTIME_DIR/ZIRVO3801.lock" ] || fehler "ZIRVO3801 läuft ohne Sperrdatei"
+kill "$pid"
+wait "$pid" 2>/dev/null || true
+pid=
+
+# A service pack: the installer, a new build's version record, a new file;
+# hidden files, links and folders stay behind.
+sp=$tmp/servicepack
+mkdir -p "$sp/Ordner"
+cp "$prog/ZIRVOSP" "$sp/"
+echo "$haupt.$neben.$revision.$((nummer + 1))" >"$sp/ZIRVO3801.version"
+echo "neu" >"$sp/Neu.txt"
+echo "versteckt" >"$sp/.versteckt"
+ln -s Neu.txt "$sp/Verweis.txt"
+"$sp/ZIRVOSP" --ziel "$prefix" --ja 2>"$tmp/sp.log" || fehler "ZIRVOSP: Status $?: $(cat "$tmp/sp.log")"
+[ "$(cat "$prog/ZIRVO3801.version")" = "$haupt.$neben.$revision.$((nummer + 1))" ] || fehler "Versionssatz nicht ersetzt"
+[ "$(cat "$prog/Neu.txt")" = "neu" ] || fehler "Neu.txt fehlt"
+for f in .versteckt Verweis.txt Ordner; do [ ! -e "$prog/$f" ] || fehler "$f kopiert"; done
+
+echo "Installation in $prefix geprüft"
