@@ -375,13 +375,11 @@ void frmZIRVO3801::PaneRechteckeBerechnen() {
     // bottom of the pane area.
     const std::int32_t tabellen = GezeigteBreite();
     const bool rollen = breite > 0 && tabellen > breite;
-    if (rollen) {
-        höhe = std::max<std::int32_t>(0, höhe - hsbPanes.Height());
-        hsbPanes.Move(links, oben + höhe, breite, hsbPanes.Height());
-    }
-    hsbPanes.setVisible(rollen);
+    if (rollen) höhe = std::max<std::int32_t>(0, höhe - hsbPanes.Height());
     PaneVersatz = std::clamp<std::int32_t>(PaneVersatz, 0, rollen ? tabellen - breite : 0);
     PaneFläche = {links, oben, breite, höhe};
+    if (rollen) hsbPanes.Move(links, oben + höhe, breite, hsbPanes.Height());
+    hsbPanes.setVisible(rollen);
 
     if (Aufteilung != 0) {
         PaneHöhe[0] = GeradeRunden((1 - Aufteilung) * höhe);

@@ -183,7 +183,10 @@ protected:
 
 private:
     // The pointer in the inner area, in twips.
-    double innen(QMouseEvent* e) const { return Twips(1) * mapToParent(e->position().toPoint()).x(); }
+    double innen(QMouseEvent* e) const {
+        // From the screen: the strip itself moves while it is dragged.
+        return Twips(1) * parentWidget()->mapFromGlobal(e->globalPosition()).x();
+    }
     frmZIRVO3801& m_;
 };
 

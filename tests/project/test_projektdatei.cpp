@@ -479,6 +479,7 @@ TEST(ProjektDatei, MehrAlsAchtZonen) {
     ASSERT_EQ(p.ProjektEinlesen((o / "neun.zirvo9").string()), 0);
     EXPECT_TRUE(p.Exist());
     ASSERT_EQ(p.ZonenAnzahl(), 8);
+    EXPECT_EQ(p.ÜbergangeneZonen(), 2); // the main window tells the user
     EXPECT_EQ(p.Zone_GetStr(7, "Bez"), "Zone 8");
     EXPECT_EQ(p.GetNZone(), 0);
     // What follows the surplus zones is still read.

@@ -21,11 +21,14 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QClipboard>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QStatusBar>
@@ -378,6 +381,11 @@ TEST_F(Hauptfenster, TastenÜberZellenUndTabellen) {
     Taste(Fokus(), Qt::Key_X, Qt::NoModifier, "x");
     Taste(Fokus(), Qt::Key_W, Qt::NoModifier, "w");
     EXPECT_EQ(m.txtDaC[2].Text(), "W");
+    // Pasted text passes the same filter.
+    Taste(Fokus(), Qt::Key_Backspace);
+    QGuiApplication::clipboard()->setText("x b\n");
+    Taste(Fokus(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(m.txtDaC[2].Text(), "B");
 
     // Two panes: the EBF table above, table A below. Entering a cell of the
     // other pane makes that pane the active one; the keys then move in it.
@@ -592,3 +600,53 @@ TEST_F(Hauptfenster, ZweiZonenWechseln) {
     meldungen.Antworten.push_back(Plattform::Antwort::Nein);
 }
 
+TEST_F(Hauptfenster, SchmalesFensterUndHilfebreite) {
+    ASSERT_TRUE(starten(Beispiel()));
+    Menü(m.mnuZoneF);
+    fenster->resize(600, 480);
+    QApplication::processEvents();
+    // The panes are narrower than the window table: the bar below them
+    // reaches exactly its last column.
+    QScrollBar* quer = fenster->Querbalken();
+    ASSERT_TRUE(quer->isVisible());
+    EXPECT_EQ(quer->maximum(), Pixel(m.Tabellenbreiten[4] - m.PaneFläche[2]));
+    const QRect pane(Pixel(m.PaneFläche[0]), 0, Pixel(m.PaneFläche[2]), fenster->height());
+    auto sichtbar = [&](const TextBox& z) {
+        const QLineEdit* w = Zelle(z);
+        const QRect r(w->mapTo(fenster->Innenfläche(), QPoint(0, 0)), w->size());
+        return pane.contains(r);
+    };
+    EXPECT_FALSE(sichtbar(m.txtFFS23[0]));
+    // A cell out of sight that gets the focus comes into view.
+    Hinein(m.txtFFS23[0]);
+    EXPECT_TRUE(sichtbar(m.txtFFS23[0]));
+    EXPECT_EQ(quer->value(), Pixel(m.PaneVersatz));
+    quer->setValue(0);
+    EXPECT_EQ(m.PaneVersatz, 0);
+    EXPECT_TRUE(sichtbar(m.txtFC[0]));
+
+    // The strip left of the help panel, dragged 60 pixels to the left,
+    // widens the panel by as much; the width is kept in the settings.
+    fenster->resize(1000, 600);
+    QApplication::processEvents();
+    QWidget* teiler = fenster->Hilfeteiler();
+    const int vorher = fenster->Hilfe()->width();
+    const QPoint start = teiler->mapToGlobal(QPoint(teiler->width() / 2, teiler->height() / 2));
+    auto maus = [&](QEvent::Type art, QPoint global, Qt::MouseButtons knöpfe) {
+        QMouseEvent e(art, teiler->mapFromGlobal(global), global, Qt::LeftButton, knöpfe, Qt::NoModifier);
+        QApplication::sendEvent(teiler, &e);
+    };
+    maus(QEvent::MouseButtonPress, start, Qt::LeftButton);
+    maus(QEvent::MouseMove, start - QPoint(60, 0), Qt::LeftButton);
+    maus(QEvent::MouseButtonRelease, start - QPoint(60, 0), Qt::NoButton);
+    EXPECT_NEAR(fenster->Hilfe()->width(), vorher + 60, 1);
+    EXPECT_EQ(Global::Initialisierung.HilfeBreite, m.picHilfe.Width());
+}
+
+TEST(QtTexte, DeutscheStandardknöpfe) {
+    ASSERT_TRUE(QtStart::QtDeutsch()) << "qt6-translations-l10n is not installed";
+    QMessageBox box(QMessageBox::Question, "Titel", "Frage?", QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+    EXPECT_EQ(box.button(QMessageBox::Yes)->text().remove('&'), "Ja");
+    EXPECT_EQ(box.button(QMessageBox::No)->text().remove('&'), "Nein");
+    EXPECT_EQ(box.button(QMessageBox::Cancel)->text().remove('&'), "Abbrechen");
+}
