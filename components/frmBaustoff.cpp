@@ -124,6 +124,7 @@ void frmBaustoff::mnuBearbeitenNeu_Click() {
     cboBaustoff.setListIndex(cboBaustoff.ListCount() - 1);
     cboBaustoff_Click();
     for (TextBox* t : {&txtBez, &txtKBez, &txtKat, &txtRho, &txtDicke, &txtLambda, &txtR, &txtUe}) t->setText({});
+    if (FokusSetzen) FokusSetzen(txtBez);
 }
 
 void frmBaustoff::mnuBearbeitenSpeichern_Click() {

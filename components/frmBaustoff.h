@@ -71,8 +71,10 @@ public:
     void mnuBearbeitenSchliessen_Click();
 
     bool Geladen() const { return geladen_; }
-    // The view's hook that closes the real window once the model is unloaded.
+    // The view's hooks: close the real window once the model is unloaded,
+    // and give a control the focus.
     std::function<void()> Schliessen;
+    std::function<void(Steuerelement&)> FokusSetzen;
 
     // Loads a window on the program's database and, when it loaded, shows it
     // modally; unloads it afterwards. What the main window's command opens.

@@ -138,9 +138,10 @@ void frmBauteil::Feld_KeyPress(TextBox& feld, std::int16_t& KeyAscii) {
 bool frmBauteil::txtFg_Validate() {
     const double g = ZahlLesen(txtFg.Text());
     if (g >= 0 && g <= 1) return true;
+    // Emptied first: while the message shows, the window may store its item.
+    txtFg.setText({});
     Plattform::meldungen().Zeigen(DS("Der Gesamtenergiedurchlassgrad g muss zwischen 0 und 1 sein."),
                                   basZIRVO3801::ProgrammTitel, Plattform::Symbol::Fehler, Plattform::Knöpfe::OK);
-    txtFg.setText({});
     Fokus(txtFg);
     return false;
 }
@@ -148,9 +149,10 @@ bool frmBauteil::txtFg_Validate() {
 bool frmBauteil::txtFF_Validate() {
     const double ff = ZahlLesen(txtFF.Text());
     if (ff >= 0 && ff <= 1) return true;
+    // Emptied first: while the message shows, the window may store its item.
+    txtFF.setText({});
     Plattform::meldungen().Zeigen(DS("Der Abminderungsfaktor für Fensterrahmen F'F muss zwischen 0 und 1 sein."),
                                   basZIRVO3801::ProgrammTitel, Plattform::Symbol::Fehler, Plattform::Knöpfe::OK);
-    txtFF.setText({});
     Fokus(txtFF);
     return false;
 }
