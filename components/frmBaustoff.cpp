@@ -23,7 +23,11 @@ std::string Getrimmt(const TextBox& t) { return basZIRVO_Format::TextRechtsTrimm
 std::function<void(frmBaustoff&)> frmBaustoff::Anzeigen;
 std::function<bool(Baustoff&, bool&)> frmBaustoff::Drucken;
 
-frmBaustoff::frmBaustoff(Baustoff& datenbank) : db_(datenbank) {}
+frmBaustoff::frmBaustoff(Baustoff& datenbank) : db_(datenbank) {
+    // Whoever changes the monitoring field (typing, pasting, the program),
+    // only "0", "1", "2" or nothing stays.
+    txtUe.beobachten([this](const Steuerelement&) { txtUe_Change(); });
+}
 frmBaustoff::frmBaustoff() : frmBaustoff(Global::Baustoff) {}
 
 void frmBaustoff::Aufruf() {

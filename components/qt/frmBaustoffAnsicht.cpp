@@ -82,8 +82,6 @@ frmBaustoffAnsicht::frmBaustoffAnsicht(frmBaustoff& modell, QWidget* eigentümer
         legende->addWidget(Text(t, this));
     g->addLayout(legende, z - 1, 3, 1, 2);
     g->setColumnStretch(4, 1);
-    // The monitoring field keeps only "0", "1", "2" or nothing (typed or pasted).
-    connect(ue, &QLineEdit::textEdited, this, [this] { m_.txtUe_Change(); });
 
     auto* neu = beobachtet_.Knopf(m_.cmdNeu, this);
     auto* speichern = beobachtet_.Knopf(m_.cmdSpeichern, this);

@@ -5,6 +5,7 @@
 #include "frame/qt/Bindung.h"
 
 #include <QApplication>
+#include <QFontMetricsF>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -27,9 +28,11 @@ QString Stück(const std::string& text, std::size_t von, std::size_t bis) {
     return s;
 }
 
-QList<QTextOption::Tab> Tabs(const std::vector<std::int32_t>& twips) {
+// The tab stops were set for the small dialog font of the classic desktop
+// (about 5 pixels a character); a wider font widens the columns with it.
+QList<QTextOption::Tab> Tabs(const std::vector<std::int32_t>& twips, double mass) {
     QList<QTextOption::Tab> tabs;
-    for (std::int32_t t : twips) tabs.append(QTextOption::Tab(Bindung::Pixel(t), QTextOption::LeftTab));
+    for (std::int32_t t : twips) tabs.append(QTextOption::Tab(Bindung::Pixel(t) * mass, QTextOption::LeftTab));
     return tabs;
 }
 
@@ -153,11 +156,12 @@ void frmBauteilListeAnsicht::DetailsZeigen() {
     c.insertText(Stück(text, pos, text.size()), normal);
 
     const int kopfEnde = static_cast<int>(Stück(text, 0, std::min(m_.KopfEnde, text.size())).size());
+    const double mass = std::max(1.0, QFontMetricsF(details_->font()).averageCharWidth() / 5.0);
     for (QTextBlock b = details_->document()->begin(); b.isValid(); b = b.next()) {
         QTextCursor bc(b);
         QTextBlockFormat bf = b.blockFormat();
         const bool kopf = m_.KopfTabstopp > 0 && b.position() < kopfEnde;
-        bf.setTabPositions(Tabs(kopf ? std::vector<std::int32_t>{m_.KopfTabstopp} : m_.Tabstopps));
+        bf.setTabPositions(Tabs(kopf ? std::vector<std::int32_t>{m_.KopfTabstopp} : m_.Tabstopps, mass));
         bc.setBlockFormat(bf);
     }
 }

@@ -84,7 +84,6 @@ TEST(Bauteilgang, VomBaustoffBisZurGespeichertenZone) {
         m.txtRho.setText("25");
         m.txtLambda.setText("0,032");
         m.txtUe.setText("3");
-        m.txtUe_Change();
         EXPECT_EQ(m.txtUe.Text(), "");
         m.cmdSpeichern_Click();
         EXPECT_EQ(m.AusgewählteId, 63);
