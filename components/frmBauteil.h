@@ -156,8 +156,9 @@ public:
     bool SeiteIstLeer() const;
     void SeiteLeeren();
     bool Geladen() const { return geladen_; }
-    // The project was replaced (new, opened, closed): the editor shows the
-    // items of the new project under its numbers, storing nothing.
+    // The project was replaced (new, opened): the editor shows the items of
+    // the new project under its numbers, storing nothing; closed: the
+    // editor closes without storing.
     void ProjektGewechselt();
 
     // --- fields (formats, shared handlers) ---

@@ -204,9 +204,10 @@ QWidget* frmBauteilAnsicht::SeiteBauteil() {
     const char* köpfe[6] = {"Baustoff", "Dicke", "Rohdichte", "Lambda", "R", "Überwachung"};
     const char* einheiten[6] = {"(von innen nach aussen)", "[cm]", "[kg/m³]", "[W/mK]", "[m²K/W]", "(0/1/2)"};
     for (int s = 0; s < 6; ++s) {
-        const auto ausrichtung = s == 0 ? Qt::AlignLeft : Qt::AlignRight;
-        raster->addWidget(Text(köpfe[s], seite), 0, s, ausrichtung);
-        raster->addWidget(Text(einheiten[s], seite), 1, s, ausrichtung);
+        // Caption and unit in one label of two lines, standing on the column.
+        auto* kopf = new QLabel(T(köpfe[s]) + "\n" + T(einheiten[s]), seite);
+        kopf->setAlignment((s == 0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignBottom);
+        raster->addWidget(kopf, 0, s, s == 5 ? Qt::AlignLeft : Qt::Alignment());
     }
     for (int r = 0; r < frmBauteil::Schichtzeilen; ++r)
         for (int s = 0; s < 6; ++s) {
@@ -215,7 +216,7 @@ QWidget* frmBauteilAnsicht::SeiteBauteil() {
                 w->setToolTip(T("0=nicht überwacht, 1=überwacht, 2=spezifiziertes Produkt"));
                 static_cast<QLineEdit*>(w)->setAlignment(Qt::AlignCenter);
             }
-            raster->addWidget(w, 2 + r, s);
+            raster->addWidget(w, 1 + r, s);
         }
     raster->setColumnStretch(6, 1);
     v->addLayout(raster);

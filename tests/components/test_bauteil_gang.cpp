@@ -194,6 +194,8 @@ TEST(Bauteilgang, VomBaustoffBisZurGespeichertenZone) {
     EXPECT_EQ(e.cboWbListe.ListEntry(0), "1");
     e.Form_Deactivate();
     EXPECT_FALSE(Wärmebrücke::Lesen(z.P, 1));
+    z.F.AnzeigeZurücksetzen();
+    EXPECT_FALSE(e.Geladen());
 }
 
 } // namespace
