@@ -240,6 +240,8 @@ private:
     Feldformat Format(std::string_view name) const;
     void Fokus(Steuerelement& s, bool alles = false);
     int LetzteBenutzteZeile() const;
+    // Shows a layer in grid row r, each value by its cell's format.
+    void SchichtZeigen(int r, const Schicht& s);
 };
 
 namespace Global {

@@ -6,22 +6,16 @@
 #include "components/frmBauteil.h"
 #include "components/frmBauteilListe.h"
 #include "frame/Initialisierung.h"
-#include "tests/components/Testordner.h"
+#include "tests/components/Komponentenhilfe.h"
 #include "tests/support/Zonenprojekt.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
+using Testhilfe::Tippen;
 using Testhilfe::Zonenprojekt;
 
-void Tippen(frmBauteil& e, TextBox& feld, const std::string& text) {
-    e.Feld_GotFocus(feld);
-    feld.setText(text);
-    e.Feld_LostFocus(feld);
-}
-
-// The editor on the global project, with a database of three materials and
 // the focus requests recorded.
 class Editor : public ::testing::Test {
 protected:

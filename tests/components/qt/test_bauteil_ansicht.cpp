@@ -14,7 +14,7 @@
 #include "frame/qt/EingabeTabelleWidget.h"
 #include "mainwindow/qt/BauteillisteAnsicht.h"
 #include "mainwindow/qt/frmZIRVO3801Ansicht.h"
-#include "tests/components/Testordner.h"
+#include "tests/components/Komponentenhilfe.h"
 #include "tests/support/Zonenprojekt.h"
 #include "tests/support/qt/Widgethilfe.h"
 
