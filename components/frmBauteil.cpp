@@ -228,12 +228,6 @@ void frmBauteil::cboWbListe_Click() { Elementwechsel(2); }
 
 void frmBauteil::ProjektGewechselt() {
     if (!geladen_) return;
-    // Without a project (File > Close) there is nothing to edit: the editor
-    // closes, storing nothing.
-    if (!Global::Projekt.Exist()) {
-        Form_Unload();
-        return;
-    }
     const std::int16_t seite = Seitenart;
     for (std::int16_t art = 0; art < 3; ++art) {
         AuswahllisteFüllen(art);

@@ -156,9 +156,9 @@ public:
     bool SeiteIstLeer() const;
     void SeiteLeeren();
     bool Geladen() const { return geladen_; }
-    // The project was replaced (new, opened): the editor shows the items of
-    // the new project under its numbers, storing nothing; closed: the
-    // editor closes without storing.
+    // The project was replaced (new, opened, read back after Save As): the
+    // editor shows the items of the new project under its numbers, storing
+    // nothing. (File > Close closes the editor.)
     void ProjektGewechselt();
 
     // --- fields (formats, shared handlers) ---

@@ -187,7 +187,9 @@ TEST(Bauteilgang, VomBaustoffBisZurGespeichertenZone) {
     EXPECT_EQ(e.cboWbListe.ListEntry(0), "1");
     e.Form_Deactivate();
     EXPECT_FALSE(Wärmebrücke::Lesen(z.P, 1));
-    z.F.AnzeigeZurücksetzen();
+    z.umgebung.meldungen.Antworten = {Plattform::Antwort::Nein};
+    z.F.mnuDateiSchliessen.setEnabled(true);
+    z.F.mnuDateiSchliessen_Click();
     EXPECT_FALSE(e.Geladen());
 }
 
