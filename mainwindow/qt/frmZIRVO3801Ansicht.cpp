@@ -9,6 +9,7 @@
 #include "balance/qt/frmQhAnsicht.h"
 #include "balance/qt/frmTabellenRechnerAnsicht.h"
 #include "balance/qt/frmWaermeleistungsbedarfAnsicht.h"
+#include "components/qt/frmBauteilAnsicht.h"
 #include "dialogs/qt/frmNutzungAnsicht.h"
 #include "dialogs/qt/frmNutzungZoneAnsicht.h"
 #include "dialogs/qt/frmProjektAnsicht.h"
@@ -16,6 +17,7 @@
 #include "frame/qt/Bindung.h"
 #include "frame/qt/EingabeTabelleWidget.h"
 #include "mainwindow/frmZIRVO3801.h"
+#include "mainwindow/qt/BauteillisteAnsicht.h"
 #include "mainwindow/qt/Symbole.h"
 
 #include <QAction>
@@ -320,6 +322,8 @@ frmZIRVO3801Ansicht::frmZIRVO3801Ansicht(frmZIRVO3801& modell, QWidget* parent)
     platzBinden(m_.picHilfe, hilfe_);
     platzBinden(m_.picTrHilfe, trHilfe_);
     platzBinden(m_.sbrStatusbar, statusleiste_);
+    // The pick list of item numbers in the tables.
+    new BauteillisteAnsicht(*this);
 
     // The window's side of the model.
     m_.FensterAnwenden = [w = std::weak_ptr(z_->selbst)] {
@@ -374,6 +378,7 @@ void frmZIRVO3801Ansicht::Einrichten() {
     frmGewinnAnsicht::Einrichten();
     frmQhAnsicht::Einrichten();
     frmWärmeleistungsbedarfAnsicht::Einrichten();
+    frmBauteilAnsicht::Einrichten();
 }
 
 void frmZIRVO3801Ansicht::beobachten(Steuerelement& zustand, std::function<void()> folgen, bool dauerhaft) {
