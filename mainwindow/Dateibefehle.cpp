@@ -209,6 +209,8 @@ void frmZIRVO3801::mnuDateiSpeichernUnter_Click() {
 }
 
 bool frmZIRVO3801::ProjektDateiSpeichern(const std::string& Pfad) {
+    // Every save takes what the open single-component proof shows.
+    if (NachweisEBSpeichern) NachweisEBSpeichern();
     std::int32_t ergebnis;
     {
         Sanduhr sanduhr;
