@@ -21,6 +21,7 @@
 #include "frame/basZIRVOFehler.h"
 #include "frame/basZIRVO_HiRi.h"
 #include "project/ProjektGlobal.h"
+#include "proofs/frmNachweis3801.h"
 #include "proofs/frmNachweisEB.h"
 #include "tests/support/Zonenprojekt.h"
 
@@ -344,4 +345,55 @@ TEST(GoldeneProjekte, FehlerInDerErwartungNennenDateiUndZeile) {
     ASSERT_EQ(fehler.size(), 1u);
     EXPECT_EQ(fehler[0], (ordner / "Fehlt.expected").string() + ": kann nicht gelesen werden");
     fs::remove_all(ordner);
+}
+
+// The system proof of MehrereZonen (a conversion, so QH,li = 1.5 HgNw) shows
+// every zone's QH and QH,li and the building's EBF-weighted means as the
+// expected file has them, rounded to one decimal, with the verdicts on the
+// shown values; the zone current before is current again.
+TEST(GoldeneProjekte, SystemnachweisMehrereZonen) {
+    Testhilfe::Zonenprojekt umgebung;
+    const fs::path name = Projektordner() / "MehrereZonen";
+    ASSERT_EQ(ProjektÖffnen(fs::path(name).replace_extension(".zirvo9")), "");
+    const auto text = Dateien::Lesen(fs::path(name).replace_extension(".expected").string());
+    ASSERT_TRUE(text);
+    struct Zone {
+        double EBF = 0, Qh = 0, HgNw = 0;
+    };
+    std::vector<std::pair<std::string, Zone>> zonen;
+    std::istringstream ein(*text);
+    for (std::string zeile; std::getline(ein, zeile);) {
+        const auto f = Felder(zeile);
+        if (f.size() != 4 || f[0].front() == '#' || f[2] != "-") continue;
+        if (zonen.empty() || zonen.back().first != f[0]) zonen.push_back({f[0], {}});
+        Zone& z = zonen.back().second;
+        if (f[1] == "EBF") z.EBF = *Zahl(f[3]);
+        if (f[1] == "QhNw") z.Qh = *Zahl(f[3]);
+        if (f[1] == "HgNw") z.HgNw = *Zahl(f[3]);
+    }
+    ASSERT_EQ(zonen.size(), 3u);
+
+    auto gezeigt = [](double x) { return std::round(x * 10) / 10; };
+    auto prüfen = [&](const ListView::Zeile& zeile, double Qh, double Grenze) {
+        EXPECT_DOUBLE_EQ(std::stod(zeile.Text(6)), gezeigt(Qh));
+        EXPECT_DOUBLE_EQ(std::stod(zeile.Text(7)), gezeigt(Grenze));
+        EXPECT_EQ(zeile.Text(8), gezeigt(Grenze) >= gezeigt(Qh) ? "Ja" : "Nein");
+    };
+    Global::Projekt.SetNZone(2);
+    Global::frmNachweis3801.Form_Load();
+    const auto& zeilen = Global::frmNachweis3801.lvwZonen.ListItems();
+    ASSERT_EQ(zeilen.size(), zonen.size() + 2);
+    double summe = 0, Qh = 0, Grenze = 0;
+    for (std::size_t i = 0; i < zonen.size(); ++i) {
+        SCOPED_TRACE(zonen[i].first);
+        const Zone& z = zonen[i].second;
+        prüfen(zeilen[i], z.Qh, 1.5 * z.HgNw);
+        EXPECT_EQ(zeilen[i].Text(0), Global::Projekt.Zone_GetStr(static_cast<std::int16_t>(i), "Bez"));
+        summe += z.EBF;
+        Qh += z.EBF * z.Qh;
+        Grenze += z.EBF * 1.5 * z.HgNw;
+    }
+    prüfen(zeilen.back(), Qh / summe, Grenze / summe);
+    EXPECT_DOUBLE_EQ(std::stod(zeilen.back().Text(3)), gezeigt(summe));
+    EXPECT_EQ(Global::Projekt.GetNZone(), 2);
 }
