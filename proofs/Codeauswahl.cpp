@@ -108,18 +108,17 @@ void frmNachweisEB::lstCode_LostFocus() {
 }
 
 void frmNachweisEB::EintragÜbernehmen() {
-    cmdCode.setVisible(false);
-    lstCode.setVisible(false);
     TextBox* ziel = ziel_;
-    if (!ziel) return;
+    const Wählmodus modus = modus_;
     const int k = lstCode.ListIndex();
-    if (k < 0 || k >= static_cast<int>(itemData_.size())) {
-        // Nothing taken (Esc): the cell stays as it was and has the focus again.
-        ZelleFokussieren(*ziel);
-        return;
-    }
+    // The cell takes the focus back before the list goes (the list closes
+    // as it loses the focus), so the focus never wanders elsewhere.
+    if (ziel) ZelleFokussieren(*ziel);
+    lstCode.setVisible(false);
+    // Nothing taken (Esc): the cell stays as it was.
+    if (!ziel || k < 0 || k >= static_cast<int>(itemData_.size())) return;
     const int daten = itemData_[static_cast<std::size_t>(k)];
-    if (modus_ == ModusBauteilCode || modus_ == ModusWbCode)
+    if (modus == ModusBauteilCode || modus == ModusWbCode)
         ZelleSetzen(*ziel, daten < 0 ? std::string() : Global::Einzelbauteil.Code(daten, 0));
     else
         ZelleSetzen(*ziel, static_cast<double>(daten));

@@ -59,6 +59,10 @@ public:
     // stand over the columns and the totals under them, in registration order.
     void setLabelLage(const Label& lab, const QRect& lage);
 
+    // The place over columns von..bis (in the order of a row's cells), from
+    // oben with the height, in pixels: where a caption over them stands.
+    QRect Spaltenlage(int von, int bis, int oben, int höhe) const;
+
     QLineEdit* Zellwidget(const TextBox& zelle) const;
     QLabel* Labelwidget(const Label& lab) const;
     QScrollBar* Rollbalken() const { return balken_; }

@@ -16,6 +16,9 @@
 #include "frame/qt/Bindung.h"
 #include "frame/qt/EingabeTabelleWidget.h"
 #include "mainwindow/frmZIRVO3801.h"
+#include "proofs/frmNachweis3801.h"
+#include "proofs/frmNachweisEB.h"
+#include "proofs/qt/frmNachweis3801Ansicht.h"
 
 #include <QAction>
 #include <QApplication>
@@ -309,6 +312,14 @@ frmZIRVO3801Ansicht::frmZIRVO3801Ansicht(frmZIRVO3801& modell, QWidget* parent)
     m_.WärmeleistungsbedarfAnzeigen = [] {
         if (frmWärmeleistungsbedarf::Anzeigen) frmWärmeleistungsbedarf::Anzeigen(Global::frmWärmeleistungsbedarf);
     };
+    m_.Nachweis3801Anzeigen = [] {
+        if (frmNachweis3801::Anzeigen) frmNachweis3801::Anzeigen(Global::frmNachweis3801);
+    };
+    m_.NachweisEBAnzeigen = [] {
+        if (frmNachweisEB::Anzeigen) frmNachweisEB::Anzeigen(Global::frmNachweisEB);
+    };
+    m_.NachweisEBEinlesen = [] { Global::frmNachweisEB.Einlesen(); };
+    m_.NachweisEBSpeichern = [] { Global::frmNachweisEB.VorDemSpeichern(); };
     m_.TabellenRechnerAnzeigen = [w = std::weak_ptr(z_->selbst)] {
         auto s = w.lock();
         if (!s || !*s) return;
@@ -338,6 +349,7 @@ void frmZIRVO3801Ansicht::Einrichten() {
     frmGewinnAnsicht::Einrichten();
     frmQhAnsicht::Einrichten();
     frmWärmeleistungsbedarfAnsicht::Einrichten();
+    frmNachweis3801Ansicht::Einrichten();
 }
 
 void frmZIRVO3801Ansicht::beobachten(Steuerelement& zustand, std::function<void()> folgen, bool dauerhaft) {
