@@ -46,7 +46,7 @@ QRadioButton* Option(OptionButton& zustand, QWidget* eltern) {
 } // namespace
 
 frmNachweisEBAnsicht::frmNachweisEBAnsicht(frmNachweisEB& modell, QWidget* eigentümer)
-    : QWidget(eigentümer, Qt::Window), m_(modell) {
+    : QWidget(eigentümer, Qt::Dialog | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint), m_(modell) {
     setObjectName("frmNachweisEB");
 
     reiter_ = new QTabBar(this);
