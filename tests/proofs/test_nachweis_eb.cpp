@@ -7,6 +7,7 @@
 #include "frame/basZIRVOFehler.h"
 #include "proofs/frmNachweisEB.h"
 #include "project/ProjektGlobal.h"
+#include "tests/mainwindow/Befehlsfenster.h"
 #include "tests/support/Zonenprojekt.h"
 
 #include <gtest/gtest.h>
@@ -347,3 +348,30 @@ TEST_F(NachweisEB, FehleranzeigeSchliessenUndSpeichern) {
 }
 
 } // namespace
+
+// The save question of File > New (as of Open, Close and the end of the
+// program) saves what the open window shows; the new project then empties it.
+TEST(NachweisEBSpeichern, SpeicherfrageNimmtOffenenNachweis) {
+    Testhilfe::Befehlsfenster w;
+    frmNachweisEB& E = Global::frmNachweisEB;
+    w.F.NachweisEBEinlesen = [&] { E.Einlesen(); };
+    w.F.NachweisEBSpeichern = [&] { E.VorDemSpeichern(); };
+    w.Projektangaben();
+    const std::string datei = w.Pfad("Nachweis.zirvo9");
+    ASSERT_EQ(w.P.ProjektSpeichern(datei), 0);
+    E.Einlesen();
+    E.Form_Activate();
+    E.ZelleSetzen(E.txtWbC[0], "L1");
+    E.ZelleSetzen(E.txtWbPsi[0], 0.2);
+    w.M.Antworten = {Plattform::Antwort::Ja};
+    w.F.mnuDateiNeu_Click();
+    EXPECT_EQ(E.txtWbC[0].Text(), "");
+    Projekt gespeichert;
+    ASSERT_EQ(gespeichert.ProjektEinlesen(datei), 0);
+    ASSERT_TRUE(gespeichert.PGetColl("EBWb"));
+    EXPECT_EQ(gespeichert.PGetColl("EBWb")->Koll(1)->Text(1), "L1");
+    EXPECT_EQ(gespeichert.PGetColl("EBWb")->Koll(1)->Zahl(4), 0.2);
+    E.Visible = false;
+    Global::Projekt = Projekt();
+    E.Einlesen();
+}
