@@ -17,19 +17,8 @@
 
 namespace {
 
+using Testhilfe::FarbMeldungen;
 using Testhilfe::Zonenprojekt;
-
-// Message boxes that note the colour of a cell while they are open.
-class FarbMeldungen : public Testhilfe::SkriptMeldungen {
-public:
-    const Steuerelement* Beobachtet = nullptr;
-    std::vector<Farbe> Farben;
-    Plattform::Antwort Zeigen(const std::string& text, const std::string& titel, Plattform::Symbol symbol,
-                              Plattform::Knöpfe knöpfe, Plattform::Antwort vorgabe) override {
-        Farben.push_back(Beobachtet ? Beobachtet->BackColor() : 0);
-        return SkriptMeldungen::Zeigen(text, titel, symbol, knöpfe, vorgabe);
-    }
-};
 
 // The global window with an empty project loaded; afterwards empty again.
 class NachweisEB : public ::testing::Test {
