@@ -15,6 +15,7 @@
 #include "project/ProjektGlobal.h"
 
 #include <cmath>
+#include <functional>
 
 namespace {
 
@@ -117,9 +118,28 @@ bool frmNachweisEB::WärmebrückeZeileLeer(int r) const {
     return Text(txtWbC[r]).empty() && Text(txtWbBez[r]).empty() && Zahl(txtWbNr[r]) == 0 && Zahl(txtWbPsi[r]) == 0;
 }
 
+// Rows a project holds beyond the grid (a file of another version) are
+// kept behind the grid's rows, which then all stay in their places.
+namespace {
+
+int LetzteZeile(int zeilen, const KollektionZeiger& bisher, const std::function<bool(int)>& leer) {
+    if (bisher && bisher->Anzahl() > zeilen) return zeilen - 1;
+    int letzte = zeilen - 1;
+    while (letzte >= 0 && leer(letzte)) --letzte;
+    return letzte;
+}
+
+void ÜbrigeAnhängen(Kollektion& L, int zeilen, const KollektionZeiger& bisher) {
+    if (!bisher) return;
+    for (std::int32_t r = zeilen + 1; r <= bisher->Anzahl(); ++r)
+        if (const Kollektion::Wert* w = bisher->Eintrag(r)) L.WertHinzufügen(*w);
+}
+
+} // namespace
+
 void frmNachweisEB::BauteileSpeichern() {
-    int letzte = Zeilenzahl(1) - 1;
-    while (letzte >= 0 && BauteilZeileLeer(letzte)) --letzte;
+    const KollektionZeiger bisher = Global::Projekt.PGetColl("EBBt");
+    const int letzte = LetzteZeile(Zeilenzahl(1), bisher, [this](int r) { return BauteilZeileLeer(r); });
     auto L = Kollektion::Neu();
     L->Reservieren(letzte + 1);
     for (int r = 0; r <= letzte; ++r) {
@@ -131,12 +151,13 @@ void frmNachweisEB::BauteileSpeichern() {
             zeile->Hinzufügen(Zahl((*feld)[r]));
         L->Hinzufügen(KollektionZeiger(zeile));
     }
+    ÜbrigeAnhängen(*L, Zeilenzahl(1), bisher);
     Global::Projekt.PSetColl(L, "EBBt");
 }
 
 void frmNachweisEB::WärmebrückenSpeichern() {
-    int letzte = Zeilenzahl(2) - 1;
-    while (letzte >= 0 && WärmebrückeZeileLeer(letzte)) --letzte;
+    const KollektionZeiger bisher = Global::Projekt.PGetColl("EBWb");
+    const int letzte = LetzteZeile(Zeilenzahl(2), bisher, [this](int r) { return WärmebrückeZeileLeer(r); });
     auto L = Kollektion::Neu();
     L->Reservieren(letzte + 1);
     for (int r = 0; r <= letzte; ++r) {
@@ -147,5 +168,6 @@ void frmNachweisEB::WärmebrückenSpeichern() {
         for (auto* feld : {&txtWbNr, &txtWbPsi, &txtWbGr}) zeile->Hinzufügen(Zahl((*feld)[r]));
         L->Hinzufügen(KollektionZeiger(zeile));
     }
+    ÜbrigeAnhängen(*L, Zeilenzahl(2), bisher);
     Global::Projekt.PSetColl(L, "EBWb");
 }

@@ -181,6 +181,25 @@ TEST_F(NachweisEB, ZeilenSpeichernUndLaden) {
     EXPECT_EQ(E.txtBtGrErf[0].Text(), "ja"); // 0.15 against the limit without bridges 0.17 at 22 °C: 0.15
     EXPECT_EQ(E.txtBtGrEff[7].Text(), "");
 
+    // Rows a file holds beyond the grid's 20 are kept behind the grid's rows.
+    auto viele = Kollektion::Neu();
+    for (int r = 0; r < 22; ++r) {
+        auto zeile = Kollektion::Neu();
+        for (const Kollektion::Wert& w : {Kollektion::Wert("L1"), Kollektion::Wert("Zeile " + std::to_string(r)),
+                                          Kollektion::Wert(0.0), Kollektion::Wert(0.1), Kollektion::Wert(0.3)})
+            zeile->WertHinzufügen(w);
+        viele->Hinzufügen(KollektionZeiger(zeile));
+    }
+    Global::Projekt.PSetColl(viele, "EBWb");
+    E.Einlesen();
+    E.ZelleSetzen(E.txtWbBez[0], "geändert");
+    E.Speichern(fehlgeschlagen);
+    ASSERT_EQ(P.PGetColl("EBWb")->Anzahl(), 22);
+    EXPECT_EQ(P.PGetColl("EBWb")->Koll(1)->Text(2), "geändert");
+    EXPECT_EQ(P.PGetColl("EBWb")->Koll(22)->Text(2), "Zeile 21");
+    Global::Projekt = gespeichert;
+    E.Einlesen();
+
     // Leaving a cell: "0" empties it, a decimal comma shows two decimals.
     E.tabNachweis.SelectKey("B");
     E.tabNachweis_Click();
