@@ -228,6 +228,8 @@ void frmZIRVO3801::mnuDateiSpeichernUnter_Click() {
 bool frmZIRVO3801::ProjektDateiSpeichern(const std::string& Pfad) {
     // What is typed in an open component editor belongs to the project saved.
     Global::frmBauteil.ElementSpeichern();
+    // Every save takes what the open single-component proof shows.
+    if (NachweisEBSpeichern) NachweisEBSpeichern();
     std::int32_t ergebnis;
     {
         Sanduhr sanduhr;

@@ -285,6 +285,7 @@ public:
     std::function<void()> Nachweis3801Anzeigen;        // system proof, modal
     std::function<void()> NachweisEBAnzeigen;          // single-component proof, modeless
     std::function<void()> NachweisEBEinlesen;          // loads the single-component proof data
+    std::function<void()> NachweisEBSpeichern;         // stores it before the project is saved
     std::function<void()> BaustoffeAnzeigen;           // material database, modal
     std::function<void()> DruckenAnzeigen;             // print dialog, modal
     std::function<void()> DruckIniAnzeigen;            // printer settings, modal

@@ -234,6 +234,11 @@ QLabel* EingabeTabelleWidget::Labelwidget(const Label& lab) const {
     return nullptr;
 }
 
+QRect EingabeTabelleWidget::Spaltenlage(int von, int bis, int oben, int höhe) const {
+    const Spaltenplatz a = spalte(von), b = spalte(bis);
+    return {a.links, oben, b.links + b.breite - a.links, höhe};
+}
+
 void EingabeTabelleWidget::setSpaltenbreiten(const std::vector<int>& breiten) {
     breiten_ = breiten;
     entwerfen();

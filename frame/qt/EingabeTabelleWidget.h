@@ -65,6 +65,10 @@ public:
     // captions that span several columns; default: the top of the frame.
     void setSpaltenlinienOben(int y);
 
+    // The place over columns von..bis (in the order of a row's cells), from
+    // oben with the height, in pixels: where a caption over them stands.
+    QRect Spaltenlage(int von, int bis, int oben, int höhe) const;
+
     QLineEdit* Zellwidget(const TextBox& zelle) const;
     QLabel* Labelwidget(const Label& lab) const;
     QScrollBar* Rollbalken() const { return balken_; }

@@ -19,6 +19,9 @@
 #include "mainwindow/frmZIRVO3801.h"
 #include "mainwindow/qt/BauteillisteAnsicht.h"
 #include "mainwindow/qt/Symbole.h"
+#include "proofs/frmNachweis3801.h"
+#include "proofs/frmNachweisEB.h"
+#include "proofs/qt/frmNachweis3801Ansicht.h"
 
 #include <QAction>
 #include <QApplication>
@@ -349,6 +352,14 @@ frmZIRVO3801Ansicht::frmZIRVO3801Ansicht(frmZIRVO3801& modell, QWidget* parent)
     m_.WärmeleistungsbedarfAnzeigen = [] {
         if (frmWärmeleistungsbedarf::Anzeigen) frmWärmeleistungsbedarf::Anzeigen(Global::frmWärmeleistungsbedarf);
     };
+    m_.Nachweis3801Anzeigen = [] {
+        if (frmNachweis3801::Anzeigen) frmNachweis3801::Anzeigen(Global::frmNachweis3801);
+    };
+    m_.NachweisEBAnzeigen = [] {
+        if (frmNachweisEB::Anzeigen) frmNachweisEB::Anzeigen(Global::frmNachweisEB);
+    };
+    m_.NachweisEBEinlesen = [] { Global::frmNachweisEB.Einlesen(); };
+    m_.NachweisEBSpeichern = [] { Global::frmNachweisEB.VorDemSpeichern(); };
     m_.TabellenRechnerAnzeigen = [w = std::weak_ptr(z_->selbst)] {
         auto s = w.lock();
         if (!s || !*s) return;
@@ -379,6 +390,7 @@ void frmZIRVO3801Ansicht::Einrichten() {
     frmQhAnsicht::Einrichten();
     frmWärmeleistungsbedarfAnsicht::Einrichten();
     frmBauteilAnsicht::Einrichten();
+    frmNachweis3801Ansicht::Einrichten();
 }
 
 void frmZIRVO3801Ansicht::beobachten(Steuerelement& zustand, std::function<void()> folgen, bool dauerhaft) {

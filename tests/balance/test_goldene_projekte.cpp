@@ -5,16 +5,24 @@
 // the values of the project's expected file, which were worked out
 // independently of the program (by hand, or by tests/projects/nachrechnen.py).
 //
+// Then the single-component proof is loaded as the main window hands it a
+// project (its rules run) and stored into the project again.
+//
 // Expected file: one value per line, "ZONECODE KEY INDEX VALUE"; INDEX is "-"
 // for a single number, m (0 to 12) for monthly values or for the total column
 // of part-monthly values, "m,c" for a column of part-monthly values. "#" starts
-// a comment line. Values agree within 0.0005.
+// a comment line. ZONECODE "-" names a value of the project: a number, or a
+// row list of the single-component proof ("EBBt", "EBWb") with INDEX "-" for
+// its number of rows or "ROW,FIELD" (0-based) for a number of a stored row.
+// Values agree within 0.0005.
 #include "balance/Klimastation_MB2028.h"
 #include "balance/frmQh.h"
 #include "frame/Dateien.h"
 #include "frame/basZIRVOFehler.h"
 #include "frame/basZIRVO_HiRi.h"
 #include "project/ProjektGlobal.h"
+#include "proofs/frmNachweis3801.h"
+#include "proofs/frmNachweisEB.h"
 #include "tests/support/Zonenprojekt.h"
 
 #include <gtest/gtest.h>
@@ -153,6 +161,46 @@ std::optional<double> GespeicherterWert(const std::string& Schlüssel, const std
     return v;
 }
 
+// A number of the project itself ("-" as zone code), or why there is none.
+std::optional<double> Projektwert(const std::string& Schlüssel, const std::string& Index, std::string& warum) {
+    const Projekt& P = Global::Projekt;
+    if (Schlüssel != "EBBt" && Schlüssel != "EBWb") {
+        if (Index != "-") {
+            warum = "ungültiger Index '" + Index + "'";
+            return std::nullopt;
+        }
+        if (P.PGetStr(Schlüssel).empty()) {
+            warum = "nicht gespeichert";
+            return std::nullopt;
+        }
+        return P.PGetNum(Schlüssel);
+    }
+    const KollektionZeiger liste = P.PGetColl(Schlüssel);
+    if (!liste) {
+        warum = "nicht gespeichert";
+        return std::nullopt;
+    }
+    if (Index == "-") return liste->Anzahl();
+    const auto komma = Index.find(',');
+    const auto zeile = Ganzzahl(std::string_view(Index).substr(0, komma));
+    const auto feld = komma == std::string::npos ? std::nullopt : Ganzzahl(std::string_view(Index).substr(komma + 1));
+    if (!zeile || !feld || *zeile < 0 || *feld < 0) {
+        warum = "ungültiger Index '" + Index + "'";
+        return std::nullopt;
+    }
+    const KollektionZeiger z = liste->Koll(*zeile + 1);
+    if (!z) {
+        warum = "keine Zeile " + std::to_string(*zeile);
+        return std::nullopt;
+    }
+    const Kollektion::Wert* wert = z->Eintrag(*feld + 1);
+    if (!wert || !std::holds_alternative<double>(*wert)) {
+        warum = "kein Zahlenfeld " + std::to_string(*feld);
+        return std::nullopt;
+    }
+    return std::get<double>(*wert);
+}
+
 // Compares every line of the expected text with the stored zone values of
 // the open project. Every fault names the file and the line.
 std::vector<std::string> Vergleichen(const std::string& dateiname, const std::string& erwartet, int& verglichen) {
@@ -176,16 +224,21 @@ std::vector<std::string> Vergleichen(const std::string& dateiname, const std::st
             fehler.push_back(ort + "kein Zahlenwert: '" + f[3] + "'");
             continue;
         }
-        std::int16_t zone = -1;
-        for (std::int16_t i = 0; i < P.ZonenAnzahl() && zone < 0; ++i)
-            if (P.Zone_GetStr(i, "Code") == f[0]) zone = i;
-        if (zone < 0) {
-            fehler.push_back(ort + "keine Zone mit dem Code '" + f[0] + "'");
-            continue;
-        }
-        P.SetNZone(zone);
         std::string warum;
-        const auto ist = GespeicherterWert(f[1], f[2], warum);
+        std::optional<double> ist;
+        if (f[0] == "-") {
+            ist = Projektwert(f[1], f[2], warum);
+        } else {
+            std::int16_t zone = -1;
+            for (std::int16_t i = 0; i < P.ZonenAnzahl() && zone < 0; ++i)
+                if (P.Zone_GetStr(i, "Code") == f[0]) zone = i;
+            if (zone < 0) {
+                fehler.push_back(ort + "keine Zone mit dem Code '" + f[0] + "'");
+                continue;
+            }
+            P.SetNZone(zone);
+            ist = GespeicherterWert(f[1], f[2], warum);
+        }
         if (!ist) {
             fehler.push_back(ort + f[0] + " " + f[1] + " " + f[2] + ": " + warum);
             continue;
@@ -211,6 +264,10 @@ std::vector<std::string> GoldenesProjektPrüfen(const fs::path& projekt, const f
     if (!fehlerÖffnen.empty()) return {projekt.string() + ": " + fehlerÖffnen};
     std::vector<std::string> fehler;
     for (auto& f : AlleZonenBerechnen(Global::frmZIRVO3801)) fehler.push_back(projekt.string() + ": " + f);
+    // The single-component proof as the window loads and stores it.
+    Global::frmNachweisEB.Einlesen();
+    bool fehlgeschlagen = false;
+    Global::frmNachweisEB.Speichern(fehlgeschlagen);
     for (auto& f : Vergleichen(erwartungen.string(), *text, verglichen)) fehler.push_back(std::move(f));
     return fehler;
 }
@@ -256,20 +313,24 @@ TEST(GoldeneProjekte, FehlerInDerErwartungNennenDateiUndZeile) {
                              "A Qh 12\n"
                              "A Qh 13 0\n"
                              "A QtA 12,0 18.5702\n"
-                             "A EBF 3 1\n";
+                             "A EBF 3 1\n"
+                             "- EBBt 0,3 1\n"
+                             "- EB-EBF - 1\n";
     ASSERT_TRUE(Dateien::SicherSchreiben(erwartet.string(), text));
 
     int verglichen = 0;
     auto fehler = GoldenesProjektPrüfen(Projektordner() / "EinfacheZone.zirvo9", erwartet, verglichen);
     const std::string d = erwartet.string();
-    ASSERT_EQ(fehler.size(), 6u);
+    ASSERT_EQ(fehler.size(), 8u);
     EXPECT_EQ(fehler[0], d + ":4: keine Zone mit dem Code 'X'");
     EXPECT_EQ(fehler[1], d + ":5: A GibtEsNicht -: nicht gespeichert");
     EXPECT_EQ(fehler[2].rfind(d + ":6: A EBF -: erwartet 100.1, Programm 100", 0), 0u) << fehler[2];
     EXPECT_EQ(fehler[3], d + ":7: vier Felder erwartet: 'A Qh 12'");
     EXPECT_EQ(fehler[4], d + ":8: A Qh 13: ungültiger Index '13'");
     EXPECT_EQ(fehler[5], d + ":10: A EBF 3: gespeicherter Text ist keine Monatsliste");
-    EXPECT_EQ(verglichen, 3);
+    EXPECT_EQ(fehler[6], d + ":11: - EBBt 0,3: keine Zeile 0");
+    EXPECT_EQ(fehler[7].rfind(d + ":12: - EB-EBF -: erwartet 1, Programm 0", 0), 0u) << fehler[7];
+    EXPECT_EQ(verglichen, 4);
 
     // A missing or unreadable project file and a missing expected file fail.
     fehler = GoldenesProjektPrüfen(ordner / "GibtEsNicht.zirvo9", erwartet, verglichen);
@@ -284,4 +345,55 @@ TEST(GoldeneProjekte, FehlerInDerErwartungNennenDateiUndZeile) {
     ASSERT_EQ(fehler.size(), 1u);
     EXPECT_EQ(fehler[0], (ordner / "Fehlt.expected").string() + ": kann nicht gelesen werden");
     fs::remove_all(ordner);
+}
+
+// The system proof of MehrereZonen (a conversion, so QH,li = 1.5 HgNw) shows
+// every zone's QH and QH,li and the building's EBF-weighted means as the
+// expected file has them, rounded to one decimal, with the verdicts on the
+// shown values; the zone current before is current again.
+TEST(GoldeneProjekte, SystemnachweisMehrereZonen) {
+    Testhilfe::Zonenprojekt umgebung;
+    const fs::path name = Projektordner() / "MehrereZonen";
+    ASSERT_EQ(ProjektÖffnen(fs::path(name).replace_extension(".zirvo9")), "");
+    const auto text = Dateien::Lesen(fs::path(name).replace_extension(".expected").string());
+    ASSERT_TRUE(text);
+    struct Zone {
+        double EBF = 0, Qh = 0, HgNw = 0;
+    };
+    std::vector<std::pair<std::string, Zone>> zonen;
+    std::istringstream ein(*text);
+    for (std::string zeile; std::getline(ein, zeile);) {
+        const auto f = Felder(zeile);
+        if (f.size() != 4 || f[0].front() == '#' || f[2] != "-") continue;
+        if (zonen.empty() || zonen.back().first != f[0]) zonen.push_back({f[0], {}});
+        Zone& z = zonen.back().second;
+        if (f[1] == "EBF") z.EBF = *Zahl(f[3]);
+        if (f[1] == "QhNw") z.Qh = *Zahl(f[3]);
+        if (f[1] == "HgNw") z.HgNw = *Zahl(f[3]);
+    }
+    ASSERT_EQ(zonen.size(), 3u);
+
+    auto gezeigt = [](double x) { return std::round(x * 10) / 10; };
+    auto prüfen = [&](const ListView::Zeile& zeile, double Qh, double Grenze) {
+        EXPECT_DOUBLE_EQ(std::stod(zeile.Text(6)), gezeigt(Qh));
+        EXPECT_DOUBLE_EQ(std::stod(zeile.Text(7)), gezeigt(Grenze));
+        EXPECT_EQ(zeile.Text(8), gezeigt(Grenze) >= gezeigt(Qh) ? "Ja" : "Nein");
+    };
+    Global::Projekt.SetNZone(2);
+    Global::frmNachweis3801.Form_Load();
+    const auto& zeilen = Global::frmNachweis3801.lvwZonen.ListItems();
+    ASSERT_EQ(zeilen.size(), zonen.size() + 2);
+    double summe = 0, Qh = 0, Grenze = 0;
+    for (std::size_t i = 0; i < zonen.size(); ++i) {
+        SCOPED_TRACE(zonen[i].first);
+        const Zone& z = zonen[i].second;
+        prüfen(zeilen[i], z.Qh, 1.5 * z.HgNw);
+        EXPECT_EQ(zeilen[i].Text(0), Global::Projekt.Zone_GetStr(static_cast<std::int16_t>(i), "Bez"));
+        summe += z.EBF;
+        Qh += z.EBF * z.Qh;
+        Grenze += z.EBF * 1.5 * z.HgNw;
+    }
+    prüfen(zeilen.back(), Qh / summe, Grenze / summe);
+    EXPECT_DOUBLE_EQ(std::stod(zeilen.back().Text(3)), gezeigt(summe));
+    EXPECT_EQ(Global::Projekt.GetNZone(), 2);
 }

@@ -116,7 +116,7 @@ private:
     void HooksLeeren() {
         for (auto* h : {&F.LüftungAnzeigen, &F.GewinnAnzeigen, &F.QhAnzeigen, &F.WärmeleistungsbedarfAnzeigen,
                         &F.TabellenRechnerAnzeigen, &F.BauteileAnzeigen, &F.Nachweis3801Anzeigen,
-                        &F.NachweisEBAnzeigen, &F.NachweisEBEinlesen, &F.BaustoffeAnzeigen, &F.DruckenAnzeigen,
+                        &F.NachweisEBAnzeigen, &F.NachweisEBEinlesen, &F.NachweisEBSpeichern, &F.BaustoffeAnzeigen, &F.DruckenAnzeigen,
                         &F.DruckIniAnzeigen, &F.FlächenAnzeigen, &F.BauteilverlusteTabelle,
                         &F.BauteilVerlusteAnzeigen, &F.EnergienAnzeigen, &F.Schliessen})
             *h = nullptr;

@@ -10,24 +10,12 @@
 #include <gtest/gtest.h>
 
 using Testhilfe::Befehlsfenster;
+using Testhilfe::FarbMeldungen;
 
 namespace {
 
 const std::string KeinGegenstück = "Keine entsprechende Eingabezeile in der Nachbarzone gefunden.";
 const std::string OhneOrientierung = "Die Orientierung muss bei Wandflächen angegeben werden.";
-
-// Records, with every message box, the background colour one control has
-// while the box is open.
-class FarbMeldungen : public Testhilfe::SkriptMeldungen {
-public:
-    const Steuerelement* Beobachtet = nullptr;
-    std::vector<Farbe> Farben;
-    Plattform::Antwort Zeigen(const std::string& text, const std::string& titel, Plattform::Symbol symbol,
-                              Plattform::Knöpfe knöpfe, Plattform::Antwort vorgabe) override {
-        Farben.push_back(Beobachtet ? Beobachtet->BackColor() : 0);
-        return SkriptMeldungen::Zeigen(text, titel, symbol, knöpfe, vorgabe);
-    }
-};
 
 // The rows of a zone, typed into its tables as the user does and stored:
 // table number, row, texts in column order.

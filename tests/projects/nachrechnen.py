@@ -167,7 +167,7 @@ ZEILEN = {
 
 def projekt_lesen(pfad):
     """Project values, zones and items of the file, as plain dictionaries."""
-    projekt = {"zonen": [], "B": {}, "F": {}, "W": {}}
+    projekt = {"zonen": [], "B": {}, "F": {}, "W": {}, "EB": {}, "EBBt": [], "EBWb": []}
     stapel = []          # open objects
     zone = zeile = tabelle = element = None
     for t in token(dokument_lesen(pfad)):
@@ -189,6 +189,10 @@ def projekt_lesen(pfad):
                 zeile = ["", 0.0, 0.0, 0.0]
             elif len(stapel) == 3 and stapel[:2] == ["BODY", "B"]:
                 element = {}
+            elif stapel == ["BODY", "EB", "B"]:
+                zeile = ["", "", 0.0, 0.0, 0.0, 0.0, 0.0]
+            elif stapel == ["BODY", "EB", "W"]:
+                zeile = ["", "", 0.0, 0.0]
             continue
         if t[0] == "e":
             name = stapel.pop()
@@ -198,6 +202,8 @@ def projekt_lesen(pfad):
                 zone["GE_"].append(zeile)
             elif len(stapel) == 2 and stapel == ["BODY", "B"]:
                 projekt[name][int(element.get("n", 0))] = element
+            elif stapel == ["BODY", "EB"] and name in ("B", "W"):
+                projekt["EBBt" if name == "B" else "EBWb"].append(zeile)
             continue
         _, name, wert = t
         ort = stapel
@@ -233,6 +239,12 @@ def projekt_lesen(pfad):
             zeile[k] = wert if k == 0 else float(wert)
         elif len(ort) == 3 and ort[:2] == ["BODY", "B"]:
             element[name] = wert if name in ("b", "k", "d", "v", "x", "Cgr") else float(wert)
+        elif ort == ["BODY", "EB"]:
+            projekt["EB"][name] = float(wert)
+        elif ort in (["BODY", "EB", "B"], ["BODY", "EB", "W"]):
+            zellen = "cbnutge" if ort[2] == "B" else "cbpg"
+            k = zellen.index(name)
+            zeile[k] = wert if k < 2 else float(wert)
     return projekt
 
 
@@ -692,6 +704,158 @@ def zone_rechnen(projekt, st, zi):
     return erg, monate, spalten, hilfswerte
 
 
+# ---------------------------------------------------------------- single-component proof
+
+# SIA 380/1:2016, limit and target U-values of single components (W/m2K):
+# new building limit, new building target, conversion limit, conversion target,
+# limit without thermal-bridge proof.
+EB_U = {
+    "A1": (.17, .10, .25, .10, .17), "B1": (.17, .10, .25, .10, .17), "C1": (.17, .10, .25, .10, .17),
+    "D1": (1.0, .80, 1.0, .80, 1.0), "E1": (1.2, .80, 1.2, .80, 1.2), "F1": (1.7, .80, 1.7, .80, 1.7),
+    "B5": (.50, .50, .50, .50, .50),
+    "A2": (.25, .10, .28, .10, .25), "B2": (.25, .10, .28, .10, .25), "C2": (.25, .10, .28, .10, .25),
+    "D2": (1.3, .80, 1.3, .80, 1.3), "E2": (1.5, .80, 1.5, .80, 1.5), "F2": (2.0, .80, 2.0, .80, 2.0),
+    "B6": (.50, .50, .50, .50, .50),
+    "A3": (.17, .10, .25, .10, .17), "B3": (.17, .10, .25, .10, .17), "C3": (.17, .10, .25, .10, .17),
+    "D3": (1.0, .80, 1.0, .80, 1.0),
+    "A4": (.25, .10, .28, .10, .25), "B4": (.25, .10, .28, .10, .25), "C4": (.25, .10, .28, .10, .25),
+    "D4": (1.3, .80, 1.3, .80, 1.3),
+}
+# Thermal bridges: limit and target (W/mK, the point bridge W/K). There is no L4.
+EB_WB = {"L1": (.3, .3), "L2": (.2, .2), "L3": (.2, .2), "L5": (.15, .15), "P1": (.3, .3)}
+
+
+def runden_anzeige(x, n):
+    """Rounds as the program shows a number: the value written with 15
+    significant digits, then halves away from zero."""
+    d = Decimal(f"{float(x):.15g}").quantize(Decimal(1).scaleb(-n), rounding=ROUND_HALF_UP)
+    return float(d)
+
+
+def eb_zelle(wert, stellen, nkst):
+    """The value as a cell of the proof shows it, read back."""
+    if wert == 0:
+        return 0.0
+    return runden_anzeige(wert, nkst)
+
+
+def eb_code(code):
+    """(table values, limit type) of a code, None for an unknown code."""
+    typ = 2 if code.endswith("*") else 1 if code.endswith("u") else 0
+    kern = code[:-1] if code.endswith("*") else code
+    kern = kern[:-1] if kern.endswith("u") else kern
+    if kern in EB_U:
+        w = EB_U[kern]
+        return {"grenz": (w[0], w[2], w[4]), "ziel": (w[1], w[3], 0.0)}, typ
+    if kern in EB_WB:
+        g, z = EB_WB[kern]
+        return {"grenz": (g, g, g), "ziel": (z, z, z)}, typ
+    return None, typ
+
+
+def eb_rechnen(projekt):
+    """The stored rows of the single-component proof after loading: each
+    row's cells as shown, the values of the items the rows name, table
+    value, value corrected for the room temperature, verdict. A faulty row
+    ends a pass; the rows after it keep empty results."""
+    werte = projekt["EB"]
+    zielwerte = vb_int(werte.get("n", 0.0)) != 0
+    ohne_wb = vb_int(werte.get("w", 0.0)) != 0
+    fehler = []
+
+    # components, windows, doors: code, designation, nr, U, g, Ti, table value, effective, verdict
+    bt = []
+    for z in projekt["EBBt"][:30]:
+        c, b, nr, u, g, ti = z[0].rstrip(), z[1].rstrip(), z[2], z[3], z[4], z[5]
+        if g > 1:
+            g, ti = 0.0, g   # stored before the g column existed
+        bt.append([c, b, eb_zelle(nr, 2, 0), eb_zelle(u, 4, 2), eb_zelle(g, 3, 2), eb_zelle(ti, 2, 0), 0.0, 0.0, ""])
+    for r in bt:
+        nr = int(r[2])
+        if nr == 0:
+            continue
+        if r[0][:1].upper() in ("D", "E", "F"):
+            f = projekt["F"].get(nr)
+            if f is None:
+                fehler.append("Fenster nicht gefunden")
+                break
+            gw = f.get("g", 0.0) if 0 <= f.get("g", 0.0) <= 1 else 0.0
+            ff = f.get("r", 0.0) if 0 <= f.get("r", 0.0) <= 1 else 0.0
+            r[3], r[4] = eb_zelle(f.get("u", 0.0), 4, 2), eb_zelle(gw, 3, 2)
+            if ff > 0 and gw < 0.3:
+                fehler.append("Fenster mit g < 0,3")
+                break
+        else:
+            e = projekt["B"].get(nr)
+            if e is None:
+                fehler.append("Bauteil nicht gefunden")
+                break
+            r[3], r[4] = eb_zelle(e.get("u", 0.0), 4, 2), 0.0
+            if r[1] == "":
+                r[1] = e.get("b", "").rstrip()
+    if not fehler:
+        for r in bt:
+            if r[0] == "":
+                continue
+            tab, typ = eb_code(r[0])
+            if tab is None:
+                fehler.append("Ungültiger Code " + r[0])
+                break
+            if ohne_wb and typ == 0:
+                wert = tab["grenz"][2]
+            else:
+                wert = tab["ziel" if zielwerte else "grenz"][typ]
+            r[6] = eb_zelle(wert, 4, 2)
+            if r[5] == 0:
+                fehler.append("Ungültige Raumtemperatur")
+                break
+            v = r[6]
+            if r[5] != 20:
+                v = ((20 - r[5]) * 0.05 + 1) * v
+                v = max(v, tab["ziel"][typ])
+            r[7] = eb_zelle(runden_anzeige(v, 2), 4, 2)
+            if r[3] <= 0:
+                fehler.append("Ungültiger U-Wert")
+                break
+            r[8] = "ja" if r[3] <= r[7] else "nein"
+    while bt and bt[-1][0] == "" and bt[-1][1] == "" and not any(bt[-1][2:6]):
+        bt.pop()
+
+    # thermal bridges: code, designation, nr, psi, limit, verdict
+    wb = []
+    for z in projekt["EBWb"][:20]:
+        c, b, nr, psi = z[0].rstrip(), z[1].rstrip(), z[2], z[3]
+        if 0 < nr < 1:
+            nr, psi = 0.0, nr   # stored before the number column existed
+        wb.append([c, b, eb_zelle(nr, 2, 0), eb_zelle(psi, 4, 2), 0.0, ""])
+    wb_fehler = False
+    for r in wb:
+        nr = int(r[2])
+        if nr == 0:
+            continue
+        w = projekt["W"].get(nr)
+        if w is None:
+            fehler.append("Wärmebrücke nicht gefunden")
+            wb_fehler = True
+            break
+        r[3] = eb_zelle(w.get("u", 0.0), 4, 2)
+        if r[1] == "":
+            r[1] = w.get("b", "").rstrip()
+    for r in ([] if wb_fehler else wb):
+        if r[0] == "":
+            continue
+        tab, _ = eb_code(r[0])
+        if tab is None:
+            fehler.append("Ungültiger Code " + r[0])
+            break
+        r[4] = eb_zelle(tab["ziel" if zielwerte else "grenz"][0], 4, 2)
+        r[5] = "ja" if r[3] <= r[4] else "nein"
+    while wb and wb[-1][0] == "" and wb[-1][1] == "" and not any(wb[-1][2:4]):
+        wb.pop()
+    ebf = runden_anzeige(werte.get("e", 0.0), 1)
+    return ebf, bt, wb, fehler
+
+
 def zahl(x):
     t = f"{x:.6f}"
     return "0.000000" if t == "-0.000000" else t
@@ -731,6 +895,23 @@ def main():
                 out.write(f"{code} {k} 12,{c} {zahl(tab[12][c])}\n")
         for k in ("QhNw", "HgNw", "PhNw", "PhNwGw"):
             out.write(f"{code} {k} - {zahl(erg[k])}\n")
+    if projekt["EB"] or projekt["EBBt"] or projekt["EBWb"]:
+        ebf, bt, wb, fehler = eb_rechnen(projekt)
+        out.write("# single-component proof: the rows as stored after loading (ROW,FIELD 0-based);\n")
+        out.write("# components: 2 nr, 3 U, 4 g, 5 Ti, 6 table value, 7 effective; bridges: 2 nr, 3 psi, 4 limit\n")
+        for f in fehler:
+            out.write(f"# the rules stop at: {f}\n")
+        out.write(f"- EB-EBF - {zahl(ebf)}\n")
+        out.write(f"- EBBt - {len(bt)}\n")
+        for i, r in enumerate(bt):
+            out.write(f"# {r[0] or '-'} Ti {r[5]:g}: U {r[3]:.2f}, effective {r[7]:.2f}, {r[8] or '-'}\n")
+            for k in range(2, 8):
+                out.write(f"- EBBt {i},{k} {zahl(r[k])}\n")
+        out.write(f"- EBWb - {len(wb)}\n")
+        for i, r in enumerate(wb):
+            out.write(f"# {r[0] or '-'}: psi {r[3]:.2f}, limit {r[4]:.2f}, {r[5] or '-'}\n")
+            for k in range(2, 5):
+                out.write(f"- EBWb {i},{k} {zahl(r[k])}\n")
 
 
 if __name__ == "__main__":

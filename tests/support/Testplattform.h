@@ -3,6 +3,7 @@
 #pragma once
 
 #include "frame/Plattform.h"
+#include "frame/Steuerelemente.h"
 
 #include <deque>
 #include <optional>
@@ -40,6 +41,19 @@ public:
         return knöpfe == Plattform::Knöpfe::JaNein ? Plattform::Antwort::Nein : Plattform::Antwort::Abbrechen;
     }
     const GezeigteMeldung* Letzte() const { return Gezeigt.empty() ? nullptr : &Gezeigt.back(); }
+};
+
+// Records, with every message box, the background colour one control has
+// while the box is open.
+class FarbMeldungen : public SkriptMeldungen {
+public:
+    const Steuerelement* Beobachtet = nullptr;
+    std::vector<Farbe> Farben;
+    Plattform::Antwort Zeigen(const std::string& text, const std::string& titel, Plattform::Symbol symbol,
+                              Plattform::Knöpfe knöpfe, Plattform::Antwort vorgabe) override {
+        Farben.push_back(Beobachtet ? Beobachtet->BackColor() : 0);
+        return SkriptMeldungen::Zeigen(text, titel, symbol, knöpfe, vorgabe);
+    }
 };
 
 class SkriptDateidialoge : public Plattform::Dateidialoge {

@@ -5,6 +5,8 @@
 #include "frame/qt/QtStart.h"
 #include "mainwindow/frmZIRVO3801.h"
 #include "mainwindow/qt/frmZIRVO3801Ansicht.h"
+#include "proofs/frmNachweisEB.h"
+#include "proofs/qt/frmNachweisEBAnsicht.h"
 
 #include <QApplication>
 
@@ -18,7 +20,8 @@ int main(int argc, char** argv) {
     const std::string befehlszeile = Programmstart::Befehlszeile(argc, argv);
 
     frmZIRVO3801Ansicht hauptfenster(Global::frmZIRVO3801);
-    KeinNachweisEBFenster nachweisEB;
+    // Loaded hidden by the start, owned by the main window, alive to the end.
+    frmNachweisEBAnsicht nachweisEB(Global::frmNachweisEB, &hauptfenster);
     QtStart::Startumgebung umgebung(hauptfenster, nachweisEB);
     if (!basZIRVO3801::Main(befehlszeile, umgebung)) return 0;
     const int ergebnis = app.exec();

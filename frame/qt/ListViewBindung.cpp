@@ -1,0 +1,138 @@
+#include "frame/qt/ListViewBindung.h"
+
+#include "frame/ListView.h"
+#include "frame/qt/Bindung.h"
+
+#include <QFont>
+#include <QHeaderView>
+#include <QPointer>
+#include <QScopedValueRollback>
+#include <QTabBar>
+#include <QTreeWidget>
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+namespace Bindung {
+namespace {
+
+QString Q(const std::string& s) { return QString::fromStdString(s); }
+
+// Observes the state on behalf of the widget, a child of the widget. The
+// guard lives inside the observer the state keeps: when the state goes, the
+// guard tells this object; when this object goes first, it ends the
+// observation.
+class Beobachtung : public QObject {
+public:
+    Beobachtung(Steuerelement& zustand, QWidget* widget, std::function<void()> folgen)
+        : QObject(widget), zustand_(&zustand) {
+        auto wächter = std::make_shared<Wächter>();
+        wächter->b = this;
+        wächter_ = wächter;
+        id_ = zustand.beobachten([wächter, folgen = std::move(folgen)](const Steuerelement&) {
+            if (wächter->b) folgen();
+        });
+    }
+    ~Beobachtung() override {
+        if (auto w = wächter_.lock()) {
+            w->b = nullptr;
+            if (zustand_) zustand_->nichtMehrBeobachten(id_);
+        }
+    }
+    // The state, null once it is gone.
+    Steuerelement* Zustand() const { return zustand_; }
+
+private:
+    struct Wächter {
+        Beobachtung* b = nullptr;
+        ~Wächter() {
+            if (b) b->zustand_ = nullptr;
+        }
+    };
+    Steuerelement* zustand_;
+    std::weak_ptr<Wächter> wächter_;
+    int id_ = 0;
+};
+
+void Listenansicht(const ListView& s, QTreeWidget* w) {
+    w->setEnabled(s.Enabled());
+    if (w->parentWidget() && w->isHidden() == s.Visible()) w->setVisible(s.Visible());
+    const auto& spalten = s.ColumnHeaders();
+    QStringList köpfe;
+    for (const auto& sp : spalten) köpfe << Q(sp.Text);
+    w->clear();
+    w->setColumnCount(static_cast<int>(spalten.size()));
+    w->setHeaderLabels(köpfe);
+    std::vector<Qt::Alignment> ausrichtung;
+    for (int i = 0; i < static_cast<int>(spalten.size()); ++i) {
+        const auto& sp = spalten[static_cast<std::size_t>(i)];
+        w->setColumnWidth(i, Pixel(sp.Width));
+        ausrichtung.push_back((sp.Alignment == ListView::Ausrichtung::Rechts ? Qt::AlignRight : Qt::AlignLeft) |
+                              Qt::AlignVCenter);
+        w->headerItem()->setTextAlignment(i, ausrichtung.back());
+    }
+    QList<QTreeWidgetItem*> items;
+    for (const auto& zeile : s.ListItems()) {
+        auto* item = new QTreeWidgetItem;
+        for (int i = 0; i < static_cast<int>(spalten.size()); ++i) {
+            item->setText(i, Q(zeile.Text(static_cast<std::size_t>(i))));
+            item->setTextAlignment(i, ausrichtung[static_cast<std::size_t>(i)]);
+            if (zeile.Bold) {
+                QFont f = item->font(i);
+                f.setBold(true);
+                item->setFont(i, f);
+            }
+        }
+        items << item;
+    }
+    w->addTopLevelItems(items);
+}
+
+} // namespace
+
+void binden(ListView& zustand, QTreeWidget* widget) {
+    widget->setRootIsDecorated(false);
+    widget->setItemsExpandable(false);
+    widget->setUniformRowHeights(true);
+    widget->setSelectionMode(QAbstractItemView::SingleSelection);
+    widget->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    widget->header()->setStretchLastSection(true);
+    if (widget->objectName().isEmpty()) widget->setObjectName(Q(zustand.Name));
+    QPointer<QTreeWidget> w = widget;
+    auto folgen = [&zustand, w] {
+        if (w) Listenansicht(zustand, w);
+    };
+    new Beobachtung(zustand, widget, folgen);
+    folgen();
+}
+
+void binden(TabStrip& zustand, QTabBar* widget) {
+    if (widget->objectName().isEmpty()) widget->setObjectName(Q(zustand.Name));
+    QPointer<QTabBar> w = widget;
+    auto schreibend = std::make_shared<bool>(false);
+    auto folgen = [&zustand, w, schreibend] {
+        if (!w) return;
+        QScopedValueRollback<bool> schutz(*schreibend, true);
+        const auto& tabs = zustand.Tabs();
+        while (w->count() > static_cast<int>(tabs.size())) w->removeTab(w->count() - 1);
+        for (int i = 0; i < static_cast<int>(tabs.size()); ++i) {
+            const QString text = Q(tabs[static_cast<std::size_t>(i)].Caption);
+            if (i < w->count()) {
+                if (w->tabText(i) != text) w->setTabText(i, text);
+            } else {
+                w->addTab(text);
+            }
+        }
+        if (zustand.SelectedIndex() >= 0 && w->currentIndex() != zustand.SelectedIndex())
+            w->setCurrentIndex(zustand.SelectedIndex());
+        w->setEnabled(zustand.Enabled());
+    };
+    auto* b = new Beobachtung(zustand, widget, folgen);
+    folgen();
+    QObject::connect(widget, &QTabBar::currentChanged, b, [b, schreibend](int i) {
+        if (auto* s = static_cast<TabStrip*>(b->Zustand()); s && !*schreibend) s->setSelectedIndex(i);
+    });
+}
+
+} // namespace Bindung

@@ -1,0 +1,19 @@
+// Binds the list view and tab strip states of frame/ListView.h to Qt
+// widgets: a list view in report view to a QTreeWidget without branches
+// (columns, widths, alignment, rows, bold rows; the user selects but never
+// edits), a tab strip to a QTabBar (tabs and the selected tab both ways).
+// As with the other bindings, the binding lives as long as both sides and
+// mirrors the state at once and after every change.
+#pragma once
+
+class ListView;
+class QTabBar;
+class QTreeWidget;
+class TabStrip;
+
+namespace Bindung {
+
+void binden(ListView& zustand, QTreeWidget* widget);
+void binden(TabStrip& zustand, QTabBar* widget);
+
+} // namespace Bindung
