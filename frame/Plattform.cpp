@@ -38,6 +38,10 @@ class KeinDrucker : public Drucker {
 public:
     std::vector<std::string> DruckerListe() override { return {}; }
     std::string StandardDrucker() override { return {}; }
+    std::unique_ptr<Druckfläche> Auftrag(const std::string&, const std::string&, std::string& fehler) override {
+        fehler = "kein Drucker";
+        return nullptr;
+    }
 };
 
 class KeinNetz : public Http {

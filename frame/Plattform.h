@@ -9,7 +9,10 @@
 // no printer and no network.
 #pragma once
 
+#include "frame/Druckflaeche.h"
+
 #include <ctime>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -56,6 +59,11 @@ public:
     // Names of the printers the system offers (the PDF printer included).
     virtual std::vector<std::string> DruckerListe() = 0;
     virtual std::string StandardDrucker() = 0;
+    // Starts a print job on the printer named; for the PDF printer ziel is
+    // the file to write (it appears only once the job has ended well).
+    // Nothing, and the reason in fehler, when the printer cannot print.
+    virtual std::unique_ptr<Druckfläche> Auftrag(const std::string& drucker, const std::string& ziel,
+                                                 std::string& fehler) = 0;
 };
 
 struct HttpAnfrage {

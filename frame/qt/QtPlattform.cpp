@@ -1,5 +1,7 @@
 #include "frame/qt/QtPlattform.h"
 
+#include "frame/qt/QtDruckflaeche.h"
+
 #include <QApplication>
 #include <QAuthenticator>
 #include <QNetworkProxy>
@@ -115,6 +117,15 @@ std::vector<std::string> QtDrucker::DruckerListe() {
 std::string QtDrucker::StandardDrucker() {
     QString n = QPrinterInfo::defaultPrinterName();
     return n.isEmpty() ? std::string(PdfDrucker) : s(n);
+}
+
+std::unique_ptr<Plattform::Druckfläche> QtDrucker::Auftrag(const std::string& drucker, const std::string& ziel,
+                                                           std::string& fehler) {
+    QString grund;
+    std::unique_ptr<QtDruckfläche> f =
+        drucker == PdfDrucker ? QtDruckfläche::Pdf(q(ziel), grund) : QtDruckfläche::System(q(drucker), grund);
+    fehler = s(grund);
+    return f;
 }
 
 Plattform::HttpAntwort QtHttp::Holen(const Plattform::HttpAnfrage& anfrage) {

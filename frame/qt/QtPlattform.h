@@ -28,9 +28,11 @@ public:
 // The system's printers, plus a PDF printer that writes a file.
 class QtDrucker : public Plattform::Drucker {
 public:
-    static constexpr const char* PdfDrucker = "PDF-Datei";
+    static constexpr const char* PdfDrucker = Plattform::PdfDrucker;
     std::vector<std::string> DruckerListe() override;
     std::string StandardDrucker() override;
+    std::unique_ptr<Plattform::Druckfläche> Auftrag(const std::string& drucker, const std::string& ziel,
+                                                    std::string& fehler) override;
 };
 
 class QtHttp : public Plattform::Http {

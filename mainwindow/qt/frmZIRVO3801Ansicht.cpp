@@ -16,6 +16,8 @@
 #include "frame/qt/Bindung.h"
 #include "frame/qt/EingabeTabelleWidget.h"
 #include "mainwindow/frmZIRVO3801.h"
+#include "printing/frmDruckIni.h"
+#include "printing/qt/frmDruckIniAnsicht.h"
 
 #include <QAction>
 #include <QApplication>
@@ -309,6 +311,7 @@ frmZIRVO3801Ansicht::frmZIRVO3801Ansicht(frmZIRVO3801& modell, QWidget* parent)
     m_.WärmeleistungsbedarfAnzeigen = [] {
         if (frmWärmeleistungsbedarf::Anzeigen) frmWärmeleistungsbedarf::Anzeigen(Global::frmWärmeleistungsbedarf);
     };
+    m_.DruckIniAnzeigen = [] { frmDruckIni::Aufruf(); };
     m_.TabellenRechnerAnzeigen = [w = std::weak_ptr(z_->selbst)] {
         auto s = w.lock();
         if (!s || !*s) return;
@@ -338,6 +341,7 @@ void frmZIRVO3801Ansicht::Einrichten() {
     frmGewinnAnsicht::Einrichten();
     frmQhAnsicht::Einrichten();
     frmWärmeleistungsbedarfAnsicht::Einrichten();
+    frmDruckIniAnsicht::Einrichten();
 }
 
 void frmZIRVO3801Ansicht::beobachten(Steuerelement& zustand, std::function<void()> folgen, bool dauerhaft) {
