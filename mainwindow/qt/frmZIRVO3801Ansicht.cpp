@@ -9,6 +9,7 @@
 #include "balance/qt/frmQhAnsicht.h"
 #include "balance/qt/frmTabellenRechnerAnsicht.h"
 #include "balance/qt/frmWaermeleistungsbedarfAnsicht.h"
+#include "components/qt/frmBauteilAnsicht.h"
 #include "dialogs/qt/frmNutzungAnsicht.h"
 #include "dialogs/qt/frmNutzungZoneAnsicht.h"
 #include "dialogs/qt/frmProjektAnsicht.h"
@@ -16,6 +17,7 @@
 #include "frame/qt/Bindung.h"
 #include "frame/qt/EingabeTabelleWidget.h"
 #include "mainwindow/frmZIRVO3801.h"
+#include "mainwindow/qt/BauteillisteAnsicht.h"
 #include "printing/frmDruckIni.h"
 #include "printing/qt/frmDruckIniAnsicht.h"
 
@@ -286,6 +288,8 @@ frmZIRVO3801Ansicht::frmZIRVO3801Ansicht(frmZIRVO3801& modell, QWidget* parent)
     platzBinden(m_.picHilfe, hilfe_);
     platzBinden(m_.picTrHilfe, trHilfe_);
     platzBinden(m_.sbrStatusbar, statusleiste_);
+    // The pick list of item numbers in the tables.
+    new BauteillisteAnsicht(*this);
 
     // The window's side of the model.
     m_.FensterAnwenden = [w = std::weak_ptr(z_->selbst)] {
@@ -341,6 +345,7 @@ void frmZIRVO3801Ansicht::Einrichten() {
     frmGewinnAnsicht::Einrichten();
     frmQhAnsicht::Einrichten();
     frmWärmeleistungsbedarfAnsicht::Einrichten();
+    frmBauteilAnsicht::Einrichten();
     frmDruckIniAnsicht::Einrichten();
 }
 

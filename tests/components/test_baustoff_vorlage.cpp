@@ -38,6 +38,10 @@ std::vector<std::string> Felder(const std::string& zeile) {
 std::string AusKatalog(const std::string& katalog) {
     Testhilfe::Testordner ordner("vorlage");
     const std::string pfad = ordner.Datei("Baustoff.dbk");
+    // No template in the program folder: the database starts empty.
+    Testhilfe::SkriptUmgebung umgebung;
+    umgebung.Programm = ordner.Datei("leer");
+    Plattform::DiensteSetzen dienste{Plattform::Dienste{&Plattform::meldungen(), nullptr, nullptr, nullptr, &umgebung}};
     Baustoff db;
     if (!db.DBOpen(pfad)) return {};
     std::istringstream ein(katalog);
