@@ -202,6 +202,6 @@ void QtUmgebung::TasteSenden(int code) {
 }
 
 Dienste::Dienste()
-    : gesetzt_(Plattform::Dienste{&meldungen, &dateidialoge, &drucker, &http, &umgebung}) {}
+    : gesetzt_(Plattform::Dienste{&meldungen, &dateidialoge, &drucker, &http, &umgebung, &hilfe}) {}
 
 } // namespace QtPlattform

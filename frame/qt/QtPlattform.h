@@ -2,6 +2,7 @@
 #pragma once
 
 #include "frame/Plattform.h"
+#include "frame/qt/Hilfefenster.h"
 
 #include <QString>
 
@@ -57,6 +58,7 @@ public:
     QtDrucker drucker;
     QtHttp http;
     QtUmgebung umgebung;
+    QtHilfe::Dienst hilfe;
 
 private:
     Plattform::DiensteSetzen gesetzt_;
