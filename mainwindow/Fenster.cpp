@@ -233,9 +233,9 @@ void frmZIRVO3801::Form_Load() {
     picTrHilfe.setVisible(!ini.KeinHilfeAssistent);
     picHilfe.setVisible(!ini.KeinHilfeAssistent);
 
-    // The help panel shows the topic named after the program, once its
-    // content is installed.
-    if (InfoAnzeigen) InfoAnzeigen("");
+    // The help panel shows the topic named after the program.
+    InfoPaketLesen();
+    InfoAnzeigen("");
     HilfeKontextSetzen(0);
     Fensterposition(true);
 }
@@ -372,7 +372,7 @@ void frmZIRVO3801::TitelZeichnen(std::int16_t i) {
     static constexpr const char* themen[] = {"", "EBF", "A", "U", "F"};
     for (const auto& t : Tabellen) {
         if (t && t->Titel == s.Tag()) {
-            if (t->KeyNr >= 1 && t->KeyNr <= 4 && InfoAnzeigen) InfoAnzeigen(themen[t->KeyNr]);
+            if (t->KeyNr >= 1 && t->KeyNr <= 4) InfoAnzeigen(themen[t->KeyNr]);
             HilfeKontextSetzen(t->KeyNr);
             break;
         }

@@ -213,6 +213,6 @@ void QtUmgebung::TasteSenden(int code) {
 }
 
 Dienste::Dienste()
-    : gesetzt_(Plattform::Dienste{&meldungen, &dateidialoge, &drucker, &http, &umgebung}) {}
+    : gesetzt_(Plattform::Dienste{&meldungen, &dateidialoge, &drucker, &http, &umgebung, &hilfe}) {}
 
 } // namespace QtPlattform

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "frame/Plattform.h"
+#include "frame/qt/Hilfefenster.h"
 
 #include <QString>
 
@@ -59,6 +60,7 @@ public:
     QtDrucker drucker;
     QtHttp http;
     QtUmgebung umgebung;
+    QtHilfe::Dienst hilfe;
 
 private:
     Plattform::DiensteSetzen gesetzt_;

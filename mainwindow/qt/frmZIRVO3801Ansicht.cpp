@@ -12,10 +12,16 @@
 #include "components/qt/frmBauteilAnsicht.h"
 #include "dialogs/qt/frmNutzungAnsicht.h"
 #include "dialogs/qt/frmNutzungZoneAnsicht.h"
+#include "dialogs/frmEnergien.h"
+#include "dialogs/frmFlaechen.h"
+#include "dialogs/qt/TextberichtAnsicht.h"
+#include "dialogs/qt/frmEnergienAnsicht.h"
 #include "dialogs/qt/frmProjektAnsicht.h"
 #include "frame/qt/Bildschirmschrift.h"
 #include "frame/qt/Bindung.h"
 #include "frame/qt/EingabeTabelleWidget.h"
+#include "frame/qt/Hilfefenster.h"
+#include "frame/qt/RichTextAnsicht.h"
 #include "mainwindow/frmZIRVO3801.h"
 #include "mainwindow/qt/BauteillisteAnsicht.h"
 #include "printing/frmDruckIni.h"
@@ -248,10 +254,8 @@ frmZIRVO3801Ansicht::frmZIRVO3801Ansicht(frmZIRVO3801& modell, QWidget* parent)
         l->setContentsMargins(1, 1, 1, 1);
         l->addWidget(rtbInfo_);
     }
-    beobachten(m_.rtbInfo, [this] {
-        const QString t = Q(m_.rtbInfo.Text());
-        if (rtbInfo_->toPlainText() != t) rtbInfo_->setPlainText(t);
-    });
+    RichTextAnsicht::binden(m_.rtbInfo, rtbInfo_, [this] { befehl([this] { m_.rtbInfo_SelChange(); }); });
+    QtHilfe::KontextBinden(this, [this] { return m_.HelpContextID; });
 
     for (std::int16_t i = 0; i < 2; ++i) {
         auto* t = new Titelwidget(m_, i, fläche_);
@@ -312,6 +316,8 @@ frmZIRVO3801Ansicht::frmZIRVO3801Ansicht(frmZIRVO3801& modell, QWidget* parent)
     m_.QhAnzeigen = [] {
         if (frmQh::Anzeigen) frmQh::Anzeigen(Global::frmQh);
     };
+    m_.EnergienAnzeigen = [] { frmEnergien::Aufruf(); };
+    m_.FlächenAnzeigen = [] { frmFlächen::Aufruf(); };
     m_.WärmeleistungsbedarfAnzeigen = [] {
         if (frmWärmeleistungsbedarf::Anzeigen) frmWärmeleistungsbedarf::Anzeigen(Global::frmWärmeleistungsbedarf);
     };
@@ -346,6 +352,8 @@ void frmZIRVO3801Ansicht::Einrichten() {
     frmQhAnsicht::Einrichten();
     frmWärmeleistungsbedarfAnsicht::Einrichten();
     frmBauteilAnsicht::Einrichten();
+    frmEnergienAnsicht::Einrichten();
+    TextberichtAnsicht::Einrichten();
     frmDruckIniAnsicht::Einrichten();
 }
 
