@@ -40,8 +40,7 @@ void ZahlAusrichten(Drucken& d, int row, int spalte, int breite, double wert) {
 
 } // namespace
 
-void ZIRVO3801Drucken::BaustoffZeile(int row) {
-    const Baustoff& b = Global::Baustoff;
+void ZIRVO3801Drucken::BaustoffZeile(const Baustoff& b, int row) {
     Drucken& d = drucken_;
     d.Text(row, Spalten[0], b.Bez());
     d.Text(row, Spalten[1], b.KBez());
@@ -53,9 +52,10 @@ void ZIRVO3801Drucken::BaustoffZeile(int row) {
     if (const std::string u = b.Ueberwachung(); !u.empty()) d.Text(row, Spalten[7], u);
 }
 
-void ZIRVO3801Drucken::Baustoffliste(bool& failed) {
+void ZIRVO3801Drucken::Baustoffliste(bool& failed) { Baustoffliste(Global::Baustoff, failed); }
+
+void ZIRVO3801Drucken::Baustoffliste(Baustoff& b, bool& failed) {
     failed = false;
-    Baustoff& b = Global::Baustoff;
     if (!b.FindFirst()) return;
     Drucken& d = drucken_;
     int row = 0, seite = 0, letzteZeile = -1, ersteZeile = 0;
@@ -91,7 +91,7 @@ void ZIRVO3801Drucken::Baustoffliste(bool& failed) {
             row = 4;
             ersteZeile = 4;
         }
-        BaustoffZeile(row);
+        BaustoffZeile(b, row);
         ++row;
     } while (b.FindNext());
 }

@@ -20,6 +20,8 @@
 #include <array>
 #include <string>
 
+class Baustoff;
+
 class ZIRVO3801Drucken {
 public:
     // The 24 unit labels of the tables, in this order.
@@ -61,8 +63,10 @@ public:
     void Wärmebrücke(int nr, bool& failed);
     // The monthly energy balance of the current zone on a landscape page.
     void Energien(bool& failed);
-    // The whole material database (Global::Baustoff, open), page by page.
+    // The whole material database (Global::Baustoff, or the one given; open),
+    // page by page.
     void Baustoffliste(bool& failed);
+    void Baustoffliste(Baustoff& datenbank, bool& failed);
     // The printer's identity and the three character sets.
     void TestseiteDrucken();
 
@@ -102,7 +106,7 @@ private:
     void Kopfzeile(const std::string& title, int number);
     void KopfzeileZone(const std::string& title, int number);
     void Kopf(const std::string& programm, int linie, const std::string& title, int number, bool mitZone);
-    void BaustoffZeile(int row);
+    void BaustoffZeile(const Baustoff& b, int row);
     // One row of the energy table: year and months, 3 decimals or 2.
     void EnergieZeile(int& row, const std::string& label, const Monatsarray& values, bool dreiStellen, bool bold);
 };

@@ -2,6 +2,7 @@
 
 #include "frame/qt/Bildschirmschrift.h"
 #include "frame/qt/Bindung.h"
+#include "printing/Druckauftraege.h"
 #include "printing/frmDruckIni.h"
 
 #include <QApplication>
@@ -120,4 +121,7 @@ void frmDruckIniAnsicht::reject() {
     else QDialog::reject();
 }
 
-void frmDruckIniAnsicht::Einrichten() { ModalZeigen<frmDruckIniAnsicht>(frmDruckIni::Anzeigen); }
+void frmDruckIniAnsicht::Einrichten() {
+    ModalZeigen<frmDruckIniAnsicht>(frmDruckIni::Anzeigen);
+    Druckaufträge::Einrichten();
+}

@@ -17,7 +17,8 @@ public:
     ~frmDruckIniAnsicht() override;
 
     // Makes frmDruckIni::Aufruf show this view modally, owned by the active
-    // window, and File > Druck einrichten of the main window open it.
+    // window, and installs the print entries of the other windows
+    // (Druckaufträge): the program's printing set up at start.
     static void Einrichten();
 
     void reject() override;
