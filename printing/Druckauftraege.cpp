@@ -3,6 +3,7 @@
 #include "components/frmBaustoff.h"
 #include "components/frmBauteil.h"
 #include "dialogs/frmEnergien.h"
+#include "frame/basZIRVO.h"
 #include "printing/ZIRVO3801Drucken.h"
 
 namespace Druckaufträge {
@@ -36,6 +37,11 @@ bool Energien() {
 }
 
 void Einrichten() {
+    // Whether printing is set up is asked of a report object.
+    basZIRVO::DruckerPrüfen = [] {
+        ZIRVO3801Drucken bericht;
+        return bericht.DruckerOK();
+    };
     // The material window shows its own message on a failed list; one that
     // could not even be finished has said so already.
     frmBaustoff::Drucken = [](Baustoff& datenbank, bool& fehler) {

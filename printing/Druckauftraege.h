@@ -12,7 +12,8 @@ class Baustoff;
 
 namespace Druckaufträge {
 
-// Installs the three printouts as the print entries of the windows.
+// Installs the three printouts as the print entries of the windows, and
+// the report object's check whether printing is set up.
 void Einrichten();
 
 // False when nothing or not all was printed (said in a message).

@@ -1,6 +1,7 @@
 #include "printing/Drucken.h"
 
 #include "frame/Windows1252.h"
+#include "frame/basVB6NumCvt.h"
 #include "frame/basZIRVODialogSprache.h"
 #include "printing/Zeichensaetze.h"
 
@@ -59,15 +60,6 @@ template <class F> void Zerlegen(std::string_view s, F&& teil) {
     }
 }
 
-// Halves to the even neighbour, whatever the rounding mode of the process.
-double GeradeRunden(double x) {
-    double unten = std::floor(x);
-    double rest = x - unten;
-    if (rest > 0.5) return unten + 1;
-    if (rest < 0.5) return unten;
-    return std::fmod(unten, 2.0) == 0 ? unten : unten + 1;
-}
-
 // The end of the first UTF-8 character of s, at least 1 byte.
 std::size_t ErstesZeichen(std::string_view s) {
     std::size_t i = 0;
@@ -102,7 +94,7 @@ void Drucken::Schriftname(const std::string& name) {
 
 void Drucken::Initialize(const std::string& fontName, double fontSize, double lineWidth) {
     SchriftSetzen({fontName, fontSize, false});
-    linie_ = GeradeRunden(lineWidth);
+    linie_ = basVB6NumCvt::GanzzahlGerade(lineWidth);
     mitTitel_ = false;
     titel_.clear();
     blockanfang_ = boxanfang_ = boxende_ = 0;

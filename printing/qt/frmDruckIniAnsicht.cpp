@@ -22,12 +22,6 @@ using namespace Dialoghilfe;
 
 namespace {
 
-QLabel* Beschriftung(Label& zustand, QWidget* eltern) {
-    auto* l = new QLabel(eltern);
-    Bindung::binden(zustand, l);
-    return l;
-}
-
 QGroupBox* Rahmen(Label& zustand, QWidget* eltern) {
     auto* g = new QGroupBox(Q(zustand.Caption()), eltern);
     g->setObjectName(Q(zustand.Name));

@@ -28,8 +28,12 @@ public:
         cVB6_NumCvt::InstanzSetzen(cVB6_NumCvt("Test", "de-CH", ".", "'", ".", "'"));
         drucker.Liste = {"Laser", Plattform::PdfDrucker};
         uhr.Uhr = 1767225600 + 13 * 3600 + 5 * 60; // 1.1.2026, early afternoon
+        Einstellungen("Laser");
+    }
+    // The settings of a fresh install on that printer.
+    static void Einstellungen(const std::string& drucker) {
         Initialisierung& ini = Global::Initialisierung;
-        ini.DruckerName = "Laser";
+        ini.DruckerName = drucker;
         ini.DruckerSchrift = "Arial";
         ini.DruckerSchriftgrösse = 9;
         ini.DruckerSchriftEinfach = 0;

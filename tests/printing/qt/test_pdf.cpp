@@ -17,6 +17,7 @@
 #include "printing/qt/frmDruckIniAnsicht.h"
 #include "project/ProjektGlobal.h"
 #include "tests/components/Testordner.h"
+#include "tests/printing/Druckumgebung.h"
 #include "tests/support/Zonenprojekt.h"
 #include "tests/support/qt/Widgethilfe.h"
 
@@ -48,14 +49,7 @@ struct PdfDruck {
     PdfDruck() {
         umgebung.Uhr = 1767225600;
         umgebung.Programm = ordner.Datei("programm");
-        Initialisierung& ini = Global::Initialisierung;
-        ini.DruckerName = Plattform::PdfDrucker;
-        ini.DruckerSchrift = "Arial";
-        ini.DruckerSchriftgrösse = 9;
-        ini.DruckerSchriftEinfach = 0;
-        ini.DruckerLinie = 3;
-        ini.DruckerRandLinks = 3;
-        ini.DruckerRandOben = ini.DruckerRandRechts = ini.DruckerRandUnten = 1.5f;
+        Testhilfe::Druckumgebung::Einstellungen(Plattform::PdfDrucker);
     }
     ~PdfDruck() { Global::Initialisierung = alt; }
 
