@@ -3,37 +3,51 @@
 #include "components/frmBaustoff.h"
 #include "components/frmBauteil.h"
 #include "dialogs/frmEnergien.h"
+#include "frame/Plattform.h"
 #include "frame/basZIRVO.h"
+#include "frame/basZIRVO3801.h"
+#include "frame/basZIRVODialogSprache.h"
 #include "printing/ZIRVO3801Drucken.h"
 
 namespace Druckaufträge {
 
-bool Baustoffliste(Baustoff& datenbank) {
+namespace {
+
+// One printout: set up, the section, end. A section that breaks off leaves
+// its document unfinished (a PDF is then not written) and says so.
+template <class Abschnitt> bool Drucken(bool quer, Abschnitt&& abschnitt) {
     ZIRVO3801Drucken bericht;
-    if (!bericht.Initialisieren(false, false)) return false;
-    bool failed = false;
-    bericht.Baustoffliste(datenbank, failed);
-    return bericht.Beenden() && !failed;
+    try {
+        if (!bericht.Initialisieren(false, quer)) return false;
+        bool failed = false;
+        abschnitt(bericht, failed);
+        if (failed) return false;
+    } catch (...) {
+        Plattform::meldungen().Zeigen(DS("Fehler beim Ausdruck."), basZIRVO3801::ProgrammTitel,
+                                      Plattform::Symbol::Fehler, Plattform::Knöpfe::OK);
+        return false;
+    }
+    return bericht.Beenden();
+}
+
+} // namespace
+
+bool Baustoffliste(Baustoff& datenbank) {
+    return Drucken(false, [&](ZIRVO3801Drucken& b, bool& failed) { b.Baustoffliste(datenbank, failed); });
 }
 
 bool Element(Elementart art, int nummer) {
-    ZIRVO3801Drucken bericht;
-    if (!bericht.Initialisieren(false, false)) return false;
-    bool failed = false;
-    switch (art) {
-    case Elementart::Bauteil: bericht.Bauteil(nummer, failed); break;
-    case Elementart::Fenster: bericht.Fenster(nummer, failed); break;
-    case Elementart::Wärmebrücke: bericht.Wärmebrücke(nummer, failed); break;
-    }
-    return bericht.Beenden() && !failed;
+    return Drucken(false, [&](ZIRVO3801Drucken& b, bool& failed) {
+        switch (art) {
+        case Elementart::Bauteil: b.Bauteil(nummer, failed); break;
+        case Elementart::Fenster: b.Fenster(nummer, failed); break;
+        case Elementart::Wärmebrücke: b.Wärmebrücke(nummer, failed); break;
+        }
+    });
 }
 
 bool Energien() {
-    ZIRVO3801Drucken bericht;
-    if (!bericht.Initialisieren(false, true)) return false;
-    bool failed = false;
-    bericht.Energien(failed);
-    return bericht.Beenden() && !failed;
+    return Drucken(true, [](ZIRVO3801Drucken& b, bool& failed) { b.Energien(failed); });
 }
 
 void Einrichten() {
