@@ -30,6 +30,13 @@ void ListBox::AddItem(std::string eintrag) {
     melden();
 }
 
+void ListBox::setListEntry(int i, std::string eintrag) {
+    if (i < 0 || i >= ListCount() || list_[static_cast<std::size_t>(i)] == eintrag) return;
+    list_[static_cast<std::size_t>(i)] = std::move(eintrag);
+    if (i == listIndex_) text_ = list_[static_cast<std::size_t>(i)];
+    melden();
+}
+
 void ListBox::RemoveItem(int i) {
     if (i < 0 || i >= ListCount()) return;
     list_.erase(list_.begin() + i);

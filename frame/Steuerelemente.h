@@ -140,6 +140,8 @@ public:
     int ListCount() const { return static_cast<int>(list_.size()); }
     std::string ListEntry(int i) const;
     void AddItem(std::string eintrag);
+    // Replaces the text of entry i (and the edit text when i is selected).
+    void setListEntry(int i, std::string eintrag);
     void RemoveItem(int i);
     void Clear();
     int ListIndex() const { return listIndex_; }

@@ -10,6 +10,7 @@
 
 #include "balance/Klimastation_MB2028.h"
 #include "balance/basZIRVONorm.h"
+#include "components/frmBauteil.h"
 #include "dialogs/frmProjekt.h"
 #include "frame/Initialisierung.h"
 #include "frame/Plattform.h"
@@ -151,6 +152,8 @@ bool frmZIRVO3801::ProjektAnzeigen() {
     basZIRVO_HiRi::NordAktuell = p.PGetStr("Nord");
     ProjektZoneEinlesen();
     if (NachweisEBEinlesen) NachweisEBEinlesen();
+    // An open component editor shows the items of this project from now on.
+    Global::frmBauteil.ProjektGewechselt();
     return false;
 }
 
@@ -158,6 +161,8 @@ void frmZIRVO3801::mnuDateiSchliessen_Click() {
     if (!mnuDateiSchliessen.Enabled()) return;
     if (ProjektSpeichernFragen()) return;
     AnzeigeZurücksetzen();
+    // Without a project the component editor has nothing to show.
+    Global::frmBauteil.Form_Unload();
 }
 
 void frmZIRVO3801::AnzeigeZurücksetzen() {
@@ -209,6 +214,8 @@ void frmZIRVO3801::mnuDateiSpeichernUnter_Click() {
 }
 
 bool frmZIRVO3801::ProjektDateiSpeichern(const std::string& Pfad) {
+    // What is typed in an open component editor belongs to the project saved.
+    Global::frmBauteil.ElementSpeichern();
     std::int32_t ergebnis;
     {
         Sanduhr sanduhr;

@@ -72,10 +72,13 @@ void frmZIRVO3801::Zelle_GotFocus(TextBox& Zelle) {
     if (n == "txtFFF") return txtFFF_GotFocus(Zelle.Index);
     if (n == "txtFFS1") return txtFFS1_GotFocus(Zelle.Index);
     ZelleGotFocus(Zelle);
+    if (n == "txtDaBt" || n == "txtDuBt" || n == "txtFBt") BtZelle_GotFocus(Zelle);
 }
 
 void frmZIRVO3801::Zelle_KeyDown(TextBox& Zelle, std::int16_t& KeyCode, std::int16_t Shift) {
     if (Zelle.Name == "txtEBFAh") return;
+    if (Zelle.Name == "txtDaBt" || Zelle.Name == "txtDuBt" || Zelle.Name == "txtFBt")
+        BtZelle_KeyDown(Zelle, KeyCode, Shift);
     ZelleKeyDown(Zelle, KeyCode, Shift);
 }
 
@@ -103,6 +106,7 @@ void frmZIRVO3801::Zelle_LostFocus(TextBox& Zelle) {
     if (n == "txtFO") return txtFO_LostFocus(Zelle.Index);
     if (n == "txtFFS1") return txtFFS1_LostFocus(Zelle.Index);
     if (n == "txtFFS23") return txtFFS23_LostFocus(Zelle.Index);
+    if (n == "txtDaBt" || n == "txtDuBt" || n == "txtFBt") BtZelle_LostFocus(Zelle);
     ZelleLostFocus(Zelle);
 }
 

@@ -150,6 +150,38 @@ public:
     bool BauteilHolen(std::int16_t nummer, double& U, std::string& bezeichnung) const;
     bool FensterHolen(std::int16_t nummer, double& U, double& g, double& FF, std::string& bezeichnung) const;
     bool WärmebrückeHolen(std::int16_t nummer, double& Psi, std::string& bezeichnung) const;
+    // --- component pick list at the number cells of the tables A, U and F ---
+    // The button beside the focused number cell (hidden while no number cell
+    // of a row with a suitable code has the focus) and the list it opens
+    // (hidden while closed); the list's item data are the item numbers.
+    CommandButton cmdDaBt{"cmdDaBt"};
+    ListBox lstDaBt{"lstDaBt"};
+    std::vector<int> lstDaBtItemData;
+    // 1 components, 2 windows, 3 thermal bridges; the cells of the row the
+    // button belongs to (null: none; g and FF only for windows).
+    std::int16_t BtListeArt = 0;
+    TextBox* BtZelle = nullptr;
+    TextBox* BtZelleWert = nullptr;
+    TextBox* BtZelleG = nullptr;
+    TextBox* BtZelleFF = nullptr;
+    TextBox* BtZelleBez = nullptr;
+    void BtKnopfBauteil(TextBox& Nummer, TextBox& U, TextBox& Bez);
+    void BtKnopfFenster(TextBox& Nummer, TextBox& U, TextBox& g, TextBox& FF, TextBox& Bez);
+    void BtKnopfWärmebrücke(TextBox& Nummer, TextBox& Psi, TextBox& Bez);
+    void BtKnopfVerbergen();
+    void BtListeÖffnen();
+    void cmdDaBt_MouseDown();
+    // A pick: the item's number, value(s) and (into an empty description)
+    // designation go into the row.
+    void lstDaBt_DblClick();
+    // Enter picks, Escape closes without a pick.
+    void lstDaBt_KeyUp(std::int16_t KeyCode);
+    void lstDaBt_LostFocus();
+    // The number cells' events: the button by the row's code, Alt+Down, hiding.
+    void BtZelle_GotFocus(TextBox& Zelle);
+    void BtZelle_LostFocus(TextBox& Zelle);
+    void BtZelle_KeyDown(TextBox& Zelle, std::int16_t& KeyCode, std::int16_t Shift);
+
     // Whether two partition rows face each other: roof and floor, walls of
     // opposite main directions, bridges of the same kind. Codes are single
     // letters of "DWBlp"; anything else faces nothing.

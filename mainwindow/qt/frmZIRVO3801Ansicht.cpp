@@ -9,6 +9,7 @@
 #include "balance/qt/frmQhAnsicht.h"
 #include "balance/qt/frmTabellenRechnerAnsicht.h"
 #include "balance/qt/frmWaermeleistungsbedarfAnsicht.h"
+#include "components/qt/frmBauteilAnsicht.h"
 #include "dialogs/qt/frmNutzungAnsicht.h"
 #include "dialogs/qt/frmNutzungZoneAnsicht.h"
 #include "dialogs/frmEnergien.h"
@@ -22,6 +23,7 @@
 #include "frame/qt/Hilfefenster.h"
 #include "frame/qt/RichTextAnsicht.h"
 #include "mainwindow/frmZIRVO3801.h"
+#include "mainwindow/qt/BauteillisteAnsicht.h"
 
 #include <QAction>
 #include <QApplication>
@@ -288,6 +290,8 @@ frmZIRVO3801Ansicht::frmZIRVO3801Ansicht(frmZIRVO3801& modell, QWidget* parent)
     platzBinden(m_.picHilfe, hilfe_);
     platzBinden(m_.picTrHilfe, trHilfe_);
     platzBinden(m_.sbrStatusbar, statusleiste_);
+    // The pick list of item numbers in the tables.
+    new BauteillisteAnsicht(*this);
 
     // The window's side of the model.
     m_.FensterAnwenden = [w = std::weak_ptr(z_->selbst)] {
@@ -346,6 +350,7 @@ void frmZIRVO3801Ansicht::Einrichten() {
     frmWärmeleistungsbedarfAnsicht::Einrichten();
     frmEnergienAnsicht::Einrichten();
     TextberichtAnsicht::Einrichten();
+    frmBauteilAnsicht::Einrichten();
 }
 
 void frmZIRVO3801Ansicht::beobachten(Steuerelement& zustand, std::function<void()> folgen, bool dauerhaft) {

@@ -1,0 +1,455 @@
+#include "components/Baustoff.h"
+
+#include "frame/Dateien.h"
+#include "frame/Plattform.h"
+#include "frame/Windows1252.h"
+#include "frame/basVB6NumCvt.h"
+#include "frame/basZIRVO3801.h"
+#include "frame/basZIRVODialogSprache.h"
+
+#include <algorithm>
+#include <cmath>
+#include <fcntl.h>
+#include <filesystem>
+#include <limits>
+#include <sys/file.h>
+#include <unistd.h>
+
+namespace Global {
+::Baustoff Baustoff;
+} // namespace Global
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr const char* CRLF = "\r\n";
+
+// The advisory lock on the lock file, held while the object lives: shared
+// for a read, exclusive for a read-modify-write. It never waits; when
+// another program holds it, Gehalten() is false. The lock file is created
+// (holding "$") when it is missing.
+class Sperre {
+public:
+    Sperre(const std::string& pfad, bool exklusiv) {
+        fd_ = ::open(pfad.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+        if (fd_ < 0) fd_ = ::open(pfad.c_str(), O_RDONLY | O_CLOEXEC);
+        if (fd_ < 0) return;
+        if (::flock(fd_, (exklusiv ? LOCK_EX : LOCK_SH) | LOCK_NB) != 0) {
+            besetzt_ = errno == EWOULDBLOCK;
+            ::close(fd_);
+            fd_ = -1;
+            return;
+        }
+        if (::lseek(fd_, 0, SEEK_END) == 0 && ::write(fd_, "$", 1) != 1) {
+            // A lock file that stays empty locks all the same.
+        }
+    }
+    ~Sperre() {
+        if (fd_ < 0) return;
+        ::flock(fd_, LOCK_UN);
+        ::close(fd_);
+    }
+    Sperre(const Sperre&) = delete;
+    Sperre& operator=(const Sperre&) = delete;
+    bool Gehalten() const { return fd_ >= 0; }
+    // Held by another program (rather than not to be opened at all).
+    bool Besetzt() const { return besetzt_; }
+
+private:
+    int fd_ = -1;
+    bool besetzt_ = false;
+};
+
+std::string SperrText(const Sperre& s) {
+    return s.Besetzt() ? DS("Die Baustoff-Datenbank wird gerade von einem anderen Programm benutzt.") + CRLF +
+                             DS("Bitte versuchen Sie es nochmals.")
+                       : DS("Die Sperrdatei der Baustoff-Datenbank kann nicht geöffnet werden.");
+}
+
+bool IstKopfzeile(std::string_view zeile) {
+    constexpr std::string_view kopf = "BAUSTOFF.DBK";
+    if (zeile.size() < kopf.size()) return false;
+    for (std::size_t i = 0; i < kopf.size(); ++i) {
+        char c = zeile[i];
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
+        if (c != kopf[i]) return false;
+    }
+    return true;
+}
+
+// The key of field n in a line: "|" and its letter.
+std::string Feldschlüssel(int n) { return std::string("|") + Baustoff::Feldbuchstaben[static_cast<std::size_t>(n - 1)]; }
+
+} // namespace
+
+// --- escaping ---
+
+std::string Baustoff::Maskieren(std::string_view wert) {
+    static constexpr char hex[] = "0123456789ABCDEF";
+    std::string aus;
+    aus.reserve(wert.size());
+    for (std::size_t i = 0; i < wert.size();) {
+        const char32_t z = Windows1252::NächstesZeichen(wert, i);
+        auto code = Windows1252::Code(z);
+        if (!code || *code == 0) continue;
+        const unsigned char c = *code;
+        if (c >= 32 && c <= 122) {
+            aus += static_cast<char>(c);
+        } else {
+            aus += '~';
+            aus += hex[c >> 4];
+            aus += hex[c & 15];
+        }
+    }
+    return aus;
+}
+
+std::string Baustoff::Demaskieren(std::string_view text) {
+    std::string bytes;
+    bytes.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (text[i] != '~') {
+            bytes += text[i];
+            continue;
+        }
+        // Up to two hexadecimal digits; what follows "~" counts only as far
+        // as it is hexadecimal, and no digit at all gives code 0 (dropped).
+        unsigned code = 0;
+        std::size_t j = i + 1;
+        for (; j < text.size() && j < i + 3; ++j) {
+            const char c = text[j];
+            unsigned d;
+            if (c >= '0' && c <= '9') d = static_cast<unsigned>(c - '0');
+            else if (c >= 'A' && c <= 'F') d = static_cast<unsigned>(c - 'A' + 10);
+            else if (c >= 'a' && c <= 'f') d = static_cast<unsigned>(c - 'a' + 10);
+            else break;
+            code = code * 16 + d;
+        }
+        if (code != 0) bytes += static_cast<char>(code);
+        i = std::min(i + 2, text.size() - 1);
+    }
+    return Windows1252::NachUtf8(bytes);
+}
+
+std::int64_t Baustoff::Kennung(std::string_view zeile) {
+    std::int64_t id = 0;
+    for (char c : zeile) {
+        if (c < '0' || c > '9') break;
+        if (id > (std::numeric_limits<std::int64_t>::max() - 9) / 10) return std::numeric_limits<std::int64_t>::max();
+        id = id * 10 + (c - '0');
+    }
+    return id;
+}
+
+// --- fields of the current record ---
+
+std::int64_t Baustoff::IndexNr() const { return hatAktuell_ ? Kennung(aktuell_) : 0; }
+
+std::string Baustoff::FeldLesen(int n) const {
+    if (!hatAktuell_ || n < 1 || n > 8) return {};
+    const std::string schlüssel = Feldschlüssel(n);
+    const std::size_t p = aktuell_.find(schlüssel);
+    if (p == std::string::npos) return {};
+    const std::size_t anfang = p + schlüssel.size();
+    const std::size_t ende = aktuell_.find('|', anfang);
+    return Demaskieren(std::string_view(aktuell_).substr(anfang, ende == std::string::npos ? ende : ende - anfang));
+}
+
+void Baustoff::FeldSchreiben(int n, const std::string& wert) {
+    if (!hatAktuell_ || n < 1 || n > 8) return;
+    const std::string schlüssel = Feldschlüssel(n);
+    const std::string text = Maskieren(wert);
+    const std::size_t p = aktuell_.find(schlüssel);
+    if (p == std::string::npos) {
+        if (!text.empty()) aktuell_ += schlüssel + text;
+        return;
+    }
+    const std::size_t anfang = p + schlüssel.size();
+    std::size_t ende = aktuell_.find('|', anfang);
+    if (ende == std::string::npos) ende = aktuell_.size();
+    if (text.empty()) aktuell_.erase(p, ende - p);
+    else aktuell_.replace(anfang, ende - anfang, text);
+}
+
+double Baustoff::ZahlLesen(int n) const { return basVB6NumCvt::ZahlLesenDbl(FeldLesen(n)); }
+
+void Baustoff::ZahlSchreiben(int n, double wert) {
+    FeldSchreiben(n, wert == 0 || !std::isfinite(wert) ? std::string() : basVB6NumCvt::ZahlText(wert));
+}
+
+// --- the files ---
+
+void Baustoff::Melden(const std::string& text) const {
+    Plattform::meldungen().Zeigen(DS("Baustoff-Datenbank") + ":  " + pfad_ + CRLF + CRLF + text,
+                                  basZIRVO3801::ProgrammTitel, Plattform::Symbol::Fehler, Plattform::Knöpfe::OK);
+}
+
+bool Baustoff::VorlageKopieren() {
+    // Only a path of the form ".../Name.dbk": the template is Name.dbi in
+    // the program's folder.
+    if (pfad_.size() < 4) return false;
+    std::string ende = pfad_.substr(pfad_.size() - 4);
+    for (char& c : ende)
+        if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
+    const std::size_t trenner = pfad_.rfind('/');
+    if (ende != ".DBK" || trenner == std::string::npos) return false;
+    std::string name = pfad_.substr(trenner + 1);
+    name = name.substr(0, name.size() - 3) + "dbi";
+    std::string ordner = Plattform::umgebung().Programmordner();
+    if (ordner.empty() || ordner.back() != '/') ordner += '/';
+    const std::string vorlage = ordner + name;
+    std::error_code ec;
+    if (!fs::is_regular_file(vorlage, ec) || fs::file_size(vorlage, ec) > MaxGrösse || ec) return false;
+    auto inhalt = Dateien::Lesen(vorlage);
+    return inhalt && Dateien::SicherSchreiben(pfad_, *inhalt);
+}
+
+bool Baustoff::DateienPrüfen() {
+    std::error_code ec;
+    if (fs::exists(pfad_, ec)) return false;
+    // Created under the lock, so that two copies starting at once do not
+    // both make the file.
+    Sperre sperre(sperrpfad_, true);
+    if (!sperre.Gehalten()) {
+        Melden(SperrText(sperre));
+        return true;
+    }
+    if (fs::exists(pfad_, ec)) return false;
+    if (VorlageKopieren()) return false;
+    std::string grund;
+    if (Dateien::SicherSchreiben(pfad_, std::string(Kopfzeile) + CRLF, &grund)) return false;
+    Melden(DS("Die Datei kann nicht geschrieben werden.") + " (" + grund + ")");
+    return true;
+}
+
+bool Baustoff::DateiLesen(std::vector<std::string>& zeilen, std::string& fehler) const {
+    zeilen.clear();
+    std::error_code ec;
+    const std::uintmax_t grösse = fs::file_size(pfad_, ec);
+    if (ec) {
+        fehler = DS("Die Datei kann nicht gelesen werden.");
+        return false;
+    }
+    if (grösse > MaxGrösse) {
+        fehler = DS("Die Datei ist zu gross für eine Baustoff-Datenbank.");
+        return false;
+    }
+    std::string grund;
+    auto inhalt = Dateien::Lesen(pfad_, &grund);
+    if (!inhalt) {
+        fehler = DS("Die Datei kann nicht gelesen werden.") + " (" + grund + ")";
+        return false;
+    }
+    const std::string& t = *inhalt;
+    std::size_t anfang = 0;
+    bool erste = true;
+    while (anfang < t.size()) {
+        std::size_t ende = t.find('\n', anfang);
+        if (ende == std::string::npos) ende = t.size();
+        std::size_t länge = ende - anfang;
+        if (länge > 0 && t[anfang + länge - 1] == '\r') --länge;
+        std::string_view zeile(t.data() + anfang, länge);
+        // The header is passed over; a first line that is no header is a
+        // record like the others and is written back.
+        if (!erste || !IstKopfzeile(zeile)) {
+            if (zeilen.size() >= MaxZeilen) {
+                fehler = DS("Die Datei ist zu gross für eine Baustoff-Datenbank.");
+                zeilen.clear();
+                return false;
+            }
+            zeilen.emplace_back(zeile);
+        }
+        erste = false;
+        anfang = ende + 1;
+    }
+    return true;
+}
+
+bool Baustoff::DateiSchreiben(const std::vector<std::string>& zeilen, std::string& fehler) const {
+    std::string text(Kopfzeile);
+    text += CRLF;
+    for (const std::string& z : zeilen) {
+        text += z;
+        text += CRLF;
+    }
+    std::string grund;
+    if (Dateien::SicherSchreiben(pfad_, text, &grund)) return true;
+    fehler = DS("Die Datei kann nicht geschrieben werden.") + " (" + grund + ")";
+    return false;
+}
+
+void Baustoff::Sortieren() {
+    hatAktuell_ = false;
+    if (zeilen_.size() < 2) return;
+    // By designation in character-code order; equal designations by the
+    // text of their place in the file.
+    std::vector<std::pair<std::string, std::size_t>> schlüssel;
+    schlüssel.reserve(zeilen_.size());
+    for (std::size_t i = 0; i < zeilen_.size(); ++i) {
+        aktuell_ = zeilen_[i];
+        hatAktuell_ = true;
+        schlüssel.emplace_back(Bez() + '\t' + std::to_string(i), i);
+    }
+    hatAktuell_ = false;
+    std::sort(schlüssel.begin(), schlüssel.end());
+    std::vector<std::string> sortiert;
+    sortiert.reserve(zeilen_.size());
+    for (auto& [k, i] : schlüssel) sortiert.push_back(std::move(zeilen_[i]));
+    zeilen_ = std::move(sortiert);
+}
+
+// --- open, close, find ---
+
+bool Baustoff::DBOpen(const std::string& Pfad) {
+    if (offen_) return true;
+    pfad_ = Pfad;
+    sperrpfad_ = Pfad.empty() ? std::string() : Pfad.substr(0, Pfad.size() - 1) + "$";
+    if (Pfad.empty() || DateienPrüfen()) return false;
+    std::vector<std::string> zeilen;
+    std::string fehler;
+    {
+        Sperre sperre(sperrpfad_, false);
+        if (!sperre.Gehalten()) {
+            Melden(SperrText(sperre));
+            return false;
+        }
+        if (!DateiLesen(zeilen, fehler)) {
+            Melden(fehler);
+            return false;
+        }
+    }
+    zeilen_ = std::move(zeilen);
+    Sortieren();
+    offen_ = true;
+    return true;
+}
+
+void Baustoff::DBClose() {
+    zeilen_.clear();
+    offen_ = false;
+}
+
+bool Baustoff::FindFirst() {
+    if (!offen_) return false;
+    if (zeilen_.empty()) {
+        hatAktuell_ = false;
+        return false;
+    }
+    position_ = 0;
+    aktuell_ = zeilen_[0];
+    hatAktuell_ = true;
+    return true;
+}
+
+bool Baustoff::FindNext() {
+    if (!offen_) return false;
+    if (position_ + 1 < zeilen_.size()) {
+        aktuell_ = zeilen_[++position_];
+        hatAktuell_ = true;
+        return true;
+    }
+    hatAktuell_ = false;
+    return false;
+}
+
+bool Baustoff::Find(std::int64_t id) {
+    if (!offen_) return false;
+    for (std::size_t i = 0; i < zeilen_.size(); ++i) {
+        if (Kennung(zeilen_[i]) == id) {
+            position_ = i;
+            aktuell_ = zeilen_[i];
+            hatAktuell_ = true;
+            return true;
+        }
+    }
+    hatAktuell_ = false;
+    position_ = zeilen_.size();
+    return false;
+}
+
+void Baustoff::NewRecord() {
+    aktuell_ = "0";
+    hatAktuell_ = true;
+}
+
+// --- save and delete ---
+
+std::int64_t Baustoff::Save() {
+    std::int64_t id = IndexNr();
+    std::string werte[8];
+    for (int n = 1; n <= 8; ++n) werte[n - 1] = FeldLesen(n);
+    const std::string bisher = aktuell_;
+    const bool hatteAktuell = hatAktuell_;
+    auto fehlgeschlagen = [&](const std::string& text) {
+        Melden(text + CRLF + CRLF + DS("Der Baustoff wurde nicht gespeichert."));
+        aktuell_ = bisher;
+        hatAktuell_ = hatteAktuell;
+        return std::int64_t{-1};
+    };
+    if (pfad_.empty()) return fehlgeschlagen(DS("Die Datei kann nicht geschrieben werden."));
+
+    Sperre sperre(sperrpfad_, true);
+    if (!sperre.Gehalten()) return fehlgeschlagen(SperrText(sperre));
+    std::vector<std::string> zeilen;
+    std::string fehler;
+    if (!DateiLesen(zeilen, fehler)) return fehlgeschlagen(fehler);
+
+    std::int64_t max = 0;
+    std::size_t gefunden = zeilen.size();
+    for (std::size_t i = 0; i < zeilen.size(); ++i) {
+        const std::int64_t k = Kennung(zeilen[i]);
+        max = std::max(max, k);
+        if (id != 0 && k == id) gefunden = i;
+    }
+    if (gefunden < zeilen.size()) {
+        aktuell_ = zeilen[gefunden];
+    } else {
+        if (max >= std::numeric_limits<std::int32_t>::max())
+            return fehlgeschlagen(DS("Die Datenbank hat keine freie Nummer mehr."));
+        id = max + 1;
+        aktuell_ = std::to_string(id);
+        gefunden = zeilen.size();
+        zeilen.emplace_back();
+    }
+    hatAktuell_ = true;
+    for (int n = 1; n <= 8; ++n) FeldSchreiben(n, werte[n - 1]);
+    zeilen[gefunden] = aktuell_;
+    if (!DateiSchreiben(zeilen, fehler)) return fehlgeschlagen(fehler);
+
+    zeilen_ = std::move(zeilen);
+    Sortieren();
+    return id;
+}
+
+std::int32_t Baustoff::Delete() {
+    const std::int64_t id = IndexNr();
+    if (id == 0) return -1;
+    Sperre sperre(sperrpfad_, true);
+    if (!sperre.Gehalten()) {
+        Melden(SperrText(sperre));
+        return -1;
+    }
+    std::vector<std::string> zeilen;
+    std::string fehler;
+    if (!DateiLesen(zeilen, fehler)) {
+        Melden(fehler);
+        return -1;
+    }
+    auto it = std::find_if(zeilen.begin(), zeilen.end(), [id](const std::string& z) { return Kennung(z) == id; });
+    if (it == zeilen.end()) {
+        // Another program removed it already: the memory shows the file as read.
+        zeilen_ = std::move(zeilen);
+        return -1;
+    }
+    // The last line takes the place of the deleted one.
+    if (it != zeilen.end() - 1) *it = std::move(zeilen.back());
+    zeilen.pop_back();
+    if (!DateiSchreiben(zeilen, fehler)) {
+        Melden(fehler);
+        return -1;
+    }
+    zeilen_ = std::move(zeilen);
+    Sortieren();
+    return 0;
+}

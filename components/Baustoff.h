@@ -1,0 +1,122 @@
+// The material database: the text file Baustoff.dbk in the database folder,
+// shared by every copy of the program that uses that folder, with its lock
+// file Baustoff.db$ beside it.
+//
+// The file holds the header line "BAUSTOFF.DBK|1.0" and one record a line:
+// the record's id, then "|", a field letter and the escaped value for every
+// field that is not empty (b designation, c short designation, k category,
+// r density, d thickness, l lambda, w thermal resistance, u monitoring).
+// Lines end with CR LF; characters outside " ".."z" are written as "~" and
+// two hexadecimal digits of their Windows-1252 code.
+//
+// An object holds all records in memory, sorted by designation, and one
+// current record whose fields the properties read and write. Only Save and
+// Delete change the file: each takes the lock, reads the file as it stands
+// now, applies its one change, writes the whole file through a temporary
+// file and gives the lock up, so two program copies never lose each other's
+// records. Taking the lock never waits: when another copy holds it, the
+// operation fails at once and says so. Lines the program cannot make sense
+// of are kept exactly as they are.
+//
+// One global object serves the material window and the printed material
+// list; the component editor opens an object of its own.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class Baustoff {
+public:
+    static constexpr std::string_view Kopfzeile = "BAUSTOFF.DBK|1.0";
+    // The field letters, field 1 to 8.
+    static constexpr std::string_view Feldbuchstaben = "bckrdlwu";
+    // Files beyond this size or line count are not opened.
+    static constexpr std::uintmax_t MaxGrösse = 64u << 20;
+    static constexpr std::size_t MaxZeilen = 1000000;
+
+    Baustoff() = default;
+    ~Baustoff() = default;
+    Baustoff(const Baustoff&) = delete;
+    Baustoff& operator=(const Baustoff&) = delete;
+
+    // Opens the database at path: creates a missing file from the template
+    // beside the program (or with the header alone) and the lock file, and
+    // reads every record. True when open; an object already open is not
+    // read again. False when the files cannot be created, locked or read
+    // (a file too large, or a lock held by another copy, is also said in a
+    // message).
+    bool DBOpen(const std::string& Pfad);
+    // Drops the records; the current record stays.
+    void DBClose();
+    bool Offen() const { return offen_; }
+
+    // The first or next record in sorted order, or the first one with the id,
+    // becomes the current record. False (and no current record) when there is none.
+    bool FindFirst();
+    bool FindNext();
+    bool Find(std::int64_t id);
+    // A new current record: id 0, no fields.
+    void NewRecord();
+    // Writes the current record into the file (a new one gets the highest id
+    // of the file plus 1) and returns its id. -1 when it could not be
+    // written, after a message: the file is as it was and the current record
+    // keeps its values, so it can be saved again.
+    std::int64_t Save();
+    // Removes the current record's id from the file: 0. -1 for a new record,
+    // one no longer in the file, or a file that could not be locked, read or
+    // written (the last three with a message); the file is then as it was.
+    std::int32_t Delete();
+
+    std::int32_t Count() const { return static_cast<std::int32_t>(zeilen_.size()); }
+    std::int64_t IndexNr() const;
+
+    std::string Bez() const { return FeldLesen(1); }
+    void setBez(const std::string& v) { FeldSchreiben(1, v); }
+    std::string KBez() const { return FeldLesen(2); }
+    void setKBez(const std::string& v) { FeldSchreiben(2, v); }
+    std::string Kat() const { return FeldLesen(3); }
+    void setKat(const std::string& v) { FeldSchreiben(3, v); }
+    double Rho() const { return ZahlLesen(4); }
+    void setRho(double v) { ZahlSchreiben(4, v); }
+    double Dicke() const { return ZahlLesen(5); }
+    void setDicke(double v) { ZahlSchreiben(5, v); }
+    double Lambda() const { return ZahlLesen(6); }
+    void setLambda(double v) { ZahlSchreiben(6, v); }
+    double R() const { return ZahlLesen(7); }
+    void setR(double v) { ZahlSchreiben(7, v); }
+    std::string Ueberwachung() const { return FeldLesen(8); }
+    void setUeberwachung(const std::string& v) { FeldSchreiben(8, v); }
+
+    // A value (UTF-8) in the file's escaped form, and back.
+    static std::string Maskieren(std::string_view wert);
+    static std::string Demaskieren(std::string_view text);
+    // The leading decimal digits of a record line (0 when there are none).
+    static std::int64_t Kennung(std::string_view zeile);
+
+private:
+    std::string pfad_;
+    std::string sperrpfad_;
+    bool offen_ = false;
+    std::vector<std::string> zeilen_; // record lines as they stand in the file
+    std::string aktuell_;
+    bool hatAktuell_ = false;
+    std::size_t position_ = 0;
+
+    bool DateienPrüfen();
+    bool VorlageKopieren();
+    // The record lines of the file, or false (with the reason for a message).
+    bool DateiLesen(std::vector<std::string>& zeilen, std::string& fehler) const;
+    bool DateiSchreiben(const std::vector<std::string>& zeilen, std::string& fehler) const;
+    void Sortieren();
+    std::string FeldLesen(int n) const;
+    void FeldSchreiben(int n, const std::string& wert);
+    double ZahlLesen(int n) const;
+    void ZahlSchreiben(int n, double wert);
+    void Melden(const std::string& text) const;
+};
+
+namespace Global {
+extern ::Baustoff Baustoff;
+} // namespace Global

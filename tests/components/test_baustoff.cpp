@@ -1,0 +1,269 @@
+#include "components/Baustoff.h"
+#include "frame/Dateien.h"
+#include "tests/components/Komponentenhilfe.h"
+#include "tests/support/Testplattform.h"
+
+#include <fcntl.h>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <set>
+#include <sys/file.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+using Testhilfe::Testordner;
+
+std::string Lesen(const std::string& pfad) { return Dateien::Lesen(pfad).value_or("<fehlt>"); }
+void Schreiben(const std::string& pfad, const std::string& text) { std::ofstream(pfad, std::ios::binary) << text; }
+
+// The designations in the object's order.
+std::vector<std::string> Liste(Baustoff& db) {
+    std::vector<std::string> l;
+    for (bool ok = db.FindFirst(); ok; ok = db.FindNext()) l.push_back(db.Bez());
+    return l;
+}
+
+std::int64_t Neu(Baustoff& db, const std::string& bez) {
+    db.NewRecord();
+    db.setBez(bez);
+    return db.Save();
+}
+
+class BaustoffDatei : public ::testing::Test {
+protected:
+    Testhilfe::Testumgebung test;
+    Testhilfe::SkriptUmgebung umgebung;
+    Plattform::DiensteSetzen dienste{
+        Plattform::Dienste{&test.meldungen, &test.dateidialoge, nullptr, nullptr, &umgebung}};
+    Testordner ordner{"baustoff"};
+    std::string pfad = ordner.Datei("Baustoff.dbk");
+    std::string sperre = ordner.Datei("Baustoff.db$");
+    void SetUp() override { umgebung.Programm = ordner.Datei("programm"); }
+};
+
+// The file format: creation, field order, escapes, absent fields, sorting,
+// and the places of changed, new and deleted records.
+TEST_F(BaustoffDatei, FormatUndReihenfolge) {
+    // Without a template: a file with the header alone, and an empty database.
+    {
+        Baustoff db;
+        ASSERT_TRUE(db.DBOpen(pfad));
+        EXPECT_FALSE(db.FindFirst());
+        EXPECT_EQ(Lesen(pfad), "BAUSTOFF.DBK|1.0\r\n");
+        EXPECT_EQ(Lesen(sperre), "$");
+
+        db.NewRecord();
+        db.setUeberwachung("1");
+        db.setLambda(0.035);
+        db.setRho(1200);
+        db.setKat("W");
+        db.setKBez("MW");
+        db.setBez("Wolle |~ä");
+        EXPECT_EQ(db.Save(), 1);
+        EXPECT_EQ(Lesen(pfad), "BAUSTOFF.DBK|1.0\r\n1|bWolle ~7C~7E~E4|cMW|kW|r1200|l0.035|u1\r\n");
+        ASSERT_TRUE(db.Find(1));
+        EXPECT_EQ(db.Bez(), "Wolle |~ä");
+        EXPECT_EQ(db.Lambda(), 0.035);
+        // Lambda 0 removes its field; a new value goes to the end of the line.
+        db.setLambda(0);
+        db.setDicke(2.5);
+        EXPECT_EQ(db.Lambda(), 0);
+        EXPECT_EQ(db.Save(), 1);
+        EXPECT_EQ(Lesen(pfad), "BAUSTOFF.DBK|1.0\r\n1|bWolle ~7C~7E~E4|cMW|kW|r1200|u1|d2.5\r\n");
+        // Open again: not read again.
+        Schreiben(pfad, "BAUSTOFF.DBK|1.0\r\n");
+        EXPECT_TRUE(db.DBOpen(pfad));
+        EXPECT_EQ(db.Count(), 1);
+    }
+
+    // Equal designations by the text of their file position (10 before 2),
+    // upper case before lower case, umlauts after "z"; unknown letters kept.
+    std::string text = "BAUSTOFF.DBK|1.0\r\n";
+    for (int i = 1; i <= 11; ++i)
+        text += std::to_string(i) + "|b" + (i == 3 || i == 11 ? "Gleich" : i == 5 ? "~C4rger" : "z" + std::to_string(i)) +
+                (i == 7 ? "|xFremd" : "") + "\r\n";
+    text += "12|bGleich\r\n";
+    Schreiben(pfad, text);
+    Baustoff db;
+    ASSERT_TRUE(db.DBOpen(pfad));
+    ASSERT_EQ(db.Count(), 12);
+    std::vector<std::int64_t> ids;
+    for (bool ok = db.FindFirst(); ok; ok = db.FindNext()) ids.push_back(db.IndexNr());
+    EXPECT_EQ(ids, (std::vector<std::int64_t>{11, 12, 3, 1, 10, 2, 4, 6, 7, 8, 9, 5}));
+
+    // Changing record 7 keeps its place and the unknown field; deleting the
+    // second line puts the last line in its place; a new record gets 13.
+    ASSERT_TRUE(db.Find(7));
+    db.setKat("S");
+    EXPECT_EQ(db.Save(), 7);
+    ASSERT_TRUE(db.Find(2));
+    EXPECT_EQ(db.Delete(), 0);
+    EXPECT_EQ(Neu(db, "Neu"), 13);
+    std::string erwartet = "BAUSTOFF.DBK|1.0\r\n1|bz1\r\n12|bGleich\r\n3|bGleich\r\n4|bz4\r\n5|b~C4rger\r\n6|bz6\r\n"
+                           "7|bz7|xFremd|kS\r\n8|bz8\r\n9|bz9\r\n10|bz10\r\n11|bGleich\r\n13|bNeu\r\n";
+    EXPECT_EQ(Lesen(pfad), erwartet);
+
+    // Delete without a saved record, and of a record another program removed.
+    db.NewRecord();
+    EXPECT_EQ(db.Delete(), -1);
+    ASSERT_TRUE(db.Find(13));
+    Baustoff anderes;
+    ASSERT_TRUE(anderes.DBOpen(pfad));
+    ASSERT_TRUE(anderes.Find(13));
+    EXPECT_EQ(anderes.Delete(), 0);
+    const std::string nachher = Lesen(pfad);
+    EXPECT_EQ(db.Delete(), -1);
+    EXPECT_EQ(Lesen(pfad), nachher);
+    EXPECT_EQ(Neu(db, "Wieder"), 13); // only the highest id comes again
+    EXPECT_TRUE(test.meldungen.Gezeigt.empty());
+}
+
+// A damaged file opens, keeps every line as it was through a save, and
+// never crashes; one too large is not opened and stays as it is.
+TEST_F(BaustoffDatei, BeschaedigteDateiVerliertNichts) {
+    const std::vector<std::string> zeilen = {
+        "7|bOhne Kopfzeile",           // the first line is no header
+        "",                            // an empty line
+        "kein Satz",                   // no id
+        "9|b~ZZ~4G~|b~",               // broken escapes
+        std::string("10|b\x01\xff\0bin", 10), // binary bytes
+        "99999999999999999999999|bRiesig",
+        "11|bNur LF",
+    };
+    std::string text;
+    for (const auto& z : zeilen) text += z + (z == "11|bNur LF" ? "\n" : "\r\n");
+    Schreiben(pfad, text);
+
+    Baustoff db;
+    ASSERT_TRUE(db.DBOpen(pfad));
+    EXPECT_EQ(db.Count(), 7);
+    ASSERT_TRUE(db.Find(9));
+    EXPECT_EQ(db.Bez(), std::string("\x04", 1));
+    ASSERT_TRUE(db.Find(10));
+    EXPECT_EQ(db.Bez(), std::string("\x01") + "ÿ" + std::string(1, '\0') + "bin");
+    ASSERT_TRUE(db.Find(7));
+    db.setKBez("OK");
+    EXPECT_EQ(db.Save(), 7);
+    // A new record would need an id beyond the range: refused, file unchanged.
+    const std::string vorher = Lesen(pfad);
+    EXPECT_EQ(Neu(db, "Zu viel"), -1);
+    EXPECT_EQ(Lesen(pfad), vorher);
+    ASSERT_EQ(test.meldungen.Gezeigt.size(), 1u);
+
+    std::string erwartet = "BAUSTOFF.DBK|1.0\r\n7|bOhne Kopfzeile|cOK\r\n";
+    for (std::size_t i = 1; i < zeilen.size(); ++i) erwartet += zeilen[i] + "\r\n";
+    EXPECT_EQ(Lesen(pfad), erwartet);
+
+    // Too large: not opened, with a message, and not touched.
+    Schreiben(pfad, "");
+    std::filesystem::resize_file(pfad, Baustoff::MaxGrösse + 1);
+    Baustoff gross;
+    EXPECT_FALSE(gross.DBOpen(pfad));
+    EXPECT_EQ(test.meldungen.Gezeigt.size(), 2u);
+    EXPECT_EQ(std::filesystem::file_size(pfad), Baustoff::MaxGrösse + 1);
+}
+
+// Two objects on one file, and a lock held by another program.
+TEST_F(BaustoffDatei, ZweiKopienVerlierenKeinenSatz) {
+    Baustoff a, b;
+    ASSERT_TRUE(a.DBOpen(pfad));
+    ASSERT_TRUE(b.DBOpen(pfad));
+    EXPECT_EQ(Neu(a, "Aus A"), 1);
+    EXPECT_EQ(Neu(b, "Aus B"), 2);
+    EXPECT_EQ(Liste(b), (std::vector<std::string>{"Aus A", "Aus B"}));
+    ASSERT_TRUE(a.Find(1));
+    a.setKBez("A");
+    EXPECT_EQ(a.Save(), 1);
+    EXPECT_EQ(Lesen(pfad), "BAUSTOFF.DBK|1.0\r\n1|bAus A|cA\r\n2|bAus B\r\n");
+
+    // Another program holds the lock: the save says so and keeps the record.
+    const int fd = ::open(sperre.c_str(), O_RDWR);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::flock(fd, LOCK_EX), 0);
+    b.NewRecord();
+    b.setBez("Wartet");
+    EXPECT_EQ(b.Save(), -1);
+    ASSERT_EQ(test.meldungen.Gezeigt.size(), 1u);
+    EXPECT_NE(test.meldungen.Gezeigt[0].Text.find("anderen Programm"), std::string::npos);
+    EXPECT_EQ(b.Bez(), "Wartet");
+    Baustoff c;
+    EXPECT_FALSE(c.DBOpen(pfad));
+    ::flock(fd, LOCK_UN);
+    ::close(fd);
+    EXPECT_EQ(b.Save(), 3);
+    EXPECT_EQ(Liste(b), (std::vector<std::string>{"Aus A", "Aus B", "Wartet"}));
+}
+
+// Two processes saving new records at the same moment: every save either
+// ends in the file or reports that it did not, and a refused save that the
+// user repeats a moment later ends in the file.
+TEST_F(BaustoffDatei, ZweiProzesseGleichzeitig) {
+    constexpr int N = 60;
+    {
+        Baustoff db;
+        ASSERT_TRUE(db.DBOpen(pfad));
+    }
+    int rohr[2];
+    ASSERT_EQ(::pipe(rohr), 0);
+    const pid_t kind = ::fork();
+    ASSERT_GE(kind, 0);
+    const std::string wer = kind == 0 ? "K" : "E";
+    std::string gespeichert;
+    int fehlgeschlagen = 0;
+    {
+        // Opening while the other copy writes is refused at once; the user
+        // tries again (here after a millisecond).
+        Baustoff db;
+        bool offen = db.DBOpen(pfad);
+        for (int versuch = 0; !offen && versuch < 2000; ++versuch) {
+            ++fehlgeschlagen;
+            ::usleep(1000);
+            offen = db.DBOpen(pfad);
+        }
+        for (int i = 0; offen && i < N; ++i) {
+            const std::string bez = wer + std::to_string(i);
+            std::int64_t id = Neu(db, bez);
+            for (int versuch = 0; id < 0 && versuch < 2000; ++versuch) {
+                ++fehlgeschlagen;
+                ::usleep(1000);
+                id = db.Save();
+            }
+            if (id > 0) gespeichert += bez + "\n";
+        }
+    }
+    if (kind == 0) {
+        const bool ok = ::write(rohr[1], gespeichert.data(), gespeichert.size()) ==
+                        static_cast<ssize_t>(gespeichert.size());
+        ::_exit(ok ? 0 : 2);
+    }
+    int status = 0;
+    ::waitpid(kind, &status, 0);
+    ::close(rohr[1]);
+    std::string vomKind;
+    char puffer[4096];
+    for (ssize_t n; (n = ::read(rohr[0], puffer, sizeof puffer)) > 0;) vomKind.append(puffer, static_cast<std::size_t>(n));
+    ::close(rohr[0]);
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(fehlgeschlagen, static_cast<int>(test.meldungen.Gezeigt.size()));
+
+    // Exactly the records both reported as saved, each with an id of its own.
+    std::set<std::string> erwartet;
+    for (const std::string* liste : {&gespeichert, &vomKind})
+        for (std::size_t a = 0, e; (e = liste->find('\n', a)) != std::string::npos; a = e + 1)
+            erwartet.insert(liste->substr(a, e - a));
+    Baustoff db;
+    ASSERT_TRUE(db.DBOpen(pfad));
+    std::set<std::int64_t> ids;
+    std::set<std::string> namen;
+    for (bool ok = db.FindFirst(); ok; ok = db.FindNext()) {
+        ids.insert(db.IndexNr());
+        namen.insert(db.Bez());
+    }
+    EXPECT_EQ(namen, erwartet);
+    EXPECT_EQ(ids.size(), namen.size());
+    EXPECT_EQ(erwartet.size(), 2u * N);
+}
+
+} // namespace
