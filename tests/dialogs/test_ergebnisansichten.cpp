@@ -1,7 +1,10 @@
 // The result views of the golden projects: the monthly energy table of every
-// zone against the project's expected values, and the area report against
-// sums added up by hand from the project's rows.
+// zone against the project's expected values, the area report against sums
+// added up by hand from the project's rows, and the losses per component
+// against the zones' results.
 #include "balance/Anzeigezahl.h"
+#include "dialogs/basZIRVOBauteile.h"
+#include "dialogs/frmBauteilVerluste.h"
 #include "dialogs/frmEnergien.h"
 #include "dialogs/frmFlaechen.h"
 #include "frame/Dateien.h"
@@ -275,4 +278,91 @@ TEST(Ergebnisansichten, FlaechenberichtMitHandSummen) {
     EXPECT_EQ(f.rtbT.Farben().front().Farbe, RGB(31, 0, 127));
     ASSERT_EQ(f.rtbT.Tabstopps().size(), 2u);
     EXPECT_EQ(f.rtbT.Tabstopps()[1].Tabs, (std::vector<std::int32_t>{1600, 2700, 3600}));
+}
+
+// The losses per component of AlleZeilenarten, built by the all-zones check:
+// items used by rows of one column of the zone's tables only against the
+// expected values of those columns (kWh per m² times the EBF, shown in MWh);
+// a window's QT less its Qs is its Q; before a check the table is empty and
+// the lines show only the items' own values.
+TEST(Ergebnisansichten, VerlusteBauteileMitDenZonenwerten) {
+    Testhilfe::Zonenprojekt umgebung;
+    ASSERT_EQ(Testhilfe::ProjektÖffnen(Testhilfe::Projektordner() / "AlleZeilenarten.zirvo9"), "");
+    // Opening the project dropped the envelope records of before.
+    basZIRVOBauteile::BauteilverlusteTabelle();
+    EXPECT_TRUE(basZIRVOBauteile::Bauteilverluste().empty());
+    {
+        frmBauteilVerluste f;
+        f.Form_Load();
+        EXPECT_NE(f.rtbT.Text().find("  2\tDach\t\t    0.18\t\t\n"), std::string::npos) << f.rtbT.Text();
+    }
+
+    umgebung.F.BauteilverlusteTabelle = [] { basZIRVOBauteile::BauteilverlusteTabelle(); };
+    ASSERT_FALSE(umgebung.F.AlleZonenPrüfen(true));
+    umgebung.F.BauteilverlusteTabelle = nullptr;
+    const auto e = ErwartungenLesen(Testhilfe::Projektordner() / "AlleZeilenarten.expected").at("EFH");
+    const double EBF = e.at({"EBF", "-"});
+    auto soll = [&](std::initializer_list<const char*> schlüssel) {
+        double q = 0;
+        for (const char* s : schlüssel) {
+            const std::string t(s);
+            q += e.at({t.substr(0, 3), t.substr(4)});
+        }
+        return q * EBF;
+    };
+    struct Fall {
+        std::int16_t Gruppe, Nummer;
+        double Fläche, Q;
+    } fälle[] = {
+        {1, 2, 95.5, soll({"QtA 12,0"})},             // the only roof against outside air
+        {1, 3, 80.0, soll({"QtU 12,2"})},             // the only floor against the ground
+        {3, 1, 12.5, soll({"QtA 12,3"})},             // the only linear bridge against outside air
+        {3, 2, 12.0, soll({"QtA 12,4", "QtF 12,3"})}, // the point bridges of two tables
+    };
+    for (const Fall& f : fälle) {
+        double Fl = 0, Q = 0, G = 0;
+        basZIRVOBauteile::BauteilverlusteWert(f.Gruppe, f.Nummer, Fl, Q, G);
+        EXPECT_DOUBLE_EQ(Fl, f.Fläche) << f.Gruppe << "/" << f.Nummer;
+        EXPECT_NEAR(Q, f.Q, 0.001 * EBF) << f.Gruppe << "/" << f.Nummer;
+        EXPECT_EQ(G, 0);
+    }
+    double Fl = 0, Q = 0, G = 0;
+    basZIRVOBauteile::BauteilverlusteWert(2, 1, Fl, Q, G);
+    EXPECT_DOUBLE_EQ(Fl, 12.0);
+    EXPECT_GT(G, 0);
+    basZIRVOBauteile::BauteilverlusteWert(2, 7, Fl, Q, G);
+    EXPECT_EQ(Fl + Q + G, 0);
+
+    frmBauteilVerluste f;
+    f.Form_Load();
+    EXPECT_EQ(f.Caption, "Energien Bauteile (Verluste)");
+    const std::string& t = f.rtbT.Text();
+    EXPECT_NE(t.find("EBF: \t160.2 m²\n"), std::string::npos);
+    // The roof in MWh, right-aligned in its columns.
+    EXPECT_NE(t.find("  2\tDach\t\t    0.18\t" + Textbericht::ZahlSpalte(95.5, 9, 1) + "\t" +
+                     Textbericht::ZahlSpalte(soll({"QtA 12,0"}) / 1000, 8, 1) + "\n"),
+              std::string::npos)
+        << t;
+    // The window: Q, QT = Q + Qs, Qs; its units stand over its columns.
+    basZIRVOBauteile::BauteilverlusteWert(2, 1, Fl, Q, G);
+    EXPECT_NE(t.find("\t" + Textbericht::ZahlSpalte(Q / 1000, 8, 1) + "\t" +
+                     Textbericht::ZahlSpalte((Q + G) / 1000, 8, 1) + "\t" + Textbericht::ZahlSpalte(G / 1000, 8, 1) +
+                     "\n"),
+              std::string::npos);
+    EXPECT_NE(t.find("\n\t\t [-]\t [W/m²K]\t         [m²]\t     [MWh]"), std::string::npos);
+}
+
+// A component used in two zones shows the sum of its areas in both.
+TEST(Ergebnisansichten, VerlusteBauteileUeberAlleZonen) {
+    Testhilfe::Zonenprojekt umgebung;
+    ASSERT_EQ(Testhilfe::ProjektÖffnen(Testhilfe::Projektordner() / "MehrereZonen.zirvo9"), "");
+    ASSERT_TRUE(Testhilfe::AlleZonenBerechnen(umgebung.F).empty());
+    basZIRVOBauteile::BauteilverlusteTabelle();
+    double Fl = 0, Q = 0, G = 0;
+    basZIRVOBauteile::BauteilverlusteWert(1, 1, Fl, Q, G);
+    EXPECT_DOUBLE_EQ(Fl, 40.0);
+    frmBauteilVerluste f;
+    f.Form_Load();
+    // The EBF of the whole project.
+    EXPECT_NE(f.rtbT.Text().find("EBF: \t420.0 m²\n"), std::string::npos) << f.rtbT.Text();
 }
