@@ -350,15 +350,8 @@ void frmBauteil::BauteilLaden(const KollektionZeiger& quelle) {
     TextFeldSetzen(txtBAi, b.Rsi);
     TextFeldSetzen(txtBAa, b.Rse);
     txtBCodeGr.setText(b.CodeGr);
-    for (int r = 0; r < Schichtzeilen; ++r) {
-        const Schicht s = r < static_cast<int>(b.Schichten.size()) ? b.Schichten[static_cast<std::size_t>(r)] : Schicht{};
-        TextFeldSetzen(txtBtBez[r], s.Bez);
-        TextFeldSetzen(txtBtDi[r], s.Dicke);
-        TextFeldSetzen(txtBtRo[r], s.Rohdichte);
-        TextFeldSetzen(txtBtLa[r], s.Lambda);
-        TextFeldSetzen(txtBtR[r], s.R);
-        TextFeldSetzen(txtBtUe[r], s.Ueberwachung);
-    }
+    for (int r = 0; r < Schichtzeilen; ++r)
+        SchichtZeigen(r, r < static_cast<int>(b.Schichten.size()) ? b.Schichten[static_cast<std::size_t>(r)] : Schicht{});
     weitereSchichten_.clear();
     if (b.Schichten.size() > static_cast<std::size_t>(Schichtzeilen))
         weitereSchichten_.assign(b.Schichten.begin() + Schichtzeilen, b.Schichten.end());

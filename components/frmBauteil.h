@@ -156,8 +156,9 @@ public:
     bool SeiteIstLeer() const;
     void SeiteLeeren();
     bool Geladen() const { return geladen_; }
-    // The project was replaced (new, opened, closed): the editor shows the
-    // items of the new project under its numbers, storing nothing.
+    // The project was replaced (new, opened, read back after Save As): the
+    // editor shows the items of the new project under its numbers, storing
+    // nothing. (File > Close closes the editor.)
     void ProjektGewechselt();
 
     // --- fields (formats, shared handlers) ---
@@ -239,6 +240,8 @@ private:
     Feldformat Format(std::string_view name) const;
     void Fokus(Steuerelement& s, bool alles = false);
     int LetzteBenutzteZeile() const;
+    // Shows a layer in grid row r, each value by its cell's format.
+    void SchichtZeigen(int r, const Schicht& s);
 };
 
 namespace Global {

@@ -185,6 +185,15 @@ void frmBauteil::UWertBerechnen() {
 
 // --- layer grid ---
 
+void frmBauteil::SchichtZeigen(int r, const Schicht& s) {
+    TextFeldSetzen(txtBtBez[r], s.Bez);
+    TextFeldSetzen(txtBtDi[r], s.Dicke);
+    TextFeldSetzen(txtBtRo[r], s.Rohdichte);
+    TextFeldSetzen(txtBtLa[r], s.Lambda);
+    TextFeldSetzen(txtBtR[r], s.R);
+    TextFeldSetzen(txtBtUe[r], s.Ueberwachung);
+}
+
 void frmBauteil::SchichtZeileEinfügenLöschen(bool Löschen) {
     if (!geladen_) return;
     auto* zelle = dynamic_cast<TextBox*>(ActiveControl);
@@ -195,14 +204,6 @@ void frmBauteil::SchichtZeileEinfügenLöschen(bool Löschen) {
         if (zelle == &Schichtspalte(s)[zeile]) spalte = s;
     if (spalte < 0) return;
 
-    auto setzen = [this](int r, const Schicht& s) {
-        TextFeldSetzen(txtBtBez[r], s.Bez);
-        TextFeldSetzen(txtBtDi[r], s.Dicke);
-        TextFeldSetzen(txtBtRo[r], s.Rohdichte);
-        TextFeldSetzen(txtBtLa[r], s.Lambda);
-        TextFeldSetzen(txtBtR[r], s.R);
-        TextFeldSetzen(txtBtUe[r], s.Ueberwachung);
-    };
     const int letzte = Schichtzeilen - 1;
     if (!Löschen) {
         // A layer in the last row would be pushed out of the grid: no insert.
@@ -216,7 +217,7 @@ void frmBauteil::SchichtZeileEinfügenLöschen(bool Löschen) {
             for (int s = 0; s < 6; ++s) Schichtspalte(s)[r].setText(Schichtspalte(s)[r + 1].Text());
         // The first layer beyond the grid moves into its last row.
         if (!weitereSchichten_.empty()) {
-            setzen(letzte, weitereSchichten_.front());
+            SchichtZeigen(letzte, weitereSchichten_.front());
             weitereSchichten_.erase(weitereSchichten_.begin());
         } else {
             for (int s = 0; s < 6; ++s) Schichtspalte(s)[letzte].setText({});

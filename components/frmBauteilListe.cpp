@@ -242,15 +242,18 @@ void frmBauteilListe::TitelAnhängen(const std::string& text) {
     TextAnhängen(text);
 }
 
+void frmBauteilListe::ZeileAnhängen(const std::string& titel, const std::string& wert) {
+    TitelAnhängen(titel);
+    TextAnhängen("\t" + wert + CRLF);
+}
+
 void frmBauteilListe::BauteilAnzeigen(int n) {
     DetailsLeeren();
     Tabstopps = {3450, 4080, 4710, 5370, 6000};
     KollektionZeiger k = Element(n);
     const Bauteil b = k ? Bauteil::AusKollektion(*k) : Bauteil{};
-    TitelAnhängen(DS("Bezeichnung") + ":");
-    TextAnhängen("\t" + b.Bez + CRLF);
-    TitelAnhängen(DS("Kommentar") + ":");
-    TextAnhängen("\t" + b.Kom + CRLF);
+    ZeileAnhängen(DS("Bezeichnung") + ":", b.Bez);
+    ZeileAnhängen(DS("Kommentar") + ":", b.Kom);
     TitelAnhängen(DS("U-Wert") + ":");
     TextAnhängen("\t" + Festkomma(b.U, 2));
     TitelAnhängen("         ( " + DS("Rsi") + ": ");
@@ -278,22 +281,18 @@ void frmBauteilListe::FensterAnzeigen(int n) {
     Tabstopps = {1600, 3400};
     KollektionZeiger k = Element(n);
     const Fenster f = k ? Fenster::AusKollektion(*k) : Fenster{};
-    auto zeile = [this](const std::string& titel, const std::string& wert) {
-        TitelAnhängen(titel);
-        TextAnhängen("\t" + wert + CRLF);
-    };
-    zeile(DS("Bezeichnung") + ":", f.Bez);
-    zeile(DS("Kommentar") + ":", f.Kom);
-    zeile(DS("U-Wert") + ":", Festkomma(f.U, 2));
+    ZeileAnhängen(DS("Bezeichnung") + ":", f.Bez);
+    ZeileAnhängen(DS("Kommentar") + ":", f.Kom);
+    ZeileAnhängen(DS("U-Wert") + ":", Festkomma(f.U, 2));
     TextAnhängen(CRLF);
-    zeile(DS("Gesamtenergiedurchlassgrad  g") + ":", Festkomma(f.g, 2));
-    zeile(DS("Abminderungsfaktor für Fensterrahmen  F'F") + ":", Festkomma(f.FF, 2));
+    ZeileAnhängen(DS("Gesamtenergiedurchlassgrad  g") + ":", Festkomma(f.g, 2));
+    ZeileAnhängen(DS("Abminderungsfaktor für Fensterrahmen  F'F") + ":", Festkomma(f.FF, 2));
     TextAnhängen(CRLF);
-    zeile(DS("Rahmenmaterial") + ":", f.Rahmenmaterial);
-    zeile("   " + DS("U-Wert") + "  (" + DS("Uf") + "):", Festkomma(f.Uf, 2));
+    ZeileAnhängen(DS("Rahmenmaterial") + ":", f.Rahmenmaterial);
+    ZeileAnhängen("   " + DS("U-Wert") + "  (" + DS("Uf") + "):", Festkomma(f.Uf, 2));
     TextAnhängen(CRLF);
-    zeile(DS("Verglasung") + ":", f.Verglasung);
-    zeile("   " + DS("U-Wert") + "  (" + DS("Ug") + "):", Festkomma(f.Ug, 2));
+    ZeileAnhängen(DS("Verglasung") + ":", f.Verglasung);
+    ZeileAnhängen("   " + DS("U-Wert") + "  (" + DS("Ug") + "):", Festkomma(f.Ug, 2));
     gewählt_ = k;
 }
 
@@ -302,14 +301,10 @@ void frmBauteilListe::WärmebrückeAnzeigen(int n) {
     Tabstopps = {1600};
     KollektionZeiger k = Element(n);
     const Wärmebrücke w = k ? Wärmebrücke::AusKollektion(*k) : Wärmebrücke{};
-    auto zeile = [this](const std::string& titel, const std::string& wert) {
-        TitelAnhängen(titel);
-        TextAnhängen("\t" + wert + CRLF);
-    };
-    zeile(DS("Bezeichnung") + ":", w.Bez);
-    zeile(DS("Kommentar") + ":", w.Kom);
-    zeile(DS("Psi, Chi") + ":", Festkomma(w.Psi, 2));
+    ZeileAnhängen(DS("Bezeichnung") + ":", w.Bez);
+    ZeileAnhängen(DS("Kommentar") + ":", w.Kom);
+    ZeileAnhängen(DS("Psi, Chi") + ":", Festkomma(w.Psi, 2));
     TextAnhängen(CRLF);
-    zeile(DS("Beschreibung") + ":", w.Beschreibung);
+    ZeileAnhängen(DS("Beschreibung") + ":", w.Beschreibung);
     gewählt_ = k;
 }

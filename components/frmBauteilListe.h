@@ -110,6 +110,8 @@ private:
 
     void TextAnhängen(const std::string& text);
     void TitelAnhängen(const std::string& text);
+    // A heading, TAB, the value and a line end.
+    void ZeileAnhängen(const std::string& titel, const std::string& wert);
     void DetailsLeeren();
     KollektionZeiger Element(int n) const;
 };

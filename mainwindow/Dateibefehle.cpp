@@ -161,6 +161,8 @@ void frmZIRVO3801::mnuDateiSchliessen_Click() {
     if (!mnuDateiSchliessen.Enabled()) return;
     if (ProjektSpeichernFragen()) return;
     AnzeigeZurücksetzen();
+    // Without a project the component editor has nothing to show.
+    Global::frmBauteil.Form_Unload();
 }
 
 void frmZIRVO3801::AnzeigeZurücksetzen() {

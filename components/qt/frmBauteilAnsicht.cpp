@@ -7,6 +7,7 @@
 #include "frame/qt/Bildschirmschrift.h"
 #include "frame/qt/Bindung.h"
 #include "frame/qt/EingabeTabelleWidget.h"
+#include "frame/qt/Hilfefenster.h"
 #include "mainwindow/frmZIRVO3801.h"
 
 #include <QApplication>
@@ -59,6 +60,7 @@ frmBauteilAnsicht* frmBauteilAnsicht::Offen() { return OffenesFenster(); }
 frmBauteilAnsicht::frmBauteilAnsicht(frmBauteil& modell, QWidget* eigentümer)
     : QWidget(eigentümer, Qt::Window), m_(modell) {
     setObjectName("frmBauteil");
+    QtHilfe::KontextBinden(this, [this] { return m_.HelpContextID; });
     setWindowTitle(Q(m_.Caption));
     QtBildschirmschrift::Anwenden(this, m_);
 
@@ -204,9 +206,10 @@ QWidget* frmBauteilAnsicht::SeiteBauteil() {
     const char* köpfe[6] = {"Baustoff", "Dicke", "Rohdichte", "Lambda", "R", "Überwachung"};
     const char* einheiten[6] = {"(von innen nach aussen)", "[cm]", "[kg/m³]", "[W/mK]", "[m²K/W]", "(0/1/2)"};
     for (int s = 0; s < 6; ++s) {
-        const auto ausrichtung = s == 0 ? Qt::AlignLeft : Qt::AlignRight;
-        raster->addWidget(Text(köpfe[s], seite), 0, s, ausrichtung);
-        raster->addWidget(Text(einheiten[s], seite), 1, s, ausrichtung);
+        // Caption and unit in one label of two lines, standing on the column.
+        auto* kopf = new QLabel(T(köpfe[s]) + "\n" + T(einheiten[s]), seite);
+        kopf->setAlignment((s == 0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignBottom);
+        raster->addWidget(kopf, 0, s, s == 5 ? Qt::AlignLeft : Qt::Alignment());
     }
     for (int r = 0; r < frmBauteil::Schichtzeilen; ++r)
         for (int s = 0; s < 6; ++s) {
@@ -215,7 +218,7 @@ QWidget* frmBauteilAnsicht::SeiteBauteil() {
                 w->setToolTip(T("0=nicht überwacht, 1=überwacht, 2=spezifiziertes Produkt"));
                 static_cast<QLineEdit*>(w)->setAlignment(Qt::AlignCenter);
             }
-            raster->addWidget(w, 2 + r, s);
+            raster->addWidget(w, 1 + r, s);
         }
     raster->setColumnStretch(6, 1);
     v->addLayout(raster);

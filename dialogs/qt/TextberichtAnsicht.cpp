@@ -1,6 +1,7 @@
 #include "dialogs/qt/TextberichtAnsicht.h"
 
 #include "dialogs/Textbericht.h"
+#include "dialogs/frmBauteilVerluste.h"
 #include "dialogs/frmFlaechen.h"
 #include "frame/qt/Bildschirmschrift.h"
 #include "frame/qt/Bindung.h"
@@ -43,6 +44,10 @@ TextberichtAnsicht::~TextberichtAnsicht() { m_.Schliessen = nullptr; }
 void TextberichtAnsicht::Einrichten() {
     frmFlächen::Anzeigen = [](frmFlächen& modell) {
         TextberichtAnsicht ansicht(modell, "frmFlächen", QSize(560, 520), QApplication::activeWindow());
+        ansicht.exec();
+    };
+    frmBauteilVerluste::Anzeigen = [](frmBauteilVerluste& modell) {
+        TextberichtAnsicht ansicht(modell, "frmBauteilVerluste", QSize(820, 520), QApplication::activeWindow());
         ansicht.exec();
     };
 }

@@ -12,6 +12,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 using namespace Dialoghilfe;
 
 frmEnergienAnsicht::frmEnergienAnsicht(frmEnergien& modell, QWidget* eigentümer)
@@ -38,6 +40,7 @@ frmEnergienAnsicht::frmEnergienAnsicht(frmEnergien& modell, QWidget* eigentümer
     lvw_->setUniformRowHeights(true);
     lvw_->setSelectionMode(QAbstractItemView::SingleSelection);
     lvw_->header()->setSectionsMovable(false);
+    lvw_->header()->setStretchLastSection(false);
 
     auto* l = new QVBoxLayout(this);
     l->setContentsMargins(0, 0, 0, 0);
@@ -50,7 +53,7 @@ frmEnergienAnsicht::frmEnergienAnsicht(frmEnergien& modell, QWidget* eigentümer
 
     // Wide enough for all fourteen columns, high enough for the rows.
     int breite = 0;
-    for (const auto& s : m_.lvwEnergien.ColumnHeaders()) breite += Bindung::Pixel(s.Width);
+    for (int c = 0; c < lvw_->columnCount(); ++c) breite += lvw_->columnWidth(c);
     resize(breite + 30, 32 * lvw_->fontMetrics().height() + 120);
 }
 
@@ -97,5 +100,11 @@ void frmEnergienAnsicht::tabelleZeigen() {
             item->setFont(c, f);
             if (spalten[static_cast<std::size_t>(c)].Rechts) item->setTextAlignment(c, Qt::AlignRight | Qt::AlignVCenter);
         }
+    }
+    // The widths of the design, wider where the screen font needs it.
+    for (int c = 0; c < lvw_->columnCount(); ++c) {
+        lvw_->resizeColumnToContents(c);
+        lvw_->setColumnWidth(c, std::max(Bindung::Pixel(spalten[static_cast<std::size_t>(c)].Width),
+                                         lvw_->columnWidth(c) + 6));
     }
 }

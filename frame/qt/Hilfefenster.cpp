@@ -96,7 +96,8 @@ Hilfefenster::Hilfefenster(const QString& ordner, QWidget* parent) : QWidget(par
     connect(index_, &QListWidget::itemClicked, this, [this](QListWidgetItem* e) {
         browser_->setSource(QUrl::fromLocalFile(e->data(Qt::UserRole).toString()));
     });
-    connect(browser_, &QTextBrowser::sourceChanged, this, [this] { indexFolgen(); });
+    // The index marks the page shown (the history changes with every page).
+    connect(browser_, &QTextBrowser::historyChanged, this, [this] { indexFolgen(); });
     resize(900, 640);
 }
 

@@ -7,6 +7,7 @@
 #include <QColor>
 #include <QEvent>
 #include <QFont>
+#include <QFontMetricsF>
 #include <QList>
 #include <QMetaObject>
 #include <QPointer>
@@ -17,6 +18,8 @@
 #include <QTextDocument>
 #include <QTextOption>
 
+#include <algorithm>
+#include <cmath>
 #include <memory>
 
 namespace RichTextAnsicht {
@@ -46,9 +49,15 @@ void Zeichnen(const RichTextBox& z, QTextBrowser* w) {
         c.setPosition(länge < 0 ? ende : std::min<int>(anfang + länge, ende), QTextCursor::KeepAnchor);
         return c;
     };
+    // Tab stops are laid out for the narrow dialog font of the desktop the
+    // reports were designed on (an average character of 5.5 pixels); a wider
+    // screen font widens them alike, so the texts before a stop still end
+    // before it.
+    const double breiter = std::max(1.0, QFontMetricsF(d->defaultFont()).averageCharWidth() / 5.5);
     for (const auto& t : z.Tabstopps()) {
         QList<QTextOption::Tab> tabs;
-        for (std::int32_t twips : t.Tabs) tabs.append(QTextOption::Tab(Bindung::Pixel(twips), QTextOption::LeftTab));
+        for (std::int32_t twips : t.Tabs)
+            tabs.append(QTextOption::Tab(std::round(Bindung::Pixel(twips) * breiter), QTextOption::LeftTab));
         QTextBlockFormat f;
         f.setTabPositions(tabs);
         bereich(t.Anfang, t.Länge).mergeBlockFormat(f);

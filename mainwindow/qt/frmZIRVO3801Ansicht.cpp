@@ -12,6 +12,8 @@
 #include "components/qt/frmBauteilAnsicht.h"
 #include "dialogs/qt/frmNutzungAnsicht.h"
 #include "dialogs/qt/frmNutzungZoneAnsicht.h"
+#include "dialogs/basZIRVOBauteile.h"
+#include "dialogs/frmBauteilVerluste.h"
 #include "dialogs/frmEnergien.h"
 #include "dialogs/frmFlaechen.h"
 #include "dialogs/qt/TextberichtAnsicht.h"
@@ -318,6 +320,8 @@ frmZIRVO3801Ansicht::frmZIRVO3801Ansicht(frmZIRVO3801& modell, QWidget* parent)
     };
     m_.EnergienAnzeigen = [] { frmEnergien::Aufruf(); };
     m_.FlächenAnzeigen = [] { frmFlächen::Aufruf(); };
+    m_.BauteilverlusteTabelle = [] { basZIRVOBauteile::BauteilverlusteTabelle(); };
+    m_.BauteilVerlusteAnzeigen = [] { frmBauteilVerluste::Aufruf(); };
     m_.WärmeleistungsbedarfAnzeigen = [] {
         if (frmWärmeleistungsbedarf::Anzeigen) frmWärmeleistungsbedarf::Anzeigen(Global::frmWärmeleistungsbedarf);
     };
@@ -351,9 +355,9 @@ void frmZIRVO3801Ansicht::Einrichten() {
     frmGewinnAnsicht::Einrichten();
     frmQhAnsicht::Einrichten();
     frmWärmeleistungsbedarfAnsicht::Einrichten();
-    frmBauteilAnsicht::Einrichten();
     frmEnergienAnsicht::Einrichten();
     TextberichtAnsicht::Einrichten();
+    frmBauteilAnsicht::Einrichten();
     frmDruckIniAnsicht::Einrichten();
 }
 

@@ -1,6 +1,6 @@
 #include "components/Baustoff.h"
 #include "frame/Dateien.h"
-#include "tests/components/Testordner.h"
+#include "tests/components/Komponentenhilfe.h"
 #include "tests/support/Testplattform.h"
 
 #include <fcntl.h>

@@ -9,7 +9,7 @@
 #include "components/Baustoff.h"
 #include "frame/Dateien.h"
 #include "frame/basVB6NumCvt.h"
-#include "tests/components/Testordner.h"
+#include "tests/components/Komponentenhilfe.h"
 #include "tests/support/Testplattform.h"
 
 #include <gtest/gtest.h>

@@ -6,22 +6,16 @@
 #include "components/frmBauteil.h"
 #include "components/frmBauteilListe.h"
 #include "frame/Initialisierung.h"
-#include "tests/components/Testordner.h"
+#include "tests/components/Komponentenhilfe.h"
 #include "tests/support/Zonenprojekt.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
+using Testhilfe::Tippen;
 using Testhilfe::Zonenprojekt;
 
-void Tippen(frmBauteil& e, TextBox& feld, const std::string& text) {
-    e.Feld_GotFocus(feld);
-    feld.setText(text);
-    e.Feld_LostFocus(feld);
-}
-
-// The editor on the global project, with a database of three materials and
 // the focus requests recorded.
 class Editor : public ::testing::Test {
 protected:
@@ -110,6 +104,16 @@ TEST_F(Editor, UWertAusDenSchichten) {
         EXPECT_EQ(e.txtBU.Text(), f.u);
         EXPECT_EQ(e.txtBtR[0].Text(), f.rDanach);
     }
+    // A lambda too wide for its cell (aluminium, 160) is shown whole, never
+    // as "#" marks that would read back as 0.
+    e.SeiteLeeren();
+    e.TextFeldSetzen(e.txtBtLa[0], 160.0);
+    EXPECT_EQ(e.txtBtLa[0].Text(), "160.000");
+    e.txtBtDi[0].setText("16");
+    e.txtBAi.setText("0.1");
+    e.UWertBerechnen();
+    EXPECT_EQ(e.txtBU.Text(), "    9.90"); // 1 / (0.1 + 0.16 / 160), to one decimal
+
     // Leaving Rohdichte does not compute, leaving Dicke does.
     e.SeiteLeeren();
     e.txtBAi.setText("0.13");
@@ -279,6 +283,25 @@ TEST_F(Editor, KopierenLöschenUndWechsel) {
     e.Form_Deactivate();
     EXPECT_FALSE(Bauteil::Lesen(z.P, 5));
     EXPECT_EQ(e.cboBauteilListe.ListEntry(4), "5");
+
+    // A component of 17 layers (from another program's file): rows 16 and
+    // 17 are kept, counted in U and moved up by a row delete.
+    Bauteil lang{"Lang", "", 0, 0, 0.1, 0, {}, ""};
+    for (int i = 1; i <= 17; ++i) lang.Schichten.push_back({"S" + std::to_string(i), 0, 0, 0, 0.1, ""});
+    lang.Speichern(z.P, 7);
+    e.cboBauteilListe.setListIndex(6);
+    e.cboBauteilListe_Click();
+    EXPECT_EQ(e.txtBtBez[14].Text(), "S15");
+    EXPECT_EQ(e.WeitereSchichten().size(), 2u);
+    e.UWertBerechnen();
+    EXPECT_EQ(e.txtBU.Text(), "    0.56"); // 1 / (0.1 + 17 × 0.1)
+    e.Feld_GotFocus(e.txtBtBez[0]);
+    e.mnuBearbZeileLöschen_Click();
+    EXPECT_EQ(e.txtBtBez[14].Text(), "S16");
+    e.Feld_LostFocus(e.txtBtBez[0]);
+    e.Form_Deactivate();
+    ASSERT_EQ(Bauteil::Lesen(z.P, 7)->Schichten.size(), 16u);
+    EXPECT_EQ(Bauteil::Lesen(z.P, 7)->Schichten.back().Bez, "S17");
 
     // A window with "0" typed is kept; a thermal bridge removed when emptied.
     e.tabBauteil.setListIndex(1);

@@ -10,23 +10,16 @@
 #include "frame/Dateien.h"
 #include "frame/Initialisierung.h"
 #include "frame/basZIRVO_Array.h"
-#include "tests/components/Testordner.h"
+#include "tests/components/Komponentenhilfe.h"
 #include "tests/support/Zonenprojekt.h"
 
 #include <gtest/gtest.h>
 
 namespace {
 
+using Testhilfe::Tippen;
 using Testhilfe::Zonenprojekt;
 
-// The user enters the field, types and leaves it.
-void Tippen(frmBauteil& e, TextBox& feld, const std::string& text) {
-    e.Feld_GotFocus(feld);
-    feld.setText(text);
-    e.Feld_LostFocus(feld);
-}
-
-// The user picks entry `eintrag` of the pick list at a number cell.
 void Wählen(frmZIRVO3801& f, TextBox& zelle, const std::string& eintrag) {
     f.Zelle_GotFocus(zelle);
     ASSERT_TRUE(f.cmdDaBt.Visible());
@@ -194,6 +187,10 @@ TEST(Bauteilgang, VomBaustoffBisZurGespeichertenZone) {
     EXPECT_EQ(e.cboWbListe.ListEntry(0), "1");
     e.Form_Deactivate();
     EXPECT_FALSE(Wärmebrücke::Lesen(z.P, 1));
+    z.umgebung.meldungen.Antworten = {Plattform::Antwort::Nein};
+    z.F.mnuDateiSchliessen.setEnabled(true);
+    z.F.mnuDateiSchliessen_Click();
+    EXPECT_FALSE(e.Geladen());
 }
 
 } // namespace

@@ -1,7 +1,7 @@
 #include "components/Bauteile.h"
 #include "frame/Dateien.h"
 #include "project/Projekt.h"
-#include "tests/components/Testordner.h"
+#include "tests/components/Komponentenhilfe.h"
 #include "tests/support/Testplattform.h"
 
 #include <gtest/gtest.h>

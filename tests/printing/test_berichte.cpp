@@ -7,7 +7,7 @@
 #include "components/Bauteile.h"
 #include "printing/ZIRVO3801Drucken.h"
 #include "project/ProjektGlobal.h"
-#include "tests/components/Testordner.h"
+#include "tests/components/Komponentenhilfe.h"
 #include "tests/printing/Druckumgebung.h"
 #include "tests/support/Zonenprojekt.h"
 

@@ -16,7 +16,7 @@
 #include "printing/frmDruckIni.h"
 #include "printing/qt/frmDruckIniAnsicht.h"
 #include "project/ProjektGlobal.h"
-#include "tests/components/Testordner.h"
+#include "tests/components/Komponentenhilfe.h"
 #include "tests/printing/Druckumgebung.h"
 #include "tests/support/Zonenprojekt.h"
 #include "tests/support/qt/Widgethilfe.h"

@@ -1,5 +1,8 @@
-// A fresh folder for one test, removed with everything in it afterwards.
+// What the tests of the component windows share: a fresh folder for one
+// test, and the user typing into a field of the component editor.
 #pragma once
+
+#include "components/frmBauteil.h"
 
 #include <filesystem>
 #include <string>
@@ -25,5 +28,12 @@ public:
     std::string Datei(const std::string& name) const { return (pfad / name).string(); }
     const std::filesystem::path pfad;
 };
+
+// The user enters the field, types the text and leaves the field.
+inline void Tippen(frmBauteil& e, TextBox& feld, const std::string& text) {
+    e.Feld_GotFocus(feld);
+    feld.setText(text);
+    e.Feld_LostFocus(feld);
+}
 
 } // namespace Testhilfe
