@@ -1,5 +1,7 @@
 #include "frame/ListView.h"
 
+#include <utility>
+
 const std::string& ListView::Zeile::Text(std::size_t i) const {
     static const std::string leer;
     return i < Texte.size() ? Texte[i] : leer;
@@ -9,6 +11,16 @@ void ListView::Clear() {
     if (spalten_.empty() && zeilen_.empty()) return;
     spalten_.clear();
     zeilen_.clear();
+    melden();
+}
+
+void ListView::SpalteHinzufügen(std::string text, std::int32_t breite, bool rechts) {
+    spalten_.push_back({std::move(text), breite, rechts ? Ausrichtung::Rechts : Ausrichtung::Links});
+    melden();
+}
+
+void ListView::ZeileHinzufügen(Zeile zeile) {
+    zeilen_.push_back(std::move(zeile));
     melden();
 }
 

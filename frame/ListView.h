@@ -41,6 +41,9 @@ public:
     void setListItems(std::vector<Zeile> zeilen) { setze(zeilen_, std::move(zeilen)); }
     // Removes rows and columns.
     void Clear();
+    // Appends a column or a row, for a window that fills its table piece by piece.
+    void SpalteHinzufügen(std::string text, std::int32_t breite, bool rechts);
+    void ZeileHinzufügen(Zeile zeile);
 
 private:
     std::vector<Spalte> spalten_;

@@ -38,6 +38,10 @@ class KeinDrucker : public Drucker {
 public:
     std::vector<std::string> DruckerListe() override { return {}; }
     std::string StandardDrucker() override { return {}; }
+    std::unique_ptr<Druckfläche> Auftrag(const std::string&, const std::string&, std::string& fehler) override {
+        fehler = "kein Drucker";
+        return nullptr;
+    }
 };
 
 class KeinNetz : public Http {
@@ -63,6 +67,12 @@ public:
     bool StrgGedrückt() override { return false; }
 };
 
+class KeineHilfe : public Hilfe {
+public:
+    void Zeigen(std::int32_t) override {}
+    std::string Klartext(const std::string& richText) override { return richText; }
+};
+
 Dienste& dienste() {
     static Dienste d;
     return d;
@@ -81,6 +91,7 @@ Dateidialoge& dateidialoge() { return oder<Dateidialoge, KeineDateidialoge>(dien
 Drucker& drucker() { return oder<Drucker, KeinDrucker>(dienste().drucker); }
 Http& http() { return oder<Http, KeinNetz>(dienste().http); }
 Umgebung& umgebung() { return oder<Umgebung, StandardUmgebung>(dienste().umgebung); }
+Hilfe& hilfe() { return oder<Hilfe, KeineHilfe>(dienste().hilfe); }
 
 DiensteSetzen::DiensteSetzen(const Dienste& neu) : alt_(dienste()) {
     Dienste& d = dienste();
@@ -89,6 +100,7 @@ DiensteSetzen::DiensteSetzen(const Dienste& neu) : alt_(dienste()) {
     if (neu.drucker) d.drucker = neu.drucker;
     if (neu.http) d.http = neu.http;
     if (neu.umgebung) d.umgebung = neu.umgebung;
+    if (neu.hilfe) d.hilfe = neu.hilfe;
 }
 
 DiensteSetzen::~DiensteSetzen() { dienste() = alt_; }

@@ -6,10 +6,14 @@
 // that answer from a script. With nothing installed, the defaults never
 // block: message boxes are written to standard error and answered with
 // the safest choice (OK, Cancel or No), dialogs are cancelled, there is
-// no printer and no network.
+// no printer, no network and no help window.
 #pragma once
 
+#include "frame/Druckflaeche.h"
+
+#include <cstdint>
 #include <ctime>
+#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
@@ -56,6 +60,11 @@ public:
     // Names of the printers the system offers (the PDF printer included).
     virtual std::vector<std::string> DruckerListe() = 0;
     virtual std::string StandardDrucker() = 0;
+    // Starts a print job on the printer named; for the PDF printer ziel is
+    // the file to write (it appears only once the job has ended well).
+    // Nothing, and the reason in fehler, when the printer cannot print.
+    virtual std::unique_ptr<Druckfläche> Auftrag(const std::string& drucker, const std::string& ziel,
+                                                 std::string& fehler) = 0;
 };
 
 struct HttpAnfrage {
@@ -100,12 +109,27 @@ public:
     virtual void TasteSenden(int) {}
 };
 
+// The program's help: the pages beside the program, shown in a help window
+// of its own, and the reading of a help topic's rich text (the HTML subset
+// that Qt renders) as the plain text that a rich-text box shows.
+class Hilfe {
+public:
+    virtual ~Hilfe() = default;
+    // Opens the help window at the page of the help context number (the
+    // start page when there is none for it).
+    virtual void Zeigen(std::int32_t kontext) = 0;
+    // The characters a rich-text box shows for the rich text, in order,
+    // paragraphs separated by line feeds.
+    virtual std::string Klartext(const std::string& richText) = 0;
+};
+
 struct Dienste {
     Meldungen* meldungen = nullptr;
     Dateidialoge* dateidialoge = nullptr;
     Drucker* drucker = nullptr;
     Http* http = nullptr;
     Umgebung* umgebung = nullptr;
+    Hilfe* hilfe = nullptr;
 };
 
 // The services in force. Members left null fall back to the quiet defaults.
@@ -115,6 +139,9 @@ Dateidialoge& dateidialoge();
 Drucker& drucker();
 Http& http();
 Umgebung& umgebung();
+// Without a screen no help window opens, and a rich text is shown as it is
+// written.
+Hilfe& hilfe();
 
 // Installs services for the lifetime of the object and restores the
 // former ones afterwards (for tests and for the program's main).

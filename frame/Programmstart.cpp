@@ -39,6 +39,7 @@ std::string BefehlszeilenProjekt(const std::string& befehlszeile) {
 
 namespace basZIRVO3801 {
 
+std::string Programmname = "ZIRVO3801";
 std::string Hilfedatei;
 
 namespace {
@@ -74,7 +75,8 @@ bool Main(const std::string& Befehlszeile, Programmstart::Startumgebung& umgebun
     Global::Initialisierung.ProgrammSetzen(Herstellerbezeichnung, "ZIRVO", "9.0", "Initialisierung");
     frmOptionen::Einrichten();
 
-    Hilfedatei = Plattform::umgebung().Programmordner() + "/" + umgebung.Programmname() + ".chm";
+    Programmname = umgebung.Programmname();
+    Hilfedatei = Plattform::umgebung().Programmordner() + "/hilfe";
 
     // The start window, painted before the long work begins.
     Global::frmZIRVO3801Start.Laden();

@@ -86,7 +86,10 @@ std::string BefehlszeilenProjekt(const std::string& befehlszeile);
 
 namespace basZIRVO3801 {
 
-// The help file: the program folder, the program's name and ".chm".
+// The program's file name without extension ("ZIRVO3801" until the start
+// has asked the desktop): the help panel's package and first topic bear it.
+extern std::string Programmname;
+// The help: the folder "hilfe" of help pages beside the program.
 extern std::string Hilfedatei;
 
 // The start of the program with its command-line text. False when the

@@ -633,4 +633,6 @@ std::string RegistryLesen(std::string_view pfad) {
     return regionalwert(pfad.substr(Pfad.size()));
 }
 
+double GanzzahlGerade(double x) { return halbZurGeraden(x); }
+
 } // namespace basVB6NumCvt

@@ -32,6 +32,10 @@ std::int16_t ZahlLesenInt(std::string_view text);
 std::int32_t ZahlLesenLong(std::string_view text);
 double ZahlLesenDbl(std::string_view text);
 
+// The nearest whole number, halves to the even neighbour (2.5 -> 2,
+// 3.5 -> 4), whatever the rounding mode of the process.
+double GanzzahlGerade(double x);
+
 // File form: the shortest decimal text of at most 15 significant digits that
 // reads back to the value (15-digit rounding when 15 digits do not suffice),
 // "." as decimal point, no grouping, a "0" before the point below 1, exponent

@@ -190,7 +190,7 @@ void frmZIRVO3801::AnzeigeZurücksetzen() {
     PaneTabelle[0] = 0;
     PaneTabelle[1] = 0;
     MenüsAktivieren();
-    if (InfoAnzeigen) InfoAnzeigen("");
+    InfoAnzeigen("");
     HilfeKontextSetzen(0);
 }
 

@@ -239,9 +239,9 @@ void frmZIRVO3801::Form_Load() {
     Statusmeldung::Anzeigen = [this](const std::string& text) { sbrStatusbarText.setCaption(text); };
     StatusleisteAbgleichen();
 
-    // The help panel shows the topic named after the program, once its
-    // content is installed.
-    if (InfoAnzeigen) InfoAnzeigen("");
+    // The help panel shows the topic named after the program.
+    InfoPaketLesen();
+    InfoAnzeigen("");
     HilfeKontextSetzen(0);
     Fensterposition(true);
 }
@@ -420,7 +420,7 @@ void frmZIRVO3801::TitelZeichnen(std::int16_t i) {
     static constexpr const char* themen[] = {"", "EBF", "A", "U", "F"};
     for (const auto& t : Tabellen) {
         if (t && t->Titel == s.Tag()) {
-            if (t->KeyNr >= 1 && t->KeyNr <= 4 && InfoAnzeigen) InfoAnzeigen(themen[t->KeyNr]);
+            if (t->KeyNr >= 1 && t->KeyNr <= 4) InfoAnzeigen(themen[t->KeyNr]);
             HilfeKontextSetzen(t->KeyNr);
             break;
         }

@@ -62,11 +62,7 @@ void frmZIRVO3801::MenüsAktivieren() {
     mnuNachweis3801System.setEnabled(static_cast<bool>(Nachweis3801Anzeigen));
     mnuNachweis3801EB.setEnabled(static_cast<bool>(NachweisEBAnzeigen));
     mnuTabellenBaustoffe.setEnabled(static_cast<bool>(BaustoffeAnzeigen));
-    mnuTabellenStandardnutzung.setEnabled(static_cast<bool>(InfoAnzeigen));
-    mnuTabellenRechenwerte.setEnabled(static_cast<bool>(InfoAnzeigen));
     mnuTabellenRechner.setEnabled(static_cast<bool>(TabellenRechnerAnzeigen));
-    mnuHilfeF1.setEnabled(static_cast<bool>(HilfeAufrufen));
-    mnuHilfeWasIstNeu.setEnabled(static_cast<bool>(HilfeAufrufen));
 }
 
 // --- Bearbeiten ---
@@ -187,11 +183,11 @@ void frmZIRVO3801::mnuTabellenBaustoffe_Click() {
 
 // The standard uses and the calculation values are topics of the help panel.
 void frmZIRVO3801::mnuTabellenStandardnutzung_Click() {
-    if (InfoAnzeigen) InfoAnzeigen("Gk");
+    InfoAnzeigen("Gk");
 }
 
 void frmZIRVO3801::mnuTabellenRechenwerte_Click() {
-    if (InfoAnzeigen) InfoAnzeigen("Rw");
+    InfoAnzeigen("Rw");
 }
 
 void frmZIRVO3801::mnuTabellenRechner_Click() {
@@ -270,7 +266,7 @@ void frmZIRVO3801::mnuHilfeF1_Click() { HilfeTasteSenden(1000); }
 void frmZIRVO3801::mnuHilfeWasIstNeu_Click() { HilfeTasteSenden(9910); }
 
 void frmZIRVO3801::HilfeTasteSenden(std::int32_t Kontext) {
-    if (HilfeAufrufen) HilfeAufrufen(Kontext);
+    Plattform::hilfe().Zeigen(Kontext);
 }
 
 void frmZIRVO3801::mnuHilfeInfoZahlenformat_Click() {
@@ -300,7 +296,7 @@ void frmZIRVO3801::tbrToolbar1_ButtonClick(std::string_view Key) {
     else if (Key == "Print") mnuDateiDrucken_Click();
     else if (Key == "OK") mnuExtrasOK_Click();
     else if (Key == "B") mnuTabellenBaustoffe_Click();
-    else if (Key == "T" && InfoAnzeigen) InfoAnzeigen("Tabellen");
+    else if (Key == "T") InfoAnzeigen("Tabellen");
 }
 
 void frmZIRVO3801::tbrToolbar1_ButtonMenuClick(std::string_view Key) {

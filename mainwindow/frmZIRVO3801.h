@@ -9,12 +9,15 @@
 
 #include "balance/Feldformat.h"
 #include "frame/EingabeTabelle.h"
+#include "frame/RichTextBox.h"
 #include "frame/Steuerelemente.h"
+#include "mainwindow/Infopaket.h"
 #include "project/Kollektion.h"
 
 #include <algorithm>
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -293,10 +296,6 @@ public:
     std::function<void()> BauteilverlusteTabelle;      // builds the component-loss table
     std::function<void()> BauteilVerlusteAnzeigen;     // component losses, modal
     std::function<void()> EnergienAnzeigen;            // monthly energy table, modal
-    std::function<void(std::int32_t)> HilfeAufrufen;   // the help file at a context number
-    // The help panel's topic ("" = the program's own topic); the panel's
-    // content is installed here once it exists.
-    std::function<void(const std::string&)> InfoAnzeigen;
     // Closes the main window the way its close box does.
     std::function<void()> Schliessen;
     // The control that has the focus in the window, null when none (the
@@ -375,7 +374,28 @@ public:
     void tbrToolbar1_ButtonClick(std::string_view Key);
     void tbrToolbar1_ButtonMenuClick(std::string_view Key);
     void tbrToolbar2_ButtonClick(std::string_view Key);
+    // Opens the help at the page of the help context number.
     void HilfeTasteSenden(std::int32_t Kontext);
+
+    // --- the help panel ---
+    // The info package as read at start (its bytes, Windows-1252; "" when
+    // there is none), the topic shown ("" at start) and its links.
+    std::string InfoPaket;
+    std::string InfoThema;
+    std::vector<InfoVerweis> InfoVerweise;
+    // Shows a topic in the panel ("" = the topic named after the program);
+    // the topic shown already is not read again. A topic that cannot be
+    // found shows "Info nicht gefunden.".
+    void InfoAnzeigen(std::string Thema);
+    // Reads the info package beside the program (the program's name and
+    // ".pip"), once at start.
+    void InfoPaketLesen();
+    // The rich text of a topic (UTF-8): from the package when there is one,
+    // else from the single topic file "Q4-" topic ".html" beside the
+    // program; "" when it cannot be found or read.
+    std::string InfoTextLesen(const std::string& Thema) const;
+    // The caret moved in the panel: a caret inside a link opens its topic.
+    void rtbInfo_SelChange();
 
     // Stores the tables of both panes into the current zone; True on error.
     bool EingabeÜbernehmen();
@@ -507,7 +527,7 @@ public:
     void picTrHilfe_MouseDown();
     void picTrHilfe_MouseMove(double x);
     void picTrHilfe_MouseUp(double x);
-    TextBox rtbInfo{"rtbInfo"};
+    RichTextBox rtbInfo{"rtbInfo"};
     // Hidden until the start's version check has a notice; placed by lblNeuereVersionLage.
     Label lblNeuereVersionVorhanden{"lblNeuereVersionVorhanden"};
     std::int32_t lblNeuereVersionLage[4] = {40, 40, 400, 400}; // left, top, width, height

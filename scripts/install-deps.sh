@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages needed to build ZIRVO 380/1 and run its tests.
 set -euo pipefail
-PAKETE=(build-essential cmake g++ qt6-base-dev libgl-dev googletest libgtest-dev libgmock-dev libbenchmark-dev qt6-translations-l10n)
+PAKETE=(build-essential cmake g++ qt6-base-dev libgl-dev googletest libgtest-dev libgmock-dev libbenchmark-dev qt6-translations-l10n poppler-utils)
 fehlend=()
 for p in "${PAKETE[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || fehlend+=("$p")

@@ -17,13 +17,6 @@ using namespace Dialoghilfe;
 
 namespace {
 
-// A text of the model: as a caption is.
-QLabel* Beschriftung(Label& zustand, QWidget* eltern) {
-    auto* l = new QLabel(eltern);
-    Bindung::binden(zustand, l);
-    return l;
-}
-
 // The rows of a table of captions, symbols, values and units.
 class Tabelle {
 public:

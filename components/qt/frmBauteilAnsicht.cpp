@@ -7,6 +7,7 @@
 #include "frame/qt/Bildschirmschrift.h"
 #include "frame/qt/Bindung.h"
 #include "frame/qt/EingabeTabelleWidget.h"
+#include "frame/qt/Hilfefenster.h"
 #include "mainwindow/frmZIRVO3801.h"
 
 #include <QApplication>
@@ -59,6 +60,7 @@ frmBauteilAnsicht* frmBauteilAnsicht::Offen() { return OffenesFenster(); }
 frmBauteilAnsicht::frmBauteilAnsicht(frmBauteil& modell, QWidget* eigentümer)
     : QWidget(eigentümer, Qt::Window), m_(modell) {
     setObjectName("frmBauteil");
+    QtHilfe::KontextBinden(this, [this] { return m_.HelpContextID; });
     setWindowTitle(Q(m_.Caption));
     QtBildschirmschrift::Anwenden(this, m_);
 

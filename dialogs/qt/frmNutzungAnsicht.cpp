@@ -4,6 +4,7 @@
 #include "dialogs/qt/frmNutzungZoneAnsicht.h"
 #include "frame/qt/Bindung.h"
 #include "frame/qt/Dialoghilfe.h"
+#include "frame/qt/Hilfefenster.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -74,6 +75,7 @@ frmNutzungAnsicht::frmNutzungAnsicht(frmNutzung& modell, QWidget* parent)
     : QDialog(parent), m_(modell), felder_(this, modell) {
     setWindowTitle(Q(m_.Caption));
     setObjectName("frmNutzung");
+    QtHilfe::KontextBinden(this, [this] { return m_.HelpContextID; });
 
     // --- page "Nutzung" ---
     auto* picNutzung = new QWidget;

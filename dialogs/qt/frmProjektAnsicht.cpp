@@ -4,6 +4,7 @@
 #include "frame/basZIRVO3801.h"
 #include "frame/basZIRVODialogSprache.h"
 #include "frame/qt/Bindung.h"
+#include "frame/qt/Hilfefenster.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -52,6 +53,7 @@ const char* const EigenschaftIndex = "zirvoIndex";
 
 frmProjektAnsicht::frmProjektAnsicht(frmProjekt& modell, QWidget* eigentümer) : QDialog(eigentümer), m_(modell) {
     setObjectName("frmProjekt");
+    QtHilfe::KontextBinden(this, [this] { return m_.HelpContextID; });
     tabs_ = new QTabWidget(this);
     tabs_->setObjectName("tabProjekt");
     tabs_->addTab(SeiteProjekt(), QString());

@@ -24,6 +24,12 @@ QLabel* Fett(QLabel* l) {
     return l;
 }
 
+QLabel* Beschriftung(Label& zustand, QWidget* eltern) {
+    auto* l = new QLabel(eltern);
+    Bindung::binden(zustand, l);
+    return l;
+}
+
 QLabel* Wert(Label& zustand, QWidget* eltern) {
     auto* l = new QLabel(eltern);
     l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

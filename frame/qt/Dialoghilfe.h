@@ -40,6 +40,8 @@ QString T(const char* text);
 QLabel* Text(const char* text, QWidget* eltern);
 // The label, in bold.
 QLabel* Fett(QLabel* l);
+// A text of the model, shown as its caption is.
+QLabel* Beschriftung(Label& zustand, QWidget* eltern);
 // A computed value: right-aligned in a sunken box, bound to its state.
 QLabel* Wert(Label& zustand, QWidget* eltern);
 // A text box bound to its state: a width above 0 fixes its width, rechts

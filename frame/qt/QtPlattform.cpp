@@ -1,5 +1,7 @@
 #include "frame/qt/QtPlattform.h"
 
+#include "frame/qt/QtDruckflaeche.h"
+
 #include <QApplication>
 #include <QAuthenticator>
 #include <QNetworkProxy>
@@ -117,6 +119,15 @@ std::string QtDrucker::StandardDrucker() {
     return n.isEmpty() ? std::string(PdfDrucker) : s(n);
 }
 
+std::unique_ptr<Plattform::Druckfläche> QtDrucker::Auftrag(const std::string& drucker, const std::string& ziel,
+                                                           std::string& fehler) {
+    QString grund;
+    std::unique_ptr<QtDruckfläche> f =
+        drucker == PdfDrucker ? QtDruckfläche::Pdf(q(ziel), grund) : QtDruckfläche::System(q(drucker), grund);
+    fehler = s(grund);
+    return f;
+}
+
 Plattform::HttpAntwort QtHttp::Holen(const Plattform::HttpAnfrage& anfrage) {
     Plattform::HttpAntwort antwort;
     QNetworkAccessManager netz;
@@ -202,6 +213,6 @@ void QtUmgebung::TasteSenden(int code) {
 }
 
 Dienste::Dienste()
-    : gesetzt_(Plattform::Dienste{&meldungen, &dateidialoge, &drucker, &http, &umgebung}) {}
+    : gesetzt_(Plattform::Dienste{&meldungen, &dateidialoge, &drucker, &http, &umgebung, &hilfe}) {}
 
 } // namespace QtPlattform

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "frame/Plattform.h"
+#include "frame/qt/Hilfefenster.h"
 
 #include <QString>
 
@@ -28,9 +29,11 @@ public:
 // The system's printers, plus a PDF printer that writes a file.
 class QtDrucker : public Plattform::Drucker {
 public:
-    static constexpr const char* PdfDrucker = "PDF-Datei";
+    static constexpr const char* PdfDrucker = Plattform::PdfDrucker;
     std::vector<std::string> DruckerListe() override;
     std::string StandardDrucker() override;
+    std::unique_ptr<Plattform::Druckfläche> Auftrag(const std::string& drucker, const std::string& ziel,
+                                                    std::string& fehler) override;
 };
 
 class QtHttp : public Plattform::Http {
@@ -57,6 +60,7 @@ public:
     QtDrucker drucker;
     QtHttp http;
     QtUmgebung umgebung;
+    QtHilfe::Dienst hilfe;
 
 private:
     Plattform::DiensteSetzen gesetzt_;

@@ -12,16 +12,26 @@
 #include "components/qt/frmBauteilAnsicht.h"
 #include "dialogs/qt/frmNutzungAnsicht.h"
 #include "dialogs/qt/frmNutzungZoneAnsicht.h"
+#include "dialogs/basZIRVOBauteile.h"
+#include "dialogs/frmBauteilVerluste.h"
+#include "dialogs/frmEnergien.h"
+#include "dialogs/frmFlaechen.h"
+#include "dialogs/qt/TextberichtAnsicht.h"
+#include "dialogs/qt/frmEnergienAnsicht.h"
 #include "dialogs/qt/frmProjektAnsicht.h"
 #include "frame/qt/Bildschirmschrift.h"
 #include "frame/qt/Bindung.h"
 #include "frame/qt/EingabeTabelleWidget.h"
+#include "frame/qt/Hilfefenster.h"
+#include "frame/qt/RichTextAnsicht.h"
 #include "mainwindow/frmZIRVO3801.h"
 #include "mainwindow/qt/BauteillisteAnsicht.h"
 #include "mainwindow/qt/Symbole.h"
 #include "proofs/frmNachweis3801.h"
 #include "proofs/frmNachweisEB.h"
 #include "proofs/qt/frmNachweis3801Ansicht.h"
+#include "printing/frmDruckIni.h"
+#include "printing/qt/frmDruckIniAnsicht.h"
 
 #include <QAction>
 #include <QApplication>
@@ -275,10 +285,8 @@ frmZIRVO3801Ansicht::frmZIRVO3801Ansicht(frmZIRVO3801& modell, QWidget* parent)
         l->setContentsMargins(1, 1, 1, 1);
         l->addWidget(rtbInfo_);
     }
-    beobachten(m_.rtbInfo, [this] {
-        const QString t = Q(m_.rtbInfo.Text());
-        if (rtbInfo_->toPlainText() != t) rtbInfo_->setPlainText(t);
-    });
+    RichTextAnsicht::binden(m_.rtbInfo, rtbInfo_, [this] { befehl([this] { m_.rtbInfo_SelChange(); }); });
+    QtHilfe::KontextBinden(this, [this] { return m_.HelpContextID; });
 
     for (std::int16_t i = 0; i < 2; ++i) {
         auto* t = new Titelwidget(m_, i, fläche_);
@@ -349,6 +357,10 @@ frmZIRVO3801Ansicht::frmZIRVO3801Ansicht(frmZIRVO3801& modell, QWidget* parent)
     m_.QhAnzeigen = [] {
         if (frmQh::Anzeigen) frmQh::Anzeigen(Global::frmQh);
     };
+    m_.EnergienAnzeigen = [] { frmEnergien::Aufruf(); };
+    m_.FlächenAnzeigen = [] { frmFlächen::Aufruf(); };
+    m_.BauteilverlusteTabelle = [] { basZIRVOBauteile::BauteilverlusteTabelle(); };
+    m_.BauteilVerlusteAnzeigen = [] { frmBauteilVerluste::Aufruf(); };
     m_.WärmeleistungsbedarfAnzeigen = [] {
         if (frmWärmeleistungsbedarf::Anzeigen) frmWärmeleistungsbedarf::Anzeigen(Global::frmWärmeleistungsbedarf);
     };
@@ -360,6 +372,7 @@ frmZIRVO3801Ansicht::frmZIRVO3801Ansicht(frmZIRVO3801& modell, QWidget* parent)
     };
     m_.NachweisEBEinlesen = [] { Global::frmNachweisEB.Einlesen(); };
     m_.NachweisEBSpeichern = [] { Global::frmNachweisEB.VorDemSpeichern(); };
+    m_.DruckIniAnzeigen = [] { frmDruckIni::Aufruf(); };
     m_.TabellenRechnerAnzeigen = [w = std::weak_ptr(z_->selbst)] {
         auto s = w.lock();
         if (!s || !*s) return;
@@ -389,8 +402,11 @@ void frmZIRVO3801Ansicht::Einrichten() {
     frmGewinnAnsicht::Einrichten();
     frmQhAnsicht::Einrichten();
     frmWärmeleistungsbedarfAnsicht::Einrichten();
+    frmEnergienAnsicht::Einrichten();
+    TextberichtAnsicht::Einrichten();
     frmBauteilAnsicht::Einrichten();
     frmNachweis3801Ansicht::Einrichten();
+    frmDruckIniAnsicht::Einrichten();
 }
 
 void frmZIRVO3801Ansicht::beobachten(Steuerelement& zustand, std::function<void()> folgen, bool dauerhaft) {

@@ -31,12 +31,6 @@ using Bindung::Pixel;
 
 namespace {
 
-QLabel* Beschriftung(Label& zustand, QWidget* eltern) {
-    auto* l = new QLabel(eltern);
-    Bindung::binden(zustand, l);
-    return l;
-}
-
 QRadioButton* Option(OptionButton& zustand, QWidget* eltern) {
     auto* o = new QRadioButton(eltern);
     Bindung::binden(zustand, o);

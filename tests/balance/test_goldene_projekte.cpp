@@ -23,6 +23,7 @@
 #include "project/ProjektGlobal.h"
 #include "proofs/frmNachweis3801.h"
 #include "proofs/frmNachweisEB.h"
+#include "tests/support/Goldenprojekt.h"
 #include "tests/support/Zonenprojekt.h"
 
 #include <gtest/gtest.h>
@@ -46,10 +47,11 @@
 namespace {
 
 namespace fs = std::filesystem;
+using Testhilfe::AlleZonenBerechnen;
+using Testhilfe::ProjektÖffnen;
+using Testhilfe::Projektordner;
 
 constexpr double Toleranz = 0.0005;
-
-fs::path Projektordner() { return fs::path(ZIRVO_TESTDATEN) / "projects"; }
 
 std::vector<std::string> Felder(std::string_view zeile) {
     std::vector<std::string> f;
@@ -76,42 +78,6 @@ std::optional<int> Ganzzahl(std::string_view t) {
     auto [p, ec] = std::from_chars(t.data(), t.data() + t.size(), v);
     if (ec != std::errc() || p != t.data() + t.size()) return std::nullopt;
     return v;
-}
-
-// Opens the project as the main window does: the project, its climate
-// station and its north rotation. An empty text when it worked, else why not.
-std::string ProjektÖffnen(const fs::path& datei) {
-    const std::int32_t fehler = Global::Projekt.ProjektEinlesen(datei.string());
-    if (fehler != 0) return "kann nicht gelesen werden (Fehler " + std::to_string(fehler) + ")";
-    Global::Klimastation_MB2028.KlimastationEinlesen(Global::Projekt.PGetStr("KlSt"));
-    if (!Global::Klimastation_MB2028.Vorhanden())
-        return "Klimastation '" + Global::Projekt.PGetStr("KlSt") + "' nicht gefunden";
-    basZIRVO_HiRi::NordAktuell = Global::Projekt.PGetStr("Nord");
-    return {};
-}
-
-// Computes and stores every zone, then its heating-demand result. Returns
-// the faults met (a zone that fails to compute, with its message and cell).
-std::vector<std::string> AlleZonenBerechnen(frmZIRVO3801& F) {
-    std::vector<std::string> fehler;
-    Projekt& P = Global::Projekt;
-    for (std::int16_t i = 0; i < P.ZonenAnzahl(); ++i) {
-        P.SetNZone(i);
-        F.ProjektZoneEinlesen();
-        if (F.ProjektZoneBerechnen()) {
-            std::string zelle = Eingabefehler.Steuerelement
-                                    ? Eingabefehler.Steuerelement->Name + "(" +
-                                          std::to_string(Eingabefehler.Steuerelement->Index) + ")"
-                                    : std::string("-");
-            fehler.push_back("Zone " + P.ZGetStr("Code") + " wird nicht berechnet: " + Eingabefehler.Text +
-                             " [Tabelle " + std::to_string(Eingabefehler.Tabelle) + ", Zelle " + zelle + "]");
-            continue;
-        }
-        F.ProjektZoneSpeichern();
-        Global::frmQh.Berechnen();
-    }
-    P.SetNZone(0);
-    return fehler;
 }
 
 // The stored value of KEY with INDEX in the current zone, or why there is none.

@@ -148,7 +148,7 @@ TEST_F(StartTest, ReihenfolgeUndEinstellungen) {
     EXPECT_EQ(zähler, (L{"1", "2", "3", "sichtbar", "4", "5", "6", "sichtbar"}));
     EXPECT_FALSE(Global::frmZIRVO3801Start.Visible);
     EXPECT_EQ(Global::frmZIRVO3801Start.lblStartZähler.Caption(), "");
-    EXPECT_EQ(basZIRVO3801::Hilfedatei, (ordner.Programm / "ZIRVO3801.chm").string());
+    EXPECT_EQ(basZIRVO3801::Hilfedatei, (ordner.Programm / "hilfe").string());
     EXPECT_TRUE(basZIRVO3801::OptionenAufruf != nullptr);
     EXPECT_TRUE(test.meldungen.Gezeigt.empty());
 

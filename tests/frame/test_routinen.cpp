@@ -2,6 +2,7 @@
 #include "frame/Plattform.h"
 #include "frame/basZIRVO.h"
 #include "frame/basZIRVOSymbole.h"
+#include "tests/support/Testdrucker.h"
 #include "tests/support/Testplattform.h"
 
 #include <gtest/gtest.h>
@@ -19,12 +20,7 @@ namespace {
 
 using MerkendeUmgebung = Testhilfe::SkriptUmgebung;
 
-class ListenDrucker : public Plattform::Drucker {
-public:
-    std::vector<std::string> Liste;
-    std::vector<std::string> DruckerListe() override { return Liste; }
-    std::string StandardDrucker() override { return Liste.empty() ? "" : Liste.front(); }
-};
+using ListenDrucker = Testhilfe::Testdrucker;
 
 // The test environment plus the recording pointer and printers; restores
 // the counter and the printer hooks afterwards.

@@ -120,8 +120,6 @@ private:
                         &F.DruckIniAnzeigen, &F.FlächenAnzeigen, &F.BauteilverlusteTabelle,
                         &F.BauteilVerlusteAnzeigen, &F.EnergienAnzeigen, &F.Schliessen})
             *h = nullptr;
-        F.HilfeAufrufen = nullptr;
-        F.InfoAnzeigen = nullptr;
         F.ActiveControl = nullptr;
         F.FehlerAnzeigeFehlgeschlagen = false;
     }

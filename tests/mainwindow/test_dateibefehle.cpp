@@ -499,13 +499,16 @@ TEST(Menübefehle, InfoboxenUndOptionen) {
     f.mnuHilfeInfo_Click();
     EXPECT_EQ(w.M.Letzte()->Text.rfind(basZIRVO3801::ProgrammTitel + "\r\n" + v + "\r\n\r\n", 0), 0u);
 
-    // The help file at its context numbers, once it is there.
-    std::vector<std::int32_t> kontexte;
-    f.mnuHilfeF1_Click();
-    f.HilfeAufrufen = [&](std::int32_t k) { kontexte.push_back(k); };
-    f.mnuHilfeF1_Click();
-    f.mnuHilfeWasIstNeu_Click();
-    EXPECT_EQ(kontexte, (std::vector<std::int32_t>{1000, 9910}));
+    // The help at its context numbers.
+    Testhilfe::SkriptHilfe hilfe;
+    {
+        Plattform::Dienste d;
+        d.hilfe = &hilfe;
+        Plattform::DiensteSetzen gesetzt(d);
+        f.mnuHilfeF1_Click();
+        f.mnuHilfeWasIstNeu_Click();
+    }
+    EXPECT_EQ(hilfe.Kontexte, (std::vector<std::int32_t>{1000, 9910}));
 
     // Options confirmed: the bars follow the settings.
     auto alt = frmOptionen::Anzeigen;

@@ -49,7 +49,7 @@ struct Fenster {
         f.FehlerAnzeigeFehlgeschlagen = false;
         f.FensterAnwenden = nullptr;
         f.FokusSetzen = nullptr;
-        f.InfoAnzeigen = nullptr;
+        f.InfoThema.clear();
         for (auto& t : f.Tabellen)
             if (t) t->setVisible(false);
         Global::Initialisierung = gesichert;
@@ -251,12 +251,10 @@ TEST(Fenster, BereicheUndPaneRechtecke) {
 TEST(Fenster, TabellenInDenPanes) {
     Fenster w;
     frmZIRVO3801& f = w.f;
-    // The active strip shows its table's help topic.
-    std::vector<std::string> themen;
-    f.InfoAnzeigen = [&](const std::string& t) { themen.push_back(t); };
-    // Zone > EBF: the table in the lower pane under its title strip.
+    // Zone > EBF: the table in the lower pane under its title strip, and
+    // its help topic in the panel.
     f.TabelleAnzeigen(TabelleEBF);
-    EXPECT_EQ(themen, std::vector<std::string>{"EBF"});
+    EXPECT_EQ(f.InfoThema, "EBF");
     EXPECT_EQ(f.PaneTabelle, (std::array<std::int16_t, 2>{1, 0}));
     EXPECT_TRUE(f.Tabellen[1]->getVisible());
     EXPECT_TRUE(f.picTitel[0].Visible());
@@ -297,7 +295,7 @@ TEST(Fenster, TabellenInDenPanes) {
     EXPECT_FALSE(f.picTitel[0].Aktiv());
     EXPECT_EQ(f.picF.Top(), 1050 + 300);
     EXPECT_EQ(f.HelpContextID, 3050);
-    EXPECT_EQ(themen.back(), "F");
+    EXPECT_EQ(f.InfoThema, "F");
     // A table already shown only makes its pane the active one.
     w.z.Zeile(2, 1, {"W", "ungespeichert"});
     f.TabelleAnzeigen(TabelleA);

@@ -100,6 +100,15 @@ public:
     void TasteSenden(int code) override { Tasten.push_back(code); }
 };
 
+// The help: records the context numbers it is asked to open; a rich text
+// is shown as written.
+class SkriptHilfe : public Plattform::Hilfe {
+public:
+    std::vector<std::int32_t> Kontexte;
+    void Zeigen(std::int32_t kontext) override { Kontexte.push_back(kontext); }
+    std::string Klartext(const std::string& richText) override { return richText; }
+};
+
 // Installs the scripted fakes for one test and switches the texts on.
 class Testumgebung {
 public:

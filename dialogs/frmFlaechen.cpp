@@ -1,0 +1,146 @@
+#include "dialogs/frmFlaechen.h"
+
+#include "balance/Anzeigezahl.h"
+#include "frame/basVB6NumCvt.h"
+#include "frame/basZIRVODialogSprache.h"
+#include "frame/basZIRVO_HiRi.h"
+#include "project/ProjektGlobal.h"
+
+#include <cstddef>
+#include <string>
+
+namespace {
+
+Textbericht::Lage gemerkt;
+
+constexpr const char* CRLF = "\r\n";
+
+// Index 0..7 of a main orientation name, -1 for any other text.
+int Orientierung(const std::string& O) {
+    for (std::size_t i = 0; i < basZIRVO_HiRi::Hauptrichtungen.size(); ++i)
+        if (O == basZIRVO_HiRi::Hauptrichtungen[i]) return static_cast<int>(i);
+    return -1;
+}
+
+} // namespace
+
+std::function<void(frmFlächen&)> frmFlächen::Anzeigen;
+
+frmFlächen::frmFlächen() : Textbericht(gemerkt) {}
+
+void frmFlächen::Aufruf() {
+    frmFlächen fenster;
+    fenster.Form_Load();
+    if (Anzeigen) Anzeigen(fenster);
+    fenster.Form_Unload();
+}
+
+void frmFlächen::Form_Load() {
+    Caption = DS("Flächen Gebäudehülle");
+    Laden();
+    FlächenAuflisten();
+}
+
+void frmFlächen::Summieren() {
+    summen_ = {};
+    const Projekt& P = Global::Projekt;
+    const auto zelle = [&P](const KollektionZeiger& zeile, std::int32_t i) { return P.CollGetStr(zeile, i); };
+    const auto zahl = [&](const KollektionZeiger& zeile, std::int32_t i) { return ZahlLesen(zelle(zeile, i)); };
+
+    for (const char* schlüssel : {"A_", "U_", "F_"}) {
+        const KollektionZeiger tabelle = P.ZGetColl(schlüssel);
+        if (!tabelle) continue;
+        const bool fenster = std::string_view(schlüssel) == "F_";
+        for (std::int32_t r = 1; r <= tabelle->Anzahl(); ++r) {
+            const KollektionZeiger zeile = tabelle->Koll(r);
+            if (!zeile) continue;
+            const std::string C = zelle(zeile, 1);
+            const double Fl = zahl(zeile, 3);
+            const int o = Orientierung(zelle(zeile, 7));
+            if (C == "l") {
+                summen_.WBLänge += Fl;
+            } else if (C == "p") {
+                summen_.WBAnzahl += Fl;
+            } else if (fenster && (C == "F" || C == "T")) {
+                if (zahl(zeile, 8) != 0 || zelle(zeile, 7) == "H")
+                    summen_.FensterH += Fl;
+                else if (o >= 0)
+                    summen_.Fenster[static_cast<std::size_t>(o)] += Fl;
+            } else if (!fenster && C == "D") {
+                summen_.Dach += Fl;
+            } else if (!fenster && C == "W") {
+                if (o >= 0) summen_.Wand[static_cast<std::size_t>(o)] += Fl;
+            } else if (!fenster && C == "B") {
+                summen_.Boden += Fl;
+            }
+        }
+    }
+}
+
+void frmFlächen::FlächenAuflisten() {
+    const Projekt& P = Global::Projekt;
+    Beginnen({1800, 2700, 3600});
+
+    TextAnhängen(CRLF);
+    ÜberschriftAnhängen(DS("Projekt") + ": ");
+    TextAnhängen("\t" + P.Projektname() + CRLF);
+    if (P.ZonenAnzahl() > 1) {
+        ÜberschriftAnhängen(DS("Zone") + ": ");
+        TextAnhängen("\t" + P.ZGetStr("Bez") + CRLF);
+    }
+    ÜberschriftAnhängen(DS("EBF") + ": ");
+    TextAnhängen("\t" + Anzeigezahl::Festkomma(P.ZGetNum("EBF"), 1) + " m²" + CRLF);
+    KopfEnde();
+    ÜberschriftAnhängen(CRLF);
+
+    Summieren();
+    const Summen& s = summen_;
+    const auto zeile = [this](double fenster, double opak, double total) {
+        TextAnhängen("\t" + ZahlSpalte(fenster, 6, 1) + "\t" + ZahlSpalte(opak, 6, 1) + "\t" + ZahlSpalte(total, 7, 1) +
+                     CRLF);
+    };
+
+    ÜberschriftAnhängen("\t" + DS("Fenster") + "\t" + DS("Opake") + "\t" + DS("Total") + CRLF);
+    ÜberschriftAnhängen("\t\t" + DS("Bauteile") + CRLF);
+
+    ÜberschriftAnhängen(DS("Dach"));
+    TextAnhängen(CRLF);
+    zeile(s.FensterH, s.Dach, s.FensterH + s.Dach);
+    TextAnhängen(CRLF);
+
+    ÜberschriftAnhängen(DS("Wand"));
+    TextAnhängen(CRLF);
+    for (std::size_t o = 0; o < 8; ++o) {
+        if (s.Wand[o] == 0 && s.Fenster[o] == 0) continue;
+        TextAnhängen(" - " + basZIRVO_HiRi::HimmelsrichtungDrehen(basZIRVO_HiRi::Hauptrichtungen[o]));
+        zeile(s.Fenster[o], s.Wand[o], s.Fenster[o] + s.Wand[o]);
+    }
+    TextAnhängen(CRLF);
+
+    ÜberschriftAnhängen(DS("Boden"));
+    TextAnhängen(CRLF);
+    TextAnhängen("\t\t" + ZahlSpalte(s.Boden, 6, 1) + "\t" + ZahlSpalte(s.Boden, 7, 1) + CRLF);
+    TextAnhängen(CRLF);
+
+    double fenster = s.FensterH, opak = s.Dach + s.Boden;
+    for (std::size_t o = 0; o < 8; ++o) {
+        fenster += s.Fenster[o];
+        opak += s.Wand[o];
+    }
+    ÜberschriftAnhängen(DS("Total (Gebäudehülle)"));
+    TextAnhängen(CRLF);
+    zeile(fenster, opak, fenster + opak);
+    TextAnhängen(CRLF);
+
+    ÜberschriftAnhängen(DS("Wärmebrücken längenbezogen"));
+    TextAnhängen(CRLF);
+    TextAnhängen("\t\t\t" + ZahlSpalte(s.WBLänge, 7, 1) + CRLF);
+    TextAnhängen(CRLF);
+
+    ÜberschriftAnhängen(DS("Wärmebrücken punktbezogen"));
+    TextAnhängen(CRLF);
+    TextAnhängen("\t\t\t" + ZahlSpalte(s.WBAnzahl, 6, 0) + CRLF);
+    TextAnhängen(CRLF);
+
+    Abschliessen();
+}

@@ -1,0 +1,38 @@
+// The envelope areas of the current zone ("Flächen Gebäudehülle"): windows
+// and opaque components side by side, for the roof, the walls of each
+// orientation and the floor, with the envelope total and the totals of the
+// linear and point thermal bridges. A read-only text report summed from the
+// zone's row tables "A_", "U_" and "F_"; it computes no energy. The main
+// window computes the zone before it opens it (Extras > Flächen Gebäudehülle).
+#pragma once
+
+#include "dialogs/Textbericht.h"
+
+#include <array>
+#include <functional>
+
+class frmFlächen : public Textbericht {
+public:
+    frmFlächen();
+
+    // The sums of the last report: opaque roof, walls by orientation (N, NE,
+    // E, SE, S, SW, W, NW), floor; windows horizontal and by orientation;
+    // length of the linear and number of the point thermal bridges.
+    struct Summen {
+        double Dach = 0, Boden = 0, FensterH = 0;
+        std::array<double, 8> Wand{}, Fenster{};
+        double WBLänge = 0, WBAnzahl = 0;
+    };
+    const Summen& Flächen() const { return summen_; }
+
+    void Form_Load();
+
+    // Opens the window modally for the current zone (a new window each time).
+    static void Aufruf();
+    static std::function<void(frmFlächen&)> Anzeigen;
+
+private:
+    Summen summen_;
+    void FlächenAuflisten();
+    void Summieren();
+};

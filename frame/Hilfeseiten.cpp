@@ -1,0 +1,65 @@
+#include "frame/Hilfeseiten.h"
+
+#include "frame/Dateien.h"
+
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <system_error>
+
+namespace Hilfeseiten {
+
+namespace fs = std::filesystem;
+
+std::string Seite(const std::string& ordner, std::int32_t kontext) {
+    const fs::path seite = fs::path(ordner) / (std::to_string(kontext) + ".html");
+    std::error_code ec;
+    if (kontext > 0 && fs::is_regular_file(seite, ec)) return seite.string();
+    return (fs::path(ordner) / Startseite).string();
+}
+
+std::string Titel(const std::string& html) {
+    std::string klein = html;
+    std::transform(klein.begin(), klein.end(), klein.begin(), [](unsigned char c) { return std::tolower(c); });
+    const auto a = klein.find("<title>");
+    if (a == std::string::npos) return {};
+    const auto e = klein.find("</title>", a);
+    if (e == std::string::npos) return {};
+    std::string t = html.substr(a + 7, e - a - 7);
+    for (const auto& [ref, z] : {std::pair{"&lt;", "<"}, std::pair{"&gt;", ">"}, std::pair{"&amp;", "&"}})
+        for (auto p = t.find(ref); p != std::string::npos; p = t.find(ref, p + 1)) t.replace(p, std::string(ref).size(), z);
+    const auto anf = t.find_first_not_of(" \t\r\n");
+    if (anf == std::string::npos) return {};
+    return t.substr(anf, t.find_last_not_of(" \t\r\n") - anf + 1);
+}
+
+std::vector<Eintrag> Inhalt(const std::string& ordner) {
+    struct Seite {
+        int Rang;
+        long Nummer;
+        std::string Name;
+        Eintrag E;
+    };
+    std::vector<Seite> seiten;
+    std::error_code ec;
+    for (const auto& d : fs::directory_iterator(ordner, ec)) {
+        if (!d.is_regular_file(ec) || d.path().extension() != ".html") continue;
+        const std::string name = d.path().stem().string();
+        const bool zahl = !name.empty() && name.size() < 9 &&
+                          std::all_of(name.begin(), name.end(), [](unsigned char c) { return std::isdigit(c); });
+        const int rang = d.path().filename() == Startseite ? 0 : (zahl ? 1 : 2);
+        std::string titel = Titel(Dateien::Lesen(d.path().string()).value_or(""));
+        if (titel.empty()) titel = name;
+        seiten.push_back({rang, zahl ? std::stol(name) : 0, name, {titel, d.path().string()}});
+    }
+    std::sort(seiten.begin(), seiten.end(), [](const Seite& a, const Seite& b) {
+        if (a.Rang != b.Rang) return a.Rang < b.Rang;
+        if (a.Nummer != b.Nummer) return a.Nummer < b.Nummer;
+        return a.Name < b.Name;
+    });
+    std::vector<Eintrag> inhalt;
+    for (auto& s : seiten) inhalt.push_back(std::move(s.E));
+    return inhalt;
+}
+
+} // namespace Hilfeseiten

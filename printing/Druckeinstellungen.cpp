@@ -1,0 +1,47 @@
+#include "printing/Druckeinstellungen.h"
+
+#include "frame/Initialisierung.h"
+#include "frame/basVB6NumCvt.h"
+
+#include <cmath>
+
+namespace Druckeinstellungen {
+
+namespace {
+double Im(double x, double von, double bis, double sonst) {
+    return std::isfinite(x) && x >= von && x <= bis ? x : sonst;
+}
+} // namespace
+
+std::string Standardwert(int i) {
+    switch (i) {
+    case 0: return "Arial";
+    case 1: return "9";
+    case 2: return "0";
+    case 3: return "3";
+    case 4: return "3";
+    case 5:
+    case 6:
+    case 7: return "1.5";
+    default: return "";
+    }
+}
+
+double Schriftgrösse(double x) { return Im(x, 6, 15, 9); }
+double Linie(double x) { return Im(x, 1, 5, 3); }
+double Rand(int i, double x) { return Im(x, 0, 6, ZahlLesenDbl(Standardwert(i))); }
+
+Werte Geprüft(const Initialisierung& ini) {
+    Werte w;
+    w.Schrift = ini.DruckerSchrift.empty() ? Standardwert(0) : ini.DruckerSchrift;
+    w.Grösse = Schriftgrösse(ini.DruckerSchriftgrösse);
+    w.Einfach = ini.DruckerSchriftEinfach != 0;
+    w.Linie = Linie(ini.DruckerLinie);
+    w.Links = Rand(4, ini.DruckerRandLinks);
+    w.Oben = Rand(5, ini.DruckerRandOben);
+    w.Rechts = Rand(6, ini.DruckerRandRechts);
+    w.Unten = Rand(7, ini.DruckerRandUnten);
+    return w;
+}
+
+} // namespace Druckeinstellungen

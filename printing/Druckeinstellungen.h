@@ -1,0 +1,36 @@
+// The print settings with their defaults and valid ranges: font "Arial",
+// size 9 (6 to 15), special characters on, line width 3 (1 to 5, in
+// 1/600 inch), margins left 3, top, right and bottom 1.5 cm (0 to 6 each).
+// The printer settings dialog puts a default in place of a value out of
+// range; a printout does the same with what it reads from the settings, so a
+// damaged settings file never gives a page without a font or margins.
+#pragma once
+
+#include <string>
+
+class Initialisierung;
+
+namespace Druckeinstellungen {
+
+// The default of setting i, 0 to 7 in the order font, size, without special
+// characters, line width, left, top, right, bottom; "" for other numbers.
+std::string Standardwert(int i);
+
+struct Werte {
+    std::string Schrift;
+    double Grösse;
+    bool Einfach;
+    double Linie;
+    double Links, Oben, Rechts, Unten;
+};
+
+// The settings' values, each one out of range replaced by its default.
+Werte Geprüft(const Initialisierung& ini);
+
+// The checks: the value when it lies in the range, else the default.
+double Schriftgrösse(double x);
+double Linie(double x);
+// i: 4 left, 5 top, 6 right, 7 bottom.
+double Rand(int i, double x);
+
+} // namespace Druckeinstellungen

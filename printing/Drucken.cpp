@@ -1,0 +1,337 @@
+#include "printing/Drucken.h"
+
+#include "frame/Windows1252.h"
+#include "frame/basVB6NumCvt.h"
+#include "frame/basZIRVODialogSprache.h"
+#include "printing/Zeichensaetze.h"
+
+#include <cmath>
+
+bool Drucken::ZeilenNachSchrift = false;
+
+namespace {
+
+constexpr std::string_view Markenzeichen = "÷";
+constexpr Plattform::Druckfarbe Schwarz = 0;
+constexpr Plattform::Druckfarbe Grau = 0x808080;   // RGB(128, 128, 128)
+constexpr Plattform::Druckfarbe Hellgrau = 0xF0F0F0; // RGB(240, 240, 240)
+
+// The pieces of a marked-up text, in order: plain text, one glyph, or a
+// subscript group.
+enum class Teil { Text, Zeichen, Tiefgestellt };
+
+// The glyph of a one-character escape, "" when it names none.
+std::string Glyphe(char32_t c) {
+    if (c == U'0') return Zeichensätze::Text(Zeichensätze::Symbol, Zeichensätze::KästchenLeer);
+    if (c == U'1') return Zeichensätze::Text(Zeichensätze::Symbol, Zeichensätze::KästchenAngekreuzt);
+    if ((c >= U'A' && c <= U'Z') || (c >= U'a' && c <= U'z'))
+        return Zeichensätze::Text(Zeichensätze::Griechisch, static_cast<int>(c) + 128);
+    return {};
+}
+
+template <class F> void Zerlegen(std::string_view s, F&& teil) {
+    while (!s.empty()) {
+        const std::size_t p = s.find(Markenzeichen);
+        if (p == std::string_view::npos) {
+            teil(Teil::Text, s);
+            return;
+        }
+        if (p > 0) teil(Teil::Text, s.substr(0, p));
+        std::size_t nach = p + Markenzeichen.size();
+        if (nach >= s.size()) return; // a "÷" at the end prints nothing
+        std::size_t ende = nach;
+        const char32_t c = Windows1252::NächstesZeichen(s, ende);
+        if (c == U'÷') {
+            teil(Teil::Tiefgestellt, s.substr(ende));
+            return;
+        }
+        if (c == U'(') {
+            const std::size_t q = s.find(')', ende);
+            if (q == std::string_view::npos) {
+                teil(Teil::Text, s.substr(p));
+                return;
+            }
+            teil(Teil::Tiefgestellt, s.substr(ende, q - ende));
+            s = s.substr(q + 1);
+            continue;
+        }
+        if (std::string g = Glyphe(c); !g.empty()) teil(Teil::Zeichen, std::string_view(g));
+        s = s.substr(ende);
+    }
+}
+
+// The end of the first UTF-8 character of s, at least 1 byte.
+std::size_t ErstesZeichen(std::string_view s) {
+    std::size_t i = 0;
+    Windows1252::NächstesZeichen(s, i);
+    return i;
+}
+
+} // namespace
+
+void Drucken::Auftrag(std::unique_ptr<Plattform::Druckfläche> fläche) {
+    fläche_ = std::move(fläche);
+    if (fläche_) fläche_->Schrift(schrift_);
+}
+
+void Drucken::SchriftSetzen(const Plattform::Druckschrift& s) {
+    schrift_ = s;
+    if (fläche_) fläche_->Schrift(schrift_);
+}
+
+void Drucken::Fett(bool fett) {
+    if (schrift_.Fett == fett) return;
+    Plattform::Druckschrift s = schrift_;
+    s.Fett = fett;
+    SchriftSetzen(s);
+}
+
+void Drucken::Schriftname(const std::string& name) {
+    Plattform::Druckschrift s = schrift_;
+    s.Name = name;
+    SchriftSetzen(s);
+}
+
+void Drucken::Initialize(const std::string& fontName, double fontSize, double lineWidth) {
+    SchriftSetzen({fontName, fontSize, false});
+    linie_ = basVB6NumCvt::GanzzahlGerade(lineWidth);
+    mitTitel_ = false;
+    titel_.clear();
+    blockanfang_ = boxanfang_ = boxende_ = 0;
+}
+
+bool Drucken::Terminate(std::string& fehler) {
+    fehler.clear();
+    if (!fläche_) return true;
+    bool ok = fläche_->Beenden(fehler);
+    fläche_.reset();
+    return ok;
+}
+
+void Drucken::ScaleA4(double left, double top, bool landscape) {
+    if (!fläche_) return;
+    fläche_->Querformat(landscape);
+    const double bereichB = fläche_->DruckbereichBreite();
+    const double bereichH = fläche_->DruckbereichHöhe();
+    // The unprintable strip on each side: half of what the printable area
+    // lacks of the paper.
+    const double randX = (fläche_->PapierBreite() - bereichB) / 2;
+    const double randY = (fläche_->PapierHöhe() - bereichH) / 2;
+    x1_ = randX - left;
+    y1_ = randY - top;
+    x2_ = bereichB + x1_;
+    y2_ = bereichH + y1_;
+    fläche_->Massstab(x1_, y1_, x2_, y2_);
+}
+
+void Drucken::CharA4(double width, double height, int nChars, int nLines) {
+    if (nChars < 1) {
+        zellenbreite_ = fläche_ ? fläche_->Textbreite("0") : zellenbreite_;
+        zeichen_ = zellenbreite_ > 0 ? static_cast<int>(width / zellenbreite_) : 0;
+    } else {
+        zellenbreite_ = width / nChars;
+        zeichen_ = nChars;
+    }
+    if (nLines < 1 || ZeilenNachSchrift) {
+        zellenhöhe_ = fläche_ ? fläche_->Zeilenhöhe() : zellenhöhe_;
+        zeilen_ = zellenhöhe_ > 0 ? static_cast<int>(height / zellenhöhe_) : 0;
+    } else {
+        zellenhöhe_ = height / nLines;
+        zeilen_ = nLines;
+    }
+    // On a back page the right edge of the grid lies left cm from the right
+    // paper edge.
+    const double bereichB = fläche_ ? fläche_->DruckbereichBreite() : 0;
+    geradeLinks_ = zeichen_ * zellenbreite_ - bereichB - x1_;
+    geradeRechts_ = bereichB + geradeLinks_;
+}
+
+void Drucken::NewPage() {
+    if (fläche_) {
+        fläche_->NeueSeite();
+        if (spiegeln_) {
+            if (fläche_->Seitennummer() % 2 == 1) fläche_->Massstab(x1_, y1_, x2_, y2_);
+            else fläche_->Massstab(geradeLinks_, y1_, geradeRechts_, y2_);
+        }
+    }
+    blockanfang_ = boxanfang_ = boxende_ = 0;
+}
+
+void Drucken::Duplex(bool on) {
+    if (!fläche_) return;
+    const int gewünscht = on ? 2 : 1;
+    if (fläche_->DuplexModus() != gewünscht) fläche_->DuplexModusSetzen(gewünscht);
+    // A printer that already printed on both sides mirrors as well.
+    if (fläche_->DuplexModus() == gewünscht) spiegeln_ = on;
+}
+
+bool Drucken::PageTitle(bool show, const std::optional<std::string>& title) {
+    const bool vorher = mitTitel_;
+    mitTitel_ = show;
+    if (title) titel_ = *title;
+    return vorher;
+}
+
+void Drucken::PageHead() {
+    const bool fett = schrift_.Fett;
+    Fett(false);
+    if (fläche_) {
+        const double y = blockanfang_ * zellenhöhe_;
+        fläche_->Text(0, y, titel_);
+        const std::string seite = DS("Seite ") + std::to_string(fläche_->Seitennummer());
+        const double x = zeichen_ * zellenbreite_ - fläche_->Textbreite(seite);
+        fläche_->Text(x, y, seite);
+        aktX_ = x + fläche_->Textbreite(seite);
+        aktY_ = y;
+    }
+    Fett(fett);
+    blockanfang_ += 2;
+}
+
+void Drucken::Box(int rows, bool shaded) {
+    // A box that does not fit goes to a new page; at the top of a page it
+    // stays (it would not fit on the next one either).
+    if (blockanfang_ + rows + 2 > zeilen_ && blockanfang_ > 0) NewPage();
+    if (blockanfang_ == 0 && mitTitel_) PageHead();
+    const int b = blockanfang_;
+    const double y1 = b * zellenhöhe_ + zellenhöhe_ / 2;
+    const double y2 = y1 + (rows + 1) * zellenhöhe_;
+    const double links = zellenbreite_ / 2;
+    const double rechts = zeichen_ * zellenbreite_ - zellenbreite_ / 2;
+    if (fläche_) {
+        if (shaded) fläche_->Fläche(links, y1, rechts, y1 + 2 * zellenhöhe_, Hellgrau);
+        fläche_->Rechteck(links, y1, rechts, y2, 2 * linie_, Schwarz);
+    }
+    boxanfang_ = b;
+    boxende_ = b + rows + 1;
+    blockanfang_ = b + rows + 2;
+}
+
+void Drucken::Rahmenlinie(double x1, double y1, double x2, double y2, bool dick, bool grau) {
+    if (fläche_) fläche_->Linie(x1, y1, x2, y2, dick ? 2 * linie_ : linie_, grau ? Grau : Schwarz);
+}
+
+void Drucken::LineX(int row1, int col1, int row2, int col2, bool thick, bool grey) {
+    Rahmenlinie(MittelX(col1), MittelY(row1), MittelX(col2), MittelY(row2), thick, grey);
+}
+
+void Drucken::LineV(int col, bool thick) {
+    const double x = MittelX(col);
+    Rahmenlinie(x, MittelY(2), x, boxende_ * zellenhöhe_ + zellenhöhe_ / 2, thick, false);
+}
+
+void Drucken::LineH(int row, bool thick) {
+    const double y = MittelY(row);
+    Rahmenlinie(zellenbreite_ / 2, y, zeichen_ * zellenbreite_ - zellenbreite_ / 2, y, thick, false);
+}
+
+void Drucken::Drucke(std::string_view text) {
+    if (!fläche_ || text.empty()) return;
+    fläche_->Text(aktX_, aktY_, text);
+    aktX_ += fläche_->Textbreite(text);
+}
+
+void Drucken::Text(int row, int col, std::string_view text, bool bold, bool rightAlign, int width) {
+    if (row != -1) {
+        aktX_ = (col + 1) * zellenbreite_;
+        aktY_ = (boxanfang_ + row) * zellenhöhe_;
+    }
+    const bool fett = schrift_.Fett;
+    if (bold) Fett(true);
+    // Aligned by the width the text has on paper, so that a subscript or a
+    // Greek letter ends at the edge like any other text.
+    if (rightAlign) aktX_ += width * zellenbreite_ - Markupbreite(text);
+    PrintMarkup(text);
+    if (bold) Fett(fett);
+}
+
+void Drucken::PrintMarkup(std::string_view text) {
+    Zerlegen(text, [this](Teil art, std::string_view t) {
+        if (art != Teil::Tiefgestellt) {
+            Drucke(t);
+            return;
+        }
+        const double y0 = aktY_;
+        const double h = fläche_ ? fläche_->Zeilenhöhe() : 0;
+        const Plattform::Druckschrift vorher = schrift_;
+        aktY_ = y0 + 2 * h / 5;
+        Plattform::Druckschrift klein = schrift_;
+        klein.Grösse = 2 * vorher.Grösse / 3;
+        SchriftSetzen(klein);
+        Drucke(t);
+        SchriftSetzen(vorher);
+        aktY_ = y0;
+    });
+}
+
+double Drucken::Markupbreite(std::string_view text) const {
+    if (!fläche_) return 0;
+    double breite = 0;
+    const Plattform::Druckschrift vorher = schrift_;
+    Zerlegen(text, [&](Teil art, std::string_view t) {
+        if (art != Teil::Tiefgestellt) {
+            breite += fläche_->Textbreite(t);
+            return;
+        }
+        Plattform::Druckschrift klein = vorher;
+        klein.Grösse = 2 * vorher.Grösse / 3;
+        fläche_->Schrift(klein);
+        breite += fläche_->Textbreite(t);
+        fläche_->Schrift(vorher);
+    });
+    return breite;
+}
+
+int Drucken::TextBox(int row, int col, int width, std::string_view text, bool bold) {
+    if (!fläche_) return 0;
+    const double höchstens = width * zellenbreite_;
+    const double x = (col + 1) * zellenbreite_;
+    double y = (boxanfang_ + row) * zellenhöhe_;
+    const bool fett = schrift_.Fett;
+    if (bold) Fett(true);
+    int zeilen = 0;
+    std::string_view rest = text;
+    while (!rest.empty()) {
+        std::string_view zeile;
+        if (fläche_->Textbreite(rest) <= höchstens) {
+            zeile = rest;
+            rest = {};
+        } else {
+            // The longest start up to a blank that fits.
+            std::size_t bis = std::string_view::npos;
+            for (std::size_t p = rest.find(' '); p != std::string_view::npos; p = rest.find(' ', p + 1)) {
+                if (fläche_->Textbreite(rest.substr(0, p)) > höchstens) break;
+                bis = p;
+            }
+            if (bis != std::string_view::npos) {
+                zeile = rest.substr(0, bis);
+                rest = rest.substr(bis + 1);
+            } else {
+                // Not even the first word fits: break it where the box ends,
+                // after one character at least, and go on with the rest.
+                std::size_t ende = ErstesZeichen(rest);
+                while (ende < rest.size()) {
+                    std::size_t weiter = ende + ErstesZeichen(rest.substr(ende));
+                    if (fläche_->Textbreite(rest.substr(0, weiter)) > höchstens) break;
+                    ende = weiter;
+                }
+                zeile = rest.substr(0, ende);
+                rest = rest.substr(ende);
+            }
+        }
+        fläche_->Text(x, y, zeile);
+        ++zeilen;
+        y += zellenhöhe_;
+    }
+    if (bold) Fett(fett);
+    return zeilen;
+}
+
+void Drucken::SkipCentimeters(double cm) {
+    if (zellenhöhe_ <= 0) return;
+    const double zeilen = cm / zellenhöhe_;
+    double ganz = std::floor(zeilen);
+    // A fraction (beyond the rounding of the division) takes one row more.
+    if (zeilen - ganz > 1e-9) ganz += 1;
+    SkipRows(static_cast<int>(ganz));
+}

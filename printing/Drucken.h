@@ -1,0 +1,136 @@
+// The page engine under every printed report.
+//
+// It lays a grid of equal character cells over an A4 page less its margins
+// (portrait 79 x 66, landscape 128 x 41 in the reports) and places texts,
+// framed boxes and rules by whole cell numbers: a box is drawn at the block
+// start row and moves to a new page when it does not fit; rows of texts and
+// rules count from the top frame row of the last box. With a page title set,
+// every page begins with a head line (the title at the left, "Seite n" at
+// the right). On the back pages of a duplex printout the binding margin
+// changes sides.
+//
+// Texts given to Text carry the inline markup of printed text ("÷"):
+//   ÷0, ÷1     an empty and a ticked box
+//   ÷ letter   the Greek letter of that code in the Greek set (÷D Δ, ÷h θ,
+//              ÷g η, ÷w χ, ÷x ψ ...)
+//   ÷(group)   the group as a subscript (no markup inside it)
+//   ÷÷rest     the rest of the text as a subscript
+//   ÷ other    nothing (also a "÷" at the very end)
+// TextBox and the page head print plain text.
+//
+// The engine knows nothing of projects or reports: the report class
+// ZIRVO3801Drucken owns one and draws every section through it. It draws on
+// the print job (Plattform::Druckfläche) the report class hands it.
+#pragma once
+
+#include "frame/Druckflaeche.h"
+
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+class Drucken {
+public:
+    // Rows by font height: while it is set, CharA4 takes the row height from
+    // the font instead of the row count asked for. Program-wide, False at
+    // start; the print dialog of the system proof sets it for its printouts
+    // through ZeilenNachSchriftSetzen, which restores it afterwards.
+    static bool ZeilenNachSchrift;
+    class ZeilenNachSchriftSetzen {
+    public:
+        explicit ZeilenNachSchriftSetzen(bool an) : alt_(ZeilenNachSchrift) { ZeilenNachSchrift = an; }
+        ~ZeilenNachSchriftSetzen() { ZeilenNachSchrift = alt_; }
+        ZeilenNachSchriftSetzen(const ZeilenNachSchriftSetzen&) = delete;
+        ZeilenNachSchriftSetzen& operator=(const ZeilenNachSchriftSetzen&) = delete;
+
+    private:
+        bool alt_;
+    };
+
+    Drucken() = default;
+    Drucken(const Drucken&) = delete;
+    Drucken& operator=(const Drucken&) = delete;
+
+    // The print job to draw on, before Initialize; the engine owns it until
+    // Terminate. Without a job every drawing member does nothing.
+    void Auftrag(std::unique_ptr<Plattform::Druckfläche> fläche);
+    Plattform::Druckfläche* Fläche() const { return fläche_.get(); }
+
+    // Sets the font (bold off) and the line width (1/600 inch, rounded to a
+    // whole number, halves to even); clears the page title and its flag and
+    // puts block start, box start and box end to 0.
+    void Initialize(const std::string& fontName, double fontSize, double lineWidth);
+    // Ends the print document and lets the job go. False, with the reason,
+    // when the document could not be finished.
+    bool Terminate(std::string& fehler);
+    // Orientation and coordinates: cm, (0, 0) at left cm from the left and
+    // top cm from the top paper edge.
+    void ScaleA4(double left, double top, bool landscape);
+    // The character grid over width x height cm: nChars columns and nLines
+    // rows; below 1 (or with rows by font height) they follow from the
+    // width of "0" and the height of a line of the font.
+    void CharA4(double width, double height, int nChars, int nLines);
+    int Characters() const { return zeichen_; }
+    int Lines() const { return zeilen_; }
+    void NewPage();
+    // Switches duplex printing; when the printer then prints on both sides
+    // the back pages are mirrored. A printer without duplex changes nothing.
+    void Duplex(bool on);
+    // Sets the title flag and, when given, the title; the flag as it was.
+    bool PageTitle(bool show, const std::optional<std::string>& title = std::nullopt);
+    void PageHead();
+    // A framed box of rows content rows at the block start (row 1 shaded
+    // light grey when shaded); a new page first when it does not fit.
+    void Box(int rows, bool shaded);
+    void LineX(int row1, int col1, int row2, int col2, bool thick, bool grey);
+    void LineV(int col, bool thick);
+    void LineH(int row, bool thick);
+    // One text through the markup; row -1 continues where the last text
+    // ended. rightAlign: the text ends at the right edge of cell col + width.
+    void Text(int row, int col, std::string_view text, bool bold = false, bool rightAlign = false, int width = 0);
+    // Plain text wrapped at blanks into lines of at most width cells; a word
+    // wider than that is broken. Returns the lines printed (0 for "").
+    int TextBox(int row, int col, int width, std::string_view text, bool bold);
+    void SkipRows(int n) { blockanfang_ += n; }
+    void SkipCentimeters(double cm);
+
+    // --- state, for the report class and for tests ---
+    double Zellenbreite() const { return zellenbreite_; }
+    double Zellenhöhe() const { return zellenhöhe_; }
+    int Blockanfang() const { return blockanfang_; }
+    int Boxanfang() const { return boxanfang_; }
+    int Boxende() const { return boxende_; }
+    bool Gespiegelt() const { return spiegeln_; }
+    double Linienbreite() const { return linie_; }
+    const Plattform::Druckschrift& Schrift() const { return schrift_; }
+    void Schriftname(const std::string& name);
+    // The width of a text as the markup prints it, cm.
+    double Markupbreite(std::string_view text) const;
+
+private:
+    std::unique_ptr<Plattform::Druckfläche> fläche_;
+    Plattform::Druckschrift schrift_;
+    double linie_ = 1;
+    double zellenbreite_ = 0.2;
+    double zellenhöhe_ = 0.4;
+    int zeichen_ = 0;
+    int zeilen_ = 0;
+    int blockanfang_ = 0;
+    int boxanfang_ = 0;
+    int boxende_ = 0;
+    std::string titel_;
+    bool mitTitel_ = false;
+    bool spiegeln_ = false;
+    double x1_ = 0, y1_ = 0, x2_ = 0, y2_ = 0; // front pages
+    double geradeLinks_ = 0, geradeRechts_ = 0; // back pages
+    double aktX_ = 0, aktY_ = 0;                // where the last text ended
+
+    void SchriftSetzen(const Plattform::Druckschrift& s);
+    void Fett(bool fett);
+    void Drucke(std::string_view text);
+    void PrintMarkup(std::string_view text);
+    double MittelX(int col) const { return (col + 1) * zellenbreite_ + zellenbreite_ / 2; }
+    double MittelY(int row) const { return (boxanfang_ + row) * zellenhöhe_ + zellenhöhe_ / 2; }
+    void Rahmenlinie(double x1, double y1, double x2, double y2, bool dick, bool grau);
+};

@@ -1,0 +1,235 @@
+// The frame of the report class: setting up and ending a printout, the
+// page title and end box, the number texts, the head lines and the test page.
+#include "printing/ZIRVO3801Drucken.h"
+
+#include "balance/Anzeigezahl.h"
+#include "frame/Initialisierung.h"
+#include "frame/Plattform.h"
+#include "frame/basZIRVO.h"
+#include "frame/basZIRVO3801.h"
+#include "frame/basZIRVODialogSprache.h"
+#include "printing/Druckeinstellungen.h"
+#include "printing/Zeichensaetze.h"
+#include "project/ProjektGlobal.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+#include <filesystem>
+
+namespace {
+
+void Fehlermeldung(const std::string& text) {
+    Plattform::meldungen().Zeigen(text, basZIRVO3801::ProgrammTitel, Plattform::Symbol::Fehler,
+                                  Plattform::Knöpfe::OK);
+}
+
+std::tm Jetzt() {
+    std::time_t t = Plattform::umgebung().Jetzt();
+    std::tm tm{};
+    localtime_r(&t, &tm);
+    return tm;
+}
+
+std::string Zeitformat(const char* format, const std::tm& tm) {
+    char puffer[64];
+    std::snprintf(puffer, sizeof puffer, format, tm.tm_mday, tm.tm_mon + 1, tm.tm_year + 1900, tm.tm_hour,
+                  tm.tm_min, tm.tm_sec);
+    return puffer;
+}
+
+// Where the PDF printer offers to write: beside the project file, under
+// its name, else in the folder of the projects.
+void PdfVorschlag(std::string& ordner, std::string& name) {
+    namespace fs = std::filesystem;
+    const std::string datei = Global::Projekt.Dateiname();
+    const std::string& projekte = Global::Initialisierung.OrdnerProjekte;
+    ordner = !datei.empty() ? fs::path(datei).parent_path().string() : (projekte == "." ? "" : projekte);
+    name = Global::Projekt.Projektname();
+    if (name.empty()) name = "ZIRVO";
+    name += ".pdf";
+}
+
+} // namespace
+
+bool ZIRVO3801Drucken::DruckerOK() { return basZIRVO::DruckerOK(); }
+
+bool ZIRVO3801Drucken::Initialisieren(bool duplex, bool landscape) {
+    const std::string name = Global::Initialisierung.DruckerName;
+    auto liste = Plattform::drucker().DruckerListe();
+    if (name.empty() || std::find(liste.begin(), liste.end(), name) == liste.end()) {
+        Fehlermeldung(DS("Drucker nicht verfügbar") + "\r\n" + name);
+        return false;
+    }
+    std::string ziel;
+    if (name == Plattform::PdfDrucker) {
+        std::string ordner, vorschlag;
+        PdfVorschlag(ordner, vorschlag);
+        auto gewählt = Plattform::dateidialoge().Speichern(DS("PDF-Datei speichern"), "PDF (*.pdf)|*.pdf", ordner,
+                                                           vorschlag);
+        if (!gewählt || gewählt->empty()) return false;
+        ziel = *gewählt;
+        if (std::filesystem::path(ziel).extension().empty()) ziel += ".pdf";
+    }
+    std::string fehler;
+    auto auftrag = Plattform::drucker().Auftrag(name, ziel, fehler);
+    if (!auftrag) {
+        Fehlermeldung(DS("Drucker nicht verfügbar") + "\r\n" + name + (fehler.empty() ? "" : "\r\n" + fehler));
+        return false;
+    }
+    drucken_.Auftrag(std::move(auftrag));
+    drucken_.Duplex(duplex);
+    const Druckeinstellungen::Werte w = Druckeinstellungen::Geprüft(Global::Initialisierung);
+    drucken_.Initialize(w.Schrift, w.Grösse, w.Linie);
+    // Landscape turns the page a quarter: the binding margin (left) comes
+    // to the top.
+    double links = w.Links, oben = w.Oben, rechts = w.Rechts, unten = w.Unten;
+    int spalten = 79, zeilen = 66;
+    if (landscape) {
+        links = w.Unten;
+        oben = w.Links;
+        rechts = w.Oben;
+        unten = w.Rechts;
+        spalten = 128;
+        zeilen = 41;
+    }
+    drucken_.ScaleA4(links, oben, landscape);
+    const Plattform::Druckfläche& f = *drucken_.Fläche();
+    drucken_.CharA4(f.PapierBreite() - links - rechts, f.PapierHöhe() - oben - unten, spalten, zeilen);
+    einheiten_ = {"[-]",      "[m]",      "[m²]",    "[m³]",     "[W/m²K]",   "[kWh/m²]", "[W/mK]",   "[W/K]",
+                  "[°C]",     "[K]",      "[m²/P]",  "[W/P]",    "[h/d]",     "[h/a]",    "[m³/h·m²]", "[kWh/m²K]",
+                  "[%]",      "[m³/h]",   "[W]",     "[m²K/W]",  "[cm]",      "[kg/m³]",  "[MWh]",    "[W/m²]"};
+    return true;
+}
+
+bool ZIRVO3801Drucken::Beenden() {
+    std::string fehler;
+    if (drucken_.Terminate(fehler)) return true;
+    Fehlermeldung(DS("Der Ausdruck konnte nicht abgeschlossen werden.") + (fehler.empty() ? "" : "\r\n" + fehler));
+    return false;
+}
+
+void ZIRVO3801Drucken::SetzeUhrzeit() { uhrzeit_ = Zeitformat("%d.%d.%04d %d:%02d:%02d", Jetzt()); }
+
+void ZIRVO3801Drucken::DruckBeginn(bool einzelbauteil) {
+    if (einzelbauteil) {
+        dokumentart_ = DS("Einzelbauteilnachweis");
+    } else {
+        switch (Global::Projekt.PGetInt("ArtB")) {
+        case 0: dokumentart_ = DS("Nachweis"); break;
+        case 1: dokumentart_ = DS("Optimierung"); break;
+        case 2: dokumentart_ = DS("Messwert"); break;
+        default: break;
+        }
+    }
+    projektname_ = Global::Projekt.PGetStr("Bez");
+}
+
+void ZIRVO3801Drucken::SeitentitelSetzen() {
+    drucken_.PageTitle(true, dokumentart_ + ":  " + projektname_ + "      " + uhrzeit_);
+}
+
+void ZIRVO3801Drucken::AusdruckEnde() {
+    drucken_.Box(1, false);
+    drucken_.Text(1, 1, dokumentart_ + ":  " + DS("Ende des Ausdrucks"));
+}
+
+std::string ZIRVO3801Drucken::DruckZahl(double value, int decimals, bool showZero) {
+    if (value == 0 && !showZero) return {};
+    return Anzeigezahl::Festkomma(value, std::max(decimals, 0));
+}
+
+std::string ZIRVO3801Drucken::KlimastationText(const std::string& name) {
+    if (name.rfind("Spezial: ", 0) == 0) return name;
+    return name + "  (SIA 2028)";
+}
+
+// ---- head lines ------------------------------------------------------------
+
+void ZIRVO3801Drucken::Kopf(const std::string& programm, int linie, const std::string& title, int number,
+                            bool mitZone) {
+    Drucken& d = drucken_;
+    d.Box(1, false);
+    d.Text(1, 1, programm);
+    d.LineX(0, linie, 2, linie, false, false);
+    const int r = d.Characters() - 17;
+    const int spalte = linie + 2;
+    if (!title.empty()) {
+        d.Text(1, spalte, title, true);
+        if (number > 0) d.Text(1, r - 6, std::to_string(number), false, true, 5);
+    } else {
+        const Projekt& p = Global::Projekt;
+        d.Text(1, spalte, DS("Projekt") + ":  ");
+        d.Text(-1, 0, p.PGetStr("Bez"), true);
+        d.Text(-1, 0, "  [" + p.PGetStr("Id") + "]");
+        if (mitZone && p.ZonenAnzahl() > 1) {
+            d.Text(-1, 0, "        " + DS("Zone") + ":  ");
+            d.Text(-1, 0, p.ZGetStr("Bez"), true);
+            d.Text(-1, 0, "  [" + p.ZGetStr("Code") + "]");
+        }
+    }
+    d.LineX(0, r, 2, r, false, false);
+    std::tm tm = Jetzt();
+    char zeit[32];
+    std::snprintf(zeit, sizeof zeit, "%02d.%02d.%02d  %02d:%02d", tm.tm_mday, tm.tm_mon + 1, tm.tm_year % 100,
+                  tm.tm_hour, tm.tm_min);
+    d.Text(1, r + 2, zeit);
+}
+
+void ZIRVO3801Drucken::Kopfzeile(const std::string& title, int number) {
+    Kopf(basZIRVO3801::ProgrammKurzname, 14, title, number, false);
+}
+
+void ZIRVO3801Drucken::KopfzeileZone(const std::string& title, int number) {
+    Kopf(basZIRVO3801::Herstellerbezeichnung + " " + basZIRVO3801::ProgrammKurzname, 20, title, number, true);
+}
+
+// ---- test page -------------------------------------------------------------
+
+void ZIRVO3801Drucken::TestseiteDrucken() {
+    Drucken& d = drucken_;
+    Plattform::Druckfläche* f = d.Fläche();
+    if (!f) return;
+    const std::string schrift = d.Schrift().Name;
+
+    d.Box(5, true);
+    d.Text(1, 1, basZIRVO3801::ProgrammTitel + ",  Testseite", true);
+    d.Text(1, 41, Zeitformat("%02d.%02d.%04d %02d:%02d:%02d", Jetzt()), true, true, 35);
+    d.LineH(2, true);
+    const Plattform::Druckerangaben drucker = f->Angaben();
+    d.Text(3, 1, DS("Drucker-Name"));
+    d.Text(3, 24, drucker.Name, true);
+    d.Text(4, 1, DS("Drucker-Treiber"));
+    d.Text(4, 24, drucker.Treiber, true);
+    d.Text(5, 1, DS("Drucker-Schnittstelle"));
+    d.Text(5, 24, drucker.Anschluss, true);
+
+    static const char* const hex = "0123456789ABCDEF";
+    const struct {
+        int satz;
+        const char* titel;
+    } sätze[] = {{Zeichensätze::Normal, "Normaler Zeichensatz"},
+                 {Zeichensätze::Symbol, "Spezialzeichensatz"},
+                 {Zeichensätze::Griechisch, "Zeichensatz mit griechischem Alphabet"}};
+    for (const auto& s : sätze) {
+        // The set's characters are drawn from Unicode in the report font;
+        // the face shown is the one the printer really takes for it.
+        d.Schriftname(schrift);
+        const std::string gefunden = f->GefundeneSchrift();
+        d.Box(17, false);
+        d.Text(1, 1, DS(s.titel), true);
+        d.Text(-1, 0, "  (Schrift=" + gefunden + ", Zeichensatz=" + std::to_string(s.satz) + ")");
+        d.LineH(2, false);
+        for (int c = 0; c < 16; ++c) d.Text(3, 4 * c + 5, std::string(1, hex[c]), true);
+        for (int r = 2; r < 16; ++r) d.Text(r + 2, 1, std::string(1, hex[r]), true);
+        for (int r = 2; r < 16; ++r)
+            for (int c = 0; c < 16; ++c) {
+                // Code 247 is the markup character in every set: it prints
+                // nothing. Every other character prints as it is (the
+                // symbol set's own division sign too).
+                const int code = 16 * r + c;
+                if (code != 247) d.TextBox(r + 2, 4 * c + 5, 3, Zeichensätze::Text(s.satz, code), false);
+            }
+    }
+    d.Schriftname(schrift);
+}

@@ -1,0 +1,154 @@
+#include "printing/frmDruckIni.h"
+
+#include "balance/Anzeigezahl.h"
+#include "frame/Initialisierung.h"
+#include "frame/Plattform.h"
+#include "frame/basVB6NumCvt.h"
+#include "frame/basZIRVO.h"
+#include "frame/basZIRVO3801.h"
+#include "frame/basZIRVOBildschirmschrift.h"
+#include "frame/basZIRVODialogSprache.h"
+#include "printing/Druckeinstellungen.h"
+#include "printing/ZIRVO3801Drucken.h"
+
+std::function<void(frmDruckIni&)> frmDruckIni::Anzeigen;
+
+namespace {
+
+// A setting as the dialog shows it: with the user's decimal separator.
+std::string Text(double x) { return Anzeigezahl::Zahltext(x); }
+
+// The default of setting i as the dialog shows it.
+std::string Standardtext(int i) { return Anzeigezahl::MitTrenner(Druckeinstellungen::Standardwert(i)); }
+
+void Wählen(ComboBox& liste, const std::string& name) {
+    for (int i = 0; i < liste.ListCount(); ++i)
+        if (liste.ListEntry(i) == name) {
+            liste.setListIndex(i);
+            return;
+        }
+}
+
+} // namespace
+
+frmDruckIni::frmDruckIni() {
+    Caption = DS("Druck einrichten");
+    Frame1.setCaption(DS("Drucker"));
+    Frame3.setCaption(DS("Schrift"));
+    Label8.setCaption(DS("Schrift"));
+    Label9.setCaption(DS("Schriftgrösse"));
+    cmdSchriftDurchsuchen.setCaption(DS("Durchsuchen"));
+    chkOhneSz.setCaption(DS("Ohne Sonderzeichen (Alpha, Beta, Gamma, usw.)"));
+    Frame4.setCaption(DS("Linien"));
+    Label12.setCaption(DS("Linienstärke"));
+    Frame5.setCaption(DS("Seitenränder (cm)"));
+    Label2.setCaption(DS("Linker Rand"));
+    Label3.setCaption(DS("Oberer Rand"));
+    Label4.setCaption(DS("Rechter Rand"));
+    Label5.setCaption(DS("Unterer Rand"));
+    cmdStandard.setCaption(DS("Standard"));
+    cmdOK.setCaption(DS("OK"));
+    cmdSchliessen.setCaption(DS("Abbrechen"));
+    cmdTestseite.setCaption(DS("Testseite"));
+}
+
+void frmDruckIni::Form_Load() {
+    basZIRVO3801::FormularIconSetzen(*this);
+    basZIRVOBildschirmschrift::BildschirmschriftSetzen(*this);
+    cboDrucker.Clear();
+    for (const std::string& name : Plattform::drucker().DruckerListe()) cboDrucker.AddItem(name);
+    EinstellungenAnzeigen();
+    if (lblSchrift.Caption().empty()) cmdStandard_Click();
+}
+
+void frmDruckIni::EinstellungenAnzeigen() {
+    const Initialisierung& ini = Global::Initialisierung;
+    cboDrucker.setListIndex(-1);
+    Wählen(cboDrucker, ini.DruckerName);
+    if (cboDrucker.ListIndex() < 0) Wählen(cboDrucker, Plattform::drucker().StandardDrucker());
+    lblSchrift.setCaption(ini.DruckerSchrift);
+    lblSchriftgrösse.setCaption(Text(ini.DruckerSchriftgrösse));
+    chkOhneSz.setValue(ini.DruckerSchriftEinfach != 0 ? 1 : 0);
+    txtLinie.setText(Text(ini.DruckerLinie));
+    txtLinks.setText(Text(ini.DruckerRandLinks));
+    txtOben.setText(Text(ini.DruckerRandOben));
+    txtRechts.setText(Text(ini.DruckerRandRechts));
+    txtUnten.setText(Text(ini.DruckerRandUnten));
+}
+
+void frmDruckIni::cmdStandard_Click() {
+    lblSchrift.setCaption(Druckeinstellungen::Standardwert(0));
+    lblSchriftgrösse.setCaption(Standardtext(1));
+    chkOhneSz.setValue(ZahlLesen(Druckeinstellungen::Standardwert(2)) != 0 ? 1 : 0);
+    txtLinie.setText(Standardtext(3));
+    txtLinks.setText(Standardtext(4));
+    txtOben.setText(Standardtext(5));
+    txtRechts.setText(Standardtext(6));
+    txtUnten.setText(Standardtext(7));
+}
+
+void frmDruckIni::EinstellungenSpeichern() {
+    Initialisierung& ini = Global::Initialisierung;
+    ini.DruckerName = cboDrucker.ListIndex() >= 0 ? cboDrucker.ListEntry(cboDrucker.ListIndex()) : std::string();
+    ini.DruckerSchrift = lblSchrift.Caption().empty() ? Druckeinstellungen::Standardwert(0) : lblSchrift.Caption();
+    // Stored as the settings keep them, then checked as stored.
+    ini.DruckerSchriftgrösse = static_cast<float>(ZahlLesen(lblSchriftgrösse.Caption()));
+    ini.DruckerSchriftgrösse = static_cast<float>(Druckeinstellungen::Schriftgrösse(ini.DruckerSchriftgrösse));
+    ini.DruckerSchriftEinfach = chkOhneSz.Value() == 1 ? 1.0f : 0.0f;
+    ini.DruckerLinie = static_cast<float>(ZahlLesen(txtLinie.Text()));
+    ini.DruckerLinie = static_cast<float>(Druckeinstellungen::Linie(ini.DruckerLinie));
+    float* ränder[] = {&ini.DruckerRandLinks, &ini.DruckerRandOben, &ini.DruckerRandRechts, &ini.DruckerRandUnten};
+    const TextBox* felder[] = {&txtLinks, &txtOben, &txtRechts, &txtUnten};
+    for (int i = 0; i < 4; ++i) {
+        *ränder[i] = static_cast<float>(ZahlLesen(felder[i]->Text()));
+        *ränder[i] = static_cast<float>(Druckeinstellungen::Rand(4 + i, *ränder[i]));
+    }
+}
+
+void frmDruckIni::cmdSchriftDurchsuchen_Click() {
+    Plattform::Schrift vorgabe;
+    vorgabe.Name = lblSchrift.Caption();
+    vorgabe.Grösse = ZahlLesen(lblSchriftgrösse.Caption());
+    auto gewählt = Plattform::dateidialoge().SchriftWählen(vorgabe);
+    if (!gewählt) return;
+    lblSchrift.setCaption(gewählt->Name);
+    lblSchriftgrösse.setCaption(Text(gewählt->Grösse));
+}
+
+void frmDruckIni::cmdOK_Click() {
+    EinstellungenSpeichern();
+    Unload();
+}
+
+void frmDruckIni::cmdSchliessen_Click() { Unload(); }
+
+void frmDruckIni::cmdTestseite_Click() {
+    auto antwort = Plattform::meldungen().Zeigen(
+        DS("Sollen die Einstellungen gespeichert und ein Testausdruck erstellt werden?"), basZIRVO3801::ProgrammTitel,
+        Plattform::Symbol::Frage, Plattform::Knöpfe::JaNeinAbbrechen, Plattform::Antwort::Nein);
+    if (antwort != Plattform::Antwort::Ja) return;
+    EinstellungenSpeichern();
+    if (!basZIRVO::DruckEingerichtet()) return;
+    ZIRVO3801Drucken bericht;
+    if (!bericht.Initialisieren(false, false)) return;
+    bericht.TestseiteDrucken();
+    if (!bericht.Beenden()) return;
+    Plattform::meldungen().Zeigen(DS("OK, die Testseite ist gedruckt.") + "\r\n\r\n" +
+                                      DS("Bitte warten Sie, bis die Testseite beim Drucker erscheint."),
+                                  basZIRVO3801::ProgrammTitel, Plattform::Symbol::Information, Plattform::Knöpfe::OK);
+}
+
+void frmDruckIni::Unload() {
+    if (Entladen) return;
+    Entladen = true;
+    Visible = false;
+    if (BeimEntladen) BeimEntladen();
+}
+
+void frmDruckIni::Aufruf() {
+    frmDruckIni dialog;
+    dialog.Form_Load();
+    if (!Anzeigen) return;
+    dialog.Visible = true;
+    Anzeigen(dialog);
+}

@@ -1,0 +1,68 @@
+// The printer settings dialog "Druck einrichten": the printer, the report
+// font and its size, printing without special characters, the line width
+// and the four page margins, kept in the settings object (and so in the
+// settings file). Each value out of range is replaced by its default when
+// the dialog stores it. "Testseite" stores the values and prints the test
+// page. Opened modally from File > Druck einrichten and from the print
+// dialogs (Aufruf).
+#pragma once
+
+#include "frame/Steuerelemente.h"
+
+#include <functional>
+#include <string>
+
+class frmDruckIni : public Formular {
+public:
+    frmDruckIni();
+
+    Label Frame1{"Frame1"};                    // "Drucker"
+    ComboBox cboDrucker{"cboDrucker"};
+    Label Frame3{"Frame3"};                    // "Schrift"
+    Label Label8{"Label8"};
+    Label lblSchrift{"lblSchrift"};
+    Label Label9{"Label9"};
+    Label lblSchriftgrösse{"lblSchriftgrösse"};
+    CommandButton cmdSchriftDurchsuchen{"cmdSchriftDurchsuchen"};
+    CheckBox chkOhneSz{"chkOhneSz"};
+    Label Frame4{"Frame4"};                    // "Linien"
+    Label Label12{"Label12"};
+    TextBox txtLinie{"txtLinie"};
+    Label Frame5{"Frame5"};                    // "Seitenränder (cm)"
+    Label Label2{"Label2"};
+    TextBox txtLinks{"txtLinks"};
+    Label Label3{"Label3"};
+    TextBox txtOben{"txtOben"};
+    Label Label4{"Label4"};
+    TextBox txtRechts{"txtRechts"};
+    Label Label5{"Label5"};
+    TextBox txtUnten{"txtUnten"};
+    CommandButton cmdStandard{"cmdStandard"};
+    CommandButton cmdOK{"cmdOK"};
+    CommandButton cmdSchliessen{"cmdSchliessen"};
+    CommandButton cmdTestseite{"cmdTestseite"};
+
+    // True once the dialog has been unloaded; told to the view then.
+    bool Entladen = false;
+    std::function<void()> BeimEntladen;
+
+    void Form_Load();
+    // The settings into the controls.
+    void EinstellungenAnzeigen();
+    // The controls into the settings, each out of range by its default.
+    void EinstellungenSpeichern();
+    void cmdStandard_Click();
+    void cmdSchriftDurchsuchen_Click();
+    void cmdOK_Click();
+    void cmdSchliessen_Click();
+    void cmdTestseite_Click();
+
+    // Loads a new dialog and shows it modally.
+    static void Aufruf();
+    // Shows the loaded dialog modally (set by the window code, or by a test
+    // that plays the user). While none is set nothing is shown.
+    static std::function<void(frmDruckIni&)> Anzeigen;
+
+private:
+    void Unload();
+};

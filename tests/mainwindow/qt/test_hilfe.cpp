@@ -1,0 +1,222 @@
+// The help on the screen, with the help as the build puts it beside the
+// program: every topic of the info package shown in the panel with its
+// links, each link opened by a click into it; the standard uses of the "Gk"
+// topic against the program's category table; the help window at the page
+// of a help context, from the menu and from F1.
+#include "balance/Gebaeudekategorie.h"
+#include "frame/Dateien.h"
+#include "frame/Programmstart.h"
+#include "frame/Windows1252.h"
+#include "frame/basVB6NumCvt.h"
+#include "frame/basZIRVO3801.h"
+#include "frame/basZIRVODialogSprache.h"
+#include "frame/qt/Hilfefenster.h"
+#include "mainwindow/frmZIRVO3801.h"
+#include "mainwindow/qt/frmZIRVO3801Ansicht.h"
+#include "project/ProjektGlobal.h"
+#include "tests/support/Testplattform.h"
+
+#include <QApplication>
+#include <QDialog>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QTextBrowser>
+#include <QTextDocument>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#ifndef ZIRVO_PROGRAMMORDNER
+#error "ZIRVO_PROGRAMMORDNER must name the folder the build puts the program in"
+#endif
+
+namespace {
+
+// The names of the topics of a package, in order.
+std::vector<std::string> Themen(const std::string& paket) {
+    std::vector<std::string> namen;
+    for (std::size_t p = 0; p < paket.size();) {
+        const auto lf = paket.find('\n', p);
+        const auto strich = paket.find('|', p);
+        if (lf == std::string::npos || strich > lf) break;
+        namen.push_back(Windows1252::NachUtf8(paket.substr(p, strich - p)));
+        p = lf + 1 + std::stoul(paket.substr(strich + 1, lf - strich - 1));
+    }
+    return namen;
+}
+
+std::vector<std::string> Zeilen(const std::string& text) {
+    std::vector<std::string> z;
+    std::istringstream ein(text);
+    for (std::string s; std::getline(ein, s);) z.push_back(s);
+    return z;
+}
+
+class Hilfe : public ::testing::Test {
+protected:
+    Testhilfe::SkriptMeldungen meldungen;
+    Testhilfe::SkriptUmgebung desktop;
+    QtHilfe::Dienst hilfe;
+    std::unique_ptr<Plattform::DiensteSetzen> gesetzt;
+    frmZIRVO3801& m = Global::frmZIRVO3801;
+    std::unique_ptr<frmZIRVO3801Ansicht> fenster;
+    QTextBrowser* rtb = nullptr;
+
+    Hilfe() {
+        basZIRVODialogSprache::SpracheSetzen();
+        basZIRVO3801::GlobaleSetzen();
+        basZIRVO3801::Programmname = "ZIRVO3801";
+        basZIRVO3801::Hilfedatei = ZIRVO_PROGRAMMORDNER "/hilfe";
+        desktop.Programm = ZIRVO_PROGRAMMORDNER;
+        gesetzt = std::make_unique<Plattform::DiensteSetzen>(
+            Plattform::Dienste{&meldungen, nullptr, nullptr, nullptr, &desktop, &hilfe});
+        Global::Projekt = Projekt();
+        m.InfoThema.clear();
+        fenster = std::make_unique<frmZIRVO3801Ansicht>(m);
+        fenster->Form_Load();
+        rtb = fenster->findChild<QTextBrowser*>("rtbInfo");
+    }
+    ~Hilfe() override {
+        fenster.reset();
+        m.InfoThema.clear();
+        m.InfoPaket.clear();
+        basZIRVO3801::Hilfedatei.clear();
+    }
+    // A click into the panel at the character position.
+    void Klick(int pos) {
+        QTextCursor c = rtb->textCursor();
+        c.setPosition(pos);
+        rtb->setTextCursor(c);
+        QMouseEvent e(QEvent::MouseButtonRelease, QPointF(1, 1), QPointF(1, 1), Qt::LeftButton, Qt::NoButton,
+                      Qt::NoModifier);
+        QApplication::sendEvent(rtb->viewport(), &e);
+        QApplication::processEvents();
+    }
+};
+
+} // namespace
+
+// Every topic shows in the panel exactly the text the model indexed (no mark
+// left); each link's characters are its link text, and a click at its first,
+// middle and last position opens its topic, which the package holds.
+TEST_F(Hilfe, JedesThemaUndJederVerweis) {
+    ASSERT_NE(rtb, nullptr);
+    ASSERT_FALSE(m.InfoPaket.empty()) << "kein Infopaket in " << ZIRVO_PROGRAMMORDNER;
+    EXPECT_EQ(m.InfoThema, "ZIRVO3801");
+    const auto namen = Themen(m.InfoPaket);
+    for (const char* nötig : {"ZIRVO3801", "EBF", "A", "U", "F", "Gk", "Rw", "Tabellen"})
+        EXPECT_NE(std::find(namen.begin(), namen.end(), nötig), namen.end()) << nötig;
+    int verweise = 0;
+    for (const std::string& thema : namen) {
+        SCOPED_TRACE(thema);
+        m.InfoThema.clear();
+        m.InfoAnzeigen(thema);
+        const QString gezeigt = rtb->toPlainText();
+        ASSERT_EQ(gezeigt.toStdString(), m.rtbInfo.Text());
+        EXPECT_EQ(gezeigt.indexOf(QChar(0xAC)), -1);
+        EXPECT_FALSE(gezeigt.startsWith("Info:"));
+        const auto liste = m.InfoVerweise;
+        for (const InfoVerweis& v : liste) {
+            EXPECT_NE(std::find(namen.begin(), namen.end(), v.Thema), namen.end()) << v.Thema;
+            EXPECT_GT(v.Ende, v.Anfang);
+            for (int pos : {v.Anfang, (v.Anfang + v.Ende) / 2, v.Ende}) {
+                m.InfoThema.clear();
+                m.InfoAnzeigen(thema);
+                Klick(pos);
+                EXPECT_EQ(m.InfoThema, v.Thema) << "Verweis bei " << pos;
+            }
+            ++verweise;
+        }
+    }
+    EXPECT_GT(verweise, 30);
+    // A caret outside every link opens nothing.
+    m.InfoThema.clear();
+    m.InfoAnzeigen("U");
+    Klick(0);
+    EXPECT_EQ(m.InfoThema, "U");
+}
+
+// The topic "Gk" shows every standard use value of every category as the
+// program's category table holds it.
+TEST_F(Hilfe, StandardnutzungenWieDieKategorietabelle) {
+    m.InfoAnzeigen("Gk");
+    const auto z = Zeilen(rtb->toPlainText().toStdString());
+    const Gebäudekategorie& gk = Global::Gebäudekategorie;
+    const std::pair<const char*, double (Gebäudekategorie::*)(std::int16_t) const> werte[] = {
+        {"Raumtemperatur", &Gebäudekategorie::Innentemperatur},
+        {"Personenfläche", &Gebäudekategorie::Personenfläche},
+        {"Wärmeabgabe pro Person", &Gebäudekategorie::Wärmeabgabe},
+        {"Präsenzzeit pro Tag", &Gebäudekategorie::Präsenzzeit},
+        {"Elektrizitätsverbrauch pro Jahr", &Gebäudekategorie::Elektroverbrauch},
+        {"Reduktionsfaktor Elektrizität", &Gebäudekategorie::ElektroReduktion},
+        {"Aussenluft-Volumenstrom pro EBF", &Gebäudekategorie::AussenluftVolumenstrom},
+        {"Wärmebedarf für Warmwasser", &Gebäudekategorie::Warmwasser},
+    };
+    for (std::int16_t k = 1; k <= 12; ++k) {
+        const std::string kopf = gk.Code(k) + "  " + gk.Bezeichnung(k);
+        auto a = std::find(z.begin(), z.end(), kopf);
+        ASSERT_NE(a, z.end()) << kopf;
+        for (const auto& [text, wert] : werte) {
+            auto zeile = std::find(a, z.end(), text);
+            ASSERT_TRUE(zeile != z.end() && zeile + 1 != z.end()) << kopf << ": " << text;
+            EXPECT_EQ(basVB6NumCvt::ZahlLesenDbl(*(zeile + 1)), (gk.*wert)(k)) << kopf << ": " << text;
+            EXPECT_EQ(*(zeile + 1), basVB6NumCvt::ZahlText((gk.*wert)(k)));
+        }
+    }
+}
+
+// The help window opens at the page of the context: from the menu entries,
+// from F1 in the main window, in a dialog (its own context) and in a window
+// the dialog owns (the dialog's); an unknown context opens the start page.
+TEST_F(Hilfe, HilfefensterBeimKontext) {
+    auto seite = [this] {
+        return hilfe.Fenster() ? QFileInfo(hilfe.Fenster()->Seite()).fileName().toStdString() : std::string();
+    };
+    m.mnuHilfeWasIstNeu_Click();
+    ASSERT_NE(hilfe.Fenster(), nullptr);
+    EXPECT_TRUE(hilfe.Fenster()->isVisible());
+    EXPECT_EQ(seite(), "9910.html");
+    ASSERT_NE(hilfe.Fenster()->Index()->currentItem(), nullptr);
+    EXPECT_EQ(hilfe.Fenster()->Index()->currentItem()->text().toStdString(), "Was ist neu in Version 9");
+    m.mnuHilfeF1_Click();
+    EXPECT_EQ(seite(), "1000.html");
+    EXPECT_NE(hilfe.Fenster()->Browser()->toPlainText().indexOf("Hauptfenster"), -1);
+
+    auto f1 = [](QWidget* w) {
+        QKeyEvent d(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+        QApplication::sendEvent(w, &d);
+    };
+    m.HelpContextID = 3030;
+    f1(fenster.get());
+    EXPECT_EQ(seite(), "3030.html");
+    m.HelpContextID = 1000;
+
+    QDialog dialog(fenster.get());
+    auto* feld = new QLineEdit(&dialog);
+    int kontext = 1040;
+    QtHilfe::KontextBinden(&dialog, [&kontext] { return kontext; });
+    f1(feld);
+    EXPECT_EQ(seite(), "1040.html");
+    kontext = 2020;
+    QDialog eigenes(&dialog);
+    f1(&eigenes);
+    EXPECT_EQ(seite(), "2020.html");
+    kontext = 4711;
+    f1(feld);
+    EXPECT_EQ(seite(), "start.html");
+
+    // The pages with tables of the program have them in place.
+    for (const char* s : {"standardnutzungen.html", "rechenwerte.html"}) {
+        const auto text = Dateien::Lesen(std::string(ZIRVO_PROGRAMMORDNER "/hilfe/") + s);
+        ASSERT_TRUE(text) << s;
+        EXPECT_EQ(text->find("<!--ZIRVO:"), std::string::npos) << s;
+        EXPECT_NE(text->find("Hallenbäder"), std::string::npos) << s;
+    }
+}

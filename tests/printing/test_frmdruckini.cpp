@@ -1,0 +1,118 @@
+// The printer settings dialog: what it shows, what it stores (each value
+// out of range by its default), and the test page it prints.
+#include "printing/frmDruckIni.h"
+#include "tests/printing/Druckumgebung.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using Plattform::Antwort;
+
+struct Dialog {
+    Testhilfe::Testumgebung umgebung;
+    Testhilfe::Druckumgebung druck;
+    frmDruckIni f;
+    Dialog() { f.Form_Load(); }
+};
+
+TEST(frmDruckIni, BereicheUndStandardwerte) {
+    struct Fall {
+        const char* grösse;
+        const char* linie;
+        const char* rand;  // typed into all four margins
+        double erwGrösse, erwLinie;
+        double erwRand[4];
+    } fälle[] = {
+        {"6", "1", "0", 6, 1, {0, 0, 0, 0}},
+        {"15", "5", "6", 15, 5, {6, 6, 6, 6}},
+        {"5,5", "0", "7", 9, 3, {3, 1.5, 1.5, 1.5}},
+        {"16", "5.5", "-1", 9, 3, {3, 1.5, 1.5, 1.5}},
+        {"", "", "", 9, 3, {0, 0, 0, 0}},
+        {"10,5", "2", "2,25", 10.5, 2, {2.25, 2.25, 2.25, 2.25}},
+        {"abc", "x", "1.5", 9, 3, {1.5, 1.5, 1.5, 1.5}},
+    };
+    for (const Fall& c : fälle) {
+        SCOPED_TRACE(std::string(c.grösse) + " / " + c.linie + " / " + c.rand);
+        Dialog d;
+        d.f.lblSchriftgrösse.setCaption(c.grösse);
+        d.f.txtLinie.setText(c.linie);
+        for (TextBox* t : {&d.f.txtLinks, &d.f.txtOben, &d.f.txtRechts, &d.f.txtUnten}) t->setText(c.rand);
+        d.f.lblSchrift.setCaption("");
+        d.f.chkOhneSz.setValue(1);
+        d.f.cboDrucker.setListIndex(1);
+        d.f.cmdOK_Click();
+        EXPECT_TRUE(d.f.Entladen);
+        const Initialisierung& ini = Global::Initialisierung;
+        EXPECT_EQ(ini.DruckerName, "PDF-Datei");
+        EXPECT_EQ(ini.DruckerSchrift, "Arial");
+        EXPECT_FLOAT_EQ(ini.DruckerSchriftgrösse, static_cast<float>(c.erwGrösse));
+        EXPECT_EQ(ini.DruckerSchriftEinfach, 1);
+        EXPECT_FLOAT_EQ(ini.DruckerLinie, static_cast<float>(c.erwLinie));
+        EXPECT_FLOAT_EQ(ini.DruckerRandLinks, static_cast<float>(c.erwRand[0]));
+        EXPECT_FLOAT_EQ(ini.DruckerRandOben, static_cast<float>(c.erwRand[1]));
+        EXPECT_FLOAT_EQ(ini.DruckerRandRechts, static_cast<float>(c.erwRand[2]));
+        EXPECT_FLOAT_EQ(ini.DruckerRandUnten, static_cast<float>(c.erwRand[3]));
+    }
+
+    // What the dialog shows; Standard; Abbrechen stores nothing.
+    Dialog d;
+    EXPECT_EQ(d.f.cboDrucker.List(), (std::vector<std::string>{"Laser", "PDF-Datei"}));
+    EXPECT_EQ(d.f.txtOben.Text(), "1.5");
+    d.f.txtLinks.setText("4");
+    d.f.lblSchrift.setCaption("Courier");
+    d.f.cmdStandard_Click();
+    EXPECT_EQ(d.f.txtLinks.Text() + d.f.lblSchrift.Caption() + d.f.lblSchriftgrösse.Caption(), "3Arial9");
+    d.f.txtLinks.setText("5");
+    d.f.cmdSchliessen_Click();
+    EXPECT_FLOAT_EQ(Global::Initialisierung.DruckerRandLinks, 3);
+}
+
+TEST(frmDruckIni, DruckerDerEinstellungFehlt) {
+    // A printer no longer installed: the list selects the current printer.
+    Testhilfe::Testumgebung umgebung;
+    Testhilfe::Druckumgebung druck;
+    Global::Initialisierung.DruckerName = "Altgerät";
+    Global::Initialisierung.DruckerSchrift.clear();
+    druck.drucker.Liste = {"Büro", "Laser", "PDF-Datei"};
+    frmDruckIni f;
+    f.Form_Load();
+    EXPECT_EQ(f.cboDrucker.ListEntry(f.cboDrucker.ListIndex()), "Büro");
+    EXPECT_EQ(f.lblSchrift.Caption(), "Arial") << "an empty font takes the defaults";
+}
+
+TEST(frmDruckIni, Testseite) {
+    struct Fall {
+        Antwort antwort;
+        const char* drucker;
+        int aufträge;
+        const char* letzteMeldung;
+    } fälle[] = {
+        {Antwort::Nein, "Laser", 0, "Sollen die Einstellungen gespeichert und ein Testausdruck erstellt werden?"},
+        {Antwort::Abbrechen, "Laser", 0, "Sollen die Einstellungen gespeichert und ein Testausdruck erstellt werden?"},
+        {Antwort::Ja, "Laser", 1,
+         "OK, die Testseite ist gedruckt.\r\n\r\nBitte warten Sie, bis die Testseite beim Drucker erscheint."},
+        {Antwort::Ja, "PDF-Datei", 0, "Sollen die Einstellungen gespeichert und ein Testausdruck erstellt werden?"},
+    };
+    for (const Fall& c : fälle) {
+        SCOPED_TRACE(c.drucker);
+        Dialog d;
+        d.umgebung.meldungen.Antworten.push_back(c.antwort);
+        d.f.txtLinie.setText("2");
+        for (int i = 0; i < d.f.cboDrucker.ListCount(); ++i)
+            if (d.f.cboDrucker.ListEntry(i) == c.drucker) d.f.cboDrucker.setListIndex(i);
+        d.f.cmdTestseite_Click();
+        const auto& gezeigt = d.umgebung.meldungen.Gezeigt;
+        EXPECT_EQ(gezeigt.front().Vorgabe, Antwort::Nein);
+        EXPECT_EQ(gezeigt.back().Text, c.letzteMeldung);
+        EXPECT_EQ(static_cast<int>(d.druck.drucker.Beendet.size()), c.aufträge);
+        // Yes stores the settings first; the dialog stays open.
+        EXPECT_FLOAT_EQ(Global::Initialisierung.DruckerLinie, c.antwort == Antwort::Ja ? 2 : 3);
+        EXPECT_FALSE(d.f.Entladen);
+        if (c.aufträge) {
+            EXPECT_TRUE(d.druck.drucker.Beendet[0].Suchen("Zeichensatz mit griechischem Alphabet"));
+        }
+    }
+}
+
+} // namespace

@@ -1,0 +1,43 @@
+// A printer fake for tests: the printers named in Liste (the first is the
+// system's default); a print job on one of them draws on a recording
+// surface, whose record the fake keeps when the job ends.
+#pragma once
+
+#include "frame/Plattform.h"
+#include "printing/Aufzeichnungsflaeche.h"
+
+#include <string>
+#include <vector>
+
+namespace Testhilfe {
+
+class Testdrucker : public Plattform::Drucker {
+public:
+    std::vector<std::string> Liste;
+    // Jobs asked for: printer and target file.
+    std::vector<std::pair<std::string, std::string>> Aufträge;
+    // The surfaces of the jobs that ended, in order.
+    std::vector<Aufzeichnungsfläche> Beendet;
+    // Not empty: every job fails to start with this reason.
+    std::string Auftragsfehler;
+
+    std::vector<std::string> DruckerListe() override { return Liste; }
+    std::string StandardDrucker() override { return Liste.empty() ? "" : Liste.front(); }
+    std::unique_ptr<Plattform::Druckfläche> Auftrag(const std::string& drucker, const std::string& ziel,
+                                                    std::string& fehler) override {
+        Aufträge.emplace_back(drucker, ziel);
+        if (!Auftragsfehler.empty()) {
+            fehler = Auftragsfehler;
+            return nullptr;
+        }
+        auto f = std::make_unique<Aufzeichnungsfläche>();
+        f->Drucker.Name = drucker;
+        f->BeimBeenden = [this](const Aufzeichnungsfläche& a) {
+            Beendet.push_back(a);
+            Beendet.back().BeimBeenden = nullptr;
+        };
+        return f;
+    }
+};
+
+} // namespace Testhilfe
