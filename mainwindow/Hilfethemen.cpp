@@ -67,7 +67,8 @@ std::string Standardnutzungen(bool seite) {
     for (std::int16_t k = 1; k <= 12; ++k) {
         h += "<p><b>" + Kategoriename(k) + "</b></p><table cellspacing=\"0\" cellpadding=\"1\">";
         for (const auto& w : Nutzungswerte)
-            h += "<tr>" + Zelle(w.Text) + Zelle(Zahl((Kategorien().*w.Wert)(k)), true) + Zelle(w.Einheit) + "</tr>";
+            h += "<tr>" + Zelle(w.Text) + Zelle(Zahl((Kategorien().*w.Wert)(k)), true) +
+                 Zelle(std::string("&nbsp;") + w.Einheit) + "</tr>";
         h += "</table>";
     }
     return h;
@@ -119,16 +120,22 @@ std::string Rechenwerte(bool seite) {
 }
 
 std::vector<std::pair<std::string, std::string>> Themen() {
-    const std::string kopf = "<html><body>";
-    const std::string fuss = "<p>Zurück zur ¬Übersicht¬ZIRVO3801¬, zu den ¬Tabellen¬Tabellen¬.</p></body></html>";
+    // Links look as in the written topics.
+    const std::string kopf =
+        "<html><head><style>.v { color: #1f3f9f; text-decoration: underline; }</style></head><body>";
+    const auto verweis = [](const char* text, const char* thema) {
+        return std::string("<span class=\"v\">¬") + text + "¬" + thema + "¬</span>";
+    };
+    const std::string fuss = "<p>Zurück zur " + verweis("Übersicht", "ZIRVO3801") + ", zu den " +
+                             verweis("Tabellen", "Tabellen") + ".</p></body></html>";
     return {
         {"Gk", kopf + "<h3>Gebäudekategorien und Standardnutzungen</h3>"
                       "<p>Jede Zone gehört zu einer der zwölf Gebäudekategorien. Für den Nachweis rechnet "
                       "das Programm mit der Standardnutzung ihrer Kategorie; geänderte Werte sind nur bei "
-                      "der Optimierung zulässig (siehe ¬Rechenwerte¬Rw¬).</p>" +
+                      "der Optimierung zulässig (siehe " + verweis("Rechenwerte", "Rw") + ").</p>" +
                       Standardnutzungen(false) + fuss},
         {"Rw", kopf + "<h3>Rechenwerte</h3>" + Rechenwerte(false) +
-                      "<p>Die Standardnutzungen stehen unter ¬Gebäudekategorien¬Gk¬.</p>" + fuss},
+                      "<p>Die Standardnutzungen stehen unter " + verweis("Gebäudekategorien", "Gk") + ".</p>" + fuss},
     };
 }
 

@@ -6,6 +6,7 @@
 #include "tests/support/Zonenprojekt.h"
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <optional>
@@ -20,7 +21,8 @@ namespace fs = std::filesystem;
 struct Panel {
     Testhilfe::Zonenprojekt z;
     Testhilfe::SkriptUmgebung desktop;
-    fs::path ordner = fs::temp_directory_path() / "zirvo_hilfepanel";
+    // One folder per test process: the tests run side by side.
+    fs::path ordner = fs::temp_directory_path() / ("zirvo_hilfepanel_" + std::to_string(::getpid()));
     std::optional<Plattform::DiensteSetzen> gesetzt;
     frmZIRVO3801& F = z.F;
 
