@@ -3,6 +3,7 @@
 #include "frame/qt/Bildschirmschrift.h"
 #include "frame/qt/Bindung.h"
 #include "frame/qt/EingabeTabelleWidget.h"
+#include "frame/qt/Hilfefenster.h"
 #include "frame/qt/ListViewBindung.h"
 #include "proofs/frmNachweisEB.h"
 
@@ -42,6 +43,8 @@ QRadioButton* Option(OptionButton& zustand, QWidget* eltern) {
 frmNachweisEBAnsicht::frmNachweisEBAnsicht(frmNachweisEB& modell, QWidget* eigentümer)
     : QWidget(eigentümer, Qt::Dialog | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint), m_(modell) {
     setObjectName("frmNachweisEB");
+    // F1 opens the help of the page shown.
+    QtHilfe::KontextBinden(this, [this] { return m_.HelpContextID; });
 
     reiter_ = new QTabBar(this);
     reiter_->setExpanding(false);
