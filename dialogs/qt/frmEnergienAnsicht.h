@@ -25,6 +25,4 @@ public:
 private:
     frmEnergien& m_;
     QTreeWidget* lvw_ = nullptr;
-    Dialoghilfe::Beobachtungen beobachtet_;
-    void tabelleZeigen();
 };

@@ -10,6 +10,7 @@
 #include <QTabBar>
 #include <QTreeWidget>
 
+#include <algorithm>
 #include <functional>
 #include <memory>
 #include <vector>
@@ -87,6 +88,12 @@ void Listenansicht(const ListView& s, QTreeWidget* w) {
         items << item;
     }
     w->addTopLevelItems(items);
+    // The widths of the design, wider where the screen font needs it.
+    for (int i = 0; i < w->columnCount(); ++i) {
+        const int entwurf = w->columnWidth(i);
+        w->resizeColumnToContents(i);
+        w->setColumnWidth(i, std::max(entwurf, w->columnWidth(i) + 6));
+    }
 }
 
 } // namespace
