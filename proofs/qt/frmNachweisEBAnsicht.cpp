@@ -4,6 +4,7 @@
 #include "frame/qt/Bindung.h"
 #include "frame/qt/EingabeTabelleWidget.h"
 #include "frame/qt/ListViewBindung.h"
+#include "printing/qt/frmDruckenEBAnsicht.h"
 #include "proofs/frmNachweisEB.h"
 
 #include <QApplication>
@@ -42,6 +43,8 @@ QRadioButton* Option(OptionButton& zustand, QWidget* eltern) {
 frmNachweisEBAnsicht::frmNachweisEBAnsicht(frmNachweisEB& modell, QWidget* eigentümer)
     : QWidget(eigentümer, Qt::Dialog | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint), m_(modell) {
     setObjectName("frmNachweisEB");
+    // The print button opens the proof's print dialog.
+    frmDruckenEBAnsicht::Einrichten(m_);
 
     reiter_ = new QTabBar(this);
     reiter_->setExpanding(false);
@@ -109,6 +112,7 @@ frmNachweisEBAnsicht::frmNachweisEBAnsicht(frmNachweisEB& modell, QWidget* eigen
 frmNachweisEBAnsicht::~frmNachweisEBAnsicht() {
     frmNachweisEB::Anzeigen = nullptr;
     m_.FokusSetzen = nullptr;
+    m_.DruckenAnzeigen = nullptr;
 }
 
 QWidget* frmNachweisEBAnsicht::SeiteAllgemein() {
