@@ -146,19 +146,25 @@ void ZIRVO3801Drucken::EBZusammenfassung(bool& failed) {
     d.Box(1, false);
     d.Text(1, 1, DS("Zusammenfassung"), true);
 
-    // A table longer than a page continues in a box of its own with the
-    // same heads on the next page.
+    // Each table is one box, which moves whole to the next page when it
+    // does not fit. A table longer than a page fills the page and goes on
+    // in a box of its own, with the same heads, on the next.
     auto tabelle = [&](const std::vector<const Zeile*>& zeilen, const auto& köpfe, std::initializer_list<int> spalten,
                        const auto& zeile) {
-        const std::size_t jeBox = static_cast<std::size_t>(ZeilenJeBox(d));
-        for (std::size_t a = 0; a < zeilen.size(); a += jeBox) {
-            const int c = static_cast<int>(std::min(jeBox, zeilen.size() - a));
+        const int jeBox = ZeilenJeBox(d);
+        for (std::size_t a = 0; a < zeilen.size();) {
+            int c = static_cast<int>(zeilen.size() - a);
+            if (c > jeBox) {
+                const int frei = d.Blockanfang() == 0 ? jeBox : d.Lines() - d.Blockanfang() - 2 - 5;
+                c = frei >= 1 ? frei : jeBox;
+            }
             d.Box(c + 5, true);
             köpfe();
             d.LineH(2, true);
             d.LineX(5, 0, 5, 76, false, false);
             for (int k : spalten) d.LineX(2, k, c + 6, k, false, false);
             for (int i = 0; i < c; ++i) zeile(*zeilen[a + static_cast<std::size_t>(i)], i + 6);
+            a += static_cast<std::size_t>(c);
         }
     };
 
