@@ -105,16 +105,16 @@ void frmDruckenEB::DruckAusführen(const std::string& auswahl, int exemplare, bo
     if (!bericht_) bericht_ = std::make_unique<ZIRVO3801Drucken>();
     ZIRVO3801Drucken& R = *bericht_;
     R.SetzeUhrzeit();
-    for (int kopie = 1; kopie <= exemplare; ++kopie) {
-        // A printer that is gone, or a PDF file not chosen, has been dealt
-        // with: the run ends without a further word.
-        if (!R.Initialisieren(duplex, false)) {
-            failed = true;
-            return;
-        }
-        R.DruckBeginn(true);
-        std::string teil;
-        try {
+    std::string teil;
+    try {
+        for (int kopie = 1; kopie <= exemplare; ++kopie) {
+            // A printer that is gone, or a PDF file not chosen, has been
+            // dealt with: the run ends without a further word.
+            if (!R.Initialisieren(duplex, false)) {
+                failed = true;
+                return;
+            }
+            R.DruckBeginn(true);
             for (char c : auswahl) {
                 if (c == 'X') {
                     teil = DS("Einzelbauteilnachweis");
@@ -125,21 +125,23 @@ void frmDruckenEB::DruckAusführen(const std::string& auswahl, int exemplare, bo
                 }
                 if (failed) break;
             }
-        } catch (...) {
-            failed = true;
+            if (failed) break;
+            teil.clear();
+            // A document that cannot be finished has said why.
+            if (!R.Beenden()) {
+                failed = true;
+                return;
+            }
         }
-        if (failed) {
-            // The unfinished document is dropped: nothing reaches the
-            // printer, and a PDF file keeps what it held before.
-            R.Seiten().Auftrag(nullptr);
-            Melden(DSFormat("Fehler beim Ausdruck: @", teil), Plattform::Symbol::Fehler);
-            return;
-        }
-        if (!R.Beenden()) {
-            failed = true;
-            return;
-        }
+    } catch (...) {
+        failed = true;
     }
+    if (!failed) return;
+    // The unfinished document is dropped: a PDF file keeps what it held
+    // before, and a system printer gets nothing where it lets the job go.
+    R.Seiten().Auftrag(nullptr);
+    Melden(teil.empty() ? DS("Fehler beim Ausdruck.") : DSFormat("Fehler beim Ausdruck: @", teil),
+           Plattform::Symbol::Fehler);
 }
 
 void frmDruckenEB::Aufruf() {
