@@ -277,7 +277,8 @@ void ZIRVO3801Drucken::EBNachweisErgebnis(int row, bool& failed) {
     const struct {
         const char* text;
         int anzahl;
-    } anzahlen[] = {{"Flächige Bauteile", nF}, {"Längenbezogene Wärmebrücken", nL}, {"Punktbezogene Wärmebrücken", nP}};
+    } anzahlen[] = {
+        {"Flächige Bauteile", nF}, {"Längenbezogene Wärmebrücken", nL}, {"Punktbezogene Wärmebrücken", nP}};
     for (int i = 0; i < 3; ++i) {
         d.Text(r + 9 + i, 32, DS(anzahlen[i].text) + ":");
         d.Text(r + 9 + i, 58, DruckZahl(anzahlen[i].anzahl, 0, true), true, true, 2);

@@ -31,7 +31,8 @@ inline std::string Text(const std::string& pdf) {
 inline std::vector<std::string> Seiten(const std::string& text) {
     std::vector<std::string> seiten;
     std::size_t a = 0;
-    for (std::size_t e; (e = text.find('\f', a)) != std::string::npos; a = e + 1) seiten.push_back(text.substr(a, e - a));
+    for (std::size_t e; (e = text.find('\f', a)) != std::string::npos; a = e + 1)
+        seiten.push_back(text.substr(a, e - a));
     return seiten;
 }
 
