@@ -93,7 +93,8 @@ std::vector<const Zeile*> Gedruckt(const std::vector<Zeile>& zeilen) {
     return r;
 }
 
-// A whole number of a stored value, halves to the even one (as the window reads it).
+// Whether a stored switch is on: its value rounded to a whole number
+// (halves to the even one, as the window reads it) is not 0.
 bool Gesetzt(const char* schlüssel) {
     const double x = Global::Projekt.PGetNum(schlüssel);
     return std::isfinite(x) && std::nearbyint(x) != 0;
