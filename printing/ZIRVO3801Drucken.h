@@ -5,8 +5,9 @@
 // SetzeUhrzeit and DruckBeginn, then the sections, then Beenden, which ends
 // the printer document. Callers: the printer settings dialog (test page),
 // the monthly energy table (Energien), the material window (Baustoffliste),
-// the component editor (Bauteil, Fenster, Wärmebrücke) and the check
-// whether printing is set up (DruckerOK).
+// the component editor (Bauteil, Fenster, Wärmebrücke), the print dialog of
+// the single-component proof (Titelblatt, Nachweis_Einzelbauteil) and the
+// check whether printing is set up (DruckerOK).
 //
 // Positions are cells of the character grid (portrait 79 x 66, landscape
 // 128 x 41); rows count from the top frame row of the last box. Every
@@ -54,6 +55,8 @@ public:
     void DruckBeginn(bool einzelbauteil);
 
     // --- sections ---
+    // The cover page; einzelbauteil: with the single-component proof's result.
+    void Titelblatt(bool einzelbauteil, bool& failed);
     // The legend box and the sheets of the items in use (all of them with
     // auchUngenutzte): components, then windows, then thermal bridges.
     void Bauteile(bool auchUngenutzte, bool& failed);
@@ -67,6 +70,10 @@ public:
     // page by page.
     void Baustoffliste(bool& failed);
     void Baustoffliste(Baustoff& datenbank, bool& failed);
+    // The single-component proof as stored in the project: cover with its
+    // result, the tables of its rows, the legend and the sheets of the items
+    // its rows name, the end box.
+    void Nachweis_Einzelbauteil(bool& failed);
     // The printer's identity and the three character sets.
     void TestseiteDrucken();
 
@@ -107,6 +114,12 @@ private:
     void KopfzeileZone(const std::string& title, int number);
     void Kopf(const std::string& programm, int linie, const std::string& title, int number, bool mitZone);
     void BaustoffZeile(const Baustoff& b, int row);
+    // The single-component proof: the tables of its rows, whether a row
+    // names the item, and the result block of its cover from the given row.
+    void EBZusammenfassung(bool& failed);
+    static bool EBBauteilVerwendet(int nr, bool fenster);
+    static bool EBWärmebrückeVerwendet(int nr);
+    void EBNachweisErgebnis(int row, bool& failed);
     // One row of the energy table: year and months, 3 decimals or 2.
     void EnergieZeile(int& row, const std::string& label, const Monatsarray& values, bool dreiStellen, bool bold);
 };

@@ -77,6 +77,9 @@ std::unique_ptr<QtDruckfläche> QtDruckfläche::Pdf(const QString& ziel, QString
 }
 
 QtDruckfläche::~QtDruckfläche() {
+    // A document let go unfinished (a printout that broke off) is not
+    // sent to a system printer where the printer lets it be withdrawn.
+    if (maler_.isActive() && !beendet_ && ziel_.isEmpty()) printer_.abort();
     if (maler_.isActive()) maler_.end();
     if (!temporär_.isEmpty() && QFile::exists(temporär_)) QFile::remove(temporär_);
 }

@@ -5,6 +5,7 @@
 #include "frame/qt/EingabeTabelleWidget.h"
 #include "frame/qt/Hilfefenster.h"
 #include "frame/qt/ListViewBindung.h"
+#include "printing/qt/frmDruckenEBAnsicht.h"
 #include "proofs/frmNachweisEB.h"
 
 #include <QApplication>
@@ -45,6 +46,8 @@ frmNachweisEBAnsicht::frmNachweisEBAnsicht(frmNachweisEB& modell, QWidget* eigen
     setObjectName("frmNachweisEB");
     // F1 opens the help of the page shown.
     QtHilfe::KontextBinden(this, [this] { return m_.HelpContextID; });
+    // The print button opens the proof's print dialog.
+    frmDruckenEBAnsicht::Einrichten(m_);
 
     reiter_ = new QTabBar(this);
     reiter_->setExpanding(false);
@@ -112,6 +115,7 @@ frmNachweisEBAnsicht::frmNachweisEBAnsicht(frmNachweisEB& modell, QWidget* eigen
 frmNachweisEBAnsicht::~frmNachweisEBAnsicht() {
     frmNachweisEB::Anzeigen = nullptr;
     m_.FokusSetzen = nullptr;
+    m_.DruckenAnzeigen = nullptr;
 }
 
 QWidget* frmNachweisEBAnsicht::SeiteAllgemein() {
