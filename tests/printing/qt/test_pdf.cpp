@@ -19,6 +19,7 @@
 #include "tests/components/Komponentenhilfe.h"
 #include "tests/printing/Druckumgebung.h"
 #include "tests/support/Zonenprojekt.h"
+#include "tests/support/qt/Pdftext.h"
 #include "tests/support/qt/Widgethilfe.h"
 
 #include <QComboBox>
@@ -71,34 +72,9 @@ struct PdfDruck {
     }
 };
 
-// The text of the PDF as pdftotext lays it out; pages end with a form feed.
-// With ZIRVO_SCREENSHOTS naming a folder, the PDF is kept there too.
-std::string Text(const std::string& pdf) {
-    if (const char* ordner = std::getenv("ZIRVO_SCREENSHOTS"); ordner && *ordner) {
-        std::error_code ec;
-        fs::create_directories(ordner, ec);
-        fs::copy_file(pdf, fs::path(ordner) / fs::path(pdf).filename(), fs::copy_options::overwrite_existing, ec);
-    }
-    QProcess p;
-    p.start("pdftotext", {"-layout", QString::fromStdString(pdf), "-"});
-    if (!p.waitForFinished(30000) || p.exitCode() != 0) return "<pdftotext: " + pdf + ">";
-    return p.readAllStandardOutput().toStdString();
-}
-
-std::vector<std::string> Seiten(const std::string& text) {
-    std::vector<std::string> seiten;
-    std::size_t a = 0;
-    for (std::size_t e; (e = text.find('\f', a)) != std::string::npos; a = e + 1) seiten.push_back(text.substr(a, e - a));
-    return seiten;
-}
-
-// The line of a page that holds the text.
-std::string Zeile(const std::string& seite, const std::string& text) {
-    const std::size_t p = seite.find(text);
-    if (p == std::string::npos) return "<" + text + " fehlt>";
-    const std::size_t a = seite.rfind('\n', p);
-    return seite.substr(a == std::string::npos ? 0 : a + 1, seite.find('\n', p) - (a == std::string::npos ? 0 : a + 1));
-}
+std::string Text(const std::string& pdf) { return Testhilfe::PdfText(pdf); }
+std::vector<std::string> Seiten(const std::string& text) { return Testhilfe::PdfSeiten(text); }
+std::string Zeile(const std::string& seite, const std::string& text) { return Testhilfe::PdfZeile(seite, text); }
 
 std::string Seitengrösse(const std::string& pdf) {
     QProcess p;
