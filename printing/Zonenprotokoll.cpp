@@ -67,13 +67,13 @@ void ZIRVO3801Drucken::Hülle(int art) {
 
     Monatstabelle Qt{};
     p.ZGetArr2(Qt, std::string("Qt") + ergebnis[art]);
-    std::vector<double> fläche(5, 0.0), U(5, 0.0);
+    // Sums per element type: "DWBlp", for the windows "FTlp".
+    const std::size_t typen = fenster ? 4 : 5;
+    std::vector<double> fläche(typen, 0.0), U(typen, 0.0);
     p.ZGetArrX(fläche, std::string("ATot") + ergebnis[art]);
     p.ZGetArrX(U, std::string("AUTot") + ergebnis[art]);
-    fläche.resize(5);
-    U.resize(5);
     ElementtypenSetzen(art);
-    for (int k = 0; k < (fenster ? 4 : 5); ++k) {
+    for (int k = 0; k < static_cast<int>(typen); ++k) {
         const auto& e = elementtypen_[static_cast<std::size_t>(k)];
         const std::size_t i = static_cast<std::size_t>(k);
         const int r = k + 3;
