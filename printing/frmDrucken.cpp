@@ -45,14 +45,6 @@ private:
     bool vorher_;
 };
 
-class Sanduhr {
-public:
-    Sanduhr() { basZIRVO::SanduhrZähler(-1); }
-    ~Sanduhr() { basZIRVO::SanduhrZähler(0); }
-    Sanduhr(const Sanduhr&) = delete;
-    Sanduhr& operator=(const Sanduhr&) = delete;
-};
-
 } // namespace
 
 frmDrucken::frmDrucken() {
@@ -172,8 +164,10 @@ bool frmDrucken::AusdruckStarten(const std::string& letters, int copies, bool du
         if (antwort != Plattform::Antwort::Ja) return true;
     }
     basZIRVOSymbole::SymbolZeichen(Global::Initialisierung.DruckerSchriftEinfach != 0);
-    Sanduhr sanduhr;
-    return ExemplareDrucken(letters, copies, duplex, allComponents);
+    basZIRVO::SanduhrZähler(-1);
+    const bool failed = ExemplareDrucken(letters, copies, duplex, allComponents);
+    basZIRVO::SanduhrZähler(0);
+    return failed;
 }
 
 bool frmDrucken::AlleZonenBerechnen() {

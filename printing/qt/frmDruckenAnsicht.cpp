@@ -20,12 +20,6 @@ using namespace Dialoghilfe;
 
 namespace {
 
-QGroupBox* Rahmen(Label& zustand, QWidget* eltern) {
-    auto* g = new QGroupBox(Q(zustand.Caption()), eltern);
-    g->setObjectName(Q(zustand.Name));
-    return g;
-}
-
 QCheckBox* Kästchen(CheckBox& zustand, QWidget* eltern) {
     auto* k = new QCheckBox(eltern);
     k->setObjectName(Q(zustand.Name));
