@@ -100,7 +100,7 @@ struct Druck {
 // size, nothing over a page end, page heads from page 2 on, the column sets
 // of one and of several zones, the end box last.
 TEST(Systemnachweis, KästenUndSeiten) {
-    for (const char* name : {"EinfacheZone", "MehrereZonen"}) {
+    for (const char* name : {"EinfacheZone", "AlleZeilenarten", "MehrereZonen"}) {
         SCOPED_TRACE(name);
         Druck d(name);
         const int n = Global::Projekt.ZonenAnzahl();
