@@ -7,6 +7,7 @@
 #include "balance/Gebaeudehuelle.h"
 #include "frame/Dateien.h"
 #include "frame/basZIRVO3801.h"
+#include "frame/basZIRVOSymbole.h"
 #include "balance/basZIRVONorm.h"
 #include "frame/basZIRVOFehler.h"
 #include "components/Bauteile.h"
@@ -469,6 +470,48 @@ TEST(Systemnachweis, GebäudemittelOhneZoneOhneFläche) {
     ASSERT_NE(bilanz, nullptr);
     const std::string total = Zeilentext(f, bilanz->Seite, Zeile(bilanz->y1) + 9); // the total row, 3 zones
     EXPECT_EQ(total.substr(0, total.rfind('|')), "Total|" + mittel);
+}
+
+
+// The cover of an optimisation: three parties at rows 2, 11 and 19, the
+// result block titled by the task, no signatures; the kind of construction
+// ticked in its column, in words with the simple printer font.
+TEST(Systemnachweis, TitelblattOptimierung) {
+    Druck d("EinfacheZone");
+    Projekt& p = Global::Projekt;
+    p.PSetInt(1, "ArtB");
+    p.PSetInt(2, "BvArt");
+    basZIRVOSymbole::SymbolZeichen(true);
+    ZIRVO3801Drucken r;
+    ASSERT_TRUE(r.Initialisieren(false, false));
+    bool failed = true;
+    r.Titelblatt(false, failed);
+    basZIRVOSymbole::SymbolZeichen(false);
+    EXPECT_FALSE(failed);
+    const Aufzeichnungsfläche& f = Druckumgebung::Fläche(r);
+    constexpr int B = 4; // the frame below the head box
+    const struct {
+        const char* text;
+        int zeile, spalte;
+    } erwartet[] = {{"Projekt", B + 2, 1},
+                    {"Bauherrschaft  (ev. Vertreter)", B + 11, 1},
+                    {"Verfasser Wärmedämmprojekt", B + 19, 1},
+                    {"(*) Anbau", B + 26, 34},
+                    {"( ) Umbau", B + 26, 46},
+                    {"Optimierung", B + 29, 1},
+                    {"Berechnung gemäss:", B + 32, 1},
+                    {"SIA 380/1:2016, Neubau", B + 32, 22},
+                    {"Projektwert Heizwärmebedarf", B + 38, 1}};
+    for (const auto& e : erwartet) {
+        const auto* t = Genau(f, e.text);
+        ASSERT_NE(t, nullptr) << e.text;
+        EXPECT_EQ(Zeile(t->y1), e.zeile) << e.text;
+        EXPECT_EQ(Spalte(t->x1), e.spalte) << e.text;
+    }
+    EXPECT_EQ(Zeilentext(f, 1, B + 29), "Optimierung|  (Planung und Optimierung)");
+    EXPECT_EQ(f.Suchen("Verfasser Nachweis"), nullptr);
+    EXPECT_EQ(f.Suchen("Unterschrift"), nullptr);
+    EXPECT_EQ(f.Suchen("erfüllt"), nullptr);
 }
 
 } // namespace
