@@ -7,6 +7,7 @@
 #include "balance/basZIRVONorm.h"
 #include "components/Bauteile.h"
 #include "frame/basZIRVODialogSprache.h"
+#include "printing/Berichtshilfen.h"
 #include "project/ProjektGlobal.h"
 
 #include <algorithm>
@@ -38,15 +39,16 @@ void Blattkopf(Drucken& d, const std::string& art, int nr, const std::string& be
 } // namespace
 
 void ZIRVO3801Drucken::Bauteile(bool auchUngenutzte, bool& failed) {
-    failed = false;
-    EinzelbauteileLegende();
-    const Projekt& p = Global::Projekt;
-    for (int n : Elemente::Nummern(p, Elementart::Bauteil))
-        if (auchUngenutzte || Verwendet({"D", "W", "B"}, n) > 0) BauteilBlatt(n);
-    for (int n : Elemente::Nummern(p, Elementart::Fenster))
-        if (auchUngenutzte || Verwendet({"F", "T"}, n) > 0) FensterBlatt(n);
-    for (int n : Elemente::Nummern(p, Elementart::Wärmebrücke))
-        if (auchUngenutzte || Verwendet({"l", "p"}, n) > 0) WärmebrückeBlatt(n);
+    Abschnitt(DS("Einzelbauteile"), failed, [&](bool&) {
+        EinzelbauteileLegende();
+        const Projekt& p = Global::Projekt;
+        for (int n : Elemente::Nummern(p, Elementart::Bauteil))
+            if (auchUngenutzte || Verwendet({"D", "W", "B"}, n) > 0) BauteilBlatt(n);
+        for (int n : Elemente::Nummern(p, Elementart::Fenster))
+            if (auchUngenutzte || Verwendet({"F", "T"}, n) > 0) FensterBlatt(n);
+        for (int n : Elemente::Nummern(p, Elementart::Wärmebrücke))
+            if (auchUngenutzte || Verwendet({"l", "p"}, n) > 0) WärmebrückeBlatt(n);
+    });
 }
 
 void ZIRVO3801Drucken::Bauteil(int nr, bool& failed) {

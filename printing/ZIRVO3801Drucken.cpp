@@ -78,6 +78,7 @@ bool ZIRVO3801Drucken::Initialisieren(bool duplex, bool landscape) {
         return false;
     }
     drucken_.Auftrag(std::move(auftrag));
+    fehlerteil_.clear();
     drucken_.Duplex(duplex);
     const Druckeinstellungen::Werte w = Druckeinstellungen::Geprüft(Global::Initialisierung);
     drucken_.Initialize(w.Schrift, w.Grösse, w.Linie);

@@ -3,11 +3,16 @@
 //
 // Call order: Initialisieren (False: nothing is printed), for whole reports
 // SetzeUhrzeit and DruckBeginn, then the sections, then Beenden, which ends
-// the printer document. Callers: the printer settings dialog (test page),
-// the monthly energy table (Energien), the material window (Baustoffliste),
-// the component editor (Bauteil, Fenster, Wärmebrücke), the print dialog of
-// the single-component proof (Titelblatt, Nachweis_Einzelbauteil) and the
-// check whether printing is set up (DruckerOK).
+// the printer document. Callers: the print dialog of the system proof
+// (frmDrucken), the printer settings dialog (test page), the monthly energy
+// table (Energien), the material window (Baustoffliste), the component
+// editor (Bauteil, Fenster, Wärmebrücke), the print dialog of the
+// single-component proof (Titelblatt, Nachweis_Einzelbauteil) and the check
+// whether printing is set up (DruckerOK).
+//
+// A section that fails sets its failed flag and names itself (Fehlerteil);
+// the caller prints nothing further and lets the document go unfinished
+// (Abbrechen), so a PDF file is never written half.
 //
 // Positions are cells of the character grid (portrait 79 x 66, landscape
 // 128 x 41); rows count from the top frame row of the last box. Every
@@ -54,9 +59,30 @@ public:
     // proof) and the project name for the page titles.
     void DruckBeginn(bool einzelbauteil);
 
-    // --- sections ---
-    // The cover page; einzelbauteil: with the single-component proof's result.
+    // --- the system proof ---
+    // The whole system proof: page title, cover, summary, protocol and
+    // component sheets (each from a new sheet), end box. True when a section
+    // failed; nothing is printed after it.
+    bool Nachweis_Systemnachweis(bool auchUngenutzte);
+    // The cover: parties, kind of construction, the result of the proof
+    // (with einzelbauteil that of the single-component proof) and, for a
+    // proof, the signature fields.
     void Titelblatt(bool einzelbauteil, bool& failed);
+    // All zones side by side: zones, limit values, envelope, single
+    // components, special inputs, energy balance and heat load.
+    void Zusammenfassung(bool& failed);
+    // Project data, zones table and the protocol of every zone.
+    void Protokoll(bool& failed);
+    // The protocol of one zone (0-based), which becomes current and is
+    // computed anew.
+    void Nutzungszone(int zone, bool& failed);
+    // The part of the printout that failed, "" while none did.
+    const std::string& Fehlerteil() const { return fehlerteil_; }
+    // Lets the open document go unfinished: nothing more reaches the
+    // printer, a PDF file is not written.
+    void Abbrechen() { drucken_.Auftrag(nullptr); }
+
+    // --- sections ---
     // The legend box and the sheets of the items in use (all of them with
     // auchUngenutzte): components, then windows, then thermal bridges.
     void Bauteile(bool auchUngenutzte, bool& failed);
@@ -109,6 +135,58 @@ private:
     std::string uhrzeit_;
     std::array<std::string, 24> einheiten_{};
     std::array<bool, 12> heizmonate_{};
+    std::string fehlerteil_;
+    // The element types of the envelope table being printed: code, name,
+    // area unit, U unit, loss unit.
+    std::array<std::array<std::string, 5>, 5> elementtypen_{};
+
+    // Runs one section (teil: its name as printed): a section that fails, or
+    // breaks off with an exception, leaves failed set and its name in
+    // Fehlerteil.
+    template <class F> void Abschnitt(const std::string& teil, bool& failed, F&& abschnitt);
+
+    // cover and its result blocks
+    void TitelKopf();
+    void TitelAdresse(int row, int party);
+    void TitelBauvorhaben(int row, int& result);
+    void TitelUnterschriften(int row);
+    void SystemnachweisErgebnis(int row, int& result);
+    void OptimierungErgebnis(int row, const std::string& title, const std::string& subtitle, int& result);
+    double MaxVorlauftemperatur();
+    double RegelungszuschlagText(std::string& system);
+    void HeizlastWerte(std::string& label, double& Ph, double& PhLimit, bool& limitShown, bool& corrected,
+                       bool& rowShown);
+    // summary
+    void ThermischeZonen(bool& failed);
+    void Grenzwerte(bool& failed);
+    void Energiebilanz(bool& failed);
+    void Heizlast(bool& failed);
+    void SpezielleEingabedaten(bool& failed);
+    void GebäudehülleZusammenfassung(bool& failed);
+    void GebäudehülleTabelle(bool alleZonen);
+    void Einzelbauteile(bool& failed);
+    static double Dämmstärke(int number);
+    // protocol
+    void Projektdaten(bool& failed);
+    void AufgabenstellungZeile(int row);
+    void Nutzungsdaten();
+    void Energiebezugsflächen();
+    void HülleAussenluft();
+    void HülleUnbeheizt();
+    void HülleFenster();
+    void Hülle(int art);
+    void Lüftung();
+    void LüftungNatürlich();
+    void LüftungMechanisch();
+    void LüftungKombiniert();
+    void LüftungsgerätDaten(int row, double ebf);
+    void Wärmeeinträge();
+    void Heizwärmebedarf();
+    void StandardwertZeile(int row, const std::string& label, double standard, const std::string& unit,
+                           const char* key, int decimals);
+    void WertZeile(int row, const std::string& label, const char* key, const std::string& unit, int decimals);
+    void KeineEinträge(const std::string& title);
+    void ElementtypenSetzen(int kind);
 
     void Kopfzeile(const std::string& title, int number);
     void KopfzeileZone(const std::string& title, int number);

@@ -1,12 +1,17 @@
-// Printing the monthly energy table of an 8-zone project to a PDF file, as
-// the energy table's print entry does it: set up the printout on the PDF
-// printer, draw the table of the current zone, write and rename the file.
+// Printing to a PDF file: the monthly energy table of an 8-zone project, as
+// the energy table's print entry does it (set up the printout on the PDF
+// printer, draw the table of the current zone, write and rename the file),
+// and the whole system proof of the large 8-zone project with 20
+// components through its print dialog (every zone computed, then cover,
+// summary, protocol and component sheets).
+#include "bench/Grossprojekt.h"
 #include "frame/Initialisierung.h"
 #include "frame/Plattform.h"
 #include "frame/basVB6NumCvt.h"
 #include "frame/basZIRVODialogSprache.h"
 #include "frame/qt/QtPlattform.h"
 #include "printing/Druckauftraege.h"
+#include "printing/frmDrucken.h"
 #include "project/ProjektGlobal.h"
 
 #include <QGuiApplication>
@@ -73,31 +78,71 @@ void AchtZonen() {
     }
 }
 
+// Message boxes answered with their default, silently.
+class StilleMeldungen : public Plattform::Meldungen {
+public:
+    Plattform::Antwort Zeigen(const std::string&, const std::string&, Plattform::Symbol, Plattform::Knöpfe,
+                              Plattform::Antwort vorgabe) override {
+        return vorgabe;
+    }
+};
+
+// The PDF printer with the settings of a fresh install, every file asked
+// for written to one path in a folder of its own; the former settings and
+// an empty project come back afterwards.
+class PdfUmgebung {
+public:
+    explicit PdfUmgebung(const char* datei) : datei_((ordner_ / datei).string()) {
+        QtStarten();
+        basZIRVODialogSprache::SpracheSetzen();
+        basVB6NumCvt::KommaEingabeSetzen(true);
+        std::filesystem::create_directories(ordner_);
+        Initialisierung& ini = Global::Initialisierung;
+        ini.DruckerName = Plattform::PdfDrucker;
+        ini.DruckerSchrift = "Arial";
+        ini.DruckerSchriftgrösse = 9;
+        ini.DruckerLinie = 3;
+        ini.DruckerRandLinks = 3;
+        ini.DruckerRandOben = ini.DruckerRandRechts = ini.DruckerRandUnten = 1.5f;
+    }
+    ~PdfUmgebung() {
+        Global::Initialisierung = alt_;
+        Global::Projekt = Projekt();
+        std::filesystem::remove_all(ordner_);
+    }
+    PdfUmgebung(const PdfUmgebung&) = delete;
+    PdfUmgebung& operator=(const PdfUmgebung&) = delete;
+
+private:
+    Initialisierung alt_ = Global::Initialisierung;
+    std::filesystem::path ordner_ = std::filesystem::temp_directory_path() / "zirvo_bench_druck";
+    QtPlattform::QtDrucker drucker_;
+    FesteDatei datei_;
+    StilleMeldungen meldungen_;
+    Plattform::DiensteSetzen dienste_{Plattform::Dienste{&meldungen_, &datei_, &drucker_, nullptr, nullptr}};
+};
+
 void BM_EnergietabelleAlsPdf(benchmark::State& state) {
-    QtStarten();
-    basZIRVODialogSprache::SpracheSetzen();
-    basVB6NumCvt::KommaEingabeSetzen(true);
+    PdfUmgebung pdf("energien.pdf");
     AchtZonen();
-    const std::filesystem::path ordner = std::filesystem::temp_directory_path() / "zirvo_bench_druck";
-    std::filesystem::create_directories(ordner);
-    QtPlattform::QtDrucker drucker;
-    FesteDatei datei((ordner / "energien.pdf").string());
-    Plattform::DiensteSetzen dienste{Plattform::Dienste{nullptr, &datei, &drucker, nullptr, nullptr}};
-    Initialisierung alt = Global::Initialisierung;
-    Global::Initialisierung.DruckerName = Plattform::PdfDrucker;
-    Global::Initialisierung.DruckerSchrift = "Arial";
-    Global::Initialisierung.DruckerSchriftgrösse = 9;
-    Global::Initialisierung.DruckerLinie = 3;
-    Global::Initialisierung.DruckerRandLinks = 3;
-    Global::Initialisierung.DruckerRandOben = Global::Initialisierung.DruckerRandRechts =
-        Global::Initialisierung.DruckerRandUnten = 1.5f;
     for (auto _ : state) {
         if (!Druckaufträge::Energien()) state.SkipWithError("printout failed");
     }
-    Global::Initialisierung = alt;
-    Global::Projekt = Projekt();
-    std::filesystem::remove_all(ordner);
 }
 BENCHMARK(BM_EnergietabelleAlsPdf)->Unit(benchmark::kMillisecond);
+
+void BM_SystemnachweisAlsPdf(benchmark::State& state) {
+    PdfUmgebung pdf("systemnachweis.pdf");
+    GrossesProjektÖffnen(20);
+    for (auto _ : state) {
+        frmDrucken dialog;
+        dialog.Form_Load();
+        dialog.cmdDrucken_Click();
+        if (!dialog.Entladen) state.SkipWithError("printout failed");
+    }
+    state.counters["Zonen"] = 8;
+    state.counters["Bauteile"] = 20;
+}
+BENCHMARK(BM_SystemnachweisAlsPdf)->Unit(benchmark::kMillisecond);
 
 } // namespace

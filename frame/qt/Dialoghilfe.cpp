@@ -30,6 +30,12 @@ QLabel* Beschriftung(Label& zustand, QWidget* eltern) {
     return l;
 }
 
+QGroupBox* Rahmen(Label& zustand, QWidget* eltern) {
+    auto* g = new QGroupBox(Q(zustand.Caption()), eltern);
+    g->setObjectName(Q(zustand.Name));
+    return g;
+}
+
 QLabel* Wert(Label& zustand, QWidget* eltern) {
     auto* l = new QLabel(eltern);
     l->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

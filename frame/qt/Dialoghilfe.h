@@ -24,6 +24,7 @@
 #include <utility>
 #include <vector>
 
+class QGroupBox;
 class QHBoxLayout;
 class QLabel;
 class QPushButton;
@@ -42,6 +43,8 @@ QLabel* Text(const char* text, QWidget* eltern);
 QLabel* Fett(QLabel* l);
 // A text of the model, shown as its caption is.
 QLabel* Beschriftung(Label& zustand, QWidget* eltern);
+// A frame titled with the caption of its state, named as the state.
+QGroupBox* Rahmen(Label& zustand, QWidget* eltern);
 // A computed value: right-aligned in a sunken box, bound to its state.
 QLabel* Wert(Label& zustand, QWidget* eltern);
 // A text box bound to its state: a width above 0 fixes its width, rechts

@@ -31,7 +31,9 @@
 #include "proofs/frmNachweisEB.h"
 #include "proofs/qt/frmNachweis3801Ansicht.h"
 #include "printing/frmDruckIni.h"
+#include "printing/frmDrucken.h"
 #include "printing/qt/frmDruckIniAnsicht.h"
+#include "printing/qt/frmDruckenAnsicht.h"
 
 #include <QAction>
 #include <QApplication>
@@ -373,6 +375,7 @@ frmZIRVO3801Ansicht::frmZIRVO3801Ansicht(frmZIRVO3801& modell, QWidget* parent)
     m_.NachweisEBEinlesen = [] { Global::frmNachweisEB.Einlesen(); };
     m_.NachweisEBSpeichern = [] { Global::frmNachweisEB.VorDemSpeichern(); };
     m_.DruckIniAnzeigen = [] { frmDruckIni::Aufruf(); };
+    m_.DruckenAnzeigen = [] { frmDrucken::Aufruf(); };
     m_.TabellenRechnerAnzeigen = [w = std::weak_ptr(z_->selbst)] {
         auto s = w.lock();
         if (!s || !*s) return;
@@ -407,6 +410,7 @@ void frmZIRVO3801Ansicht::Einrichten() {
     frmBauteilAnsicht::Einrichten();
     frmNachweis3801Ansicht::Einrichten();
     frmDruckIniAnsicht::Einrichten();
+    frmDruckenAnsicht::Einrichten();
 }
 
 void frmZIRVO3801Ansicht::beobachten(Steuerelement& zustand, std::function<void()> folgen, bool dauerhaft) {

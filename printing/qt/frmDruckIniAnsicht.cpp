@@ -21,16 +21,6 @@
 
 using namespace Dialoghilfe;
 
-namespace {
-
-QGroupBox* Rahmen(Label& zustand, QWidget* eltern) {
-    auto* g = new QGroupBox(Q(zustand.Caption()), eltern);
-    g->setObjectName(Q(zustand.Name));
-    return g;
-}
-
-} // namespace
-
 frmDruckIniAnsicht::frmDruckIniAnsicht(frmDruckIni& modell, QWidget* eigentümer) : QDialog(eigentümer), m_(modell) {
     setObjectName("frmDruckIni");
     QtHilfe::KontextBinden(this, [] { return 9050; });

@@ -323,20 +323,7 @@ TEST(GoldeneProjekte, SystemnachweisMehrereZonen) {
     ASSERT_EQ(ProjektÖffnen(fs::path(name).replace_extension(".zirvo9")), "");
     const auto text = Dateien::Lesen(fs::path(name).replace_extension(".expected").string());
     ASSERT_TRUE(text);
-    struct Zone {
-        double EBF = 0, Qh = 0, HgNw = 0;
-    };
-    std::vector<std::pair<std::string, Zone>> zonen;
-    std::istringstream ein(*text);
-    for (std::string zeile; std::getline(ein, zeile);) {
-        const auto f = Felder(zeile);
-        if (f.size() != 4 || f[0].front() == '#' || f[2] != "-") continue;
-        if (zonen.empty() || zonen.back().first != f[0]) zonen.push_back({f[0], {}});
-        Zone& z = zonen.back().second;
-        if (f[1] == "EBF") z.EBF = *Zahl(f[3]);
-        if (f[1] == "QhNw") z.Qh = *Zahl(f[3]);
-        if (f[1] == "HgNw") z.HgNw = *Zahl(f[3]);
-    }
+    const auto zonen = Testhilfe::Einzelwerte(*text);
     ASSERT_EQ(zonen.size(), 3u);
 
     auto gezeigt = [](double x) { return std::round(x * 10) / 10; };
@@ -351,13 +338,13 @@ TEST(GoldeneProjekte, SystemnachweisMehrereZonen) {
     ASSERT_EQ(zeilen.size(), zonen.size() + 2);
     double summe = 0, Qh = 0, Grenze = 0;
     for (std::size_t i = 0; i < zonen.size(); ++i) {
-        SCOPED_TRACE(zonen[i].first);
-        const Zone& z = zonen[i].second;
-        prüfen(zeilen[i], z.Qh, 1.5 * z.HgNw);
+        SCOPED_TRACE(zonen[i].Code);
+        auto z = zonen[i].Werte;
+        prüfen(zeilen[i], z["QhNw"], 1.5 * z["HgNw"]);
         EXPECT_EQ(zeilen[i].Text(0), Global::Projekt.Zone_GetStr(static_cast<std::int16_t>(i), "Bez"));
-        summe += z.EBF;
-        Qh += z.EBF * z.Qh;
-        Grenze += z.EBF * 1.5 * z.HgNw;
+        summe += z["EBF"];
+        Qh += z["EBF"] * z["QhNw"];
+        Grenze += z["EBF"] * 1.5 * z["HgNw"];
     }
     prüfen(zeilen.back(), Qh / summe, Grenze / summe);
     EXPECT_DOUBLE_EQ(std::stod(zeilen.back().Text(3)), gezeigt(summe));

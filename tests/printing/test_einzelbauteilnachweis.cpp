@@ -201,7 +201,7 @@ TEST(Einzelbauteilnachweis, TabellenUndBlaetter) {
     p.PSetColl(Zeile({}), "EBWb");
     {
         ZIRVO3801Drucken r;
-        EXPECT_EQ(Drucken(r).Alle(Art::Rechteck).size(), 1u + 3u) << "heading, legend, end box";
+        EXPECT_EQ(Drucken(r).Alle(Art::Rechteck).size(), 2u + 3u) << "cover (head box, frame), heading, legend, end box";
         EXPECT_EQ(Ergebnis(Druckumgebung::Raster(r)), "MuKEn 2014 / A|E|0.0|[m²] / 0 / 0 / 0 / ☒|  ja|☐|  nein");
     }
 
@@ -217,8 +217,8 @@ TEST(Einzelbauteilnachweis, TabellenUndBlaetter) {
         const Aufzeichnungsfläche& f = Drucken(r);
         const Seitenraster s = Druckumgebung::Raster(r);
         const auto boxen = f.Alle(Art::Rechteck);
-        EXPECT_EQ(std::lround((boxen[2]->y2 - boxen[2]->y1) / r.Seiten().Zellenhöhe()), 54 + 6);
-        EXPECT_EQ(std::lround((boxen[3]->y2 - boxen[3]->y1) / r.Seiten().Zellenhöhe()), 16 + 6);
+        EXPECT_EQ(std::lround((boxen[3]->y2 - boxen[3]->y1) / r.Seiten().Zellenhöhe()), 54 + 6);
+        EXPECT_EQ(std::lround((boxen[4]->y2 - boxen[4]->y1) / r.Seiten().Zellenhöhe()), 16 + 6);
         EXPECT_EQ(s.Genau("Wand 54")->Seite, 2);
         EXPECT_EQ(s.Zeile(s.Genau("Wand 54")->y1), 64);
         EXPECT_EQ(s.Genau("Wand 55")->Seite, 3);

@@ -7,6 +7,9 @@
 #include "mainwindow/frmZIRVO3801.h"
 #include "project/ProjektGlobal.h"
 
+#include <charconv>
+#include <sstream>
+
 #ifndef ZIRVO_TESTDATEN
 #error "ZIRVO_TESTDATEN must name the tests folder"
 #endif
@@ -45,6 +48,22 @@ std::vector<std::string> AlleZonenBerechnen(frmZIRVO3801& F) {
     }
     P.SetNZone(0);
     return fehler;
+}
+
+std::vector<Zonenwerte> Einzelwerte(const std::string& erwartet) {
+    std::vector<Zonenwerte> zonen;
+    std::istringstream ein(erwartet);
+    for (std::string zeile; std::getline(ein, zeile);) {
+        std::istringstream felder(zeile);
+        std::string zone, schlüssel, index, wert, rest;
+        if (!(felder >> zone >> schlüssel >> index >> wert) || (felder >> rest)) continue;
+        if (zone.front() == '#' || zone == "-" || index != "-") continue;
+        double zahl = 0;
+        if (std::from_chars(wert.data(), wert.data() + wert.size(), zahl).ec != std::errc()) continue;
+        if (zonen.empty() || zonen.back().Code != zone) zonen.push_back({zone, {}});
+        zonen.back().Werte[schlüssel] = zahl;
+    }
+    return zonen;
 }
 
 } // namespace Testhilfe

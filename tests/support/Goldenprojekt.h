@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -21,5 +22,13 @@ std::string ProjektÖffnen(const std::filesystem::path& datei);
 // its heating-demand result; zone 0 is current afterwards. Returns the
 // faults met (a zone that fails to compute, with its message and cell).
 std::vector<std::string> AlleZonenBerechnen(frmZIRVO3801& F);
+
+// The single values of the zones in an expected file (lines "ZONECODE KEY -
+// VALUE"), the zones in the order they first appear.
+struct Zonenwerte {
+    std::string Code;
+    std::map<std::string, double> Werte;
+};
+std::vector<Zonenwerte> Einzelwerte(const std::string& erwartet);
 
 } // namespace Testhilfe

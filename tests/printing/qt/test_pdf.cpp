@@ -18,7 +18,7 @@
 #include "project/ProjektGlobal.h"
 #include "tests/components/Komponentenhilfe.h"
 #include "tests/printing/Druckumgebung.h"
-#include "tests/printing/qt/Pdftext.h"
+#include "tests/support/qt/Pdftext.h"
 #include "tests/support/Zonenprojekt.h"
 #include "tests/support/qt/Widgethilfe.h"
 

@@ -1,0 +1,57 @@
+// What the sections of the printed system proof share: the walk over the
+// zones, the building's means weighted by the energy reference area, the
+// limit of the heating demand, and the guard that runs one section.
+#pragma once
+
+#include "frame/basZIRVODialogSprache.h"
+#include "printing/ZIRVO3801Drucken.h"
+
+#include <cstdint>
+#include <exception>
+#include <string>
+
+namespace Berichtshilfen {
+
+// A mean over the zones weighted by their energy reference area. A zone
+// without area adds nothing, so a zone of 0 m² neither divides by zero nor
+// pulls the building's mean towards its own value.
+class EBFMittel {
+public:
+    void Hinzufügen(double wert, double EBF) {
+        if (!(EBF > 0)) return;
+        mittel_ = (wert * EBF + mittel_ * summe_) / (EBF + summe_);
+        summe_ += EBF;
+    }
+    double Wert() const { return mittel_; }
+    bool Leer() const { return summe_ == 0; }
+
+private:
+    double mittel_ = 0;
+    double summe_ = 0;
+};
+
+// Makes zone i current, loads it into the main window's tables and computes
+// its heating-demand result (the balance and the proof values "Ae", "HgNw",
+// "PhNw", "PhNwGw" are stored in the zone). The last zone walked stays
+// current.
+void ZoneRechnen(std::int16_t i);
+
+// The printed limit of a zone's heating demand: "HgNw" times 1.5 for a
+// conversion, else times 0.6 for the target value.
+double Grenzwert(double HgNw);
+
+// A quotient that is 0 when the divisor is.
+inline double Anteil(double a, double b) { return b == 0 ? 0 : a / b; }
+
+} // namespace Berichtshilfen
+
+template <class F> void ZIRVO3801Drucken::Abschnitt(const std::string& teil, bool& failed, F&& abschnitt) {
+    failed = false;
+    try {
+        abschnitt(failed);
+    } catch (const std::exception&) {
+        failed = true;
+    }
+    // The part that failed, from the outermost section to the innermost.
+    if (failed) fehlerteil_ = fehlerteil_.empty() ? teil : teil + ", " + fehlerteil_;
+}

@@ -1,0 +1,234 @@
+// The protocol of the printed system proof: the project data, the zones
+// table and, for every zone in turn, its input and its computed balance, so
+// that a reviewer can retrace the calculation. This file holds the frame of
+// the protocol and of a zone protocol, the helpers its sections share and
+// the first two sections (use data, energy reference area).
+#include "printing/Berichtshilfen.h"
+
+#include "balance/Anzeigezahl.h"
+#include "balance/Gebaeudekategorie.h"
+#include "frame/basZIRVOSymbole.h"
+#include "mainwindow/frmZIRVO3801.h"
+#include "project/ProjektGlobal.h"
+
+namespace {
+
+std::string Zahl(double x, int stellen) { return ZIRVO3801Drucken::DruckZahl(x, stellen, true); }
+
+// A flow temperature in the general number format, "" for none.
+std::string Vorlauf(double t) {
+    const std::string text = Anzeigezahl::Zahltext(t);
+    return text == "0" ? std::string() : text;
+}
+
+} // namespace
+
+void ZIRVO3801Drucken::Protokoll(bool& failed) {
+    Abschnitt(DS("Protokoll"), failed, [&](bool& fehler) {
+        drucken_.Box(1, false);
+        drucken_.Text(1, 1, DS("Protokoll"), true);
+        Abschnitt(DS("Projekt"), fehler, [&](bool& f) { Projektdaten(f); });
+        if (fehler) return;
+        Abschnitt(DS("Thermische Zonen"), fehler, [&](bool& f) { ThermischeZonen(f); });
+        for (int i = 0; i < Global::Projekt.ZonenAnzahl() && !fehler; ++i) Nutzungszone(i, fehler);
+    });
+}
+
+void ZIRVO3801Drucken::Nutzungszone(int zone, bool& failed) {
+    Projekt& p = Global::Projekt;
+    const std::string name = DS("Thermische Zone") + " " + p.Zone_GetStr(static_cast<std::int16_t>(zone), "Bez");
+    Abschnitt(name, failed, [&](bool&) {
+        p.SetNZone(static_cast<std::int16_t>(zone));
+        frmZIRVO3801& F = Global::frmZIRVO3801;
+        F.ProjektZoneEinlesen();
+        // A zone that does not compute is printed with what was stored.
+        F.ProjektZoneBerechnen();
+        F.ProjektZoneSpeichern();
+        Drucken& d = drucken_;
+        d.SkipRows(1);
+        d.Box(1, false);
+        d.Text(1, 1, DS("Thermische Zone"), true);
+        d.Text(1, 21, DS("Bezeichnung") + ":");
+        d.Text(1, 34, p.ZGetStr("Bez"), true);
+        Nutzungsdaten();
+        Energiebezugsflächen();
+        HülleAussenluft();
+        HülleUnbeheizt();
+        HülleFenster();
+        Lüftung();
+        Wärmeeinträge();
+        Heizwärmebedarf();
+    });
+}
+
+void ZIRVO3801Drucken::Projektdaten(bool& failed) {
+    failed = false;
+    const Projekt& p = Global::Projekt;
+    Drucken& d = drucken_;
+    d.Box(11, true);
+    d.Text(1, 1, DS("Projekt"), true);
+    d.LineH(2, true);
+    const auto feld = [&](int r, int c, const char* label, const std::string& wert) {
+        d.Text(r, c, DS(label));
+        d.Text(r, c + (c == 1 ? 14 : 13), wert, true);
+    };
+    feld(3, 1, "Bezeichnung", p.PGetStr("Bez"));
+    feld(3, 48, "Identifikation", p.PGetStr("Id"));
+    feld(4, 1, "Standort", p.PGetStr("GS"));
+    feld(4, 48, "Akten-Nr.", p.PGetStr("AktNr"));
+    d.Text(5, 1, DS("Höhenlage"));
+    d.Text(5, 17, Zahl(p.PGetNum("MueM"), 2), true, true, 4);
+    d.Text(5, 22, einheiten_[E_m]);
+    d.Text(5, 26, DS("(Meereshöhe)"));
+    feld(6, 1, "Kanton", p.PGetStr("Kanton"));
+    d.LineH(7, false);
+    feld(8, 1, "Klimastation", KlimastationText(p.PGetStr("KlSt")));
+    d.LineH(9, false);
+    int ergebnis = 0;
+    TitelBauvorhaben(10, ergebnis);
+    AufgabenstellungZeile(11);
+}
+
+void ZIRVO3801Drucken::AufgabenstellungZeile(int row) {
+    const int t = Global::Projekt.PGetInt("ArtB");
+    if (t < 0 || t > 2) return;
+    Drucken& d = drucken_;
+    d.Text(row, 1, DS("Aufgabenstellung") + ":");
+    const char* const namen[] = {"Nachweis", "Optimierung", "Messwert"};
+    for (int i = 0; i < 3; ++i)
+        d.Text(row, 22 + 12 * i,
+               (i == t ? basZIRVOSymbole::SymbolAngekreuzt : basZIRVOSymbole::SymbolLeer) + " " + DS(namen[i]));
+}
+
+// ---- helpers of the zone sections -----------------------------------------------
+
+void ZIRVO3801Drucken::StandardwertZeile(int row, const std::string& label, double standard, const std::string& unit,
+                                         const char* key, int decimals) {
+    const Projekt& p = Global::Projekt;
+    const double v = p.ZGetNum(key);
+    std::string spezial, bemerkung;
+    if (v != standard) {
+        spezial = Zahl(v, decimals);
+        bemerkung = p.ZGetStr(std::string(key) + "_B");
+    }
+    Drucken& d = drucken_;
+    d.Text(row, 1, label);
+    d.Text(row, 26, Zahl(standard, decimals), true, true, 4);
+    d.Text(row, 31, unit);
+    d.Text(row, 40, spezial, true, true, 5);
+    d.Text(row, 48, bemerkung);
+}
+
+void ZIRVO3801Drucken::WertZeile(int row, const std::string& label, const char* key, const std::string& unit,
+                                 int decimals) {
+    const Projekt& p = Global::Projekt;
+    Drucken& d = drucken_;
+    d.Text(row, 1, label);
+    d.Text(row, 33, Zahl(p.ZGetNum(key), decimals), true, true, 4);
+    d.Text(row, 38, unit);
+    d.Text(row, 48, p.ZGetStr(std::string(key) + "_B"));
+}
+
+void ZIRVO3801Drucken::KeineEinträge(const std::string& title) {
+    drucken_.Box(1, true);
+    drucken_.Text(1, 1, title, true);
+    drucken_.Text(-1, 0, "  (" + DS("keine") + ")");
+}
+
+void ZIRVO3801Drucken::ElementtypenSetzen(int kind) {
+    const std::string& m2 = einheiten_[E_m2];
+    const std::string& U = einheiten_[E_W_m2K];
+    const std::string& Q = einheiten_[E_kWh_m2];
+    elementtypen_ = {{{"D", DS("Dach"), m2, U, Q},
+                      {"W", DS("Wand"), m2, U, Q},
+                      {"B", DS("Boden"), m2, U, Q},
+                      {"l", DS("Wärmebrücke linear"), einheiten_[E_m], einheiten_[E_W_mK], Q},
+                      {"p", DS("Wärmebrücke punktuell"), einheiten_[E_Ohne], einheiten_[E_W_K], Q}}};
+    if (kind != 3) return;
+    // The windows table: windows, doors, linear and point bridges.
+    elementtypen_[0][0] = "F";
+    elementtypen_[0][1] = "Fenster";
+    elementtypen_[1][0] = "T";
+    elementtypen_[1][1] = "Türen";
+    elementtypen_[2] = elementtypen_[3];
+    elementtypen_[3] = elementtypen_[4];
+}
+
+// ---- use data and energy reference area ------------------------------------------
+
+void ZIRVO3801Drucken::Nutzungsdaten() {
+    const Projekt& p = Global::Projekt;
+    const Gebäudekategorie& k = Global::Gebäudekategorie;
+    const std::int16_t Gk = p.ZGetInt("Gk");
+    const std::string tB = Vorlauf(p.ZGetNum("VTHB")), tF = Vorlauf(p.ZGetNum("VTHF"));
+    Drucken& d = drucken_;
+    d.Box(tB.empty() && tF.empty() ? 17 : tB.empty() || tF.empty() ? 19 : 20, true);
+    d.Text(1, 1, DS("Nutzung"), true);
+    d.LineH(2, true);
+    d.Text(3, 1, DS("Gebäudekategorie"));
+    d.Text(3, 21, k.Bezeichnung(Gk), true);
+    d.Text(5, 1, DS("Standardnutzung"));
+    d.Text(5, 26, DS("Standard"));
+    d.Text(5, 40, DS("Spezial"));
+    d.Text(5, 48, DS("Bemerkung"));
+    d.LineX(6, 0, 6, 76, false, false);
+    d.LineX(4, 38, 15, 38, false, false);
+    const struct {
+        const char* label;
+        double standard;
+        Einheit einheit;
+        const char* key;
+        int stellen;
+    } zeilen[] = {
+        {"Raumtemperatur", k.Innentemperatur(Gk), E_GradC, "Ti", 0},
+        {"Personenfläche", k.Personenfläche(Gk), E_m2_P, "PFl", 0},
+        {"Wärmeabgabe pro Person", k.Wärmeabgabe(Gk), E_W_P, "PWP", 0},
+        {"Präsenzzeit pro Tag", k.Präsenzzeit(Gk), E_h_d, "PPr", 0},
+        {"Elektrizitätsverbrauch pro Jahr", k.Elektroverbrauch(Gk), E_kWh_m2, "El", 0},
+        {"Reduktionsfaktor Elektrizität", k.ElektroReduktion(Gk), E_Ohne, "fe", 2},
+        {"Aussenluft-Volumenstrom", k.AussenluftVolumenstrom(Gk), E_m3_hm2, "AVE", 2},
+        {"Wärmebedarf für Warmwasser", k.Warmwasser(Gk), E_kWh_m2, "WW", 0},
+    };
+    int r = 7;
+    for (const auto& z : zeilen) StandardwertZeile(r++, DS(z.label), z.standard, einheiten_[z.einheit], z.key, z.stellen);
+    d.LineH(15, false);
+    WertZeile(16, DS("Regelungszuschlag zur Raumtemperatur"), "RZ", einheiten_[E_Ohne], 0);
+    WertZeile(17, DS("Wärmespeicherfähigkeit pro EBF"), "C", einheiten_[E_kWh_m2K], 2);
+    if (tB.empty() && tF.empty()) return;
+    d.Text(18, 1, DS("Vorlauftemperatur der Heizung bei Auslegungstemperatur"));
+    r = 19;
+    if (!tB.empty()) WertZeile(r++, DS(" - für Bauteilheizungen"), "VTHB", einheiten_[E_GradC], 0);
+    if (!tF.empty()) WertZeile(r, DS(" - für Heizkörper vor Fenster"), "VTHF", einheiten_[E_GradC], 0);
+}
+
+void ZIRVO3801Drucken::Energiebezugsflächen() {
+    const Projekt& p = Global::Projekt;
+    const std::string titel = DS("Energiebezugsfläche");
+    const KollektionZeiger t = p.ZGetColl("Ah_");
+    const int n = t ? t->Anzahl() : 0;
+    if (n == 0) {
+        KeineEinträge(titel);
+        return;
+    }
+    Drucken& d = drucken_;
+    d.Box(n + 6, true);
+    d.Text(1, 1, titel, true);
+    d.LineH(2, true);
+    d.LineV(50, false);
+    d.LineV(60, false);
+    d.Text(3, 1, DS("Bezeichnung"));
+    d.Text(3, 35, DS("Geschosshöhe") + "  " + einheiten_[E_m], false, true, 14);
+    d.Text(3, 52, DS("EBF"), true);
+    d.Text(-1, 0, "  " + einheiten_[E_m2]);
+    d.LineX(4, 0, 4, 76, false, false);
+    for (int i = 0; i < n; ++i) {
+        const KollektionZeiger z = t->Koll(i + 1);
+        if (!z) continue;
+        d.Text(i + 5, 1, z->Text(1), true);
+        d.Text(i + 5, 45, DruckZahl(z->Zahl(3), 2, false), true, true, 4);
+        d.Text(i + 5, 52, DruckZahl(z->Zahl(4), 1, false), true, true, 7);
+    }
+    d.LineX(n + 5, 0, n + 5, 76, false, false);
+    d.Text(n + 6, 1, DS("Total"));
+    d.Text(n + 6, 52, DruckZahl(p.ZGetNum("EBF"), 1, false), true, true, 7);
+}

@@ -1,0 +1,41 @@
+// The full printout of the system proof and what its sections share.
+#include "printing/Berichtshilfen.h"
+
+#include "balance/frmQh.h"
+#include "mainwindow/frmZIRVO3801.h"
+#include "proofs/frmNachweis3801.h"
+#include "project/ProjektGlobal.h"
+
+namespace Berichtshilfen {
+
+void ZoneRechnen(std::int16_t i) {
+    Global::Projekt.SetNZone(i);
+    Global::frmZIRVO3801.ProjektZoneEinlesen();
+    Global::frmQh.Einlesen();
+}
+
+double Grenzwert(double HgNw) {
+    const Projekt& p = Global::Projekt;
+    return frmNachweis3801::Grenzwert(HgNw, p.PGetInt("BvArt"), p.PGetInt("NwAnf"));
+}
+
+} // namespace Berichtshilfen
+
+bool ZIRVO3801Drucken::Nachweis_Systemnachweis(bool auchUngenutzte) {
+    SeitentitelSetzen();
+    bool failed = false;
+    Titelblatt(false, failed);
+    if (failed) return true;
+    drucken_.NewPage();
+    Zusammenfassung(failed);
+    if (failed) return true;
+    drucken_.NewPage();
+    Protokoll(failed);
+    if (failed) return true;
+    drucken_.NewPage();
+    Bauteile(auchUngenutzte, failed);
+    if (failed) return true;
+    drucken_.SkipRows(1);
+    AusdruckEnde();
+    return false;
+}
