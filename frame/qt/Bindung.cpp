@@ -389,4 +389,28 @@ bool gebunden(const QWidget* widget) {
     return false;
 }
 
+struct Beobachtung::Wächter {
+    Beobachtung* b = nullptr;
+    ~Wächter() {
+        if (b) b->zustand_ = nullptr;
+    }
+};
+
+Beobachtung::Beobachtung(Steuerelement& zustand, QObject* eltern, std::function<void()> folgen)
+    : QObject(eltern), zustand_(&zustand) {
+    auto wächter = std::make_shared<Wächter>();
+    wächter->b = this;
+    wächter_ = wächter;
+    id_ = zustand.beobachten([wächter, folgen = std::move(folgen)](const Steuerelement&) {
+        if (wächter->b) folgen();
+    });
+}
+
+Beobachtung::~Beobachtung() {
+    if (auto w = wächter_.lock()) {
+        w->b = nullptr;
+        if (zustand_) zustand_->nichtMehrBeobachten(id_);
+    }
+}
+
 } // namespace Bindung

@@ -15,7 +15,11 @@
 // Lengths of the window models are twips; the views convert them here.
 #pragma once
 
+#include <QObject>
+
 #include <cstdint>
+#include <functional>
+#include <memory>
 
 class QCheckBox;
 class QComboBox;
@@ -31,6 +35,7 @@ class ComboBox;
 class Label;
 class ListBox;
 class OptionButton;
+class Steuerelement;
 class TextBox;
 class vb6CCVScrollBar;
 
@@ -48,6 +53,23 @@ void binden(vb6CCVScrollBar& zustand, QScrollBar* widget);
 
 // True while the widget is bound to a state.
 bool gebunden(const QWidget* widget);
+
+// Observes a state on behalf of a Qt object (its parent): calls `folgen`
+// after every change of the state. It ends with whichever of the two goes
+// first; once the state is gone, Zustand() is null and nothing is called.
+// The bindings of state types of their own are built on it.
+class Beobachtung : public QObject {
+public:
+    Beobachtung(Steuerelement& zustand, QObject* eltern, std::function<void()> folgen);
+    ~Beobachtung() override;
+    Steuerelement* Zustand() const { return zustand_; }
+
+private:
+    struct Wächter;
+    Steuerelement* zustand_;
+    std::weak_ptr<Wächter> wächter_;
+    int id_ = 0;
+};
 
 inline constexpr int TwipsJePixel = 15;
 inline int Pixel(std::int32_t twips) {

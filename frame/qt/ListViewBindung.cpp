@@ -20,42 +20,6 @@ namespace {
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
-// Observes the state on behalf of the widget, a child of the widget. The
-// guard lives inside the observer the state keeps: when the state goes, the
-// guard tells this object; when this object goes first, it ends the
-// observation.
-class Beobachtung : public QObject {
-public:
-    Beobachtung(Steuerelement& zustand, QWidget* widget, std::function<void()> folgen)
-        : QObject(widget), zustand_(&zustand) {
-        auto wächter = std::make_shared<Wächter>();
-        wächter->b = this;
-        wächter_ = wächter;
-        id_ = zustand.beobachten([wächter, folgen = std::move(folgen)](const Steuerelement&) {
-            if (wächter->b) folgen();
-        });
-    }
-    ~Beobachtung() override {
-        if (auto w = wächter_.lock()) {
-            w->b = nullptr;
-            if (zustand_) zustand_->nichtMehrBeobachten(id_);
-        }
-    }
-    // The state, null once it is gone.
-    Steuerelement* Zustand() const { return zustand_; }
-
-private:
-    struct Wächter {
-        Beobachtung* b = nullptr;
-        ~Wächter() {
-            if (b) b->zustand_ = nullptr;
-        }
-    };
-    Steuerelement* zustand_;
-    std::weak_ptr<Wächter> wächter_;
-    int id_ = 0;
-};
-
 void Listenansicht(const ListView& s, QTreeWidget* w) {
     w->setEnabled(s.Enabled());
     if (w->parentWidget() && w->isHidden() == s.Visible()) w->setVisible(s.Visible());

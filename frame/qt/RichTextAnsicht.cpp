@@ -71,37 +71,17 @@ void Zeichnen(const RichTextBox& z, QTextBrowser* w) {
     w->moveCursor(QTextCursor::Start);
 }
 
-class Verbindung;
-
-// Lives inside the observer that the state keeps: when the state goes, so
-// does the observer, and this tells the binding.
-struct Wächter {
-    Verbindung* v = nullptr;
-    ~Wächter();
-};
-
 // One binding, a child of its widget.
 class Verbindung : public QObject {
 public:
     Verbindung(RichTextBox& zustand, QTextBrowser* widget, std::function<void()> selChange)
-        : QObject(widget), zustand_(&zustand), widget_(widget), selChange_(std::move(selChange)) {
-        auto wächter = std::make_shared<Wächter>();
-        wächter->v = this;
-        wächter_ = wächter;
-        id_ = zustand.beobachten([wächter](const Steuerelement&) {
-            if (wächter->v) wächter->v->folgen();
-        });
+        : QObject(widget), widget_(widget), selChange_(std::move(selChange)),
+          beobachtung_(new Bindung::Beobachtung(zustand, this, [this] { folgen(); })) {
         widget->setReadOnly(true);
         widget->setOpenLinks(false);
         widget->viewport()->installEventFilter(this);
         folgen();
     }
-    ~Verbindung() override {
-        if (auto w = wächter_.lock()) w->v = nullptr;
-        if (zustand_) zustand_->nichtMehrBeobachten(id_);
-    }
-
-    void zustandWeg() { zustand_ = nullptr; }
 
     bool eventFilter(QObject* objekt, QEvent* ereignis) override {
         // After the browser has put the caret where the click went.
@@ -111,28 +91,25 @@ public:
     }
 
 private:
-    RichTextBox* zustand_;
     QPointer<QTextBrowser> widget_;
     std::function<void()> selChange_;
-    std::weak_ptr<Wächter> wächter_;
-    int id_ = 0;
+    Bindung::Beobachtung* beobachtung_;
     std::uint64_t gezeichnet_ = ~std::uint64_t{0};
 
+    RichTextBox* zustand() const { return static_cast<RichTextBox*>(beobachtung_->Zustand()); }
     void folgen() {
-        if (!zustand_ || !widget_ || zustand_->Stand() == gezeichnet_) return;
-        gezeichnet_ = zustand_->Stand();
-        Zeichnen(*zustand_, widget_);
+        RichTextBox* z = zustand();
+        if (!z || !widget_ || z->Stand() == gezeichnet_) return;
+        gezeichnet_ = z->Stand();
+        Zeichnen(*z, widget_);
     }
     void Klick() {
-        if (!zustand_ || !widget_) return;
-        zustand_->setSelStart(widget_->textCursor().selectionStart());
+        RichTextBox* z = zustand();
+        if (!z || !widget_) return;
+        z->setSelStart(widget_->textCursor().selectionStart());
         selChange_();
     }
 };
-
-Wächter::~Wächter() {
-    if (v) v->zustandWeg();
-}
 
 } // namespace
 
