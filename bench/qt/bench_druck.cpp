@@ -10,6 +10,7 @@
 #include "frame/basVB6NumCvt.h"
 #include "frame/basZIRVODialogSprache.h"
 #include "frame/qt/QtPlattform.h"
+#include "frame/qt/QtStart.h"
 #include "printing/Druckauftraege.h"
 #include "printing/frmDrucken.h"
 #include "project/ProjektGlobal.h"
@@ -46,6 +47,7 @@ void QtStarten() {
     static std::unique_ptr<QGuiApplication> app;
     if (app || QCoreApplication::instance()) return;
     if (qgetenv("QT_QPA_PLATFORM").isEmpty()) qputenv("QT_QPA_PLATFORM", "offscreen");
+    QtStart::LaufzeitordnerSetzen();
     static int argc = 1;
     static char name[] = "zirvo_bench";
     static char* argv[] = {name, nullptr};
