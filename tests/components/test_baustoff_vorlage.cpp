@@ -68,7 +68,9 @@ std::string AusKatalog(const std::string& katalog) {
 TEST(BaustoffVorlage, EntsprichtDemKatalog) {
     Testhilfe::Testumgebung test;
     auto katalog = Dateien::Lesen(Katalog);
-    ASSERT_TRUE(katalog) << Katalog;
+    // The catalogue lies beside the repository, not in it: a checkout
+    // without it tests the template's form only (the other tests).
+    if (!katalog) GTEST_SKIP() << "catalogue not present: " << Katalog;
     const std::string erwartet = AusKatalog(*katalog);
     ASSERT_FALSE(erwartet.empty());
     EXPECT_EQ(Dateien::Lesen(Vorlage).value_or("<fehlt>"), erwartet)
