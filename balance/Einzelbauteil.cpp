@@ -2,6 +2,7 @@
 
 #include "frame/basVB6NumCvt.h"
 #include "frame/basZIRVODialogSprache.h"
+#include "frame/basZIRVO_Format.h"
 
 #include <string_view>
 #include <vector>
@@ -56,12 +57,6 @@ std::vector<std::string_view> teilen(std::string_view text) {
     return teile;
 }
 
-std::string trimmen(std::string_view text) {
-    auto a = text.find_first_not_of(' ');
-    if (a == std::string_view::npos) return {};
-    auto e = text.find_last_not_of(' ');
-    return std::string(text.substr(a, e - a + 1));
-}
 
 double zahl(const std::vector<std::string_view>& teile, std::size_t i) {
     return i < teile.size() ? ZahlLesenDbl(teile[i]) : 0.0;
@@ -77,7 +72,7 @@ Einzelbauteil::Einzelbauteil() {
     static_assert(std::size(UZeilen) == AnzahlU && std::size(WBZeilen) == AnzahlWB);
     for (int i = 0; i < AnzahlU; ++i) {
         auto t = teilen(UZeilen[i]);
-        u_[i].Code = trimmen(t[0]);
+        u_[i].Code = basZIRVO_Format::TextTrimmen(t[0]);
         u_[i].NeubauGrenzwert = zahl(t, 1);
         u_[i].NeubauZielwert = zahl(t, 2);
         u_[i].UmbauGrenzwert = zahl(t, 3);
@@ -86,7 +81,7 @@ Einzelbauteil::Einzelbauteil() {
     }
     for (int i = 0; i < AnzahlWB; ++i) {
         auto t = teilen(WBZeilen[i]);
-        wb_[i].Code = trimmen(t[0]);
+        wb_[i].Code = basZIRVO_Format::TextTrimmen(t[0]);
         wb_[i].Grenzwert = zahl(t, 1);
         wb_[i].Zielwert = zahl(t, 2);
         wb_[i].Beschreibung = t.size() > 3 ? std::string(t[3]) : std::string();

@@ -117,7 +117,7 @@ bool frmZIRVO3801::BerechnenQtA() {
         const double Fl = ZahlLesen(txtDaFl[i].Text());
         if (Fl == 0) continue;
 
-        const std::string C = Transmissionshilfe::Getrimmt(txtDaC[i].Text());
+        const std::string C = basZIRVO_Format::TextTrimmen(txtDaC[i].Text());
         const int k = Codeposition(C, "DWBlp");
         if (k == 0) return fehler("Keinen gültigen Code.", txtDaC[i]);
         const int col = k - 1;

@@ -6,9 +6,9 @@
 
 #include "balance/Anzeigezahl.h"
 #include "balance/Gebaeudehuelle.h"
-#include "balance/Transmissionshilfe.h"
 #include "balance/Klimastation_MB2028.h"
 #include "balance/Monatsbilanz.h"
+#include "balance/Transmissionshilfe.h"
 #include "balance/Verschattungsfaktor.h"
 #include "frame/basVB6NumCvt.h"
 #include "frame/basZIRVO3801.h"
@@ -76,7 +76,7 @@ bool frmZIRVO3801::BerechnenQtF() {
         const double Fl = ZahlLesen(txtFFl[i].Text());
         if (Fl == 0) continue;
 
-        const std::string C = Getrimmt(txtFC[i].Text());
+        const std::string C = basZIRVO_Format::TextTrimmen(txtFC[i].Text());
         if (C.empty()) return Fehler(DS("Code fehlt"), &txtFC[i]);
         const int col = Codespalte(C, CodesF);
         if (col < 0) return Fehler(DSFormat("Ungültiger Code: '@'", C), &txtFC[i]);
@@ -121,7 +121,7 @@ bool frmZIRVO3801::BerechnenQtF() {
         double On = 0, g = 0, FF = 0, fS1 = 0, fS23 = 0, fS2 = 0, fS3 = 0;
         std::array<double, 12> G{};
         if (fenster) {
-            O = Getrimmt(O);
+            O = basZIRVO_Format::TextTrimmen(O);
             On = ZahlLesen(txtFOn[i].Text());
             g = ZahlLesen(txtFg[i].Text());
             FF = ZahlLesen(txtFFF[i].Text());

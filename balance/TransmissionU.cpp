@@ -5,8 +5,8 @@
 #include "mainwindow/frmZIRVO3801.h"
 
 #include "balance/Gebaeudehuelle.h"
-#include "balance/Transmissionshilfe.h"
 #include "balance/Klimastation_MB2028.h"
+#include "balance/Transmissionshilfe.h"
 #include "frame/basVB6NumCvt.h"
 #include "frame/basZIRVO3801.h"
 #include "frame/basZIRVOCompute.h"
@@ -66,7 +66,7 @@ bool frmZIRVO3801::BerechnenQtU() {
         const double Fl = ZahlLesen(txtDuFl[i].Text());
         if (Fl == 0) continue;
 
-        const std::string C = Getrimmt(txtDuC[i].Text());
+        const std::string C = basZIRVO_Format::TextTrimmen(txtDuC[i].Text());
         const int col = Codespalte(C, CodesU);
         if (col < 0) return Fehler(DS("Keinen gültigen Code."), &txtDuC[i]);
 

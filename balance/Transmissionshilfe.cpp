@@ -8,13 +8,6 @@
 
 namespace Transmissionshilfe {
 
-std::string Getrimmt(std::string_view text) {
-    std::size_t anfang = text.find_first_not_of(' ');
-    if (anfang == std::string_view::npos) return {};
-    std::size_t ende = text.find_last_not_of(' ');
-    return std::string(text.substr(anfang, ende - anfang + 1));
-}
-
 int Codespalte(std::string_view code, std::string_view codes) {
     if (code.size() != 1) return -1;
     std::size_t pos = codes.find(code[0]);

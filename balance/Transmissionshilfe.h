@@ -10,9 +10,6 @@ class Steuerelement;
 
 namespace Transmissionshilfe {
 
-// The text without leading and trailing blanks.
-std::string Getrimmt(std::string_view text);
-
 // 0-based position of a one-letter element code in the table's codes; -1
 // for an empty code, a code of several letters or an unknown letter.
 int Codespalte(std::string_view code, std::string_view codes);

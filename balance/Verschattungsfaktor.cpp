@@ -2,6 +2,7 @@
 
 #include "frame/basVB6NumCvt.h"
 #include "frame/basZIRVO3801.h"
+#include "frame/basZIRVO_Format.h"
 
 #include <array>
 #include <cmath>
@@ -129,12 +130,6 @@ double begrenzen(double x, double grenze) {
     return x;
 }
 
-std::string_view trimmen(std::string_view t) {
-    auto a = t.find_first_not_of(' ');
-    if (a == std::string_view::npos) return {};
-    auto e = t.find_last_not_of(' ');
-    return t.substr(a, e - a + 1);
-}
 
 // True when the whole text is one number as the user enters it: an
 // optional sign, digits and at most one decimal point or comma. Text that
@@ -188,7 +183,7 @@ double Verschattungsfaktor::fS23(const std::string& Orientierung, double Beta, d
 namespace {
 
 double fS1Lesen(const Verschattungsfaktor& v, const std::string& Winkeltext, const std::string& Orientierung) {
-    std::string_view t = trimmen(Winkeltext);
+    std::string t = basZIRVO_Format::TextTrimmen(Winkeltext);
     if (t.empty()) return 0.0;
     if (t == "-") return 1.0;
     if (!istWinkel(t)) return 0.0;
@@ -201,7 +196,7 @@ double fS23Lesen(const Verschattungsfaktor& v, const std::string& Winkeltext, co
                  double& fS2, double& fS3) {
     fS2 = 0.0;
     fS3 = 0.0;
-    std::string_view t = trimmen(Winkeltext);
+    std::string t = basZIRVO_Format::TextTrimmen(Winkeltext);
     if (t.empty()) return 0.0;
     if (t == "-") {
         fS2 = 1.0;
@@ -209,13 +204,13 @@ double fS23Lesen(const Verschattungsfaktor& v, const std::string& Winkeltext, co
         return 1.0;
     }
     // Up to three comma-separated angles; a fourth makes the entry invalid.
-    std::string_view teile[3];
+    std::string teile[3];
     std::size_t anzahl = 0, start = 0;
     while (true) {
         auto pos = t.find(',', start);
         if (anzahl == 3) return 0.0;
-        teile[anzahl++] = trimmen(t.substr(start, pos == std::string_view::npos ? std::string_view::npos : pos - start));
-        if (pos == std::string_view::npos) break;
+        teile[anzahl++] = basZIRVO_Format::TextTrimmen(t.substr(start, pos == std::string::npos ? std::string::npos : pos - start));
+        if (pos == std::string::npos) break;
         start = pos + 1;
     }
     double winkel[3] = {0.0, 0.0, 0.0};

@@ -7,6 +7,7 @@
 #include "frame/basZIRVO.h"
 #include "frame/basZIRVO3801.h"
 #include "frame/basZIRVODialogSprache.h"
+#include "frame/basZIRVO_Format.h"
 #include "frame/cVB6_NumCvt.h"
 
 #include <cmath>
@@ -17,12 +18,6 @@
 
 namespace {
 
-std::string Trimmen(std::string_view t) {
-    std::size_t a = t.find_first_not_of(' ');
-    if (a == std::string_view::npos) return {};
-    std::size_t e = t.find_last_not_of(' ');
-    return std::string(t.substr(a, e - a + 1));
-}
 
 std::vector<std::string> Teilen(const std::string& text, char trenner) {
     std::vector<std::string> teile;
@@ -41,7 +36,7 @@ std::vector<std::string> Teilen(const std::string& text, char trenner) {
 // most one decimal comma; without a comma at most one decimal point (with
 // one, points group the thousands). Such a text reads back as typed.
 bool Zahlentext(std::string_view text) {
-    std::string t = Trimmen(text);
+    std::string t = basZIRVO_Format::TextTrimmen(text);
     std::size_t i = 0;
     if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
     int ziffern = 0, kommas = 0, punkte = 0;
@@ -59,7 +54,7 @@ bool Zahlentext(std::string_view text) {
 // The value of an input box; false for a text that is no number.
 bool Lesen(const TextBox& box, double& wert) {
     if (!Zahlentext(box.Text())) return false;
-    wert = ZahlLesen(Trimmen(box.Text()));
+    wert = ZahlLesen(basZIRVO_Format::TextTrimmen(box.Text()));
     return true;
 }
 
@@ -144,15 +139,15 @@ void frmTabellenRechner::BGBodenBerechnen() {
 }
 
 void frmTabellenRechner::FS1Berechnen() {
-    std::string orientierung = Trimmen(ListenText(cboOriFS1));
+    std::string orientierung = basZIRVO_Format::TextTrimmen(ListenText(cboOriFS1));
     double alpha = 0, f = 0;
-    if (!orientierung.empty() && !Trimmen(txtFS1Alpha.Text()).empty() && Lesen(txtFS1Alpha, alpha))
+    if (!orientierung.empty() && !basZIRVO_Format::TextTrimmen(txtFS1Alpha.Text()).empty() && Lesen(txtFS1Alpha, alpha))
         f = Verschattungsfaktor::Instanz().fS1(orientierung, alpha);
     Zeigen(lblFS1, f);
 }
 
 void frmTabellenRechner::FS23Berechnen() {
-    std::string orientierung = Trimmen(ListenText(cboOriFS23));
+    std::string orientierung = basZIRVO_Format::TextTrimmen(ListenText(cboOriFS23));
     double beta = 0, gl = 0, gr = 0, f = 0;
     if (Lesen(txtFS23Beta, beta) && Lesen(txtFS23Gamma_l, gl) && Lesen(txtFS23Gamma_r, gr))
         f = Verschattungsfaktor::Instanz().fS23(orientierung, beta, gl, gr);

@@ -3,8 +3,8 @@
 #include "balance/Anzeigezahl.h"
 #include "balance/Gebaeudekategorie.h"
 #include "dialogs/frmNutzungZone.h"
-#include "frame/Statusmeldung.h"
 #include "frame/Plattform.h"
+#include "frame/Statusmeldung.h"
 #include "frame/basVB6NumCvt.h"
 #include "frame/basZIRVO3801.h"
 #include "frame/basZIRVOBildschirmschrift.h"
@@ -63,12 +63,6 @@ const Wertzeile Wertzeilen[] = {
 };
 
 // Blanks off both ends.
-std::string Trimmen(std::string_view text) {
-    auto a = text.find_first_not_of(' ');
-    if (a == std::string_view::npos) return {};
-    auto e = text.find_last_not_of(' ');
-    return std::string(text.substr(a, e - a + 1));
-}
 
 std::string Zoneneintrag(const Projekt& p) { return p.ZGetStr("Bez") + "  [" + p.ZGetStr("Code") + "]"; }
 
@@ -280,7 +274,7 @@ void frmNutzung::WertAnzeigen(TextBox& Box, TextBox& BoxBem, const char* Schlüs
 
 void frmNutzung::FeldFormatieren(TextBox& Box, int Nachkommastellen) {
     if (Nachkommastellen == OhneFormat) {
-        Box.setText(Trimmen(Box.Text()));
+        Box.setText(basZIRVO_Format::TextTrimmen(Box.Text()));
         return;
     }
     const std::string getippt = Box.Text();
@@ -304,7 +298,7 @@ bool frmNutzung::ZonenwertePrüfen() {
     const int kat = cboGebKat.ListIndex();
     if (kat < 0 || kat >= static_cast<int>(cboGebKatItemData.size()))
         return fehler("Bitte Gebäudekategorie auswählen.", cboGebKat);
-    const std::string rz = Trimmen(txtRR.Text());
+    const std::string rz = basZIRVO_Format::TextTrimmen(txtRR.Text());
     if (rz != "0" && rz != "1" && rz != "2")
         return fehler("Bitte Regelungszuschlag zur Raumtemperatur (0-2[K]) angeben.", txtRR);
     if (ZahlLesen(txtC.Text()) == 0) return fehler(DSFormat("Bitte Wärmespeicherfähigkeit angeben (z.B. @).", Anzeigezahl::Festkomma(0.08, 2)), txtC);

@@ -7,6 +7,7 @@
 #include "frame/basZIRVO.h"
 #include "frame/basZIRVO3801.h"
 #include "frame/basZIRVODialogSprache.h"
+#include "frame/basZIRVO_Format.h"
 
 #include <algorithm>
 #include <cfloat>
@@ -33,12 +34,6 @@ constexpr std::int16_t StandardMax = 4;
 
 // ---- lines of the file ---------------------------------------------------
 
-std::string Trimmen(std::string_view s) {
-    std::size_t a = 0, e = s.size();
-    while (a < e && s[a] == ' ') ++a;
-    while (e > a && s[e - 1] == ' ') --e;
-    return std::string(s.substr(a, e - a));
-}
 
 bool GleichOhneGrossKlein(std::string_view a, std::string_view b);
 
@@ -83,7 +78,7 @@ bool Lesbar(std::string_view zeile) {
 std::optional<std::string> Schlüssel(std::string_view zeile) {
     std::size_t gleich = zeile.find('=');
     if (gleich == std::string_view::npos) return std::nullopt;
-    return Trimmen(zeile.substr(0, gleich));
+    return basZIRVO_Format::TextTrimmen(zeile.substr(0, gleich));
 }
 
 // The value of the first readable line whose key equals schlüssel exactly.
@@ -91,7 +86,7 @@ std::optional<std::string> WertSuchen(const std::vector<std::string>& zeilen, st
     for (const auto& z : zeilen) {
         if (!Lesbar(z)) continue;
         auto k = Schlüssel(z);
-        if (k && *k == schlüssel) return Trimmen(std::string_view(z).substr(z.find('=') + 1));
+        if (k && *k == schlüssel) return basZIRVO_Format::TextTrimmen(std::string_view(z).substr(z.find('=') + 1));
     }
     return std::nullopt;
 }

@@ -1,6 +1,7 @@
 #include "frame/Statusmeldung.h"
 
 #include "frame/basZIRVODialogSprache.h"
+#include "frame/basZIRVO_Format.h"
 
 namespace Statusmeldung {
 
@@ -12,18 +13,13 @@ void Melden(const std::string& text) {
 
 namespace {
 
-std::string_view Getrimmt(std::string_view t) {
-    const auto a = t.find_first_not_of(' ');
-    if (a == std::string_view::npos) return {};
-    return t.substr(a, t.find_last_not_of(' ') - a + 1);
-}
 
 bool Ziffer(char c) { return c >= '0' && c <= '9'; }
 
 } // namespace
 
 bool IstZahl(std::string_view text) {
-    const std::string_view t = Getrimmt(text);
+    const std::string t = basZIRVO_Format::TextTrimmen(text);
     std::size_t i = 0;
     if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
     bool ziffer = false;
@@ -43,9 +39,9 @@ bool IstZahl(std::string_view text) {
 }
 
 void ZahlfeldVerlassen(std::string_view getippt, std::string_view angezeigt) {
-    const std::string_view typ = Getrimmt(getippt);
+    const std::string typ = basZIRVO_Format::TextTrimmen(getippt);
     if (typ.empty() || IstZahl(typ)) return;
-    const std::string_view jetzt = Getrimmt(angezeigt);
+    const std::string jetzt = basZIRVO_Format::TextTrimmen(angezeigt);
     // Put together piece by piece: the typed text may hold any character.
     std::string text = DS("Keine Zahl") + ": " + std::string(typ) + " – ";
     if (jetzt.empty()) text += DS("Eingabe verworfen");

@@ -4,6 +4,7 @@
 #include "frame/basVB6NumCvt.h"
 #include "frame/basZIRVO3801.h"
 #include "frame/basZIRVODialogSprache.h"
+#include "frame/basZIRVO_Format.h"
 
 #include <algorithm>
 
@@ -12,12 +13,6 @@ namespace basZIRVOVersion {
 std::string VersionsOrdnerUrl;
 
 namespace {
-std::string trimmen(const std::string& s) {
-    auto a = s.find_first_not_of(' ');
-    if (a == std::string::npos) return {};
-    auto b = s.find_last_not_of(' ');
-    return s.substr(a, b - a + 1);
-}
 std::string gross(std::string s) {
     for (char& c : s)
         if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
@@ -34,8 +29,8 @@ std::string VersionAuswerten(const std::string& text, const std::string& program
     std::string innen = text.substr(p + 1, q - p - 1);
     auto b = innen.find('|');
     if (b == std::string::npos) return {};
-    std::string version = trimmen(innen.substr(0, b));
-    std::string buchstabe = trimmen(innen.substr(b + 1));
+    std::string version = basZIRVO_Format::TextTrimmen(innen.substr(0, b));
+    std::string buchstabe = basZIRVO_Format::TextTrimmen(innen.substr(b + 1));
     double neu = basVB6NumCvt::Scannen(version);
     double eigen = basVB6NumCvt::Scannen(programmVersion);
     const std::string nl = "\r\n";

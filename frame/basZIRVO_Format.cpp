@@ -83,6 +83,12 @@ private:
 
 } // namespace
 
+std::string TextTrimmen(std::string_view text) {
+    const std::size_t a = text.find_first_not_of(' ');
+    if (a == std::string_view::npos) return {};
+    return std::string(text.substr(a, text.find_last_not_of(' ') - a + 1));
+}
+
 std::string TextRechtsTrimmen(std::string_view text) {
     std::size_t ende = text.find_last_not_of(' ');
     return std::string(text.substr(0, ende == std::string_view::npos ? 0 : ende + 1));

@@ -9,6 +9,8 @@ namespace basZIRVO_Format {
 
 // The text without trailing blanks (other white space stays).
 std::string TextRechtsTrimmen(std::string_view text);
+// The text without blanks at either end (other white space stays).
+std::string TextTrimmen(std::string_view text);
 
 // The display text of a number cell: the value rounded to NKSt decimals
 // (halves away from zero) with the user's decimal separator ("." when the

@@ -54,11 +54,6 @@ void ZeileLöschen(int r, int R, const Zellenspalten& zellen) {
 }
 
 // The text without blanks at both ends.
-std::string Getrimmt(const std::string& text) {
-    std::size_t a = text.find_first_not_of(' ');
-    if (a == std::string::npos) return {};
-    return text.substr(a, text.find_last_not_of(' ') - a + 1);
-}
 
 // A number with two decimals, the user's decimal sign, no grouping.
 std::string ZweiStellen(double x) {
@@ -140,19 +135,19 @@ void frmZIRVO3801::txtDaC_DblClick(int Index) {
     if (!basZIRVO::CtrlTasteGedrückt() || !txtDaC.Enthält(Index)) return;
     ZeilenEnergienAnzeigen(1, DS("Gegen Aussen"), static_cast<std::int16_t>(Index),
                            basZIRVO_Format::TextRechtsTrimmen(txtDaBez[Index].Text()),
-                           Getrimmt(txtDaFl[Index].Text()));
+                           basZIRVO_Format::TextTrimmen(txtDaFl[Index].Text()));
 }
 
 void frmZIRVO3801::txtDuC_DblClick(int Index) {
     if (!basZIRVO::CtrlTasteGedrückt() || !txtDuC.Enthält(Index)) return;
     ZeilenEnergienAnzeigen(2, DS("Gegen Unbeheizt"), static_cast<std::int16_t>(Index),
                            basZIRVO_Format::TextRechtsTrimmen(txtDuBez[Index].Text()),
-                           Getrimmt(txtDuFl[Index].Text()));
+                           basZIRVO_Format::TextTrimmen(txtDuFl[Index].Text()));
 }
 
 void frmZIRVO3801::txtFC_DblClick(int Index) {
     if (!basZIRVO::CtrlTasteGedrückt() || !txtFC.Enthält(Index)) return;
     ZeilenEnergienAnzeigen(3, DS("Fenster"), static_cast<std::int16_t>(Index),
                            basZIRVO_Format::TextRechtsTrimmen(txtFBez[Index].Text()),
-                           Getrimmt(txtFFl[Index].Text()));
+                           basZIRVO_Format::TextTrimmen(txtFFl[Index].Text()));
 }

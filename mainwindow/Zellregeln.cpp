@@ -20,11 +20,6 @@ namespace {
 constexpr std::int16_t Rücktaste = 8;
 constexpr std::int16_t Eingabetaste = 13;
 
-std::string Getrimmt(std::string_view text) {
-    std::size_t a = text.find_first_not_of(' ');
-    if (a == std::string_view::npos) return {};
-    return std::string(text.substr(a, text.find_last_not_of(' ') - a + 1));
-}
 
 // The Enter key is taken by the key navigation, never typed into a cell.
 void EnterUnterdrücken(std::int16_t& KeyAscii) {
@@ -54,7 +49,7 @@ void HeizungVorbelegen(TextBox& code, TextBox& heizung, const std::vector<const 
 // A rotated three-letter orientation as typed is put back to the main
 // direction it stands for ("ENE" is "NE" when north is "NNE").
 void OrientierungNormalisieren(TextBox& zelle) {
-    const std::string t = Getrimmt(zelle.Text());
+    const std::string t = basZIRVO_Format::TextTrimmen(zelle.Text());
     const std::string r = basZIRVO_HiRi::HimmelsrichtungZurückdrehen(t);
     if (r != t) zelle.setText(r);
 }
@@ -205,9 +200,9 @@ void frmZIRVO3801::txtFFF_GotFocus(int Index) {
     if (!txtFFF.Enthält(Index)) return;
     const int r = Index;
     // A new window (not a door) takes the usual frame factor.
-    if (Getrimmt(txtFFF[r].Text()).empty() && txtFC[r].Text() == "F") {
+    if (basZIRVO_Format::TextTrimmen(txtFFF[r].Text()).empty() && txtFC[r].Text() == "F") {
         std::string wert = basZIRVO_Format::ZahlFormatieren(0.75, 9, 2);
-        txtFFF[r].setText(Getrimmt(wert));
+        txtFFF[r].setText(basZIRVO_Format::TextTrimmen(wert));
     }
     ZelleGotFocus(txtFFF[r]);
 }
@@ -216,7 +211,7 @@ void frmZIRVO3801::txtFFS1_GotFocus(int Index) {
     if (!txtFFS1.Enthält(Index)) return;
     const int r = Index;
     // A window with an orientation takes the usual horizon angle.
-    if (Getrimmt(txtFFS1[r].Text()).empty() && !Getrimmt(txtFO[r].Text()).empty() && txtFC[r].Text() == "F")
+    if (basZIRVO_Format::TextTrimmen(txtFFS1[r].Text()).empty() && !basZIRVO_Format::TextTrimmen(txtFO[r].Text()).empty() && txtFC[r].Text() == "F")
         txtFFS1[r].setText("30");
     ZelleGotFocus(txtFFS1[r]);
 }
@@ -225,7 +220,7 @@ void frmZIRVO3801::txtFFS1_LostFocus(int Index) {
     if (!txtFFS1.Enthält(Index)) return;
     TextBox& zelle = txtFFS1[Index];
     // The horizon angle: a whole number of degrees 0 to 89, "-" for none.
-    const std::string t = Getrimmt(zelle.Text());
+    const std::string t = basZIRVO_Format::TextTrimmen(zelle.Text());
     if (!t.empty() && t != "-") {
         const double x = Winkel(t);
         zelle.setText(x >= 0 && x <= 89 ? ZahlText(x) : std::string());
@@ -238,13 +233,13 @@ void frmZIRVO3801::txtFFS23_LostFocus(int Index) {
     TextBox& zelle = txtFFS23[Index];
     // The overhang angle and the two side-fin angles, separated by commas;
     // one fin angle serves both sides. Angles outside 1 to 89 become 0.
-    const std::string t = Getrimmt(zelle.Text());
+    const std::string t = basZIRVO_Format::TextTrimmen(zelle.Text());
     if (!t.empty() && t != "-") {
         std::array<std::string, 3> teile;
         std::size_t anfang = 0;
         for (std::size_t k = 0; k < teile.size(); ++k) {
             const std::size_t komma = t.find(',', anfang);
-            teile[k] = Getrimmt(std::string_view(t).substr(anfang, komma == std::string::npos ? std::string::npos
+            teile[k] = basZIRVO_Format::TextTrimmen(std::string_view(t).substr(anfang, komma == std::string::npos ? std::string::npos
                                                                                              : komma - anfang));
             if (komma == std::string::npos) break;
             anfang = komma + 1;

@@ -22,12 +22,6 @@ namespace {
 using Zellenfeld = Steuerelementfeld<TextBox> frmZIRVO3801::*;
 
 // The trimmed text (blanks on both sides).
-std::string_view getrimmt(std::string_view text) {
-    std::size_t a = text.find_first_not_of(' ');
-    if (a == std::string_view::npos) return {};
-    std::size_t e = text.find_last_not_of(' ');
-    return text.substr(a, e - a + 1);
-}
 
 // A stored number as a 16-bit whole number, halves to the even neighbour;
 // false when it does not fit.
@@ -186,7 +180,7 @@ void frmZIRVO3801::LabelSetzen(Label& label, double wert) {
 }
 
 bool frmZIRVO3801::IstZahltext(std::string_view text) {
-    std::string_view t = getrimmt(text);
+    std::string t = basZIRVO_Format::TextTrimmen(text);
     std::size_t i = 0;
     if (i < t.size() && (t[i] == '+' || t[i] == '-')) ++i;
     bool ziffer = false, trenner = false;
@@ -237,7 +231,7 @@ bool frmZIRVO3801::ZeileLeer(const Tabellenbeschreibung& b, int zeile) {
 }
 
 void frmZIRVO3801::OrientierungTooltipSetzen(TextBox& zelle) {
-    std::string_view t = getrimmt(zelle.Text());
+    std::string t = basZIRVO_Format::TextTrimmen(zelle.Text());
     if (basZIRVO_HiRi::NordGedreht() && !t.empty()) zelle.setToolTipText(basZIRVO_HiRi::HimmelsrichtungDrehen(t));
     else zelle.setToolTipText(std::string());
 }
@@ -504,7 +498,7 @@ void frmZIRVO3801::TrennbauteileSammeln(std::string& code, std::int16_t& zeile, 
             KollektionZeiger z = rows->Koll(r);
             if (!z) continue;
             std::string tin = z->Text(10);
-            if (getrimmt(tin).empty() || IstZahltext(tin)) continue;
+            if (basZIRVO_Format::TextTrimmen(tin).empty() || IstZahltext(tin)) continue;
             Eintrag e;
             e.Zone = zone;
             e.Tin = std::move(tin);
