@@ -1,5 +1,6 @@
 #include "components/frmBaustoff.h"
 
+#include "balance/Anzeigezahl.h"
 #include "components/Baustoff.h"
 #include "frame/Initialisierung.h"
 #include "frame/Plattform.h"
@@ -40,11 +41,7 @@ void frmBaustoff::Aufruf() {
 
 std::string frmBaustoff::ZahlAnzeige(double wert) {
     if (wert == 0 || !std::isfinite(wert)) return {};
-    std::string text = basVB6NumCvt::ZahlText(wert);
-    const std::string& trenner = cVB6_NumCvt::Instanz().Dezimaltrenner();
-    const std::size_t punkt = text.find('.');
-    if (punkt != std::string::npos && trenner == ",") text.replace(punkt, 1, trenner);
-    return text;
+    return Anzeigezahl::Zahltext(wert);
 }
 
 void frmBaustoff::Form_Load() {

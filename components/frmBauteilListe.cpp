@@ -1,5 +1,6 @@
 #include "components/frmBauteilListe.h"
 
+#include "balance/Anzeigezahl.h"
 #include "components/Bauteile.h"
 #include "frame/Plattform.h"
 #include "frame/basVB6NumCvt.h"
@@ -17,14 +18,6 @@ namespace Global {
 namespace {
 
 constexpr const char* CRLF = "\r\n";
-
-// A number with a fixed count of decimals in the user's form ("0.00").
-std::string Festkomma(double x, int dezimalen) {
-    std::string t = basVB6NumCvt::FestkommaText(std::isfinite(x) ? x : 0, dezimalen);
-    const std::string& trenner = cVB6_NumCvt::Instanz().Dezimaltrenner();
-    if (const std::size_t p = t.find('.'); p != std::string::npos && trenner == ",") t.replace(p, 1, trenner);
-    return t;
-}
 
 std::string Wort(std::int16_t art) { return DS(art == 1 ? "Fenster" : art == 2 ? "Wärmebrücke" : "Bauteil"); }
 
@@ -64,7 +57,7 @@ bool frmBauteilListe::ProjektKopfLesen(std::string& Id, std::string& Bez, const 
 
 std::string frmBauteilListe::ZahlSpalte(double x, int breite, int dezimalen) {
     if (x == 0 || !std::isfinite(x)) return {};
-    const std::string s = Festkomma(x, dezimalen);
+    const std::string s = Anzeigezahl::Festkomma(x, dezimalen);
     const int fehlt = breite - static_cast<int>(s.size());
     return fehlt > 0 ? std::string(static_cast<std::size_t>(2 * fehlt), ' ') + s : s;
 }
@@ -255,11 +248,11 @@ void frmBauteilListe::BauteilAnzeigen(int n) {
     ZeileAnhängen(DS("Bezeichnung") + ":", b.Bez);
     ZeileAnhängen(DS("Kommentar") + ":", b.Kom);
     TitelAnhängen(DS("U-Wert") + ":");
-    TextAnhängen("\t" + Festkomma(b.U, 2));
+    TextAnhängen("\t" + Anzeigezahl::Festkomma(b.U, 2));
     TitelAnhängen("         ( " + DS("Rsi") + ": ");
-    TextAnhängen(Festkomma(b.Rsi, 2));
+    TextAnhängen(Anzeigezahl::Festkomma(b.Rsi, 2));
     TitelAnhängen(" ,  " + DS("Rse") + ": ");
-    TextAnhängen(Festkomma(b.Rse, 2));
+    TextAnhängen(Anzeigezahl::Festkomma(b.Rse, 2));
     TitelAnhängen(" )");
     TextAnhängen(CRLF);
     KopfEnde = rtbT.Text().size();
@@ -283,16 +276,16 @@ void frmBauteilListe::FensterAnzeigen(int n) {
     const Fenster f = k ? Fenster::AusKollektion(*k) : Fenster{};
     ZeileAnhängen(DS("Bezeichnung") + ":", f.Bez);
     ZeileAnhängen(DS("Kommentar") + ":", f.Kom);
-    ZeileAnhängen(DS("U-Wert") + ":", Festkomma(f.U, 2));
+    ZeileAnhängen(DS("U-Wert") + ":", Anzeigezahl::Festkomma(f.U, 2));
     TextAnhängen(CRLF);
-    ZeileAnhängen(DS("Gesamtenergiedurchlassgrad  g") + ":", Festkomma(f.g, 2));
-    ZeileAnhängen(DS("Abminderungsfaktor für Fensterrahmen  F'F") + ":", Festkomma(f.FF, 2));
+    ZeileAnhängen(DS("Gesamtenergiedurchlassgrad  g") + ":", Anzeigezahl::Festkomma(f.g, 2));
+    ZeileAnhängen(DS("Abminderungsfaktor für Fensterrahmen  F'F") + ":", Anzeigezahl::Festkomma(f.FF, 2));
     TextAnhängen(CRLF);
     ZeileAnhängen(DS("Rahmenmaterial") + ":", f.Rahmenmaterial);
-    ZeileAnhängen("   " + DS("U-Wert") + "  (" + DS("Uf") + "):", Festkomma(f.Uf, 2));
+    ZeileAnhängen("   " + DS("U-Wert") + "  (" + DS("Uf") + "):", Anzeigezahl::Festkomma(f.Uf, 2));
     TextAnhängen(CRLF);
     ZeileAnhängen(DS("Verglasung") + ":", f.Verglasung);
-    ZeileAnhängen("   " + DS("U-Wert") + "  (" + DS("Ug") + "):", Festkomma(f.Ug, 2));
+    ZeileAnhängen("   " + DS("U-Wert") + "  (" + DS("Ug") + "):", Anzeigezahl::Festkomma(f.Ug, 2));
     gewählt_ = k;
 }
 
@@ -303,7 +296,7 @@ void frmBauteilListe::WärmebrückeAnzeigen(int n) {
     const Wärmebrücke w = k ? Wärmebrücke::AusKollektion(*k) : Wärmebrücke{};
     ZeileAnhängen(DS("Bezeichnung") + ":", w.Bez);
     ZeileAnhängen(DS("Kommentar") + ":", w.Kom);
-    ZeileAnhängen(DS("Psi, Chi") + ":", Festkomma(w.Psi, 2));
+    ZeileAnhängen(DS("Psi, Chi") + ":", Anzeigezahl::Festkomma(w.Psi, 2));
     TextAnhängen(CRLF);
     ZeileAnhängen(DS("Beschreibung") + ":", w.Beschreibung);
     gewählt_ = k;

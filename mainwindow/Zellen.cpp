@@ -5,6 +5,7 @@
 // navigation.
 #include "mainwindow/frmZIRVO3801.h"
 
+#include "balance/Anzeigezahl.h"
 #include "frame/basVB6NumCvt.h"
 #include "frame/basZIRVO_Format.h"
 #include "frame/Statusmeldung.h"
@@ -24,10 +25,7 @@ std::string Zahlanzeige(const Feldformat& f, double wert, bool nullLeer = true) 
     // padding, with the separator the formatter uses.
     std::string t = basVB6NumCvt::FestkommaText(wert, std::max<int>(f.NKSt, 0));
     if (t.empty()) return s;
-    const std::string& trenner = cVB6_NumCvt::Instanz().Dezimaltrenner();
-    std::size_t punkt = t.find('.');
-    if (punkt != std::string::npos && trenner == ",") t.replace(punkt, 1, trenner);
-    return t;
+    return Anzeigezahl::MitTrenner(std::move(t));
 }
 
 } // namespace
