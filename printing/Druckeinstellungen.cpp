@@ -1,5 +1,6 @@
 #include "printing/Druckeinstellungen.h"
 
+#include "frame/Druckflaeche.h"
 #include "frame/Initialisierung.h"
 #include "frame/basVB6NumCvt.h"
 
@@ -42,6 +43,10 @@ Werte Geprüft(const Initialisierung& ini) {
     w.Rechts = Rand(6, ini.DruckerRandRechts);
     w.Unten = Rand(7, ini.DruckerRandUnten);
     return w;
+}
+
+void DruckerVorgabe(Initialisierung& ini) {
+    if (ini.DruckerName.empty()) ini.DruckerName = Plattform::PdfDrucker;
 }
 
 } // namespace Druckeinstellungen
