@@ -6,6 +6,7 @@
 // fresh settings print on the PDF printer with no detour through the
 // printer settings.
 #include "frame/basZIRVO.h"
+#include "printing/Druckeinstellungen.h"
 #include "printing/ZIRVO3801Drucken.h"
 #include "printing/frmDrucken.h"
 #include "printing/frmDruckenEB.h"
@@ -231,12 +232,42 @@ TEST(ErsterDruck, PdfDruckerOhneEinrichten) {
     frmDruckenEB eb;
     eb.Form_Load();
     EXPECT_EQ(eb.lblDrucker.Caption(), "PDF-Datei");
-    // And the first printout asks for the file at once.
-    Global::Initialisierung.DruckerName.clear();
+    // And the first printout of a fresh settings file (no printer, no
+    // font, every number 0) asks for the file at once and prints with the
+    // default font, line width and margins.
+    Initialisierung& ini = Global::Initialisierung;
+    ini.DruckerName.clear();
+    ini.DruckerSchrift.clear();
+    ini.DruckerSchriftgrösse = ini.DruckerSchriftEinfach = ini.DruckerLinie = 0;
+    ini.DruckerRandLinks = ini.DruckerRandOben = ini.DruckerRandRechts = ini.DruckerRandUnten = 0;
     d.projekt.umgebung.dateidialoge.Antworten = {"/tmp/erster.pdf"};
     EXPECT_EQ(d.Systemnachweis(1, "1", false), "OK, Ausdruck abgeschlossen.");
     ASSERT_EQ(d.druck.drucker.Aufträge.size(), 1u);
     EXPECT_EQ(d.druck.drucker.Aufträge[0], (std::pair<std::string, std::string>{"PDF-Datei", "/tmp/erster.pdf"}));
+    EXPECT_EQ(ini.DruckerSchrift, "Arial");
+    EXPECT_FLOAT_EQ(ini.DruckerSchriftgrösse, 9);
+    EXPECT_FLOAT_EQ(ini.DruckerLinie, 3);
+    EXPECT_FLOAT_EQ(ini.DruckerRandLinks, 3);
+    EXPECT_FLOAT_EQ(ini.DruckerRandOben, 1.5f);
+    EXPECT_FLOAT_EQ(ini.DruckerRandRechts, 1.5f);
+    EXPECT_FLOAT_EQ(ini.DruckerRandUnten, 1.5f);
+    ASSERT_EQ(d.druck.drucker.Beendet.size(), 1u);
+    const Aufzeichnungsfläche& f = d.druck.drucker.Beendet[0];
+    const auto* massstab = f.Alle(Art::Massstab).front();
+    EXPECT_NEAR(massstab->x1, -3, 1e-9);
+    EXPECT_NEAR(massstab->y1, -1.5, 1e-9);
+    EXPECT_EQ(f.Texte().front()->Schrift.Name, "Arial");
+    // Settings once made keep what they say, a named printer too.
+    ini.DruckerName.clear();
+    ini.DruckerRandLinks = 0;
+    Druckeinstellungen::DruckerVorgabe(ini);
+    EXPECT_EQ(ini.DruckerName, "PDF-Datei");
+    EXPECT_FLOAT_EQ(ini.DruckerRandLinks, 0);
+    ini.DruckerName = "Laser";
+    ini.DruckerSchrift.clear();
+    Druckeinstellungen::DruckerVorgabe(ini);
+    EXPECT_EQ(ini.DruckerName, "Laser");
+    EXPECT_EQ(ini.DruckerSchrift, "");
 }
 
 } // namespace
