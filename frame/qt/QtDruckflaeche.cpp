@@ -56,8 +56,11 @@ bool PdfVollständig(const QByteArray& pdf) {
 QtDruckfläche::QtDruckfläche() = default;
 
 void QtDruckfläche::SeiteEinrichten() {
-    gerät_->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0),
-                                      QPageLayout::Millimeter));
+    // A4 upright, the whole sheet addressed from its corner.
+    gerät_->setPageSize(QPageSize(QPageSize::A4));
+    gerät_->setPageOrientation(QPageLayout::Portrait);
+    if (printer_) printer_->setFullPage(true);
+    gerät_->setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
 }
 
 QFont QtDruckfläche::Druckfont(const Plattform::Druckschrift& schrift) {
@@ -88,7 +91,6 @@ std::unique_ptr<QtDruckfläche> QtDruckfläche::System(const QString& name, QStr
     }
     f->gerät_ = &p;
     f->SeiteEinrichten();
-    p.setFullPage(true);
     p.setCreator("ZIRVO 380/1");
     f->angaben_ = {name.toStdString(), info.makeAndModel().toStdString(), info.location().toStdString()};
     f->schrift_ = Druckfont({"Arial", 9, false});
