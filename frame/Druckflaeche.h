@@ -74,8 +74,13 @@ public:
     virtual void Fläche(double x1, double y1, double x2, double y2, Druckfarbe farbe) = 0;
 
     // --- pages and document ---
+    // The page number within the copy being printed.
     virtual int Seitennummer() const = 0;
     virtual void NeueSeite() = 0;
+    // The next copy of the printout in the same document: it begins on a
+    // new sheet (a front page when printing on both sides), its pages
+    // numbered from 1 again.
+    virtual void NeuesExemplar() = 0;
     // Ends the document; the printer prints it (the PDF printer writes its
     // file). False with the reason when the document could not be finished.
     virtual bool Beenden(std::string& fehler) = 0;

@@ -37,6 +37,20 @@ void Aufzeichnungsfläche::Fläche(double x1, double y1, double x2, double y2, P
     aufzeichnen(Art::Fläche, x1, y1, x2, y2, {}, 0, farbe);
 }
 
+void Aufzeichnungsfläche::NeuesExemplar() {
+    // As a printer does: a copy begins on a new sheet, on both sides of the
+    // paper on a front page; a copy of which nothing was drawn yet stays on
+    // the first page.
+    bool gezeichnet = false;
+    for (const auto& a : Aufrufe) gezeichnet = gezeichnet || a.art != Art::Massstab;
+    if (gezeichnet) {
+        ++blatt_;
+        if (Duplex == 2 && blatt_ % 2 == 0) ++blatt_;
+        Exemplaranfänge.push_back(blatt_);
+    }
+    seite_ = 1;
+}
+
 bool Aufzeichnungsfläche::Beenden(std::string& fehler) {
     Beendet = true;
     fehler = Beendenfehler;
@@ -66,5 +80,5 @@ const Aufzeichnungsfläche::Aufruf* Aufzeichnungsfläche::Suchen(std::string_vie
 
 void Aufzeichnungsfläche::aufzeichnen(Art art, double x1, double y1, double x2, double y2, std::string text,
                                       double breite, Plattform::Druckfarbe farbe) {
-    Aufrufe.push_back({art, seite_, x1, y1, x2, y2, std::move(text), schrift_, breite, farbe});
+    Aufrufe.push_back({art, blatt_, x1, y1, x2, y2, std::move(text), schrift_, breite, farbe});
 }

@@ -18,7 +18,7 @@ public:
     // One drawing call; coordinates as the engine gave them.
     struct Aufruf {
         Art art;
-        int Seite;
+        int Seite; // the page of the document (copies one after the other)
         double x1, y1, x2, y2;
         std::string Text;
         Plattform::Druckschrift Schrift;
@@ -60,8 +60,16 @@ public:
     void Fläche(double x1, double y1, double x2, double y2, Plattform::Druckfarbe farbe) override;
 
     int Seitennummer() const override { return seite_; }
-    void NeueSeite() override { ++seite_; }
+    void NeueSeite() override {
+        ++seite_;
+        ++blatt_;
+    }
+    void NeuesExemplar() override;
     bool Beenden(std::string& fehler) override;
+
+    // The pages of the document, and the page on which each copy begins.
+    int Blätter() const { return blatt_; }
+    std::vector<int> Exemplaranfänge{1};
 
     // The calls of one kind, in order.
     std::vector<const Aufruf*> Alle(Art art) const;
@@ -72,7 +80,8 @@ public:
 
 private:
     Plattform::Druckschrift schrift_;
-    int seite_ = 1;
+    int seite_ = 1; // within the copy
+    int blatt_ = 1; // within the document
     void aufzeichnen(Art art, double x1, double y1, double x2, double y2, std::string text, double breite,
                      Plattform::Druckfarbe farbe);
 };

@@ -1,5 +1,6 @@
 #include "printing/Druckeinstellungen.h"
 
+#include "frame/Druckflaeche.h"
 #include "frame/Initialisierung.h"
 #include "frame/basVB6NumCvt.h"
 
@@ -42,6 +43,23 @@ Werte Geprüft(const Initialisierung& ini) {
     w.Rechts = Rand(6, ini.DruckerRandRechts);
     w.Unten = Rand(7, ini.DruckerRandUnten);
     return w;
+}
+
+void DruckerVorgabe(Initialisierung& ini) {
+    if (!ini.DruckerName.empty()) return;
+    ini.DruckerName = Plattform::PdfDrucker;
+    // Print settings never made (no font named) take the defaults, as the
+    // printer settings dialog would show them: a fresh settings file holds
+    // zero margins, which are in range.
+    if (!ini.DruckerSchrift.empty()) return;
+    ini.DruckerSchrift = Standardwert(0);
+    ini.DruckerSchriftgrösse = static_cast<float>(ZahlLesenDbl(Standardwert(1)));
+    ini.DruckerSchriftEinfach = static_cast<float>(ZahlLesenDbl(Standardwert(2)));
+    ini.DruckerLinie = static_cast<float>(ZahlLesenDbl(Standardwert(3)));
+    ini.DruckerRandLinks = static_cast<float>(ZahlLesenDbl(Standardwert(4)));
+    ini.DruckerRandOben = static_cast<float>(ZahlLesenDbl(Standardwert(5)));
+    ini.DruckerRandRechts = static_cast<float>(ZahlLesenDbl(Standardwert(6)));
+    ini.DruckerRandUnten = static_cast<float>(ZahlLesenDbl(Standardwert(7)));
 }
 
 } // namespace Druckeinstellungen

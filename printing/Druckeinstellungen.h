@@ -27,6 +27,13 @@ struct Werte {
 // The settings' values, each one out of range replaced by its default.
 Werte Geprüft(const Initialisierung& ini);
 
+// Settings that name no printer yet (a fresh settings file) print on the
+// program's own PDF printer, which is always there: with the defaults above
+// (put in place when no font is named either) it counts as set up, so the
+// first printout needs no detour through the printer settings. A printer of
+// the system is chosen there.
+void DruckerVorgabe(Initialisierung& ini);
+
 // The checks: the value when it lies in the range, else the default.
 double Schriftgrösse(double x);
 double Linie(double x);

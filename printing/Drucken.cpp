@@ -157,6 +157,14 @@ void Drucken::NewPage() {
     blockanfang_ = boxanfang_ = boxende_ = 0;
 }
 
+void Drucken::NeuesExemplar() {
+    if (fläche_) {
+        fläche_->NeuesExemplar();
+        if (spiegeln_) fläche_->Massstab(x1_, y1_, x2_, y2_);
+    }
+    blockanfang_ = boxanfang_ = boxende_ = 0;
+}
+
 void Drucken::Duplex(bool on) {
     if (!fläche_) return;
     const int gewünscht = on ? 2 : 1;

@@ -74,6 +74,10 @@ public:
     int Characters() const { return zeichen_; }
     int Lines() const { return zeilen_; }
     void NewPage();
+    // The next copy of the printout in the same document: on a new sheet (a
+    // front page when printing on both sides), pages counted from 1 again;
+    // the caller sets the copy up as the first (Initialize, ScaleA4, ...).
+    void NeuesExemplar();
     // Switches duplex printing; when the printer then prints on both sides
     // the back pages are mirrored. A printer without duplex changes nothing.
     void Duplex(bool on);

@@ -52,9 +52,27 @@ void PdfVorschlag(std::string& ordner, std::string& name) {
 
 } // namespace
 
-bool ZIRVO3801Drucken::DruckerOK() { return basZIRVO::DruckerOK(); }
+bool ZIRVO3801Drucken::DruckerOK() {
+    Druckeinstellungen::DruckerVorgabe(Global::Initialisierung);
+    return basZIRVO::DruckerOK();
+}
 
 bool ZIRVO3801Drucken::Initialisieren(bool duplex, bool landscape) {
+    // The next copy of a PDF printout goes into the document still open.
+    const bool weiter = exemplarFolgt_ && drucken_.Fläche();
+    exemplarFolgt_ = false;
+    if (weiter) {
+        drucken_.NeuesExemplar();
+    } else if (!AuftragBeginnen()) {
+        return false;
+    }
+    fehlerteil_.clear();
+    Einrichten(duplex, landscape);
+    return true;
+}
+
+bool ZIRVO3801Drucken::AuftragBeginnen() {
+    Druckeinstellungen::DruckerVorgabe(Global::Initialisierung);
     const std::string name = Global::Initialisierung.DruckerName;
     auto liste = Plattform::drucker().DruckerListe();
     if (name.empty() || std::find(liste.begin(), liste.end(), name) == liste.end()) {
@@ -78,7 +96,11 @@ bool ZIRVO3801Drucken::Initialisieren(bool duplex, bool landscape) {
         return false;
     }
     drucken_.Auftrag(std::move(auftrag));
-    fehlerteil_.clear();
+    pdf_ = name == Plattform::PdfDrucker;
+    return true;
+}
+
+void ZIRVO3801Drucken::Einrichten(bool duplex, bool landscape) {
     drucken_.Duplex(duplex);
     const Druckeinstellungen::Werte w = Druckeinstellungen::Geprüft(Global::Initialisierung);
     drucken_.Initialize(w.Schrift, w.Grösse, w.Linie);
@@ -100,10 +122,14 @@ bool ZIRVO3801Drucken::Initialisieren(bool duplex, bool landscape) {
     einheiten_ = {"[-]",      "[m]",      "[m²]",    "[m³]",     "[W/m²K]",   "[kWh/m²]", "[W/mK]",   "[W/K]",
                   "[°C]",     "[K]",      "[m²/P]",  "[W/P]",    "[h/d]",     "[h/a]",    "[m³/h·m²]", "[kWh/m²K]",
                   "[%]",      "[m³/h]",   "[W]",     "[m²K/W]",  "[cm]",      "[kg/m³]",  "[MWh]",    "[W/m²]"};
-    return true;
 }
 
-bool ZIRVO3801Drucken::Beenden() {
+bool ZIRVO3801Drucken::Beenden(bool weitereExemplare) {
+    if (weitereExemplare && pdf_ && drucken_.Fläche()) {
+        exemplarFolgt_ = true;
+        return true;
+    }
+    exemplarFolgt_ = false;
     std::string fehler;
     if (drucken_.Terminate(fehler)) return true;
     Fehlermeldung(DS("Der Ausdruck konnte nicht abgeschlossen werden.") + (fehler.empty() ? "" : "\r\n" + fehler));

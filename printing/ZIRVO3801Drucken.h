@@ -41,17 +41,23 @@ public:
     ZIRVO3801Drucken& operator=(const ZIRVO3801Drucken&) = delete;
 
     // False when the system has no printer; else True when the printer of
-    // the settings is installed.
+    // the settings is installed. Settings that name no printer yet take the
+    // program's PDF printer (Druckeinstellungen::DruckerVorgabe).
     bool DruckerOK();
     // Chooses the printer of the settings and starts a document on it (the
     // PDF printer asks for its file first), with the font, line width and
     // margins of the settings: portrait 79 x 66 cells, landscape 128 x 41.
     // False when nothing can be printed: the printer is gone (said in a
     // message), cannot print (said too), or the user cancelled the file.
+    // After Beenden(true) on the PDF printer it starts the next copy in the
+    // document still open, without asking again.
     bool Initialisieren(bool duplex, bool landscape);
     // Ends the document. False when it could not be finished (the PDF file
     // not written, for instance), after a message saying so.
-    bool Beenden();
+    // weitereExemplare: more copies of the printout follow. A system printer
+    // gets every copy as a job of its own; the PDF printer keeps its
+    // document open, so that all copies go into the one file asked for.
+    bool Beenden(bool weitereExemplare = false);
     void Duplex(bool on) { drucken_.Duplex(on); }
     // The print time of a whole report: now, as "d.m.yyyy h:mm:ss".
     void SetzeUhrzeit();
@@ -80,7 +86,10 @@ public:
     const std::string& Fehlerteil() const { return fehlerteil_; }
     // Lets the open document go unfinished: nothing more reaches the
     // printer, a PDF file is not written.
-    void Abbrechen() { drucken_.Auftrag(nullptr); }
+    void Abbrechen() {
+        drucken_.Auftrag(nullptr);
+        exemplarFolgt_ = false;
+    }
 
     // --- sections ---
     // The legend box and the sheets of the items in use (all of them with
@@ -136,6 +145,8 @@ private:
     std::array<std::string, 24> einheiten_{};
     std::array<bool, 12> heizmonate_{};
     std::string fehlerteil_;
+    bool pdf_ = false;           // the job is on the PDF printer
+    bool exemplarFolgt_ = false; // its document stays open for the next copy
     // The element types of the envelope table being printed: code, name,
     // area unit, U unit, loss unit.
     std::array<std::array<std::string, 5>, 5> elementtypen_{};
@@ -143,6 +154,12 @@ private:
     // Runs one section (teil: its name as printed): a section that fails, or
     // breaks off with an exception, leaves failed set and its name in
     // Fehlerteil.
+    // The job on the printer of the settings (the PDF printer asks for its
+    // file); False, said in a message where needed, when there is none.
+    bool AuftragBeginnen();
+    // Font, line width, margins, duplex and grid of the settings.
+    void Einrichten(bool duplex, bool landscape);
+
     template <class F> void Abschnitt(const std::string& teil, bool& failed, F&& abschnitt);
 
     // cover and its result blocks

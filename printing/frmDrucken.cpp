@@ -10,6 +10,7 @@
 #include "frame/basZIRVODialogSprache.h"
 #include "frame/basZIRVOSymbole.h"
 #include "mainwindow/frmZIRVO3801.h"
+#include "printing/Druckeinstellungen.h"
 #include "printing/Drucken.h"
 #include "printing/ZIRVO3801Drucken.h"
 #include "printing/frmDruckIni.h"
@@ -80,7 +81,8 @@ frmDrucken::~frmDrucken() = default;
 void frmDrucken::Form_Load() {
     basZIRVO3801::FormularIconSetzen(*this);
     basZIRVOBildschirmschrift::BildschirmschriftSetzen(*this);
-    const Initialisierung& ini = Global::Initialisierung;
+    Initialisierung& ini = Global::Initialisierung;
+    Druckeinstellungen::DruckerVorgabe(ini);
     switch (Global::Projekt.PGetInt("ArtB")) {
     case 1: lblAufgabenstellung.setCaption(DS("Optimierung")); break;
     case 2: lblAufgabenstellung.setCaption(DS("Messwert")); break;
@@ -216,7 +218,8 @@ bool frmDrucken::ExemplareDrucken(const std::string& letters, int copies, bool d
                     Plattform::Symbol::Fehler);
             return true;
         }
-        if (!b.Beenden()) return true;
+        // Copies to the PDF printer go into its one document.
+        if (!b.Beenden(exemplar < copies)) return true;
     }
     return false;
 }

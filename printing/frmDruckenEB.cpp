@@ -8,6 +8,7 @@
 #include "frame/basZIRVOBildschirmschrift.h"
 #include "frame/basZIRVODialogSprache.h"
 #include "frame/basZIRVOSymbole.h"
+#include "printing/Druckeinstellungen.h"
 #include "printing/ZIRVO3801Drucken.h"
 #include "printing/frmDruckIni.h"
 
@@ -54,6 +55,7 @@ frmDruckenEB::~frmDruckenEB() = default;
 void frmDruckenEB::Form_Load() {
     basZIRVO3801::FormularIconSetzen(*this);
     basZIRVOBildschirmschrift::BildschirmschriftSetzen(*this);
+    Druckeinstellungen::DruckerVorgabe(Global::Initialisierung);
     lblDrucker.setCaption(Global::Initialisierung.DruckerName);
     bericht_ = std::make_unique<ZIRVO3801Drucken>();
 }
@@ -127,8 +129,9 @@ void frmDruckenEB::DruckAusführen(const std::string& auswahl, int exemplare, bo
             }
             if (failed) break;
             teil.clear();
-            // A document that cannot be finished has said why.
-            if (!R.Beenden()) {
+            // A document that cannot be finished has said why. Copies to
+            // the PDF printer go into its one document.
+            if (!R.Beenden(kopie < exemplare)) {
                 failed = true;
                 return;
             }

@@ -2,6 +2,7 @@
 # Installs the Debian packages needed to build ZIRVO 380/1 and run its tests.
 set -euo pipefail
 PAKETE=(build-essential cmake g++ qt6-base-dev libgl-dev googletest libgtest-dev libgmock-dev libbenchmark-dev qt6-translations-l10n poppler-utils)
+PAKETE+=(fonts-liberation2) # Liberation Sans: what fontconfig prints for "Arial", with Arial's widths
 fehlend=()
 for p in "${PAKETE[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || fehlend+=("$p")

@@ -1,18 +1,21 @@
 #include "frame/qt/QtDruckflaeche.h"
 
+#include "frame/Dateien.h"
 #include "frame/basZIRVODialogSprache.h"
 
-#include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPdfWriter>
+#include <QPrinter>
 #include <QPrinterInfo>
-#include <QTemporaryFile>
 
-#include <cstdio>
+#include <cerrno>
+#include <cstdlib>
+#include <cstring>
+#include <unistd.h>
 
 namespace {
 
@@ -22,14 +25,53 @@ QColor Farbe(Plattform::Druckfarbe f) {
     return QColor(static_cast<int>(f & 0xFF), static_cast<int>((f >> 8) & 0xFF), static_cast<int>((f >> 16) & 0xFF));
 }
 
+std::string PdfFehler(const QString& ziel, const std::string& grund) {
+    return DS("Die PDF-Datei konnte nicht geschrieben werden:") + " " + ziel.toStdString() +
+           (grund.empty() ? "" : "\r\n" + grund);
+}
+
+// Whether a file can be made in the folder of ziel: one is made there and
+// removed again. The reason when not.
+bool OrdnerBeschreibbar(const QFileInfo& ziel, std::string& grund) {
+    std::string muster = QFile::encodeName(ziel.absolutePath() + "/." + ziel.fileName() + ".XXXXXX").toStdString();
+    const int fd = ::mkstemp(muster.data());
+    if (fd < 0) {
+        grund = std::strerror(errno);
+        return false;
+    }
+    ::close(fd);
+    ::unlink(muster.c_str());
+    return true;
+}
+
+// A PDF that Qt's engine wrote whole ends with its trailer.
+bool PdfVollständig(const QByteArray& pdf) {
+    if (!pdf.startsWith("%PDF-")) return false;
+    const QByteArray schluss = pdf.right(64).trimmed();
+    return schluss.endsWith("%%EOF") && schluss.contains("startxref");
+}
+
 } // namespace
 
-QtDruckfläche::QtDruckfläche() {
-    printer_.setPageSize(QPageSize(QPageSize::A4));
-    printer_.setPageOrientation(QPageLayout::Portrait);
-    printer_.setFullPage(true);
-    printer_.setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
-    printer_.setCreator("ZIRVO 380/1");
+QtDruckfläche::QtDruckfläche() = default;
+
+void QtDruckfläche::SeiteEinrichten() {
+    // A4 upright, the whole sheet addressed from its corner.
+    gerät_->setPageSize(QPageSize(QPageSize::A4));
+    gerät_->setPageOrientation(QPageLayout::Portrait);
+    if (printer_) printer_->setFullPage(true);
+    gerät_->setPageMargins(QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter);
+}
+
+QFont QtDruckfläche::Druckfont(const Plattform::Druckschrift& schrift) {
+    QFont f(Q(schrift.Name));
+    if (schrift.Grösse > 0) f.setPointSizeF(schrift.Grösse);
+    f.setBold(schrift.Fett);
+    // Without shaping, Latin and Greek text is drawn character by character:
+    // no ligature glyph takes the place of "ff", "fi" or "fl", so the PDF's
+    // text reads as it was written.
+    f.setStyleStrategy(QFont::StyleStrategy(QFont::PreferOutline | QFont::PreferNoShaping));
+    return f;
 }
 
 std::unique_ptr<QtDruckfläche> QtDruckfläche::System(const QString& name, QString& fehler) {
@@ -39,72 +81,86 @@ std::unique_ptr<QtDruckfläche> QtDruckfläche::System(const QString& name, QStr
         return nullptr;
     }
     std::unique_ptr<QtDruckfläche> f(new QtDruckfläche);
-    f->printer_.setPrinterName(name);
-    f->printer_.setOutputFormat(QPrinter::NativeFormat);
-    if (!f->printer_.isValid()) {
+    f->printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    QPrinter& p = *f->printer_;
+    p.setPrinterName(name);
+    p.setOutputFormat(QPrinter::NativeFormat);
+    if (!p.isValid()) {
         fehler = QString::fromStdString(DS("Der Drucker kann nicht drucken."));
         return nullptr;
     }
-    f->printer_.setPageSize(QPageSize(QPageSize::A4));
-    f->printer_.setFullPage(true);
+    f->gerät_ = &p;
+    f->SeiteEinrichten();
+    p.setCreator("ZIRVO 380/1");
     f->angaben_ = {name.toStdString(), info.makeAndModel().toStdString(), info.location().toStdString()};
+    f->schrift_ = Druckfont({"Arial", 9, false});
     return f;
 }
 
 std::unique_ptr<QtDruckfläche> QtDruckfläche::Pdf(const QString& ziel, QString& fehler) {
     const QFileInfo zielInfo(ziel);
     if (zielInfo.isDir()) {
-        fehler = ziel + ": " + QString::fromStdString(DS("ist ein Ordner"));
+        fehler = QString::fromStdString(PdfFehler(ziel, DS("ist ein Ordner")));
         return nullptr;
     }
-    // The document is written beside the target, so that the final rename
-    // stays on one file system and replaces the old file in one step.
-    QTemporaryFile temporär(zielInfo.absolutePath() + "/." + zielInfo.fileName() + ".XXXXXX");
-    temporär.setAutoRemove(false);
-    if (!temporär.open()) {
-        fehler = zielInfo.absolutePath() + ": " + temporär.errorString();
+    // The file is written at the end; that its folder takes a file is
+    // known now, before the user waits for the printout.
+    std::string grund;
+    if (!OrdnerBeschreibbar(zielInfo, grund)) {
+        fehler = QString::fromStdString(PdfFehler(zielInfo.absoluteFilePath(), grund));
         return nullptr;
     }
     std::unique_ptr<QtDruckfläche> f(new QtDruckfläche);
-    f->temporär_ = temporär.fileName();
-    temporär.close();
     f->ziel_ = zielInfo.absoluteFilePath();
-    f->printer_.setOutputFormat(QPrinter::PdfFormat);
-    f->printer_.setOutputFileName(f->temporär_);
-    f->printer_.setDocName(zielInfo.completeBaseName());
+    f->puffer_.open(QIODevice::WriteOnly);
+    f->pdf_ = std::make_unique<QPdfWriter>(&f->puffer_);
+    QPdfWriter& w = *f->pdf_;
+    w.setResolution(1200);
+    w.setCreator("ZIRVO 380/1");
+    w.setTitle(zielInfo.completeBaseName());
+    f->gerät_ = &w;
+    f->SeiteEinrichten();
     f->angaben_ = {Plattform::PdfDrucker, "Qt PDF", f->ziel_.toStdString()};
+    f->schrift_ = Druckfont({"Arial", 9, false});
     return f;
 }
 
 QtDruckfläche::~QtDruckfläche() {
     // A document let go unfinished (a printout that broke off) is not
-    // sent to a system printer where the printer lets it be withdrawn.
-    if (maler_.isActive() && !beendet_ && ziel_.isEmpty()) printer_.abort();
+    // sent to a system printer where the printer lets it be withdrawn; an
+    // unfinished PDF was never more than memory.
+    if (maler_.isActive() && !beendet_ && printer_) printer_->abort();
     if (maler_.isActive()) maler_.end();
-    if (!temporär_.isEmpty() && QFile::exists(temporär_)) QFile::remove(temporär_);
 }
 
 void QtDruckfläche::Querformat(bool quer) {
     if (begonnen_) return; // the first page is under way
-    printer_.setPageOrientation(quer ? QPageLayout::Landscape : QPageLayout::Portrait);
+    gerät_->setPageOrientation(quer ? QPageLayout::Landscape : QPageLayout::Portrait);
 }
 
 double QtDruckfläche::PapierBreite() const {
-    return printer_.pageLayout().fullRect(QPageLayout::Millimeter).width() / 10;
+    return gerät_->pageLayout().fullRect(QPageLayout::Millimeter).width() / 10;
 }
 
 double QtDruckfläche::PapierHöhe() const {
-    return printer_.pageLayout().fullRect(QPageLayout::Millimeter).height() / 10;
+    return gerät_->pageLayout().fullRect(QPageLayout::Millimeter).height() / 10;
 }
 
 int QtDruckfläche::DuplexModus() const {
-    const auto d = printer_.duplex();
+    // A PDF has no printer to turn the sheet; it takes the mode asked for,
+    // so a document meant for both sides gets its mirrored margins.
+    if (!printer_) return pdfDuplex_;
+    const auto d = printer_->duplex();
     return d == QPrinter::DuplexLongSide || d == QPrinter::DuplexAuto ? 2 : d == QPrinter::DuplexShortSide ? 3 : 1;
 }
 
 void QtDruckfläche::DuplexModusSetzen(int modus) {
-    if (modus == 1) printer_.setDuplex(QPrinter::DuplexNone);
-    else if (modus == 2) printer_.setDuplex(QPrinter::DuplexLongSide);
+    if (modus != 1 && modus != 2) return;
+    if (!printer_) {
+        pdfDuplex_ = modus;
+        return;
+    }
+    printer_->setDuplex(modus == 1 ? QPrinter::DuplexNone : QPrinter::DuplexLongSide);
 }
 
 void QtDruckfläche::Massstab(double x1, double y1, double x2, double y2) {
@@ -115,29 +171,26 @@ void QtDruckfläche::Massstab(double x1, double y1, double x2, double y2) {
     y2_ = y2;
 }
 
-double QtDruckfläche::PunkteJeCm() const { return printer_.resolution() / 2.54; }
+double QtDruckfläche::Auflösung() const { return printer_ ? printer_->resolution() : pdf_->resolution(); }
+
+double QtDruckfläche::PunkteJeCm() const { return Auflösung() / 2.54; }
 
 QPointF QtDruckfläche::Punkt(double x, double y) const {
     const double p = PunkteJeCm();
     return {(x - x1_) * PapierBreite() * p / (x2_ - x1_), (y - y1_) * PapierHöhe() * p / (y2_ - y1_)};
 }
 
-void QtDruckfläche::Schrift(const Plattform::Druckschrift& schrift) {
-    schrift_ = QFont(Q(schrift.Name));
-    if (schrift.Grösse > 0) schrift_.setPointSizeF(schrift.Grösse);
-    schrift_.setBold(schrift.Fett);
-    schrift_.setStyleStrategy(QFont::PreferOutline);
-}
+void QtDruckfläche::Schrift(const Plattform::Druckschrift& schrift) { schrift_ = Druckfont(schrift); }
 
 std::string QtDruckfläche::GefundeneSchrift() const { return QFontInfo(schrift_).family().toStdString(); }
 
 double QtDruckfläche::Textbreite(std::string_view text) const {
-    QFontMetricsF m(schrift_, const_cast<QPrinter*>(&printer_));
+    QFontMetricsF m(schrift_, gerät_);
     return m.horizontalAdvance(Q(text)) / PunkteJeCm();
 }
 
 double QtDruckfläche::Zeilenhöhe() const {
-    QFontMetricsF m(schrift_, const_cast<QPrinter*>(&printer_));
+    QFontMetricsF m(schrift_, gerät_);
     return m.height() / PunkteJeCm();
 }
 
@@ -145,7 +198,7 @@ bool QtDruckfläche::Malen() {
     if (fehler_ || beendet_) return false;
     if (!begonnen_) {
         begonnen_ = true;
-        if (!maler_.begin(&printer_)) {
+        if (!maler_.begin(gerät_)) {
             fehler_ = true;
             return false;
         }
@@ -157,14 +210,14 @@ void QtDruckfläche::Text(double x, double y, std::string_view text) {
     if (text.empty() || !Malen()) return;
     maler_.setFont(schrift_);
     maler_.setPen(Qt::black);
-    QFontMetricsF m(schrift_, &printer_);
+    QFontMetricsF m(schrift_, gerät_);
     const QPointF p = Punkt(x, y);
     maler_.drawText(QPointF(p.x(), p.y() + m.ascent()), Q(text));
 }
 
 QPen QtDruckfläche::Stift(double breite, Plattform::Druckfarbe farbe) const {
     // Line widths are 1/600 inch whatever the device.
-    QPen stift(Farbe(farbe), breite * printer_.resolution() / 600.0);
+    QPen stift(Farbe(farbe), breite * Auflösung() / 600.0);
     stift.setCapStyle(Qt::SquareCap);
     stift.setJoinStyle(Qt::MiterJoin);
     return stift;
@@ -191,8 +244,27 @@ void QtDruckfläche::Fläche(double x1, double y1, double x2, double y2, Plattfo
 
 void QtDruckfläche::NeueSeite() {
     if (!Malen()) return;
-    if (!printer_.newPage()) fehler_ = true;
+    if (!gerät_->newPage()) fehler_ = true;
     ++seite_;
+    ++blätter_;
+}
+
+void QtDruckfläche::NeuesExemplar() {
+    // A copy of which nothing was drawn yet begins on the first page.
+    if (!begonnen_) {
+        seite_ = 1;
+        return;
+    }
+    if (!Malen()) return;
+    if (!gerät_->newPage()) fehler_ = true;
+    ++blätter_;
+    // Printed on both sides, every copy begins on a front page: the back of
+    // the last sheet of the copy before stays empty.
+    if (DuplexModus() == 2 && blätter_ % 2 == 0) {
+        if (!gerät_->newPage()) fehler_ = true;
+        ++blätter_;
+    }
+    seite_ = 1;
 }
 
 bool QtDruckfläche::Beenden(std::string& fehler) {
@@ -200,19 +272,25 @@ bool QtDruckfläche::Beenden(std::string& fehler) {
     beendet_ = true;
     if (!begonnen_) return true; // nothing was drawn: no document
     const bool gemalt = maler_.isActive() && maler_.end();
-    if (fehler_ || !gemalt || printer_.printerState() == QPrinter::Error) {
-        fehler = ziel_.isEmpty() ? DS("Der Drucker hat den Auftrag nicht angenommen.")
-                                 : DS("Die PDF-Datei konnte nicht geschrieben werden:") + " " + ziel_.toStdString();
+    if (printer_) {
+        if (fehler_ || !gemalt || printer_->printerState() == QPrinter::Error) {
+            fehler = DS("Der Drucker hat den Auftrag nicht angenommen.");
+            return false;
+        }
+        return true;
+    }
+    const QByteArray& pdf = puffer_.data();
+    if (fehler_ || !gemalt || !PdfVollständig(pdf)) {
+        fehler = PdfFehler(ziel_, DS("Das Dokument ist unvollständig."));
         return false;
     }
-    if (ziel_.isEmpty()) return true;
-    // Readable like any other document of the user, then in place.
-    QFile::setPermissions(temporär_, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
-    if (QFileInfo(temporär_).size() == 0 ||
-        std::rename(QFile::encodeName(temporär_).constData(), QFile::encodeName(ziel_).constData()) != 0) {
-        fehler = DS("Die PDF-Datei konnte nicht geschrieben werden:") + " " + ziel_.toStdString();
+    // Whole on disk before it takes the name of the old file; else the old
+    // file stays and the reason is told.
+    std::string grund;
+    if (!Dateien::SicherSchreiben(QFile::encodeName(ziel_).toStdString(),
+                                  std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())), &grund)) {
+        fehler = PdfFehler(ziel_, grund);
         return false;
     }
-    temporär_.clear();
     return true;
 }

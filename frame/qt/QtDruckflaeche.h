@@ -1,22 +1,32 @@
-// A print job through QPrinter: on a printer of the system, or as a PDF
-// file (the program's own printer "PDF-Datei"). A4 at high resolution, the
-// whole sheet addressed (the printer leaves out what it cannot reach). The
-// report font goes through Qt's font matching ("Arial" is usually Liberation
-// Sans here); characters the face lacks come from a fallback face.
+// A print job through Qt: on a printer of the system (QPrinter), or as a
+// PDF file (the program's own printer "PDF-Datei", QPdfWriter). A4 at high
+// resolution, the whole sheet addressed (the printer leaves out what it
+// cannot reach).
 //
-// A PDF is written to a temporary file beside the target and renamed onto
-// it only when the document ended well: a failed or abandoned printout
-// leaves an older file of that name as it was.
+// The report font is asked for by the name the settings give ("Arial");
+// fontconfig's metric aliases turn it into a face of the same widths
+// (Liberation Sans), and characters the face lacks come from a fallback
+// face. Printed text is never shaped into ligatures: "ff", "fi", "fl" stay
+// two letters, so every word of a printout is found and copied as written.
+//
+// A PDF is drawn into memory and written only once the document is
+// complete, through a temporary file beside the target that is flushed to
+// disk before it takes the target's name: a printout that fails or cannot
+// be written leaves an older file of that name as it was, and says why.
 #pragma once
 
 #include "frame/Druckflaeche.h"
 
+#include <QBuffer>
 #include <QFont>
 #include <QPainter>
-#include <QPrinter>
 #include <QString>
 
 #include <memory>
+
+class QPagedPaintDevice;
+class QPdfWriter;
+class QPrinter;
 
 class QtDruckfläche : public Plattform::Druckfläche {
 public:
@@ -27,6 +37,10 @@ public:
     // folder cannot take the file.
     static std::unique_ptr<QtDruckfläche> Pdf(const QString& ziel, QString& fehler);
     ~QtDruckfläche() override;
+
+    // The font as the print surface uses it for a face of that name, size
+    // and weight: outlines, no ligatures.
+    static QFont Druckfont(const Plattform::Druckschrift& schrift);
 
     void Querformat(bool quer) override;
     double PapierBreite() const override;
@@ -50,23 +64,30 @@ public:
 
     int Seitennummer() const override { return seite_; }
     void NeueSeite() override;
+    void NeuesExemplar() override;
     bool Beenden(std::string& fehler) override;
 
 private:
     QtDruckfläche();
-    QPrinter printer_{QPrinter::HighResolution};
+    std::unique_ptr<QPrinter> printer_; // a system printer
+    QBuffer puffer_;                    // the PDF, until it is complete
+    std::unique_ptr<QPdfWriter> pdf_;
+    QPagedPaintDevice* gerät_ = nullptr; // the one of the two in use
     QPainter maler_;
     bool begonnen_ = false;
     bool fehler_ = false;
     bool beendet_ = false;
     QFont schrift_;
     double x1_ = 0, y1_ = 0, x2_ = 21, y2_ = 29.7;
-    int seite_ = 1;
-    QString ziel_;      // the PDF file, "" for a system printer
-    QString temporär_;  // where the PDF is written until it is complete
+    int seite_ = 1;   // page number within the copy
+    int blätter_ = 1; // pages of the document
+    int pdfDuplex_ = 1;
+    QString ziel_; // the PDF file, "" for a system printer
     Plattform::Druckerangaben angaben_;
 
+    void SeiteEinrichten();
     bool Malen();
+    double Auflösung() const;
     double PunkteJeCm() const;
     QPointF Punkt(double x, double y) const;
     QPen Stift(double breite, Plattform::Druckfarbe farbe) const;

@@ -1,0 +1,300 @@
+// Real PDFs of the program's own printer read back with pdftotext: printed
+// words keep their letters whatever the face (no ligature for "ff", "fi",
+// "fl", also in DejaVu Sans, which has them), copies go into one file, a
+// PDF for both sides has its binding margin mirrored on the back pages, and
+// a PDF that cannot be written whole (a file-size limit) leaves the old
+// file as it was and says why. And that the face fontconfig gives for
+// "Arial" has Arial's widths, which the report layouts are made for.
+#include "components/Baustoff.h"
+#include "frame/Dateien.h"
+#include "frame/Initialisierung.h"
+#include "frame/qt/QtDruckflaeche.h"
+#include "frame/qt/QtPlattform.h"
+#include "printing/Druckauftraege.h"
+#include "printing/ZIRVO3801Drucken.h"
+#include "printing/frmDrucken.h"
+#include "project/ProjektGlobal.h"
+#include "tests/components/Komponentenhilfe.h"
+#include "tests/printing/Druckumgebung.h"
+#include "tests/support/Goldenprojekt.h"
+#include "tests/support/Zonenprojekt.h"
+#include "tests/support/qt/Pdftext.h"
+
+#include <QFontInfo>
+#include <QFontMetricsF>
+#include <QProcess>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <map>
+#include <regex>
+#include <sys/resource.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+using namespace Testhilfe::Pdf;
+
+// The example project opened, the print settings of a fresh install on the
+// PDF printer in the face given, and every PDF file asked for answered with
+// a file of the test folder.
+struct PdfDruck {
+    Testhilfe::Zonenprojekt z;
+    Testhilfe::Testordner ordner{"pdfschrift"};
+    QtPlattform::QtDrucker drucker;
+    Testhilfe::SkriptUmgebung uhr;
+    Plattform::DiensteSetzen dienste{Plattform::Dienste{nullptr, nullptr, &drucker, nullptr, &uhr}};
+    Initialisierung alt = Global::Initialisierung;
+
+    explicit PdfDruck(const std::string& schrift = "Arial") {
+        uhr.Uhr = 1767225600 + 10 * 3600;
+        uhr.Programm = ordner.Datei("programm");
+        Testhilfe::Druckumgebung::Einstellungen(Plattform::PdfDrucker);
+        Global::Initialisierung.DruckerSchrift = schrift;
+        const fs::path beispiel = fs::path(ZIRVO_TESTDATEN) / ".." / "examples" / "Beispiel.zirvo9";
+        EXPECT_EQ(Testhilfe::ProjektÖffnen(beispiel), "");
+    }
+    ~PdfDruck() { Global::Initialisierung = alt; }
+
+    std::string Ziel(const std::string& name) {
+        const std::string pfad = ordner.Datei(name);
+        z.umgebung.dateidialoge.Antworten.push_back(pfad);
+        return pfad;
+    }
+    // The system proof through its dialog; the last message.
+    std::string Systemnachweis(int auswahl, const char* exemplare = "1", bool duplex = false) {
+        frmDrucken dialog;
+        dialog.Form_Load();
+        dialog.optAusdruck_Click(auswahl);
+        dialog.txtExemplare.setText(exemplare);
+        dialog.chkDuplex.setValue(duplex ? 1 : 0);
+        dialog.cmdDrucken_Click();
+        const auto* m = z.umgebung.meldungen.Letzte();
+        return m ? m->Text : "";
+    }
+    std::size_t Dateien() const {
+        return static_cast<std::size_t>(
+            std::distance(fs::directory_iterator(ordner.pfad), fs::directory_iterator{}));
+    }
+};
+
+// The characters U+FB00 to U+FB06 (ff, fi, fl, ffi, ffl, long st, st) in a text.
+std::vector<std::string> Ligaturen(const std::string& text) {
+    std::vector<std::string> gefunden;
+    for (std::size_t p = 0; (p = text.find("\xEF\xAC", p)) != std::string::npos; p += 3) {
+        const unsigned char c = static_cast<unsigned char>(p + 2 < text.size() ? text[p + 2] : 0);
+        if (c >= 0x80 && c <= 0x86) gefunden.push_back(text.substr(p > 20 ? p - 20 : 0, 40));
+    }
+    return gefunden;
+}
+
+// The least x (pt) of any word on each page, as pdftotext -bbox gives it.
+std::vector<double> LinkerRand(const std::string& pdf) {
+    QProcess p;
+    p.start("pdftotext", {"-bbox", QString::fromStdString(pdf), "-"});
+    p.waitForFinished(30000);
+    const std::string html = p.readAllStandardOutput().toStdString();
+    std::vector<double> ränder;
+    const std::regex wort(R"re(<word xMin="([0-9.]+)")re");
+    std::size_t a = html.find("<page ");
+    while (a != std::string::npos) {
+        const std::size_t e = html.find("<page ", a + 1);
+        const std::string s = html.substr(a, e == std::string::npos ? std::string::npos : e - a);
+        double x = 1e9;
+        for (std::sregex_iterator i(s.begin(), s.end(), wort), ende; i != ende; ++i) x = std::min(x, std::stod((*i)[1]));
+        ränder.push_back(x);
+        a = e;
+    }
+    return ränder;
+}
+
+// DejaVu Sans shapes "ff", "fi" and "fl" into ligatures where it may; the
+// printout must not: every word is found as it was written.
+TEST(PdfSchrift, KeineLigaturenAuchMitDejaVu) {
+    for (const std::string schrift : {"DejaVu Sans", "Arial"}) {
+        SCOPED_TRACE(schrift);
+        PdfDruck d(schrift);
+        if (schrift == "DejaVu Sans") {
+            EXPECT_EQ(QtDruckfläche::Druckfont({schrift, 9, false}).styleStrategy() & QFont::PreferNoShaping,
+                      QFont::PreferNoShaping);
+            ASSERT_EQ(QFontInfo(QtDruckfläche::Druckfont({schrift, 9, false})).family(), "DejaVu Sans")
+                << "the test needs DejaVu Sans (Debian: fonts-dejavu-core)";
+        }
+        const std::string nachweis = d.Ziel("Systemnachweis.pdf");
+        ASSERT_EQ(d.Systemnachweis(0), "OK, Ausdruck abgeschlossen.");
+        const std::string text = Text(nachweis);
+        EXPECT_EQ(Ligaturen(text), std::vector<std::string>{});
+        for (const char* wort : {"Energiebezugsfläche", "Lüftungseffektivität", "spezifiziertes", "Identifikation",
+                                 "Hüllfläche", "flächengewichteter", "spezifischen"})
+            EXPECT_NE(text.find(wort), std::string::npos) << wort;
+
+        // The material list: "Baustoffe" in every page head.
+        Baustoff db;
+        const std::string datei = d.ordner.Datei("Baustoff.dbk");
+        fs::copy_file(fs::path(ZIRVO_TESTDATEN) / ".." / "components" / "Baustoff.dbi", datei,
+                      fs::copy_options::overwrite_existing);
+        ASSERT_TRUE(db.DBOpen(datei));
+        const std::string liste = d.Ziel("Baustoffe.pdf");
+        ASSERT_TRUE(Druckaufträge::Baustoffliste(db));
+        db.DBClose();
+        const std::string baustoffe = Text(liste);
+        EXPECT_EQ(Ligaturen(baustoffe), std::vector<std::string>{});
+        const auto seiten = Seiten(baustoffe);
+        ASSERT_GE(seiten.size(), 2u);
+        for (const std::string& s : seiten) EXPECT_NE(s.find("Liste der Baustoffe"), std::string::npos) << s;
+        EXPECT_NE(baustoffe.find("Kalkputz"), std::string::npos);
+    }
+}
+
+// Two copies on both sides: one file asked for, the copies one after the
+// other, each from a front page with its pages counted from 1; the back
+// pages with the binding margin (3 cm) on the right, so their text begins
+// 1.5 cm from the left edge instead of 3 cm.
+TEST(PdfSchrift, ExemplareUndBeidseitigerDruck) {
+    PdfDruck d("DejaVu Sans");
+    const std::string einfach = d.Ziel("einfach.pdf");
+    ASSERT_EQ(d.Systemnachweis(0), "OK, Ausdruck abgeschlossen.");
+    const std::size_t seitenJeExemplar = Seiten(Text(einfach)).size();
+    ASSERT_GE(seitenJeExemplar, 4u);
+
+    const std::string ziel = d.Ziel("zwei.pdf");
+    d.z.umgebung.dateidialoge.Antworten.push_back(d.ordner.Datei("zweite Frage.pdf"));
+    ASSERT_EQ(d.Systemnachweis(0, "2", true), "OK, Ausdruck abgeschlossen.");
+    EXPECT_EQ(d.z.umgebung.dateidialoge.Antworten.size(), 1u) << "the file is asked for once";
+    EXPECT_FALSE(fs::exists(d.ordner.Datei("zweite Frage.pdf")));
+    const std::string text = Text(ziel);
+    const auto seiten = Seiten(text);
+    // A copy with an odd number of pages leaves the back of its last sheet empty.
+    const std::size_t blätter = seitenJeExemplar + seitenJeExemplar % 2;
+    ASSERT_EQ(seiten.size(), blätter + seitenJeExemplar) << text;
+    for (const std::size_t anfang : {std::size_t{0}, blätter}) {
+        EXPECT_NE(seiten[anfang].find("Ausgedruckt am:"), std::string::npos) << "a cover begins every copy";
+        for (std::size_t s = 1; s < seitenJeExemplar; ++s) {
+            const std::string kopf = seiten[anfang + s].substr(0, seiten[anfang + s].find('\n'));
+            EXPECT_TRUE(std::regex_search(kopf, std::regex("Seite " + std::to_string(s + 1) + "$"))) << kopf;
+        }
+    }
+    const std::vector<double> rand = LinkerRand(ziel);
+    ASSERT_EQ(rand.size(), seiten.size());
+    const double cm = 72 / 2.54;
+    for (std::size_t s = 0; s < rand.size(); ++s) {
+        // The covers have no page head at the margin itself; the back of a
+        // copy's last sheet stays empty.
+        if (seiten[s].find("Ausgedruckt am:") != std::string::npos) continue;
+        if (seiten[s].find_first_not_of(" \n") == std::string::npos) continue;
+        const bool rückseite = s % 2 == 1;
+        EXPECT_NEAR(rand[s], (rückseite ? 1.5 : 3.0) * cm, 0.5) << "page " << s + 1;
+    }
+
+    // On one side only every page keeps the binding margin on the left.
+    d.z.umgebung.dateidialoge.Antworten.clear();
+    const std::string eine = d.Ziel("eine Seite.pdf");
+    ASSERT_EQ(d.Systemnachweis(0, "1", false), "OK, Ausdruck abgeschlossen.");
+    const std::vector<double> links = LinkerRand(eine);
+    ASSERT_EQ(links.size(), seitenJeExemplar);
+    for (std::size_t s = 1; s < links.size(); ++s) EXPECT_NEAR(links[s], 3.0 * cm, 0.5) << "page " << s + 1;
+}
+
+// A limit on the size of the files the process writes; SIGXFSZ ignored, so
+// a write past it fails with EFBIG instead of ending the program.
+class Dateigrenze {
+public:
+    explicit Dateigrenze(rlim_t bytes) {
+        getrlimit(RLIMIT_FSIZE, &alt_);
+        signal_ = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit neu = alt_;
+        neu.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &neu);
+    }
+    ~Dateigrenze() {
+        setrlimit(RLIMIT_FSIZE, &alt_);
+        std::signal(SIGXFSZ, signal_);
+    }
+    Dateigrenze(const Dateigrenze&) = delete;
+    Dateigrenze& operator=(const Dateigrenze&) = delete;
+
+private:
+    rlimit alt_{};
+    void (*signal_)(int) = nullptr;
+};
+
+TEST(PdfSchrift, DateigrenzeLaesstDieAlteDatei) {
+    PdfDruck d;
+    const std::string probe = d.Ziel("probe.pdf");
+    ASSERT_EQ(d.Systemnachweis(1), "OK, Ausdruck abgeschlossen.");
+    const auto grösse = fs::file_size(probe);
+    fs::remove(probe);
+    ASSERT_GT(grösse, 4096u);
+
+    const std::string ziel = d.ordner.Datei("Nachweis.pdf");
+    ASSERT_TRUE(Dateien::SicherSchreiben(ziel, "die alte Datei"));
+    for (const char* auswahl : {"cover", "whole proof, two copies"}) {
+        SCOPED_TRACE(auswahl);
+        d.z.umgebung.dateidialoge.Antworten.push_back(ziel);
+        d.z.umgebung.meldungen.Gezeigt.clear();
+        std::string meldung;
+        {
+            Dateigrenze grenze(grösse / 2);
+            meldung = std::string(auswahl) == "cover" ? d.Systemnachweis(1) : d.Systemnachweis(0, "2");
+        }
+        EXPECT_EQ(Dateien::Lesen(ziel).value_or(""), "die alte Datei");
+        EXPECT_EQ(d.Dateien(), 1u) << "no temporary file is left";
+        EXPECT_EQ(meldung.rfind("Der Ausdruck konnte nicht abgeschlossen werden.\r\n"
+                                "Die PDF-Datei konnte nicht geschrieben werden: " + ziel + "\r\n", 0), 0u)
+            << meldung;
+        EXPECT_GT(meldung.size(), std::string("Der Ausdruck konnte nicht abgeschlossen werden.\r\n"
+                                              "Die PDF-Datei konnte nicht geschrieben werden: " + ziel + "\r\n").size())
+            << "the reason is given";
+        for (const auto& m : d.z.umgebung.meldungen.Gezeigt) EXPECT_NE(m.Text, "OK, Ausdruck abgeschlossen.");
+        ASSERT_FALSE(d.z.umgebung.meldungen.Gezeigt.empty());
+        EXPECT_EQ(d.z.umgebung.meldungen.Gezeigt.back().Symbol, Plattform::Symbol::Fehler);
+    }
+    // Without the limit the same printout takes the old file's place.
+    d.z.umgebung.dateidialoge.Antworten.push_back(ziel);
+    ASSERT_EQ(d.Systemnachweis(1), "OK, Ausdruck abgeschlossen.");
+    EXPECT_EQ(Dateien::Lesen(ziel).value_or("").substr(0, 5), "%PDF-");
+    EXPECT_EQ(d.Dateien(), 1u);
+
+    // A folder that cannot take the file: said at once, with the place.
+    const std::string fehlt = d.ordner.Datei("fehlt/x.pdf");
+    d.z.umgebung.dateidialoge.Antworten.push_back(fehlt);
+    EXPECT_NE(d.Systemnachweis(1), "OK, Ausdruck abgeschlossen.");
+    const std::string m = d.z.umgebung.meldungen.Letzte()->Text;
+    EXPECT_EQ(m.rfind("Drucker nicht verfügbar\r\nPDF-Datei\r\nDie PDF-Datei konnte nicht geschrieben werden: " + fehlt +
+                          "\r\n",
+                      0),
+              0u)
+        << m;
+}
+
+// The report layouts are made for Arial's widths: the face fontconfig
+// gives for "Arial" must have them (Liberation Sans of fonts-liberation2
+// does, by design). Widths of single characters in units of 1/2048 em.
+TEST(Druckschrift, ArialHatArialsBreiten) {
+    const char* eigene = std::getenv("FONTCONFIG_FILE");
+    if (eigene && *eigene) GTEST_SKIP() << "a font configuration of its own is in use: " << eigene;
+    QProcess fc;
+    fc.start("fc-match", {"-f", "%{family}", "Arial"});
+    fc.waitForFinished(30000);
+    const std::string fcMatch = fc.readAllStandardOutput().toStdString();
+    QFont f = QtDruckfläche::Druckfont({"Arial", 9, false});
+    f.setPixelSize(2048);
+    f.setHintingPreference(QFont::PreferNoHinting);
+    const QFontMetricsF m(f);
+    const std::map<char32_t, double> arial = {
+        {U' ', 569},  {U'0', 1139}, {U'1', 1139}, {U'a', 1139}, {U'c', 1024}, {U'e', 1139}, {U'f', 569},
+        {U'i', 455},  {U'l', 455},  {U'm', 1706}, {U'r', 682},  {U's', 1024}, {U't', 569},  {U'w', 1479},
+        {U'A', 1366}, {U'E', 1366}, {U'W', 1933}, {U'ä', 1139}, {U'[', 569},  {U'/', 569},
+    };
+    for (const auto& [zeichen, breite] : arial) {
+        const QString z = QString::fromUcs4(&zeichen, 1);
+        EXPECT_NEAR(m.horizontalAdvance(z), breite, 2)
+            << "'" << z.toStdString() << "' in " << QFontInfo(f).family().toStdString() << " (fc-match Arial: "
+            << fcMatch << "); install a face with Arial's metrics, Debian: fonts-liberation2";
+    }
+}
+
+} // namespace
