@@ -1,4 +1,6 @@
 #include "components/Baustoff.h"
+#include "components/frmBaustoff.h"
+#include "frame/Initialisierung.h"
 #include "frame/Dateien.h"
 #include "tests/components/Komponentenhilfe.h"
 #include "tests/support/Testplattform.h"
@@ -445,6 +447,39 @@ TEST_F(BaustoffDatei, DateigrenzeWieVolleDisk) {
     ::waitpid(kind, &status, 0);
     ASSERT_TRUE(WIFEXITED(status)) << "beendet durch Signal " << WTERMSIG(status);
     EXPECT_EQ(WEXITSTATUS(status), 0);
+}
+
+// The material window on a file whose ids repeat: the record chosen in
+// the list is the one the fields show, the one saved and the one deleted.
+TEST_F(BaustoffDatei, FensterMitDoppeltenNummern) {
+    Schreiben(pfad, "BAUSTOFF.DBK|1.0\r\n5|bErste|cE\r\n5|bZweite|cZ\r\n");
+    struct Zurück {
+        std::string ordner = Global::Initialisierung.OrdnerDatenbank;
+        ~Zurück() { Global::Initialisierung.OrdnerDatenbank = ordner; }
+    } zurück;
+    Global::Initialisierung.OrdnerDatenbank = ordner.pfad.string();
+    frmBaustoff m;
+    m.Form_Load();
+    ASSERT_TRUE(m.Geladen());
+    ASSERT_EQ(m.cboBaustoff.ListCount(), 2);
+    m.cboBaustoff.setListIndex(1);
+    m.cboBaustoff_Click();
+    EXPECT_EQ(m.txtBez.Text(), "Zweite");
+    EXPECT_EQ(m.txtKBez.Text(), "Z");
+    m.txtKBez.setText("Z2");
+    m.cmdSpeichern_Click();
+    EXPECT_EQ(m.AusgewählteId, 6);
+    EXPECT_EQ(Lesen(pfad), "BAUSTOFF.DBK|1.0\r\n5|bErste|cE\r\n6|bZweite|cZ2\r\n");
+    m.cboBaustoff.setListIndex(0);
+    m.cboBaustoff_Click();
+    EXPECT_EQ(m.txtBez.Text(), "Erste");
+    EXPECT_EQ(m.txtKBez.Text(), "E");
+    test.meldungen.Antworten.push_back(Plattform::Antwort::Ja);
+    m.cmdLöschen_Click();
+    EXPECT_EQ(Lesen(pfad), "BAUSTOFF.DBK|1.0\r\n6|bZweite|cZ2\r\n");
+    EXPECT_EQ(m.txtBez.Text(), "Zweite");
+    EXPECT_EQ(test.meldungen.Gezeigt.size(), 1u); // the question alone
+    m.cmdSchliessen_Click();
 }
 
 } // namespace
