@@ -353,10 +353,13 @@ bool Baustoff::DateiLesen(std::vector<std::string>& zeilen, std::string& fehler,
             if (weiter < t.size() && (t[weiter] == '\r' || t[weiter] == '\n') && t[weiter] != t[ende]) ++weiter;
         }
         std::string_view zeile(t.data() + anfang, ende - anfang);
-        // The header is passed over; a first line that is no header is a
-        // record like the others and is written back.
-        if (erste && IstKopfzeile(zeile)) {
-            if (!BekannteKopfzeile(zeile) && fremderKopf) *fremderKopf = std::string(zeile);
+        // The header is passed over (also behind the byte-order mark an
+        // editor may have put before it); a first line that is no header is
+        // a record like the others and is written back.
+        std::string_view kopf = zeile;
+        if (erste && kopf.substr(0, 3) == "\xEF\xBB\xBF") kopf.remove_prefix(3);
+        if (erste && IstKopfzeile(kopf)) {
+            if (!BekannteKopfzeile(kopf) && fremderKopf) *fremderKopf = std::string(kopf);
         } else {
             if (zeilen.size() >= MaxZeilen) {
                 fehler = DS("Die Datei ist zu gross für eine Baustoff-Datenbank.");

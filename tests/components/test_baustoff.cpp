@@ -295,6 +295,7 @@ TEST_F(BaustoffDatei, JedeDateiBehaeltJedenSatz) {
         {"LF CR", K + "\n\r1|bA\n\r2|bB|cX\n\r3|bC\n\r", abc, 2, 4, danach},
         {"CR ohne letztes Zeilenende", K + "\r1|bA\r2|bB|cX\r3|bC", abc, 2, 4, danach},
         {"Gemischt", K + "\r\n1|bA\n2|bB|cX\r3|bC\n\r", abc, 2, 4, danach},
+        {"Mit Byte-Order-Mark", "\xEF\xBB\xBF" + K + "\r\n1|bA\r\n2|bB|cX\r\n3|bC\r\n", abc, 2, 4, danach},
         {"Doppelte Nummern",
          K + "\r\n5|bErste\r\n6|bAndere|cX\r\n5|bZweite|cX\r\n5|bDritte\r\n007|bSieben\r\n7|bAuchSieben\r\n",
          {{5, "Erste"}, {6, "Andere"}, {8, "Zweite"}, {9, "Dritte"}, {7, "Sieben"}, {10, "AuchSieben"}}, 8, 11,
