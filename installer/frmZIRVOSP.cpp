@@ -262,7 +262,7 @@ bool frmZIRVOSP::DateienKopieren() {
         std::string grund;
         std::error_code ec2;
         const fs::file_status alt = fs::symlink_status(zielordner_ + name, ec2);
-        if (fs::is_directory(alt)) grund = Systemfehler::Text(EISDIR);
+        if (fs::is_directory(alt)) grund = DS("im Programmordner ist unter diesem Namen ein Ordner");
         const std::string temp = grund.empty() ? Zwischenkopie(quellordner_ + name, zielordner_, name, grund) : "";
         if (temp.empty()) {
             aufräumen(0);
