@@ -275,9 +275,9 @@ void Baustoff::ZahlSchreiben(int n, double wert) {
 
 // --- the files ---
 
-void Baustoff::Melden(const std::string& text) const {
+void Baustoff::Melden(const std::string& text, Plattform::Symbol symbol) const {
     Plattform::meldungen().Zeigen(DS("Baustoff-Datenbank") + ":  " + pfad_ + CRLF + CRLF + text,
-                                  basZIRVO3801::ProgrammTitel, Plattform::Symbol::Fehler, Plattform::Knöpfe::OK);
+                                  basZIRVO3801::ProgrammTitel, symbol, Plattform::Knöpfe::OK);
 }
 
 bool Baustoff::VorlageKopieren() {
@@ -435,7 +435,8 @@ bool Baustoff::DBOpen(const std::string& Pfad) {
     nurLesen_ = !fremderKopf.empty();
     if (nurLesen_)
         Melden(FremdeVersion(fremderKopf) + CRLF +
-               DS("Sie ist nur zum Lesen geöffnet: Änderungen können nicht gespeichert werden."));
+                   DS("Sie ist nur zum Lesen geöffnet: Änderungen können nicht gespeichert werden."),
+               Plattform::Symbol::Warnung);
     return true;
 }
 

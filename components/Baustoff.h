@@ -29,6 +29,8 @@
 // list; the component editor opens an object of its own.
 #pragma once
 
+#include "frame/Plattform.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -129,7 +131,7 @@ private:
     void FeldSchreiben(int n, const std::string& wert);
     double ZahlLesen(int n) const;
     void ZahlSchreiben(int n, double wert);
-    void Melden(const std::string& text) const;
+    void Melden(const std::string& text, Plattform::Symbol symbol = Plattform::Symbol::Fehler) const;
 };
 
 namespace Global {

@@ -346,6 +346,7 @@ TEST_F(BaustoffDatei, JedeDateiBehaeltJedenSatz) {
             EXPECT_EQ(Lesen(pfad), f.Inhalt);
             EXPECT_EQ(test.meldungen.Gezeigt.size(), 6u);
             EXPECT_NE(test.meldungen.Gezeigt[0].Text.find("BAUSTOFF.DBK|2.0"), std::string::npos);
+            EXPECT_EQ(test.meldungen.Gezeigt[0].Symbol, Plattform::Symbol::Warnung);
             continue;
         }
         EXPECT_EQ(Lesen(pfad), f.Danach);
