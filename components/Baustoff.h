@@ -65,8 +65,9 @@ public:
     // Delete refuse with a message rather than rewrite it as 1.0.
     bool NurLesen() const { return nurLesen_; }
 
-    // The first or next record in sorted order, or the first one with the id,
-    // becomes the current record. False (and no current record) when there is none.
+    // The first or next record in sorted order, or the one with the id,
+    // becomes the current record. False (and no current record) when there
+    // is none; a line without an id (0) is never found by it.
     bool FindFirst();
     bool FindNext();
     bool Find(std::int64_t id);
