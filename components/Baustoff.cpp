@@ -2,6 +2,7 @@
 
 #include "frame/Dateien.h"
 #include "frame/Plattform.h"
+#include "frame/Systemfehler.h"
 #include "frame/Windows1252.h"
 #include "frame/basVB6NumCvt.h"
 #include "frame/basZIRVO3801.h"
@@ -14,6 +15,7 @@
 #include <limits>
 #include <sys/file.h>
 #include <unistd.h>
+#include <unordered_set>
 
 namespace Global {
 ::Baustoff Baustoff;
@@ -67,6 +69,18 @@ std::string SperrText(const Sperre& s) {
                        : DS("Die Sperrdatei der Baustoff-Datenbank kann nicht geöffnet werden.");
 }
 
+// The message on a file of another version: it names the header read.
+std::string FremdeVersion(const std::string& kopf) {
+    constexpr std::size_t höchstens = 40;
+    std::string gezeigt = Windows1252::NachUtf8(kopf.substr(0, höchstens));
+    if (kopf.size() > höchstens) gezeigt += "...";
+    return DSFormat("Die Datei ist von einer Version, die dieses Programm nicht kennt (Kopfzeile \"@\").", gezeigt);
+}
+
+std::string NurLesenText() {
+    return DS("Die Baustoff-Datenbank ist von einer anderen Version und nur zum Lesen geöffnet.");
+}
+
 bool IstKopfzeile(std::string_view zeile) {
     constexpr std::string_view kopf = "BAUSTOFF.DBK";
     if (zeile.size() < kopf.size()) return false;
@@ -76,6 +90,90 @@ bool IstKopfzeile(std::string_view zeile) {
         if (c != kopf[i]) return false;
     }
     return true;
+}
+
+// The header this program writes and reads: "BAUSTOFF.DBK|1.0" (the name in
+// any case, blanks after it ignored). Another version's file is read but
+// never written.
+bool BekannteKopfzeile(std::string_view zeile) {
+    while (!zeile.empty() && (zeile.back() == ' ' || zeile.back() == '\t')) zeile.remove_suffix(1);
+    return IstKopfzeile(zeile) && zeile.substr(12) == Baustoff::Kopfzeile.substr(12);
+}
+
+// The highest id a record can have.
+constexpr std::int64_t GrössteNummer = std::numeric_limits<std::int32_t>::max();
+
+// Hands out ids that no line of the file holds: the highest id plus 1, or,
+// once the highest is at the limit (a damaged line), the lowest free one.
+class Nummernvergabe {
+public:
+    explicit Nummernvergabe(const std::vector<std::string>& zeilen) {
+        for (const std::string& z : zeilen) {
+            const std::int64_t k = Baustoff::Kennung(z);
+            if (k <= 0) continue;
+            max_ = std::max(max_, k);
+            if (k <= GrössteNummer) belegt_.push_back(k);
+        }
+    }
+    // The next free id, or 0 when none is left.
+    std::int64_t Nächste() {
+        if (max_ < GrössteNummer) {
+            belegt_.push_back(++max_);
+            sortiert_ = false;
+            return max_;
+        }
+        if (!sortiert_) {
+            std::sort(belegt_.begin(), belegt_.end());
+            belegt_.erase(std::unique(belegt_.begin(), belegt_.end()), belegt_.end());
+            sortiert_ = true;
+            index_ = 0;
+        }
+        // The ids below belegt_[i] not yet handed out, from the lowest.
+        while (kandidat_ <= GrössteNummer) {
+            while (index_ < belegt_.size() && belegt_[index_] < kandidat_) ++index_;
+            if (index_ < belegt_.size() && belegt_[index_] == kandidat_) {
+                ++kandidat_;
+                continue;
+            }
+            return kandidat_++;
+        }
+        return 0;
+    }
+
+private:
+    std::int64_t max_ = 0;
+    std::vector<std::int64_t> belegt_;
+    bool sortiert_ = false;
+    std::size_t index_ = 0;
+    std::int64_t kandidat_ = 1;
+};
+
+// A record line with the id replaced (the leading digits).
+std::string MitNummer(const std::string& zeile, std::int64_t id) {
+    std::size_t ziffern = 0;
+    while (ziffern < zeile.size() && zeile[ziffern] >= '0' && zeile[ziffern] <= '9') ++ziffern;
+    return std::to_string(id) + zeile.substr(ziffern);
+}
+
+// Lines that repeat an id of an earlier line (two databases joined by
+// hand) get new free ids, in file order, so each record is found, shown,
+// saved and deleted as itself; the next write keeps the new ids. The
+// numbering depends on the file's content alone, so every copy of the
+// program that reads the same file gives the same ids.
+void NummernEindeutig(std::vector<std::string>& zeilen) {
+    std::unordered_set<std::int64_t> gesehen;
+    std::vector<std::size_t> doppelt;
+    for (std::size_t i = 0; i < zeilen.size(); ++i) {
+        const std::int64_t k = Baustoff::Kennung(zeilen[i]);
+        if (k > 0 && !gesehen.insert(k).second) doppelt.push_back(i);
+    }
+    if (doppelt.empty()) return;
+    Nummernvergabe vergabe(zeilen);
+    for (std::size_t i : doppelt) {
+        const std::int64_t neu = vergabe.Nächste();
+        if (neu == 0) break; // no id left: the line keeps its own
+        zeilen[i] = MitNummer(zeilen[i], neu);
+    }
 }
 
 // The key of field n in a line: "|" and its letter.
@@ -106,28 +204,25 @@ std::string Baustoff::Maskieren(std::string_view wert) {
 }
 
 std::string Baustoff::Demaskieren(std::string_view text) {
+    auto hex = [](char c) -> int {
+        if (c >= '0' && c <= '9') return c - '0';
+        if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+        if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+        return -1;
+    };
     std::string bytes;
     bytes.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] != '~') {
-            bytes += text[i];
+        // Only "~" and two hexadecimal digits is an escape; a "~" without
+        // them (a hand-edited line) stays as it stands, and so does what
+        // follows it.
+        if (text[i] == '~' && i + 2 < text.size() && hex(text[i + 1]) >= 0 && hex(text[i + 2]) >= 0) {
+            const int code = hex(text[i + 1]) * 16 + hex(text[i + 2]);
+            if (code != 0) bytes += static_cast<char>(code);
+            i += 2;
             continue;
         }
-        // Up to two hexadecimal digits; what follows "~" counts only as far
-        // as it is hexadecimal, and no digit at all gives code 0 (dropped).
-        unsigned code = 0;
-        std::size_t j = i + 1;
-        for (; j < text.size() && j < i + 3; ++j) {
-            const char c = text[j];
-            unsigned d;
-            if (c >= '0' && c <= '9') d = static_cast<unsigned>(c - '0');
-            else if (c >= 'A' && c <= 'F') d = static_cast<unsigned>(c - 'A' + 10);
-            else if (c >= 'a' && c <= 'f') d = static_cast<unsigned>(c - 'a' + 10);
-            else break;
-            code = code * 16 + d;
-        }
-        if (code != 0) bytes += static_cast<char>(code);
-        i = std::min(i + 2, text.size() - 1);
+        bytes += text[i];
     }
     return Windows1252::NachUtf8(bytes);
 }
@@ -180,9 +275,9 @@ void Baustoff::ZahlSchreiben(int n, double wert) {
 
 // --- the files ---
 
-void Baustoff::Melden(const std::string& text) const {
+void Baustoff::Melden(const std::string& text, Plattform::Symbol symbol) const {
     Plattform::meldungen().Zeigen(DS("Baustoff-Datenbank") + ":  " + pfad_ + CRLF + CRLF + text,
-                                  basZIRVO3801::ProgrammTitel, Plattform::Symbol::Fehler, Plattform::Knöpfe::OK);
+                                  basZIRVO3801::ProgrammTitel, symbol, Plattform::Knöpfe::OK);
 }
 
 bool Baustoff::VorlageKopieren() {
@@ -223,12 +318,13 @@ bool Baustoff::DateienPrüfen() {
     return true;
 }
 
-bool Baustoff::DateiLesen(std::vector<std::string>& zeilen, std::string& fehler) const {
+bool Baustoff::DateiLesen(std::vector<std::string>& zeilen, std::string& fehler, std::string* fremderKopf) const {
     zeilen.clear();
+    if (fremderKopf) fremderKopf->clear();
     std::error_code ec;
     const std::uintmax_t grösse = fs::file_size(pfad_, ec);
     if (ec) {
-        fehler = DS("Die Datei kann nicht gelesen werden.");
+        fehler = DS("Die Datei kann nicht gelesen werden.") + " (" + Systemfehler::Text(ec) + ")";
         return false;
     }
     if (grösse > MaxGrösse) {
@@ -245,14 +341,26 @@ bool Baustoff::DateiLesen(std::vector<std::string>& zeilen, std::string& fehler)
     std::size_t anfang = 0;
     bool erste = true;
     while (anfang < t.size()) {
-        std::size_t ende = t.find('\n', anfang);
-        if (ende == std::string::npos) ende = t.size();
-        std::size_t länge = ende - anfang;
-        if (länge > 0 && t[anfang + länge - 1] == '\r') --länge;
-        std::string_view zeile(t.data() + anfang, länge);
-        // The header is passed over; a first line that is no header is a
-        // record like the others and is written back.
-        if (!erste || !IstKopfzeile(zeile)) {
+        // A line ends at CR LF, LF CR, CR or LF, whichever the file's
+        // writer used.
+        std::size_t ende = t.find_first_of("\r\n", anfang);
+        std::size_t weiter;
+        if (ende == std::string::npos) {
+            ende = t.size();
+            weiter = ende;
+        } else {
+            weiter = ende + 1;
+            if (weiter < t.size() && (t[weiter] == '\r' || t[weiter] == '\n') && t[weiter] != t[ende]) ++weiter;
+        }
+        std::string_view zeile(t.data() + anfang, ende - anfang);
+        // The header is passed over (also behind the byte-order mark an
+        // editor may have put before it); a first line that is no header is
+        // a record like the others and is written back.
+        std::string_view kopf = zeile;
+        if (erste && kopf.substr(0, 3) == "\xEF\xBB\xBF") kopf.remove_prefix(3);
+        if (erste && IstKopfzeile(kopf)) {
+            if (!BekannteKopfzeile(kopf) && fremderKopf) *fremderKopf = std::string(kopf);
+        } else {
             if (zeilen.size() >= MaxZeilen) {
                 fehler = DS("Die Datei ist zu gross für eine Baustoff-Datenbank.");
                 zeilen.clear();
@@ -261,8 +369,9 @@ bool Baustoff::DateiLesen(std::vector<std::string>& zeilen, std::string& fehler)
             zeilen.emplace_back(zeile);
         }
         erste = false;
-        anfang = ende + 1;
+        anfang = weiter;
     }
+    NummernEindeutig(zeilen);
     return true;
 }
 
@@ -306,15 +415,16 @@ bool Baustoff::DBOpen(const std::string& Pfad) {
     pfad_ = Pfad;
     sperrpfad_ = Pfad.empty() ? std::string() : Pfad.substr(0, Pfad.size() - 1) + "$";
     if (Pfad.empty() || DateienPrüfen()) return false;
+    ResteEntfernen();
     std::vector<std::string> zeilen;
-    std::string fehler;
+    std::string fehler, fremderKopf;
     {
         Sperre sperre(sperrpfad_, false);
         if (!sperre.Gehalten()) {
             Melden(SperrText(sperre));
             return false;
         }
-        if (!DateiLesen(zeilen, fehler)) {
+        if (!DateiLesen(zeilen, fehler, &fremderKopf)) {
             Melden(fehler);
             return false;
         }
@@ -322,12 +432,27 @@ bool Baustoff::DBOpen(const std::string& Pfad) {
     zeilen_ = std::move(zeilen);
     Sortieren();
     offen_ = true;
+    nurLesen_ = !fremderKopf.empty();
+    if (nurLesen_)
+        Melden(FremdeVersion(fremderKopf) + CRLF +
+                   DS("Sie ist nur zum Lesen geöffnet: Änderungen können nicht gespeichert werden."),
+               Plattform::Symbol::Warnung);
     return true;
+}
+
+void Baustoff::ResteEntfernen() const {
+    // Only under the exclusive lock, so that no other copy is just writing
+    // its temporary file; only when there is something to remove, so that
+    // an ordinary open never takes that lock.
+    if (!Dateien::HatSchreibreste(pfad_)) return;
+    Sperre sperre(sperrpfad_, true);
+    if (sperre.Gehalten()) Dateien::SchreibresteEntfernen(pfad_);
 }
 
 void Baustoff::DBClose() {
     zeilen_.clear();
     offen_ = false;
+    nurLesen_ = false;
 }
 
 bool Baustoff::FindFirst() {
@@ -355,7 +480,8 @@ bool Baustoff::FindNext() {
 
 bool Baustoff::Find(std::int64_t id) {
     if (!offen_) return false;
-    for (std::size_t i = 0; i < zeilen_.size(); ++i) {
+    // A line without an id (0) is never found by it.
+    for (std::size_t i = 0; id > 0 && i < zeilen_.size(); ++i) {
         if (Kennung(zeilen_[i]) == id) {
             position_ = i;
             aktuell_ = zeilen_[i];
@@ -389,25 +515,26 @@ std::int64_t Baustoff::Save() {
     };
     if (pfad_.empty()) return fehlgeschlagen(DS("Die Datei kann nicht geschrieben werden."));
 
+    if (nurLesen_) return fehlgeschlagen(NurLesenText());
+
     Sperre sperre(sperrpfad_, true);
     if (!sperre.Gehalten()) return fehlgeschlagen(SperrText(sperre));
     std::vector<std::string> zeilen;
-    std::string fehler;
-    if (!DateiLesen(zeilen, fehler)) return fehlgeschlagen(fehler);
+    std::string fehler, fremderKopf;
+    if (!DateiLesen(zeilen, fehler, &fremderKopf)) return fehlgeschlagen(fehler);
+    // Another program has meanwhile written a version this one does not know.
+    if (!fremderKopf.empty()) return fehlgeschlagen(FremdeVersion(fremderKopf));
+    Dateien::SchreibresteEntfernen(pfad_);
 
-    std::int64_t max = 0;
+    // Ids are unique once read, so the line found is the record shown.
     std::size_t gefunden = zeilen.size();
-    for (std::size_t i = 0; i < zeilen.size(); ++i) {
-        const std::int64_t k = Kennung(zeilen[i]);
-        max = std::max(max, k);
-        if (id != 0 && k == id) gefunden = i;
-    }
+    for (std::size_t i = 0; id > 0 && i < zeilen.size(); ++i)
+        if (Kennung(zeilen[i]) == id) gefunden = i;
     if (gefunden < zeilen.size()) {
         aktuell_ = zeilen[gefunden];
     } else {
-        if (max >= std::numeric_limits<std::int32_t>::max())
-            return fehlgeschlagen(DS("Die Datenbank hat keine freie Nummer mehr."));
-        id = max + 1;
+        id = Nummernvergabe(zeilen).Nächste();
+        if (id == 0) return fehlgeschlagen(DS("Die Datenbank hat keine freie Nummer mehr."));
         aktuell_ = std::to_string(id);
         gefunden = zeilen.size();
         zeilen.emplace_back();
@@ -424,18 +551,27 @@ std::int64_t Baustoff::Save() {
 
 std::int32_t Baustoff::Delete() {
     const std::int64_t id = IndexNr();
-    if (id == 0) return -1;
+    if (id <= 0) return -1;
+    if (nurLesen_) {
+        Melden(NurLesenText() + CRLF + CRLF + DS("Der Baustoff wurde nicht gelöscht."));
+        return -1;
+    }
     Sperre sperre(sperrpfad_, true);
     if (!sperre.Gehalten()) {
         Melden(SperrText(sperre));
         return -1;
     }
     std::vector<std::string> zeilen;
-    std::string fehler;
-    if (!DateiLesen(zeilen, fehler)) {
+    std::string fehler, fremderKopf;
+    if (!DateiLesen(zeilen, fehler, &fremderKopf)) {
         Melden(fehler);
         return -1;
     }
+    if (!fremderKopf.empty()) {
+        Melden(FremdeVersion(fremderKopf) + CRLF + CRLF + DS("Der Baustoff wurde nicht gelöscht."));
+        return -1;
+    }
+    Dateien::SchreibresteEntfernen(pfad_);
     auto it = std::find_if(zeilen.begin(), zeilen.end(), [id](const std::string& z) { return Kennung(z) == id; });
     if (it == zeilen.end()) {
         // Another program removed it already: the memory shows the file as read.

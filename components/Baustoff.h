@@ -6,8 +6,10 @@
 // the record's id, then "|", a field letter and the escaped value for every
 // field that is not empty (b designation, c short designation, k category,
 // r density, d thickness, l lambda, w thermal resistance, u monitoring).
-// Lines end with CR LF; characters outside " ".."z" are written as "~" and
-// two hexadecimal digits of their Windows-1252 code.
+// Lines are written with CR LF (CR, LF and LF CR are read as line ends as
+// well); characters outside " ".."z" are written as "~" and two
+// hexadecimal digits of their Windows-1252 code. A file of another version
+// is opened for reading only and never rewritten.
 //
 // An object holds all records in memory, sorted by designation, and one
 // current record whose fields the properties read and write. Only Save and
@@ -16,11 +18,18 @@
 // file and gives the lock up, so two program copies never lose each other's
 // records. Taking the lock never waits: when another copy holds it, the
 // operation fails at once and says so. Lines the program cannot make sense
-// of are kept exactly as they are.
+// of are kept exactly as they are; a line that repeats the id of an earlier
+// one gets a free id when the file is read (and keeps it from the next
+// write on), so every record is shown, saved and deleted as itself. The
+// file itself is not touched before a save or delete; the leftovers of a
+// save that was killed midway are removed once no other copy holds the
+// lock.
 //
 // One global object serves the material window and the printed material
 // list; the component editor opens an object of its own.
 #pragma once
+
+#include "frame/Plattform.h"
 
 #include <cstdint>
 #include <string>
@@ -51,16 +60,22 @@ public:
     // Drops the records; the current record stays.
     void DBClose();
     bool Offen() const { return offen_; }
+    // Open, but only for reading: the file is of a version this program
+    // does not know (its header is not "BAUSTOFF.DBK|1.0"), so Save and
+    // Delete refuse with a message rather than rewrite it as 1.0.
+    bool NurLesen() const { return nurLesen_; }
 
-    // The first or next record in sorted order, or the first one with the id,
-    // becomes the current record. False (and no current record) when there is none.
+    // The first or next record in sorted order, or the one with the id,
+    // becomes the current record. False (and no current record) when there
+    // is none; a line without an id (0) is never found by it.
     bool FindFirst();
     bool FindNext();
     bool Find(std::int64_t id);
     // A new current record: id 0, no fields.
     void NewRecord();
     // Writes the current record into the file (a new one gets the highest id
-    // of the file plus 1) and returns its id. -1 when it could not be
+    // of the file plus 1, or the lowest free id once the highest is at the
+    // limit) and returns its id. -1 when it could not be
     // written, after a message: the file is as it was and the current record
     // keeps its values, so it can be saved again.
     std::int64_t Save();
@@ -99,22 +114,25 @@ private:
     std::string pfad_;
     std::string sperrpfad_;
     bool offen_ = false;
+    bool nurLesen_ = false;
     std::vector<std::string> zeilen_; // record lines as they stand in the file
     std::string aktuell_;
     bool hatAktuell_ = false;
     std::size_t position_ = 0;
 
     bool DateienPrüfen();
+    void ResteEntfernen() const;
     bool VorlageKopieren();
     // The record lines of the file, or false (with the reason for a message).
-    bool DateiLesen(std::vector<std::string>& zeilen, std::string& fehler) const;
+    // fremderKopf: the header of a version this program does not know, or "".
+    bool DateiLesen(std::vector<std::string>& zeilen, std::string& fehler, std::string* fremderKopf) const;
     bool DateiSchreiben(const std::vector<std::string>& zeilen, std::string& fehler) const;
     void Sortieren();
     std::string FeldLesen(int n) const;
     void FeldSchreiben(int n, const std::string& wert);
     double ZahlLesen(int n) const;
     void ZahlSchreiben(int n, double wert);
-    void Melden(const std::string& text) const;
+    void Melden(const std::string& text, Plattform::Symbol symbol = Plattform::Symbol::Fehler) const;
 };
 
 namespace Global {

@@ -1,13 +1,16 @@
 #include "frame/Dateien.h"
 
+#include "frame/Systemfehler.h"
+
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
-#include <cstring>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <sys/stat.h>
 #include <unistd.h>
+#include <vector>
 
 namespace Dateien {
 
@@ -20,17 +23,17 @@ void melden(std::string* fehler, const std::string& text) {
 std::optional<std::string> Lesen(const std::string& pfad, std::string* fehler) {
     std::error_code ec;
     if (std::filesystem::is_directory(pfad, ec)) {
-        melden(fehler, "ist ein Ordner");
+        melden(fehler, Systemfehler::Text(EISDIR));
         return std::nullopt;
     }
     std::ifstream ein(pfad, std::ios::binary);
     if (!ein) {
-        melden(fehler, std::strerror(errno));
+        melden(fehler, Systemfehler::Text(errno));
         return std::nullopt;
     }
     std::string inhalt((std::istreambuf_iterator<char>(ein)), std::istreambuf_iterator<char>());
     if (ein.bad()) {
-        melden(fehler, "Lesefehler");
+        melden(fehler, Systemfehler::Text(EIO));
         return std::nullopt;
     }
     return inhalt;
@@ -59,14 +62,14 @@ bool schreiben(const std::string& pfad, std::string_view inhalt, std::string* fe
     const fs::path ziel(LinkZiel(pfad));
     std::error_code ec;
     if (fs::is_directory(ziel, ec)) {
-        melden(fehler, "ist ein Ordner");
+        melden(fehler, Systemfehler::Text(EISDIR));
         return false;
     }
     fs::path ordner = ziel.has_parent_path() ? ziel.parent_path() : fs::path(".");
     std::string muster = (ordner / ("." + ziel.filename().string() + ".tmpXXXXXX")).string();
     int fd = ::mkstemp(muster.data());
     if (fd < 0) {
-        melden(fehler, std::strerror(errno));
+        melden(fehler, Systemfehler::Text(errno));
         return false;
     }
     // Keep the old file's permissions where there is one.
@@ -80,7 +83,7 @@ bool schreiben(const std::string& pfad, std::string_view inhalt, std::string* fe
         ssize_t n = ::write(fd, p, rest);
         if (n < 0) {
             if (errno == EINTR) continue;
-            melden(fehler, std::strerror(errno));
+            melden(fehler, Systemfehler::Text(errno));
             ::close(fd);
             ::unlink(muster.c_str());
             return false;
@@ -88,13 +91,16 @@ bool schreiben(const std::string& pfad, std::string_view inhalt, std::string* fe
         p += n;
         rest -= static_cast<std::size_t>(n);
     }
-    if (::fsync(fd) != 0 || ::close(fd) != 0) {
-        melden(fehler, std::strerror(errno));
+    // The file is closed whether or not the flush succeeded.
+    const int sync = ::fsync(fd) == 0 ? 0 : errno;
+    const int zu = ::close(fd) == 0 ? 0 : errno;
+    if (sync != 0 || zu != 0) {
+        melden(fehler, Systemfehler::Text(sync != 0 ? sync : zu));
         ::unlink(muster.c_str());
         return false;
     }
     if (::rename(muster.c_str(), ziel.c_str()) != 0) {
-        melden(fehler, std::strerror(errno));
+        melden(fehler, Systemfehler::Text(errno));
         ::unlink(muster.c_str());
         return false;
     }
@@ -106,7 +112,7 @@ bool schreiben(const std::string& pfad, std::string_view inhalt, std::string* fe
         const int grund = errno;
         ::close(ordnerFd);
         if (!ok) {
-            melden(fehler, std::strerror(grund));
+            melden(fehler, Systemfehler::Text(grund));
             return false;
         }
     }
@@ -122,13 +128,54 @@ bool SicherSchreiben(const std::string& pfad, std::string_view inhalt, std::stri
 bool SicherKopieren(const std::string& quelle, const std::string& ziel, std::string* fehler) {
     struct stat q {};
     if (::stat(quelle.c_str(), &q) != 0) {
-        melden(fehler, std::strerror(errno));
+        melden(fehler, Systemfehler::Text(errno));
         return false;
     }
     auto inhalt = Lesen(quelle, fehler);
     if (!inhalt) return false;
     return schreiben(ziel, *inhalt, fehler, static_cast<int>(q.st_mode & 0777));
 }
+
+void DateigrössenSignalAbschalten() { std::signal(SIGXFSZ, SIG_IGN); }
+
+bool IstSchreibrest(std::string_view name, std::string_view dateiname) {
+    // "." name ".tmp" and the six letters or digits mkstemp puts in.
+    const std::size_t länge = 1 + dateiname.size() + 4 + 6;
+    if (dateiname.empty() || name.size() != länge || name[0] != '.' ||
+        name.substr(1, dateiname.size()) != dateiname || name.substr(1 + dateiname.size(), 4) != ".tmp")
+        return false;
+    for (char c : name.substr(länge - 6))
+        if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'))) return false;
+    return true;
+}
+
+namespace {
+// The leftovers of interrupted writes of pfad.
+std::vector<std::filesystem::path> Schreibreste(const std::string& pfad) {
+    namespace fs = std::filesystem;
+    const fs::path ziel(LinkZiel(pfad));
+    const fs::path ordner = ziel.has_parent_path() ? ziel.parent_path() : fs::path(".");
+    const std::string name = ziel.filename().string();
+    std::vector<fs::path> reste;
+    std::error_code ec;
+    for (fs::directory_iterator it(ordner, ec), ende; !ec && it != ende; it.increment(ec)) {
+        if (!IstSchreibrest(it->path().filename().string(), name)) continue;
+        std::error_code ec2;
+        // Only plain files: a link or folder of that name is none of ours.
+        if (fs::is_regular_file(it->symlink_status(ec2)) && !ec2) reste.push_back(it->path());
+    }
+    return reste;
+}
+} // namespace
+
+int SchreibresteEntfernen(const std::string& pfad) {
+    int entfernt = 0;
+    for (const auto& rest : Schreibreste(pfad))
+        if (::unlink(rest.c_str()) == 0) ++entfernt;
+    return entfernt;
+}
+
+bool HatSchreibreste(const std::string& pfad) { return !Schreibreste(pfad).empty(); }
 
 bool Vorhanden(const std::string& pfad) {
     std::error_code ec;

@@ -25,6 +25,25 @@ bool SicherKopieren(const std::string& quelle, const std::string& ziel, std::str
 
 bool Vorhanden(const std::string& pfad);
 
+// The temporary files that SicherSchreiben and SicherKopieren make beside
+// a target are named "." + the target's name + ".tmp" + six letters or
+// digits. A save that was killed midway leaves one behind: true when name
+// (a bare file name) is such a leftover of the file dateiname.
+bool IstSchreibrest(std::string_view name, std::string_view dateiname);
+// Removes the leftovers of interrupted writes of pfad (beside the file a
+// link points to, as the writes put them) and returns how many. Only call
+// it while no other write of that file can be under way (under the file's
+// lock).
+int SchreibresteEntfernen(const std::string& pfad);
+// True when there is such a leftover (to be removed once the lock is had).
+bool HatSchreibreste(const std::string& pfad);
+
+// A write past the file-size limit (ulimit -f) makes the system end the
+// program with SIGXFSZ before any error path runs. Called at the start of
+// each program: the signal is ignored, so such a write fails with EFBIG
+// and goes the way of a full disk.
+void DateigrössenSignalAbschalten();
+
 // The file a path names once its symbolic links are followed (also a link
 // to a file not yet there); the path itself when it is no link.
 std::string LinkZiel(const std::string& pfad);

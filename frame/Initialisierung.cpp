@@ -2,6 +2,7 @@
 
 #include "frame/Dateien.h"
 #include "frame/Plattform.h"
+#include "frame/Systemfehler.h"
 #include "frame/Windows1252.h"
 #include "frame/basVB6NumCvt.h"
 #include "frame/basZIRVO.h"
@@ -209,7 +210,7 @@ bool DateiSchreiben(const std::string& pfad, const std::vector<std::string>& zei
     if (!ordner.empty() && !fs::is_directory(ordner, ec)) {
         fs::create_directories(ordner, ec);
         if (ec) {
-            if (fehler) *fehler = ordner.string() + ": " + ec.message();
+            if (fehler) *fehler = ordner.string() + ": " + Systemfehler::Text(ec);
             return false;
         }
     }

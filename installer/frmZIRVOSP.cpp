@@ -2,6 +2,7 @@
 
 #include "frame/Dateien.h"
 #include "frame/Plattform.h"
+#include "frame/Systemfehler.h"
 #include "frame/Versionsnummer.h"
 #include "frame/basZIRVO.h"
 #include "frame/basZIRVO3801.h"
@@ -10,6 +11,11 @@
 #include "installer/WindowsFileInfo.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <fcntl.h>
+#include <string_view>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <filesystem>
 #include <system_error>
 
@@ -126,11 +132,90 @@ bool frmZIRVOSP::ProgrammPasst(const std::string& wurzel, const std::string& ord
     }
 }
 
-// The plain files of the installer's folder, by name, without hidden files,
-// links, folders and the installer itself (its real path, and its name in
-// any case); each goes to a temporary name in the program folder and is
-// renamed over the old file. The first failure stops the copying and says
-// which file failed and which are replaced already.
+namespace {
+
+// The installer's temporary files in the program folder:
+// ".ZIRVOSP." + the file's name + "." + six letters or digits.
+const std::string Temppräfix = "." + frmZIRVOSP::Programmname + ".";
+
+bool Zufallszeichen(std::string_view s) {
+    if (s.size() != 6) return false;
+    for (char c : s)
+        if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'))) return false;
+    return true;
+}
+
+bool IstEigenerRest(const std::string& name) {
+    return name.size() > Temppräfix.size() + 7 && name.compare(0, Temppräfix.size(), Temppräfix) == 0 &&
+           name[name.size() - 7] == '.' && Zufallszeichen(std::string_view(name).substr(name.size() - 6));
+}
+
+// Copies quelle into a new temporary file in ordner, made for this copy
+// alone (it never follows a link of that name), with quelle's permission
+// bits, flushed to disk. The temporary file's path, or "" and the reason.
+std::string Zwischenkopie(const std::string& quelle, const std::string& ordner, const std::string& name,
+                          std::string& grund) {
+    const int ein = ::open(quelle.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    if (ein < 0) {
+        grund = Systemfehler::Text(errno);
+        return "";
+    }
+    struct stat info {};
+    if (::fstat(ein, &info) != 0) {
+        grund = Systemfehler::Text(errno);
+        ::close(ein);
+        return "";
+    }
+    std::string temp = ordner + Temppräfix + name + ".XXXXXX";
+    const int aus = ::mkstemp(temp.data());
+    if (aus < 0) {
+        grund = Systemfehler::Text(errno);
+        ::close(ein);
+        return "";
+    }
+    int fehler = ::fchmod(aus, info.st_mode & 0777) == 0 ? 0 : errno;
+    char puffer[65536];
+    while (fehler == 0) {
+        const ssize_t n = ::read(ein, puffer, sizeof puffer);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) fehler = errno;
+        if (n <= 0) break;
+        for (ssize_t fertig = 0; fehler == 0 && fertig < n;) {
+            const ssize_t w = ::write(aus, puffer + fertig, static_cast<std::size_t>(n - fertig));
+            if (w < 0 && errno == EINTR) continue;
+            if (w < 0) fehler = errno;
+            else fertig += w;
+        }
+    }
+    if (fehler == 0 && ::fsync(aus) != 0) fehler = errno;
+    if (::close(aus) != 0 && fehler == 0) fehler = errno;
+    ::close(ein);
+    if (fehler != 0) {
+        grund = Systemfehler::Text(fehler);
+        ::unlink(temp.c_str());
+        return "";
+    }
+    return temp;
+}
+
+} // namespace
+
+// The plain files of the installer's folder, without hidden files, links,
+// folders and the installer itself (its real path, and its name in any
+// case), land in the program folder in two steps, so that the folder holds
+// the old installation or the new one, never a mix that the version record
+// would misname:
+// 1. Every file is copied to a temporary name in the program folder. A
+//    failure here (a full or read-only disk, a file too large, a folder
+//    under a file's name) removes the temporary files again: nothing has
+//    changed.
+// 2. Only when all copies are made, each is renamed over the file of its
+//    name, by name and the version record last; a symbolic link of that
+//    name is replaced by the file, so nothing is ever written outside the
+//    program folder. Should a rename fail, the rest stay as they were (the
+//    version record still names the old version) and the message lists
+//    what was replaced, what is new and what is not.
+// Temporary files that a killed run left behind are removed first.
 bool frmZIRVOSP::DateienKopieren() {
     const fs::path eigen = Programmpfad.empty() ? fs::path(quellordner_) / Programmname : fs::path(Programmpfad);
     const std::string eigenerName = Grossbuchstaben(eigen.filename().string());
@@ -144,34 +229,83 @@ bool frmZIRVOSP::DateienKopieren() {
         if (fs::equivalent(it->path(), eigen, ec2)) continue;
         namen.push_back(name);
     }
-    std::string fehler;
-    std::string text;
     if (ec) {
-        text = DSFormat("Der Ordner '@' des Service Packs kann nicht gelesen werden:", quellordner_) + nl +
-               ec.message();
-    } else {
-        std::sort(namen.begin(), namen.end());
-        for (const auto& name : namen) {
-            if (!Dateien::SicherKopieren(quellordner_ + name, zielordner_ + name, &fehler)) {
-                // Names may hold "@": no template filling here.
-                text = DS("Die Datei '") + name + DS("' konnte nicht nach '") + zielordner_ +
-                       DS("' kopiert werden:") + nl + fehler;
-                break;
-            }
-            kopiert_.push_back(name);
-        }
-        if (text.empty()) return true;
+        Melden(DSFormat("Der Ordner '@' des Service Packs kann nicht gelesen werden:", quellordner_) + nl +
+                   Systemfehler::Text(ec) + nl + nl + DS("Es wurde keine Datei ersetzt."),
+               true);
+        return false;
+    }
+    // By name, the version record last.
+    const std::string versionssatz = fs::path(WindowsFileInfo::Versionsdatei(Hauptprogramm)).filename().string();
+    std::sort(namen.begin(), namen.end(), [&](const std::string& a, const std::string& b) {
+        if ((a == versionssatz) != (b == versionssatz)) return b == versionssatz;
+        return a < b;
+    });
+
+    // What an earlier run left: its temporary files, and those of the
+    // copy through a temporary name of earlier installers.
+    for (fs::directory_iterator it(zielordner_, ec), ende; !ec && it != ende; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        bool rest = IstEigenerRest(name);
+        for (std::size_t i = 0; !rest && i < namen.size(); ++i) rest = Dateien::IstSchreibrest(name, namen[i]);
+        std::error_code ec2;
+        if (rest && fs::is_regular_file(it->symlink_status(ec2)) && !ec2) ::unlink(it->path().c_str());
     }
 
-    text += nl + nl + DS("Die Installation des Service Packs ist unvollständig.");
-    if (kopiert_.empty()) {
-        text += nl + DS("Es wurde noch keine Datei ersetzt.");
-    } else {
-        text += nl + DS("Bereits ersetzte Dateien:");
-        for (const auto& name : kopiert_) text += nl + "    " + name;
+    // 1. The copies under temporary names.
+    std::vector<std::string> temps;
+    std::vector<bool> neu;
+    auto aufräumen = [&](std::size_t ab) {
+        for (std::size_t i = ab; i < temps.size(); ++i) ::unlink(temps[i].c_str());
+    };
+    for (const auto& name : namen) {
+        std::string grund;
+        std::error_code ec2;
+        const fs::file_status alt = fs::symlink_status(zielordner_ + name, ec2);
+        if (fs::is_directory(alt)) grund = DS("im Programmordner ist unter diesem Namen ein Ordner");
+        const std::string temp = grund.empty() ? Zwischenkopie(quellordner_ + name, zielordner_, name, grund) : "";
+        if (temp.empty()) {
+            aufräumen(0);
+            // Names may hold "@": no template filling here.
+            Melden(DS("Die Datei '") + name + DS("' konnte nicht nach '") + zielordner_ + DS("' kopiert werden:") + nl +
+                       grund + nl + nl + DS("Das Service Pack wurde nicht installiert; es wurde keine Datei ersetzt."),
+                   true);
+            return false;
+        }
+        temps.push_back(temp);
+        neu.push_back(!fs::exists(alt));
     }
-    Melden(text, true);
-    return false;
+    if (VorDemErsetzen) VorDemErsetzen();
+
+    // 2. Into place.
+    for (std::size_t i = 0; i < namen.size(); ++i) {
+        if (::rename(temps[i].c_str(), (zielordner_ + namen[i]).c_str()) == 0) {
+            kopiert_.push_back(namen[i]);
+            continue;
+        }
+        const std::string grund = Systemfehler::Text(errno);
+        aufräumen(i);
+        std::string text = DS("Die Datei '") + namen[i] + DS("' konnte im Ordner '") + zielordner_ +
+                           DS("' nicht ersetzt werden:") + nl + grund + nl + nl +
+                           DS("Die Installation des Service Packs ist unvollständig.");
+        auto liste = [&](const std::string& titel, std::size_t von, std::size_t bis, int welche) {
+            std::string teil;
+            for (std::size_t j = von; j < bis; ++j)
+                if (welche < 0 || neu[j] == (welche == 1)) teil += nl + "    " + namen[j];
+            if (!teil.empty()) text += nl + titel + teil;
+        };
+        liste(DS("Ersetzte Dateien:"), 0, i, 0);
+        liste(DS("Neu hinzugefügte Dateien:"), 0, i, 1);
+        liste(DS("Nicht installierte Dateien:"), i, namen.size(), -1);
+        Melden(text, true);
+        return false;
+    }
+    const int ordnerFd = ::open(zielordner_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (ordnerFd >= 0) {
+        ::fsync(ordnerFd);
+        ::close(ordnerFd);
+    }
+    return true;
 }
 
 void frmZIRVOSP::Melden(const std::string& text, bool fehler) {

@@ -41,8 +41,11 @@ public:
     std::string Ziel;
     // the mounted volumes in the order they are searched;
     std::function<std::vector<Datenträger>()> Laufwerke;
-    // shows the window and paints it, before the search starts.
+    // shows the window and paints it, before the search starts;
     std::function<void()> Zeigen;
+    // for tests: runs once every file is copied under its temporary name,
+    // before the first is put in place.
+    std::function<void()> VorDemErsetzen;
 
     // The whole start: caption, source folder, the search (which ends the
     // program when nothing fits) and the question.
@@ -60,7 +63,8 @@ public:
     const std::string& Zielprogramm() const { return zielprogramm_; }
     // The volume (mount point, or the --ziel folder) the program was found on.
     const std::string& Laufwerk() const { return laufwerk_; }
-    // The files copied so far, in the order copied.
+    // The files put in place so far, in that order (the version record
+    // last).
     const std::vector<std::string>& Kopiert() const { return kopiert_; }
 
     bool Beendet() const { return beendet_; }

@@ -1,4 +1,6 @@
 #include "components/Baustoff.h"
+#include "components/frmBaustoff.h"
+#include "frame/Initialisierung.h"
 #include "frame/Dateien.h"
 #include "tests/components/Komponentenhilfe.h"
 #include "tests/support/Testplattform.h"
@@ -7,7 +9,9 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <set>
+#include <limits>
 #include <sys/file.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -139,29 +143,28 @@ TEST_F(BaustoffDatei, BeschaedigteDateiVerliertNichts) {
     Baustoff db;
     ASSERT_TRUE(db.DBOpen(pfad));
     EXPECT_EQ(db.Count(), 7);
+    // Broken escapes stay as they stand.
     ASSERT_TRUE(db.Find(9));
-    EXPECT_EQ(db.Bez(), std::string("\x04", 1));
+    EXPECT_EQ(db.Bez(), "~ZZ~4G~");
     ASSERT_TRUE(db.Find(10));
     EXPECT_EQ(db.Bez(), std::string("\x01") + "ÿ" + std::string(1, '\0') + "bin");
     ASSERT_TRUE(db.Find(7));
     db.setKBez("OK");
     EXPECT_EQ(db.Save(), 7);
-    // A new record would need an id beyond the range: refused, file unchanged.
-    const std::string vorher = Lesen(pfad);
-    EXPECT_EQ(Neu(db, "Zu viel"), -1);
-    EXPECT_EQ(Lesen(pfad), vorher);
-    ASSERT_EQ(test.meldungen.Gezeigt.size(), 1u);
+    // The highest id is beyond the range: a new record takes the lowest free id.
+    EXPECT_EQ(Neu(db, "Dazu"), 1);
+    EXPECT_TRUE(test.meldungen.Gezeigt.empty());
 
     std::string erwartet = "BAUSTOFF.DBK|1.0\r\n7|bOhne Kopfzeile|cOK\r\n";
     for (std::size_t i = 1; i < zeilen.size(); ++i) erwartet += zeilen[i] + "\r\n";
-    EXPECT_EQ(Lesen(pfad), erwartet);
+    EXPECT_EQ(Lesen(pfad), erwartet + "1|bDazu\r\n");
 
     // Too large: not opened, with a message, and not touched.
     Schreiben(pfad, "");
     std::filesystem::resize_file(pfad, Baustoff::MaxGrösse + 1);
     Baustoff gross;
     EXPECT_FALSE(gross.DBOpen(pfad));
-    EXPECT_EQ(test.meldungen.Gezeigt.size(), 2u);
+    EXPECT_EQ(test.meldungen.Gezeigt.size(), 1u);
     EXPECT_EQ(std::filesystem::file_size(pfad), Baustoff::MaxGrösse + 1);
 }
 
@@ -264,6 +267,221 @@ TEST_F(BaustoffDatei, ZweiProzesseGleichzeitig) {
     EXPECT_EQ(namen, erwartet);
     EXPECT_EQ(ids.size(), namen.size());
     EXPECT_EQ(erwartet.size(), 2u * N);
+}
+
+// Files as other editors, systems and hands leave them: every line end,
+// ids that repeat, broken escapes, another version, a huge id. Each keeps
+// every record across open, edit, add and save, in this copy and in a
+// second one that opened the file before; each record found by its id is
+// the one shown and the one written.
+struct Dateifall {
+    const char* Titel;
+    std::string Inhalt;
+    std::vector<std::pair<std::int64_t, std::string>> Sätze; // id and designation once read
+    std::int64_t Bearbeitet;                                  // the record given the short designation "Y"
+    std::int64_t NeueId;                                      // the id of a new record, -1 refused
+    std::string Danach;                                       // the file after both; "": as before
+};
+
+TEST_F(BaustoffDatei, JedeDateiBehaeltJedenSatz) {
+    const std::string K = "BAUSTOFF.DBK|1.0";
+    const std::int64_t riesig = std::numeric_limits<std::int64_t>::max();
+    const std::string danach = K + "\r\n1|bA\r\n2|bB|cY\r\n3|bC\r\n4|bNeu\r\n";
+    const std::vector<std::pair<std::int64_t, std::string>> abc = {{1, "A"}, {2, "B"}, {3, "C"}};
+    const Dateifall fälle[] = {
+        {"CR LF", K + "\r\n1|bA\r\n2|bB|cX\r\n3|bC\r\n", abc, 2, 4, danach},
+        {"LF", K + "\n1|bA\n2|bB|cX\n3|bC\n", abc, 2, 4, danach},
+        {"CR", K + "\r1|bA\r2|bB|cX\r3|bC\r", abc, 2, 4, danach},
+        {"LF CR", K + "\n\r1|bA\n\r2|bB|cX\n\r3|bC\n\r", abc, 2, 4, danach},
+        {"CR ohne letztes Zeilenende", K + "\r1|bA\r2|bB|cX\r3|bC", abc, 2, 4, danach},
+        {"Gemischt", K + "\r\n1|bA\n2|bB|cX\r3|bC\n\r", abc, 2, 4, danach},
+        {"Mit Byte-Order-Mark", "\xEF\xBB\xBF" + K + "\r\n1|bA\r\n2|bB|cX\r\n3|bC\r\n", abc, 2, 4, danach},
+        {"Doppelte Nummern",
+         K + "\r\n5|bErste\r\n6|bAndere|cX\r\n5|bZweite|cX\r\n5|bDritte\r\n007|bSieben\r\n7|bAuchSieben\r\n",
+         {{5, "Erste"}, {6, "Andere"}, {8, "Zweite"}, {9, "Dritte"}, {7, "Sieben"}, {10, "AuchSieben"}}, 8, 11,
+         K + "\r\n5|bErste\r\n6|bAndere|cX\r\n8|bZweite|cY\r\n9|bDritte\r\n007|bSieben\r\n10|bAuchSieben\r\n"
+             "11|bNeu\r\n"},
+        {"Kaputte Maskierungen", K + "\r\n1|bA~Az|c~\r\n2|b~e4~7C~|k~4\r\n",
+         {{1, "A~Az"}, {2, "ä|~"}}, 1, 3, K + "\r\n1|bA~7EAz|cY\r\n2|b~e4~7C~|k~4\r\n3|bNeu\r\n"},
+        {"Eine andere Version", "BAUSTOFF.DBK|2.0\r\n1|bA\r\n2|bB|cX\r\n", {{1, "A"}, {2, "B"}}, 2, -1, ""},
+        {"Eine Nummer an der Grenze und darüber",
+         K + "\r\n2147483647|bGrenze\r\n1|bEins\r\n2147483647|bNochmal\r\n99999999999999999999999|bRiesig\r\n",
+         {{2147483647, "Grenze"}, {1, "Eins"}, {2, "Nochmal"}, {riesig, "Riesig"}}, 1, 3,
+         K + "\r\n2147483647|bGrenze\r\n1|bEins|cY\r\n2|bNochmal\r\n99999999999999999999999|bRiesig\r\n3|bNeu\r\n"},
+    };
+    for (const Dateifall& f : fälle) {
+        SCOPED_TRACE(f.Titel);
+        test.meldungen.Gezeigt.clear();
+        std::filesystem::remove(pfad);
+        Schreiben(pfad, f.Inhalt);
+        Baustoff a, b;
+        ASSERT_TRUE(a.DBOpen(pfad));
+        ASSERT_TRUE(b.DBOpen(pfad));
+        const bool fremd = f.NeueId < 0;
+        EXPECT_EQ(a.NurLesen(), fremd);
+        EXPECT_EQ(test.meldungen.Gezeigt.size(), fremd ? 2u : 0u);
+        // Reading changes nothing on disk.
+        EXPECT_EQ(Lesen(pfad), f.Inhalt);
+        EXPECT_EQ(a.Count(), static_cast<std::int32_t>(f.Sätze.size()));
+        for (Baustoff* db : {&a, &b})
+            for (const auto& [id, bez] : f.Sätze) {
+                ASSERT_TRUE(db->Find(id)) << id;
+                EXPECT_EQ(db->Bez(), bez) << id;
+            }
+        // The walk of the list gives every id once.
+        std::set<std::int64_t> ids;
+        for (bool ok = a.FindFirst(); ok; ok = a.FindNext()) ids.insert(a.IndexNr());
+        EXPECT_EQ(ids.size(), f.Sätze.size());
+
+        ASSERT_TRUE(a.Find(f.Bearbeitet));
+        const std::string bez = a.Bez();
+        a.setKBez("Y");
+        EXPECT_EQ(a.Save(), fremd ? -1 : f.Bearbeitet);
+        EXPECT_EQ(Neu(a, "Neu"), f.NeueId);
+        if (fremd) {
+            // Never rewritten under another version; nor deleted from.
+            ASSERT_TRUE(a.Find(1));
+            EXPECT_EQ(a.Delete(), -1);
+            EXPECT_EQ(b.Save(), -1);
+            EXPECT_EQ(Lesen(pfad), f.Inhalt);
+            EXPECT_EQ(test.meldungen.Gezeigt.size(), 6u);
+            EXPECT_NE(test.meldungen.Gezeigt[0].Text.find("BAUSTOFF.DBK|2.0"), std::string::npos);
+            EXPECT_EQ(test.meldungen.Gezeigt[0].Symbol, Plattform::Symbol::Warnung);
+            continue;
+        }
+        EXPECT_EQ(Lesen(pfad), f.Danach);
+        EXPECT_TRUE(test.meldungen.Gezeigt.empty());
+        ASSERT_TRUE(a.Find(f.Bearbeitet));
+        EXPECT_EQ(a.Bez(), bez);
+        EXPECT_EQ(a.KBez(), "Y");
+
+        // The second copy, which read the file before, adds its own and
+        // loses nothing; a fresh copy reads every record under its id.
+        EXPECT_EQ(Neu(b, "VonB"), f.NeueId + 1);
+        EXPECT_EQ(Lesen(pfad), f.Danach + std::to_string(f.NeueId + 1) + "|bVonB\r\n");
+        Baustoff c;
+        ASSERT_TRUE(c.DBOpen(pfad));
+        EXPECT_EQ(c.Count(), static_cast<std::int32_t>(f.Sätze.size() + 2));
+        for (const auto& [id, bez2] : f.Sätze) {
+            ASSERT_TRUE(c.Find(id)) << id;
+            EXPECT_EQ(c.Bez(), bez2) << id;
+        }
+        ASSERT_TRUE(c.Find(f.NeueId));
+        EXPECT_EQ(c.Bez(), "Neu");
+        // A delete removes the record shown, and only that one.
+        ASSERT_TRUE(c.Find(f.Bearbeitet));
+        EXPECT_EQ(c.Delete(), 0);
+        EXPECT_FALSE(c.Find(f.Bearbeitet));
+        EXPECT_EQ(c.Count(), static_cast<std::int32_t>(f.Sätze.size() + 1));
+        for (const auto& [id, bez2] : f.Sätze) {
+            if (id == f.Bearbeitet) continue;
+            EXPECT_TRUE(c.Find(id) && c.Bez() == bez2) << id;
+        }
+    }
+}
+
+// A line without an id is never found by id: the window shows it empty
+// and saves it as a new record, rather than overwriting another such line.
+TEST_F(BaustoffDatei, ZeileOhneNummerWirdNichtGefunden) {
+    Schreiben(pfad, "BAUSTOFF.DBK|1.0\r\n|bOhne\r\nx|bAuchOhne\r\n");
+    Baustoff db;
+    ASSERT_TRUE(db.DBOpen(pfad));
+    EXPECT_EQ(db.Count(), 2);
+    EXPECT_FALSE(db.Find(0));
+    EXPECT_EQ(db.Bez(), "");
+}
+
+// The temporary file of a save that was killed midway is removed once no
+// other copy holds the lock; files of other names stay.
+TEST_F(BaustoffDatei, ResteEinesAbgebrochenenSpeicherns) {
+    Schreiben(pfad, "BAUSTOFF.DBK|1.0\r\n1|bA\r\n");
+    const std::string rest = ordner.Datei(".Baustoff.dbk.tmpAb12Z9");
+    const std::vector<std::string> fremde = {ordner.Datei(".Baustoff.dbk.tmpAb12Z"), ordner.Datei("Baustoff.dbk.tmpAb12Z9"),
+                                             ordner.Datei(".Baustoff.dbk.tmpAb1-Z9"), ordner.Datei(".Andere.dbk.tmpAb12Z9")};
+    Schreiben(rest, "BAUSTOFF.DBK|1.0\r\n1|b");
+    for (const auto& f : fremde) Schreiben(f, "fremd");
+    {
+        // Another copy holds the lock (reading): the leftover stays.
+        const int fd = ::open(sperre.c_str(), O_RDWR | O_CREAT, 0666);
+        ASSERT_GE(fd, 0);
+        ASSERT_EQ(::flock(fd, LOCK_SH), 0);
+        Baustoff db;
+        ASSERT_TRUE(db.DBOpen(pfad));
+        EXPECT_TRUE(std::filesystem::exists(rest));
+        ::close(fd);
+    }
+    Baustoff db;
+    ASSERT_TRUE(db.DBOpen(pfad));
+    EXPECT_FALSE(std::filesystem::exists(rest));
+    for (const auto& f : fremde) EXPECT_EQ(Lesen(f), "fremd") << f;
+    // A save removes one that appeared while the database was open.
+    Schreiben(rest, "x");
+    EXPECT_EQ(Neu(db, "B"), 2);
+    EXPECT_FALSE(std::filesystem::exists(rest));
+    EXPECT_EQ(Lesen(pfad), "BAUSTOFF.DBK|1.0\r\n1|bA\r\n2|bB\r\n");
+    EXPECT_TRUE(test.meldungen.Gezeigt.empty());
+}
+
+// Under a file-size limit a save fails as on a full disk: the message
+// names the reason in German, the file stays whole, no temporary file
+// remains, and the program is not killed by the signal.
+TEST_F(BaustoffDatei, DateigrenzeWieVolleDisk) {
+    std::string text = "BAUSTOFF.DBK|1.0\r\n";
+    for (int i = 1; i <= 300; ++i) text += std::to_string(i) + "|bBaustoff Nummer " + std::to_string(i) + "\r\n";
+    Schreiben(pfad, text);
+    const pid_t kind = ::fork();
+    ASSERT_GE(kind, 0);
+    if (kind == 0) {
+        Dateien::DateigrössenSignalAbschalten();
+        rlimit grenze{4096, 4096};
+        int fehler = ::setrlimit(RLIMIT_FSIZE, &grenze) == 0 ? 0 : 10;
+        Baustoff db;
+        if (!db.DBOpen(pfad)) fehler |= 1;
+        if (Neu(db, "Zu viel") != -1) fehler |= 2;
+        const auto* m = test.meldungen.Letzte();
+        if (!m || m->Text.find("(die Datei wird zu gross)") == std::string::npos) fehler |= 4;
+        if (Lesen(pfad) != text) fehler |= 8;
+        for (auto& e : std::filesystem::directory_iterator(ordner.pfad))
+            if (e.path().filename().string().find(".tmp") != std::string::npos) fehler |= 16;
+        ::_exit(fehler);
+    }
+    int status = 0;
+    ::waitpid(kind, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status)) << "beendet durch Signal " << WTERMSIG(status);
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+}
+
+// The material window on a file whose ids repeat: the record chosen in
+// the list is the one the fields show, the one saved and the one deleted.
+TEST_F(BaustoffDatei, FensterMitDoppeltenNummern) {
+    Schreiben(pfad, "BAUSTOFF.DBK|1.0\r\n5|bErste|cE\r\n5|bZweite|cZ\r\n");
+    struct Zurück {
+        std::string ordner = Global::Initialisierung.OrdnerDatenbank;
+        ~Zurück() { Global::Initialisierung.OrdnerDatenbank = ordner; }
+    } zurück;
+    Global::Initialisierung.OrdnerDatenbank = ordner.pfad.string();
+    frmBaustoff m;
+    m.Form_Load();
+    ASSERT_TRUE(m.Geladen());
+    ASSERT_EQ(m.cboBaustoff.ListCount(), 2);
+    m.cboBaustoff.setListIndex(1);
+    m.cboBaustoff_Click();
+    EXPECT_EQ(m.txtBez.Text(), "Zweite");
+    EXPECT_EQ(m.txtKBez.Text(), "Z");
+    m.txtKBez.setText("Z2");
+    m.cmdSpeichern_Click();
+    EXPECT_EQ(m.AusgewählteId, 6);
+    EXPECT_EQ(Lesen(pfad), "BAUSTOFF.DBK|1.0\r\n5|bErste|cE\r\n6|bZweite|cZ2\r\n");
+    m.cboBaustoff.setListIndex(0);
+    m.cboBaustoff_Click();
+    EXPECT_EQ(m.txtBez.Text(), "Erste");
+    EXPECT_EQ(m.txtKBez.Text(), "E");
+    test.meldungen.Antworten.push_back(Plattform::Antwort::Ja);
+    m.cmdLöschen_Click();
+    EXPECT_EQ(Lesen(pfad), "BAUSTOFF.DBK|1.0\r\n6|bZweite|cZ2\r\n");
+    EXPECT_EQ(m.txtBez.Text(), "Zweite");
+    EXPECT_EQ(test.meldungen.Gezeigt.size(), 1u); // the question alone
+    m.cmdSchliessen_Click();
 }
 
 } // namespace

@@ -1,8 +1,16 @@
 #include "frame/Dateien.h"
+#include "frame/Systemfehler.h"
+#include "frame/basZIRVODialogSprache.h"
 #include "frame/Windows1252.h"
 
+#include <cerrno>
 #include <filesystem>
+#include <fstream>
+#include <future>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -38,5 +46,105 @@ TEST(Dateien, SicheresSchreibenErsetztGanzOderGarNicht) {
     int anzahl = 0;
     for (auto& e : fs::directory_iterator(ordner)) { (void)e; ++anzahl; }
     EXPECT_EQ(anzahl, 1);
+    fs::remove_all(ordner);
+}
+
+// The system's reasons in German for the common cases, the system's text
+// for the rest, the same for errno values and error codes.
+TEST(Systemfehler, DeutscheGruende) {
+    basZIRVODialogSprache::SpracheSetzen();
+    const std::pair<int, const char*> fälle[] = {
+        {ENOSPC, "kein Platz mehr auf dem Datenträger"},
+        {EROFS, "der Datenträger ist schreibgeschützt"},
+        {EACCES, "keine Berechtigung"},
+        {EPERM, "keine Berechtigung"},
+        {ENOENT, "Datei oder Ordner nicht gefunden"},
+        {EFBIG, "die Datei wird zu gross"},
+        {EISDIR, "ist ein Ordner"},
+        {EMFILE, "zu viele offene Dateien"},
+        {ENFILE, "zu viele offene Dateien"},
+    };
+    for (const auto& [nummer, text] : fälle) {
+        EXPECT_EQ(Systemfehler::Text(nummer), text) << nummer;
+        EXPECT_EQ(Systemfehler::Text(std::error_code(nummer, std::generic_category())), text) << nummer;
+        EXPECT_EQ(Systemfehler::Text(std::error_code(nummer, std::system_category())), text) << nummer;
+    }
+    EXPECT_EQ(Systemfehler::Text(std::make_error_code(std::errc::no_space_on_device)),
+              "kein Platz mehr auf dem Datenträger");
+    // Others: the system's own text.
+    EXPECT_EQ(Systemfehler::Text(EBADMSG), std::system_category().message(EBADMSG));
+    EXPECT_FALSE(Systemfehler::Text(EBADMSG).empty());
+    EXPECT_EQ(Systemfehler::Text(std::make_error_code(std::future_errc::no_state)),
+              std::make_error_code(std::future_errc::no_state).message());
+
+    // As a real failure reports it.
+    fs::path ordner = fs::temp_directory_path() / ("zirvo_test_sf_" + std::to_string(::getpid()));
+    fs::remove_all(ordner);
+    fs::create_directories(ordner);
+    std::string fehler;
+    EXPECT_FALSE(Dateien::SicherSchreiben((ordner / "fehlt" / "a.txt").string(), "x", &fehler));
+    EXPECT_EQ(fehler, "Datei oder Ordner nicht gefunden");
+    EXPECT_FALSE(Dateien::SicherSchreiben(ordner.string(), "x", &fehler));
+    EXPECT_EQ(fehler, "ist ein Ordner");
+    EXPECT_FALSE(Dateien::Lesen((ordner / "fehlt.txt").string(), &fehler));
+    EXPECT_EQ(fehler, "Datei oder Ordner nicht gefunden");
+    fs::remove_all(ordner);
+}
+
+// With the signal ignored as the programs do at start, a write past the
+// file-size limit fails with the reason and leaves the old file whole and
+// no temporary file; the process is not killed.
+TEST(Dateien, DateigrenzeWieVolleDisk) {
+    basZIRVODialogSprache::SpracheSetzen();
+    fs::path ordner = fs::temp_directory_path() / ("zirvo_test_fsize_" + std::to_string(::getpid()));
+    fs::remove_all(ordner);
+    fs::create_directories(ordner);
+    const std::string pfad = (ordner / "a.txt").string();
+    ASSERT_TRUE(Dateien::SicherSchreiben(pfad, "alt"));
+    const pid_t kind = ::fork();
+    ASSERT_GE(kind, 0);
+    if (kind == 0) {
+        Dateien::DateigrössenSignalAbschalten();
+        rlimit grenze{4096, 4096};
+        int fehler = ::setrlimit(RLIMIT_FSIZE, &grenze) == 0 ? 0 : 1;
+        std::string grund;
+        if (Dateien::SicherSchreiben(pfad, std::string(100000, 'x'), &grund)) fehler |= 2;
+        if (grund != "die Datei wird zu gross") fehler |= 4;
+        if (Dateien::Lesen(pfad).value_or("") != "alt") fehler |= 8;
+        if (Dateien::HatSchreibreste(pfad)) fehler |= 16;
+        ::_exit(fehler);
+    }
+    int status = 0;
+    ::waitpid(kind, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status)) << "beendet durch Signal " << WTERMSIG(status);
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    fs::remove_all(ordner);
+}
+
+// The names of the leftovers of an interrupted write, and their removal
+// beside the file a link points to.
+TEST(Dateien, Schreibreste) {
+    EXPECT_TRUE(Dateien::IstSchreibrest(".a.txt.tmpAb12Z9", "a.txt"));
+    for (const char* kein : {"a.txt.tmpAb12Z9", ".a.txt.tmpAb12Z", ".a.txt.tmpAb12Z90", ".a.txt.tmpAb-2Z9",
+                             ".b.txt.tmpAb12Z9", ".a.txt.tmAb12Z9x", ".a.txt.TMPAb12Z9"})
+        EXPECT_FALSE(Dateien::IstSchreibrest(kein, "a.txt")) << kein;
+    EXPECT_FALSE(Dateien::IstSchreibrest("..tmpAb12Z9", ""));
+
+    fs::path ordner = fs::temp_directory_path() / ("zirvo_test_reste_" + std::to_string(::getpid()));
+    fs::remove_all(ordner);
+    fs::create_directories(ordner / "echt");
+    std::ofstream(ordner / "echt" / "a.txt") << "a";
+    fs::create_symlink(ordner / "echt" / "a.txt", ordner / "link.txt");
+    std::ofstream(ordner / "echt" / ".a.txt.tmpAb12Z9") << "rest";
+    std::ofstream(ordner / "echt" / ".a.txt.tmpXXXXXX") << "rest";
+    std::ofstream(ordner / "echt" / ".a.txt.tmpAb12Z") << "fremd";
+    fs::create_directory(ordner / "echt" / ".a.txt.tmpOrdner");
+    fs::create_directory(ordner / "echt" / ".a.txt.tmpQwErTy");
+    EXPECT_TRUE(Dateien::HatSchreibreste((ordner / "link.txt").string()));
+    EXPECT_EQ(Dateien::SchreibresteEntfernen((ordner / "link.txt").string()), 2);
+    EXPECT_FALSE(Dateien::HatSchreibreste((ordner / "echt" / "a.txt").string()));
+    EXPECT_TRUE(fs::exists(ordner / "echt" / ".a.txt.tmpAb12Z"));
+    EXPECT_TRUE(fs::is_directory(ordner / "echt" / ".a.txt.tmpQwErTy"));
+    EXPECT_TRUE(fs::exists(ordner / "echt" / "a.txt"));
     fs::remove_all(ordner);
 }

@@ -42,6 +42,25 @@ kill "$pid"
 wait "$pid" 2>/dev/null || true
 pid=
 
+# Under a file-size limit nothing it writes at start (the lock file) can
+# grow: the program is not killed by the signal, it keeps running.
+rm -f "$XDG_RUNTIME_DIR/ZIRVO3801.lock"
+(ulimit -f 0; exec "$prefix/bin/ZIRVO3801" "$beispiel") >"$tmp/grenze.log" 2>&1 &
+pid=$!
+for _ in 1 2 3 4; do
+  sleep 0.5
+  if ! kill -0 "$pid" 2>/dev/null; then
+    status=0
+    wait "$pid" || status=$?
+    pid=
+    fehler "ZIRVO3801 unter ulimit -f 0: Status $status: $(cat "$tmp/grenze.log")"
+  fi
+done
+kill "$pid"
+wait "$pid" 2>/dev/null || true
+pid=
+rm -f "$XDG_RUNTIME_DIR/ZIRVO3801.lock"
+
 # A service pack: the installer, a new build's version record, a new file;
 # hidden files, links and folders stay behind.
 sp=$tmp/servicepack
@@ -51,6 +70,20 @@ echo "$haupt.$neben.$revision.$((nummer + 1))" >"$sp/ZIRVO3801.version"
 echo "neu" >"$sp/Neu.txt"
 echo "versteckt" >"$sp/.versteckt"
 ln -s Neu.txt "$sp/Verweis.txt"
+
+# A copy that fails midway (here at the file-size limit, a file larger than
+# it): status 2, not the signal's 153; the installation stays as it was,
+# without temporary files.
+head -c 2000000 /dev/zero >"$sp/Gross.dat"
+status=0
+(ulimit -f 1000; exec "$sp/ZIRVOSP" --ziel "$prefix" --ja) 2>"$tmp/sp-grenze.log" || status=$?
+[ "$status" = 2 ] || fehler "ZIRVOSP unter ulimit -f: Status $status: $(cat "$tmp/sp-grenze.log")"
+grep -q "zu gross" "$tmp/sp-grenze.log" || fehler "Grund fehlt: $(cat "$tmp/sp-grenze.log")"
+[ "$(cat "$prog/ZIRVO3801.version")" = "$version" ] || fehler "Versionssatz trotz Abbruch ersetzt"
+for f in Neu.txt Gross.dat; do [ ! -e "$prog/$f" ] || fehler "$f trotz Abbruch installiert"; done
+if ls -A "$prog" | grep -q '^\.'; then fehler "Reste im Programmordner: $(ls -A "$prog")"; fi
+rm "$sp/Gross.dat"
+
 "$sp/ZIRVOSP" --ziel "$prefix" --ja 2>"$tmp/sp.log" || fehler "ZIRVOSP: Status $?: $(cat "$tmp/sp.log")"
 [ "$(cat "$prog/ZIRVO3801.version")" = "$haupt.$neben.$revision.$((nummer + 1))" ] || fehler "Versionssatz nicht ersetzt"
 [ "$(cat "$prog/Neu.txt")" = "neu" ] || fehler "Neu.txt fehlt"

@@ -1,4 +1,5 @@
 // The program ZIRVO 380/1.
+#include "frame/Dateien.h"
 #include "frame/Programmstart.h"
 #include "frame/qt/Ersatzhauptfenster.h"
 #include "frame/qt/QtPlattform.h"
@@ -11,6 +12,9 @@
 #include <QApplication>
 
 int main(int argc, char** argv) {
+    // A write past the file-size limit fails like a full disk instead of
+    // ending the program.
+    Dateien::DateigrössenSignalAbschalten();
     QtStart::LaufzeitordnerSetzen();
     QApplication app(argc, argv);
     QtPlattform::Dienste dienste;

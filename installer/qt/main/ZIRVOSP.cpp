@@ -8,6 +8,7 @@
 //                to standard error.
 // Exit status: 0 installed or cancelled, 1 nothing installed, 2 the
 // installation is incomplete.
+#include "frame/Dateien.h"
 #include "frame/basZIRVO3801.h"
 #include "frame/basZIRVODialogSprache.h"
 #include "frame/qt/Bildschirmschrift.h"
@@ -26,6 +27,9 @@
 #include <string>
 
 int main(int argc, char** argv) {
+    // A write past the file-size limit fails like a full disk instead of
+    // ending the program.
+    Dateien::DateigrössenSignalAbschalten();
     bool ohneFenster = false;
     for (int i = 1; i < argc; ++i)
         if (std::strcmp(argv[i], "--ja") == 0) ohneFenster = true;
