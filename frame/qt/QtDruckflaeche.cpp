@@ -1,6 +1,7 @@
 #include "frame/qt/QtDruckflaeche.h"
 
 #include "frame/Dateien.h"
+#include "frame/Systemfehler.h"
 #include "frame/basZIRVODialogSprache.h"
 
 #include <QFileInfo>
@@ -14,7 +15,6 @@
 
 #include <cerrno>
 #include <cstdlib>
-#include <cstring>
 #include <unistd.h>
 
 namespace {
@@ -36,7 +36,7 @@ bool OrdnerBeschreibbar(const QFileInfo& ziel, std::string& grund) {
     std::string muster = QFile::encodeName(ziel.absolutePath() + "/." + ziel.fileName() + ".XXXXXX").toStdString();
     const int fd = ::mkstemp(muster.data());
     if (fd < 0) {
-        grund = std::strerror(errno);
+        grund = Systemfehler::Text(errno);
         return false;
     }
     ::close(fd);
