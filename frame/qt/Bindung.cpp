@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QColor>
 #include <QComboBox>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -321,6 +322,16 @@ public:
         QObject::connect(w, &QListWidget::currentRowChanged, this, [this](int i) {
             if (vomBenutzer()) s_.setListIndex(i);
         });
+        w->installEventFilter(this);
+    }
+
+    // A list that comes into view or changes its size (a pick list placed
+    // beside its cell) shows its selected entry: one chosen while the list
+    // was hidden would otherwise stay out of sight.
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override {
+        if (objekt == w_ && (ereignis->type() == QEvent::Show || ereignis->type() == QEvent::Resize))
+            sichtbarMachen();
+        return Verbindung::eventFilter(objekt, ereignis);
     }
 
 protected:
@@ -332,12 +343,17 @@ protected:
         if (w_->currentRow() != s_.ListIndex()) {
             w_->setCurrentRow(s_.ListIndex());
             if (s_.ListIndex() < 0) w_->clearSelection();
+            sichtbarMachen();
         }
     }
 
 private:
     ListBox& s_;
     QListWidget* w_;
+
+    void sichtbarMachen() {
+        if (QListWidgetItem* e = w_->currentItem()) w_->scrollToItem(e, QAbstractItemView::EnsureVisible);
+    }
 };
 
 class BalkenVerbindung : public Verbindung {
