@@ -88,10 +88,10 @@ void Einpassen(QWidget* fenster) {
     const QMargins rand = Rahmen(fenster);
     // The outer rectangle: a window's position is that of its frame.
     QRect rahmen(fenster->pos(), fenster->size().grownBy(rand));
-    // A plain window nobody placed: over the middle of its owner, or of the
-    // screen (once; afterwards it stays where the user leaves it).
-    if (fenster->windowType() == Qt::Window && !fenster->testAttribute(Qt::WA_Moved) &&
-        !fenster->property(Platziert).toBool()) {
+    // A window nobody placed: over the middle of its owner, or of the screen
+    // (once; afterwards it stays where the user leaves it). A dialog would
+    // be put there by Qt after this, but only while it has not been moved.
+    if (!fenster->testAttribute(Qt::WA_Moved) && !fenster->property(Platziert).toBool()) {
         const QWidget* eigentümer = fenster->parentWidget() ? fenster->parentWidget()->window() : nullptr;
         QRect über = eigentümer && eigentümer->isVisible() ? eigentümer->frameGeometry() : QRect();
         if (über.isEmpty()) {

@@ -6,8 +6,8 @@
 // shown (the watch below is installed once at start): a window larger than
 // the free area is shrunk to it (not below its minimum size), one that
 // reaches past an edge is moved in, so a remembered placement from another
-// screen or another resolution comes back into view. A plain window that
-// nobody placed opens over the middle of its owner (or of the screen).
+// screen or another resolution comes back into view. A window (or dialog)
+// that nobody placed opens over the middle of its owner (or of the screen).
 // Maximised windows, menus, pop-ups and tool tips are left alone.
 #pragma once
 

@@ -71,6 +71,14 @@ TEST(Fensterlage, JedesGezeigteFensterLiegtAufDemBildschirm) {
     dialog.show();
     EXPECT_TRUE(frei.contains(Außen(dialog))) << "dialog";
 
+    // So does a small dialog nobody placed, as Qt would place it.
+    QDialog klein(&weit);
+    klein.resize(120, 60);
+    klein.show();
+    EXPECT_TRUE(frei.contains(Außen(klein)));
+    EXPECT_LE(std::abs(Außen(klein).center().x() - weit.frameGeometry().center().x()), 1);
+    EXPECT_LE(std::abs(Außen(klein).center().y() - weit.frameGeometry().center().y()), 1);
+
     // A window nobody placed opens over the middle of its owner.
     QWidget eigen(&weit, Qt::Window);
     eigen.resize(100, 80);
