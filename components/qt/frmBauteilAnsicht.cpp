@@ -60,7 +60,9 @@ protected:
 frmBauteilAnsicht* frmBauteilAnsicht::Offen() { return OffenesFenster(); }
 
 frmBauteilAnsicht::frmBauteilAnsicht(frmBauteil& modell, QWidget* eigentümer)
-    : QWidget(eigentümer, Qt::Window), m_(modell) {
+    // A dialog-type window (with the buttons of a window): only such a
+    // window tells the desktop its owner, which keeps it in front of it.
+    : QWidget(eigentümer, Qt::Dialog | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint), m_(modell) {
     setObjectName("frmBauteil");
     QtHilfe::KontextBinden(this, [this] { return m_.HelpContextID; });
     setWindowTitle(Q(m_.Caption));

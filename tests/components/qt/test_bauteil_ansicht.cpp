@@ -32,6 +32,7 @@
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QToolButton>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -315,6 +316,12 @@ TEST_F(Ansichten, EditorGehoertDemHauptfenster) {
     ASSERT_TRUE(editor);
     EXPECT_TRUE(editor->isWindow());
     EXPECT_EQ(editor->parentWidget(), &fenster);
+    // The desktop learns the owner (WM_TRANSIENT_FOR on X11) only from a
+    // window of the dialog type; the editor still is modeless.
+    EXPECT_EQ(editor->windowType(), Qt::Dialog);
+    EXPECT_FALSE(editor->isModal());
+    ASSERT_TRUE(editor->windowHandle());
+    EXPECT_EQ(editor->windowHandle()->transientParent(), fenster.windowHandle());
     editor->close();
     QApplication::processEvents();
     Global::frmZIRVO3801.BauteileAnzeigen = nullptr;
