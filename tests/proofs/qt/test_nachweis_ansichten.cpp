@@ -273,8 +273,12 @@ TEST_F(NachweisAnsichten, CodeauswahlZeigtDieAuswahl) {
     QApplication::processEvents();
     const EingabeTabelle& t = *e.Tabellen[1];
     ASSERT_GT(t.ZeilenSichtbar, 2);
-    for (const char* code : {"B3", "A1", "F1"}) {
-        const int zeile = t.ZeilenErste + t.ZeilenSichtbar - 1;
+    // Opened first on a row high up (a long list), then on the last row:
+    // the list is shown before it is shortened to the room below the cell.
+    const int letzte = t.ZeilenErste + t.ZeilenSichtbar - 1;
+    const std::pair<int, const char*> fälle[] = {
+        {t.ZeilenErste, "A1"}, {letzte, "B3"}, {t.ZeilenErste, "A1"}, {letzte, "F1"}, {letzte, "B3"}};
+    for (const auto& [zeile, code] : fälle) {
         QLineEdit* zelle = eb->Zelle(e.txtBtC[zeile]);
         ASSERT_TRUE(zelle && zelle->isVisible());
         e.txtBtC[zeile].setText(code);
