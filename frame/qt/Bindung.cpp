@@ -11,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMetaObject>
 #include <QPalette>
 #include <QRadioButton>
 #include <QScopedValueRollback>
@@ -329,8 +330,9 @@ public:
     // beside its cell) shows its selected entry: one chosen while the list
     // was hidden would otherwise stay out of sight.
     bool eventFilter(QObject* objekt, QEvent* ereignis) override {
+        // After the list has laid itself out for its new size.
         if (objekt == w_ && (ereignis->type() == QEvent::Show || ereignis->type() == QEvent::Resize))
-            sichtbarMachen();
+            QMetaObject::invokeMethod(this, [this] { sichtbarMachen(); }, Qt::QueuedConnection);
         return Verbindung::eventFilter(objekt, ereignis);
     }
 
