@@ -212,7 +212,20 @@ bool frmZIRVO3801::BerechnenQtF() {
         LabelSetzen(*qt[c], QtF[12][c]);
     }
 
-    // The utilised solar gains of the year and their share of all solar gains.
+    GenutzteSolareGewinneAnzeigen(QgS);
+    return false;
+}
+
+void frmZIRVO3801::GenutzteSolareGewinneAnzeigen() {
+    Monatsarray QgS{};
+    Global::Projekt.ZGetArr1(QgS, "QgS");
+    GenutzteSolareGewinneAnzeigen(QgS);
+}
+
+void frmZIRVO3801::GenutzteSolareGewinneAnzeigen(const Monatsarray& QgS) {
+    // The utilised solar gains of the year and their share of all solar
+    // gains, from the zone's stored balance; without a utilisation factor
+    // (no room temperature or capacity) none are utilised and both are empty.
     Monatsarray EtaG{};
     basZIRVO3801::ZoneAusnutzungsgradBerechnen(EtaG);
     double Qs = 0, Sg = 0;
@@ -222,5 +235,4 @@ bool frmZIRVO3801::BerechnenQtF() {
     }
     LabelSetzen(lblFQs, Qs);
     LabelSetzen(lblFQsf, Sg != 0 ? Mittelwert(Qs, Sg) : 0.0);
-    return false;
 }

@@ -391,14 +391,14 @@ bool Baustoff::DateiSchreiben(const std::vector<std::string>& zeilen, std::strin
 void Baustoff::Sortieren() {
     hatAktuell_ = false;
     if (zeilen_.size() < 2) return;
-    // By designation in character-code order; equal designations by the
-    // text of their place in the file.
-    std::vector<std::pair<std::string, std::size_t>> schlüssel;
+    // By designation in the order of its codes in the file (Windows-1252);
+    // equal designations by the text of their place in the file.
+    std::vector<std::pair<std::u32string, std::size_t>> schlüssel;
     schlüssel.reserve(zeilen_.size());
     for (std::size_t i = 0; i < zeilen_.size(); ++i) {
         aktuell_ = zeilen_[i];
         hatAktuell_ = true;
-        schlüssel.emplace_back(Bez() + '\t' + std::to_string(i), i);
+        schlüssel.emplace_back(Windows1252::Sortierschlüssel(Bez() + '\t' + std::to_string(i)), i);
     }
     hatAktuell_ = false;
     std::sort(schlüssel.begin(), schlüssel.end());

@@ -5,6 +5,7 @@
 #include "components/frmBauteil.h"
 
 #include "frame/Initialisierung.h"
+#include "frame/Windows1252.h"
 #include "frame/basZIRVO_Format.h"
 
 void frmBauteil::BaustoffeLaden() {
@@ -58,9 +59,11 @@ void frmBauteil::BaustofflisteZeigen() {
     BaustoffeLaden();
     const std::string t = basZIRVO_Format::TextRechtsTrimmen(txtBtBez[Materialzeile].Text());
     if (!t.empty()) {
-        // The first entry not below the text, by character codes.
+        // The first entry not below the text, by character codes as the
+        // list is sorted (those of the database file).
+        const std::u32string gesucht = Windows1252::Sortierschlüssel(t);
         for (int i = 0; i < lstBstListe.ListCount(); ++i) {
-            if (lstBstListe.ListEntry(i) >= t) {
+            if (Windows1252::Sortierschlüssel(lstBstListe.ListEntry(i)) >= gesucht) {
                 lstBstListe.setListIndex(i);
                 break;
             }

@@ -10,6 +10,7 @@
 #include "project/ProjektGlobal.h"
 
 #include <cmath>
+#include <iterator>
 
 namespace Global {
 ::frmBauteilListe frmBauteilListe;
@@ -242,7 +243,7 @@ void frmBauteilListe::ZeileAnhängen(const std::string& titel, const std::string
 
 void frmBauteilListe::BauteilAnzeigen(int n) {
     DetailsLeeren();
-    Tabstopps = {3450, 4080, 4710, 5370, 6000};
+    Tabstopps.assign(std::begin(BauteilTabstopps), std::end(BauteilTabstopps));
     KollektionZeiger k = Element(n);
     const Bauteil b = k ? Bauteil::AusKollektion(*k) : Bauteil{};
     ZeileAnhängen(DS("Bezeichnung") + ":", b.Bez);

@@ -54,6 +54,8 @@ public:
     std::size_t KopfEnde = 0;
     std::int32_t KopfTabstopp = 0;
     static constexpr Farbe Überschriftfarbe = RGB(31, 0, 127);
+    // The tab stops of a component's details, the widest of the three kinds.
+    static constexpr std::int32_t BauteilTabstopps[5] = {3450, 4080, 4710, 5370, 6000};
 
     // The window's place when it was last closed (twips), and whether there is one.
     std::int32_t Left = 0, Top = 0;

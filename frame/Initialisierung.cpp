@@ -155,14 +155,14 @@ bool Darstellbar(std::string_view text) {
 // ---- numbers -------------------------------------------------------------
 
 // Rounds to the nearest whole number, a half to the even neighbour; nothing
-// when the result lies outside the 16-bit range.
-std::optional<std::int16_t> Ganzzahl16(double x) {
+// when the result lies outside the 32-bit range.
+std::optional<std::int32_t> Ganzzahl32(double x) {
     if (!std::isfinite(x)) return std::nullopt;
     double r = std::floor(x);
     double rest = x - r;
     if (rest > 0.5 || (rest == 0.5 && std::fmod(r, 2.0) != 0.0)) r += 1.0;
-    if (r < -32768.0 || r > 32767.0) return std::nullopt;
-    return static_cast<std::int16_t>(r);
+    if (r < -2147483648.0 || r > 2147483647.0) return std::nullopt;
+    return static_cast<std::int32_t>(r);
 }
 
 std::optional<float> Einfach(double x) {
@@ -238,16 +238,17 @@ void Initialisierung::RegistrierungEinlesen() {
     const auto zeilen = DateiLesen(basZIRVOIni::IniDateiname()).value_or(std::vector<std::string>{});
     auto text = [&](const char* k) { return WertSuchen(zeilen, k).value_or(""); };
 
-    // Placement: an item outside the 16-bit range spoils the whole key,
-    // which then counts as absent (the window opens at its default place).
-    std::int16_t fenster[4] = {0, 0, 0, 0};
+    // Placement: whole numbers of twips, also those beyond the 16-bit range
+    // that a wide window gives. An item that is no such number spoils the
+    // whole key, which then counts as absent (the default place).
+    std::int32_t fenster[4] = {0, 0, 0, 0};
     bool maximiert = false;
     if (auto w = WertSuchen(zeilen, "Window Position")) {
         auto teile = Teilen(*w, ',');
         teile.resize(std::max<std::size_t>(teile.size(), 5));
         bool gut = true;
         for (int i = 0; i < 4 && gut; ++i) {
-            auto z = Ganzzahl16(ZahlLesen(teile[i]));
+            auto z = Ganzzahl32(ZahlLesen(teile[i]));
             if (z) fenster[i] = *z;
             else gut = false;
         }

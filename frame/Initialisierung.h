@@ -39,10 +39,13 @@ public:
     bool DruckerDateiname = false;           // print the project file name
     std::string Projektverfasser;            // address lines joined by the character 127
     std::string Nachweisverfasser;           // address lines joined by the character 127
-    std::int16_t WinLeft = 0;                // main window placement in twips;
-    std::int16_t WinTop = 0;                 // WinWidth 0 = never saved
-    std::int16_t WinWidth = 0;
-    std::int16_t WinHeight = 0;
+    // Main window placement in twips; WinWidth 0 = never saved. The file
+    // keeps them as whole numbers; those of a window beyond 2184 pixels no
+    // longer fit 16 bits, so they are kept in 32.
+    std::int32_t WinLeft = 0;
+    std::int32_t WinTop = 0;
+    std::int32_t WinWidth = 0;
+    std::int32_t WinHeight = 0;
     bool WinMax = false;                     // main window maximised
     std::int32_t HilfeBreite = 0;            // width of the help panel in twips; 0 = never set
     // Not kept in the file: reading sets them False, so they hold for one run.

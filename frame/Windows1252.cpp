@@ -93,4 +93,15 @@ bool IstUtf8(std::string_view text) {
     return true;
 }
 
+std::u32string Sortierschlüssel(std::string_view utf8) {
+    std::u32string schlüssel;
+    schlüssel.reserve(utf8.size());
+    for (std::size_t pos = 0; pos < utf8.size();) {
+        const char32_t z = NächstesZeichen(utf8, pos);
+        const auto code = Code(z);
+        schlüssel.push_back(code ? static_cast<char32_t>(*code) : 0x100 + z);
+    }
+    return schlüssel;
+}
+
 } // namespace Windows1252

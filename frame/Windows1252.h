@@ -28,4 +28,10 @@ bool IstUtf8(std::string_view text);
 char32_t NächstesZeichen(std::string_view text, std::size_t& pos);
 void Anhängen(std::string& utf8, char32_t zeichen);
 
+// A text's key for sorting as the files hold it: one number per character,
+// its Windows-1252 code (so €, Š, Ž, Œ, dashes and quotes, 0x80 to 0x9F,
+// come before the Latin-1 letters), a character the code page lacks after
+// all of them. Comparing keys compares the texts' bytes in the code page.
+std::u32string Sortierschlüssel(std::string_view utf8);
+
 } // namespace Windows1252

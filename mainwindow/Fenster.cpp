@@ -25,13 +25,6 @@ std::int32_t GeradeRunden(double x) {
     return static_cast<std::int32_t>(r);
 }
 
-// Stores a length into a 16-bit settings field; a value that does not fit
-// leaves the field as it was.
-void Ablegen(std::int16_t& feld, std::int32_t wert) {
-    if (wert < std::numeric_limits<std::int16_t>::min() || wert > std::numeric_limits<std::int16_t>::max()) return;
-    feld = static_cast<std::int16_t>(wert);
-}
-
 // The smallest height a drag leaves to a pane.
 constexpr double Mindesthöhe = 60;
 
@@ -275,10 +268,10 @@ void frmZIRVO3801::Fensterposition(bool wiederherstellen) {
         if (FensterAnwenden) FensterAnwenden();
     }
     if (WindowState == 0) {
-        Ablegen(ini.WinLeft, Left);
-        Ablegen(ini.WinTop, Top);
-        Ablegen(ini.WinWidth, Width);
-        Ablegen(ini.WinHeight, Height);
+        ini.WinLeft = Left;
+        ini.WinTop = Top;
+        ini.WinWidth = Width;
+        ini.WinHeight = Height;
     }
     ini.WinMax = WindowState == 2;
 }
@@ -749,6 +742,7 @@ void frmZIRVO3801::picTitel_MouseDown(std::int16_t Index, double y) {
     if (Index == 0) {
         picTrennZeiger.setVisible(true);
         ZiehStart = GeradeRunden(y);
+        Ziehen = true;
     }
 }
 
@@ -763,6 +757,11 @@ void frmZIRVO3801::picTitel_MouseMove(std::int16_t Index, double y) {
 void frmZIRVO3801::picTitel_MouseUp(std::int16_t Index, double y) {
     if (Index != 0) return;
     picTrennZeiger.setVisible(false);
+    // Only the release of a press that began a drag moves the border: the
+    // release after a double click (the strip has moved under the pointer
+    // by then) leaves the share the double click set.
+    if (!Ziehen) return;
+    Ziehen = false;
     const double H = PaneFläche[3];
     // No pane area, nothing to share.
     if (H <= 0) return;
@@ -777,6 +776,9 @@ void frmZIRVO3801::picTitel_MouseUp(std::int16_t Index, double y) {
 
 void frmZIRVO3801::picTitel_DblClick(std::int16_t Index) {
     if (Index != 0) return;
+    // The second press of a double click begins no drag.
+    Ziehen = false;
+    picTrennZeiger.setVisible(false);
     Aufteilung = Aufteilung == 0 ? 0.5 : 0;
     PanesAnzeigen();
 }

@@ -134,6 +134,9 @@ void frmZIRVO3801::mnuZoneL_Click() {
     if (!BefehlMöglich("L")) return;
     Global::frmLüftung.Einlesen();
     LüftungAnzeigen();
+    // Closing the dialog stored the zone's ventilation: the gains utilised
+    // in the window table follow.
+    GenutzteSolareGewinneAnzeigen();
 }
 
 void frmZIRVO3801::mnuZoneG_Click() {
@@ -142,6 +145,7 @@ void frmZIRVO3801::mnuZoneG_Click() {
     if (!BefehlMöglich("G")) return;
     Global::frmGewinn.Einlesen();
     GewinnAnzeigen();
+    GenutzteSolareGewinneAnzeigen();
 }
 
 void frmZIRVO3801::mnuZoneQh_Click() {

@@ -11,6 +11,7 @@
 #include "frame/EingabeTabelle.h"
 #include "frame/RichTextBox.h"
 #include "frame/Steuerelemente.h"
+#include "frame/basZIRVO_Array.h"
 #include "mainwindow/Infopaket.h"
 #include "project/Kollektion.h"
 
@@ -210,6 +211,12 @@ public:
     bool BerechnenQtA();
     bool BerechnenQtU();
     bool BerechnenQtF();
+    // The window table's utilised solar gains and utilisation factor, from
+    // the zone's balance as it stands (the solar gains given, or those
+    // stored): after the ventilation or gains dialog has changed the
+    // balance, the table shows its new figures, never those of before.
+    void GenutzteSolareGewinneAnzeigen();
+    void GenutzteSolareGewinneAnzeigen(const Monatsarray& QgS);
 
     // Neighbour-zone look-ups of the transmission step; both leave the
     // current zone as it was. NachbarzoneTemperatur: False with the room
@@ -597,6 +604,8 @@ public:
     std::array<std::int32_t, 4> PaneFläche{}; // left, top, width, height
     std::array<std::int32_t, 2> PaneLinks{}, PaneOben{}, PaneBreite{}, PaneHöhe{};
     std::int32_t ZiehStart = 0;
+    // True from a press on the lower title strip to its release: a drag.
+    bool Ziehen = false;
 
     // Start and end of the window.
     void Form_Load();

@@ -7,7 +7,9 @@
 #include "frame/qt/Bildschirmschrift.h"
 #include "frame/qt/Bindung.h"
 #include "frame/qt/EingabeTabelleWidget.h"
+#include "frame/qt/Fensterlage.h"
 #include "frame/qt/Hilfefenster.h"
+#include "frame/qt/Zellknopf.h"
 #include "mainwindow/frmZIRVO3801.h"
 
 #include <QApplication>
@@ -58,7 +60,9 @@ protected:
 frmBauteilAnsicht* frmBauteilAnsicht::Offen() { return OffenesFenster(); }
 
 frmBauteilAnsicht::frmBauteilAnsicht(frmBauteil& modell, QWidget* eigentümer)
-    : QWidget(eigentümer, Qt::Window), m_(modell) {
+    // A dialog-type window (with the buttons of a window): only such a
+    // window tells the desktop its owner, which keeps it in front of it.
+    : QWidget(eigentümer, Qt::Dialog | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint), m_(modell) {
     setObjectName("frmBauteil");
     QtHilfe::KontextBinden(this, [this] { return m_.HelpContextID; });
     setWindowTitle(Q(m_.Caption));
@@ -119,7 +123,9 @@ void frmBauteilAnsicht::Einrichten() {
         QPointer<frmBauteilAnsicht>& offen = OffenesFenster();
         if (!offen) {
             Global::frmBauteil.Form_Load();
-            offen = new frmBauteilAnsicht(Global::frmBauteil, QApplication::activeWindow());
+            // Owned by the main window, so it stays in front of it.
+            QWidget* eigentümer = Fensterlage::Hauptfenster() ? Fensterlage::Hauptfenster() : Fensterlage::Eigentümer();
+            offen = new frmBauteilAnsicht(Global::frmBauteil, eigentümer);
             offen->setAttribute(Qt::WA_DeleteOnClose);
         }
         offen->show();
@@ -205,12 +211,18 @@ QWidget* frmBauteilAnsicht::SeiteBauteil() {
     raster->setVerticalSpacing(1);
     const char* köpfe[6] = {"Baustoff", "Dicke", "Rohdichte", "Lambda", "R", "Überwachung"};
     const char* einheiten[6] = {"(von innen nach aussen)", "[cm]", "[kg/m³]", "[W/mK]", "[m²K/W]", "(0/1/2)"};
+    // The monitoring column's caption is wider than its cells: it stands
+    // centred over them, apart from the R column by a gap of its own, so
+    // neither caption runs into the other.
+    auto spalte = [](int s) { return s < 5 ? s : 6; };
     for (int s = 0; s < 6; ++s) {
         // Caption and unit in one label of two lines, standing on the column.
         auto* kopf = new QLabel(T(köpfe[s]) + "\n" + T(einheiten[s]), seite);
-        kopf->setAlignment((s == 0 ? Qt::AlignLeft : Qt::AlignRight) | Qt::AlignBottom);
-        raster->addWidget(kopf, 0, s, s == 5 ? Qt::AlignLeft : Qt::Alignment());
+        kopf->setObjectName(QString("Kopf(%1)").arg(s));
+        kopf->setAlignment((s == 0 ? Qt::AlignLeft : s == 5 ? Qt::AlignHCenter : Qt::AlignRight) | Qt::AlignBottom);
+        raster->addWidget(kopf, 0, spalte(s));
     }
+    raster->setColumnMinimumWidth(5, 10);
     for (int r = 0; r < frmBauteil::Schichtzeilen; ++r)
         for (int s = 0; s < 6; ++s) {
             QWidget* w = Feld(m_.Schichtspalte(s)[r], seite, Spaltenbreiten[s], s > 0 && s < 5);
@@ -218,9 +230,9 @@ QWidget* frmBauteilAnsicht::SeiteBauteil() {
                 w->setToolTip(T("0=nicht überwacht, 1=überwacht, 2=spezifiziertes Produkt"));
                 static_cast<QLineEdit*>(w)->setAlignment(Qt::AlignCenter);
             }
-            raster->addWidget(w, 1 + r, s);
+            raster->addWidget(w, 1 + r, spalte(s), s == 5 ? Qt::AlignHCenter : Qt::Alignment());
         }
-    raster->setColumnStretch(6, 1);
+    raster->setColumnStretch(7, 1);
     v->addLayout(raster);
     v->addStretch();
 
@@ -348,15 +360,12 @@ void frmBauteilAnsicht::SeiteFolgen() {
 
 void frmBauteilAnsicht::KnopfPlatzieren() {
     if (!m_.cmdBstListe.Visible() || m_.Materialzeile < 0) {
-        listenknopf_->hide();
+        Zellknopf::Verbergen(listenknopf_);
         return;
     }
-    QWidget* zelle = Widget(m_.txtBtBez[m_.Materialzeile]);
+    auto* zelle = qobject_cast<QLineEdit*>(Widget(m_.txtBtBez[m_.Materialzeile]));
     if (!zelle) return;
-    const QPoint p = zelle->mapTo(seiten_[0], QPoint(zelle->width(), 0));
-    listenknopf_->setGeometry(p.x(), p.y(), zelle->height(), zelle->height());
-    listenknopf_->show();
-    listenknopf_->raise();
+    Zellknopf::Zeigen(listenknopf_, zelle);
 }
 
 void frmBauteilAnsicht::PopupPlatzieren() {
@@ -378,14 +387,19 @@ void frmBauteilAnsicht::PopupPlatzieren() {
 }
 
 void frmBauteilAnsicht::KategorieMenü() {
+    // The pop-up menu holds one entry, "Baustoff-Kategorie", whose submenu
+    // lists the categories.
     QMenu menü(this);
-    menü.setObjectName("mnuBKat");
-    menü.setTitle(Q(m_.mnuBKat.Caption()));
+    menü.setObjectName("mnuPopup");
+    QMenu* kategorien = menü.addMenu(Q(m_.mnuBKat.Caption()));
+    kategorien->setObjectName("mnuBKat");
     for (int i = m_.mnuBKatAZ.LBound(); i <= m_.mnuBKatAZ.UBound(); ++i) {
-        QAction* a = menü.addAction(Q(m_.mnuBKatAZ[i].Caption()));
+        QAction* a = kategorien->addAction(Q(m_.mnuBKatAZ[i].Caption()));
+        a->setObjectName(QString("mnuBKatAZ(%1)").arg(i));
         connect(a, &QAction::triggered, this, [this, i] { m_.mnuBKatAZ_Click(i); });
     }
-    menü.exec(QCursor::pos());
+    if (KategorieMenüZeigen) KategorieMenüZeigen(menü);
+    else menü.exec(QCursor::pos());
     if (popup_->isVisible()) liste_->setFocus(Qt::OtherFocusReason);
 }
 

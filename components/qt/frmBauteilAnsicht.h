@@ -9,12 +9,14 @@
 
 #include <QWidget>
 
+#include <functional>
 #include <map>
 
 class frmBauteil;
 class QFrame;
 class QLabel;
 class QListWidget;
+class QMenu;
 class QTabWidget;
 class QToolButton;
 
@@ -33,6 +35,9 @@ public:
 
     // The widget of a control state, or null (for tests).
     QWidget* Widget(const Steuerelement& zustand) const;
+    // Shows the category pop-up in place of opening it at the pointer (for
+    // tests, which cannot answer a menu that waits).
+    static inline std::function<void(QMenu&)> KategorieMenüZeigen;
 
 protected:
     bool event(QEvent* ereignis) override;

@@ -3,6 +3,7 @@
 #include "components/frmBauteilListe.h"
 #include "frame/qt/Bildschirmschrift.h"
 #include "frame/qt/Bindung.h"
+#include "frame/qt/Fensterlage.h"
 
 #include <QApplication>
 #include <QFontMetricsF>
@@ -16,6 +17,10 @@
 #include <QTextCursor>
 #include <QTextEdit>
 #include <QVBoxLayout>
+#include <QStyle>
+
+#include <algorithm>
+#include <cmath>
 
 using namespace Dialoghilfe;
 
@@ -86,8 +91,20 @@ frmBauteilListeAnsicht::frmBauteilListeAnsicht(frmBauteilListe& modell, QWidget*
     details_ = new QTextEdit(bauteil);
     details_->setObjectName("rtbT");
     details_->setReadOnly(true);
-    details_->setMinimumWidth(480);
     details_->setLineWrapMode(QTextEdit::NoWrap);
+    // As wide as the layer table: its last tab stop, widened like the
+    // stops (see Tabs), and the monitoring code after it, so the R and
+    // "Üb." columns are in view at the window's first size.
+    {
+        const QFontMetricsF fm(details_->font());
+        const double mass = std::max(1.0, fm.averageCharWidth() / 5.0);
+        std::int32_t letzter = 0;
+        for (std::int32_t t : frmBauteilListe::BauteilTabstopps) letzter = std::max(letzter, t);
+        const double text = Bindung::Pixel(letzter) * mass + fm.horizontalAdvance(QString("  ") + T("Üb.") + "  ");
+        const double rand = 2 * details_->document()->documentMargin() + 2 * details_->frameWidth() +
+                            details_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, details_) + 4;
+        details_->setMinimumWidth(std::max(480, static_cast<int>(std::ceil(text + rand))));
+    }
     beobachtet_.hinzufügen(m_.rtbT, m_.rtbT.beobachten([this](const Steuerelement&) { DetailsZeigen(); }));
     auto* bh = new QHBoxLayout(bauteil);
     bh->addWidget(elemente);
@@ -106,7 +123,7 @@ frmBauteilListeAnsicht::frmBauteilListeAnsicht(frmBauteilListe& modell, QWidget*
     oben->addWidget(bauteil, 1);
     layout->addLayout(oben, 1);
     layout->addLayout(Knopfzeile({auswahl, abbrechen}));
-    resize(1000, 420);
+    resize(std::max(1000, sizeHint().width()), 420);
     if (m_.PositionGemerkt) move(Bindung::Pixel(m_.Left), Bindung::Pixel(m_.Top));
 
     m_.Schliessen = [this] {
@@ -126,7 +143,11 @@ void frmBauteilListeAnsicht::Einrichten() {
 
 void frmBauteilListeAnsicht::showEvent(QShowEvent* ereignis) {
     QDialog::showEvent(ereignis);
-    if (m_.PositionGemerkt) move(Bindung::Pixel(m_.Left), Bindung::Pixel(m_.Top));
+    if (m_.PositionGemerkt) {
+        move(Bindung::Pixel(m_.Left), Bindung::Pixel(m_.Top));
+        // Where it was closed, as far as the screen still shows it.
+        Fensterlage::Einpassen(this);
+    }
 }
 
 void frmBauteilListeAnsicht::reject() {

@@ -6,6 +6,7 @@
 #include "frame/qt/Bildschirmschrift.h"
 #include "frame/qt/Bindung.h"
 #include "frame/qt/Dialoghilfe.h"
+#include "frame/qt/Fensterlage.h"
 #include "frame/qt/RichTextAnsicht.h"
 
 #include <QApplication>
@@ -43,11 +44,11 @@ TextberichtAnsicht::~TextberichtAnsicht() { m_.Schliessen = nullptr; }
 
 void TextberichtAnsicht::Einrichten() {
     frmFlächen::Anzeigen = [](frmFlächen& modell) {
-        TextberichtAnsicht ansicht(modell, "frmFlächen", QSize(560, 520), QApplication::activeWindow());
+        TextberichtAnsicht ansicht(modell, "frmFlächen", QSize(560, 520), Fensterlage::Eigentümer());
         ansicht.exec();
     };
     frmBauteilVerluste::Anzeigen = [](frmBauteilVerluste& modell) {
-        TextberichtAnsicht ansicht(modell, "frmBauteilVerluste", QSize(820, 520), QApplication::activeWindow());
+        TextberichtAnsicht ansicht(modell, "frmBauteilVerluste", QSize(820, 520), Fensterlage::Eigentümer());
         ansicht.exec();
     };
 }

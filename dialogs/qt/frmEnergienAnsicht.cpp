@@ -3,6 +3,7 @@
 #include "dialogs/frmEnergien.h"
 #include "frame/qt/Bildschirmschrift.h"
 #include "frame/qt/Bindung.h"
+#include "frame/qt/Fensterlage.h"
 #include "frame/qt/ListViewBindung.h"
 
 #include <QAction>
@@ -59,7 +60,7 @@ frmEnergienAnsicht::~frmEnergienAnsicht() { m_.Schliessen = nullptr; }
 
 void frmEnergienAnsicht::Einrichten() {
     frmEnergien::Anzeigen = [](frmEnergien& modell) {
-        frmEnergienAnsicht ansicht(modell, QApplication::activeWindow());
+        frmEnergienAnsicht ansicht(modell, Fensterlage::Eigentümer());
         ansicht.exec();
     };
 }

@@ -4,6 +4,7 @@
 #include "frame/basZIRVO3801.h"
 #include "frame/basZIRVODialogSprache.h"
 #include "frame/qt/Bindung.h"
+#include "frame/qt/Fensterlage.h"
 #include "frame/qt/Hilfefenster.h"
 
 #include <QApplication>
@@ -103,7 +104,7 @@ frmProjektAnsicht::~frmProjektAnsicht() {
 void frmProjektAnsicht::Einrichten() {
     frmProjekt::Anzeigen = [](frmProjekt& modell) {
         if (!modell.Geladen()) return;
-        frmProjektAnsicht ansicht(modell, QApplication::activeWindow());
+        frmProjektAnsicht ansicht(modell, Fensterlage::Eigentümer());
         ansicht.exec();
     };
 }

@@ -7,9 +7,11 @@
 #include <QCheckBox>
 #include <QColor>
 #include <QComboBox>
+#include <QEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMetaObject>
 #include <QPalette>
 #include <QRadioButton>
 #include <QScopedValueRollback>
@@ -321,6 +323,17 @@ public:
         QObject::connect(w, &QListWidget::currentRowChanged, this, [this](int i) {
             if (vomBenutzer()) s_.setListIndex(i);
         });
+        w->installEventFilter(this);
+    }
+
+    // A list that comes into view or changes its size (a pick list placed
+    // beside its cell) shows its selected entry: one chosen while the list
+    // was hidden would otherwise stay out of sight.
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override {
+        // After the list has laid itself out for its new size.
+        if (objekt == w_ && (ereignis->type() == QEvent::Show || ereignis->type() == QEvent::Resize))
+            QMetaObject::invokeMethod(this, [this] { sichtbarMachen(); }, Qt::QueuedConnection);
+        return Verbindung::eventFilter(objekt, ereignis);
     }
 
 protected:
@@ -332,12 +345,17 @@ protected:
         if (w_->currentRow() != s_.ListIndex()) {
             w_->setCurrentRow(s_.ListIndex());
             if (s_.ListIndex() < 0) w_->clearSelection();
+            sichtbarMachen();
         }
     }
 
 private:
     ListBox& s_;
     QListWidget* w_;
+
+    void sichtbarMachen() {
+        if (QListWidgetItem* e = w_->currentItem()) w_->scrollToItem(e, QAbstractItemView::EnsureVisible);
+    }
 };
 
 class BalkenVerbindung : public Verbindung {

@@ -6,6 +6,7 @@
 
 #include "frame/Steuerelemente.h"
 #include "frame/qt/EingabeTabelleWidget.h"
+#include "frame/qt/Fensterlage.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -211,11 +212,11 @@ void Zellenraster(QGridLayout* raster, QWidget* eltern, Modell& modell, int zeil
     raster->setColumnStretch(0, 1);
 }
 
-// Makes the model's show hook open the view modally, owned by the active
-// window.
+// Makes the model's show hook open the view modally, owned by the window
+// in front (the main window when a menu command opens it).
 template <class Ansicht, class Modell> void ModalZeigen(std::function<void(Modell&)>& anzeigen) {
     anzeigen = [](Modell& modell) {
-        Ansicht ansicht(modell, QApplication::activeWindow());
+        Ansicht ansicht(modell, Fensterlage::Eigentümer());
         ansicht.exec();
     };
 }
@@ -224,7 +225,7 @@ template <class Ansicht, class Modell> void ModalZeigen(std::function<void(Model
 template <class Ansicht, class Modell> void GeladenModalZeigen(std::function<void(Modell&)>& anzeigen) {
     anzeigen = [](Modell& modell) {
         if (!modell.Geladen()) return;
-        Ansicht ansicht(modell, QApplication::activeWindow());
+        Ansicht ansicht(modell, Fensterlage::Eigentümer());
         ansicht.exec();
     };
 }

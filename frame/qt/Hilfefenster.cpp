@@ -149,10 +149,17 @@ void Dienst::Zeigen(std::int32_t kontext) {
     // While a modal window is open only it and what it owns take input: the
     // help window then belongs to it.
     QWidget* eigentümer = QApplication::activeModalWidget();
-    if (fenster_ && fenster_->parentWidget() != eigentümer) {
-        fenster_->setParent(eigentümer, Qt::Window);
+    // Owned, it is a window of the dialog type, the only kind whose owner
+    // the desktop learns (so it stays in front of the modal window).
+    const Qt::WindowFlags art =
+        eigentümer ? Qt::Dialog | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint : Qt::WindowFlags(Qt::Window);
+    if (fenster_ && (fenster_->parentWidget() != eigentümer || fenster_->windowType() != (art & Qt::WindowType_Mask))) {
+        fenster_->setParent(eigentümer, art);
     }
-    if (!fenster_) fenster_ = new Hilfefenster(Ordner(), eigentümer);
+    if (!fenster_) {
+        fenster_ = new Hilfefenster(Ordner(), eigentümer);
+        if (eigentümer) fenster_->setWindowFlags(art);
+    }
     fenster_->Öffnen(kontext);
     fenster_->show();
     fenster_->raise();

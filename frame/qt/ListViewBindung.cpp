@@ -7,6 +7,7 @@
 #include <QHeaderView>
 #include <QPointer>
 #include <QScopedValueRollback>
+#include <QStyle>
 #include <QTabBar>
 #include <QTreeWidget>
 
@@ -61,6 +62,12 @@ void Listenansicht(const ListView& s, QTreeWidget* w) {
 }
 
 } // namespace
+
+int Listenbreite(const QTreeWidget* widget) {
+    int breite = 0;
+    for (int i = 0; i < widget->columnCount(); ++i) breite += widget->columnWidth(i);
+    return breite + 2 * widget->frameWidth() + widget->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, widget);
+}
 
 void binden(ListView& zustand, QTreeWidget* widget) {
     widget->setRootIsDecorated(false);

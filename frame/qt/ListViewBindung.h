@@ -16,4 +16,10 @@ namespace Bindung {
 void binden(ListView& zustand, QTreeWidget* widget);
 void binden(TabStrip& zustand, QTabBar* widget);
 
+// The outer width a bound list needs to show all its columns (widened to
+// their captions and texts by the binding) without a horizontal scroll
+// bar, room for a vertical one included. A window that holds the list
+// grows by what its list lacks of it.
+int Listenbreite(const QTreeWidget* widget);
+
 } // namespace Bindung

@@ -1,5 +1,6 @@
 #include "frame/qt/QtPlattform.h"
 
+#include "frame/qt/Fensterlage.h"
 #include "frame/qt/QtDruckflaeche.h"
 
 #include <QApplication>
@@ -40,7 +41,7 @@ QString FilterNachQt(const std::string& filter) {
 Plattform::Antwort QtMeldungen::Zeigen(const std::string& text, const std::string& titel, Plattform::Symbol symbol,
                                        Plattform::Knöpfe knöpfe, Plattform::Antwort vorgabe) {
     using Plattform::Antwort;
-    QMessageBox box(QApplication::activeWindow());
+    QMessageBox box(Fensterlage::Eigentümer());
     box.setWindowTitle(q(titel));
     box.setText(q(text));
     switch (symbol) {
@@ -74,7 +75,7 @@ Plattform::Antwort QtMeldungen::Zeigen(const std::string& text, const std::strin
 
 std::optional<std::string> QtDateidialoge::Öffnen(const std::string& titel, const std::string& filter,
                                                   const std::string& ordner) {
-    QString f = QFileDialog::getOpenFileName(QApplication::activeWindow(), q(titel), q(ordner), FilterNachQt(filter));
+    QString f = QFileDialog::getOpenFileName(Fensterlage::Eigentümer(), q(titel), q(ordner), FilterNachQt(filter));
     if (f.isEmpty()) return std::nullopt;
     return s(f);
 }
@@ -84,14 +85,14 @@ std::optional<std::string> QtDateidialoge::Speichern(const std::string& titel, c
     QString start = q(ordner);
     if (!vorschlag.empty()) start = start.isEmpty() ? q(vorschlag) : start + "/" + q(vorschlag);
     // The callers ask about an existing file themselves.
-    QString f = QFileDialog::getSaveFileName(QApplication::activeWindow(), q(titel), start, FilterNachQt(filter),
+    QString f = QFileDialog::getSaveFileName(Fensterlage::Eigentümer(), q(titel), start, FilterNachQt(filter),
                                              nullptr, QFileDialog::DontConfirmOverwrite);
     if (f.isEmpty()) return std::nullopt;
     return s(f);
 }
 
 std::optional<std::string> QtDateidialoge::OrdnerWählen(const std::string& titel, const std::string& ordner) {
-    QString f = QFileDialog::getExistingDirectory(QApplication::activeWindow(), q(titel), q(ordner));
+    QString f = QFileDialog::getExistingDirectory(Fensterlage::Eigentümer(), q(titel), q(ordner));
     if (f.isEmpty()) return std::nullopt;
     return s(f);
 }
@@ -102,7 +103,7 @@ std::optional<Plattform::Schrift> QtDateidialoge::SchriftWählen(const Plattform
     start.setBold(vorgabe.Fett);
     start.setItalic(vorgabe.Kursiv);
     bool ok = false;
-    QFont f = QFontDialog::getFont(&ok, start, QApplication::activeWindow());
+    QFont f = QFontDialog::getFont(&ok, start, Fensterlage::Eigentümer());
     if (!ok) return std::nullopt;
     return Plattform::Schrift{s(f.family()), f.pointSizeF(), f.bold(), f.italic()};
 }

@@ -3,6 +3,7 @@
 #include "frame/frmOptionen.h"
 #include "frame/qt/Bildschirmschrift.h"
 #include "frame/qt/Bindung.h"
+#include "frame/qt/Fensterlage.h"
 #include "frame/qt/frmOrdnerSuchenAnsicht.h"
 
 #include <QApplication>
@@ -106,7 +107,7 @@ void frmOptionenAnsicht::reject() {
 
 void frmOptionenAnsicht::Einrichten() {
     frmOptionen::Anzeigen = [](frmOptionen& modell) {
-        frmOptionenAnsicht ansicht(modell, QApplication::activeWindow());
+        frmOptionenAnsicht ansicht(modell, Fensterlage::Eigentümer());
         ansicht.exec();
         QCoreApplication::processEvents();
     };

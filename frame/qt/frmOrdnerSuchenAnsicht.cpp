@@ -3,6 +3,7 @@
 #include "frame/frmOrdnerSuchen.h"
 #include "frame/qt/Bildschirmschrift.h"
 #include "frame/qt/Bindung.h"
+#include "frame/qt/Fensterlage.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -84,7 +85,7 @@ void frmOrdnerSuchenAnsicht::reject() {
 
 void frmOrdnerSuchenAnsicht::Einrichten() {
     frmOrdnerSuchen::Anzeigen = [](frmOrdnerSuchen& modell) {
-        frmOrdnerSuchenAnsicht ansicht(modell, QApplication::activeWindow());
+        frmOrdnerSuchenAnsicht ansicht(modell, Fensterlage::Eigentümer());
         ansicht.exec();
     };
 }

@@ -1,6 +1,7 @@
 #include "mainwindow/qt/BauteillisteAnsicht.h"
 
 #include "frame/qt/Bindung.h"
+#include "frame/qt/Zellknopf.h"
 #include "mainwindow/frmZIRVO3801.h"
 #include "mainwindow/qt/frmZIRVO3801Ansicht.h"
 
@@ -37,7 +38,7 @@ void BauteillisteAnsicht::KnopfFolgen() {
     const bool zeigen = h_.Modell().cmdDaBt.Visible() && zelle;
     if (zelle_ && zelle_ != zelle) zelle_->removeEventFilter(this);
     if (!zeigen) {
-        if (knopf_) knopf_->hide();
+        if (knopf_) Zellknopf::Verbergen(knopf_);
         return;
     }
     if (zelle_ != zelle) {
@@ -57,10 +58,7 @@ void BauteillisteAnsicht::KnopfFolgen() {
             Danach();
         });
     }
-    const QRect r = zelle->geometry();
-    knopf_->setGeometry(r.right() + 1, r.top(), r.height(), r.height());
-    knopf_->show();
-    knopf_->raise();
+    if (auto* feld = qobject_cast<QLineEdit*>(zelle)) Zellknopf::Zeigen(knopf_, feld);
 }
 
 void BauteillisteAnsicht::ListeFolgen() {
@@ -94,7 +92,7 @@ void BauteillisteAnsicht::ListeFolgen() {
 bool BauteillisteAnsicht::eventFilter(QObject* objekt, QEvent* ereignis) {
     const auto typ = ereignis->type();
     if (objekt == zelle_ && (typ == QEvent::Move || typ == QEvent::Resize || typ == QEvent::Hide)) {
-        if (typ == QEvent::Hide && knopf_) knopf_->hide();
+        if (typ == QEvent::Hide && knopf_) Zellknopf::Verbergen(knopf_);
         else if (knopf_ && knopf_->isVisible()) KnopfFolgen();
     }
     if (objekt == liste_) {

@@ -22,6 +22,7 @@
 #include "frame/qt/Bildschirmschrift.h"
 #include "frame/qt/Bindung.h"
 #include "frame/qt/EingabeTabelleWidget.h"
+#include "frame/qt/Fensterlage.h"
 #include "frame/qt/Hilfefenster.h"
 #include "frame/qt/RichTextAnsicht.h"
 #include "mainwindow/frmZIRVO3801.h"
@@ -250,6 +251,8 @@ frmZIRVO3801Ansicht::frmZIRVO3801Ansicht(frmZIRVO3801& modell, QWidget* parent)
     : QMainWindow(parent), m_(modell), z_(std::make_unique<Zustand>()) {
     setObjectName("frmZIRVO3801");
     z_->selbst = std::make_shared<frmZIRVO3801Ansicht*>(this);
+    // The owner of the windows the commands open.
+    Fensterlage::HauptfensterSetzen(this);
 
     auto* fläche = new Fläche(this);
     fläche->setObjectName("Innenfläche");
@@ -393,6 +396,7 @@ frmZIRVO3801Ansicht::frmZIRVO3801Ansicht(frmZIRVO3801& modell, QWidget* parent)
 
 frmZIRVO3801Ansicht::~frmZIRVO3801Ansicht() {
     *z_->selbst = nullptr;
+    if (Fensterlage::Hauptfenster() == this) Fensterlage::HauptfensterSetzen(nullptr);
     // The model's hooks into this window do nothing from now on.
     for (auto& [zustand, id] : z_->beobachtet) zustand->nichtMehrBeobachten(id);
 }
@@ -1057,7 +1061,9 @@ void frmZIRVO3801Ansicht::versionLage() {
     neuereVersion_->setGeometry(Pixel(lage[0]), Pixel(lage[1]), std::max(Pixel(lage[2]), passt.width()),
                                 std::max(Pixel(lage[3]), passt.height()));
     neuereVersion_->setVisible(l.Visible());
-    if (l.Visible()) neuereVersion_->raise();
+    // It lies beneath the panes and bars: a table shown over it covers it
+    // and takes the clicks.
+    neuereVersion_->lower();
 }
 
 // --- access ---

@@ -10,6 +10,8 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 using namespace Dialoghilfe;
 
 frmNachweis3801Ansicht::frmNachweis3801Ansicht(frmNachweis3801& modell, QWidget* eigentümer)
@@ -35,7 +37,11 @@ frmNachweis3801Ansicht::frmNachweis3801Ansicht(frmNachweis3801& modell, QWidget*
     außen->addWidget(liste_, 1);
     außen->addSpacing(Bindung::Pixel(105));
     außen->addLayout(Knopfzeile({schliessen}));
-    resize(Bindung::Pixel(9675), Bindung::Pixel(5265));
+    // The design size, wider where the columns (widened to their captions
+    // in the screen font) need it, so that "erfüllt" is never cut.
+    const QMargins rand = außen->contentsMargins();
+    resize(std::max(Bindung::Pixel(9675), Bindung::Listenbreite(liste_) + rand.left() + rand.right()),
+           Bindung::Pixel(5265));
 }
 
 frmNachweis3801Ansicht::~frmNachweis3801Ansicht() = default;

@@ -5,6 +5,7 @@
 #include "frame/qt/EingabeTabelleWidget.h"
 #include "frame/qt/Hilfefenster.h"
 #include "frame/qt/ListViewBindung.h"
+#include "frame/qt/Zellknopf.h"
 #include "printing/qt/frmDruckenEBAnsicht.h"
 #include "proofs/frmNachweisEB.h"
 
@@ -285,10 +286,12 @@ QLineEdit* frmNachweisEBAnsicht::Zelle(const TextBox& zelle) const {
 void frmNachweisEBAnsicht::CodeKnopfSetzen() {
     TextBox* ziel = m_.Zielzelle();
     QLineEdit* zelle = ziel ? Zelle(*ziel) : nullptr;
-    if (!m_.cmdCode.Visible() || !zelle) return;
-    const QPoint oben = zelle->mapTo(this, QPoint(zelle->width(), 0));
-    codeKnopf_->setGeometry(oben.x(), oben.y(), zelle->height(), zelle->height());
-    codeKnopf_->raise();
+    if (!m_.cmdCode.Visible() || !zelle) {
+        // The cell beside gets its room back.
+        if (!m_.cmdCode.Visible()) Zellknopf::Verbergen(codeKnopf_);
+        return;
+    }
+    Zellknopf::Zeigen(codeKnopf_, zelle);
 }
 
 // The list opens beside the button at the cell's top, shortened so that it

@@ -5,6 +5,7 @@
 #include "tests/components/Komponentenhilfe.h"
 #include "tests/support/Testplattform.h"
 
+#include <algorithm>
 #include <fcntl.h>
 #include <fstream>
 #include <gtest/gtest.h>
@@ -485,3 +486,52 @@ TEST_F(BaustoffDatei, FensterMitDoppeltenNummern) {
 }
 
 } // namespace
+
+// The records sort by their designations as the file holds them, in
+// Windows-1252: €, Š, Ž, Œ, dashes and quotes (0x80 to 0x9F) before the
+// Latin-1 letters (0xA0 to 0xFF), all of them after "z".
+TEST_F(BaustoffDatei, SortiertNachDenBytesDerDatei) {
+    struct Fall {
+        const char* datei; // the designation escaped as in the file
+        const char* bez;   // the same in UTF-8
+    };
+    // In the expected order.
+    const Fall fälle[] = {
+        {"Aa", "Aa"},
+        {"Za", "Za"},
+        {"aa", "aa"},
+        {"z", "z"},
+        {"~80-Dose", "€-Dose"},          // 0x80
+        {"~8Auma", "Šuma"},              // 0x8A
+        {"~8Cuvre", "Œuvre"},            // 0x8C
+        {"~8Eement", "Žement"},          // 0x8E
+        {"~93Zitat~94", "“Zitat”"},      // 0x93
+        {"~96 Strich", "– Strich"},      // 0x96
+        {"~97 Strich", "— Strich"},      // 0x97
+        {"~A0fest", "\u00A0fest"},       // 0xA0
+        {"~C4rger", "Ärger"},            // 0xC4
+        {"~D6l", "Öl"},                  // 0xD6
+        {"~E4rger", "ärger"},            // 0xE4
+        {"~FCber", "über"},              // 0xFC
+        {"~FF", "ÿ"},                    // 0xFF
+    };
+    const std::size_t n = std::size(fälle);
+    // Written to the file in reverse order.
+    std::string text = "BAUSTOFF.DBK|1.0\r\n";
+    for (std::size_t i = 0; i < n; ++i) text += std::to_string(i + 1) + "|b" + fälle[n - 1 - i].datei + "\r\n";
+    Schreiben(pfad, text);
+    Baustoff db;
+    ASSERT_TRUE(db.DBOpen(pfad));
+    std::vector<std::string> erwartet;
+    for (const Fall& f : fälle) erwartet.push_back(f.bez);
+    EXPECT_EQ(Liste(db), erwartet);
+
+    // A save sorts the same way: the new record comes among the others.
+    EXPECT_GT(Neu(db, "‚Anführung"), 0); // 0x82: after €, before Š
+    auto l = Liste(db);
+    auto z = std::find(l.begin(), l.end(), "z");
+    ASSERT_TRUE(z != l.end() && z + 3 < l.end());
+    EXPECT_EQ(*(z + 1), "€-Dose");
+    EXPECT_EQ(*(z + 2), "‚Anführung");
+    EXPECT_EQ(*(z + 3), "Šuma");
+}

@@ -273,7 +273,7 @@ TEST_F(IniTest, RandfälleDerZeilen) {
 
 TEST_F(IniTest, KaputteDateiGibtVorgabenFürDasUnlesbare) {
     std::string lang(100000, 'x');
-    Schreiben("Window Position=100,40000,300,400,1\r\n"   // 40000 does not fit
+    Schreiben("Window Position=100,1E300,300,400,1\r\n"   // 1E300 is no number of twips
               "Printer=\x01\x02\0HP\r\n"s                  // control characters: unreadable
               "Printer=Zweiter\r\n"                  // the first readable line counts
               "Printer Font=" + lang + "\r\n"        // overlong: ignored
@@ -312,7 +312,7 @@ TEST_F(IniTest, KaputteDateiGibtVorgabenFürDasUnlesbare) {
     EXPECT_TRUE(test.meldungen.Gezeigt.empty());
 
     // Window numbers at the edges of the 16-bit range: halves go to the even
-    // neighbour, 32767.5 would round beyond it.
+    // neighbour.
     Schreiben("Window Position=32767.4,-32768,2.5,3.5,0.0001\r\nPrinter Margins=1,,3");
     ini = Gelesen();
     EXPECT_EQ(ini.WinLeft, 32767);
@@ -324,7 +324,13 @@ TEST_F(IniTest, KaputteDateiGibtVorgabenFürDasUnlesbare) {
     EXPECT_EQ(ini.DruckerRandOben, 0.0f);
     EXPECT_EQ(ini.DruckerRandRechts, 3.0f);
     EXPECT_EQ(ini.DruckerRandUnten, 0.0f);
+    // Beyond it (a window wider than 2184 pixels) they are kept as they
+    // are; only a number beyond the 32-bit range spoils the key.
     Schreiben("Window Position=32767.5,1,2,3,1");
+    EXPECT_EQ(Gelesen().WinLeft, 32768);
+    EXPECT_EQ(Gelesen().WinHeight, 3);
+    Schreiben("Window Position=2147483647.5,1,2,3,1");
+    EXPECT_EQ(Gelesen().WinLeft, 0);
     EXPECT_EQ(Gelesen().WinHeight, 0);
 
     // A file of random bytes, a huge file, and a
@@ -456,4 +462,35 @@ TEST_F(IniTest, DatenbankOrdnerUndDatei) {
 
     Global::Initialisierung = gesichert;
     basZIRVO3801::OptionenAufruf = gesichertAufruf;
+}
+
+// A main window on a wide screen: its twips no longer fit 16 bits (2184
+// pixels are 32760 twips). The placement survives the file; what fits is
+// written as it always was.
+TEST_F(IniTest, FensterlageJenseits2184Pixeln) {
+    struct Fall {
+        std::int32_t links, oben, breite, höhe;
+        const char* zeile;
+    };
+    const Fall fälle[] = {
+        {0, 0, 32760, 15000, "Window Position=0,0,32760,15000,0"},           // 2184 pixels: fits 16 bits
+        {-60, 120, 38400, 21600, "Window Position=-60,120,38400,21600,0"},    // 2560 x 1440 pixels
+        {57600, 0, 57600, 32400, "Window Position=57600,0,57600,32400,0"},    // the second of two 3840-pixel screens
+        {-57600, -300, 76800, 43200, "Window Position=-57600,-300,76800,43200,0"},
+    };
+    for (const Fall& f : fälle) {
+        Initialisierung ini;
+        ini.ProgrammSetzen("", "", "", "");
+        ini.WinLeft = f.links;
+        ini.WinTop = f.oben;
+        ini.WinWidth = f.breite;
+        ini.WinHeight = f.höhe;
+        ASSERT_TRUE(ini.RegistrierungSpeichern());
+        EXPECT_EQ(Inhalt().substr(0, Inhalt().find('\r')), f.zeile);
+        Initialisierung zurück = Gelesen();
+        EXPECT_EQ(zurück.WinLeft, f.links) << f.zeile;
+        EXPECT_EQ(zurück.WinTop, f.oben) << f.zeile;
+        EXPECT_EQ(zurück.WinWidth, f.breite) << f.zeile;
+        EXPECT_EQ(zurück.WinHeight, f.höhe) << f.zeile;
+    }
 }

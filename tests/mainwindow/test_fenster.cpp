@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 
 #include <string>
 #include <vector>
@@ -134,8 +135,8 @@ TEST(Fenster, PlatzierungMitReparaturen) {
     f.Fensterposition(false);
     EXPECT_EQ(ini.WinLeft, 150);
     EXPECT_FALSE(ini.WinMax);
-    // Normal: the placement is stored; a length beyond the settings' range
-    // leaves its field as it was.
+    // Normal: the placement is stored, also a width beyond 16 bits (a
+    // window wider than 2184 pixels).
     f.WindowState = 0;
     f.Left = 450;
     f.Top = 600;
@@ -144,9 +145,37 @@ TEST(Fenster, PlatzierungMitReparaturen) {
     f.Fensterposition(false);
     EXPECT_EQ(ini.WinLeft, 450);
     EXPECT_EQ(ini.WinTop, 600);
-    EXPECT_EQ(ini.WinWidth, 9000);
+    EXPECT_EQ(ini.WinWidth, 40000);
     EXPECT_EQ(ini.WinHeight, 7000);
     EXPECT_EQ(angewandt, 7);
+}
+
+// On a wide screen (two of 2560 pixels) the window on the right half comes
+// back where it was, not at its default place.
+TEST(Fenster, PlatzierungJenseits2184Pixeln) {
+    Fenster w;
+    frmZIRVO3801& f = w.f;
+    Initialisierung& ini = Global::Initialisierung;
+    f.FensterAnwenden = [] {};
+    f.ScreenWidth = 2 * 2560 * 15;
+    f.ScreenHeight = 1440 * 15;
+    for (const std::array<std::int32_t, 4>& lage : {std::array<std::int32_t, 4>{38400, 0, 38400, 21000},
+                                                    std::array<std::int32_t, 4>{32760, 300, 32761, 9000},
+                                                    std::array<std::int32_t, 4>{60, 60, 76500, 21000}}) {
+        ini = ::Initialisierung();
+        f.WindowState = 0;
+        f.Left = lage[0];
+        f.Top = lage[1];
+        f.Width = lage[2];
+        f.Height = lage[3];
+        f.Fensterposition(false);
+        f.Left = f.Top = f.Width = f.Height = 0;
+        f.Fensterposition(true);
+        EXPECT_EQ(f.Left, lage[0]);
+        EXPECT_EQ(f.Top, lage[1]);
+        EXPECT_EQ(f.Width, lage[2]);
+        EXPECT_EQ(f.Height, lage[3]);
+    }
 }
 
 TEST(Fenster, BereicheUndPaneRechtecke) {

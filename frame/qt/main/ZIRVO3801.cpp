@@ -2,6 +2,7 @@
 #include "frame/Dateien.h"
 #include "frame/Programmstart.h"
 #include "frame/qt/Ersatzhauptfenster.h"
+#include "frame/qt/Fensterlage.h"
 #include "frame/qt/QtPlattform.h"
 #include "frame/qt/QtStart.h"
 #include "mainwindow/frmZIRVO3801.h"
@@ -18,6 +19,8 @@ int main(int argc, char** argv) {
     QtStart::LaufzeitordnerSetzen();
     QApplication app(argc, argv);
     QtPlattform::Dienste dienste;
+    // Every window opens wholly on the screen.
+    Fensterlage::Wächter fensterlage;
     QtStart::Einrichten();
     frmZIRVO3801Ansicht::Einrichten();
     // Qt has taken its own options out of argv by now.

@@ -20,12 +20,19 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QLabel>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPointer>
 #include <QPushButton>
+#include <QScrollBar>
+#include <QTextDocument>
 #include <QTextEdit>
 #include <QToolButton>
+#include <QWindow>
 
 #include <gtest/gtest.h>
 
@@ -111,16 +118,73 @@ TEST_F(Ansichten, EditorTastenUndMaterialliste) {
     QWidget* knopf = ansicht->Widget(e.cmdBstListe);
     ASSERT_TRUE(knopf && knopf->isVisible());
     EXPECT_EQ(knopf->geometry().left(), zelle->mapTo(knopf->parentWidget(), QPoint(zelle->width(), 0)).x());
+    // The button covers the left end of the thickness cell beside it, whose
+    // text makes room for it; the room goes back with the button.
+    {
+        const QRect k(knopf->mapTo(ansicht, QPoint(0, 0)), knopf->size());
+        const int textLinks = dicke->mapTo(ansicht, QPoint(0, 0)).x() + dicke->textMargins().left();
+        EXPECT_GT(dicke->textMargins().left(), 0);
+        EXPECT_GT(textLinks, k.right());
+    }
     Taste(zelle, Qt::Key_Down, Qt::AltModifier);
     auto* liste = static_cast<QListWidget*>(ansicht->Widget(e.lstBstListe));
     ASSERT_TRUE(liste && liste->isVisible());
     EXPECT_EQ(QApplication::focusWidget(), liste);
     EXPECT_EQ(liste->count(), 3);
     Bild(*ansicht, "frmBauteil_Baustoffliste.png");
+
+    // The category label pops up "Baustoff-Kategorie" with the letters as
+    // its submenu; a letter narrows the list to its materials.
+    {
+        int gezeigt = 0;
+        frmBauteilAnsicht::KategorieMenüZeigen = [&](QMenu& menü) {
+            ++gezeigt;
+            EXPECT_EQ(menü.objectName(), "mnuPopup");
+            ASSERT_EQ(menü.actions().size(), 1);
+            QMenu* kat = menü.actions()[0]->menu();
+            ASSERT_NE(kat, nullptr);
+            EXPECT_EQ(kat->objectName(), "mnuBKat");
+            EXPECT_EQ(kat->title(), "Baustoff-Kategorie");
+            const auto buchstaben = kat->actions();
+            ASSERT_EQ(buchstaben.size(), 27);
+            EXPECT_EQ(buchstaben[0]->text(), "- ");
+            EXPECT_EQ(buchstaben[1]->text(), "A");
+            EXPECT_EQ(buchstaben[23]->text(), "W\tWärmedämmstoffe");
+            buchstaben[23]->trigger();
+        };
+        QWidget* kat = ansicht->Widget(e.lblKat);
+        ASSERT_TRUE(kat);
+        QMouseEvent druck(QEvent::MouseButtonPress, QPointF(3, 3), kat->mapToGlobal(QPointF(3, 3)), Qt::LeftButton,
+                          Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(kat, &druck);
+        QApplication::processEvents();
+        frmBauteilAnsicht::KategorieMenüZeigen = nullptr;
+        EXPECT_EQ(gezeigt, 1);
+        EXPECT_EQ(e.lblKat.Caption(), "W");
+        EXPECT_EQ(liste->count(), 2);
+        e.mnuBKatAZ_Click(0);
+        EXPECT_EQ(liste->count(), 3);
+        liste->setFocus(Qt::OtherFocusReason);
+        QApplication::processEvents();
+    }
     // Escape closes it and gives the cell the focus back.
     Taste(liste, Qt::Key_Escape);
     EXPECT_FALSE(liste->isVisible());
     EXPECT_EQ(QApplication::focusWidget(), zelle);
+
+    // The captions of R and of the monitoring column stand apart, the
+    // monitoring caption over its cells.
+    {
+        auto* r = ansicht->findChild<QLabel*>("Kopf(4)");
+        auto* ü = ansicht->findChild<QLabel*>("Kopf(5)");
+        QWidget* üZelle = ansicht->Widget(e.txtBtUe[0]);
+        ASSERT_TRUE(r && ü && üZelle);
+        const int üText = ü->fontMetrics().horizontalAdvance(ü->text().section('\n', 0, 0));
+        const int üLinks = ü->x() + (ü->width() - üText) / 2;
+        EXPECT_GE(üLinks - r->geometry().right(), 8);
+        EXPECT_GE(üZelle->x(), ü->x());
+        EXPECT_LE(üZelle->geometry().right(), ü->geometry().right());
+    }
 
     // A short designation and Enter: the row is filled, the focus on to the
     // thickness; leaving it computes U.
@@ -183,6 +247,10 @@ TEST_F(Ansichten, BaustoffeUndAuswahl) {
         QApplication::processEvents();
         auto* details = Kind<QTextEdit>(ansicht, "rtbT");
         EXPECT_TRUE(details->toPlainText().startsWith("Bezeichnung:\tAussenwand\n"));
+        // At the window's first size the layer table is whole: the R and
+        // "Üb." columns need no scrolling.
+        EXPECT_EQ(details->horizontalScrollBar()->maximum(), 0);
+        EXPECT_LE(details->document()->idealWidth(), details->viewport()->width());
         EXPECT_NE(details->toHtml().indexOf("#1f007f"), -1);
         Bild(ansicht, "frmBauteilListe.png");
         Kind<QPushButton>(ansicht, "cmdAuswahl")->click();
@@ -212,6 +280,10 @@ TEST_F(Ansichten, AuswahllisteDerTabellen) {
     ASSERT_TRUE(knopf && knopf->isVisible());
     EXPECT_EQ(knopf->geometry().left(), nummer->geometry().right() + 1);
     EXPECT_EQ(knopf->geometry().top(), nummer->geometry().top());
+    // The U cell beside it keeps its text clear of the button.
+    QLineEdit* u = fenster.Zelle(z.F.txtDaU[0]);
+    ASSERT_TRUE(u);
+    EXPECT_GT(u->geometry().left() + u->textMargins().left(), knopf->geometry().right());
     Taste(nummer, Qt::Key_Down, Qt::AltModifier);
     auto* liste = fenster.findChild<QListWidget*>("lstDaBt");
     ASSERT_TRUE(liste && liste->isVisible());
@@ -225,6 +297,35 @@ TEST_F(Ansichten, AuswahllisteDerTabellen) {
     EXPECT_EQ(z.F.txtDaU[0].Text(), "  0.19");
     EXPECT_EQ(z.F.txtDaBez[0].Text(), "Aussenwand");
     EXPECT_EQ(QApplication::focusWidget(), nummer);
+    // Away from the number cell the button goes and the U cell's text has
+    // its whole width again.
+    Hinein(fenster.Zelle(z.F.txtDaBez[0]));
+    EXPECT_FALSE(knopf->isVisible());
+    EXPECT_EQ(u->textMargins().left(), 0);
+}
+
+// The component editor opens as a window of its own owned by the main
+// window, so that it stays in front of it.
+TEST_F(Ansichten, EditorGehoertDemHauptfenster) {
+    frmZIRVO3801Ansicht fenster(z.F);
+    frmBauteilAnsicht::Einrichten();
+    ASSERT_TRUE(Global::frmZIRVO3801.BauteileAnzeigen);
+    Global::frmZIRVO3801.BauteileAnzeigen();
+    QApplication::processEvents();
+    QPointer<frmBauteilAnsicht> editor = frmBauteilAnsicht::Offen();
+    ASSERT_TRUE(editor);
+    EXPECT_TRUE(editor->isWindow());
+    EXPECT_EQ(editor->parentWidget(), &fenster);
+    // The desktop learns the owner (WM_TRANSIENT_FOR on X11) only from a
+    // window of the dialog type; the editor still is modeless.
+    EXPECT_EQ(editor->windowType(), Qt::Dialog);
+    EXPECT_FALSE(editor->isModal());
+    ASSERT_TRUE(editor->windowHandle());
+    EXPECT_EQ(editor->windowHandle()->transientParent(), fenster.windowHandle());
+    editor->close();
+    QApplication::processEvents();
+    Global::frmZIRVO3801.BauteileAnzeigen = nullptr;
+    Global::frmZIRVO3801.BaustoffeAnzeigen = nullptr;
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 // The main window on the screen: the whole start with and without a project,
 // the settings kept between runs, the keys and the scrolling of the grids,
 // the panes and the splitter, and switching between two zones.
+#include "balance/frmLueftung.h"
+#include "balance/qt/frmLueftungAnsicht.h"
 #include "dialogs/frmNutzung.h"
 #include "dialogs/frmProjekt.h"
 #include "frame/Dateien.h"
@@ -18,6 +20,7 @@
 #include "mainwindow/qt/frmZIRVO3801Ansicht.h"
 #include "project/ProjektGlobal.h"
 #include "tests/support/Testplattform.h"
+#include "tests/support/qt/Widgethilfe.h"
 
 #include <QAction>
 #include <QApplication>
@@ -29,6 +32,7 @@
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QStatusBar>
@@ -649,4 +653,149 @@ TEST(QtTexte, DeutscheStandardknöpfe) {
     EXPECT_EQ(box.button(QMessageBox::Yes)->text().remove('&'), "Ja");
     EXPECT_EQ(box.button(QMessageBox::No)->text().remove('&'), "Nein");
     EXPECT_EQ(box.button(QMessageBox::Cancel)->text().remove('&'), "Abbrechen");
+}
+
+namespace {
+
+// A double click as the desktop delivers it: press, release, double click,
+// release, all at one point of the screen. Between them the strip moves
+// under the pointer (the panes are laid out anew), so each event's position
+// in the strip is taken afresh from that point.
+void Doppelklick(QWidget* streifen, int y) {
+    const QPointF global = streifen->mapToGlobal(QPointF(streifen->width() / 2.0, y));
+    for (QEvent::Type art : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::MouseButtonDblClick,
+                             QEvent::MouseButtonRelease}) {
+        const bool los = art == QEvent::MouseButtonRelease;
+        QMouseEvent e(art, streifen->mapFromGlobal(global), global, Qt::LeftButton,
+                      los ? Qt::NoButton : Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(streifen, &e);
+        QApplication::processEvents();
+    }
+}
+
+} // namespace
+
+TEST_F(Hauptfenster, DoppelklickAufDenTitelMitAllenEreignissen) {
+    ASSERT_TRUE(starten(Beispiel()));
+    frmZIRVO3801Ansicht& f = *fenster;
+    Menü(m.mnuZoneA);
+    QWidget* unten = f.Titel(0);
+
+    // One pane: the upper pane opens at half the height, and stays open.
+    Doppelklick(unten, 5);
+    EXPECT_DOUBLE_EQ(m.Aufteilung, 0.5);
+    EXPECT_FALSE(f.Trennzeiger()->isVisible());
+    EXPECT_EQ(m.PaneHöhe[0] + m.PaneHöhe[1], m.PaneFläche[3]);
+
+    // A table in the upper pane.
+    {
+        const QPoint p(20, Pixel(m.PaneFläche[1] + m.PaneHöhe[1] / 2));
+        QMouseEvent e(QEvent::MouseButtonPress, p, f.Innenfläche()->mapToGlobal(p), Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+        QApplication::sendEvent(f.Innenfläche(), &e);
+    }
+    Menü(m.mnuZoneF);
+    ASSERT_EQ(m.PaneTabelle[1], 4);
+    ASSERT_TRUE(f.Tabelle(4)->isVisible());
+
+    // Two panes: the upper one closes, and the release that follows the
+    // double click (the strip now at the top, far from the pointer) does
+    // not open it again without its table.
+    Doppelklick(unten, 5);
+    EXPECT_EQ(m.Aufteilung, 0);
+    EXPECT_EQ(m.PaneTabelle[1], 0);
+    EXPECT_FALSE(f.Titel(1)->isVisible());
+    EXPECT_FALSE(f.Tabelle(4)->isVisible());
+    EXPECT_TRUE(f.Tabelle(2)->isVisible());
+    EXPECT_EQ(m.PaneHöhe[0], m.PaneFläche[3]);
+
+    // And once more open.
+    Doppelklick(unten, 5);
+    EXPECT_DOUBLE_EQ(m.Aufteilung, 0.5);
+
+    // A drag is still a drag: pressed and let go 40 pixels further down.
+    const QPointF start = unten->mapToGlobal(QPointF(unten->width() / 2.0, 5));
+    const double vorher = m.Aufteilung;
+    {
+        QMouseEvent d(QEvent::MouseButtonPress, unten->mapFromGlobal(start), start, Qt::LeftButton, Qt::LeftButton,
+                      Qt::NoModifier);
+        QApplication::sendEvent(unten, &d);
+        const QPointF ziel = start + QPointF(0, 40);
+        QMouseEvent u(QEvent::MouseButtonRelease, unten->mapFromGlobal(ziel), ziel, Qt::LeftButton, Qt::NoButton,
+                      Qt::NoModifier);
+        QApplication::sendEvent(unten, &u);
+    }
+    EXPECT_NEAR(m.Aufteilung, vorher + Twips(40) / static_cast<double>(m.PaneFläche[3]), 1e-9);
+}
+
+// The ventilation dialog changes the zone's balance: once it is closed, the
+// window table's utilised solar gains and utilisation factor are those of
+// the new balance, never those of before.
+TEST_F(Hauptfenster, NachDerLueftungDieNeuenFiguren) {
+    ASSERT_TRUE(starten(Beispiel()));
+    Menü(m.mnuZoneF);
+    const std::string qsVorher = m.lblFQs.Caption();
+    const std::string etaVorher = m.lblFQsf.Caption();
+    ASSERT_FALSE(etaVorher.empty());
+
+    bool bedient = false;
+    frmLüftung::Anzeigen = [&](frmLüftung& l) {
+        frmLüftungAnsicht ansicht(l, fenster.get());
+        ansicht.show();
+        QApplication::processEvents();
+        auto* anteil = Testhilfe::Kind<QRadioButton>(ansicht, "optML(2)");
+        auto* feld = Testhilfe::Kind<QLineEdit>(ansicht, "txtAnteilML");
+        auto* schliessen = Testhilfe::Kind<QPushButton>(ansicht, "cmdSchliessen");
+        ASSERT_TRUE(anteil && feld && schliessen);
+        // Half the area ventilated mechanically (by no unit yet): half the
+        // natural ventilation losses.
+        anteil->click();
+        feld->clear();
+        Testhilfe::Tippen(feld, "50");
+        QFocusEvent aus(QEvent::FocusOut, Qt::TabFocusReason);
+        QApplication::sendEvent(feld, &aus);
+        schliessen->click();
+        QApplication::processEvents();
+        bedient = true;
+    };
+    Menü(m.mnuZoneL);
+    frmLüftung::Anzeigen = nullptr;
+    ASSERT_TRUE(bedient);
+    EXPECT_FALSE(Global::frmLüftung.Geladen());
+
+    const std::string qsNach = m.lblFQs.Caption();
+    const std::string etaNach = m.lblFQsf.Caption();
+    // Smaller losses: less of the solar gains is utilised.
+    EXPECT_NE(etaNach, etaVorher);
+    EXPECT_NE(qsNach, qsVorher);
+    // What a computation of the zone from scratch shows.
+    ASSERT_FALSE(m.ProjektZoneBerechnen());
+    EXPECT_EQ(m.lblFQs.Caption(), qsNach);
+    EXPECT_EQ(m.lblFQsf.Caption(), etaNach);
+    // And the window shows the labels as they are.
+    if (QLabel* l = fenster->Tabelle(4)->Labelwidget(m.lblFQsf)) {
+        EXPECT_EQ(l->text().trimmed(), Q(etaNach).trimmed());
+    }
+}
+
+// The newer-version notice lies beneath the tables: where a table is shown
+// over it, the table is what the pointer reaches.
+TEST_F(Hauptfenster, VersionshinweisUnterDenTabellen) {
+    ASSERT_TRUE(starten(Beispiel()));
+    frmZIRVO3801Ansicht& f = *fenster;
+    f.NeuereVersionAnzeigen("Hinweis:\r\n\r\nVon diesem Programm gibt es eine neuere Version (10).");
+    Menü(m.mnuZoneEBF);
+    QLabel* hinweis = f.NeuereVersion();
+    ASSERT_TRUE(hinweis->isVisible());
+    QWidget* tabelle = f.Tabelle(1);
+    const QRect über = hinweis->geometry().intersected(tabelle->geometry());
+    ASSERT_FALSE(über.isEmpty());
+    for (const QPoint& p : {über.topLeft(), über.center(), über.bottomRight()}) {
+        QWidget* getroffen = f.Innenfläche()->childAt(p);
+        ASSERT_NE(getroffen, nullptr);
+        EXPECT_NE(getroffen, hinweis);
+        EXPECT_TRUE(getroffen == tabelle || tabelle->isAncestorOf(getroffen));
+    }
+    // The EBF table's first rows take the clicks: its first cell is there.
+    EXPECT_TRUE(Zelle(m.txtEBFBez[0])->isVisible());
 }

@@ -212,6 +212,29 @@ TEST_F(Hilfe, HilfefensterBeimKontext) {
     f1(feld);
     EXPECT_EQ(seite(), "start.html");
 
+    // While a modal window is open the help window belongs to it, as a
+    // window of the dialog type (whose owner the desktop learns); without
+    // one it is a window of its own again.
+    {
+        QDialog modal(fenster.get());
+        modal.setModal(true);
+        modal.show();
+        QApplication::processEvents();
+        if (QApplication::activeModalWidget() == &modal) {
+            f1(&modal);
+            ASSERT_NE(hilfe.Fenster(), nullptr);
+            EXPECT_EQ(hilfe.Fenster()->parentWidget(), &modal);
+            EXPECT_EQ(hilfe.Fenster()->windowType(), Qt::Dialog);
+            EXPECT_TRUE(hilfe.Fenster()->isVisible());
+        }
+        modal.hide();
+        QApplication::processEvents();
+        f1(fenster.get());
+        ASSERT_NE(hilfe.Fenster(), nullptr);
+        EXPECT_EQ(hilfe.Fenster()->parentWidget(), nullptr);
+        EXPECT_EQ(hilfe.Fenster()->windowType(), Qt::Window);
+    }
+
     // The pages with tables of the program have them in place.
     for (const char* s : {"standardnutzungen.html", "rechenwerte.html"}) {
         const auto text = Dateien::Lesen(std::string(ZIRVO_PROGRAMMORDNER "/hilfe/") + s);

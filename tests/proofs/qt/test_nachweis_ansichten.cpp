@@ -22,8 +22,10 @@
 #include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QTreeWidget>
 
@@ -193,6 +195,10 @@ TEST_F(NachweisAnsichten, CodeauswahlUndGrenzwertliste) {
     QPushButton* knopf = eb->CodeKnopf();
     ASSERT_TRUE(knopf->isVisible());
     EXPECT_EQ(knopf->geometry().left(), zelle->mapTo(eb.get(), QPoint(zelle->width(), 0)).x());
+    // The designation cell beside it keeps its text clear of the button.
+    QLineEdit* neben = eb->Zelle(e.txtBtBez[2]);
+    ASSERT_TRUE(neben);
+    EXPECT_GT(neben->mapTo(eb.get(), QPoint(neben->textMargins().left(), 0)).x(), knopf->geometry().right());
     emit knopf->pressed();
     QApplication::processEvents();
     QListWidget* liste = eb->CodeListe();
@@ -243,12 +249,53 @@ TEST_F(NachweisAnsichten, Systemnachweis) {
         EXPECT_TRUE(liste->topLevelItem(4)->font(0).bold());
         EXPECT_EQ(liste->topLevelItem(4)->text(3), "420.0");
         EXPECT_EQ(liste->topLevelItem(4)->textAlignment(6) & Qt::AlignRight, Qt::AlignRight);
+        // At the design size every column is in view, "erfüllt" whole, and
+        // there is no horizontal scroll bar.
+        EXPECT_FALSE(liste->horizontalScrollBar()->isVisible());
+        EXPECT_LE(liste->header()->length(), liste->viewport()->width());
+        const int erfüllt = liste->header()->sectionViewportPosition(8) +
+                            liste->header()->fontMetrics().horizontalAdvance(liste->headerItem()->text(8));
+        EXPECT_LE(erfüllt, liste->viewport()->width());
         Testhilfe::Bild(fenster, "Nachweis3801.png");
         fenster.done(0);
         EXPECT_FALSE(modell.Geladen());
     };
     m.mnuNachweis3801System_Click();
     EXPECT_EQ(geöffnet, 1);
+}
+
+// The code picker opened on the last visible row of the grid, where the
+// room below the cell leaves a short list: the selected code is in view.
+TEST_F(NachweisAnsichten, CodeauswahlZeigtDieAuswahl) {
+    Öffnen("EinzelbauteileGrenzwerte");
+    m.mnuNachweis3801EB_Click();
+    eb->Reiter()->setCurrentIndex(1);
+    QApplication::processEvents();
+    const EingabeTabelle& t = *e.Tabellen[1];
+    ASSERT_GT(t.ZeilenSichtbar, 2);
+    // Opened first on a row high up (a long list), then on the last row:
+    // the list is shown before it is shortened to the room below the cell.
+    const int letzte = t.ZeilenErste + t.ZeilenSichtbar - 1;
+    const std::pair<int, const char*> fälle[] = {
+        {t.ZeilenErste, "A1"}, {letzte, "B3"}, {t.ZeilenErste, "A1"}, {letzte, "F1"}, {letzte, "B3"}};
+    for (const auto& [zeile, code] : fälle) {
+        QLineEdit* zelle = eb->Zelle(e.txtBtC[zeile]);
+        ASSERT_TRUE(zelle && zelle->isVisible());
+        e.txtBtC[zeile].setText(code);
+        zelle->setFocus(Qt::MouseFocusReason);
+        QApplication::processEvents();
+        emit eb->CodeKnopf()->pressed();
+        QApplication::processEvents();
+        QListWidget* liste = eb->CodeListe();
+        ASSERT_TRUE(liste->isVisible()) << code;
+        QListWidgetItem* gewählt = liste->currentItem();
+        ASSERT_TRUE(gewählt) << code;
+        EXPECT_TRUE(gewählt->text().startsWith(code)) << code;
+        EXPECT_TRUE(liste->viewport()->rect().contains(liste->visualItemRect(gewählt))) << code;
+        Taste(liste, Qt::Key_Escape);
+        EXPECT_FALSE(liste->isVisible());
+        e.txtBtC[zeile].setText("");
+    }
 }
 
 } // namespace

@@ -1,0 +1,56 @@
+// Where the program's windows stand on the desktop: who owns a window that
+// opens, and that every window opens wholly inside the free area of its
+// screen (the area the desktop leaves to windows, without its panels).
+//
+// Every top-level window of the program passes through here when it is
+// shown (the watch below is installed once at start): a window larger than
+// the free area is shrunk to it (not below its minimum size), one that
+// reaches past an edge is moved in, so a remembered placement from another
+// screen or another resolution comes back into view. A window (or dialog)
+// that nobody placed opens over the middle of its owner (or of the screen).
+// Maximised windows, menus, pop-ups and tool tips are left alone.
+#pragma once
+
+#include <QMargins>
+#include <QObject>
+#include <QRect>
+#include <QSize>
+
+class QWidget;
+
+namespace Fensterlage {
+
+// The main window, which owns the windows its commands open (set by the
+// main window's view; null while there is none).
+void HauptfensterSetzen(QWidget* fenster);
+QWidget* Hauptfenster();
+
+// The owner for a window that opens now: the modal dialog in front, else
+// the program's active window, else the main window once it is shown.
+QWidget* Eigentümer();
+
+// The outer rectangle (frame included) of a window moved and shrunk into
+// the free area: no wider and no higher than the area, as close to where
+// it was as the area allows.
+QRect Eingepasst(const QRect& rahmen, const QRect& frei);
+
+// The window's frame as the desktop draws it: the real one once the window
+// is on the screen, before that the one seen last on another window.
+QMargins Rahmen(const QWidget* fenster);
+
+// Brings a top-level window wholly into the free area of its screen (see
+// above). Does nothing to a window that is not a normal top-level window.
+void Einpassen(QWidget* fenster);
+
+// The watch: fits every top-level window as it is shown, and once more
+// when the desktop has put its frame around it. One for the program's run.
+class Wächter : public QObject {
+public:
+    Wächter();
+    ~Wächter() override;
+
+protected:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+};
+
+} // namespace Fensterlage
