@@ -17,6 +17,7 @@
 #include <QMessageBox>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
+#include <QPointer>
 #include <QPrinterInfo>
 #include <QStringList>
 #include <QTimer>
@@ -95,7 +96,15 @@ Plattform::Antwort QtMeldungen::Zeigen(const std::string& text, const std::strin
                                        Plattform::Knöpfe knöpfe, Plattform::Antwort vorgabe) {
     using Plattform::Antwort;
     auto box = Meldungsfenster(text, titel, symbol, knöpfe, vorgabe, QApplication::activeWindow());
-    switch (box->exec()) {
+    // Should the window that owns the box go while it is open, the box goes
+    // with it: then it counts as cancelled, and is not deleted twice.
+    QPointer<QMessageBox> wache(box.get());
+    const int gewählt = box->exec();
+    if (!wache) {
+        (void)box.release();
+        return Antwort::Abbrechen;
+    }
+    switch (gewählt) {
     case QMessageBox::Ok: return Antwort::OK;
     case QMessageBox::Yes: return Antwort::Ja;
     case QMessageBox::No: return Antwort::Nein;
