@@ -32,8 +32,9 @@ namespace {
 
 constexpr std::string_view CodesF = "FTlp";
 
-// A shading factor as its tool tip shows it.
-std::string faktortext(double wert) { return basVB6NumCvt::FestkommaText(wert, 3); }
+// A shading factor as its tool tip shows it: three decimals, the user's
+// decimal separator, as every number the window shows.
+std::string faktortext(double wert) { return Anzeigezahl::Festkomma(wert, 3); }
 
 } // namespace
 

@@ -1,10 +1,12 @@
 #include "frame/Hilfeseiten.h"
 
 #include "frame/Dateien.h"
+#include "frame/cVB6_NumCvt.h"
 
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
+#include <string_view>
 #include <system_error>
 
 namespace Hilfeseiten {
@@ -16,6 +18,71 @@ std::string Seite(const std::string& ordner, std::int32_t kontext) {
     std::error_code ec;
     if (kontext > 0 && fs::is_regular_file(seite, ec)) return seite.string();
     return (fs::path(ordner) / Startseite).string();
+}
+
+namespace {
+
+bool Ziffer(char c) { return c >= '0' && c <= '9'; }
+
+// True when the text at p starts with the word, letter case ignored.
+bool Beginnt(const std::string& t, std::size_t p, std::string_view wort) {
+    if (t.size() - p < wort.size()) return false;
+    for (std::size_t i = 0; i < wort.size(); ++i)
+        if (std::tolower(static_cast<unsigned char>(t[p + i])) != wort[i]) return false;
+    return true;
+}
+
+} // namespace
+
+std::string ZahlenAnzeigen(const std::string& html, const std::string& trenner) {
+    if (trenner != ",") return html;
+    std::string t = html;
+    std::size_t i = 0;
+    while (i < t.size()) {
+        const char c = t[i];
+        if (c == '<') {
+            // A style or script block is no text; a tag ends at its ">".
+            std::string_view ende;
+            if (Beginnt(t, i, "<style")) ende = "</style";
+            else if (Beginnt(t, i, "<script")) ende = "</script";
+            else if (Beginnt(t, i, "<!--")) ende = "-->";
+            std::size_t e = std::string::npos;
+            if (!ende.empty()) {
+                for (std::size_t k = i + 1; k < t.size(); ++k)
+                    if (Beginnt(t, k, ende)) {
+                        e = k;
+                        break;
+                    }
+            }
+            if (e == std::string::npos) e = i;
+            const std::size_t zu = t.find('>', e);
+            if (zu == std::string::npos) break;
+            i = zu + 1;
+            continue;
+        }
+        if (!Ziffer(c)) {
+            ++i;
+            continue;
+        }
+        // A run of digits and points that starts with a digit: a number
+        // when it holds exactly one point, with digits on both sides.
+        const std::size_t anfang = i;
+        std::size_t punkte = 0, punkt = 0;
+        while (i < t.size() && (Ziffer(t[i]) || (t[i] == '.' && i + 1 < t.size() && Ziffer(t[i + 1])))) {
+            if (t[i] == '.') {
+                ++punkte;
+                punkt = i;
+            }
+            ++i;
+        }
+        const bool davorTrenner = anfang >= 2 && (t[anfang - 1] == '.' || t[anfang - 1] == ',') && Ziffer(t[anfang - 2]);
+        if (punkte == 1 && !davorTrenner) t[punkt] = ',';
+    }
+    return t;
+}
+
+std::string ZahlenAnzeigen(const std::string& html) {
+    return ZahlenAnzeigen(html, cVB6_NumCvt::Instanz().Dezimaltrenner());
 }
 
 std::string Titel(const std::string& html) {

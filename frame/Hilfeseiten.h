@@ -25,6 +25,16 @@ struct Eintrag {
 // by their numbers, then any other page by its file name.
 std::vector<Eintrag> Inhalt(const std::string& ordner);
 
+// The help text (HTML) with its numbers as the program shows numbers: the
+// decimal point of every number in the text (not in tags, styles or
+// scripts) becomes the user's decimal separator. Only a point between two
+// digits counts, and not in a row of dotted numbers (1.2.3 stays). The help
+// sources write numbers with ".", so the help and the program agree in any
+// regional setting.
+std::string ZahlenAnzeigen(const std::string& html);
+// The same with a given separator ("," or "."; any other keeps ".").
+std::string ZahlenAnzeigen(const std::string& html, const std::string& trenner);
+
 // The text between <title> and </title> (UTF-8, entities &amp; &lt; &gt;
 // resolved), "" when there is none.
 std::string Titel(const std::string& html);

@@ -1,5 +1,7 @@
 #include "frame/Initialisierung.h"
 
+#include "frame/basZIRVOFehler.h"
+
 #include "frame/Dateien.h"
 #include "frame/Plattform.h"
 #include "frame/Systemfehler.h"
@@ -8,6 +10,7 @@
 #include "frame/basZIRVO.h"
 #include "frame/basZIRVO3801.h"
 #include "frame/basZIRVODialogSprache.h"
+#include "frame/basZIRVOFehler.h"
 #include "frame/basZIRVO_Format.h"
 
 #include <algorithm>
@@ -427,6 +430,8 @@ namespace basZIRVO3801 {
 
 std::function<bool(std::int16_t)> OptionenAufruf;
 
+std::string AutomatischerDatenbankOrdner() { return EinstellungsOrdner(); }
+
 std::string DatenbankOrdner() {
     for (int durchgang = 1;; ++durchgang) {
         const std::string ordner = Global::Initialisierung.OrdnerDatenbank;
@@ -434,17 +439,31 @@ std::string DatenbankOrdner() {
         if (ordner == ".") {
             // The automatic place: beside the settings file, created on
             // first use so that the database can be made there.
-            std::string o = EinstellungsOrdner();
+            std::string o = AutomatischerDatenbankOrdner();
             fs::create_directories(o, ec);
             return o;
         }
         if (basZIRVO::OrdnerVorhanden(ordner)) return ordner;
         if (durchgang > 1) return {};
 
-        std::string text = ordner.empty()
-                               ? DS("Der Ordner der Datenbank ist nicht definiert.")
-                               : DS("Ordner") + ":  " + ordner + "\n" + DS("Kein Zugriff auf diesen Datenbank-Ordner.");
-        Plattform::meldungen().Zeigen(text, ProgrammTitel, Plattform::Symbol::Fehler, Plattform::Knöpfe::OK);
+        auto& meldungen = Plattform::meldungen();
+        if (ordner.empty()) {
+            // Not chosen yet: the program says where it would keep the
+            // database and offers that place; "No" opens the options.
+            const std::string text = DS("Die Baustoff-Datenbank (Baustoff.dbk) wird im Ordner der Einstellungen "
+                                        "angelegt:") +
+                                     "\n\n" + AutomatischerDatenbankOrdner() + "\n\n" +
+                                     DS("Diesen Ordner verwenden? Mit \"Nein\" wählen Sie in den Optionen einen "
+                                        "anderen Ordner.");
+            if (meldungen.Zeigen(text, basZIRVOFehler::Titel(DS("Hinweis")), Plattform::Symbol::Frage,
+                                 Plattform::Knöpfe::JaNein, Plattform::Antwort::Ja) == Plattform::Antwort::Ja) {
+                Global::Initialisierung.OrdnerDatenbank = ".";
+                continue;
+            }
+        } else {
+            meldungen.Zeigen(DS("Ordner") + ":  " + ordner + "\n" + DS("Kein Zugriff auf diesen Datenbank-Ordner."),
+                             basZIRVOFehler::Titel(DS("Fehler")), Plattform::Symbol::Fehler, Plattform::Knöpfe::OK);
+        }
         if (OptionenAufruf) OptionenAufruf(1);
     }
 }

@@ -111,9 +111,14 @@ namespace basZIRVO3801 {
 // set, the dialog counts as cancelled.
 extern std::function<bool(std::int16_t Registerkarte)> OptionenAufruf;
 
+// The automatic folder of the material database (the setting "."): the
+// folder of the settings file in force.
+std::string AutomatischerDatenbankOrdner();
+
 // The usable folder of the material database, or "". When the setting is
-// missing or the folder is not there, tells the user once and opens the
-// options dialog once, then tries again.
+// missing, says where the automatic folder is and offers it; "No" opens the
+// options dialog once. When the folder set is not there, says so and opens
+// the options dialog once. Then tries again.
 std::string DatenbankOrdner();
 
 // The database folder with "/" and "Baustoff.dbk"; "" when there is none.

@@ -12,7 +12,7 @@ std::string ProgrammVersion = std::to_string(Versionsnummer::Haupt);
 std::string ProgrammVersionBuchstabe = "a";
 std::string ProgrammKurzname = "ZIRVO 380/1";
 std::string ProgrammTitelPräfix;
-std::string ProgrammIcon = ":/zirvo/ZIRVO3801.png";
+std::string ProgrammIcon = ":/zirvo/zirvo3801.svg";
 
 void GlobaleSetzen() {
     ProgrammTitel = Herstellerbezeichnung + " " + ProgrammKurzname;

@@ -17,7 +17,7 @@ extern std::string ProgrammVersion;         // "9": the major version (Versionsn
 extern std::string ProgrammVersionBuchstabe; // "a"
 extern std::string ProgrammKurzname;        // "ZIRVO 380/1"
 extern std::string ProgrammTitelPräfix;     // set at start, the main window's caption rests on it
-extern std::string ProgrammIcon;            // resource name of the main window's icon
+extern std::string ProgrammIcon;            // the program's icon, a resource built into the program
 
 // Days per month, January to December; February is always 28.
 inline constexpr std::array<double, 12> Monatstage = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};

@@ -24,7 +24,10 @@ void Gruppieren(Steuerelementfeld<OptionButton>& feld) {
 }
 
 // A folder field shown in its frame: a path selects option 1 with the path
-// in the text box; "" and "." select option 0 with an empty text box.
+// in the text box; "" and "." select option 0 with an empty text box. The
+// option shown chosen is the folder the program uses: "." is the automatic
+// folder, and an empty field is the automatic folder the program proposes
+// at the first use (OK keeps it as ".").
 void OrdnerZeigen(const std::string& ordner, Steuerelementfeld<OptionButton>& opt, TextBox& txt) {
     if (!ordner.empty() && ordner != ".") {
         opt[1].setValue(true);
@@ -43,7 +46,8 @@ frmOptionen::frmOptionen() {
     fraProj.setCaption(DS("Ordner Projekte"));
     optProj[0].setCaption(DS("Automatisch vom System (Eigene Dateien oder Programmordner)"));
     fraDB.setCaption(DS("Ordner Datenbank"));
-    optDB[0].setCaption(DS("Im Programmordner"));
+    // The automatic choice, named by the folder the program then uses.
+    optDB[0].setCaption(DS("Im Ordner der Einstellungen") + " (" + basZIRVO3801::AutomatischerDatenbankOrdner() + ")");
     cmdDurchsuchen[0].setCaption(DS("Durchsuchen"));
     cmdDurchsuchen[1].setCaption(DS("Durchsuchen"));
     cmdOK.setCaption(DS("OK"));

@@ -524,22 +524,36 @@ static void BeschriftungenSetzen(frmZIRVO3801& f) {
         f.lblF[i++].setCaption(DS(t));
 }
 
+// A tool-bar button is enabled as its command's menu entry can be chosen:
+// the entry and the menu that holds it both enabled. Without a project the
+// buttons of the Projekt and Zone commands are thus disabled, as their menus.
 void frmZIRVO3801::SymbolleistenAbgleichen() {
-    const std::pair<std::string_view, const Menüeintrag*> eins[] = {
-        {"New", &mnuDateiNeu},    {"Open", &mnuDateiÖffnen},         {"Save", &mnuDateiSpeichern},
-        {"Print", &mnuDateiDrucken}, {"OK", &mnuExtrasOK},          {"B", &mnuTabellenBaustoffe},
-        {"T", &mnuTabellenStandardnutzung}};
-    const std::pair<std::string_view, const Menüeintrag*> zwei[] = {
-        {"P", &mnuProjektAngaben}, {"N", &mnuProjektNutzung}, {"B", &mnuProjektBauteile}, {"E", &mnuZoneEBF},
-        {"A", &mnuZoneA},          {"U", &mnuZoneU},          {"F", &mnuZoneF},           {"L", &mnuZoneL},
-        {"G", &mnuZoneG},          {"Q", &mnuZoneQh}};
-    for (const auto& [key, eintrag] : eins)
-        if (Symbolknopf* k = tbrToolbar1.Knopf(key)) k->setEnabled(eintrag->Enabled());
-    for (const auto& [key, eintrag] : zwei)
-        if (Symbolknopf* k = tbrToolbar2.Knopf(key)) k->setEnabled(eintrag->Enabled());
+    struct Befehl {
+        std::string_view key;
+        const Menüeintrag* eintrag;
+        const Menüeintrag* menü;
+    };
+    const Befehl eins[] = {{"New", &mnuDateiNeu, &mnuDatei},
+                           {"Open", &mnuDateiÖffnen, &mnuDatei},
+                           {"Save", &mnuDateiSpeichern, &mnuDatei},
+                           {"Print", &mnuDateiDrucken, &mnuDatei},
+                           {"OK", &mnuExtrasOK, &mnuExtras},
+                           {"B", &mnuTabellenBaustoffe, &mnuTabellen},
+                           {"T", &mnuTabellenStandardnutzung, &mnuTabellen}};
+    const Befehl zwei[] = {{"P", &mnuProjektAngaben, &mnuProjekt}, {"N", &mnuProjektNutzung, &mnuProjekt},
+                           {"B", &mnuProjektBauteile, &mnuProjekt}, {"E", &mnuZoneEBF, &mnuZone},
+                           {"A", &mnuZoneA, &mnuZone},             {"U", &mnuZoneU, &mnuZone},
+                           {"F", &mnuZoneF, &mnuZone},             {"L", &mnuZoneL, &mnuZone},
+                           {"G", &mnuZoneG, &mnuZone},             {"Q", &mnuZoneQh, &mnuZone}};
+    auto wählbar = [](const Befehl& b) { return b.eintrag->Enabled() && b.menü->Enabled(); };
+    for (const Befehl& b : eins)
+        if (Symbolknopf* k = tbrToolbar1.Knopf(b.key)) k->setEnabled(wählbar(b));
+    for (const Befehl& b : zwei)
+        if (Symbolknopf* k = tbrToolbar2.Knopf(b.key)) k->setEnabled(wählbar(b));
     if (Symbolknopf* t = tbrToolbar1.Knopf("T")) {
         for (const auto& e : t->ButtonMenus())
-            e->setEnabled((e->Tag() == "S" ? mnuTabellenStandardnutzung : mnuTabellenRechenwerte).Enabled());
+            e->setEnabled(mnuTabellen.Enabled() &&
+                          (e->Tag() == "S" ? mnuTabellenStandardnutzung : mnuTabellenRechenwerte).Enabled());
     }
 }
 

@@ -6,6 +6,7 @@
 #include "mainwindow/frmZIRVO3801.h"
 
 #include "frame/Dateien.h"
+#include "frame/Hilfeseiten.h"
 #include "frame/Plattform.h"
 #include "frame/Programmstart.h"
 #include "frame/Windows1252.h"
@@ -33,7 +34,8 @@ void frmZIRVO3801::InfoAnzeigen(std::string Thema) {
     if (Thema.empty()) Thema = basZIRVO3801::Programmname;
     if (Thema == InfoThema) return;
     InfoThema = Thema;
-    const std::string text = InfoTextLesen(Thema);
+    // Numbers in the topic as the program shows them.
+    const std::string text = Hilfeseiten::ZahlenAnzeigen(InfoTextLesen(Thema));
     InfoVerweise.clear();
     if (text.empty()) {
         rtbInfo.setFont(FontName, FontSize, false);

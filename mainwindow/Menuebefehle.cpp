@@ -63,6 +63,8 @@ void frmZIRVO3801::MenüsAktivieren() {
     mnuNachweis3801EB.setEnabled(static_cast<bool>(NachweisEBAnzeigen));
     mnuTabellenBaustoffe.setEnabled(static_cast<bool>(BaustoffeAnzeigen));
     mnuTabellenRechner.setEnabled(static_cast<bool>(TabellenRechnerAnzeigen));
+    // The tool bars follow the menus at once.
+    SymbolleistenAbgleichen();
 }
 
 // --- Bearbeiten ---

@@ -628,7 +628,8 @@ public:
     void tbrToolbar2_ButtonMenuClick(std::int16_t Index);
     // Enables the zone button's entries, all but the current zone's.
     void tbrToolbar2_ButtonDropDown();
-    // Each tool-bar button is enabled as the menu entry of the same command.
+    // Each tool-bar button is enabled while the menu entry of the same
+    // command can be chosen (the entry and its menu enabled).
     void SymbolleistenAbgleichen();
 
     // The grids: built once at start; the active pane's table computed or stored.

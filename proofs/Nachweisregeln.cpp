@@ -18,12 +18,16 @@
 
 namespace {
 
-// Records an input error of the kind "Fehler" on the cell; True.
-bool Fehler(std::string_view text, TextBox& zelle) {
+// Records an input error of the kind "Fehler" on the cell; True. The text
+// has passed through the dialog language already.
+bool Fehler(std::string text, TextBox& zelle) {
     Eingabefehler.Beginnen(0, 0);
-    Eingabefehler.Setzen(DS(text), &zelle);
+    Eingabefehler.Setzen(std::move(text), &zelle);
     return true;
 }
+
+// The same with a fixed text.
+bool Fehler(const char* text, TextBox& zelle) { return Fehler(DS(text), zelle); }
 
 std::string Code(const TextBox& zelle) { return basZIRVO_Format::TextRechtsTrimmen(zelle.Text()); }
 double Zahl(const TextBox& zelle) { return ZahlLesen(zelle.Text()); }
@@ -116,9 +120,18 @@ bool frmNachweisEB::BauteileNachweisen() {
         }
         ZelleSetzen(txtBtGrEff[r], basZIRVO3801::Runden(v, 2));
 
-        // A coded row without a U-value proves nothing.
+        // A coded row without a U-value proves nothing. A row that names an
+        // item takes its U from the item at every run: then the item lacks
+        // it, and the message points at the number, not at the U the run
+        // overwrites.
         const double U = Zahl(txtBtU[r]);
-        if (!(U > 0)) return Fehler("Ungültiger U-Wert", txtBtU[r]);
+        if (!(U > 0)) {
+            const int nr = Nummer(txtBtNr[r]);
+            if (nr == 0) return Fehler("Ungültiger U-Wert", txtBtU[r]);
+            const char* vorlage = tabelle.BauteilCodeIstFenster(code) ? "Das Fenster Nr. @ hat keinen U-Wert."
+                                                                        : "Das Bauteil Nr. @ hat keinen U-Wert.";
+            return Fehler(DSFormat(vorlage, std::to_string(nr)), txtBtNr[r]);
+        }
         ZelleSetzen(txtBtGrErf[r], U <= Zahl(txtBtGrEff[r]) ? DS("ja") : DS("nein"));
     }
     return false;

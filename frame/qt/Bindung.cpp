@@ -8,6 +8,7 @@
 #include <QColor>
 #include <QComboBox>
 #include <QEvent>
+#include <QFocusEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -168,21 +169,55 @@ void alteLösen(QWidget* widget) {
     }
 }
 
+// A text box selects its whole text when it takes the focus from the
+// keyboard or the program, and when the program fills it while it has the
+// focus (a value put in as a proposal): what the user types then replaces
+// the text instead of running on behind it. A click places the caret as
+// usual, except into a box the program fills on that very click.
 class TextVerbindung : public Verbindung {
 public:
     TextVerbindung(TextBox& s, QLineEdit* w) : Verbindung(s, w), s_(s), w_(w) {
         QObject::connect(w, &QLineEdit::textChanged, this, [this](const QString& t) {
-            if (vomBenutzer()) s_.setText(t.toStdString());
+            if (!vomBenutzer()) return;
+            // What the model makes of the typing is no proposal.
+            QScopedValueRollback<bool> tippt(tippt_, true);
+            s_.setText(t.toStdString());
         });
+        w->installEventFilter(this);
     }
 
 protected:
+    bool eventFilter(QObject* objekt, QEvent* e) override {
+        if (objekt != w_) return false;
+        if (e->type() == QEvent::FocusIn) {
+            const Qt::FocusReason grund = static_cast<QFocusEvent*>(e)->reason();
+            mausfokus_ = grund == Qt::MouseFocusReason;
+            vorschlagNachKlick_ = false;
+            if (!mausfokus_ && grund != Qt::PopupFocusReason) w_->selectAll();
+        } else if (e->type() == QEvent::MouseButtonRelease && mausfokus_) {
+            mausfokus_ = false;
+            // The click has placed the caret; a text filled in on it is
+            // selected all the same, unless the user dragged a selection.
+            if (vorschlagNachKlick_ && !w_->hasSelectedText()) w_->selectAll();
+            vorschlagNachKlick_ = false;
+        } else if (e->type() == QEvent::FocusOut) {
+            mausfokus_ = vorschlagNachKlick_ = false;
+        }
+        return false;
+    }
+
     void schreiben() override {
         QString t = Q(s_.Text());
         // The widget's length limit never cuts a text the program put in.
         int grenze = s_.MaxLength() > 0 ? std::max<int>(s_.MaxLength(), static_cast<int>(t.size())) : 32767;
         if (w_->maxLength() != grenze) w_->setMaxLength(grenze);
-        if (w_->text() != t) w_->setText(t);
+        if (w_->text() != t) {
+            w_->setText(t);
+            if (w_->hasFocus() && !tippt_ && !t.isEmpty()) {
+                w_->selectAll();
+                vorschlagNachKlick_ = mausfokus_;
+            }
+        }
         if (w_->isReadOnly() != s_.Locked()) {
             // A locked box shows a value: the window's background, no caret,
             // no stop in the tab order.
@@ -196,6 +231,9 @@ protected:
 private:
     TextBox& s_;
     QLineEdit* w_;
+    bool tippt_ = false;              // the model takes what the user typed
+    bool mausfokus_ = false;          // the focus came with a click not yet released
+    bool vorschlagNachKlick_ = false; // the program filled the box on that click
 };
 
 class LabelVerbindung : public Verbindung {

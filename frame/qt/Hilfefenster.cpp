@@ -16,6 +16,7 @@
 #include <QTextDocument>
 #include <QToolButton>
 #include <QUrl>
+#include <QVariant>
 #include <QVBoxLayout>
 
 namespace {
@@ -41,6 +42,22 @@ std::int32_t Kontext(QWidget* w) {
     }
     return 0;
 }
+
+// The page view: a page read from the help folder shows its numbers as
+// the program shows numbers (the user's decimal separator).
+class Seitenansicht : public QTextBrowser {
+public:
+    using QTextBrowser::QTextBrowser;
+
+protected:
+    QVariant loadResource(int typ, const QUrl& name) override {
+        QVariant inhalt = QTextBrowser::loadResource(typ, name);
+        if (typ != QTextDocument::HtmlResource) return inhalt;
+        const QString html = inhalt.userType() == QMetaType::QByteArray ? QString::fromUtf8(inhalt.toByteArray())
+                                                                        : inhalt.toString();
+        return QString::fromStdString(Hilfeseiten::ZahlenAnzeigen(html.toStdString()));
+    }
+};
 
 } // namespace
 
@@ -70,7 +87,7 @@ Hilfefenster::Hilfefenster(const QString& ordner, QWidget* parent) : QWidget(par
         auto* eintrag = new QListWidgetItem(Q(e.Titel), index_);
         eintrag->setData(Qt::UserRole, QDir::cleanPath(Q(e.Datei)));
     }
-    browser_ = new QTextBrowser(this);
+    browser_ = new Seitenansicht(this);
     browser_->setObjectName("Seite");
     browser_->setSearchPaths({ordner_});
     browser_->setOpenExternalLinks(true);

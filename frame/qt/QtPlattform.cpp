@@ -10,14 +10,20 @@
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QFontMetrics>
+#include <QGridLayout>
+#include <QSpacerItem>
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QNetworkAccessManager>
 #include <QNetworkReply>
+#include <QPointer>
 #include <QPrinterInfo>
 #include <QStringList>
 #include <QTimer>
+
+#include <algorithm>
 
 namespace QtPlattform {
 
@@ -38,34 +44,68 @@ QString FilterNachQt(const std::string& filter) {
     return aus.join(";;");
 }
 
+int TitelBreite(const QString& titel) {
+    // The window manager draws the title in a font of its own, mostly bold
+    // and a little larger than the dialog's; beside it stand the window's
+    // icon and its buttons.
+    QFont schrift = QApplication::font("QMdiSubWindowTitleBar");
+    schrift.setBold(true);
+    const int text = QFontMetrics(schrift).horizontalAdvance(titel);
+    return text + text / 8 + TitelleisteRand;
+}
+
+std::unique_ptr<QMessageBox> Meldungsfenster(const std::string& text, const std::string& titel,
+                                             Plattform::Symbol symbol, Plattform::Knöpfe knöpfe,
+                                             Plattform::Antwort vorgabe, QWidget* eltern) {
+    using Plattform::Antwort;
+    auto box = std::make_unique<QMessageBox>(eltern);
+    box->setWindowTitle(q(titel));
+    box->setText(q(text));
+    switch (symbol) {
+    case Plattform::Symbol::Fehler: box->setIcon(QMessageBox::Critical); break;
+    case Plattform::Symbol::Frage: box->setIcon(QMessageBox::Question); break;
+    case Plattform::Symbol::Warnung: box->setIcon(QMessageBox::Warning); break;
+    case Plattform::Symbol::Information: box->setIcon(QMessageBox::Information); break;
+    default: box->setIcon(QMessageBox::NoIcon); break;
+    }
+    switch (knöpfe) {
+    case Plattform::Knöpfe::OK: box->setStandardButtons(QMessageBox::Ok); break;
+    case Plattform::Knöpfe::OKAbbrechen: box->setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
+    case Plattform::Knöpfe::JaNeinAbbrechen:
+        box->setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
+        break;
+    case Plattform::Knöpfe::JaNein: box->setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
+    }
+    switch (vorgabe) {
+    case Antwort::Ja: box->setDefaultButton(QMessageBox::Yes); break;
+    case Antwort::Nein: box->setDefaultButton(QMessageBox::No); break;
+    case Antwort::Abbrechen: box->setDefaultButton(QMessageBox::Cancel); break;
+    default: break;
+    }
+    // The box is at least as wide as its title: a row of that width below
+    // the text and the buttons (the box sizes itself to its layout).
+    if (auto* raster = qobject_cast<QGridLayout*>(box->layout())) {
+        const int breite = TitelBreite(box->windowTitle()) - raster->contentsMargins().left() -
+                           raster->contentsMargins().right();
+        raster->addItem(new QSpacerItem(std::max(0, breite), 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                        raster->rowCount(), 0, 1, raster->columnCount());
+    }
+    return box;
+}
+
 Plattform::Antwort QtMeldungen::Zeigen(const std::string& text, const std::string& titel, Plattform::Symbol symbol,
                                        Plattform::Knöpfe knöpfe, Plattform::Antwort vorgabe) {
     using Plattform::Antwort;
-    QMessageBox box(Fensterlage::Eigentümer());
-    box.setWindowTitle(q(titel));
-    box.setText(q(text));
-    switch (symbol) {
-    case Plattform::Symbol::Fehler: box.setIcon(QMessageBox::Critical); break;
-    case Plattform::Symbol::Frage: box.setIcon(QMessageBox::Question); break;
-    case Plattform::Symbol::Warnung: box.setIcon(QMessageBox::Warning); break;
-    case Plattform::Symbol::Information: box.setIcon(QMessageBox::Information); break;
-    default: box.setIcon(QMessageBox::NoIcon); break;
+    auto box = Meldungsfenster(text, titel, symbol, knöpfe, vorgabe, Fensterlage::Eigentümer());
+    // Should the window that owns the box go while it is open, the box goes
+    // with it: then it counts as cancelled, and is not deleted twice.
+    QPointer<QMessageBox> wache(box.get());
+    const int gewählt = box->exec();
+    if (!wache) {
+        (void)box.release();
+        return Antwort::Abbrechen;
     }
-    switch (knöpfe) {
-    case Plattform::Knöpfe::OK: box.setStandardButtons(QMessageBox::Ok); break;
-    case Plattform::Knöpfe::OKAbbrechen: box.setStandardButtons(QMessageBox::Ok | QMessageBox::Cancel); break;
-    case Plattform::Knöpfe::JaNeinAbbrechen:
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);
-        break;
-    case Plattform::Knöpfe::JaNein: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No); break;
-    }
-    switch (vorgabe) {
-    case Antwort::Ja: box.setDefaultButton(QMessageBox::Yes); break;
-    case Antwort::Nein: box.setDefaultButton(QMessageBox::No); break;
-    case Antwort::Abbrechen: box.setDefaultButton(QMessageBox::Cancel); break;
-    default: break;
-    }
-    switch (box.exec()) {
+    switch (gewählt) {
     case QMessageBox::Ok: return Antwort::OK;
     case QMessageBox::Yes: return Antwort::Ja;
     case QMessageBox::No: return Antwort::Nein;

@@ -6,6 +6,9 @@
 
 #include <QString>
 
+#include <memory>
+
+class QMessageBox;
 class QWidget;
 
 namespace QtPlattform {
@@ -65,6 +68,17 @@ public:
 private:
     Plattform::DiensteSetzen gesetzt_;
 };
+
+// Room beside the title text in a window's title bar: the window's icon,
+// its three buttons and their margins, in pixels.
+inline constexpr int TitelleisteRand = 150;
+// The width a window needs to show its title whole in the title bar.
+int TitelBreite(const QString& titel);
+// The message box that QtMeldungen shows, not yet shown: text, title, icon,
+// buttons and default button, and at least as wide as its title.
+std::unique_ptr<QMessageBox> Meldungsfenster(const std::string& text, const std::string& titel,
+                                             Plattform::Symbol symbol, Plattform::Knöpfe knöpfe,
+                                             Plattform::Antwort vorgabe, QWidget* eltern = nullptr);
 
 // Converts the "text (*.x)|*.x|..." filter into Qt's form.
 QString FilterNachQt(const std::string& filter);

@@ -1,11 +1,15 @@
 #include "frame/qt/QtStart.h"
 
+#include "frame/basZIRVO3801.h"
 #include "frame/basZIRVOVersion.h"
 #include "frame/qt/Bildschirmschrift.h"
 #include "frame/qt/frmOptionenAnsicht.h"
 #include "frame/qt/frmZIRVO3801StartAnsicht.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QGuiApplication>
+#include <QIcon>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -33,9 +37,19 @@ std::string VersionsordnerAusEinstellung(const std::string& url) {
 
 void Einrichten() {
     QtDeutsch();
+    Programmsymbol();
+    // The desktop finds the program's entry, and so its icon, by this name.
+    QGuiApplication::setDesktopFileName("zirvo3801");
     QtBildschirmschrift::DesktopSchriftÜbernehmen();
     basZIRVOVersion::VersionsOrdnerUrl = VersionsordnerAusEinstellung(ZIRVO_VERSION_URL);
     frmOptionenAnsicht::Einrichten();
+}
+
+bool Programmsymbol() {
+    QIcon symbol(QString::fromStdString(basZIRVO3801::ProgrammIcon));
+    if (symbol.isNull() || symbol.pixmap(32, 32).isNull()) return false;
+    QApplication::setWindowIcon(symbol);
+    return true;
 }
 
 bool QtDeutsch() {

@@ -25,6 +25,12 @@ namespace QtStart {
 // options and folder dialog views.
 void Einrichten();
 
+// The program's icon (basZIRVO3801::ProgrammIcon), which every window of
+// the program shows: Programmsymbol gives it to the application, so each
+// window, message box and file dialog takes it. False when it could not be
+// read (the icon needs Qt's SVG support at run time).
+bool Programmsymbol();
+
 // Qt's own texts (standard buttons, file dialogs) in German, whatever
 // language the user's desktop speaks, like the program's own texts. False
 // when Qt's German translation is not installed (they stay English).

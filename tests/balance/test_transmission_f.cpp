@@ -9,6 +9,7 @@
 #include "balance/Klimastation_MB2028.h"
 #include "balance/basZIRVOMeteo.h"
 #include "frame/basVB6NumCvt.h"
+#include "frame/cVB6_NumCvt.h"
 #include "frame/basZIRVOFehler.h"
 #include "frame/basZIRVO_Array.h"
 #include "frame/basZIRVO_HiRi.h"
@@ -174,6 +175,15 @@ TEST(TransmissionF, VerschattungNeigungUndNordrichtung) {
     EXPECT_NEAR(Monate(z.P, "QgS")[0], s * 0.96 * 0.91 * 177 / 3.6, 1e-12);
     EXPECT_EQ(f.txtFFS1[0].ToolTipText(), " fS1 = 0.960 ");
     EXPECT_EQ(f.txtFFS23[0].ToolTipText(), " fS2 = 0.910  |  fS3 = 1.000 ");
+    // The factors with the user's decimal separator, as the cells show numbers.
+    {
+        const cVB6_NumCvt vorher = cVB6_NumCvt::Instanz();
+        cVB6_NumCvt::InstanzSetzen(cVB6_NumCvt("Test", "de-CH", ",", "'", ".", "'"));
+        ASSERT_FALSE(f.BerechnenQtF()) << Eingabefehler.Text;
+        EXPECT_EQ(f.txtFFS1[0].ToolTipText(), " fS1 = 0,960 ");
+        EXPECT_EQ(f.txtFFS23[0].ToolTipText(), " fS2 = 0,910  |  fS3 = 1,000 ");
+        cVB6_NumCvt::InstanzSetzen(vorher);
+    }
 
     // North turned to NNE: the window typed "S" faces SSW. Radiation
     // SSW = √(S · SW) with SW = √(S · W); January √(177 · √(177 · 80)).

@@ -423,8 +423,9 @@ TEST_F(IniTest, DatenbankOrdnerUndDatei) {
     Global::Initialisierung = Initialisierung{};
     Global::Initialisierung.ProgrammSetzen("", "", "", "");
 
-    // Not set: one message, the options dialog on its folders tab; the user
-    // chooses the automatic place and gets the settings folder.
+    // Not set: one question that offers the settings folder; "Nein" opens
+    // the options dialog on its folders tab, where the user chooses the
+    // automatic place and gets the settings folder.
     std::vector<std::int16_t> aufrufe;
     basZIRVO3801::OptionenAufruf = [&](std::int16_t karte) {
         aufrufe.push_back(karte);
@@ -434,8 +435,10 @@ TEST_F(IniTest, DatenbankOrdnerUndDatei) {
     EXPECT_EQ(basZIRVO3801::BaustoffDatenbankDatei(), (ordner.Konfiguration / "Baustoff.dbk").string());
     EXPECT_EQ(aufrufe, (std::vector<std::int16_t>{1}));
     ASSERT_EQ(test.meldungen.Gezeigt.size(), 1u);
-    EXPECT_EQ(test.meldungen.Gezeigt[0].Text, "Der Ordner der Datenbank ist nicht definiert.");
-    EXPECT_EQ(test.meldungen.Gezeigt[0].Symbol, Plattform::Symbol::Fehler);
+    EXPECT_NE(test.meldungen.Gezeigt[0].Text.find("\n" + ordner.Konfiguration.string() + "\n"), std::string::npos);
+    EXPECT_EQ(test.meldungen.Gezeigt[0].Symbol, Plattform::Symbol::Frage);
+    EXPECT_EQ(test.meldungen.UngeplanteFragen, 1); // answered "Nein"
+    test.meldungen.UngeplanteFragen = 0;
     EXPECT_TRUE(fs::is_directory(ordner.Konfiguration));
 
     // An existing folder is used as it is, without a message; a trailing

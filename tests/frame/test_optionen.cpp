@@ -85,7 +85,8 @@ TEST_F(OptionenTest, DialogZeigtUndSchreibtDieOrdner) {
         EXPECT_EQ(f.tabOptionen[0].Caption, "Ordner");
         EXPECT_TRUE(f.picOrdner.Visible());
         EXPECT_EQ(f.optProj[0].Caption(), "Automatisch vom System (Eigene Dateien oder Programmordner)");
-        EXPECT_EQ(f.optDB[0].Caption(), "Im Programmordner");
+        // The automatic database folder is the settings folder, and so named.
+        EXPECT_EQ(f.optDB[0].Caption(), "Im Ordner der Einstellungen (" + baum.Konfiguration.string() + ")");
         // The user chooses a typed project folder and the automatic database folder.
         f.optProj[1].setValue(true);
         f.txtOrdnerProj.setText("/home/x/Projekte");
@@ -189,21 +190,45 @@ TEST_F(OptionenTest, DurchsuchenFülltDenOrdner) {
 
 TEST_F(OptionenTest, DatenbankOrdnerFragtEinmal) {
     auto& ini = Global::Initialisierung;
-    // Fresh settings: one message, the options dialog on the folders tab;
-    // "Im Programmordner" and OK give the automatic folder, no second message.
+    // Fresh settings: one question that names the automatic folder; "Ja"
+    // takes it, without the options dialog.
     int gezeigt = 0;
+    frmOptionen::Anzeigen = [&](frmOptionen&) { ++gezeigt; };
+    test.meldungen.Antworten = {Plattform::Antwort::Ja};
+    std::string ordner = basZIRVO3801::DatenbankOrdner();
+    EXPECT_EQ(ordner, baum.Konfiguration.string());
+    EXPECT_TRUE(fs::is_directory(baum.Konfiguration));
+    EXPECT_EQ(gezeigt, 0);
+    ASSERT_EQ(test.meldungen.Gezeigt.size(), 1u);
+    const Testhilfe::GezeigteMeldung& frage = test.meldungen.Gezeigt[0];
+    EXPECT_EQ(frage.Text, "Die Baustoff-Datenbank (Baustoff.dbk) wird im Ordner der Einstellungen angelegt:\n\n" +
+                              baum.Konfiguration.string() +
+                              "\n\nDiesen Ordner verwenden? Mit \"Nein\" wählen Sie in den Optionen einen anderen "
+                              "Ordner.");
+    EXPECT_EQ(frage.Titel, "Bauphysik ZIRVO:  Hinweis");
+    EXPECT_EQ(frage.Symbol, Plattform::Symbol::Frage);
+    EXPECT_EQ(frage.Knöpfe, Plattform::Knöpfe::JaNein);
+    EXPECT_EQ(frage.Vorgabe, Plattform::Antwort::Ja);
+    EXPECT_EQ(ini.OrdnerDatenbank, ".");
+    // From then on no question.
+    EXPECT_EQ(basZIRVO3801::DatenbankOrdner(), baum.Konfiguration.string());
+    EXPECT_EQ(test.meldungen.Gezeigt.size(), 1u);
+
+    // "Nein": the options dialog on the folders tab, the automatic folder
+    // shown chosen; OK with it gives that folder, no second question.
+    test.meldungen.Gezeigt.clear();
+    ini.OrdnerDatenbank.clear();
+    test.meldungen.Antworten = {Plattform::Antwort::Nein};
     frmOptionen::Anzeigen = [&](frmOptionen& f) {
         ++gezeigt;
         EXPECT_TRUE(f.picOrdner.Visible());
-        f.optDB[0].setValue(true);
+        EXPECT_TRUE(f.optDB[0].Value());
+        EXPECT_FALSE(f.optDB[1].Value());
         f.cmdOK_Click();
     };
-    std::string ordner = basZIRVO3801::DatenbankOrdner();
-    EXPECT_EQ(ordner, baum.Konfiguration.string());
+    EXPECT_EQ(basZIRVO3801::DatenbankOrdner(), baum.Konfiguration.string());
     EXPECT_EQ(gezeigt, 1);
-    ASSERT_EQ(test.meldungen.Gezeigt.size(), 1u);
-    EXPECT_EQ(test.meldungen.Gezeigt[0].Text, "Der Ordner der Datenbank ist nicht definiert.");
-    EXPECT_EQ(test.meldungen.Gezeigt[0].Symbol, Plattform::Symbol::Fehler);
+    EXPECT_EQ(test.meldungen.Gezeigt.size(), 1u);
     EXPECT_EQ(ini.OrdnerDatenbank, ".");
 
     // A folder that was deleted: the message names it; cancelling the
@@ -220,6 +245,8 @@ TEST_F(OptionenTest, DatenbankOrdnerFragtEinmal) {
     ASSERT_EQ(test.meldungen.Gezeigt.size(), 1u);
     EXPECT_EQ(test.meldungen.Gezeigt[0].Text,
               "Ordner:  " + Pfad("Gelöscht") + "\nKein Zugriff auf diesen Datenbank-Ordner.");
+    EXPECT_EQ(test.meldungen.Gezeigt[0].Titel, "Bauphysik ZIRVO:  Fehler");
+    EXPECT_EQ(test.meldungen.Gezeigt[0].Symbol, Plattform::Symbol::Fehler);
     EXPECT_EQ(ini.OrdnerDatenbank, Pfad("Gelöscht"));
 }
 

@@ -444,8 +444,17 @@ TEST(Menübefehle, AktivierungUndSymbolleisten) {
     EXPECT_FALSE(f.mnuTabellenRechner.Enabled());
     EXPECT_FALSE(f.mnuNachweis3801System.Enabled());
 
-    // The buttons of the disabled menus still run their handlers, which stop
-    // at the gate without a message; "OK" does nothing.
+    // The tool-bar buttons take the state of their commands' entries, the
+    // menu that holds them included: no project, no Projekt or Zone button.
+    for (const char* k : {"P", "N", "B", "E", "A", "U", "F", "L", "G", "Q"}) {
+        ASSERT_NE(f.tbrToolbar2.Knopf(k), nullptr) << k;
+        EXPECT_FALSE(f.tbrToolbar2.Knopf(k)->Enabled()) << k;
+    }
+    for (const char* k : {"Save", "Print", "OK"}) EXPECT_FALSE(f.tbrToolbar1.Knopf(k)->Enabled()) << k;
+    for (const char* k : {"New", "Open", "T"}) EXPECT_TRUE(f.tbrToolbar1.Knopf(k)->Enabled()) << k;
+
+    // Should a button be pressed all the same, its handler stops at the
+    // gate without a message; "OK" does nothing.
     for (const char* k : {"P", "N", "B", "E", "A", "U", "F", "L", "G", "Q"}) f.tbrToolbar2_ButtonClick(k);
     f.tbrToolbar1_ButtonClick("OK");
     f.tbrToolbar1_ButtonClick("Save");
@@ -463,6 +472,9 @@ TEST(Menübefehle, AktivierungUndSymbolleisten) {
     EXPECT_TRUE(f.mnuZoneQh.Enabled());
     EXPECT_TRUE(f.mnuTabellenRechner.Enabled());
     EXPECT_TRUE(f.mnuDateiSchliessen.Enabled());
+    for (const char* k : {"P", "N", "E", "A", "U", "F", "Q"}) EXPECT_TRUE(f.tbrToolbar2.Knopf(k)->Enabled()) << k;
+    EXPECT_EQ(f.tbrToolbar2.Knopf("L")->Enabled(), f.mnuZoneL.Enabled());
+    for (const char* k : {"Save", "OK"}) EXPECT_TRUE(f.tbrToolbar1.Knopf(k)->Enabled()) << k;
     f.tbrToolbar2_ButtonClick("Q");
     EXPECT_EQ(qh, 1);
     EXPECT_TRUE(Global::frmQh.Berechnet());

@@ -66,6 +66,8 @@ TEST_F(NachweisEB, FehlerMitZelleUndReihenfolge) {
     z.FensterAnlegen(2, 1.0, 0.25, 0.7, "Sonnenschutzglas");
     z.FensterAnlegen(3, 1.0, 0.2, 1.5, "Rahmenanteil falsch");
     z.WärmebrückeAnlegen(1, 0.1, "Balkon");
+    z.BauteilAnlegen(5, 0.0, "Noch nicht berechnet");
+    z.FensterAnlegen(5, 0.0, 0.5, 0.7, "Ohne U-Wert");
     struct Fall {
         std::vector<std::vector<std::string>> zeilen;
         const char* meldung; // "" = no fault
@@ -84,6 +86,12 @@ TEST_F(NachweisEB, FehlerMitZelleUndReihenfolge) {
         {{{"A1", "", "", "0.2", "", ""}}, "Ungültige Raumtemperatur", &E.txtBtTi[0]},
         {{{"A1", "", "", "", "", "20"}}, "Ungültiger U-Wert", &E.txtBtU[0]},
         {{{"A1", "", "", "-0.1", "", "20"}}, "Ungültiger U-Wert", &E.txtBtU[0]},
+        // The U of a row that names an item is the item's, written anew at
+        // every run: an item without one is named, at the number cell,
+        // whatever the user typed as U.
+        {{{"A1", "", "5", "", "", "20"}}, "Das Bauteil Nr. 5 hat keinen U-Wert.", &E.txtBtNr[0]},
+        {{{"A1", "", "5", "0.15", "", "20"}}, "Das Bauteil Nr. 5 hat keinen U-Wert.", &E.txtBtNr[0]},
+        {{{"D1", "", "5", "0.9", "", "20"}}, "Das Fenster Nr. 5 hat keinen U-Wert.", &E.txtBtNr[0]},
         // The missing item of row 1 comes before the bad code of row 0.
         {{{"X9", "", "", "0.2", "", "20"}, {"B1", "", "8", "", "", "20"}}, "Bauteil nicht gefunden", &E.txtBtNr[1]},
     };

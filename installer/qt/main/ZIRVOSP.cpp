@@ -39,6 +39,7 @@ int main(int argc, char** argv) {
     if (ohneFenster) app = std::make_unique<QCoreApplication>(argc, argv);
     else app = std::make_unique<QApplication>(argc, argv);
     QtStart::QtDeutsch();
+    if (!ohneFenster) QtStart::Programmsymbol();
 
     basZIRVO3801::GlobaleSetzen();
     basZIRVODialogSprache::SpracheSetzen();

@@ -256,6 +256,39 @@ TEST_F(BilanzAnsicht, Lueftung) {
     EXPECT_TRUE(z.umgebung.meldungen.Gezeigt.empty());
 }
 
+// Choosing "Anteil an der EBF" proposes 100 %, selected in the focused
+// box: typing 50 gives 50 %, not "100.050" read as 100 %.
+TEST_F(BilanzAnsicht, LueftungAnteilVorschlagWirdErsetzt) {
+    frmLüftung& m = Global::frmLüftung;
+    ASSERT_FALSE(m.Einlesen());
+    frmLüftungAnsicht ansicht(m);
+    ansicht.show();
+    ansicht.activateWindow();
+    QApplication::processEvents();
+    ASSERT_TRUE(ansicht.isActiveWindow());
+    auto* optAnteil = Kind<QRadioButton>(ansicht, "optML(2)");
+    auto* txtAnteilML = Kind<QLineEdit>(ansicht, "txtAnteilML");
+    auto* lblEBF0nL = Kind<QLabel>(ansicht, "lblEBF0nL");
+    ASSERT_TRUE(optAnteil && txtAnteilML && lblEBF0nL);
+
+    optAnteil->click();
+    ASSERT_TRUE(txtAnteilML->hasFocus());
+    EXPECT_EQ(txtAnteilML->text(), "100.0");
+    EXPECT_EQ(txtAnteilML->selectedText(), "100.0");
+    Bild(ansicht, "frmLüftung_Anteil.png");
+    Tippen(txtAnteilML, "50");
+    EXPECT_EQ(txtAnteilML->text(), "50");
+    Kind<QLineEdit>(ansicht, "txtBez(0)")->setFocus(Qt::TabFocusReason);
+    EXPECT_EQ(txtAnteilML->text(), "50.0");
+    EXPECT_EQ(lblEBF0nL->text(), "50.0");
+    EXPECT_EQ(m.txtAnteilML.Text(), "50.0");
+
+    // Back into the box by Tab: the share is selected again.
+    txtAnteilML->setFocus(Qt::BacktabFocusReason);
+    EXPECT_EQ(txtAnteilML->selectedText(), "50.0");
+    m.cmdSchliessen_Click();
+}
+
 // A window of 20 m² to the south brings solar gains.
 // Persons: 12 h * 70 W * 0.001 / 40 m² per person * 365 d = 7.665 kWh/m²;
 // electricity 0.7 * 28 = 19.6, and a consumer of 1000 W for 500 h/a with

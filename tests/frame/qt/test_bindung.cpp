@@ -10,6 +10,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QListWidget>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -281,4 +282,91 @@ TEST(Bindung, LebensdauerBeiderSeiten) {
     delete le;
     b.setText("ohne Widget");
     QApplication::processEvents();
+}
+
+// A text box takes the focus with its text selected, so that typing
+// replaces what the program put in (a proposal such as a share of 100.0):
+// by Tab, by the program, and when the program fills the box while it has
+// the focus. A click places the caret, unless the program fills the box on
+// that click. What the model makes of the user's typing is no proposal.
+TEST(Bindung, VorschlagIstBeimFokusMarkiert) {
+    QWidget fenster;
+    auto* a = new QLineEdit(&fenster);
+    auto* b = new QLineEdit(&fenster);
+    b->move(0, 40);
+    TextBox txtA("txtA"), txtB("txtB");
+    Bindung::binden(txtA, a);
+    Bindung::binden(txtB, b);
+    fenster.show();
+    fenster.activateWindow();
+    QApplication::processEvents();
+    ASSERT_TRUE(fenster.isActiveWindow());
+
+    struct Fall {
+        const char* wie;
+        Qt::FocusReason grund;
+        bool markiert;
+    };
+    const Fall fälle[] = {{"Tab", Qt::TabFocusReason, true},
+                          {"Shift+Tab", Qt::BacktabFocusReason, true},
+                          {"vom Programm", Qt::OtherFocusReason, true},
+                          {"Fenster aktiv", Qt::ActiveWindowFocusReason, true},
+                          {"Klick", Qt::MouseFocusReason, false}};
+    for (const Fall& f : fälle) {
+        SCOPED_TRACE(f.wie);
+        a->setFocus(Qt::OtherFocusReason);
+        txtB.setText("100.0");
+        b->setFocus(f.grund);
+        ASSERT_TRUE(b->hasFocus());
+        EXPECT_EQ(b->selectedText(), f.markiert ? "100.0" : "");
+        if (!f.markiert) continue;
+        Tippen(b, "50");
+        EXPECT_EQ(txtB.Text(), "50");
+    }
+
+    // Filled by the program while it has the focus: selected.
+    txtB.setText("");
+    b->setFocus(Qt::OtherFocusReason);
+    txtB.setText("100.0");
+    EXPECT_EQ(b->selectedText(), "100.0");
+    Tippen(b, "25");
+    EXPECT_EQ(txtB.Text(), "25");
+
+    // Filled on the click that gave the focus: selected once the click is
+    // over, though the press placed the caret.
+    a->setFocus(Qt::OtherFocusReason);
+    txtB.setText("");
+    QMetaObject::Connection vorschlag =
+        QObject::connect(qApp, &QApplication::focusChanged, [&](QWidget*, QWidget* jetzt) {
+            if (jetzt == b && txtB.Text().empty()) txtB.setText("30");
+        });
+    b->setFocus(Qt::MouseFocusReason);
+    const QPoint mitte = b->rect().center();
+    QMouseEvent drücken(QEvent::MouseButtonPress, mitte, b->mapToGlobal(mitte), Qt::LeftButton, Qt::LeftButton,
+                        Qt::NoModifier);
+    QApplication::sendEvent(b, &drücken);
+    QMouseEvent loslassen(QEvent::MouseButtonRelease, mitte, b->mapToGlobal(mitte), Qt::LeftButton, Qt::NoButton,
+                          Qt::NoModifier);
+    QApplication::sendEvent(b, &loslassen);
+    QObject::disconnect(vorschlag);
+    EXPECT_EQ(txtB.Text(), "30");
+    EXPECT_EQ(b->selectedText(), "30");
+    Tippen(b, "20");
+    EXPECT_EQ(txtB.Text(), "20");
+    // A second click into the box places the caret as usual.
+    QApplication::sendEvent(b, &drücken);
+    QApplication::sendEvent(b, &loslassen);
+    EXPECT_EQ(b->selectedText(), "");
+
+    // The model rewrites what the user types (here: upper case): the
+    // typing goes on behind it, nothing is selected.
+    txtB.setText("");
+    txtB.beobachten([&txtB](const Steuerelement&) {
+        std::string t = txtB.Text();
+        for (char& c : t) c = static_cast<char>(c >= 'a' && c <= 'z' ? c - 32 : c);
+        txtB.setText(t);
+    });
+    Tippen(b, "ab");
+    EXPECT_EQ(txtB.Text(), "AB");
+    EXPECT_EQ(b->text(), "AB");
 }

@@ -188,7 +188,8 @@ TEST_F(QtStartTest, OptionenAnsicht) {
     ASSERT_EQ(ansicht.tabOptionen->count(), 1);
     EXPECT_EQ(ansicht.tabOptionen->tabText(0), "Ordner");
     EXPECT_EQ(ansicht.optProj[0]->text(), "Automatisch vom System (Eigene Dateien oder Programmordner)");
-    EXPECT_EQ(ansicht.optDB[0]->text(), "Im Programmordner");
+    // The automatic database folder is named by the folder it is.
+    EXPECT_EQ(ansicht.optDB[0]->text(), Q("Im Ordner der Einstellungen (" + ordner.Konfiguration.string() + ")"));
     EXPECT_EQ(ansicht.cmdDurchsuchen[0]->text(), "Durchsuchen");
     EXPECT_EQ(ansicht.cmdAbbrechen->text(), "Abbrechen");
     EXPECT_TRUE(ansicht.optProj[0]->isChecked());

@@ -209,6 +209,12 @@ TEST_F(Hauptfenster, StartOhneProjekt) {
     EXPECT_EQ(f.Knopf(2, "U")->toolTip(), "Gebäudehülle gegen unbeheizte Räume oder Erdreich");
     EXPECT_EQ(f.Knopf(2, "Q")->text(), "QH");
     EXPECT_FALSE(f.Knopf(1, "Save")->isEnabled());
+    // Without a project the second tool bar is off, as its menus are.
+    for (const char* k : {"P", "N", "B", "E", "A", "U", "F", "L", "G", "Q"}) {
+        ASSERT_NE(f.Knopf(2, k), nullptr) << k;
+        EXPECT_FALSE(f.Knopf(2, k)->isEnabled()) << k;
+    }
+    EXPECT_TRUE(f.Knopf(1, "Open")->isEnabled());
     EXPECT_TRUE(f.Leiste(1)->isVisible());
     EXPECT_TRUE(f.Leiste(2)->isVisible());
     EXPECT_EQ(f.Leiste(2)->y(), f.Leiste(1)->height());
@@ -262,6 +268,7 @@ TEST_F(Hauptfenster, StartMitProjekt) {
     EXPECT_TRUE(Global::Projekt.Exist());
     EXPECT_TRUE(f.Aktion(m.mnuZone)->isEnabled());
     EXPECT_TRUE(f.Knopf(1, "Save")->isEnabled());
+    for (const char* k : {"P", "N", "E", "A", "U", "F"}) EXPECT_TRUE(f.Knopf(2, k)->isEnabled()) << k;
     EXPECT_TRUE(f.Aktion(m.mnuDateiTrLP)->isVisible());
     EXPECT_TRUE(f.Aktion(m.mnuDateiLetzte[0])->isVisible());
     EXPECT_EQ(f.Aktion(m.mnuDateiLetzte[0])->text(), Q("&1  " + pfad));

@@ -10,6 +10,7 @@
 #include "frame/basVB6NumCvt.h"
 #include "frame/basZIRVO3801.h"
 #include "frame/basZIRVODialogSprache.h"
+#include "frame/cVB6_NumCvt.h"
 #include "frame/qt/Hilfefenster.h"
 #include "mainwindow/frmZIRVO3801.h"
 #include "mainwindow/qt/frmZIRVO3801Ansicht.h"
@@ -146,7 +147,11 @@ TEST_F(Hilfe, JedesThemaUndJederVerweis) {
 // The topic "Gk" shows every standard use value of every category as the
 // program's category table holds it.
 TEST_F(Hilfe, StandardnutzungenWieDieKategorietabelle) {
+    // The values with the user's decimal separator, as the program shows them.
+    const cVB6_NumCvt vorher = cVB6_NumCvt::Instanz();
+    cVB6_NumCvt::InstanzSetzen(cVB6_NumCvt("Test", "de-CH", ",", "'", ".", "'"));
     m.InfoAnzeigen("Gk");
+    cVB6_NumCvt::InstanzSetzen(vorher);
     const auto z = Zeilen(rtb->toPlainText().toStdString());
     const Gebäudekategorie& gk = Global::Gebäudekategorie;
     const std::pair<const char*, double (Gebäudekategorie::*)(std::int16_t) const> werte[] = {
@@ -166,8 +171,12 @@ TEST_F(Hilfe, StandardnutzungenWieDieKategorietabelle) {
         for (const auto& [text, wert] : werte) {
             auto zeile = std::find(a, z.end(), text);
             ASSERT_TRUE(zeile != z.end() && zeile + 1 != z.end()) << kopf << ": " << text;
-            EXPECT_EQ(basVB6NumCvt::ZahlLesenDbl(*(zeile + 1)), (gk.*wert)(k)) << kopf << ": " << text;
-            EXPECT_EQ(*(zeile + 1), basVB6NumCvt::ZahlText((gk.*wert)(k)));
+            std::string gelesen = *(zeile + 1);
+            if (auto p = gelesen.find(','); p != std::string::npos) gelesen[p] = '.';
+            EXPECT_EQ(basVB6NumCvt::ZahlLesenDbl(gelesen), (gk.*wert)(k)) << kopf << ": " << text;
+            std::string anzeige = basVB6NumCvt::ZahlText((gk.*wert)(k));
+            if (auto p = anzeige.find('.'); p != std::string::npos) anzeige[p] = ',';
+            EXPECT_EQ(*(zeile + 1), anzeige);
         }
     }
 }
@@ -234,6 +243,23 @@ TEST_F(Hilfe, HilfefensterBeimKontext) {
         EXPECT_EQ(hilfe.Fenster()->parentWidget(), nullptr);
         EXPECT_EQ(hilfe.Fenster()->windowType(), Qt::Window);
     }
+
+    // A page shows its numbers with the user's decimal separator, as the
+    // program shows them (the sources write "."), and its shading rules.
+    const cVB6_NumCvt vorher = cVB6_NumCvt::Instanz();
+    for (const char* trenner : {",", "."}) {
+        SCOPED_TRACE(trenner);
+        cVB6_NumCvt::InstanzSetzen(cVB6_NumCvt("Test", "de-CH", trenner, "'", ".", "'"));
+        hilfe.Fenster()->Öffnen(0); // a page shown again is read again
+        hilfe.Fenster()->Öffnen(3050);
+        const QString text = hilfe.Fenster()->Browser()->toPlainText();
+        const QString t = QString::fromUtf8(trenner);
+        EXPECT_NE(text.indexOf("0" + t + "75"), -1);
+        EXPECT_NE(text.indexOf("g · 0" + t + "9 · A"), -1);
+        EXPECT_NE(text.indexOf("30,20 wird 30,20,20"), -1);
+        EXPECT_NE(text.indexOf("Ungültiger Verschattungsfaktor Horizont: 0"), -1);
+    }
+    cVB6_NumCvt::InstanzSetzen(vorher);
 
     // The pages with tables of the program have them in place.
     for (const char* s : {"standardnutzungen.html", "rechenwerte.html"}) {

@@ -11,6 +11,7 @@
 #include "frame/qt/EingabeTabelleWidget.h"
 #include "mainwindow/frmZIRVO3801.h"
 #include "mainwindow/qt/frmZIRVO3801Ansicht.h"
+#include "project/Kollektion.h"
 #include "project/ProjektGlobal.h"
 #include "proofs/frmNachweis3801.h"
 #include "proofs/frmNachweisEB.h"
@@ -180,6 +181,32 @@ TEST_F(NachweisAnsichten, GetippteZeilenUeberlebenSpeichernUndOeffnen) {
     m.mnuNachweis3801EB_Click();
     EXPECT_TRUE(eb->isVisible());
     EXPECT_EQ(eb->Reiter()->currentIndex(), 1);
+}
+
+// A row that names a component without a U-value: the message names the
+// item, and the focus goes to the number cell, the one the user can mend
+// (the U cell is written from the item at every run).
+TEST_F(NachweisAnsichten, BauteilOhneUWertZeigtAufDieNummer) {
+    Öffnen("EinzelbauteileGrenzwerte");
+    auto b = Kollektion::Neu();
+    for (const char* t : {"Wand, noch ohne Schichten", ""}) b->Hinzufügen(std::string(t));
+    for (double x : {0.0, 0.0, 0.13, 0.04}) b->Hinzufügen(x);
+    b->Hinzufügen(std::string(), "CodeGr");
+    Global::Projekt.PSetColl(std::move(b), "B-42");
+    m.mnuNachweis3801EB_Click();
+    eb->Reiter()->setCurrentIndex(1);
+    QApplication::processEvents();
+    Eingeben(e.txtBtNr[8], "42");
+    Eingeben(e.txtBtTi[8], "20");
+    EXPECT_TRUE(umgebung.meldungen.Gezeigt.empty());
+    Eingeben(e.txtBtU[8], "0,2");
+    Eingeben(e.txtBtC[8], "A1");
+    ASSERT_EQ(umgebung.meldungen.Gezeigt.size(), 1u);
+    EXPECT_EQ(umgebung.meldungen.Gezeigt[0].Text, "Das Bauteil Nr. 42 hat keinen U-Wert.");
+    QLineEdit* nummer = eb->Zelle(e.txtBtNr[8]);
+    EXPECT_TRUE(nummer->hasFocus());
+    EXPECT_EQ(nummer->selectedText().trimmed(), "42");
+    EXPECT_EQ(eb->Zelle(e.txtBtU[8])->text().trimmed(), "");
 }
 
 // The code picker opens beside the focused cell, Enter takes the entry; the
