@@ -90,6 +90,10 @@ void frmZIRVO3801::mnuProjektNutzung_Click() {
     // Zones may have been added, deleted or reordered.
     ZonenListeAktualisieren();
     ProjektZoneEinlesen();
+    // The room temperature and the heat storage capacity may have changed,
+    // and with them every table's losses and the gains utilised: no total
+    // of before stays on screen.
+    for (std::int16_t t = TabelleEBF; t <= TabelleF; ++t) SummenLeeren(t);
     PanesAnzeigen();
 }
 

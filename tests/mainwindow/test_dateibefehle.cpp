@@ -82,6 +82,13 @@ TEST(Dateibefehle, NeuEingebenSpeichernSchliessenWiederÖffnen) {
     w.Tippen(f.txtDaU[0], "0.25");
     w.Tippen(f.txtDaO[0], "S");
     EXPECT_TRUE(w.Meldungen().empty());
+    // The table's losses were computed for the use as it was; a change of
+    // the use leaves no figure of before on screen.
+    f.TabelleBerechnen(TabelleA);
+    EXPECT_FALSE(f.lblDaQt.Caption().empty());
+    frmNutzung::Anzeigen = [](frmNutzung& d) { d.cmdOK_Click(); };
+    f.mnuProjektNutzung_Click();
+    EXPECT_EQ(f.lblDaQt.Caption(), "");
 
     // Save As: written, read back under the new name, no table shown.
     const std::string datei = w.Pfad("Haus.zirvo9");
