@@ -392,6 +392,9 @@ frmZIRVO3801Ansicht::frmZIRVO3801Ansicht(frmZIRVO3801& modell, QWidget* parent)
 }
 
 frmZIRVO3801Ansicht::~frmZIRVO3801Ansicht() {
+    // The pick list goes first, while the tables it stands over are whole:
+    // closing the window must not reach the model through it.
+    delete findChild<QObject*>("Bauteilliste", Qt::FindDirectChildrenOnly);
     *z_->selbst = nullptr;
     // The model's hooks into this window do nothing from now on.
     for (auto& [zustand, id] : z_->beobachtet) zustand->nichtMehrBeobachten(id);
