@@ -20,6 +20,8 @@
 #include <filesystem>
 #include <string>
 
+#include <unistd.h>
+
 namespace {
 
 // Every PDF file asked for goes to the one path.
@@ -102,7 +104,8 @@ public:
 
 private:
     Initialisierung alt_ = Global::Initialisierung;
-    std::filesystem::path ordner_ = std::filesystem::temp_directory_path() / "zirvo_bench_druck";
+    std::filesystem::path ordner_ = std::filesystem::temp_directory_path() /
+                                    ("zirvo_bench_druck_" + std::to_string(::getpid()));
     QtPlattform::QtDrucker drucker_;
     FesteDatei datei_;
     StilleMeldungen meldungen_;
