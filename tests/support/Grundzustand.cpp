@@ -155,6 +155,8 @@ class Grundzustandswächter : public ::testing::EmptyTestEventListener {
             ADD_FAILURE() << "Der Test hat Plattformdienste eingesetzt gelassen.";
             Plattform::Aktuell() = dienste_;
         }
+        // And leaves the program as it found it.
+        GrundzustandHerstellen();
     }
 
     Plattform::Dienste dienste_;
