@@ -4,24 +4,23 @@
 // and the whole system proof of the large 8-zone project with 20
 // components through its print dialog (every zone computed, then cover,
 // summary, protocol and component sheets).
+// The Qt application object is made by the program's main (bench_main.cpp).
 #include "bench/Grossprojekt.h"
 #include "frame/Initialisierung.h"
 #include "frame/Plattform.h"
 #include "frame/basVB6NumCvt.h"
 #include "frame/basZIRVODialogSprache.h"
 #include "frame/qt/QtPlattform.h"
-#include "frame/qt/QtStart.h"
 #include "printing/Druckauftraege.h"
 #include "printing/frmDrucken.h"
 #include "project/ProjektGlobal.h"
 
-#include <QGuiApplication>
-
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
-#include <memory>
 #include <string>
+
+#include <unistd.h>
 
 namespace {
 
@@ -42,17 +41,6 @@ public:
 private:
     std::string pfad_;
 };
-
-void QtStarten() {
-    static std::unique_ptr<QGuiApplication> app;
-    if (app || QCoreApplication::instance()) return;
-    if (qgetenv("QT_QPA_PLATFORM").isEmpty()) qputenv("QT_QPA_PLATFORM", "offscreen");
-    QtStart::LaufzeitordnerSetzen();
-    static int argc = 1;
-    static char name[] = "zirvo_bench";
-    static char* argv[] = {name, nullptr};
-    app = std::make_unique<QGuiApplication>(argc, argv);
-}
 
 // 8 zones with a full year of stored monthly values; the last is current.
 void AchtZonen() {
@@ -95,7 +83,6 @@ public:
 class PdfUmgebung {
 public:
     explicit PdfUmgebung(const char* datei) : datei_((ordner_ / datei).string()) {
-        QtStarten();
         basZIRVODialogSprache::SpracheSetzen();
         basVB6NumCvt::KommaEingabeSetzen(true);
         std::filesystem::create_directories(ordner_);
@@ -117,7 +104,8 @@ public:
 
 private:
     Initialisierung alt_ = Global::Initialisierung;
-    std::filesystem::path ordner_ = std::filesystem::temp_directory_path() / "zirvo_bench_druck";
+    std::filesystem::path ordner_ = std::filesystem::temp_directory_path() /
+                                    ("zirvo_bench_druck_" + std::to_string(::getpid()));
     QtPlattform::QtDrucker drucker_;
     FesteDatei datei_;
     StilleMeldungen meldungen_;

@@ -11,6 +11,44 @@
 #include <QListWidget>
 #include <QToolButton>
 
+#include <functional>
+
+namespace {
+
+// The pick list itself: its keys and its loss of focus go to the model.
+// They are its own handlers, not an event filter, so nothing reaches the
+// model while the list is being destroyed (with its table or its window):
+// the handlers of a class no longer run once its destructor has begun.
+class Auswahlliste : public QListWidget {
+public:
+    Auswahlliste(QWidget* eltern, std::function<void(int)> losgelassen, std::function<void(Qt::FocusReason)> verlassen)
+        : QListWidget(eltern), losgelassen_(std::move(losgelassen)), verlassen_(std::move(verlassen)) {}
+
+protected:
+    void keyPressEvent(QKeyEvent* ereignis) override {
+        // Enter and Escape act when the key is let go, and go no further.
+        const int k = ereignis->key();
+        if (k == Qt::Key_Return || k == Qt::Key_Enter || k == Qt::Key_Escape) return;
+        QListWidget::keyPressEvent(ereignis);
+    }
+    // The model's handler comes last: what it does to the list is the last
+    // thing that touches it.
+    void keyReleaseEvent(QKeyEvent* ereignis) override {
+        QListWidget::keyReleaseEvent(ereignis);
+        losgelassen_(ereignis->key());
+    }
+    void focusOutEvent(QFocusEvent* ereignis) override {
+        QListWidget::focusOutEvent(ereignis);
+        verlassen_(ereignis->reason());
+    }
+
+private:
+    std::function<void(int)> losgelassen_;
+    std::function<void(Qt::FocusReason)> verlassen_;
+};
+
+} // namespace
+
 BauteillisteAnsicht::BauteillisteAnsicht(frmZIRVO3801Ansicht& hauptfenster) : QObject(&hauptfenster), h_(hauptfenster) {
     setObjectName("Bauteilliste");
     frmZIRVO3801& m = h_.Modell();
@@ -23,6 +61,8 @@ BauteillisteAnsicht::BauteillisteAnsicht(frmZIRVO3801Ansicht& hauptfenster) : QO
 BauteillisteAnsicht::~BauteillisteAnsicht() {
     for (auto& [zustand, id] : beobachtet_) zustand->nichtMehrBeobachten(id);
     if (zelle_) zelle_->removeEventFilter(this);
+    delete knopf_;
+    delete liste_;
 }
 
 QWidget* BauteillisteAnsicht::Zellwidget() const {
@@ -71,10 +111,11 @@ void BauteillisteAnsicht::ListeFolgen() {
     QWidget* tabelle = zelle->parentWidget();
     if (!liste_ || liste_->parentWidget() != tabelle) {
         delete liste_;
-        liste_ = new QListWidget(tabelle);
+        liste_ = new Auswahlliste(
+            tabelle, [this](int taste) { ListeLosgelassen(taste); },
+            [this](Qt::FocusReason grund) { ListeVerlassen(grund); });
         liste_->setObjectName("lstDaBt");
         Bindung::binden(m.lstDaBt, liste_);
-        liste_->installEventFilter(this);
         connect(liste_, &QListWidget::itemDoubleClicked, this, [this] {
             h_.Modell().lstDaBt_DblClick();
             Danach();
@@ -95,24 +136,18 @@ bool BauteillisteAnsicht::eventFilter(QObject* objekt, QEvent* ereignis) {
         if (typ == QEvent::Hide && knopf_) Zellknopf::Verbergen(knopf_);
         else if (knopf_ && knopf_->isVisible()) KnopfFolgen();
     }
-    if (objekt == liste_) {
-        frmZIRVO3801& m = h_.Modell();
-        if (typ == QEvent::FocusOut) {
-            const auto grund = static_cast<QFocusEvent*>(ereignis)->reason();
-            if (grund != Qt::PopupFocusReason && grund != Qt::ActiveWindowFocusReason) {
-                m.lstDaBt_LostFocus();
-                Danach();
-            }
-        } else if (typ == QEvent::KeyRelease) {
-            const int k = static_cast<QKeyEvent*>(ereignis)->key();
-            if (k == Qt::Key_Return || k == Qt::Key_Enter) m.lstDaBt_KeyUp(13);
-            else if (k == Qt::Key_Escape) m.lstDaBt_KeyUp(27);
-            Danach();
-        } else if (typ == QEvent::KeyPress) {
-            // Enter and Escape act when the key is let go, and go no further.
-            const int k = static_cast<QKeyEvent*>(ereignis)->key();
-            if (k == Qt::Key_Return || k == Qt::Key_Enter || k == Qt::Key_Escape) return true;
-        }
-    }
     return QObject::eventFilter(objekt, ereignis);
+}
+
+void BauteillisteAnsicht::ListeLosgelassen(int taste) {
+    frmZIRVO3801& m = h_.Modell();
+    if (taste == Qt::Key_Return || taste == Qt::Key_Enter) m.lstDaBt_KeyUp(13);
+    else if (taste == Qt::Key_Escape) m.lstDaBt_KeyUp(27);
+    Danach();
+}
+
+void BauteillisteAnsicht::ListeVerlassen(Qt::FocusReason grund) {
+    if (grund == Qt::PopupFocusReason || grund == Qt::ActiveWindowFocusReason) return;
+    h_.Modell().lstDaBt_LostFocus();
+    Danach();
 }

@@ -16,7 +16,8 @@ class frmZIRVO3801Ansicht;
 
 class BauteillisteAnsicht : public QObject {
 public:
-    // Lives as long as the main window.
+    // Lives as long as the main window; the main window ends it first, while
+    // the tables it stands over are whole. The list it opens never outlives it.
     explicit BauteillisteAnsicht(frmZIRVO3801Ansicht& hauptfenster);
     ~BauteillisteAnsicht() override;
 
@@ -37,4 +38,6 @@ private:
     void KnopfFolgen();
     void ListeFolgen();
     void Danach();
+    void ListeLosgelassen(int taste);
+    void ListeVerlassen(Qt::FocusReason grund);
 };

@@ -395,6 +395,9 @@ frmZIRVO3801Ansicht::frmZIRVO3801Ansicht(frmZIRVO3801& modell, QWidget* parent)
 }
 
 frmZIRVO3801Ansicht::~frmZIRVO3801Ansicht() {
+    // The pick list goes first, while the tables it stands over are whole:
+    // closing the window must not reach the model through it.
+    delete findChild<QObject*>("Bauteilliste", Qt::FindDirectChildrenOnly);
     *z_->selbst = nullptr;
     if (Fensterlage::Hauptfenster() == this) Fensterlage::HauptfensterSetzen(nullptr);
     // The model's hooks into this window do nothing from now on.

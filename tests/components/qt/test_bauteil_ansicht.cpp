@@ -328,4 +328,29 @@ TEST_F(Ansichten, EditorGehoertDemHauptfenster) {
     Global::frmZIRVO3801.BaustoffeAnzeigen = nullptr;
 }
 
+// Closing the main window while the pick list is open and has the focus:
+// the list goes with the window and tells the model nothing on its way out.
+TEST_F(Ansichten, AuswahllisteOffenBeimSchliessen) {
+    {
+        frmZIRVO3801Ansicht fenster(z.F);
+        fenster.Form_Load();
+        fenster.TabelleInitialisieren();
+        fenster.resize(1100, 700);
+        Aktivieren(fenster);
+        z.F.PaneTabelle[0] = 0;
+        z.F.TabelleAnzeigen(TabelleA);
+        z.Zeile(2, 0, {"W", "", "42"});
+        QApplication::processEvents();
+        QLineEdit* nummer = fenster.Zelle(z.F.txtDaBt[0]);
+        ASSERT_TRUE(nummer);
+        Hinein(nummer);
+        Taste(nummer, Qt::Key_Down, Qt::AltModifier);
+        auto* liste = fenster.findChild<QListWidget*>("lstDaBt");
+        ASSERT_TRUE(liste && liste->isVisible());
+        ASSERT_EQ(QApplication::focusWidget(), liste);
+        EXPECT_TRUE(z.F.lstDaBt.Visible());
+    }
+    EXPECT_TRUE(z.F.lstDaBt.Visible());
+}
+
 } // namespace
