@@ -2,14 +2,20 @@
 # Installs the Debian packages needed to build ZIRVO 380/1 and run its tests.
 set -euo pipefail
 PAKETE=(build-essential cmake g++ qt6-base-dev libgl-dev googletest libgtest-dev libgmock-dev libbenchmark-dev qt6-translations-l10n poppler-utils)
-PAKETE+=(fonts-liberation2) # Liberation Sans: what fontconfig prints for "Arial", with Arial's widths
+PAKETE+=(fonts-liberation2 fonts-dejavu-core) # Liberation Sans: what fontconfig gives for "Arial", with Arial's widths; DejaVu: what a bare system prints with (the sanitizer pass)
 PAKETE+=(libqt6svg6) # the SVG icon engine: the program icon built in as SVG
+PAKETE+=(locales) # a regional setting of its own for the number-format test (de_CH.UTF-8, made below)
 fehlend=()
 for p in "${PAKETE[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || fehlend+=("$p")
 done
-[ ${#fehlend[@]} -eq 0 ] && exit 0
 als_root() { if [ "$(id -u)" -eq 0 ]; then "$@"; else sudo "$@"; fi; }
-export DEBIAN_FRONTEND=noninteractive
-als_root apt-get update -qq
-als_root apt-get install -y -qq --no-install-recommends "${fehlend[@]}"
+if [ ${#fehlend[@]} -gt 0 ]; then
+  export DEBIAN_FRONTEND=noninteractive
+  als_root apt-get update -qq
+  als_root apt-get install -y -qq --no-install-recommends "${fehlend[@]}"
+fi
+# The number-format tests read a Swiss regional setting as the system has it.
+if ! locale -a 2>/dev/null | grep -qix 'de_CH.utf8'; then
+  als_root localedef -i de_CH -c -f UTF-8 de_CH.UTF-8
+fi
