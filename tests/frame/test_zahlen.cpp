@@ -329,13 +329,14 @@ TEST(cVB6_NumCvt, InstallierteSystemlocale) {
         vorhanden = false;
     }
     if (!vorhanden) GTEST_SKIP() << "locale de_CH.UTF-8 is not installed";
-    // LC_NUMERIC comes before LANG; money has a category of its own.
+    // LC_NUMERIC comes before LANG; money has a category of its own, here
+    // the portable one of LANG, with its ".".
     umgebung.setzen("LANG", "C");
     umgebung.setzen("LC_NUMERIC", "de_CH.UTF-8");
     EXPECT_EQ(basVB6NumCvt::RegistryLesen(Pfad + "LocaleName"), "de-CH");
     EXPECT_EQ(basVB6NumCvt::RegistryLesen(Pfad + "sCountry"), "CH");
     EXPECT_EQ(basVB6NumCvt::RegistryLesen(Pfad + "sDecimal"), ".");
-    EXPECT_EQ(basVB6NumCvt::RegistryLesen(Pfad + "sMonDecimalSep"), "");
+    EXPECT_EQ(basVB6NumCvt::RegistryLesen(Pfad + "sMonDecimalSep"), ".");
     cVB6_NumCvt n;
     EXPECT_EQ(n.LocaleName(), "de-CH");
     EXPECT_EQ(n.Dezimaltrenner(), ".");
