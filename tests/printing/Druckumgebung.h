@@ -9,6 +9,7 @@
 #include "frame/Plattform.h"
 #include "frame/cVB6_NumCvt.h"
 #include "printing/ZIRVO3801Drucken.h"
+#include "printing/frmDrucken.h"
 #include "tests/printing/Seitenraster.h"
 #include "tests/support/Testdrucker.h"
 #include "tests/support/Testplattform.h"
@@ -18,6 +19,20 @@
 #include <string>
 
 namespace Testhilfe {
+
+// The system proof printed through its dialog as the user chooses it: the
+// part, the copies, both sides; the text of the last message (or "").
+inline std::string SystemnachweisDrucken(const Testumgebung& umgebung, int auswahl, const char* exemplare,
+                                         bool duplex) {
+    frmDrucken dialog;
+    dialog.Form_Load();
+    dialog.optAusdruck_Click(auswahl);
+    dialog.txtExemplare.setText(exemplare);
+    dialog.chkDuplex.setValue(duplex ? 1 : 0);
+    dialog.cmdDrucken_Click();
+    const auto* m = umgebung.meldungen.Letzte();
+    return m ? m->Text : "";
+}
 
 class Druckumgebung {
 public:

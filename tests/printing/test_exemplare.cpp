@@ -65,14 +65,7 @@ struct Druck {
     }
     // The system proof through its dialog; the last message.
     std::string Systemnachweis(int auswahl, const char* exemplare, bool duplex) {
-        frmDrucken dialog;
-        dialog.Form_Load();
-        dialog.optAusdruck_Click(auswahl);
-        dialog.txtExemplare.setText(exemplare);
-        dialog.chkDuplex.setValue(duplex ? 1 : 0);
-        dialog.cmdDrucken_Click();
-        const auto* m = projekt.umgebung.meldungen.Letzte();
-        return m ? m->Text : "";
+        return Testhilfe::SystemnachweisDrucken(projekt.umgebung, auswahl, exemplare, duplex);
     }
 };
 

@@ -91,6 +91,21 @@ protected:
         Fenster{"Holzfenster", "", 1.0, 0, 0.5, 0.7, "Holz", 1.3, "IV 3-fach", 0.6, ""}.Speichern(z.P, 1);
         Wärmebrücke{"Balkonplatte", "auskragend", 0.25, "Platte ohne Trennung", ""}.Speichern(z.P, 1);
     }
+    // The main window with the envelope table shown and a wall in its first
+    // row; the focus in that row's item-number cell (null when not there).
+    QLineEdit* InDieNummerDerAussenwand(frmZIRVO3801Ansicht& fenster) {
+        fenster.Form_Load();
+        fenster.TabelleInitialisieren();
+        fenster.resize(1100, 700);
+        Aktivieren(fenster);
+        z.F.PaneTabelle[0] = 0;
+        z.F.TabelleAnzeigen(TabelleA);
+        z.Zeile(2, 0, {"W", "", "42"});
+        QApplication::processEvents();
+        QLineEdit* nummer = fenster.Zelle(z.F.txtDaBt[0]);
+        if (nummer) Hinein(nummer);
+        return nummer;
+    }
     void TearDown() override {
         e.Form_Unload();
         Global::Initialisierung.OrdnerDatenbank = altOrdner;
@@ -265,17 +280,8 @@ TEST_F(Ansichten, BaustoffeUndAuswahl) {
 // over the table, Enter picks.
 TEST_F(Ansichten, AuswahllisteDerTabellen) {
     frmZIRVO3801Ansicht fenster(z.F);
-    fenster.Form_Load();
-    fenster.TabelleInitialisieren();
-    fenster.resize(1100, 700);
-    Aktivieren(fenster);
-    z.F.PaneTabelle[0] = 0;
-    z.F.TabelleAnzeigen(TabelleA);
-    z.Zeile(2, 0, {"W", "", "42"});
-    QApplication::processEvents();
-    QLineEdit* nummer = fenster.Zelle(z.F.txtDaBt[0]);
+    QLineEdit* nummer = InDieNummerDerAussenwand(fenster);
     ASSERT_TRUE(nummer);
-    Hinein(nummer);
     auto* knopf = fenster.findChild<QToolButton*>("cmdDaBt");
     ASSERT_TRUE(knopf && knopf->isVisible());
     EXPECT_EQ(knopf->geometry().left(), nummer->geometry().right() + 1);
@@ -333,17 +339,8 @@ TEST_F(Ansichten, EditorGehoertDemHauptfenster) {
 TEST_F(Ansichten, AuswahllisteOffenBeimSchliessen) {
     {
         frmZIRVO3801Ansicht fenster(z.F);
-        fenster.Form_Load();
-        fenster.TabelleInitialisieren();
-        fenster.resize(1100, 700);
-        Aktivieren(fenster);
-        z.F.PaneTabelle[0] = 0;
-        z.F.TabelleAnzeigen(TabelleA);
-        z.Zeile(2, 0, {"W", "", "42"});
-        QApplication::processEvents();
-        QLineEdit* nummer = fenster.Zelle(z.F.txtDaBt[0]);
+        QLineEdit* nummer = InDieNummerDerAussenwand(fenster);
         ASSERT_TRUE(nummer);
-        Hinein(nummer);
         Taste(nummer, Qt::Key_Down, Qt::AltModifier);
         auto* liste = fenster.findChild<QListWidget*>("lstDaBt");
         ASSERT_TRUE(liste && liste->isVisible());

@@ -66,14 +66,7 @@ struct PdfDruck {
     }
     // The system proof through its dialog; the last message.
     std::string Systemnachweis(int auswahl, const char* exemplare = "1", bool duplex = false) {
-        frmDrucken dialog;
-        dialog.Form_Load();
-        dialog.optAusdruck_Click(auswahl);
-        dialog.txtExemplare.setText(exemplare);
-        dialog.chkDuplex.setValue(duplex ? 1 : 0);
-        dialog.cmdDrucken_Click();
-        const auto* m = z.umgebung.meldungen.Letzte();
-        return m ? m->Text : "";
+        return Testhilfe::SystemnachweisDrucken(z.umgebung, auswahl, exemplare, duplex);
     }
     std::size_t Dateien() const {
         return static_cast<std::size_t>(
