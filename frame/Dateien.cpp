@@ -125,17 +125,6 @@ bool SicherSchreiben(const std::string& pfad, std::string_view inhalt, std::stri
     return schreiben(pfad, inhalt, fehler, -1);
 }
 
-bool SicherKopieren(const std::string& quelle, const std::string& ziel, std::string* fehler) {
-    struct stat q {};
-    if (::stat(quelle.c_str(), &q) != 0) {
-        melden(fehler, Systemfehler::Text(errno));
-        return false;
-    }
-    auto inhalt = Lesen(quelle, fehler);
-    if (!inhalt) return false;
-    return schreiben(ziel, *inhalt, fehler, static_cast<int>(q.st_mode & 0777));
-}
-
 void DateigrössenSignalAbschalten() { std::signal(SIGXFSZ, SIG_IGN); }
 
 bool IstSchreibrest(std::string_view name, std::string_view dateiname) {

@@ -18,17 +18,12 @@ std::optional<std::string> Lesen(const std::string& pfad, std::string* fehler = 
 // write counts as done. Returns false and the reason on failure.
 bool SicherSchreiben(const std::string& pfad, std::string_view inhalt, std::string* fehler = nullptr);
 
-// Copies the file quelle to ziel atomically, with quelle's permissions (an
-// executable stays one). Returns false and the reason on failure; ziel is
-// then as it was.
-bool SicherKopieren(const std::string& quelle, const std::string& ziel, std::string* fehler = nullptr);
-
 bool Vorhanden(const std::string& pfad);
 
-// The temporary files that SicherSchreiben and SicherKopieren make beside
-// a target are named "." + the target's name + ".tmp" + six letters or
-// digits. A save that was killed midway leaves one behind: true when name
-// (a bare file name) is such a leftover of the file dateiname.
+// The temporary files that SicherSchreiben makes beside a target are named
+// "." + the target's name + ".tmp" + six letters or digits. A save that was
+// killed midway leaves one behind: true when name (a bare file name) is such
+// a leftover of the file dateiname.
 bool IstSchreibrest(std::string_view name, std::string_view dateiname);
 // Removes the leftovers of interrupted writes of pfad (beside the file a
 // link points to, as the writes put them) and returns how many. Only call
