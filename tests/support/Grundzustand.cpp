@@ -45,6 +45,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -146,6 +147,7 @@ bool GleicheDienste(const Plattform::Dienste& a, const Plattform::Dienste& b) {
 
 class Grundzustandswächter : public ::testing::EmptyTestEventListener {
     void OnTestProgramStart(const ::testing::UnitTest&) override {
+        cVB6_NumCvt::InstanzSetzen(cVB6_NumCvt()); // as the setting above gives it
         if (!Anfang()) Anfang().emplace();
         dienste_ = Plattform::Aktuell();
     }
@@ -164,6 +166,11 @@ class Grundzustandswächter : public ::testing::EmptyTestEventListener {
 
 // Installed when the test program is loaded, before main runs the tests.
 const bool eingerichtet = [] {
+    // The tests expect the numbers of the portable regional setting ("."
+    // without grouping), whatever the setting of the shell that starts them
+    // (none at all gives ","); the tests of the regional settings set their
+    // own variables.
+    setenv("LC_ALL", "C.UTF-8", 1);
     ::testing::UnitTest::GetInstance()->listeners().Append(new Grundzustandswächter);
     return true;
 }();
