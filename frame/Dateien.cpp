@@ -55,9 +55,8 @@ std::string LinkZiel(const std::string& pfad) {
 namespace {
 
 // Writes through a temporary file beside the target (the file a link points
-// to). rechte: the permission bits of the new file; -1 keeps those of the
-// old file (0644 without one).
-bool schreiben(const std::string& pfad, std::string_view inhalt, std::string* fehler, int rechte) {
+// to), with the permission bits of the old file (0644 without one).
+bool schreiben(const std::string& pfad, std::string_view inhalt, std::string* fehler) {
     namespace fs = std::filesystem;
     const fs::path ziel(LinkZiel(pfad));
     std::error_code ec;
@@ -66,63 +65,63 @@ bool schreiben(const std::string& pfad, std::string_view inhalt, std::string* fe
         return false;
     }
     fs::path ordner = ziel.has_parent_path() ? ziel.parent_path() : fs::path(".");
-    std::string muster = (ordner / ("." + ziel.filename().string() + ".tmpXXXXXX")).string();
-    int fd = ::mkstemp(muster.data());
-    if (fd < 0) {
-        melden(fehler, Systemfehler::Text(errno));
-        return false;
-    }
     // Keep the old file's permissions where there is one.
     struct stat alt {};
-    if (rechte >= 0) ::fchmod(fd, static_cast<mode_t>(rechte));
-    else if (::stat(ziel.c_str(), &alt) == 0) ::fchmod(fd, alt.st_mode & 07777);
-    else ::fchmod(fd, 0644);
-    const char* p = inhalt.data();
-    std::size_t rest = inhalt.size();
-    while (rest > 0) {
-        ssize_t n = ::write(fd, p, rest);
-        if (n < 0) {
-            if (errno == EINTR) continue;
-            melden(fehler, Systemfehler::Text(errno));
-            ::close(fd);
-            ::unlink(muster.c_str());
-            return false;
-        }
-        p += n;
-        rest -= static_cast<std::size_t>(n);
-    }
-    // The file is closed whether or not the flush succeeded.
-    const int sync = ::fsync(fd) == 0 ? 0 : errno;
-    const int zu = ::close(fd) == 0 ? 0 : errno;
-    if (sync != 0 || zu != 0) {
-        melden(fehler, Systemfehler::Text(sync != 0 ? sync : zu));
-        ::unlink(muster.c_str());
-        return false;
-    }
-    if (::rename(muster.c_str(), ziel.c_str()) != 0) {
+    const int rechte = ::stat(ziel.c_str(), &alt) == 0 ? static_cast<int>(alt.st_mode & 07777) : 0644;
+    const std::string temp =
+        TemporärSchreiben((ordner / ("." + ziel.filename().string() + ".tmpXXXXXX")).string(), inhalt, rechte, fehler);
+    if (temp.empty()) return false;
+    if (::rename(temp.c_str(), ziel.c_str()) != 0) {
         melden(fehler, Systemfehler::Text(errno));
-        ::unlink(muster.c_str());
+        ::unlink(temp.c_str());
         return false;
     }
-    // The new name is on disk only once the folder is; a file system that
-    // cannot flush a folder (EINVAL) keeps its names by itself.
-    const int ordnerFd = ::open(ordner.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (ordnerFd >= 0) {
-        const bool ok = ::fsync(ordnerFd) == 0 || errno == EINVAL || errno == EROFS;
-        const int grund = errno;
-        ::close(ordnerFd);
-        if (!ok) {
-            melden(fehler, Systemfehler::Text(grund));
-            return false;
-        }
-    }
-    return true;
+    // The new name is on disk only once the folder is.
+    return OrdnerAufDisk(ordner.string(), fehler);
 }
 
 } // namespace
 
+std::string TemporärSchreiben(const std::string& muster, std::string_view inhalt, int rechte, std::string* fehler) {
+    std::string temp = muster;
+    const int fd = ::mkstemp(temp.data());
+    if (fd < 0) {
+        melden(fehler, Systemfehler::Text(errno));
+        return "";
+    }
+    // A file system without permission bits (a FAT stick) gives its own.
+    ::fchmod(fd, static_cast<mode_t>(rechte));
+    int grund = 0;
+    for (const char* p = inhalt.data(); grund == 0 && p < inhalt.data() + inhalt.size();) {
+        const ssize_t n = ::write(fd, p, static_cast<std::size_t>(inhalt.data() + inhalt.size() - p));
+        if (n >= 0) p += n;
+        else if (errno != EINTR) grund = errno;
+    }
+    // The file is closed whether or not the flush succeeded.
+    if (grund == 0 && ::fsync(fd) != 0) grund = errno;
+    if (::close(fd) != 0 && grund == 0) grund = errno;
+    if (grund != 0) {
+        melden(fehler, Systemfehler::Text(grund));
+        ::unlink(temp.c_str());
+        return "";
+    }
+    return temp;
+}
+
+bool OrdnerAufDisk(const std::string& ordner, std::string* fehler) {
+    // A file system that cannot flush a folder (EINVAL) keeps its names by
+    // itself.
+    const int ordnerFd = ::open(ordner.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (ordnerFd < 0) return true;
+    const bool ok = ::fsync(ordnerFd) == 0 || errno == EINVAL || errno == EROFS;
+    const int grund = errno;
+    ::close(ordnerFd);
+    if (!ok) melden(fehler, Systemfehler::Text(grund));
+    return ok;
+}
+
 bool SicherSchreiben(const std::string& pfad, std::string_view inhalt, std::string* fehler) {
-    return schreiben(pfad, inhalt, fehler, -1);
+    return schreiben(pfad, inhalt, fehler);
 }
 
 void DateigrössenSignalAbschalten() { std::signal(SIGXFSZ, SIG_IGN); }
@@ -133,7 +132,12 @@ bool IstSchreibrest(std::string_view name, std::string_view dateiname) {
     if (dateiname.empty() || name.size() != länge || name[0] != '.' ||
         name.substr(1, dateiname.size()) != dateiname || name.substr(1 + dateiname.size(), 4) != ".tmp")
         return false;
-    for (char c : name.substr(länge - 6))
+    return IstZufallsendung(name.substr(länge - 6));
+}
+
+bool IstZufallsendung(std::string_view s) {
+    if (s.size() != 6) return false;
+    for (char c : s)
         if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'))) return false;
     return true;
 }

@@ -18,6 +18,17 @@ std::optional<std::string> Lesen(const std::string& pfad, std::string* fehler = 
 // write counts as done. Returns false and the reason on failure.
 bool SicherSchreiben(const std::string& pfad, std::string_view inhalt, std::string* fehler = nullptr);
 
+// Writes the bytes into a new file made from muster (a path ending in
+// "XXXXXX", as mkstemp takes it; the file never follows a link of that
+// name), with the permission bits rechte, flushed to disk and closed.
+// Returns the file's path, or "" and the reason (no file is left then).
+std::string TemporärSchreiben(const std::string& muster, std::string_view inhalt, int rechte,
+                              std::string* fehler = nullptr);
+
+// Flushes a folder's names (the files renamed into it) to disk. False and
+// the reason when the system refuses.
+bool OrdnerAufDisk(const std::string& ordner, std::string* fehler = nullptr);
+
 bool Vorhanden(const std::string& pfad);
 
 // The temporary files that SicherSchreiben makes beside a target are named
@@ -25,6 +36,8 @@ bool Vorhanden(const std::string& pfad);
 // killed midway leaves one behind: true when name (a bare file name) is such
 // a leftover of the file dateiname.
 bool IstSchreibrest(std::string_view name, std::string_view dateiname);
+// True when s is six letters or digits, as mkstemp puts in for "XXXXXX".
+bool IstZufallsendung(std::string_view s);
 // Removes the leftovers of interrupted writes of pfad (beside the file a
 // link points to, as the writes put them) and returns how many. Only call
 // it while no other write of that file can be under way (under the file's

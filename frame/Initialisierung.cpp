@@ -1,7 +1,5 @@
 #include "frame/Initialisierung.h"
 
-#include "frame/basZIRVOFehler.h"
-
 #include "frame/Dateien.h"
 #include "frame/Plattform.h"
 #include "frame/Systemfehler.h"

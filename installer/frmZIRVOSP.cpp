@@ -12,12 +12,11 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <fcntl.h>
 #include <string_view>
 #include <sys/stat.h>
-#include <unistd.h>
 #include <filesystem>
 #include <system_error>
+#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -138,64 +137,25 @@ namespace {
 // ".ZIRVOSP." + the file's name + "." + six letters or digits.
 const std::string Temppräfix = "." + frmZIRVOSP::Programmname + ".";
 
-bool Zufallszeichen(std::string_view s) {
-    if (s.size() != 6) return false;
-    for (char c : s)
-        if (!((c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'))) return false;
-    return true;
-}
-
 bool IstEigenerRest(const std::string& name) {
     return name.size() > Temppräfix.size() + 7 && name.compare(0, Temppräfix.size(), Temppräfix) == 0 &&
-           name[name.size() - 7] == '.' && Zufallszeichen(std::string_view(name).substr(name.size() - 6));
+           name[name.size() - 7] == '.' && Dateien::IstZufallsendung(std::string_view(name).substr(name.size() - 6));
 }
 
 // Copies quelle into a new temporary file in ordner, made for this copy
-// alone (it never follows a link of that name), with quelle's permission
-// bits, flushed to disk. The temporary file's path, or "" and the reason.
+// alone, with quelle's permission bits, flushed to disk. The temporary
+// file's path, or "" and the reason.
 std::string Zwischenkopie(const std::string& quelle, const std::string& ordner, const std::string& name,
                           std::string& grund) {
-    const int ein = ::open(quelle.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
-    if (ein < 0) {
-        grund = Systemfehler::Text(errno);
-        return "";
-    }
     struct stat info {};
-    if (::fstat(ein, &info) != 0) {
+    if (::stat(quelle.c_str(), &info) != 0) {
         grund = Systemfehler::Text(errno);
-        ::close(ein);
         return "";
     }
-    std::string temp = ordner + Temppräfix + name + ".XXXXXX";
-    const int aus = ::mkstemp(temp.data());
-    if (aus < 0) {
-        grund = Systemfehler::Text(errno);
-        ::close(ein);
-        return "";
-    }
-    int fehler = ::fchmod(aus, info.st_mode & 0777) == 0 ? 0 : errno;
-    char puffer[65536];
-    while (fehler == 0) {
-        const ssize_t n = ::read(ein, puffer, sizeof puffer);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) fehler = errno;
-        if (n <= 0) break;
-        for (ssize_t fertig = 0; fehler == 0 && fertig < n;) {
-            const ssize_t w = ::write(aus, puffer + fertig, static_cast<std::size_t>(n - fertig));
-            if (w < 0 && errno == EINTR) continue;
-            if (w < 0) fehler = errno;
-            else fertig += w;
-        }
-    }
-    if (fehler == 0 && ::fsync(aus) != 0) fehler = errno;
-    if (::close(aus) != 0 && fehler == 0) fehler = errno;
-    ::close(ein);
-    if (fehler != 0) {
-        grund = Systemfehler::Text(fehler);
-        ::unlink(temp.c_str());
-        return "";
-    }
-    return temp;
+    const auto inhalt = Dateien::Lesen(quelle, &grund);
+    if (!inhalt) return "";
+    return Dateien::TemporärSchreiben(ordner + Temppräfix + name + ".XXXXXX", *inhalt,
+                                      static_cast<int>(info.st_mode & 0777), &grund);
 }
 
 } // namespace
@@ -300,11 +260,7 @@ bool frmZIRVOSP::DateienKopieren() {
         Melden(text, true);
         return false;
     }
-    const int ordnerFd = ::open(zielordner_.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (ordnerFd >= 0) {
-        ::fsync(ordnerFd);
-        ::close(ordnerFd);
-    }
+    Dateien::OrdnerAufDisk(zielordner_);
     return true;
 }
 

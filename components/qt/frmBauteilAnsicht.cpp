@@ -60,9 +60,7 @@ protected:
 frmBauteilAnsicht* frmBauteilAnsicht::Offen() { return OffenesFenster(); }
 
 frmBauteilAnsicht::frmBauteilAnsicht(frmBauteil& modell, QWidget* eigentümer)
-    // A dialog-type window (with the buttons of a window): only such a
-    // window tells the desktop its owner, which keeps it in front of it.
-    : QWidget(eigentümer, Qt::Dialog | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint), m_(modell) {
+    : QWidget(eigentümer, Fensterlage::BesessenesFenster), m_(modell) {
     setObjectName("frmBauteil");
     QtHilfe::KontextBinden(this, [this] { return m_.HelpContextID; });
     setWindowTitle(Q(m_.Caption));

@@ -15,6 +15,7 @@
 #include <QObject>
 #include <QRect>
 #include <QSize>
+#include <Qt>
 
 class QWidget;
 
@@ -24,6 +25,13 @@ namespace Fensterlage {
 // main window's view; null while there is none).
 void HauptfensterSetzen(QWidget* fenster);
 QWidget* Hauptfenster();
+
+// The kind of a modeless window that belongs to another one: a window of
+// the dialog type with the buttons of a window (minimise, maximise,
+// close). Only such a window tells the desktop its owner (WM_TRANSIENT_FOR
+// on X11), which keeps it in front of that owner.
+constexpr Qt::WindowFlags BesessenesFenster =
+    Qt::Dialog | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint;
 
 // The owner for a window that opens now: the modal dialog in front, else
 // the program's active window, else the main window once it is shown.

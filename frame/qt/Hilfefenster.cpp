@@ -4,6 +4,7 @@
 #include "frame/Programmstart.h"
 #include "frame/basZIRVO3801.h"
 #include "frame/basZIRVODialogSprache.h"
+#include "frame/qt/Fensterlage.h"
 
 #include <QApplication>
 #include <QDir>
@@ -166,10 +167,8 @@ void Dienst::Zeigen(std::int32_t kontext) {
     // While a modal window is open only it and what it owns take input: the
     // help window then belongs to it.
     QWidget* eigentümer = QApplication::activeModalWidget();
-    // Owned, it is a window of the dialog type, the only kind whose owner
-    // the desktop learns (so it stays in front of the modal window).
-    const Qt::WindowFlags art =
-        eigentümer ? Qt::Dialog | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint : Qt::WindowFlags(Qt::Window);
+    // Owned, it stays in front of the modal window.
+    const Qt::WindowFlags art = eigentümer ? Fensterlage::BesessenesFenster : Qt::WindowFlags(Qt::Window);
     if (fenster_ && (fenster_->parentWidget() != eigentümer || fenster_->windowType() != (art & Qt::WindowType_Mask))) {
         fenster_->setParent(eigentümer, art);
     }
