@@ -137,6 +137,9 @@ bool frmZIRVO3801::BerechnenQtA() {
 
         // Area and U enter as the cells show them.
         const double U = ZahlLesen(txtDaU[i].Text());
+        if (col <= 2 && Transmissionshilfe::UWertNegativ(U, i, Bt, "Der U-Wert (@) von Bauteil @ darf nicht negativ sein.",
+                                                         txtDaBt[i], txtDaU[i]))
+            return true;
 
         const std::string H = basZIRVO_Format::TextRechtsTrimmen(txtDaH[i].Text());
         double dT = 0;

@@ -91,6 +91,18 @@ bool frmZIRVO3801::BerechnenQtF() {
                 double wert = 0, gWert = -1, ffWert = -1;
                 if (!FensterHolen(Bt, wert, gWert, ffWert, bez))
                     return Fehler(DS("Fenster nicht gefunden"), &txtFBt[i]);
+                // A value of the item outside 0..1 would leave the row with
+                // what it held before: it is an error of the item.
+                if (gWert < 0)
+                    return Fehler(basZIRVOFehler::Zeilenangabe(i) +
+                                      DSFormat("Der g-Wert von Fenster @ muss zwischen 0 und 1 sein.", std::to_string(Bt)),
+                                  &txtFBt[i]);
+                if (ffWert < 0)
+                    return Fehler(basZIRVOFehler::Zeilenangabe(i) +
+                                      DSFormat("Der Abminderungsfaktor für Fensterrahmen von Fenster @ muss zwischen 0 "
+                                               "und 1 sein.",
+                                               std::to_string(Bt)),
+                                  &txtFBt[i]);
                 TextFeldSetzen(txtFU[i], wert);
                 if (gWert >= 0 && gWert <= 1) TextFeldSetzen(txtFg[i], gWert);
                 if (ffWert >= 0 && ffWert <= 1) TextFeldSetzen(txtFFF[i], ffWert);
@@ -103,6 +115,9 @@ bool frmZIRVO3801::BerechnenQtF() {
         }
 
         const double U = ZahlLesen(txtFU[i].Text());
+        if (fenster &&
+            UWertNegativ(U, i, Bt, "Der U-Wert (@) von Fenster @ darf nicht negativ sein.", txtFBt[i], txtFU[i]))
+            return true;
 
         double dT = 0;
         const std::string H = basZIRVO_Format::TextRechtsTrimmen(txtFH[i].Text());
@@ -138,7 +153,9 @@ bool frmZIRVO3801::BerechnenQtF() {
             txtFFS23[i].setToolTipText(DSFormat2(" fS2 = @  |  fS3 = @ ", faktortext(fS2), faktortext(fS3)));
 
             if (g != 0 && (g < 0 || g > 1))
-                return Fehler(DSFormat("Der g-Wert (@) muss zwischen 0 und 1 sein.", Anzeigezahl::Zahltext(g)), &txtFg[i]);
+                return Fehler(basZIRVOFehler::Zeilenangabe(i) +
+                                  DSFormat("Der g-Wert (@) muss zwischen 0 und 1 sein.", Anzeigezahl::Zahltext(g)),
+                              &txtFg[i]);
             if (On != 0 && (On != std::floor(On) || On < 0 || On >= 90))
                 return Fehler(DSFormat("Ungültiger Neigungswinkel: @", Anzeigezahl::Zahltext(On)), &txtFOn[i]);
             if (Global::Klimastation_MB2028.Globalstrahlung(G, Or, static_cast<std::int16_t>(On)) != 0)
@@ -218,6 +235,14 @@ bool frmZIRVO3801::BerechnenQtF() {
 }
 
 void frmZIRVO3801::GenutzteSolareGewinneAnzeigen() {
+    // The table's last computation stopped at an input error: its totals are
+    // empty (a computed area total shows at least 0.0) and the zone's solar
+    // gains are those of an earlier state, so the two figures stay empty too.
+    if (lblFFl.Caption().empty()) {
+        lblFQs.setCaption(std::string());
+        lblFQsf.setCaption(std::string());
+        return;
+    }
     Monatsarray QgS{};
     Global::Projekt.ZGetArr1(QgS, "QgS");
     GenutzteSolareGewinneAnzeigen(QgS);

@@ -84,6 +84,9 @@ bool frmZIRVO3801::BerechnenQtU() {
         }
 
         const double U = ZahlLesen(txtDuU[i].Text());
+        if (col <= 2 &&
+            UWertNegativ(U, i, Bt, "Der U-Wert (@) von Bauteil @ darf nicht negativ sein.", txtDuBt[i], txtDuU[i]))
+            return true;
 
         double dT = 0;
         const std::string H = basZIRVO_Format::TextRechtsTrimmen(txtDuH[i].Text());

@@ -1,5 +1,7 @@
 #include "balance/Transmissionshilfe.h"
 
+#include "balance/Anzeigezahl.h"
+#include "frame/basZIRVODialogSprache.h"
 #include "frame/basZIRVOFehler.h"
 #include "mainwindow/frmZIRVO3801.h"
 
@@ -23,6 +25,17 @@ int Zeilenzahl(const frmZIRVO3801& f, std::int16_t tabelle, int zellen) {
 bool Fehler(std::string text, Steuerelement* zelle) {
     Eingabefehler.Setzen(std::move(text), zelle);
     return true;
+}
+
+bool UWertNegativ(double U, int zeile, std::int16_t Bt, std::string_view vorlageElement, Steuerelement& nummer,
+                  Steuerelement& uZelle) {
+    if (!(U < 0)) return false;
+    const std::string wert = Anzeigezahl::Zahltext(U);
+    if (Bt != 0)
+        return Fehler(basZIRVOFehler::Zeilenangabe(zeile) + DSFormat2(vorlageElement, wert, std::to_string(Bt)),
+                      &nummer);
+    return Fehler(basZIRVOFehler::Zeilenangabe(zeile) + DSFormat("Der U-Wert (@) darf nicht negativ sein.", wert),
+                  &uZelle);
 }
 
 double Mittelwert(double summe, double fläche) {

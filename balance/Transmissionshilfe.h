@@ -21,6 +21,16 @@ int Zeilenzahl(const frmZIRVO3801& f, std::int16_t tabelle, int zellen);
 // (the step failed).
 bool Fehler(std::string text, Steuerelement* zelle);
 
+// A roof, wall, floor, window or door lets heat through and never makes it:
+// its U-value is never negative (a thermal bridge's Psi or Chi may be, as
+// the correction of areas measured outside, and is not checked here; nor
+// is a negative area, which deducts). True with the error recorded, naming
+// the row (0-based): a U of the project item numbered Bt (0 = typed) with
+// the item's message (its "@"s: the value, the number) at the row's number
+// cell, where it is mended in the item; a typed U at the U cell.
+bool UWertNegativ(double U, int zeile, std::int16_t Bt, std::string_view vorlageElement, Steuerelement& nummer,
+                  Steuerelement& uZelle);
+
 // summe / fläche, 0 for no area or a result that is not finite.
 double Mittelwert(double summe, double fläche);
 

@@ -36,10 +36,8 @@ bool frmZIRVO3801::ProjektZoneBerechnen() {
     const std::int16_t zone = p.GetNZone();
     Gebäudehülle::Instanz().Zurücksetzen(zone);
 
-    if (BerechnenEBF()) return true;
-    if (BerechnenQtA()) return true;
-    if (BerechnenQtU()) return true;
-    if (BerechnenQtF()) return true;
+    for (std::int16_t t = TabelleEBF; t <= TabelleF; ++t)
+        if (TabelleBerechnen(t)) return true;
 
     // The area and the station are known here; only the computations decide.
     Global::frmLüftung.Einlesen();

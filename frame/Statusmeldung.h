@@ -13,6 +13,11 @@ namespace Statusmeldung {
 extern std::function<void(const std::string&)> Anzeigen;
 
 void Melden(const std::string& text);
+// The note last given ("" when none or taken back).
+const std::string& Letzte();
+// Takes a note back once what it said no longer holds: the bar is emptied
+// when its note is, or holds, that text; another note stays.
+void Zurücknehmen(const std::string& text);
 
 // True when the text, blanks around it aside, is a number as a user types
 // it: an optional sign, digits with decimal point or comma and group marks
@@ -23,5 +28,7 @@ bool IstZahl(std::string_view text);
 // the field shows now. A typed text that is no number is reported: as
 // discarded when the field is empty now, else with the number that was read.
 void ZahlfeldVerlassen(std::string_view getippt, std::string_view angezeigt);
+// The note ZahlfeldVerlassen gives, "" for none.
+std::string Zahlfeldhinweis(std::string_view getippt, std::string_view angezeigt);
 
 } // namespace Statusmeldung

@@ -1,6 +1,7 @@
 #include "frame/basZIRVOFehler.h"
 
 #include "frame/Plattform.h"
+#include "frame/Steuerelemente.h"
 #include "frame/basZIRVO3801.h"
 #include "frame/basZIRVODialogSprache.h"
 
@@ -28,6 +29,22 @@ std::string Titel(const std::string& artwort) {
 std::string Meldungstext(const EingabefehlerDaten& f) {
     std::string text = f.Text;
     if (f.Nummer != 0) text += "\n\n" + DS("Fehlernummer") + ":  " + std::to_string(f.Nummer);
+    return text;
+}
+
+std::string Zeilenangabe(int zeile) { return DSFormat("Zeile @: ", std::to_string(zeile + 1)); }
+
+std::string Statustext(const EingabefehlerDaten& f) {
+    std::string text;
+    for (std::size_t i = 0; i < f.Text.size(); ++i) {
+        if (f.Text[i] == '\r' && i + 1 < f.Text.size() && f.Text[i + 1] == '\n') continue;
+        if (f.Text[i] == '\r' || f.Text[i] == '\n') text += " – ";
+        else if (f.Text[i] != ' ' || !text.ends_with(' ')) text += f.Text[i];
+    }
+    if (f.Steuerelement && f.Steuerelement->Index >= 0) {
+        const std::string zeile = Zeilenangabe(f.Steuerelement->Index);
+        if (!text.starts_with(zeile)) text = zeile + text;
+    }
     return text;
 }
 

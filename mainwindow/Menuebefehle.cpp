@@ -89,11 +89,12 @@ void frmZIRVO3801::mnuProjektNutzung_Click() {
     frmNutzung::Aufruf();
     // Zones may have been added, deleted or reordered.
     ZonenListeAktualisieren();
+    // The tables are loaded afresh and their totals computed for the use as
+    // it is now (a table that cannot be computed shows none). Ventilation and
+    // gains are computed after the tables: the window table's utilised
+    // gains follow them.
     ProjektZoneEinlesen();
-    // The room temperature and the heat storage capacity may have changed,
-    // and with them every table's losses and the gains utilised: no total
-    // of before stays on screen.
-    for (std::int16_t t = TabelleEBF; t <= TabelleF; ++t) SummenLeeren(t);
+    GenutzteSolareGewinneAnzeigen();
     PanesAnzeigen();
 }
 

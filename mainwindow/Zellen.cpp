@@ -62,8 +62,12 @@ void frmZIRVO3801::ZelleLostFocus(TextBox& zelle) {
     const Feldformat f = FeldformatLesen(zelle.Name);
     const std::string getippt = zelle.Text();
     zelle.setText(Zellanzeige(f, getippt));
-    if (f.Zahl) Statusmeldung::ZahlfeldVerlassen(getippt, zelle.Text());
-    if (f.Berechnen) PaneBerechnen();
+    const std::string hinweis = f.Zahl ? Statusmeldung::Zahlfeldhinweis(getippt, zelle.Text()) : std::string();
+    if (!hinweis.empty()) Statusmeldung::Melden(hinweis);
+    // When the totals cannot be computed, their note keeps the note on the
+    // typed text beside it.
+    if (f.Berechnen && PaneBerechnen() && !hinweis.empty() && Statusmeldung::Letzte() != hinweis)
+        Statusmeldung::Melden(hinweis + "; " + Statusmeldung::Letzte());
 }
 
 std::int16_t frmZIRVO3801::ZelleKeyDown(TextBox& zelle, std::int16_t& KeyCode, std::int16_t& Shift) {

@@ -3,7 +3,9 @@
 #include "balance/basZIRVONorm.h"
 #include "balance/frmGewinn.h"
 #include "balance/frmLueftung.h"
+#include "frame/Statusmeldung.h"
 #include "frame/basVB6NumCvt.h"
+#include "frame/basZIRVOFehler.h"
 #include "frame/basZIRVODialogSprache.h"
 #include "frame/basZIRVO_Format.h"
 #include "frame/basZIRVO_HiRi.h"
@@ -363,13 +365,30 @@ void frmZIRVO3801::SummenLeeren(std::int16_t t) {
 }
 
 bool frmZIRVO3801::TabelleBerechnen(std::int16_t t) {
+    bool fehler = false;
     switch (t) {
-    case TabelleEBF: return BerechnenEBF();
-    case TabelleA: return BerechnenQtA();
-    case TabelleU: return BerechnenQtU();
-    case TabelleF: return BerechnenQtF();
+    case TabelleEBF: fehler = BerechnenEBF(); break;
+    case TabelleA: fehler = BerechnenQtA(); break;
+    case TabelleU: fehler = BerechnenQtU(); break;
+    case TabelleF: fehler = BerechnenQtF(); break;
     default: return false;
     }
+    SummenHinweisen(t, fehler);
+    return fehler;
+}
+
+void frmZIRVO3801::SummenHinweisen(std::int16_t t, bool fehler) {
+    std::string& hinweis = summenhinweise_[static_cast<std::size_t>(t)];
+    if (!fehler) {
+        Statusmeldung::Zurücknehmen(hinweis);
+        hinweis.clear();
+        return;
+    }
+    // Only the tables on screen: the loops over every zone load tables no
+    // one sees, and end with the current zone loaded again.
+    if (PaneTabelle[0] != t && PaneTabelle[1] != t) return;
+    hinweis = DS("Summen nicht berechnet") + " – " + basZIRVOFehler::Statustext(Eingabefehler);
+    Statusmeldung::Melden(hinweis);
 }
 
 void frmZIRVO3801::ProjektZoneEinlesen() {

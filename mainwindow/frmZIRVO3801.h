@@ -140,6 +140,8 @@ public:
     // beyond the grid are kept unchanged behind the grid's rows. Always False.
     bool TabelleSpeichern(std::int16_t t);
     // Computes table t (1..4); True when a row is faulty. Others: False.
+    // When a table on screen cannot be computed, its totals are empty and
+    // the status bar says why; the note goes once the totals are back.
     bool TabelleBerechnen(std::int16_t t);
     // Empties the total labels of table t. Every computation of a table
     // starts with it, so a label never shows a figure of other rows (another
@@ -215,6 +217,7 @@ public:
     // the zone's balance as it stands (the solar gains given, or those
     // stored): after the ventilation or gains dialog has changed the
     // balance, the table shows its new figures, never those of before.
+    // Without the table's totals (its computation stopped) both stay empty.
     void GenutzteSolareGewinneAnzeigen();
     void GenutzteSolareGewinneAnzeigen(const Monatsarray& QgS);
 
@@ -683,6 +686,9 @@ private:
     void TabelleLaden(std::int16_t t);
     void TabelleAblegen(std::int16_t t);
     void OrientierungTooltipSetzen(TextBox& zelle);
+    // The status note on the last computation of each table ("" when none).
+    std::array<std::string, 5> summenhinweise_;
+    void SummenHinweisen(std::int16_t t, bool fehler);
 };
 
 namespace Global {

@@ -1,8 +1,11 @@
 // What a user meets on the commonest path: totals that belong to the rows
 // shown, typed input that reaches the file, the status bar's notes, pasted
 // text, and project files reached through links or holding too many zones.
+#include "balance/frmGewinn.h"
+#include "balance/frmLueftung.h"
 #include "frame/Dateien.h"
 #include "frame/Statusmeldung.h"
+#include "frame/basVB6NumCvt.h"
 #include "tests/mainwindow/Befehlsfenster.h"
 
 #include <gtest/gtest.h>
@@ -64,6 +67,44 @@ TEST(Anzeige, SummenGehörenZuDenGezeigtenZeilen) {
     f.mnuDateiNeu_Click();
     EXPECT_EQ(GefüllteSummen(f), std::vector<std::string>{});
     EXPECT_EQ(f.txtDaBez[0].Text(), "");
+}
+
+// The window table's utilised solar gains and their factor follow the
+// zone's balance: after the use dialog they are what a computation from
+// scratch shows; while the table's last computation stopped at an input
+// error they stay empty with its totals, whichever dialog is closed.
+TEST(Anzeige, GenutzteSolareGewinneNachDenDialogen) {
+    Befehlsfenster w;
+    auto& f = w.F;
+    w.Projektangaben();
+    w.z.Zeile(TabelleA, 0, {"W", "Wand", "100", "", "0.2", "", "S"});
+    w.z.Zeile(TabelleF, 0, {"F", "Fenster", "12", "", "1.0", "", "S", "", "0.5", "0.75", "-", "-"});
+    f.ProjektZoneSpeichern();
+    f.LüftungAnzeigen = [] { Global::frmLüftung.cmdSchliessen_Click(); };
+    f.GewinnAnzeigen = [] { Global::frmGewinn.cmdSchliessen_Click(); };
+    f.MenüsAktivieren();
+    f.mnuZoneF_Click();
+    const std::string vorher = f.lblFQsf.Caption();
+
+    // Twice the outside air: larger losses, more of the gains utilised.
+    frmNutzung::Anzeigen = [](frmNutzung& d) {
+        d.txtAVE.setText("1.4");
+        d.cmdOK_Click();
+    };
+    f.mnuProjektNutzung_Click();
+    const std::string qs = f.lblFQs.Caption(), eta = f.lblFQsf.Caption();
+    EXPECT_NE(eta, vorher);
+    ASSERT_FALSE(f.ProjektZoneBerechnen());
+    EXPECT_EQ(f.lblFQs.Caption(), qs);
+    EXPECT_EQ(f.lblFQsf.Caption(), eta);
+
+    w.Tippen(f.txtFg[0], "1.5");
+    for (auto befehl : {&frmZIRVO3801::mnuZoneL_Click, &frmZIRVO3801::mnuZoneG_Click}) {
+        (f.*befehl)();
+        EXPECT_EQ(f.lblFFl.Caption(), "");
+        EXPECT_EQ(f.lblFQs.Caption(), "");
+        EXPECT_EQ(f.lblFQsf.Caption(), "");
+    }
 }
 
 TEST(Dateibefehle, GetipptesKommtInDieDatei) {
@@ -154,6 +195,8 @@ TEST(Statusleiste, MeldungenUndProjekt) {
     w.Projektangaben();
     f.MenüsAktivieren();
     f.mnuZoneA_Click();
+    f.txtDaC[0].setText("W");
+    f.txtDaO[0].setText("S");
 
     // A typed text that is no number is never dropped silently.
     struct Fall {
@@ -187,6 +230,20 @@ TEST(Statusleiste, MeldungenUndProjekt) {
     ASSERT_EQ(w.P.ProjektSpeichern(w.Pfad("a.zirvo9")), 0);
     f.StatusleisteAbgleichen();
     EXPECT_EQ(f.sbrStatusbarProjekt.Caption(), w.Pfad("a.zirvo9") + "   Zone: Haus");
+
+    // Totals that cannot be computed are never emptied without a word: the
+    // note names the row and the reason, keeps a note on typed text beside
+    // it, and goes once the totals are back.
+    f.mnuZoneEBF_Click();
+    w.Tippen(f.txtEBFBez[0], "{10*}");
+    const std::string formelfehler = "Summen nicht berechnet – Zeile 1: Formel: 10* – Fehler: Syntaxfehler";
+    EXPECT_EQ(f.lblEBFTotAh.Caption(), "");
+    EXPECT_EQ(f.sbrStatusbarText.Caption(), formelfehler);
+    w.Tippen(f.txtEBFFl[1], "abc");
+    EXPECT_EQ(f.sbrStatusbarText.Caption(), "Keine Zahl: abc – Eingabe verworfen; " + formelfehler);
+    w.Tippen(f.txtEBFBez[0], "{10*2}");
+    EXPECT_EQ(f.sbrStatusbarText.Caption(), "");
+    EXPECT_EQ(ZahlLesen(f.lblEBFTotAh.Caption()), 20);
 }
 
 TEST(Zellregeln, EingefügterTextWieGetippt) {

@@ -6,6 +6,7 @@
 #include "frame/frmOptionen.h"
 #include "frame/basVB6NumCvt.h"
 #include "frame/basZIRVODialogSprache.h"
+#include "frame/basZIRVO_Format.h"
 #include "tests/mainwindow/Befehlsfenster.h"
 
 #include <gtest/gtest.h>
@@ -82,13 +83,24 @@ TEST(Dateibefehle, NeuEingebenSpeichernSchliessenWiederÖffnen) {
     w.Tippen(f.txtDaU[0], "0.25");
     w.Tippen(f.txtDaO[0], "S");
     EXPECT_TRUE(w.Meldungen().empty());
-    // The table's losses were computed for the use as it was; a change of
-    // the use leaves no figure of before on screen.
-    f.TabelleBerechnen(TabelleA);
-    EXPECT_FALSE(f.lblDaQt.Caption().empty());
+    // The use dialog closed with OK: the tables are computed afresh for the
+    // use as it stands. 35.5 m² at 0.25 W/m²K over 120 m², Zürich at 20 °C:
+    // sum of (20 - Te) · days = 3869.4 Kd, 8.875 · 0.024 / 120 · 3869.4 = 6.868;
+    // at 22 °C 3869.4 + 2 · 365 = 4599.4 Kd, 8.164 kWh/m².
+    auto summen = [&] {
+        return std::vector<std::string>{basZIRVO_Format::TextTrimmen(f.lblWaFl.Caption()),
+                                        basZIRVO_Format::TextTrimmen(f.lblWaU.Caption()),
+                                        basZIRVO_Format::TextTrimmen(f.lblWaQt.Caption())};
+    };
     frmNutzung::Anzeigen = [](frmNutzung& d) { d.cmdOK_Click(); };
     f.mnuProjektNutzung_Click();
-    EXPECT_EQ(f.lblDaQt.Caption(), "");
+    EXPECT_EQ(summen(), (std::vector<std::string>{"35.5", "0.25", "6.9"}));
+    frmNutzung::Anzeigen = [](frmNutzung& d) {
+        d.txtTi.setText("22");
+        d.cmdOK_Click();
+    };
+    f.mnuProjektNutzung_Click();
+    EXPECT_EQ(summen(), (std::vector<std::string>{"35.5", "0.25", "8.2"}));
 
     // Save As: written, read back under the new name, no table shown.
     const std::string datei = w.Pfad("Haus.zirvo9");

@@ -407,3 +407,80 @@ TEST(Zeilen, EnergienEinerZeile) {
     EXPECT_EQ(w.Meldungen(),
               std::vector<std::string>{kopf + "Gegen Unbeheizt, Zeile 5\r\n\r\n       [m2]\r\n"});
 }
+
+// A roof, wall, floor, window or door never has a negative U-value, nor a
+// window a g-value or frame factor outside 0 to 1, whether typed into the
+// row or taken from the project item: Extras > Vollständigkeit testen names
+// the row and stops at the cell to mend (for an item, its number). Negative
+// areas deduct, and a thermal bridge's Psi or Chi may be negative (a
+// correction of areas measured outside): those pass.
+TEST(Prüfzyklus, UndGWerteAusserhalbDesMöglichen) {
+    Befehlsfenster w;
+    auto& f = w.F;
+    w.Projektangaben();
+    w.z.BauteilAnlegen(2, -0.17, "Wand, Vorzeichen vertippt");
+    w.z.FensterAnlegen(3, 1.0, 0.5, 0.75, "Fenster");
+    w.z.FensterAnlegen(4, -1.1, 0.5, 0.75, "Fenster, U negativ");
+    w.z.FensterAnlegen(5, 1.1, 1.3, 0.75, "Fenster, g zu gross");
+    w.z.FensterAnlegen(6, 1.1, 0.5, 1.5, "Fenster, Rahmen zu gross");
+    w.z.WärmebrückeAnlegen(7, -0.05, "Aussenecke");
+    f.MenüsAktivieren();
+
+    using Zellen = Steuerelementfeld<TextBox> frmZIRVO3801::*;
+    struct Fall {
+        std::int16_t tabelle;
+        std::vector<std::string> zeile; // row 3 of the table
+        std::string meldung;            // "" = passes
+        Zellen zelle;
+    };
+    auto negativ = [](const std::string& wert) { return "Zeile 3: Der U-Wert (" + wert + ") darf nicht negativ sein."; };
+    const Fall fälle[] = {
+        {TabelleA, {"W", "Wand", "20", "", "-5", "", "S"}, negativ("-5"), &frmZIRVO3801::txtDaU},
+        {TabelleA, {"D", "Dach", "20", "", "-0.17"}, negativ("-0.17"), &frmZIRVO3801::txtDaU},
+        {TabelleA, {"W", "", "20", "2", "", "", "S"},
+         "Zeile 3: Der U-Wert (-0.17) von Bauteil 2 darf nicht negativ sein.", &frmZIRVO3801::txtDaBt},
+        {TabelleA, {"W", "Abzug Tür", "-2", "", "0.25", "", "S"}, "", nullptr},
+        {TabelleA, {"l", "Aussenecke", "10", "", "-0.05"}, "", nullptr},
+        {TabelleA, {"p", "Stütze", "2", "", "-0.1"}, "", nullptr},
+        {TabelleA, {"l", "", "10", "7"}, "", nullptr},
+        {TabelleU, {"B", "Boden", "50", "", "-0.3", "", "", "", "0.5"}, negativ("-0.3"), &frmZIRVO3801::txtDuU},
+        {TabelleU, {"B", "", "50", "2", "", "", "", "", "0.5"},
+         "Zeile 3: Der U-Wert (-0.17) von Bauteil 2 darf nicht negativ sein.", &frmZIRVO3801::txtDuBt},
+        {TabelleU, {"W", "gegen Keller", "12", "", "0.4", "", "N", "", "", "-5"}, "", nullptr},
+        {TabelleU, {"l", "Sockel", "10", "", "-0.1", "", "", "", "0.5"}, "", nullptr},
+        {TabelleF, {"F", "", "2", "", "-1.1", "", "S", "", "0.5", "0.7", "-", "-"}, negativ("-1.1"),
+         &frmZIRVO3801::txtFU},
+        {TabelleF, {"F", "", "2", "4", "", "", "S", "", "", "", "-", "-"},
+         "Zeile 3: Der U-Wert (-1.1) von Fenster 4 darf nicht negativ sein.", &frmZIRVO3801::txtFBt},
+        {TabelleF, {"F", "", "2", "5", "", "", "S", "", "0.5", "", "-", "-"},
+         "Zeile 3: Der g-Wert von Fenster 5 muss zwischen 0 und 1 sein.", &frmZIRVO3801::txtFBt},
+        {TabelleF, {"T", "", "2", "6", "", "", "S", "", "", "0.7", "-", "-"},
+         "Zeile 3: Der Abminderungsfaktor für Fensterrahmen von Fenster 6 muss zwischen 0 und 1 sein.",
+         &frmZIRVO3801::txtFBt},
+        {TabelleF, {"F", "", "2", "", "1.0", "", "S", "", "1.5", "0.7", "-", "-"},
+         "Zeile 3: Der g-Wert (1.5) muss zwischen 0 und 1 sein.", &frmZIRVO3801::txtFg},
+        {TabelleF, {"F", "", "2", "", "1.0", "", "S", "", "1", "1", "-", "-"}, "", nullptr},
+        {TabelleF, {"T", "", "2", "3", "", "", "S", "", "", "", "-", "-"}, "", nullptr},
+        {TabelleF, {"l", "Leibung", "5", "", "-0.02"}, "", nullptr},
+    };
+    for (const Fall& fall : fälle) {
+        std::string zeile;
+        for (const std::string& zelle : fall.zeile) zeile += zelle + "|";
+        SCOPED_TRACE(zeile);
+        w.z.TabellenLeeren();
+        w.z.Zeile(TabelleEBF, 0, {"Geschoss", "100"});
+        w.z.Zeile(TabelleA, 0, {"W", "Wand", "40", "", "0.2", "", "S"});
+        w.z.Zeile(fall.tabelle, 2, fall.zeile);
+        f.ProjektZoneSpeichern();
+        f.sbrStatusbarText.setCaption("");
+        f.mnuExtrasOK_Click();
+        if (fall.meldung.empty()) {
+            EXPECT_TRUE(w.Meldungen().empty());
+            EXPECT_EQ(f.sbrStatusbarText.Caption(), "Projekt getestet: keine Fehler");
+        } else {
+            EXPECT_EQ(w.Meldungen(), std::vector<std::string>{fall.meldung});
+            EXPECT_EQ(Eingabefehler.Steuerelement, &(f.*fall.zelle)[2]);
+            EXPECT_EQ(f.PaneTabelle[static_cast<std::size_t>(f.AktivePane)], fall.tabelle);
+        }
+    }
+}
