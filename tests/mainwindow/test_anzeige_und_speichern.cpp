@@ -38,15 +38,20 @@ std::vector<std::string> GefüllteSummen(frmZIRVO3801& f) {
     return gefüllt;
 }
 
+// The fixture's zone of 100 m² with a south wall and a south window, stored.
+void WandUndFenster(Befehlsfenster& w) {
+    w.Projektangaben();
+    w.z.Zeile(TabelleA, 0, {"W", "Wand", "40", "", "0.2", "", "S"});
+    w.z.Zeile(TabelleF, 0, {"F", "Fenster", "10", "", "1.0", "", "S", "", "0.5", "0.7", "-", "-"});
+    w.F.ProjektZoneSpeichern();
+}
+
 } // namespace
 
 TEST(Anzeige, SummenGehörenZuDenGezeigtenZeilen) {
     Befehlsfenster w;
     auto& f = w.F;
-    w.Projektangaben();
-    w.z.Zeile(TabelleA, 0, {"W", "Wand", "40", "", "0.2", "", "S"});
-    w.z.Zeile(TabelleF, 0, {"F", "Fenster", "10", "", "1.0", "", "S", "", "0.5", "0.7", "-", "-"});
-    f.ProjektZoneSpeichern();
+    WandUndFenster(w);
     f.ProjektZoneEinlesen();
     EXPECT_EQ(f.lblWaFl.Caption(), "      40.0");
     ASSERT_FALSE(GefüllteSummen(f).empty());
@@ -76,10 +81,7 @@ TEST(Anzeige, SummenGehörenZuDenGezeigtenZeilen) {
 TEST(Anzeige, GenutzteSolareGewinneNachDenDialogen) {
     Befehlsfenster w;
     auto& f = w.F;
-    w.Projektangaben();
-    w.z.Zeile(TabelleA, 0, {"W", "Wand", "100", "", "0.2", "", "S"});
-    w.z.Zeile(TabelleF, 0, {"F", "Fenster", "12", "", "1.0", "", "S", "", "0.5", "0.75", "-", "-"});
-    f.ProjektZoneSpeichern();
+    WandUndFenster(w);
     f.LüftungAnzeigen = [] { Global::frmLüftung.cmdSchliessen_Click(); };
     f.GewinnAnzeigen = [] { Global::frmGewinn.cmdSchliessen_Click(); };
     f.MenüsAktivieren();
