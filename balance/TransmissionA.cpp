@@ -137,7 +137,8 @@ bool frmZIRVO3801::BerechnenQtA() {
 
         // Area and U enter as the cells show them.
         const double U = ZahlLesen(txtDaU[i].Text());
-        if (col <= 2 && Transmissionshilfe::UWertNegativ(U, i, Bt, "Der U-Wert (@) von Bauteil @ darf nicht negativ sein.",
+        if (col <= 2 && Transmissionshilfe::UWertNegativ(U, i, Bt,
+                                                         "Der U-Wert (@) von Bauteil @ darf nicht negativ sein.",
                                                          txtDaBt[i], txtDaU[i]))
             return true;
 

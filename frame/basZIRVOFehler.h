@@ -38,8 +38,8 @@ std::string Meldungstext(const EingabefehlerDaten& f);
 // The row of a table as a message names it: "Zeile 3: " for row index 2.
 std::string Zeilenangabe(int zeile);
 // The error on one line, for the status bar: line breaks become dashes,
-// runs of blanks one blank, and an error in a cell of a table row names the row first (unless its
-// message already does).
+// runs of blanks one blank, and an error in a cell of a table row names
+// the row first (unless its message already does).
 std::string Statustext(const EingabefehlerDaten& f);
 
 // Shows the pending error in a modal message box; the record stays as it is.

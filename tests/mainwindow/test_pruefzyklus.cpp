@@ -433,7 +433,9 @@ TEST(Prüfzyklus, UndGWerteAusserhalbDesMöglichen) {
         std::string meldung;            // "" = passes
         Zellen zelle;
     };
-    auto negativ = [](const std::string& wert) { return "Zeile 3: Der U-Wert (" + wert + ") darf nicht negativ sein."; };
+    auto negativ = [](const std::string& wert) {
+        return "Zeile 3: Der U-Wert (" + wert + ") darf nicht negativ sein.";
+    };
     const Fall fälle[] = {
         {TabelleA, {"W", "Wand", "20", "", "-5", "", "S"}, negativ("-5"), &frmZIRVO3801::txtDaU},
         {TabelleA, {"D", "Dach", "20", "", "-0.17"}, negativ("-0.17"), &frmZIRVO3801::txtDaU},
