@@ -280,6 +280,41 @@ TEST(Dateibefehle, SpeichernInGeschütztenOrdner) {
     EXPECT_EQ(f.txtDaBez[0].Text(), "noch nicht gespeichert");
 }
 
+// A project file whose mode lets nobody write it is not replaced, by root
+// neither: Save says so and asks for another name, again while the name
+// chosen is such a file.
+TEST(Dateibefehle, SchreibgeschützteProjektdatei) {
+    Befehlsfenster w;
+    auto& f = w.F;
+    w.Projektangaben();
+    const std::string datei = w.Pfad("Haus.zirvo9");
+    f.MenüsAktivieren();
+    w.D.Antworten.push_back(datei);
+    f.mnuDateiSpeichernUnter_Click();
+    ASSERT_EQ(Global::Projekt.Dateiname(), datei);
+    std::filesystem::permissions(datei, std::filesystem::perms(0444));
+    const std::string alt = Dateiinhalt(datei);
+    f.mnuZoneA_Click();
+    w.Tippen(f.txtDaBez[0], "Nachher");
+    w.Meldungen();
+    w.D.Titel.clear();
+
+    const std::string kopie = w.Pfad("Kopie.zirvo9");
+    w.D.Antworten = {datei, kopie};
+    f.mnuDateiSpeichern_Click();
+    const auto texte = w.Meldungen();
+    ASSERT_EQ(texte.size(), 2u);
+    for (const auto& t : texte) EXPECT_NE(t.find("schreibgeschützt"), std::string::npos) << t;
+    EXPECT_EQ(w.D.Titel.size(), 2u);
+    EXPECT_EQ(Dateiinhalt(datei), alt);
+    EXPECT_EQ(Global::Projekt.Dateiname(), kopie);
+    Projekt gelesen;
+    ASSERT_EQ(gelesen.ProjektEinlesen(kopie), 0);
+    const KollektionZeiger a = gelesen.ZGetColl("A_");
+    ASSERT_TRUE(a && a->Anzahl() >= 1 && a->Koll(1));
+    EXPECT_EQ(a->Koll(1)->Text(2), "Nachher");
+}
+
 TEST(Dateibefehle, UnlesbareUndFehlendeDateien) {
     Befehlsfenster w;
     auto& f = w.F;
