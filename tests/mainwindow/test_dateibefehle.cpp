@@ -228,18 +228,28 @@ TEST(Dateibefehle, SdfNurUnterNeuemNamen) {
     EXPECT_FALSE(Global::Projekt.Exist());
 }
 
+namespace {
+
+// The project saved as datei with Save As, then text typed into table A
+// and not yet saved.
+void GespeichertDannGetippt(Befehlsfenster& w, const std::string& datei, const std::string& text) {
+    w.Projektangaben();
+    w.F.MenüsAktivieren();
+    w.D.Antworten.push_back(datei);
+    w.F.mnuDateiSpeichernUnter_Click();
+    ASSERT_EQ(Global::Projekt.Dateiname(), datei);
+    w.F.mnuZoneA_Click();
+    w.Tippen(w.F.txtDaBez[0], text);
+    w.Meldungen();
+}
+
+} // namespace
+
 TEST(Dateibefehle, SpeichernInGeschütztenOrdner) {
     Befehlsfenster w;
     auto& f = w.F;
-    w.Projektangaben();
     const std::string datei = w.Pfad("Haus.zirvo9");
-    f.MenüsAktivieren();
-    w.D.Antworten.push_back(datei);
-    f.mnuDateiSpeichernUnter_Click();
-    ASSERT_EQ(Global::Projekt.Dateiname(), datei);
-    f.mnuZoneA_Click();
-    w.Tippen(f.txtDaBez[0], "noch nicht gespeichert");
-    w.Meldungen();
+    ASSERT_NO_FATAL_FAILURE(GespeichertDannGetippt(w, datei, "noch nicht gespeichert"));
 
     // A folder nobody may write into (for a super-user, one of the system's).
     std::filesystem::path geschützt = w.Ordner / "geschützt";
@@ -286,17 +296,10 @@ TEST(Dateibefehle, SpeichernInGeschütztenOrdner) {
 TEST(Dateibefehle, SchreibgeschützteProjektdatei) {
     Befehlsfenster w;
     auto& f = w.F;
-    w.Projektangaben();
     const std::string datei = w.Pfad("Haus.zirvo9");
-    f.MenüsAktivieren();
-    w.D.Antworten.push_back(datei);
-    f.mnuDateiSpeichernUnter_Click();
-    ASSERT_EQ(Global::Projekt.Dateiname(), datei);
+    ASSERT_NO_FATAL_FAILURE(GespeichertDannGetippt(w, datei, "Nachher"));
     std::filesystem::permissions(datei, std::filesystem::perms(0444));
     const std::string alt = Dateiinhalt(datei);
-    f.mnuZoneA_Click();
-    w.Tippen(f.txtDaBez[0], "Nachher");
-    w.Meldungen();
     w.D.Titel.clear();
 
     const std::string kopie = w.Pfad("Kopie.zirvo9");
