@@ -77,8 +77,12 @@ std::string FremdeVersion(const std::string& kopf) {
     return DSFormat("Die Datei ist von einer Version, die dieses Programm nicht kennt (Kopfzeile \"@\").", gezeigt);
 }
 
-std::string NurLesenText() {
-    return DS("Die Baustoff-Datenbank ist von einer anderen Version und nur zum Lesen geöffnet.");
+std::string NurLesenSatz() {
+    return DS("Sie ist nur zum Lesen geöffnet: Änderungen können nicht gespeichert werden.");
+}
+
+std::string ÜberholtText() {
+    return DS("Der Baustoff wurde inzwischen in einer anderen Programmkopie geändert oder gelöscht.");
 }
 
 bool IstKopfzeile(std::string_view zeile) {
@@ -103,11 +107,13 @@ bool BekannteKopfzeile(std::string_view zeile) {
 // The highest id a record can have.
 constexpr std::int64_t GrössteNummer = std::numeric_limits<std::int32_t>::max();
 
-// Hands out ids that no line of the file holds: the highest id plus 1, or,
-// once the highest is at the limit (a damaged line), the lowest free one.
+// Hands out ids that no line of the file holds: the highest id (of the file
+// and mindestens) plus 1, or, once the highest is at the limit (a damaged
+// line), the lowest free one.
 class Nummernvergabe {
 public:
-    explicit Nummernvergabe(const std::vector<std::string>& zeilen) {
+    explicit Nummernvergabe(const std::vector<std::string>& zeilen, std::int64_t mindestens = 0)
+        : max_(mindestens) {
         for (const std::string& z : zeilen) {
             const std::int64_t k = Baustoff::Kennung(z);
             if (k <= 0) continue;
@@ -295,7 +301,7 @@ bool Baustoff::VorlageKopieren() {
     if (ordner.empty() || ordner.back() != '/') ordner += '/';
     const std::string vorlage = ordner + name;
     std::error_code ec;
-    if (!fs::is_regular_file(vorlage, ec) || fs::file_size(vorlage, ec) > MaxGrösse || ec) return false;
+    if (!fs::is_regular_file(vorlage, ec) || fs::file_size(vorlage, ec) > grenzen_.Bytes || ec) return false;
     auto inhalt = Dateien::Lesen(vorlage);
     return inhalt && Dateien::SicherSchreiben(pfad_, *inhalt);
 }
@@ -327,7 +333,7 @@ bool Baustoff::DateiLesen(std::vector<std::string>& zeilen, std::string& fehler,
         fehler = DS("Die Datei kann nicht gelesen werden.") + " (" + Systemfehler::Text(ec) + ")";
         return false;
     }
-    if (grösse > MaxGrösse) {
+    if (grösse > grenzen_.Bytes) {
         fehler = DS("Die Datei ist zu gross für eine Baustoff-Datenbank.");
         return false;
     }
@@ -361,7 +367,7 @@ bool Baustoff::DateiLesen(std::vector<std::string>& zeilen, std::string& fehler,
         if (erste && IstKopfzeile(kopf)) {
             if (!BekannteKopfzeile(kopf) && fremderKopf) *fremderKopf = std::string(kopf);
         } else {
-            if (zeilen.size() >= MaxZeilen) {
+            if (zeilen.size() >= grenzen_.Zeilen) {
                 fehler = DS("Die Datei ist zu gross für eine Baustoff-Datenbank.");
                 zeilen.clear();
                 return false;
@@ -376,11 +382,21 @@ bool Baustoff::DateiLesen(std::vector<std::string>& zeilen, std::string& fehler,
 }
 
 bool Baustoff::DateiSchreiben(const std::vector<std::string>& zeilen, std::string& fehler) const {
+    // What the next open would refuse is not written.
+    const std::string zuGross = DS("Die Datei würde damit zu gross für eine Baustoff-Datenbank.");
+    if (zeilen.size() > grenzen_.Zeilen) {
+        fehler = zuGross;
+        return false;
+    }
     std::string text(Kopfzeile);
     text += CRLF;
     for (const std::string& z : zeilen) {
         text += z;
         text += CRLF;
+        if (text.size() > grenzen_.Bytes) {
+            fehler = zuGross;
+            return false;
+        }
     }
     std::string grund;
     if (Dateien::SicherSchreiben(pfad_, text, &grund)) return true;
@@ -412,6 +428,7 @@ void Baustoff::Sortieren() {
 
 bool Baustoff::DBOpen(const std::string& Pfad) {
     if (offen_) return true;
+    if (Pfad != pfad_) gesehen_ = 0;
     pfad_ = Pfad;
     sperrpfad_ = Pfad.empty() ? std::string() : Pfad.substr(0, Pfad.size() - 1) + "$";
     if (Pfad.empty() || DateienPrüfen()) return false;
@@ -429,15 +446,32 @@ bool Baustoff::DBOpen(const std::string& Pfad) {
             return false;
         }
     }
+    IdsGesehen(zeilen);
+    Übernehmen(std::move(zeilen));
+    offen_ = true;
+    // Another version's file, or one whose mode protects it (from root as
+    // well, whom the system lets replace it), is never rewritten.
+    std::string grund;
+    if (!fremderKopf.empty()) {
+        grund = FremdeVersion(fremderKopf);
+        nurLesenGrund_ = DS("Die Baustoff-Datenbank ist von einer anderen Version und nur zum Lesen geöffnet.");
+    } else if (Dateien::Schreibgeschützt(pfad_)) {
+        grund = DS("Die Datei ist schreibgeschützt.");
+        nurLesenGrund_ = DS("Die Baustoff-Datenbank ist schreibgeschützt und nur zum Lesen geöffnet.");
+    }
+    nurLesen_ = !grund.empty();
+    if (nurLesen_) Melden(grund + CRLF + NurLesenSatz(), Plattform::Symbol::Warnung);
+    return true;
+}
+
+void Baustoff::Übernehmen(std::vector<std::string> zeilen) {
     zeilen_ = std::move(zeilen);
     Sortieren();
-    offen_ = true;
-    nurLesen_ = !fremderKopf.empty();
-    if (nurLesen_)
-        Melden(FremdeVersion(fremderKopf) + CRLF +
-                   DS("Sie ist nur zum Lesen geöffnet: Änderungen können nicht gespeichert werden."),
-               Plattform::Symbol::Warnung);
-    return true;
+}
+
+void Baustoff::IdsGesehen(const std::vector<std::string>& zeilen) {
+    for (const std::string& z : zeilen)
+        if (const std::int64_t k = Kennung(z); k <= GrössteNummer) gesehen_ = std::max(gesehen_, k);
 }
 
 void Baustoff::ResteEntfernen() const {
@@ -462,7 +496,7 @@ bool Baustoff::FindFirst() {
         return false;
     }
     position_ = 0;
-    aktuell_ = zeilen_[0];
+    aktuell_ = gelesen_ = zeilen_[0];
     hatAktuell_ = true;
     return true;
 }
@@ -470,7 +504,7 @@ bool Baustoff::FindFirst() {
 bool Baustoff::FindNext() {
     if (!offen_) return false;
     if (position_ + 1 < zeilen_.size()) {
-        aktuell_ = zeilen_[++position_];
+        aktuell_ = gelesen_ = zeilen_[++position_];
         hatAktuell_ = true;
         return true;
     }
@@ -484,7 +518,7 @@ bool Baustoff::Find(std::int64_t id) {
     for (std::size_t i = 0; id > 0 && i < zeilen_.size(); ++i) {
         if (Kennung(zeilen_[i]) == id) {
             position_ = i;
-            aktuell_ = zeilen_[i];
+            aktuell_ = gelesen_ = zeilen_[i];
             hatAktuell_ = true;
             return true;
         }
@@ -496,12 +530,32 @@ bool Baustoff::Find(std::int64_t id) {
 
 void Baustoff::NewRecord() {
     aktuell_ = "0";
+    gelesen_.clear();
     hatAktuell_ = true;
 }
 
 // --- save and delete ---
 
+std::string Baustoff::ZumÄndernLesen(std::vector<std::string>& zeilen) {
+    std::string fehler, fremderKopf;
+    if (!DateiLesen(zeilen, fehler, &fremderKopf)) return fehler;
+    // Another program has meanwhile written a version this one does not know.
+    if (!fremderKopf.empty()) return FremdeVersion(fremderKopf);
+    Dateien::SchreibresteEntfernen(pfad_);
+    IdsGesehen(zeilen);
+    return {};
+}
+
+std::size_t Baustoff::GeleseneZeile(const std::vector<std::string>& zeilen) const {
+    // Ids are unique once read, so the first line with the id is the only one.
+    const std::int64_t id = Kennung(gelesen_);
+    for (std::size_t i = 0; id > 0 && i < zeilen.size(); ++i)
+        if (Kennung(zeilen[i]) == id) return zeilen[i] == gelesen_ ? i : zeilen.size();
+    return zeilen.size();
+}
+
 std::int64_t Baustoff::Save() {
+    überholt_ = false;
     std::int64_t id = IndexNr();
     std::string werte[8];
     for (int n = 1; n <= 8; ++n) werte[n - 1] = FeldLesen(n);
@@ -514,29 +568,35 @@ std::int64_t Baustoff::Save() {
         return std::int64_t{-1};
     };
     if (pfad_.empty()) return fehlgeschlagen(DS("Die Datei kann nicht geschrieben werden."));
-
-    if (nurLesen_) return fehlgeschlagen(NurLesenText());
+    if (nurLesen_) return fehlgeschlagen(nurLesenGrund_);
 
     Sperre sperre(sperrpfad_, true);
     if (!sperre.Gehalten()) return fehlgeschlagen(SperrText(sperre));
     std::vector<std::string> zeilen;
-    std::string fehler, fremderKopf;
-    if (!DateiLesen(zeilen, fehler, &fremderKopf)) return fehlgeschlagen(fehler);
-    // Another program has meanwhile written a version this one does not know.
-    if (!fremderKopf.empty()) return fehlgeschlagen(FremdeVersion(fremderKopf));
-    Dateien::SchreibresteEntfernen(pfad_);
+    std::string fehler = ZumÄndernLesen(zeilen);
+    if (!fehler.empty()) return fehlgeschlagen(fehler);
 
-    // Ids are unique once read, so the line found is the record shown.
     std::size_t gefunden = zeilen.size();
-    for (std::size_t i = 0; id > 0 && i < zeilen.size(); ++i)
-        if (Kennung(zeilen[i]) == id) gefunden = i;
-    if (gefunden < zeilen.size()) {
+    if (id > 0) {
+        gefunden = GeleseneZeile(zeilen);
+        if (gefunden == zeilen.size()) {
+            // Not written over another copy's change: what was typed stays,
+            // as a new record, and the memory shows the file as it is now.
+            Melden(ÜberholtText() + CRLF + CRLF +
+                       DS("Die Eingaben bleiben erhalten: Speichern legt sie als neuen Baustoff an."),
+                   Plattform::Symbol::Warnung);
+            überholt_ = true;
+            Übernehmen(std::move(zeilen));
+            aktuell_ = MitNummer(bisher, 0);
+            gelesen_.clear();
+            hatAktuell_ = true;
+            return -1;
+        }
         aktuell_ = zeilen[gefunden];
     } else {
-        id = Nummernvergabe(zeilen).Nächste();
+        id = Nummernvergabe(zeilen, gesehen_).Nächste();
         if (id == 0) return fehlgeschlagen(DS("Die Datenbank hat keine freie Nummer mehr."));
         aktuell_ = std::to_string(id);
-        gefunden = zeilen.size();
         zeilen.emplace_back();
     }
     hatAktuell_ = true;
@@ -544,48 +604,36 @@ std::int64_t Baustoff::Save() {
     zeilen[gefunden] = aktuell_;
     if (!DateiSchreiben(zeilen, fehler)) return fehlgeschlagen(fehler);
 
-    zeilen_ = std::move(zeilen);
-    Sortieren();
+    IdsGesehen(zeilen);
+    Übernehmen(std::move(zeilen));
     return id;
 }
 
 std::int32_t Baustoff::Delete() {
-    const std::int64_t id = IndexNr();
-    if (id <= 0) return -1;
-    if (nurLesen_) {
-        Melden(NurLesenText() + CRLF + CRLF + DS("Der Baustoff wurde nicht gelöscht."));
-        return -1;
-    }
+    überholt_ = false;
+    if (IndexNr() <= 0) return -1;
+    auto fehlgeschlagen = [&](const std::string& text, Plattform::Symbol symbol = Plattform::Symbol::Fehler) {
+        Melden(text + CRLF + CRLF + DS("Der Baustoff wurde nicht gelöscht."), symbol);
+        return std::int32_t{-1};
+    };
+    if (nurLesen_) return fehlgeschlagen(nurLesenGrund_);
     Sperre sperre(sperrpfad_, true);
-    if (!sperre.Gehalten()) {
-        Melden(SperrText(sperre));
-        return -1;
-    }
+    if (!sperre.Gehalten()) return fehlgeschlagen(SperrText(sperre));
     std::vector<std::string> zeilen;
-    std::string fehler, fremderKopf;
-    if (!DateiLesen(zeilen, fehler, &fremderKopf)) {
-        Melden(fehler);
-        return -1;
-    }
-    if (!fremderKopf.empty()) {
-        Melden(FremdeVersion(fremderKopf) + CRLF + CRLF + DS("Der Baustoff wurde nicht gelöscht."));
-        return -1;
-    }
-    Dateien::SchreibresteEntfernen(pfad_);
-    auto it = std::find_if(zeilen.begin(), zeilen.end(), [id](const std::string& z) { return Kennung(z) == id; });
-    if (it == zeilen.end()) {
-        // Another program removed it already: the memory shows the file as read.
-        zeilen_ = std::move(zeilen);
-        return -1;
+    std::string fehler = ZumÄndernLesen(zeilen);
+    if (!fehler.empty()) return fehlgeschlagen(fehler);
+    const std::size_t i = GeleseneZeile(zeilen);
+    if (i == zeilen.size()) {
+        // The record shown is no longer there as it was shown: nothing is
+        // deleted, and the memory shows the file as it is now.
+        überholt_ = true;
+        Übernehmen(std::move(zeilen));
+        return fehlgeschlagen(ÜberholtText(), Plattform::Symbol::Warnung);
     }
     // The last line takes the place of the deleted one.
-    if (it != zeilen.end() - 1) *it = std::move(zeilen.back());
+    if (i + 1 != zeilen.size()) zeilen[i] = std::move(zeilen.back());
     zeilen.pop_back();
-    if (!DateiSchreiben(zeilen, fehler)) {
-        Melden(fehler);
-        return -1;
-    }
-    zeilen_ = std::move(zeilen);
-    Sortieren();
+    if (!DateiSchreiben(zeilen, fehler)) return fehlgeschlagen(fehler);
+    Übernehmen(std::move(zeilen));
     return 0;
 }

@@ -9,7 +9,8 @@
 // Lines are written with CR LF (CR, LF and LF CR are read as line ends as
 // well); characters outside " ".."z" are written as "~" and two
 // hexadecimal digits of their Windows-1252 code. A file of another version
-// is opened for reading only and never rewritten.
+// is opened for reading only and never rewritten; so is a file whose mode
+// lets nobody write it.
 //
 // An object holds all records in memory, sorted by designation, and one
 // current record whose fields the properties read and write. Only Save and
@@ -17,7 +18,11 @@
 // now, applies its one change, writes the whole file through a temporary
 // file and gives the lock up, so two program copies never lose each other's
 // records. Taking the lock never waits: when another copy holds it, the
-// operation fails at once and says so. Lines the program cannot make sense
+// operation fails at once and says so. Save and Delete act on the record as
+// this copy read it: when another copy has meanwhile changed or deleted
+// that line (or its id went to another record), they refuse with a message
+// and the file stays as it is. An id this copy has once seen or given is
+// not given to a new record again while the object lives. Lines the program cannot make sense
 // of are kept exactly as they are; a line that repeats the id of an earlier
 // one gets a free id when the file is read (and keeps it from the next
 // write on), so every record is shown, saved and deleted as itself. The
@@ -44,8 +49,16 @@ public:
     // Files beyond this size or line count are not opened.
     static constexpr std::uintmax_t MaxGrösse = 64u << 20;
     static constexpr std::size_t MaxZeilen = 1000000;
+    // The limits an object opens and writes by (the above unless a test
+    // sets smaller ones). A save or delete that would make the file cross
+    // them is refused, as the next open would refuse the file.
+    struct Grenzen {
+        std::uintmax_t Bytes = MaxGrösse;
+        std::size_t Zeilen = MaxZeilen;
+    };
 
     Baustoff() = default;
+    explicit Baustoff(Grenzen grenzen) : grenzen_(grenzen) {}
     ~Baustoff() = default;
     Baustoff(const Baustoff&) = delete;
     Baustoff& operator=(const Baustoff&) = delete;
@@ -61,8 +74,9 @@ public:
     void DBClose();
     bool Offen() const { return offen_; }
     // Open, but only for reading: the file is of a version this program
-    // does not know (its header is not "BAUSTOFF.DBK|1.0"), so Save and
-    // Delete refuse with a message rather than rewrite it as 1.0.
+    // does not know (its header is not "BAUSTOFF.DBK|1.0"), or its mode lets
+    // nobody write it, so Save and Delete refuse with a message rather than
+    // rewrite it.
     bool NurLesen() const { return nurLesen_; }
 
     // The first or next record in sorted order, or the one with the id,
@@ -74,15 +88,24 @@ public:
     // A new current record: id 0, no fields.
     void NewRecord();
     // Writes the current record into the file (a new one gets the highest id
-    // of the file plus 1, or the lowest free id once the highest is at the
-    // limit) and returns its id. -1 when it could not be
-    // written, after a message: the file is as it was and the current record
-    // keeps its values, so it can be saved again.
+    // of the file and of all this object has seen, plus 1, or the lowest free
+    // id once the highest is at the limit) and returns its id. -1 when it
+    // could not be written, after a message: the file is as it was and the
+    // current record keeps its values, so it can be saved again. When the
+    // record's line in the file is no longer the one this object read
+    // (Überholt()), the current record keeps its values as a new record
+    // (id 0), to be saved as such, and the records in memory are the file as
+    // it stands now.
     std::int64_t Save();
     // Removes the current record's id from the file: 0. -1 for a new record,
-    // one no longer in the file, or a file that could not be locked, read or
-    // written (the last three with a message); the file is then as it was.
+    // one changed or removed by another copy since this one read it, or a
+    // file that could not be locked, read or written (all but the first with
+    // a message); the file is then as it was. After a refusal because of
+    // another copy, the records in memory are the file as it stands now.
     std::int32_t Delete();
+    // The last Save or Delete was refused because another copy had changed
+    // or deleted the record meanwhile.
+    bool Überholt() const { return überholt_; }
 
     std::int32_t Count() const { return static_cast<std::int32_t>(zeilen_.size()); }
     std::int64_t IndexNr() const;
@@ -115,9 +138,14 @@ private:
     std::string sperrpfad_;
     bool offen_ = false;
     bool nurLesen_ = false;
+    std::string nurLesenGrund_; // why Save and Delete refuse
+    Grenzen grenzen_;
     std::vector<std::string> zeilen_; // record lines as they stand in the file
     std::string aktuell_;
+    std::string gelesen_; // the current record's line as read ("" for a new one)
     bool hatAktuell_ = false;
+    bool überholt_ = false;
+    std::int64_t gesehen_ = 0; // the highest id read or given from this file
     std::size_t position_ = 0;
 
     bool DateienPrüfen();
@@ -127,6 +155,16 @@ private:
     // fremderKopf: the header of a version this program does not know, or "".
     bool DateiLesen(std::vector<std::string>& zeilen, std::string& fehler, std::string* fremderKopf) const;
     bool DateiSchreiben(const std::vector<std::string>& zeilen, std::string& fehler) const;
+    // Under the lock: the file as it stands now, to be changed; "" or the
+    // reason it cannot be.
+    std::string ZumÄndernLesen(std::vector<std::string>& zeilen);
+    // The place of the current record's line in zeilen, when it is still
+    // the line this object read; zeilen.size() when another copy changed or
+    // deleted it, or gave its id to another record.
+    std::size_t GeleseneZeile(const std::vector<std::string>& zeilen) const;
+    // The lines as they stand in the file become the records in memory.
+    void Übernehmen(std::vector<std::string> zeilen);
+    void IdsGesehen(const std::vector<std::string>& zeilen);
     void Sortieren();
     std::string FeldLesen(int n) const;
     void FeldSchreiben(int n, const std::string& wert);

@@ -87,14 +87,22 @@ void frmBaustoff::ListeFüllen() {
     }
 }
 
-void frmBaustoff::EintragWählen(std::int64_t id) {
+bool frmBaustoff::EintragWählen(std::int64_t id) {
     for (int i = 0; i < cboBaustoff.ListCount(); ++i) {
         if (ItemData[static_cast<std::size_t>(i)] != id) continue;
         cboBaustoff.setListIndex(i);
         cboBaustoff_Click();
-        return;
+        return true;
     }
     cboBaustoff.setListIndex(-1);
+    return false;
+}
+
+void frmBaustoff::NeuerEintrag() {
+    AusgewählteId = 0;
+    cboBaustoff.AddItem(DS("Baustoff") + " " + std::to_string(db_.Count() + 1));
+    ItemData.push_back(0);
+    cboBaustoff.setListIndex(cboBaustoff.ListCount() - 1);
 }
 
 void frmBaustoff::cboBaustoff_Click() {
@@ -119,10 +127,7 @@ void frmBaustoff::txtUe_Change() {
 
 void frmBaustoff::mnuBearbeitenNeu_Click() {
     if (!geladen_) return;
-    AusgewählteId = 0;
-    cboBaustoff.AddItem(DS("Baustoff") + " " + std::to_string(db_.Count() + 1));
-    ItemData.push_back(0);
-    cboBaustoff.setListIndex(cboBaustoff.ListCount() - 1);
+    NeuerEintrag();
     cboBaustoff_Click();
     for (TextBox* t : {&txtBez, &txtKBez, &txtKat, &txtRho, &txtDicke, &txtLambda, &txtR, &txtUe}) t->setText({});
     if (FokusSetzen) FokusSetzen(txtBez);
@@ -142,7 +147,16 @@ void frmBaustoff::mnuBearbeitenSpeichern_Click() {
     db_.setR(ZahlLesen(txtR.Text()));
     const std::int64_t id = db_.Save();
     // Not saved: the message has been shown, the window keeps what was typed.
-    if (id < 0) return;
+    // When another program copy had changed or deleted the record, the list
+    // shows the database as it is now and what was typed stands in a new
+    // entry, so the next save stores it as a new record.
+    if (id < 0) {
+        if (db_.Überholt()) {
+            ListeFüllen();
+            NeuerEintrag();
+        }
+        return;
+    }
     AusgewählteId = id;
     ListeFüllen();
     EintragWählen(id);
@@ -156,15 +170,16 @@ void frmBaustoff::mnuBearbeitenLöschen_Click() {
     if (Plattform::meldungen().Zeigen(text, DS("Baustoff löschen"), Plattform::Symbol::Frage, Plattform::Knöpfe::JaNein,
                                       Plattform::Antwort::Nein) != Plattform::Antwort::Ja)
         return;
-    if (db_.Delete() != 0) return;
+    const std::int64_t id = AusgewählteId;
+    const bool gelöscht = db_.Delete() == 0;
+    if (!gelöscht && !db_.Überholt()) return;
+    // Deleted, or changed by another program copy meanwhile (said in a
+    // message): the list shows the database as it is now, with the record
+    // under that id if there still is one, else the first.
     ListeFüllen();
-    if (cboBaustoff.ListCount() > 0) {
-        cboBaustoff.setListIndex(0);
-        cboBaustoff_Click();
-    } else {
-        cboBaustoff.setListIndex(-1);
-        cboBaustoff_Click();
-    }
+    if (!gelöscht && EintragWählen(id)) return;
+    cboBaustoff.setListIndex(cboBaustoff.ListCount() > 0 ? 0 : -1);
+    cboBaustoff_Click();
 }
 
 void frmBaustoff::mnuBearbeitenDrucken_Click() {

@@ -6,7 +6,11 @@
 //
 // Nothing is stored until Save. A save that fails (the database is locked
 // by another program copy, the file cannot be written) keeps what was typed
-// in the window, so the user can save again.
+// in the window, so the user can save again. Save and Delete act on the
+// record shown: when another program copy has changed or deleted it
+// meanwhile, they say so and change nothing; what was typed stays, in a
+// new entry that Save stores as a new record, and the list shows the
+// database as it is now.
 #pragma once
 
 #include "frame/Steuerelemente.h"
@@ -95,5 +99,9 @@ private:
     bool geladen_ = false;
 
     void ListeFüllen();
-    void EintragWählen(std::int64_t id);
+    // Selects the entry of the id and shows it; false (nothing selected)
+    // when there is none.
+    bool EintragWählen(std::int64_t id);
+    // Adds an unsaved entry at the end of the list and selects it.
+    void NeuerEintrag();
 };

@@ -1,6 +1,7 @@
 #include "frame/Dateien.h"
 
 #include "frame/Systemfehler.h"
+#include "frame/basZIRVODialogSprache.h"
 
 #include <cerrno>
 #include <csignal>
@@ -54,40 +55,23 @@ std::string LinkZiel(const std::string& pfad) {
 
 namespace {
 
-// Writes through a temporary file beside the target (the file a link points
-// to), with the permission bits of the old file (0644 without one).
-bool schreiben(const std::string& pfad, std::string_view inhalt, std::string* fehler) {
-    namespace fs = std::filesystem;
-    const fs::path ziel(LinkZiel(pfad));
-    std::error_code ec;
-    if (fs::is_directory(ziel, ec)) {
-        melden(fehler, Systemfehler::Text(EISDIR));
-        return false;
-    }
-    fs::path ordner = ziel.has_parent_path() ? ziel.parent_path() : fs::path(".");
-    // Keep the old file's permissions where there is one.
-    struct stat alt {};
-    const int rechte = ::stat(ziel.c_str(), &alt) == 0 ? static_cast<int>(alt.st_mode & 07777) : 0644;
-    const std::string temp =
-        TemporärSchreiben((ordner / ("." + ziel.filename().string() + ".tmpXXXXXX")).string(), inhalt, rechte, fehler);
-    if (temp.empty()) return false;
-    if (::rename(temp.c_str(), ziel.c_str()) != 0) {
-        melden(fehler, Systemfehler::Text(errno));
-        ::unlink(temp.c_str());
-        return false;
-    }
-    // The new name is on disk only once the folder is.
-    return OrdnerAufDisk(ordner.string(), fehler);
-}
-
-} // namespace
-
-std::string TemporärSchreiben(const std::string& muster, std::string_view inhalt, int rechte, std::string* fehler) {
+// A new file made from muster with the bytes, flushed and closed; with
+// alt, it takes that file's group (and owner, for root) where the system
+// allows it, before the permission bits are set (a change of owner may
+// clear set-id bits).
+std::string temporärSchreiben(const std::string& muster, std::string_view inhalt, int rechte,
+                              const struct stat* alt, std::string* fehler) {
     std::string temp = muster;
     const int fd = ::mkstemp(temp.data());
     if (fd < 0) {
         melden(fehler, Systemfehler::Text(errno));
         return "";
+    }
+    if (alt) {
+        const uid_t besitzer = ::geteuid() == 0 ? alt->st_uid : static_cast<uid_t>(-1);
+        if (::fchown(fd, besitzer, alt->st_gid) != 0) {
+            // Not a member of that group: the file keeps the writer's.
+        }
     }
     // A file system without permission bits (a FAT stick) gives its own.
     ::fchmod(fd, static_cast<mode_t>(rechte));
@@ -106,6 +90,52 @@ std::string TemporärSchreiben(const std::string& muster, std::string_view inhal
         return "";
     }
     return temp;
+}
+
+bool OhneSchreibrecht(const struct stat& st) { return (st.st_mode & 0222) == 0; }
+
+// Writes through a temporary file beside the target (the file a link points
+// to), with the permission bits, group and owner of the old file (0644 and
+// the writer's without one).
+bool schreiben(const std::string& pfad, std::string_view inhalt, std::string* fehler) {
+    namespace fs = std::filesystem;
+    const fs::path ziel(LinkZiel(pfad));
+    std::error_code ec;
+    if (fs::is_directory(ziel, ec)) {
+        melden(fehler, Systemfehler::Text(EISDIR));
+        return false;
+    }
+    fs::path ordner = ziel.has_parent_path() ? ziel.parent_path() : fs::path(".");
+    struct stat alt {};
+    const bool hatAlte = ::stat(ziel.c_str(), &alt) == 0;
+    // The rename would replace a file that its mode protects.
+    if (hatAlte && OhneSchreibrecht(alt)) {
+        melden(fehler, DS("die Datei ist schreibgeschützt"));
+        return false;
+    }
+    const int rechte = hatAlte ? static_cast<int>(alt.st_mode & 07777) : 0644;
+    const std::string temp = temporärSchreiben(
+        (ordner / ("." + ziel.filename().string() + ".tmpXXXXXX")).string(), inhalt, rechte, hatAlte ? &alt : nullptr,
+        fehler);
+    if (temp.empty()) return false;
+    if (::rename(temp.c_str(), ziel.c_str()) != 0) {
+        melden(fehler, Systemfehler::Text(errno));
+        ::unlink(temp.c_str());
+        return false;
+    }
+    // The new name is on disk only once the folder is.
+    return OrdnerAufDisk(ordner.string(), fehler);
+}
+
+} // namespace
+
+std::string TemporärSchreiben(const std::string& muster, std::string_view inhalt, int rechte, std::string* fehler) {
+    return temporärSchreiben(muster, inhalt, rechte, nullptr, fehler);
+}
+
+bool Schreibgeschützt(const std::string& pfad) {
+    struct stat st {};
+    return ::stat(pfad.c_str(), &st) == 0 && S_ISREG(st.st_mode) && OhneSchreibrecht(st);
 }
 
 bool OrdnerAufDisk(const std::string& ordner, std::string* fehler) {

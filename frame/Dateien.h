@@ -14,9 +14,18 @@ std::optional<std::string> Lesen(const std::string& pfad, std::string* fehler = 
 
 // Writes the bytes to pfad atomically. A path that is a symbolic link writes
 // the file the link points to (the link stays a link); the old file's
-// permission bits are kept; file and folder are flushed to disk before the
-// write counts as done. Returns false and the reason on failure.
+// permission bits and group are kept (its owner too where the writer is
+// root; a group the writer may not give is left at the writer's own), so
+// the other users of a shared folder keep their access; file and folder
+// are flushed to disk before the write counts as done. A write-protected
+// file (see Schreibgeschützt) is not replaced. Returns false and the
+// reason on failure.
 bool SicherSchreiben(const std::string& pfad, std::string_view inhalt, std::string* fehler = nullptr);
+
+// True when the file (the one a link points to) exists and its mode gives
+// nobody write access. Only the mode bits count, so a file protected so is
+// protected from root as well, who may write anything.
+bool Schreibgeschützt(const std::string& pfad);
 
 // Writes the bytes into a new file made from muster (a path ending in
 // "XXXXXX", as mkstemp takes it; the file never follows a link of that

@@ -5,13 +5,15 @@
 // Reading and writing never lose the open project: a file that cannot be
 // read leaves the project as it was (and does not enter the recent list), a
 // save that fails keeps the old file and the file name and counts as Cancel
-// wherever the project would be replaced afterwards.
+// wherever the project would be replaced afterwards. A project file whose
+// mode lets nobody write it is never replaced: saving asks for another name.
 #include "mainwindow/frmZIRVO3801.h"
 
 #include "balance/Klimastation_MB2028.h"
 #include "balance/basZIRVONorm.h"
 #include "components/frmBauteil.h"
 #include "dialogs/frmProjekt.h"
+#include "frame/Dateien.h"
 #include "frame/Initialisierung.h"
 #include "frame/Plattform.h"
 #include "frame/basZIRVO.h"
@@ -21,6 +23,7 @@
 #include "project/ProjektGlobal.h"
 
 #include <filesystem>
+#include <optional>
 #include <utility>
 
 namespace {
@@ -44,6 +47,16 @@ bool NurUnterNeuemNamen(const std::string& datei) {
     for (char& c : ende)
         if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
     return ende == ".sdf";
+}
+
+// A file whose mode lets nobody write it is never replaced: the user is
+// told so, to choose another name. True when it is such a file.
+bool SchreibgeschütztGemeldet(const std::string& datei) {
+    if (!Dateien::Schreibgeschützt(datei)) return false;
+    Plattform::meldungen().Zeigen(DS("Datei") + ":  " + datei + CRLF + CRLF +
+                                      DS("Die Datei ist schreibgeschützt. Bitte wählen Sie einen anderen Namen."),
+                                  basZIRVO3801::ProgrammTitel, Plattform::Symbol::Warnung, Plattform::Knöpfe::OK);
+    return true;
 }
 
 void Fehlerbox(const std::string& text) {
@@ -75,8 +88,9 @@ bool frmZIRVO3801::ProjektSpeichernFragen() {
     if (antwort == Plattform::Antwort::Nein) return false;
     if (antwort != Plattform::Antwort::Ja) return true;
 
-    // A project without a file, or one read from an ".sdf" file, needs a new name.
-    if (p.Dateiname().empty() || NurUnterNeuemNamen(p.Dateiname())) {
+    // A project without a file, one read from an ".sdf" file or from a
+    // write-protected one needs a new name.
+    if (p.Dateiname().empty() || NurUnterNeuemNamen(p.Dateiname()) || SchreibgeschütztGemeldet(p.Dateiname())) {
         const std::string pfad = SpeichernUnterDialog();
         if (pfad.empty()) return true;
         return ProjektDateiSpeichern(pfad);
@@ -101,11 +115,15 @@ std::string frmZIRVO3801::ÖffnenDialog() {
 }
 
 std::string frmZIRVO3801::SpeichernUnterDialog() {
-    auto pfad = Plattform::dateidialoge().Speichern(std::string(), Projektfilter(), Startordner(), std::string());
-    if (!pfad || pfad->empty()) return {};
-    // A name typed without extension becomes a project file; another
-    // extension is the user's choice and stays.
-    if (std::filesystem::path(*pfad).extension().empty()) *pfad += ".zirvo9";
+    std::optional<std::string> pfad;
+    do {
+        pfad = Plattform::dateidialoge().Speichern(std::string(), Projektfilter(), Startordner(), std::string());
+        if (!pfad || pfad->empty()) return {};
+        // A name typed without extension becomes a project file; another
+        // extension is the user's choice and stays.
+        if (std::filesystem::path(*pfad).extension().empty()) *pfad += ".zirvo9";
+        // A write-protected file: the dialog asks again.
+    } while (SchreibgeschütztGemeldet(*pfad));
     if (basZIRVO::DateiVorhanden(*pfad)) {
         const Plattform::Antwort antwort =
             Plattform::meldungen().Zeigen(DS("Vorhandene Datei überschreiben?"), basZIRVO3801::ProgrammTitel,
@@ -197,7 +215,7 @@ void frmZIRVO3801::AnzeigeZurücksetzen() {
 void frmZIRVO3801::mnuDateiSpeichern_Click() {
     if (!mnuDateiSpeichern.Enabled()) return;
     const std::string name = Global::Projekt.Dateiname();
-    if (name.empty() || NurUnterNeuemNamen(name)) {
+    if (name.empty() || NurUnterNeuemNamen(name) || SchreibgeschütztGemeldet(name)) {
         mnuDateiSpeichernUnter_Click();
         return;
     }

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <fcntl.h>
 #include <fstream>
+#include <functional>
 #include <gtest/gtest.h>
 #include <set>
 #include <limits>
@@ -35,6 +36,14 @@ std::int64_t Neu(Baustoff& db, const std::string& bez) {
     db.setBez(bez);
     return db.Save();
 }
+
+// The database folder of the settings, for the material window, put back
+// afterwards.
+struct DatenbankOrdner {
+    std::string bisher = Global::Initialisierung.OrdnerDatenbank;
+    explicit DatenbankOrdner(const std::string& ordner) { Global::Initialisierung.OrdnerDatenbank = ordner; }
+    ~DatenbankOrdner() { Global::Initialisierung.OrdnerDatenbank = bisher; }
+};
 
 class BaustoffDatei : public ::testing::Test {
 protected:
@@ -110,18 +119,9 @@ TEST_F(BaustoffDatei, FormatUndReihenfolge) {
                            "7|bz7|xFremd|kS\r\n8|bz8\r\n9|bz9\r\n10|bz10\r\n11|bGleich\r\n13|bNeu\r\n";
     EXPECT_EQ(Lesen(pfad), erwartet);
 
-    // Delete without a saved record, and of a record another program removed.
+    // Delete without a saved record: nothing, and nothing said.
     db.NewRecord();
     EXPECT_EQ(db.Delete(), -1);
-    ASSERT_TRUE(db.Find(13));
-    Baustoff anderes;
-    ASSERT_TRUE(anderes.DBOpen(pfad));
-    ASSERT_TRUE(anderes.Find(13));
-    EXPECT_EQ(anderes.Delete(), 0);
-    const std::string nachher = Lesen(pfad);
-    EXPECT_EQ(db.Delete(), -1);
-    EXPECT_EQ(Lesen(pfad), nachher);
-    EXPECT_EQ(Neu(db, "Wieder"), 13); // only the highest id comes again
     EXPECT_TRUE(test.meldungen.Gezeigt.empty());
 }
 
@@ -198,6 +198,193 @@ TEST_F(BaustoffDatei, ZweiKopienVerlierenKeinenSatz) {
     ::close(fd);
     EXPECT_EQ(b.Save(), 3);
     EXPECT_EQ(Liste(b), (std::vector<std::string>{"Aus A", "Aus B", "Wartet"}));
+}
+
+// Two copies on one file: A shows a record; meanwhile another copy deletes
+// or changes it, or a copy started later gives its id to a new record. A's
+// save or delete then leaves the file as the others left it and says so;
+// what A typed stays, to be saved as a new record. An id a copy has seen is
+// not given to a new record again.
+struct Überholfall {
+    const char* Titel;
+    std::int64_t Gezeigt;                      // the record A shows
+    std::function<void(Baustoff& b)> Anderswo; // what happens meanwhile
+    std::int64_t NeuVonA;                      // the id A's typed record gets then
+};
+
+TEST_F(BaustoffDatei, AndereKopieHatDenSatzGeaendert) {
+    const std::string anfang = "BAUSTOFF.DBK|1.0\r\n1|bA\r\n2|bB\r\n3|bC\r\n4|bD\r\n5|bE\r\n";
+    auto löschen = [](Baustoff& db, std::int64_t id) {
+        ASSERT_TRUE(db.Find(id));
+        EXPECT_EQ(db.Delete(), 0);
+    };
+    const Überholfall fälle[] = {
+        {"Höchste Nummer gelöscht, ein neuer Satz dazu", 5,
+         [&](Baustoff& b) {
+             löschen(b, 5);
+             EXPECT_EQ(Neu(b, "VonB"), 6);
+         },
+         7},
+        {"Mittlere Nummer gelöscht", 3, [&](Baustoff& b) { löschen(b, 3); }, 6},
+        {"Geändert", 3,
+         [&](Baustoff& b) {
+             ASSERT_TRUE(b.Find(3));
+             b.setKBez("B");
+             EXPECT_EQ(b.Save(), 3);
+         },
+         6},
+        {"Nummer einem neuen Satz gegeben", 5,
+         [&](Baustoff& b) {
+             löschen(b, 5);
+             Baustoff c; // started later: it never saw id 5
+             ASSERT_TRUE(c.DBOpen(pfad));
+             EXPECT_EQ(Neu(c, "VonC"), 5);
+         },
+         6},
+    };
+    for (const Überholfall& f : fälle)
+        for (const bool löscht : {false, true}) {
+            SCOPED_TRACE(std::string(f.Titel) + (löscht ? ", A löscht" : ", A speichert"));
+            test.meldungen.Gezeigt.clear();
+            Schreiben(pfad, anfang);
+            Baustoff a, b;
+            ASSERT_TRUE(a.DBOpen(pfad));
+            ASSERT_TRUE(b.DBOpen(pfad));
+            ASSERT_TRUE(a.Find(f.Gezeigt));
+            const std::string bez = a.Bez();
+            f.Anderswo(b);
+            const std::string anderer = Lesen(pfad);
+
+            if (löscht) {
+                EXPECT_EQ(a.Delete(), -1);
+            } else {
+                a.setKBez("A");
+                EXPECT_EQ(a.Save(), -1);
+            }
+            EXPECT_TRUE(a.Überholt());
+            EXPECT_EQ(Lesen(pfad), anderer);
+            ASSERT_EQ(test.meldungen.Gezeigt.size(), 1u);
+            EXPECT_NE(test.meldungen.Gezeigt[0].Text.find(
+                          "Der Baustoff wurde inzwischen in einer anderen Programmkopie geändert oder gelöscht."),
+                      std::string::npos);
+            if (!löscht) {
+                // Saved again, what A typed becomes a record of its own.
+                EXPECT_EQ(a.Save(), f.NeuVonA);
+                EXPECT_EQ(Lesen(pfad), anderer + std::to_string(f.NeuVonA) + "|b" + bez + "|cA\r\n");
+            }
+            // A's list shows the file as it is.
+            Baustoff frisch;
+            ASSERT_TRUE(frisch.DBOpen(pfad));
+            EXPECT_EQ(Liste(a), Liste(frisch));
+        }
+}
+
+// The window, when another copy changed the record shown: Save keeps what
+// was typed in a new entry that the next Save stores as a new record;
+// Delete deletes nothing and shows the record as it is now.
+TEST_F(BaustoffDatei, FensterBehaeltEingabenBeiAndererKopie) {
+    Schreiben(pfad, "BAUSTOFF.DBK|1.0\r\n1|bA\r\n2|bB\r\n");
+    DatenbankOrdner datenbank(ordner.pfad.string());
+    Baustoff db, andere;
+    frmBaustoff m(db);
+    m.Form_Load();
+    ASSERT_TRUE(m.Geladen());
+    ASSERT_TRUE(andere.DBOpen(pfad));
+    m.cboBaustoff.setListIndex(1);
+    m.cboBaustoff_Click();
+    m.txtKBez.setText("getippt");
+    ASSERT_TRUE(andere.Find(2));
+    ASSERT_EQ(andere.Delete(), 0);
+    m.cmdSpeichern_Click();
+    EXPECT_EQ(test.meldungen.Gezeigt.size(), 1u);
+    EXPECT_EQ(Lesen(pfad), "BAUSTOFF.DBK|1.0\r\n1|bA\r\n");
+    EXPECT_EQ(m.AusgewählteId, 0);
+    EXPECT_EQ(m.cboBaustoff.ListCount(), 2);
+    EXPECT_EQ(m.cboBaustoff.ListIndex(), 1);
+    EXPECT_EQ(m.txtBez.Text(), "B");
+    EXPECT_EQ(m.txtKBez.Text(), "getippt");
+    m.cmdSpeichern_Click();
+    EXPECT_EQ(m.AusgewählteId, 3);
+    EXPECT_EQ(Lesen(pfad), "BAUSTOFF.DBK|1.0\r\n1|bA\r\n3|bB|cgetippt\r\n");
+
+    m.cboBaustoff.setListIndex(0);
+    m.cboBaustoff_Click();
+    ASSERT_TRUE(andere.Find(1));
+    andere.setKBez("anders");
+    ASSERT_EQ(andere.Save(), 1);
+    test.meldungen.Antworten.push_back(Plattform::Antwort::Ja);
+    m.cmdLöschen_Click();
+    EXPECT_EQ(test.meldungen.Gezeigt.size(), 3u); // the question, and why nothing was deleted
+    EXPECT_EQ(Lesen(pfad), "BAUSTOFF.DBK|1.0\r\n1|bA|canders\r\n3|bB|cgetippt\r\n");
+    EXPECT_EQ(m.AusgewählteId, 1);
+    EXPECT_EQ(m.txtKBez.Text(), "anders");
+    m.cmdSchliessen_Click();
+}
+
+// A file whose mode lets nobody write it (root included) opens for reading
+// only, with a message; save and delete refuse and leave it as it is.
+TEST_F(BaustoffDatei, SchreibgeschuetzteDatei) {
+    const std::string text = "BAUSTOFF.DBK|1.0\r\n1|bA\r\n";
+    Schreiben(pfad, text);
+    std::filesystem::permissions(pfad, std::filesystem::perms(0444));
+    Baustoff db;
+    ASSERT_TRUE(db.DBOpen(pfad));
+    EXPECT_TRUE(db.NurLesen());
+    ASSERT_EQ(test.meldungen.Gezeigt.size(), 1u);
+    EXPECT_NE(test.meldungen.Gezeigt[0].Text.find("schreibgeschützt"), std::string::npos);
+    EXPECT_EQ(test.meldungen.Gezeigt[0].Symbol, Plattform::Symbol::Warnung);
+    EXPECT_EQ(Neu(db, "Neu"), -1);
+    ASSERT_TRUE(db.Find(1));
+    EXPECT_EQ(db.Delete(), -1);
+    EXPECT_EQ(test.meldungen.Gezeigt.size(), 3u);
+    EXPECT_EQ(Lesen(pfad), text);
+    EXPECT_EQ(std::filesystem::status(pfad).permissions(), std::filesystem::perms(0444));
+}
+
+// A save or delete that would make the file larger than an open accepts
+// (in bytes or records) is refused with a message; the file stays as it is.
+TEST_F(BaustoffDatei, GrenzeDerDateigroesse) {
+    const std::string text = "BAUSTOFF.DBK|1.0\r\n1|bA\r\n2|bB\r\n"; // 30 bytes, 2 records
+    std::string lf = "BAUSTOFF.DBK|1.0\n";                           // 47 bytes, 6 records
+    for (int i = 1; i <= 6; ++i) lf += std::to_string(i) + "|bX\n";
+    struct Fall {
+        const char* Titel;
+        std::string Inhalt;
+        Baustoff::Grenzen Grenzen;
+        std::function<std::int64_t(Baustoff&)> Ändern;
+    };
+    const Fall fälle[] = {
+        {"Ein Satz zu viel", text, {1000, 2}, [](Baustoff& db) { return Neu(db, "C"); }},
+        {"Ein Byte zu viel", text, {35, 100}, [](Baustoff& db) { return Neu(db, "C"); }},
+        {"Ein längerer Satz", text, {30, 100},
+         [](Baustoff& db) {
+             db.Find(2);
+             db.setKBez("XY");
+             return db.Save();
+         }},
+        // LF line ends become CR LF when the file is written.
+        {"Löschen mit breiteren Zeilenenden", lf, {47, 100},
+         [](Baustoff& db) {
+             db.Find(2);
+             return std::int64_t{db.Delete()};
+         }},
+    };
+    for (const Fall& f : fälle) {
+        SCOPED_TRACE(f.Titel);
+        test.meldungen.Gezeigt.clear();
+        Schreiben(pfad, f.Inhalt);
+        Baustoff db(f.Grenzen);
+        ASSERT_TRUE(db.DBOpen(pfad));
+        EXPECT_EQ(f.Ändern(db), -1);
+        EXPECT_EQ(Lesen(pfad), f.Inhalt);
+        ASSERT_EQ(test.meldungen.Gezeigt.size(), 1u);
+        EXPECT_NE(test.meldungen.Gezeigt[0].Text.find("zu gross"), std::string::npos);
+    }
+    // Up to the limit it is written.
+    Schreiben(pfad, text);
+    Baustoff db(Baustoff::Grenzen{36, 3});
+    ASSERT_TRUE(db.DBOpen(pfad));
+    EXPECT_EQ(Neu(db, "C"), 3);
 }
 
 // Two processes saving new records at the same moment: every save either
@@ -456,11 +643,7 @@ TEST_F(BaustoffDatei, DateigrenzeWieVolleDisk) {
 // the list is the one the fields show, the one saved and the one deleted.
 TEST_F(BaustoffDatei, FensterMitDoppeltenNummern) {
     Schreiben(pfad, "BAUSTOFF.DBK|1.0\r\n5|bErste|cE\r\n5|bZweite|cZ\r\n");
-    struct Zurück {
-        std::string ordner = Global::Initialisierung.OrdnerDatenbank;
-        ~Zurück() { Global::Initialisierung.OrdnerDatenbank = ordner; }
-    } zurück;
-    Global::Initialisierung.OrdnerDatenbank = ordner.pfad.string();
+    DatenbankOrdner datenbank(ordner.pfad.string());
     frmBaustoff m;
     m.Form_Load();
     ASSERT_TRUE(m.Geladen());

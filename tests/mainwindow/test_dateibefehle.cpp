@@ -240,18 +240,28 @@ TEST(Dateibefehle, SdfNurUnterNeuemNamen) {
     EXPECT_FALSE(Global::Projekt.Exist());
 }
 
+namespace {
+
+// The project saved as datei with Save As, then text typed into table A
+// and not yet saved.
+void GespeichertDannGetippt(Befehlsfenster& w, const std::string& datei, const std::string& text) {
+    w.Projektangaben();
+    w.F.MenüsAktivieren();
+    w.D.Antworten.push_back(datei);
+    w.F.mnuDateiSpeichernUnter_Click();
+    ASSERT_EQ(Global::Projekt.Dateiname(), datei);
+    w.F.mnuZoneA_Click();
+    w.Tippen(w.F.txtDaBez[0], text);
+    w.Meldungen();
+}
+
+} // namespace
+
 TEST(Dateibefehle, SpeichernInGeschütztenOrdner) {
     Befehlsfenster w;
     auto& f = w.F;
-    w.Projektangaben();
     const std::string datei = w.Pfad("Haus.zirvo9");
-    f.MenüsAktivieren();
-    w.D.Antworten.push_back(datei);
-    f.mnuDateiSpeichernUnter_Click();
-    ASSERT_EQ(Global::Projekt.Dateiname(), datei);
-    f.mnuZoneA_Click();
-    w.Tippen(f.txtDaBez[0], "noch nicht gespeichert");
-    w.Meldungen();
+    ASSERT_NO_FATAL_FAILURE(GespeichertDannGetippt(w, datei, "noch nicht gespeichert"));
 
     // A folder nobody may write into (for a super-user, one of the system's).
     std::filesystem::path geschützt = w.Ordner / "geschützt";
@@ -290,6 +300,34 @@ TEST(Dateibefehle, SpeichernInGeschütztenOrdner) {
     EXPECT_TRUE(Global::Projekt.Exist());
     EXPECT_EQ(Global::Projekt.PGetStr("Id"), "P-1");
     EXPECT_EQ(f.txtDaBez[0].Text(), "noch nicht gespeichert");
+}
+
+// A project file whose mode lets nobody write it is not replaced, by root
+// neither: Save says so and asks for another name, again while the name
+// chosen is such a file.
+TEST(Dateibefehle, SchreibgeschützteProjektdatei) {
+    Befehlsfenster w;
+    auto& f = w.F;
+    const std::string datei = w.Pfad("Haus.zirvo9");
+    ASSERT_NO_FATAL_FAILURE(GespeichertDannGetippt(w, datei, "Nachher"));
+    std::filesystem::permissions(datei, std::filesystem::perms(0444));
+    const std::string alt = Dateiinhalt(datei);
+    w.D.Titel.clear();
+
+    const std::string kopie = w.Pfad("Kopie.zirvo9");
+    w.D.Antworten = {datei, kopie};
+    f.mnuDateiSpeichern_Click();
+    const auto texte = w.Meldungen();
+    ASSERT_EQ(texte.size(), 2u);
+    for (const auto& t : texte) EXPECT_NE(t.find("schreibgeschützt"), std::string::npos) << t;
+    EXPECT_EQ(w.D.Titel.size(), 2u);
+    EXPECT_EQ(Dateiinhalt(datei), alt);
+    EXPECT_EQ(Global::Projekt.Dateiname(), kopie);
+    Projekt gelesen;
+    ASSERT_EQ(gelesen.ProjektEinlesen(kopie), 0);
+    const KollektionZeiger a = gelesen.ZGetColl("A_");
+    ASSERT_TRUE(a && a->Anzahl() >= 1 && a->Koll(1));
+    EXPECT_EQ(a->Koll(1)->Text(2), "Nachher");
 }
 
 TEST(Dateibefehle, UnlesbareUndFehlendeDateien) {
