@@ -5,14 +5,9 @@
 // margin or right of the boxes' frame. And the material list of an empty
 // database is a page that says so, not an "OK" without a file.
 #include "components/Baustoff.h"
-#include "frame/Initialisierung.h"
-#include "frame/qt/QtPlattform.h"
 #include "printing/Druckauftraege.h"
-#include "project/ProjektGlobal.h"
-#include "tests/components/Komponentenhilfe.h"
-#include "tests/printing/Druckumgebung.h"
 #include "tests/support/Grenzprojekte.h"
-#include "tests/support/Zonenprojekt.h"
+#include "tests/support/qt/Pdfdruck.h"
 #include "tests/support/qt/Pdftext.h"
 
 #include <gtest/gtest.h>
@@ -28,26 +23,9 @@ using namespace Testhilfe::Pdf;
 constexpr double Pt = 72 / 2.54; // pt per cm
 
 // The PDF printer with the settings of a fresh install (margins 3, 1.5, 1.5,
-// 1.5 cm; 79 x 66 cells), every file asked for in a test folder.
-struct PdfDrucker {
-    Testhilfe::Zonenprojekt z;
-    Testhilfe::Testordner ordner{"pdf_seitenumbruch"};
-    QtPlattform::QtDrucker drucker;
-    Testhilfe::SkriptUmgebung uhr;
-    Plattform::DiensteSetzen dienste{Plattform::Dienste{nullptr, nullptr, &drucker, nullptr, &uhr}};
-    Initialisierung alt = Global::Initialisierung;
-
-    PdfDrucker() {
-        uhr.Uhr = 1767225600 + 10 * 3600;
-        uhr.Programm = ordner.Datei("programm");
-        Testhilfe::Druckumgebung::Einstellungen(Plattform::PdfDrucker);
-    }
-    ~PdfDrucker() { Global::Initialisierung = alt; }
-    std::string Ziel(const std::string& name) {
-        const std::string pfad = ordner.Datei(name);
-        z.umgebung.dateidialoge.Antworten.push_back(pfad);
-        return pfad;
-    }
+// 1.5 cm; 79 x 66 cells).
+struct PdfDrucker : Testhilfe::Pdfdruck {
+    PdfDrucker() : Pdfdruck("pdf_seitenumbruch", 1767225600 + 10 * 3600) {}
 };
 
 // The words of the pages from the first word `von` up to the first word
