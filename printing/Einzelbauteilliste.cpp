@@ -155,8 +155,8 @@ void ZIRVO3801Drucken::Einzelbauteile(bool& failed) {
                 break;
             }
         }
-        // From column 6 up to the code group of components and windows, or
-        // up to the column line of the bridges.
+        // From column 6 up to the code group: column 39 for components and
+        // windows, 45 for bridges.
         const int breite = e.art == Opak || e.art == FensterTüren ? 33 : 39;
         w.zeilen = d.Umbrechen(w.bez, breite, true, FortlaufendeBox::ZeilenJeEintrag);
         if (w.zeilen.empty()) w.zeilen.emplace_back();
