@@ -56,38 +56,49 @@ void ZIRVO3801Drucken::Baustoffliste(bool& failed) { Baustoffliste(Global::Baust
 
 void ZIRVO3801Drucken::Baustoffliste(Baustoff& b, bool& failed) {
     failed = false;
-    if (!b.FindFirst()) return;
     Drucken& d = drucken_;
-    int row = 0, seite = 0, letzteZeile = -1, ersteZeile = 0;
+    int seite = 0;
+    // A page: the head line with its number, the list's box of `zeilen`
+    // rows with the column heads and lines.
+    const auto neueSeite = [&](int zeilen) {
+        ++seite;
+        Kopfzeile(DS("Liste der Baustoffe"), seite);
+        d.Box(zeilen, false);
+        d.Text(1, 1, DS("Bezeichnung"));
+        d.Text(1, 31, DS("Kurz-"));
+        d.Text(1, 37, DS("Kat."));
+        d.Text(1, 42, DS("Rohd."));
+        d.Text(1, 49, DS("Dicke"));
+        d.Text(1, 56, DS("Lambda"));
+        d.Text(1, 65, DS("R"));
+        d.Text(1, 71, DS("Überw."));
+        d.Text(2, 31, DS("bez."));
+        d.Text(2, 41, "[kg/m³]");
+        d.Text(2, 49, "[cm]");
+        d.Text(2, 56, "[W/mK]");
+        d.Text(2, 64, "[m²K/W]");
+        d.Text(2, 71, "(0/1/2)");
+        for (std::size_t i = 1; i <= 7; ++i) {
+            const int c = Spalten[i] - 2;
+            d.LineX(0, c, zeilen + 1, c, false, false);
+        }
+        d.LineH(3, false);
+    };
+    // An empty database prints its one page, so that the printout says so.
+    if (!b.FindFirst()) {
+        neueSeite(4);
+        d.Text(4, 1, DS("keine"));
+        return;
+    }
+    int row = 0, letzteZeile = -1, ersteZeile = 0;
     std::string vorher;
     do {
         const std::string buchstabe = Anfangsbuchstabe(b.Bez());
         if (!buchstabe.empty() && buchstabe != vorher && row > ersteZeile) ++row;
         vorher = buchstabe;
         if (row > letzteZeile) {
-            ++seite;
-            Kopfzeile(DS("Liste der Baustoffe"), seite);
             letzteZeile = d.Lines() - 5;
-            d.Box(letzteZeile, false);
-            d.Text(1, 1, DS("Bezeichnung"));
-            d.Text(1, 31, DS("Kurz-"));
-            d.Text(1, 37, DS("Kat."));
-            d.Text(1, 42, DS("Rohd."));
-            d.Text(1, 49, DS("Dicke"));
-            d.Text(1, 56, DS("Lambda"));
-            d.Text(1, 65, DS("R"));
-            d.Text(1, 71, DS("Überw."));
-            d.Text(2, 31, DS("bez."));
-            d.Text(2, 41, "[kg/m³]");
-            d.Text(2, 49, "[cm]");
-            d.Text(2, 56, "[W/mK]");
-            d.Text(2, 64, "[m²K/W]");
-            d.Text(2, 71, "(0/1/2)");
-            for (std::size_t i = 1; i <= 7; ++i) {
-                const int c = Spalten[i] - 2;
-                d.LineX(0, c, letzteZeile + 1, c, false, false);
-            }
-            d.LineH(3, false);
+            neueSeite(letzteZeile);
             row = 4;
             ersteZeile = 4;
         }

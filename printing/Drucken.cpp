@@ -71,6 +71,7 @@ std::size_t ErstesZeichen(std::string_view s) {
 
 void Drucken::Auftrag(std::unique_ptr<Plattform::Druckfläche> fläche) {
     fläche_ = std::move(fläche);
+    gezeichnet_ = false;
     if (fläche_) fläche_->Schrift(schrift_);
 }
 
@@ -103,8 +104,13 @@ void Drucken::Initialize(const std::string& fontName, double fontSize, double li
 bool Drucken::Terminate(std::string& fehler) {
     fehler.clear();
     if (!fläche_) return true;
-    bool ok = fläche_->Beenden(fehler);
+    const bool ok = fläche_->Beenden(fehler);
     fläche_.reset();
+    // A printout without a page is no printout, whatever the printer says.
+    if (ok && !gezeichnet_) {
+        fehler = DS("Der Ausdruck enthält keine Seite.");
+        return false;
+    }
     return ok;
 }
 
@@ -184,6 +190,7 @@ void Drucken::PageHead() {
     const bool fett = schrift_.Fett;
     Fett(false);
     if (fläche_) {
+        gezeichnet_ = true;
         const double y = blockanfang_ * zellenhöhe_;
         fläche_->Text(0, y, titel_);
         const std::string seite = DS("Seite ") + std::to_string(fläche_->Seitennummer());
@@ -207,6 +214,7 @@ void Drucken::Box(int rows, bool shaded) {
     const double links = zellenbreite_ / 2;
     const double rechts = zeichen_ * zellenbreite_ - zellenbreite_ / 2;
     if (fläche_) {
+        gezeichnet_ = true;
         if (shaded) fläche_->Fläche(links, y1, rechts, y1 + 2 * zellenhöhe_, Hellgrau);
         fläche_->Rechteck(links, y1, rechts, y2, 2 * linie_, Schwarz);
     }
@@ -215,8 +223,15 @@ void Drucken::Box(int rows, bool shaded) {
     blockanfang_ = b + rows + 2;
 }
 
+int Drucken::FreieZeilen(bool neueSeite) const {
+    const int b = neueSeite ? 0 : blockanfang_;
+    return zeilen_ - b - 2 - (b == 0 && mitTitel_ ? 2 : 0);
+}
+
 void Drucken::Rahmenlinie(double x1, double y1, double x2, double y2, bool dick, bool grau) {
-    if (fläche_) fläche_->Linie(x1, y1, x2, y2, dick ? 2 * linie_ : linie_, grau ? Grau : Schwarz);
+    if (!fläche_) return;
+    gezeichnet_ = true;
+    fläche_->Linie(x1, y1, x2, y2, dick ? 2 * linie_ : linie_, grau ? Grau : Schwarz);
 }
 
 void Drucken::LineX(int row1, int col1, int row2, int col2, bool thick, bool grey) {
@@ -235,6 +250,7 @@ void Drucken::LineH(int row, bool thick) {
 
 void Drucken::Drucke(std::string_view text) {
     if (!fläche_ || text.empty()) return;
+    gezeichnet_ = true;
     fläche_->Text(aktX_, aktY_, text);
     aktX_ += fläche_->Textbreite(text);
 }
@@ -248,9 +264,50 @@ void Drucken::Text(int row, int col, std::string_view text, bool bold, bool righ
     if (bold) Fett(true);
     // Aligned by the width the text has on paper, so that a subscript or a
     // Greek letter ends at the edge like any other text.
-    if (rightAlign) aktX_ += width * zellenbreite_ - Markupbreite(text);
+    double breite = -1;
+    if (rightAlign) {
+        breite = Markupbreite(text);
+        aktX_ += width * zellenbreite_ - breite;
+    }
+    // A text that would reach past the right frame is cut short there. No
+    // character is wider than 1.25 em, nor takes less than a byte: a text
+    // that fits by that bound is not measured.
+    const double platz = RechterRahmen() - aktX_;
+    const double em = schrift_.Grösse * 2.54 / 72;
+    if (static_cast<double>(text.size()) * 1.25 * em > platz) {
+        if (breite < 0) breite = Markupbreite(text);
+        if (breite > platz) {
+            PrintMarkup(Gekürzt(text, platz, true));
+            if (bold) Fett(fett);
+            return;
+        }
+    }
     PrintMarkup(text);
     if (bold) Fett(fett);
+}
+
+std::string Drucken::Gekürzt(std::string_view text, double breite, bool markup) const {
+    static constexpr std::string_view Auslassung = "…";
+    if (!fläche_) return {};
+    const auto passt = [&](std::size_t n) {
+        const std::string t = std::string(text.substr(0, n)) + std::string(Auslassung);
+        return (markup ? Markupbreite(t) : fläche_->Textbreite(t)) <= breite;
+    };
+    // The ends of the characters; the longest start that fits, found by halving.
+    std::vector<std::size_t> enden{0};
+    for (std::size_t i = 0; i < text.size();) {
+        Windows1252::NächstesZeichen(text, i);
+        enden.push_back(i);
+    }
+    if (!passt(0)) return {};
+    std::size_t gut = 0, schlecht = enden.size();
+    while (schlecht - gut > 1) {
+        const std::size_t mitte = (gut + schlecht) / 2;
+        (passt(enden[mitte]) ? gut : schlecht) = mitte;
+    }
+    std::string kurz(text.substr(0, enden[gut]));
+    kurz.erase(kurz.find_last_not_of(' ') + 1);
+    return kurz + std::string(Auslassung);
 }
 
 void Drucken::PrintMarkup(std::string_view text) {
@@ -290,49 +347,62 @@ double Drucken::Markupbreite(std::string_view text) const {
     return breite;
 }
 
+std::vector<std::string> Drucken::Umbrechen(std::string_view text, int width, bool bold, int höchstens) {
+    std::vector<std::string> zeilen;
+    if (!fläche_) return zeilen;
+    const double max = width * zellenbreite_;
+    const bool fett = schrift_.Fett;
+    if (bold) Fett(true);
+    std::string_view rest = text;
+    while (!rest.empty()) {
+        if (fläche_->Textbreite(rest) <= max) {
+            zeilen.emplace_back(rest);
+            break;
+        }
+        if (höchstens > 0 && static_cast<int>(zeilen.size()) + 1 >= höchstens) {
+            zeilen.push_back(Gekürzt(rest, max, false));
+            break;
+        }
+        // The longest start up to a blank that fits.
+        std::size_t bis = std::string_view::npos;
+        for (std::size_t p = rest.find(' '); p != std::string_view::npos; p = rest.find(' ', p + 1)) {
+            if (fläche_->Textbreite(rest.substr(0, p)) > max) break;
+            bis = p;
+        }
+        if (bis != std::string_view::npos) {
+            zeilen.emplace_back(rest.substr(0, bis));
+            rest = rest.substr(bis + 1);
+            continue;
+        }
+        // Not even the first word fits: break it where the box ends, after
+        // one character at least, and go on with the rest.
+        std::size_t ende = ErstesZeichen(rest);
+        while (ende < rest.size()) {
+            std::size_t weiter = ende + ErstesZeichen(rest.substr(ende));
+            if (fläche_->Textbreite(rest.substr(0, weiter)) > max) break;
+            ende = weiter;
+        }
+        zeilen.emplace_back(rest.substr(0, ende));
+        rest = rest.substr(ende);
+    }
+    if (bold) Fett(fett);
+    return zeilen;
+}
+
 int Drucken::TextBox(int row, int col, int width, std::string_view text, bool bold) {
-    if (!fläche_) return 0;
-    const double höchstens = width * zellenbreite_;
+    const std::vector<std::string> zeilen = Umbrechen(text, width, bold);
+    if (zeilen.empty()) return 0;
     const double x = (col + 1) * zellenbreite_;
     double y = (boxanfang_ + row) * zellenhöhe_;
     const bool fett = schrift_.Fett;
     if (bold) Fett(true);
-    int zeilen = 0;
-    std::string_view rest = text;
-    while (!rest.empty()) {
-        std::string_view zeile;
-        if (fläche_->Textbreite(rest) <= höchstens) {
-            zeile = rest;
-            rest = {};
-        } else {
-            // The longest start up to a blank that fits.
-            std::size_t bis = std::string_view::npos;
-            for (std::size_t p = rest.find(' '); p != std::string_view::npos; p = rest.find(' ', p + 1)) {
-                if (fläche_->Textbreite(rest.substr(0, p)) > höchstens) break;
-                bis = p;
-            }
-            if (bis != std::string_view::npos) {
-                zeile = rest.substr(0, bis);
-                rest = rest.substr(bis + 1);
-            } else {
-                // Not even the first word fits: break it where the box ends,
-                // after one character at least, and go on with the rest.
-                std::size_t ende = ErstesZeichen(rest);
-                while (ende < rest.size()) {
-                    std::size_t weiter = ende + ErstesZeichen(rest.substr(ende));
-                    if (fläche_->Textbreite(rest.substr(0, weiter)) > höchstens) break;
-                    ende = weiter;
-                }
-                zeile = rest.substr(0, ende);
-                rest = rest.substr(ende);
-            }
-        }
+    gezeichnet_ = true;
+    for (const std::string& zeile : zeilen) {
         fläche_->Text(x, y, zeile);
-        ++zeilen;
         y += zellenhöhe_;
     }
     if (bold) Fett(fett);
-    return zeilen;
+    return static_cast<int>(zeilen.size());
 }
 
 void Drucken::SkipCentimeters(double cm) {

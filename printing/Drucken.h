@@ -7,7 +7,11 @@
 // rules count from the top frame row of the last box. With a page title set,
 // every page begins with a head line (the title at the left, "Seite n" at
 // the right). On the back pages of a duplex printout the binding margin
-// changes sides.
+// changes sides. A box that may be longer than a page is drawn through
+// FortlaufendeBox, which goes on over as many pages as it needs.
+//
+// No text stands right of the boxes' right frame: a text that would reach
+// past it is cut short there and ends in "…".
 //
 // Texts given to Text carry the inline markup of printed text ("÷"):
 //   ÷0, ÷1     an empty and a ticked box
@@ -29,6 +33,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 class Drucken {
 public:
@@ -62,7 +67,7 @@ public:
     // puts block start, box start and box end to 0.
     void Initialize(const std::string& fontName, double fontSize, double lineWidth);
     // Ends the print document and lets the job go. False, with the reason,
-    // when the document could not be finished.
+    // when the document could not be finished or nothing was drawn on it.
     bool Terminate(std::string& fehler);
     // Orientation and coordinates: cm, (0, 0) at left cm from the left and
     // top cm from the top paper edge.
@@ -87,6 +92,9 @@ public:
     // A framed box of rows content rows at the block start (row 1 shaded
     // light grey when shaded); a new page first when it does not fit.
     void Box(int rows, bool shaded);
+    // The content rows a box can have at the block start (or at the top of
+    // a fresh page), below the page head printed there.
+    int FreieZeilen(bool neueSeite = false) const;
     void LineX(int row1, int col1, int row2, int col2, bool thick, bool grey);
     void LineV(int col, bool thick);
     void LineH(int row, bool thick);
@@ -96,6 +104,9 @@ public:
     // Plain text wrapped at blanks into lines of at most width cells; a word
     // wider than that is broken. Returns the lines printed (0 for "").
     int TextBox(int row, int col, int width, std::string_view text, bool bold);
+    // The lines TextBox would print; with höchstens > 0 no more than that
+    // many, the last one then cut short with "…" when text remains.
+    std::vector<std::string> Umbrechen(std::string_view text, int width, bool bold, int höchstens = 0);
     void SkipRows(int n) { blockanfang_ += n; }
     void SkipCentimeters(double cm);
 
@@ -111,6 +122,8 @@ public:
     void Schriftname(const std::string& name);
     // The width of a text as the markup prints it, cm.
     double Markupbreite(std::string_view text) const;
+    // The x of the right frame of a box, cm.
+    double RechterRahmen() const { return zeichen_ * zellenbreite_ - zellenbreite_ / 2; }
 
 private:
     std::unique_ptr<Plattform::Druckfläche> fläche_;
@@ -126,6 +139,7 @@ private:
     std::string titel_;
     bool mitTitel_ = false;
     bool spiegeln_ = false;
+    bool gezeichnet_ = false; // something was drawn since the job began
     double x1_ = 0, y1_ = 0, x2_ = 0, y2_ = 0; // front pages
     double geradeLinks_ = 0, geradeRechts_ = 0; // back pages
     double aktX_ = 0, aktY_ = 0;                // where the last text ended
@@ -133,6 +147,10 @@ private:
     void SchriftSetzen(const Plattform::Druckschrift& s);
     void Fett(bool fett);
     void Drucke(std::string_view text);
+    // The longest start of text that is at most breite wide with "…"
+    // behind it ("" when not even that fits); markup: measured as Text
+    // prints it, else as plain text.
+    std::string Gekürzt(std::string_view text, double breite, bool markup) const;
     void PrintMarkup(std::string_view text);
     double MittelX(int col) const { return (col + 1) * zellenbreite_ + zellenbreite_ / 2; }
     double MittelY(int row) const { return (boxanfang_ + row) * zellenhöhe_ + zellenhöhe_ / 2; }

@@ -8,6 +8,7 @@
 #include "balance/Gebaeudehuelle.h"
 #include "components/Bauteile.h"
 #include "frame/basZIRVOSymbole.h"
+#include "printing/FortlaufendeBox.h"
 #include "project/ProjektGlobal.h"
 
 #include <algorithm>
@@ -109,10 +110,6 @@ std::vector<Eintrag> Zusammenfassen(std::vector<Zeile> zeilen) {
     return einträge;
 }
 
-int Anzahl(const std::vector<Eintrag>& e, int art) {
-    return static_cast<int>(std::count_if(e.begin(), e.end(), [art](const Eintrag& x) { return x.art == art; }));
-}
-
 std::string Zahl(double x, int stellen) { return ZIRVO3801Drucken::DruckZahl(x, stellen, false); }
 
 } // namespace
@@ -133,35 +130,47 @@ void ZIRVO3801Drucken::Einzelbauteile(bool& failed) {
     Drucken& d = drucken_;
 
     // One line of an entry; the item's own values for a numbered entry, "?"
-    // for an item that no longer exists.
+    // for an item that no longer exists; its designation in the lines of
+    // its column.
     struct Werte {
         std::string bez, codeGr;
         double wert = 0, g = 0, dämmung = 0;
+        std::vector<std::string> zeilen;
     };
-    const auto werte = [](const Eintrag& e) -> Werte {
+    const auto werte = [&](const Eintrag& e) -> Werte {
         const Projekt& p = Global::Projekt;
-        Werte w{e.bezeichnung, {}, e.U, e.g, 0};
-        if (e.nummer == 0) return w;
-        w = {"?", {}, 0, 0, 0};
-        switch (e.art) {
-        case Opak:
-            if (const auto b = ::Bauteil::Lesen(p, e.nummer))
-                w = {b->Bez, b->CodeGr, b->U, 0, Dämmstärke(e.nummer)};
-            break;
-        case FensterTüren:
-            if (const auto f = ::Fenster::Lesen(p, e.nummer)) w = {f->Bez, f->CodeGr, f->U, f->g, 0};
-            break;
-        default:
-            if (const auto b = ::Wärmebrücke::Lesen(p, e.nummer)) w = {b->Bez, b->CodeGr, b->Psi, 0, 0};
-            break;
+        Werte w{e.bezeichnung, {}, e.U, e.g, 0, {}};
+        if (e.nummer != 0) {
+            w = {"?", {}, 0, 0, 0, {}};
+            switch (e.art) {
+            case Opak:
+                if (const auto b = ::Bauteil::Lesen(p, e.nummer))
+                    w = {b->Bez, b->CodeGr, b->U, 0, Dämmstärke(e.nummer), {}};
+                break;
+            case FensterTüren:
+                if (const auto f = ::Fenster::Lesen(p, e.nummer)) w = {f->Bez, f->CodeGr, f->U, f->g, 0, {}};
+                break;
+            default:
+                if (const auto b = ::Wärmebrücke::Lesen(p, e.nummer)) w = {b->Bez, b->CodeGr, b->Psi, 0, 0, {}};
+                break;
+            }
         }
+        // From column 6 up to the code group: column 39 for components and
+        // windows, 45 for bridges.
+        const int breite = e.art == Opak || e.art == FensterTüren ? 33 : 39;
+        w.zeilen = d.Umbrechen(w.bez, breite, true, FortlaufendeBox::ZeilenJeEintrag);
+        if (w.zeilen.empty()) w.zeilen.emplace_back();
         return w;
     };
-    const auto zeile = [&](int r, const Eintrag& e, int codeSpalte, int flächenStellen, const char* codes) {
-        const Werte w = werte(e);
+    std::vector<Werte> gedruckt;
+    gedruckt.reserve(einträge.size());
+    for (const Eintrag& e : einträge) gedruckt.push_back(werte(e));
+
+    const auto zeile = [&](int r, const Eintrag& e, const Werte& w, int codeSpalte, int flächenStellen,
+                           const char* codes) {
         if (e.nummer != 0) d.Text(r, 2, Zahl(e.nummer, 0), true, true, 2);
         else d.Text(r, 2, "   -");
-        d.Text(r, 6, w.bez, true);
+        for (std::size_t i = 0; i < w.zeilen.size(); ++i) d.Text(r + static_cast<int>(i), 6, w.zeilen[i], true);
         if (e.nummer != 0 && !w.codeGr.empty()) d.Text(r, codeSpalte, w.codeGr);
         if (w.dämmung > 0) d.Text(r, 46, Zahl(w.dämmung, 1), false, true, 0);
         if (e.art == FensterTüren) d.Text(r, 42, Zahl(w.g, 2), true, true, 4);
@@ -171,65 +180,80 @@ void ZIRVO3801Drucken::Einzelbauteile(bool& failed) {
         if (const double Q = hülle.Systemnachweis_Q(codes, static_cast<std::int16_t>(e.nummer)); Q != 0)
             d.Text(r, 68, Zahl(Q / 1000, 1), false, true, 8);
     };
-    // One section at row r: its title, the column heads, a line per entry
-    // of the kind, the closing thick rule and the column lines.
-    const auto abschnitt = [&](int& r, int art, const std::string& titel, const std::string& wertKopf,
+    // One section: its title, the column heads (again on every page it goes
+    // on to), a line per entry of the kind, the closing thick rule and the
+    // column lines.
+    const auto abschnitt = [&](FortlaufendeBox& box, int art, const std::string& titel, const std::string& wertKopf,
                                Einheit wertEinheit, const std::string& flächenKopf, Einheit flächenEinheit,
                                int codeSpalte, int flächenStellen, const char* codes) {
-        d.Text(r, 1, titel);
-        d.LineH(r + 1, false);
-        const int h = r + 2;
-        d.Text(h, 2, DS("Nr"));
-        d.Text(h, 6, DS("Bezeichnung"));
-        if (art == Opak) d.Text(h, 46, DS("Dämmstärke") + " " + einheiten_[E_cm], false, true, 0);
-        if (art == FensterTüren) {
-            d.Text(h, 43, "g");
-            d.Text(-1, 0, "  " + einheiten_[E_Ohne]);
-        }
-        d.Text(h, 48, wertKopf);
-        d.Text(-1, 0, "  " + einheiten_[wertEinheit]);
-        d.Text(h, 58, flächenKopf);
-        d.Text(-1, 0, "  " + einheiten_[flächenEinheit]);
-        d.Text(h, 68, "Q  " + einheiten_[E_MWh], false, true, 8);
-        const int oben = h - 1;
-        d.LineX(h + 1, 0, h + 1, 76, false, false);
-        r = h + 2;
-        for (const Eintrag& e : einträge)
-            if (e.art == art) zeile(r++, e, codeSpalte, flächenStellen, codes);
-        d.LineH(r, true);
-        const int unten = r++;
-        for (int c : {5, 47, 57, 67}) d.LineX(oben, c, unten, c, false, false);
-        if (art == Opak) d.LineX(oben + 2, 41, unten, 41, false, false);
-        if (art == FensterTüren) d.LineX(oben, 41, unten, 41, false, false);
+        const auto kopf = [&, art](int r) {
+            d.Text(r, 1, titel);
+            d.LineH(r + 1, false);
+            const int h = r + 2;
+            d.Text(h, 2, DS("Nr"));
+            d.Text(h, 6, DS("Bezeichnung"));
+            if (art == Opak) d.Text(h, 46, DS("Dämmstärke") + " " + einheiten_[E_cm], false, true, 0);
+            if (art == FensterTüren) {
+                d.Text(h, 43, "g");
+                d.Text(-1, 0, "  " + einheiten_[E_Ohne]);
+            }
+            d.Text(h, 48, wertKopf);
+            d.Text(-1, 0, "  " + einheiten_[wertEinheit]);
+            d.Text(h, 58, flächenKopf);
+            d.Text(-1, 0, "  " + einheiten_[flächenEinheit]);
+            d.Text(h, 68, "Q  " + einheiten_[E_MWh], false, true, 8);
+            d.LineX(h + 1, 0, h + 1, 76, false, false);
+        };
+        const auto linien = [&d, art](int r, int unten) {
+            const int oben = r + 1;
+            for (int c : {5, 47, 57, 67}) d.LineX(oben, c, unten, c, false, false);
+            if (art == Opak) d.LineX(oben + 2, 41, unten, 41, false, false);
+            if (art == FensterTüren) d.LineX(oben, 41, unten, 41, false, false);
+        };
+        box.Abschnitt(4, kopf, linien);
+        for (std::size_t i = 0; i < einträge.size(); ++i)
+            if (einträge[i].art == art) {
+                const Werte& w = gedruckt[i];
+                zeile(box.Zeilen(static_cast<int>(w.zeilen.size())), einträge[i], w, codeSpalte, flächenStellen,
+                      codes);
+            }
+        box.AbschnittEnde();
     };
 
-    const int nOpak = Anzahl(einträge, Opak), nFenster = Anzahl(einträge, FensterTüren);
-    const int nLinie = Anzahl(einträge, Linie), nPunkt = Anzahl(einträge, Punkt);
+    // The rows of a kind's entries; a box holds its kinds' sections of
+    // these and 5 rows each (title, rule, column heads, line, closing rule).
+    const auto zeilen = [&](int art) {
+        int n = 0;
+        for (std::size_t i = 0; i < einträge.size(); ++i)
+            if (einträge[i].art == art) n += static_cast<int>(gedruckt[i].zeilen.size());
+        return n;
+    };
     const auto boxzeilen = [](int a, int b) {
         if (a == 0 && b == 0) return 3;
         return 1 + (a > 0 ? a + 5 : 0) + (b > 0 ? b + 5 : 0);
     };
+    // Title, rule, a section's head and its first row.
+    constexpr int Mindestens = 2 + 4 + 1;
 
-    d.Box(boxzeilen(nOpak, nFenster), true);
-    d.Text(1, 1, DS("Einzelbauteile"), true);
-    d.LineH(2, true);
-    int r = 3;
-    if (nOpak == 0 && nFenster == 0) d.Text(3, 1, DS("keine"));
-    if (nOpak > 0)
-        abschnitt(r, Opak, DS("Dächer, Wände, Böden (opake Bauteile)"), "U", E_W_m2K, DS("Fläche"), E_m2, 39, 1,
-                  "DWB");
-    if (nFenster > 0)
-        abschnitt(r, FensterTüren, DS("Fenster, Türen, Tore"), "U", E_W_m2K, DS("Fläche"), E_m2, 39, 1, "FT");
-
-    d.Box(boxzeilen(nLinie, nPunkt), true);
-    d.Text(1, 1, DS("Wärmebrücken"), true);
-    d.LineH(2, true);
-    r = 3;
-    if (nLinie == 0 && nPunkt == 0) d.Text(3, 1, DS("keine"));
+    const int nOpak = zeilen(Opak), nFenster = zeilen(FensterTüren);
+    const int nLinie = zeilen(Linie), nPunkt = zeilen(Punkt);
+    {
+        FortlaufendeBox box(d, boxzeilen(nOpak, nFenster), true, DS("Einzelbauteile"), Mindestens);
+        if (nOpak == 0 && nFenster == 0) d.Text(box.Zeilen(), 1, DS("keine"));
+        if (nOpak > 0)
+            abschnitt(box, Opak, DS("Dächer, Wände, Böden (opake Bauteile)"), "U", E_W_m2K, DS("Fläche"), E_m2, 39,
+                      1, "DWB");
+        if (nFenster > 0)
+            abschnitt(box, FensterTüren, DS("Fenster, Türen, Tore"), "U", E_W_m2K, DS("Fläche"), E_m2, 39, 1, "FT");
+        box.Ende();
+    }
+    FortlaufendeBox box(d, boxzeilen(nLinie, nPunkt), true, DS("Wärmebrücken"), Mindestens);
+    if (nLinie == 0 && nPunkt == 0) d.Text(box.Zeilen(), 1, DS("keine"));
     if (nLinie > 0)
-        abschnitt(r, Linie, DS("Wärmebrücken längenbezogen"), basZIRVOSymbole::SymbolPsi, E_W_mK, DS("Länge"), E_m,
+        abschnitt(box, Linie, DS("Wärmebrücken längenbezogen"), basZIRVOSymbole::SymbolPsi, E_W_mK, DS("Länge"), E_m,
                   45, 1, "l");
     if (nPunkt > 0)
-        abschnitt(r, Punkt, DS("Wärmebrücken punktbezogen"), basZIRVOSymbole::SymbolChi, E_W_K, DS("Anzahl"),
-                  E_Ohne, 45, 0, "p");
+        abschnitt(box, Punkt, DS("Wärmebrücken punktbezogen"), basZIRVOSymbole::SymbolChi, E_W_K, DS("Anzahl"), E_Ohne,
+                  45, 0, "p");
+    box.Ende();
 }

@@ -17,6 +17,7 @@
 #include "frame/basZIRVODialogSprache.h"
 #include "frame/basZIRVOSymbole.h"
 #include "frame/basZIRVO_Format.h"
+#include "printing/FortlaufendeBox.h"
 #include "project/ProjektGlobal.h"
 
 #include <algorithm>
@@ -100,10 +101,6 @@ bool Gesetzt(const char* schlüssel) {
     return std::isfinite(x) && std::nearbyint(x) != 0;
 }
 
-// How many table rows fit into one box on a page of its own, below the
-// page head: the box's heading and column heads take 5 rows, its frame 2.
-int ZeilenJeBox(const Drucken& d) { return std::max(1, d.Lines() - 2 - 2 - 5); }
-
 } // namespace
 
 void ZIRVO3801Drucken::Nachweis_Einzelbauteil(bool& failed) {
@@ -148,52 +145,61 @@ void ZIRVO3801Drucken::EBZusammenfassung(bool& failed) {
     d.Text(1, 1, DS("Zusammenfassung"), true);
 
     // Each table is one box, which moves whole to the next page when it
-    // does not fit. A table longer than a page fills the page and goes on
-    // in a box of its own, with the same heads, on the next.
-    auto tabelle = [&](const std::vector<const Zeile*>& zeilen, const auto& köpfe, std::initializer_list<int> spalten,
-                       const auto& zeile) {
-        const int jeBox = ZeilenJeBox(d);
-        for (std::size_t a = 0; a < zeilen.size();) {
-            int c = static_cast<int>(zeilen.size() - a);
-            if (c > jeBox) {
-                const int frei = d.Blockanfang() == 0 ? jeBox : d.Lines() - d.Blockanfang() - 2 - 5;
-                c = frei >= 1 ? frei : jeBox;
-            }
-            d.Box(c + 5, true);
-            köpfe();
-            d.LineH(2, true);
-            d.LineX(5, 0, 5, 76, false, false);
-            for (int k : spalten) d.LineX(2, k, c + 6, k, false, false);
-            for (int i = 0; i < c; ++i) zeile(*zeilen[a + static_cast<std::size_t>(i)], i + 6);
-            a += static_cast<std::size_t>(c);
+    // fits there; a table longer than a page begins where it stands and
+    // goes on over the next pages, its heads on each. A row takes as many
+    // lines as its designation needs (column 5 up to the item number); its
+    // code and designation begin it, the values follow.
+    auto tabelle = [&](const std::vector<const Zeile*>& zeilen, const std::string& titel, const auto& köpfe,
+                       std::initializer_list<int> spalten, const auto& zeile) {
+        if (zeilen.empty()) return;
+        std::vector<std::vector<std::string>> bezeichnungen;
+        int n = 0;
+        for (const Zeile* z : zeilen) {
+            bezeichnungen.push_back(d.Umbrechen(z->Bez, 33, true, FortlaufendeBox::ZeilenJeEintrag));
+            n += std::max<int>(1, static_cast<int>(bezeichnungen.back().size()));
         }
+        FortlaufendeBox box(d, n + 5, true, titel, 2 + 3 + 1);
+        box.Abschnitt(
+            3,
+            [&](int r) {
+                köpfe(r);
+                d.LineX(r + 2, 0, r + 2, 76, false, false);
+            },
+            [&d, spalten](int r, int unten) {
+                for (int k : spalten) d.LineX(r - 1, k, unten, k, false, false);
+            });
+        for (std::size_t i = 0; i < zeilen.size(); ++i) {
+            const auto& bez = bezeichnungen[i];
+            const int r = box.Zeilen(std::max<int>(1, static_cast<int>(bez.size())));
+            d.Text(r, 1, zeilen[i]->Code, true);
+            for (std::size_t k = 0; k < bez.size(); ++k) d.Text(r + static_cast<int>(k), 5, bez[k], true);
+            zeile(*zeilen[i], r);
+        }
+        box.Ende();
     };
 
     const auto bauteile = Bauteilzeilen();
     tabelle(
-        Gedruckt(bauteile),
-        [&] {
-            d.Text(1, 1, DS("Bauteile und Fenster"), true);
-            d.Text(3, 1, DS("Bauteil") + " /" + DS("Fenster"));
-            d.Text(4, 1, "C");
-            d.Text(4, 5, DS("Bezeichnung"));
-            d.Text(3, 42, "U");
-            d.Text(4, 39, "#");
-            d.Text(4, 41, Einheitstext(E_W_m2K));
-            d.Text(3, 49, "g");
-            d.Text(4, 49, Einheitstext(E_Ohne));
-            d.Text(3, 54, basZIRVOSymbole::SymbolTheta + "÷(i)");
-            d.Text(4, 53, Einheitstext(E_GradC));
-            d.Text(3, 58, DS("Grenzwert") + " U");
-            d.Text(4, 57, DS("(Tab.)"));
-            d.Text(4, 62, DS("(effektiv)"));
-            d.Text(3, 71, DS("Erfüllt"));
-            d.Text(4, 71, DS("(ja/nein)"));
+        Gedruckt(bauteile), DS("Bauteile und Fenster"),
+        [&](int r) {
+            d.Text(r, 1, DS("Bauteil") + " /" + DS("Fenster"));
+            d.Text(r + 1, 1, "C");
+            d.Text(r + 1, 5, DS("Bezeichnung"));
+            d.Text(r, 42, "U");
+            d.Text(r + 1, 39, "#");
+            d.Text(r + 1, 41, Einheitstext(E_W_m2K));
+            d.Text(r, 49, "g");
+            d.Text(r + 1, 49, Einheitstext(E_Ohne));
+            d.Text(r, 54, basZIRVOSymbole::SymbolTheta + "÷(i)");
+            d.Text(r + 1, 53, Einheitstext(E_GradC));
+            d.Text(r, 58, DS("Grenzwert") + " U");
+            d.Text(r + 1, 57, DS("(Tab.)"));
+            d.Text(r + 1, 62, DS("(effektiv)"));
+            d.Text(r, 71, DS("Erfüllt"));
+            d.Text(r + 1, 71, DS("(ja/nein)"));
         },
         {38, 47, 52, 56, 69},
         [&](const Zeile& z, int r) {
-            d.Text(r, 1, z.Code, true);
-            d.Text(r, 5, z.Bez, true);
             d.Text(r, 39, DruckZahl(z.Nr, 0, false), true, true, 2);
             d.Text(r, 42, DruckZahl(z.Wert(BtU), 2, true), true, true, 5);
             d.Text(r, 48, DruckZahl(z.Wert(BtG), 2, false), true, true, 4);
@@ -208,24 +214,21 @@ void ZIRVO3801Drucken::EBZusammenfassung(bool& failed) {
     if (Gesetzt("EB-WBN")) return;
     const auto brücken = Wärmebrückenzeilen();
     tabelle(
-        Gedruckt(brücken),
-        [&] {
-            d.Text(1, 1, DS("Wärmebrücken"), true);
-            d.Text(3, 1, DS("Wärmebrücke"));
-            d.Text(4, 1, "C");
-            d.Text(4, 5, DS("Bezeichnung"));
-            d.Text(4, 39, "#");
-            d.Text(3, 41, psi + " " + Einheitstext(E_W_mK));
-            d.Text(4, 41, chi + " " + Einheitstext(E_W_K));
-            d.Text(3, 48, DS("Grenzwert"));
-            d.Text(4, 48, "(" + psi + "/" + chi + ")");
-            d.Text(3, 58, DS("Erfüllt"));
-            d.Text(4, 58, DS("(ja/nein)"));
+        Gedruckt(brücken), DS("Wärmebrücken"),
+        [&](int r) {
+            d.Text(r, 1, DS("Wärmebrücke"));
+            d.Text(r + 1, 1, "C");
+            d.Text(r + 1, 5, DS("Bezeichnung"));
+            d.Text(r + 1, 39, "#");
+            d.Text(r, 41, psi + " " + Einheitstext(E_W_mK));
+            d.Text(r + 1, 41, chi + " " + Einheitstext(E_W_K));
+            d.Text(r, 48, DS("Grenzwert"));
+            d.Text(r + 1, 48, "(" + psi + "/" + chi + ")");
+            d.Text(r, 58, DS("Erfüllt"));
+            d.Text(r + 1, 58, DS("(ja/nein)"));
         },
         {38, 47, 56},
         [&](const Zeile& z, int r) {
-            d.Text(r, 1, z.Code, true);
-            d.Text(r, 5, z.Bez, true);
             d.Text(r, 39, DruckZahl(z.Nr, 0, false), true, true, 2);
             d.Text(r, 42, DruckZahl(z.Wert(WbPsi), 2, true), true, true, 5);
             d.Text(r, 49, DruckZahl(z.Wert(WbGrenz), 2, true), true, true, 5);

@@ -8,8 +8,11 @@
 #include "balance/Anzeigezahl.h"
 #include "balance/Gebaeudekategorie.h"
 #include "frame/basZIRVOSymbole.h"
+#include "printing/FortlaufendeBox.h"
 #include "mainwindow/frmZIRVO3801.h"
 #include "project/ProjektGlobal.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -210,25 +213,41 @@ void ZIRVO3801Drucken::Energiebezugsflächen() {
         KeineEinträge(titel);
         return;
     }
+    // A designation takes as many lines as it needs, up to the storey height.
     Drucken& d = drucken_;
-    d.Box(n + 6, true);
-    d.Text(1, 1, titel, true);
-    d.LineH(2, true);
-    d.LineV(50, false);
-    d.LineV(60, false);
-    d.Text(3, 1, DS("Bezeichnung"));
-    d.Text(3, 35, DS("Geschosshöhe") + "  " + einheiten_[E_m], false, true, 14);
-    d.Text(3, 52, DS("EBF"), true);
-    d.Text(-1, 0, "  " + einheiten_[E_m2]);
-    d.LineX(4, 0, 4, 76, false, false);
+    std::vector<std::vector<std::string>> bezeichnungen(static_cast<std::size_t>(n));
+    int zeilen = 0;
     for (int i = 0; i < n; ++i) {
+        if (const KollektionZeiger z = t->Koll(i + 1))
+            bezeichnungen[static_cast<std::size_t>(i)] =
+                d.Umbrechen(z->Text(1), 43, true, FortlaufendeBox::ZeilenJeEintrag);
+        zeilen += std::max<int>(1, static_cast<int>(bezeichnungen[static_cast<std::size_t>(i)].size()));
+    }
+    FortlaufendeBox box(d, zeilen + 6, true, titel, 2 + 2 + 1);
+    box.Abschnitt(
+        2,
+        [&](int r) {
+            d.Text(r, 1, DS("Bezeichnung"));
+            d.Text(r, 35, DS("Geschosshöhe") + "  " + einheiten_[E_m], false, true, 14);
+            d.Text(r, 52, DS("EBF"), true);
+            d.Text(-1, 0, "  " + einheiten_[E_m2]);
+            d.LineX(r + 1, 0, r + 1, 76, false, false);
+        },
+        [&d](int r, int unten) {
+            for (int c : {50, 60}) d.LineX(r - 1, c, unten, c, false, false);
+        });
+    for (int i = 0; i < n; ++i) {
+        const auto& bez = bezeichnungen[static_cast<std::size_t>(i)];
+        const int r = box.Zeilen(std::max<int>(1, static_cast<int>(bez.size())));
         const KollektionZeiger z = t->Koll(i + 1);
         if (!z) continue;
-        d.Text(i + 5, 1, z->Text(1), true);
-        d.Text(i + 5, 45, DruckZahl(z->Zahl(3), 2, false), true, true, 4);
-        d.Text(i + 5, 52, DruckZahl(z->Zahl(4), 1, false), true, true, 7);
+        for (std::size_t k = 0; k < bez.size(); ++k) d.Text(r + static_cast<int>(k), 1, bez[k], true);
+        d.Text(r, 45, DruckZahl(z->Zahl(3), 2, false), true, true, 4);
+        d.Text(r, 52, DruckZahl(z->Zahl(4), 1, false), true, true, 7);
     }
-    d.LineX(n + 5, 0, n + 5, 76, false, false);
-    d.Text(n + 6, 1, DS("Total"));
-    d.Text(n + 6, 52, DruckZahl(p.ZGetNum("EBF"), 1, false), true, true, 7);
+    const int r = box.Zeilen(2);
+    d.LineX(r, 0, r, 76, false, false);
+    d.Text(r + 1, 1, DS("Total"));
+    d.Text(r + 1, 52, DruckZahl(p.ZGetNum("EBF"), 1, false), true, true, 7);
+    box.Ende();
 }

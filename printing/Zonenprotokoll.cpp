@@ -8,8 +8,10 @@
 #include "frame/basZIRVO3801.h"
 #include "frame/basZIRVOSymbole.h"
 #include "frame/basZIRVO_HiRi.h"
+#include "printing/FortlaufendeBox.h"
 #include "project/ProjektGlobal.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -61,9 +63,28 @@ void ZIRVO3801Drucken::Hülle(int art) {
     // The windows table has one sum row less: its rows move up by one.
     const int v = fenster ? -1 : 0;
     Drucken& d = drucken_;
-    d.Box(n + 11 + v, true);
-    d.Text(1, 1, title, true);
-    d.LineH(2, true);
+    // A row takes as many lines as its designation needs (column 4 up to
+    // the area), or its shading texts (column 65 up to the frame).
+    struct Zeilentexte {
+        std::vector<std::string> bez, schatten;
+        int Zeilen() const {
+            return std::max<int>({1, static_cast<int>(bez.size()), static_cast<int>(schatten.size())});
+        }
+    };
+    std::vector<Zeilentexte> texte(static_cast<std::size_t>(n));
+    int zeilen = 0;
+    for (int i = 0; i < n; ++i) {
+        Zeilentexte& x = texte[static_cast<std::size_t>(i)];
+        if (const KollektionZeiger z = t->Koll(i + 1)) {
+            x.bez = d.Umbrechen(z->Text(2), 31, true, FortlaufendeBox::ZeilenJeEintrag);
+            if (fenster && Zeichen(z->Text(12)) > 2)
+                x.schatten = d.Umbrechen(ZahlOderLeer(z->Zahl(10), 2) + " " + z->Text(11) + " " + z->Text(12), 12,
+                                         true, FortlaufendeBox::ZeilenJeEintrag);
+        }
+        zeilen += x.Zeilen();
+    }
+    // Title, the sums, the column heads and one row.
+    FortlaufendeBox box(d, zeilen + 11 + v, true, title, 2 + 6 + v + 3 + 1);
 
     Monatstabelle Qt{};
     p.ZGetArr2(Qt, std::string("Qt") + ergebnis[art]);
@@ -73,10 +94,11 @@ void ZIRVO3801Drucken::Hülle(int art) {
     p.ZGetArrX(fläche, std::string("ATot") + ergebnis[art]);
     p.ZGetArrX(U, std::string("AUTot") + ergebnis[art]);
     ElementtypenSetzen(art);
+    const int summen = box.Zeilen(6 + v);
     for (int k = 0; k < static_cast<int>(typen); ++k) {
         const auto& e = elementtypen_[static_cast<std::size_t>(k)];
         const std::size_t i = static_cast<std::size_t>(k);
-        const int r = k + 3;
+        const int r = summen + k;
         d.Text(r, 1, e[0]);
         d.Text(r, 4, e[1]);
         d.Text(r, 26, ZahlOderLeer(fläche[i], 1), false, true, 7);
@@ -86,46 +108,52 @@ void ZIRVO3801Drucken::Hülle(int art) {
         d.Text(r, 49, ZahlOderLeer(Qt[12][i], 1), true, true, 7);
         d.Text(-1, 0, " " + e[4]);
     }
-    const int kopf = 9 + v;
-    d.LineH(kopf - 1, false);
-    d.Text(kopf, 1, DS("Bauteil") + " /" + DS("Wärmebrücke"));
-    d.Text(kopf + 1, 1, "C");
-    d.Text(kopf + 1, 4, DS("Text"));
-    d.Text(kopf, 36, DS("Fläche"));
-    d.Text(kopf + 1, 38, einheiten_[E_m2]);
-    d.Text(kopf + 1, 43, "#");
-    d.Text(kopf + 1, 44, einheiten_[E_W_m2K]);
-    d.Text(kopf, 46, "U");
-    d.Text(kopf, 51, "H");
-    const auto [orientierung1, orientierung2] = Zweizeilig(DS("Orientie- rung"));
-    d.Text(kopf, 53, orientierung1);
-    d.Text(kopf + 1, 53, orientierung2);
-    if (art == 2) {
-        d.Text(kopf, 61, "b÷(u)");
-        d.Text(kopf, 65, "b÷(G)");
-        d.Text(kopf, 69, basZIRVOSymbole::SymbolTheta + "÷(in)/" + DS("Zone"));
-        d.Text(kopf + 1, 62, einheiten_[E_Ohne]);
-        d.Text(kopf + 1, 66, einheiten_[E_Ohne]);
-        d.Text(kopf + 1, 70, einheiten_[E_GradC] + " / " + einheiten_[E_Ohne]);
-    }
-    if (fenster) {
-        d.Text(kopf, 61, "g");
-        d.Text(kopf, 65, "f÷(f)");
-        d.Text(kopf, 69, "f÷(S1)");
-        d.Text(kopf, 73, "f÷(S2,3)");
-        for (int c : {62, 66, 70, 74}) d.Text(kopf + 1, c, einheiten_[E_Ohne]);
-    }
-    d.LineX(kopf + 2, 0, kopf + 2, 76, false, false);
+    d.LineH(summen + 5 + v, false);
     std::vector<int> linien = {42, 50, 52, 59};
     if (fenster) linien.push_back(64);
-    for (int c : linien) d.LineX(kopf - 1, c, n + kopf + 3, c, false, false);
+    box.Abschnitt(
+        3,
+        [&](int kopf) {
+            d.Text(kopf, 1, DS("Bauteil") + " /" + DS("Wärmebrücke"));
+            d.Text(kopf + 1, 1, "C");
+            d.Text(kopf + 1, 4, DS("Text"));
+            d.Text(kopf, 36, DS("Fläche"));
+            d.Text(kopf + 1, 38, einheiten_[E_m2]);
+            d.Text(kopf + 1, 43, "#");
+            d.Text(kopf + 1, 44, einheiten_[E_W_m2K]);
+            d.Text(kopf, 46, "U");
+            d.Text(kopf, 51, "H");
+            const auto [orientierung1, orientierung2] = Zweizeilig(DS("Orientie- rung"));
+            d.Text(kopf, 53, orientierung1);
+            d.Text(kopf + 1, 53, orientierung2);
+            if (art == 2) {
+                d.Text(kopf, 61, "b÷(u)");
+                d.Text(kopf, 65, "b÷(G)");
+                d.Text(kopf, 69, basZIRVOSymbole::SymbolTheta + "÷(in)/" + DS("Zone"));
+                d.Text(kopf + 1, 62, einheiten_[E_Ohne]);
+                d.Text(kopf + 1, 66, einheiten_[E_Ohne]);
+                d.Text(kopf + 1, 70, einheiten_[E_GradC] + " / " + einheiten_[E_Ohne]);
+            }
+            if (fenster) {
+                d.Text(kopf, 61, "g");
+                d.Text(kopf, 65, "f÷(f)");
+                d.Text(kopf, 69, "f÷(S1)");
+                d.Text(kopf, 73, "f÷(S2,3)");
+                for (int c : {62, 66, 70, 74}) d.Text(kopf + 1, c, einheiten_[E_Ohne]);
+            }
+            d.LineX(kopf + 2, 0, kopf + 2, 76, false, false);
+        },
+        [&d, &linien](int kopf, int unten) {
+            for (int c : linien) d.LineX(kopf - 1, c, unten, c, false, false);
+        });
 
     for (int i = 0; i < n; ++i) {
+        const Zeilentexte& x = texte[static_cast<std::size_t>(i)];
+        const int r = box.Zeilen(x.Zeilen());
         const KollektionZeiger z = t->Koll(i + 1);
         if (!z) continue;
-        const int r = i + kopf + 3;
         d.Text(r, 1, z->Text(1), true);
-        d.Text(r, 4, z->Text(2), true);
+        for (std::size_t k = 0; k < x.bez.size(); ++k) d.Text(r + static_cast<int>(k), 4, x.bez[k], true);
         d.Text(r, 35, ZahlOderLeer(z->Zahl(3), 1), true, true, 7);
         d.Text(r, 43, ZahlOderLeer(z->Zahl(4), 0), true, true, 2);
         d.Text(r, 46, ZahlOderLeer(z->Zahl(5), 2), true, true, 4);
@@ -142,16 +170,16 @@ void ZIRVO3801Drucken::Hülle(int art) {
         }
         if (fenster) {
             d.Text(r, 60, ZahlOderLeer(z->Zahl(9), 2), true, true, 4);
-            const std::string f = ZahlOderLeer(z->Zahl(10), 2), s1 = z->Text(11), s23 = z->Text(12);
-            if (Zeichen(s23) <= 2) {
-                d.Text(r, 65, f, true, true, 4);
-                d.Text(r, 70, s1, true);
-                d.Text(r, 73, s23, true);
-            } else {
-                d.Text(r, 65, f + " " + s1 + " " + s23, true);
+            if (x.schatten.empty()) {
+                d.Text(r, 65, ZahlOderLeer(z->Zahl(10), 2), true, true, 4);
+                d.Text(r, 70, z->Text(11), true);
+                d.Text(r, 73, z->Text(12), true);
             }
+            for (std::size_t k = 0; k < x.schatten.size(); ++k)
+                d.Text(r + static_cast<int>(k), 65, x.schatten[k], true);
         }
     }
+    box.Ende();
 }
 
 // ---- ventilation -----------------------------------------------------------------
@@ -188,6 +216,14 @@ struct Lüftungszeilen {
     }
 };
 
+// A remark from column 15 to the frame, in as many lines as it needs (one
+// at least).
+std::vector<std::string> Bemerkungszeilen(Drucken& d, const std::string& text) {
+    std::vector<std::string> zeilen = d.Umbrechen(text, 62, true, FortlaufendeBox::ZeilenJeEintrag);
+    if (zeilen.empty()) zeilen.emplace_back();
+    return zeilen;
+}
+
 Monatsarray Jahr(const char* schlüssel) {
     Monatsarray a{};
     Global::Projekt.ZGetArr1(a, schlüssel);
@@ -208,7 +244,8 @@ void ZIRVO3801Drucken::LüftungNatürlich() {
 
 void ZIRVO3801Drucken::LüftungMechanisch() {
     const Lüftungszeilen z{drucken_, *this};
-    drucken_.Box(10, true);
+    const auto bemerkung = Bemerkungszeilen(drucken_, Global::Projekt.ZGetStr("LmBem"));
+    drucken_.Box(9 + static_cast<int>(bemerkung.size()), true);
     drucken_.Text(1, 1, DS("Lüftung, mechanisch"), true);
     drucken_.LineH(2, true);
     z.Verlust(3, DS("Lüftungswärmeverlust"), true, Jahr("Qvm")[12], true);
@@ -222,7 +259,7 @@ void ZIRVO3801Drucken::LüftungKombiniert() {
     const double Em = E * p.ZGetNum("MLAnteil") / 100;
     const double Qv = Jahr("Qv")[12], Qvm = Jahr("Qvm")[12];
     Drucken& d = drucken_;
-    d.Box(17, true);
+    d.Box(16 + static_cast<int>(Bemerkungszeilen(d, p.ZGetStr("LmBem")).size()), true);
     d.Text(1, 1, DS("Lüftung, natürlich und mechanisch"), true);
     d.LineH(2, true);
     z.EBF(3, E);
@@ -275,7 +312,8 @@ void ZIRVO3801Drucken::LüftungsgerätDaten(int r, double ebf) {
     d.Text(r + 5, 62, Zahl(p.ZGetNum("LmAVa"), 2), true, true, 7);
     d.Text(r + 5, 70, einheiten_[E_m3_hm2]);
     d.Text(r + 7, 1, DS("Bemerkung"));
-    d.Text(r + 7, 15, p.ZGetStr("LmBem"), true);
+    const auto bemerkung = Bemerkungszeilen(d, p.ZGetStr("LmBem"));
+    for (std::size_t k = 0; k < bemerkung.size(); ++k) d.Text(r + 7 + static_cast<int>(k), 15, bemerkung[k], true);
 }
 
 // ---- heat gains ------------------------------------------------------------------
@@ -287,8 +325,9 @@ void ZIRVO3801Drucken::Wärmeeinträge() {
     const KollektionZeiger verbraucher = p.ZGetColl("GE_");
     const int n = verbraucher ? verbraucher->Anzahl() : 0;
     const std::string bemerkung = p.ZGetStr("GEBem");
+    const auto bemerkungszeilen = Bemerkungszeilen(drucken_, bemerkung);
     Drucken& d = drucken_;
-    d.Box((n == 0 ? 15 : n + 19) + (bemerkung.empty() ? 0 : 2), true);
+    d.Box((n == 0 ? 15 : n + 19) + (bemerkung.empty() ? 0 : 1 + static_cast<int>(bemerkungszeilen.size())), true);
     d.Text(1, 1, DS("Wärmeeinträge"), true);
     d.LineH(2, true);
     const auto gewinn = [&](int r, const char* label, const char* symbol, double wert, bool fett) {
@@ -353,7 +392,8 @@ void ZIRVO3801Drucken::Wärmeeinträge() {
     }
     if (bemerkung.empty()) return;
     d.Text(bemerkungsZeile, 1, DS("Bemerkung"));
-    d.Text(bemerkungsZeile, 15, bemerkung, true);
+    for (std::size_t k = 0; k < bemerkungszeilen.size(); ++k)
+        d.Text(bemerkungsZeile + static_cast<int>(k), 15, bemerkungszeilen[k], true);
 }
 
 // ---- heating demand --------------------------------------------------------------

@@ -225,7 +225,8 @@ TEST(Bericht, Energietabelle) {
 }
 
 // The material list: an empty line between initials, 58 materials to a
-// page, each number aligned on its decimal separator.
+// page, each number aligned on its decimal separator; an empty database
+// prints its page with "keine".
 TEST(Bericht, Baustoffliste) {
     Testhilfe::Testordner ordner("baustoffliste");
     Bericht b;
@@ -246,15 +247,25 @@ TEST(Bericht, Baustoffliste) {
         db.setUeberwachung(u);
         ASSERT_GE(db.Save(), 0);
     };
+    constexpr int T = 3; // the list box below the head line
+    bool failed = true;
+    {
+        // An empty database: its page with the head line and "keine".
+        ZIRVO3801Drucken leer;
+        ASSERT_TRUE(leer.Initialisieren(false, false));
+        leer.Baustoffliste(failed);
+        EXPECT_FALSE(failed);
+        EXPECT_EQ(Raster(leer).Zeilentext(1, 1), "ZIRVO 380/1|Liste der Baustoffe|1|" + b.druck.Kopfzeit());
+        EXPECT_EQ(Raster(leer).Zeilentext(1, T + 4), "keine");
+        EXPECT_TRUE(leer.Beenden());
+    }
     neu("Beton", "BN", 2200, 0, 1.65, 0, "");
     neu("Backstein", "BK", 1100, 12.5, 0.44, 0, "1");
     neu("Dämmung", "MW", 30, 0, 0.035, 0, "2");
     ASSERT_TRUE(b.r.Initialisieren(false, false));
-    bool failed = true;
     b.r.Baustoffliste(failed);
     EXPECT_FALSE(failed);
     auto r = b.Raster();
-    constexpr int T = 3; // the list box below the head line
     EXPECT_EQ(r.Zeilentext(1, 1), "ZIRVO 380/1|Liste der Baustoffe|1|" + b.druck.Kopfzeit());
     EXPECT_EQ(r.Zeilentext(1, T + 4), "Backstein|BK|D|1100|12|.5|0|.44|1");
     EXPECT_EQ(r.Zeilentext(1, T + 5), "Beton|BN|D|2200|1|.65");

@@ -1,13 +1,17 @@
 // The page engine on the recording surface: the grid, boxes and page
-// breaks, page heads, mirrored back pages, the markup, text boxes and rules.
+// breaks, boxes that go on over pages, page heads, mirrored back pages, the
+// markup, text boxes and rules, texts cut at the right frame, a printout
+// without a page.
 // The recording font is 9 pt: characters 0.18 cm wide, lines 0.36 cm high.
 #include "printing/Aufzeichnungsflaeche.h"
 #include "printing/Drucken.h"
+#include "printing/FortlaufendeBox.h"
 #include "tests/printing/Seitenraster.h"
 #include "tests/support/Testplattform.h"
 
 #include <gtest/gtest.h>
 
+#include <map>
 #include <memory>
 
 namespace {
@@ -77,6 +81,98 @@ TEST(Drucken, BoxenUndSeitenumbrueche) {
             EXPECT_NEAR(seite->x2, 79 * s.d.Zellenbreite(), 1e-9);
             EXPECT_EQ(s.r().Genau("Nachweis:  Haus")->x1, 0);
         }
+    }
+}
+
+// A box longer than the rest of its page: sections of entries "A1", "B1",
+// ... drawn through FortlaufendeBox. Where a page ends, the box ends in its
+// last row with the column lines closed there; on the next page, below the
+// page head, its title with "(Fortsetzung)", the head of the open section
+// again, and the next entries. A box that fits is drawn as Box draws it.
+TEST(Drucken, FortlaufendeBox) {
+    struct Teil {
+        int seite, anfang, zeilen;
+        bool operator==(const Teil&) const = default;
+    };
+    struct Fall {
+        const char* was;
+        int vorher;                   // rows skipped before the box (with a page title)
+        std::vector<int> abschnitte;  // entries per section
+        std::vector<Teil> teile;      // the parts of the box
+        std::map<std::string, std::pair<int, int>> orte; // entry: page and row
+        std::map<int, std::string> köpfe; // page: the section head below a continued title
+    } fälle[] = {
+        {"fits where it stands", 10, {5}, {{1, 10, 11}}, {{"A1", {1, 17}}, {"A5", {1, 21}}}, {}},
+        {"fits on a fresh page", 40, {30}, {{2, 2, 36}}, {{"A1", {2, 9}}}, {}},
+        {"goes on in the middle of a section", 40, {60}, {{1, 40, 24}, {2, 2, 48}},
+         {{"A18", {1, 64}}, {"A19", {2, 9}}, {"A60", {2, 50}}}, {{2, "Abschnitt A"}}},
+        {"the next section begins on the next page", 0, {51, 10}, {{1, 2, 62}, {2, 2, 16}},
+         {{"A51", {1, 59}}, {"B1", {2, 9}}, {"B10", {2, 18}}}, {{2, "Abschnitt B"}}},
+        {"no room for a head and a row: from the next page", 60, {80}, {{2, 2, 62}, {3, 2, 30}},
+         {{"A56", {2, 64}}, {"A57", {3, 9}}, {"A80", {3, 32}}}, {{3, "Abschnitt A"}}},
+    };
+    for (const Fall& c : fälle) {
+        SCOPED_TRACE(c.was);
+        Seite s;
+        Drucken& d = s.d;
+        d.PageTitle(true, std::string("Nachweis:  Haus"));
+        d.SkipRows(c.vorher);
+        int zeilen = 1;
+        for (int n : c.abschnitte) zeilen += n + 5;
+        FortlaufendeBox box(d, zeilen, true, "Liste", 7);
+        for (std::size_t k = 0; k < c.abschnitte.size(); ++k) {
+            const std::string name(1, static_cast<char>('A' + k));
+            box.Abschnitt(
+                4,
+                [&](int r) {
+                    d.Text(r, 1, "Abschnitt " + name);
+                    d.LineH(r + 1, false);
+                    d.Text(r + 2, 2, "Nr");
+                    d.LineX(r + 3, 0, r + 3, 76, false, false);
+                },
+                [&](int r, int unten) { d.LineX(r + 1, 5, unten, 5, false, false); });
+            for (int i = 1; i <= c.abschnitte[k]; ++i) d.Text(box.Zeilen(), 2, name + std::to_string(i));
+            box.AbschnittEnde();
+        }
+        box.Ende();
+
+        const auto r = s.r();
+        std::vector<Teil> teile;
+        for (const auto* b : s.f->Alle(Art::Rechteck))
+            teile.push_back({b->Seite, r.Zeile(b->y1 - d.Zellenhöhe() / 2), r.Zeile(b->y2 - b->y1) - 1});
+        EXPECT_EQ(teile, c.teile);
+        // Every entry once, inside its part; the places worked out by hand.
+        int einträge = 0;
+        for (const auto* t : s.f->Texte()) {
+            if (t->Text.size() < 2 || t->Text[1] < '0' || t->Text[1] > '9') continue;
+            ++einträge;
+            EXPECT_LE(r.Zeile(t->y1), 64) << t->Text;
+        }
+        EXPECT_EQ(einträge, zeilen - 1 - 5 * static_cast<int>(c.abschnitte.size()));
+        for (const auto& [eintrag, ort] : c.orte) {
+            const auto* t = r.Genau(eintrag);
+            ASSERT_NE(t, nullptr) << eintrag;
+            EXPECT_EQ(std::make_pair(t->Seite, r.Zeile(t->y1)), ort) << eintrag;
+        }
+        // The continued parts: page head, title, and the open section's head.
+        for (std::size_t i = 1; i < teile.size(); ++i) {
+            const Teil& t = teile[i];
+            EXPECT_NE(r.Genau("Seite " + std::to_string(t.seite)), nullptr);
+            EXPECT_EQ(r.Zeilentext(t.seite, t.anfang + 1), "Liste (Fortsetzung)");
+            EXPECT_EQ(r.Zeilentext(t.seite, t.anfang + 3), c.köpfe.at(t.seite));
+            EXPECT_EQ(r.Zeilentext(t.seite, t.anfang + 5), "Nr");
+        }
+        // Every column line ends on a thick rule or on the bottom frame of its part.
+        for (const auto* l : s.f->Alle(Art::Linie)) {
+            if (l->x1 != l->x2) continue;
+            const int ende = r.Zeile(l->y2 - d.Zellenhöhe() / 2);
+            bool zu = false;
+            for (const Teil& t : teile) zu = zu || (t.seite == l->Seite && ende == t.anfang + t.zeilen + 1);
+            for (const auto* h : s.f->Alle(Art::Linie))
+                zu = zu || (h->Seite == l->Seite && h->y1 == h->y2 && h->Breite == 6 && h->y1 == l->y2);
+            EXPECT_TRUE(zu) << "column line on page " << l->Seite << " ends in row " << ende;
+        }
+        EXPECT_EQ(d.Blockanfang(), c.teile.back().anfang + c.teile.back().zeilen + 2);
     }
 }
 
@@ -190,6 +286,44 @@ TEST(Drucken, TextBoxUmbruch) {
             EXPECT_LE(texte[i]->x2 - texte[i]->x1, 10 * s.d.Zellenbreite() + 1e-9);
         }
     }
+}
+
+// No text reaches past the right frame (78.5 cells from the margin, 1.57 cm
+// right of column 70): one that would is cut short there with "…"; one
+// that fits stays whole. A wrapped text cut at its last line allowed. A
+// printout on which nothing was drawn does not end as a success.
+TEST(Drucken, RechterRahmenUndLeererAusdruck) {
+    Seite s;
+    struct Fall {
+        int spalte, breite; // breite > 0: right-aligned in that many cells
+        const char* text;
+        const char* gedruckt;
+    } fälle[] = {
+        {70, 0, "ABCDEFGH", "ABCDEFGH"},
+        {70, 0, "ABCDEFGHIJKLMNOP", "ABCDEFG…"},
+        {74, 6, "123456", "12…"},
+        {79, 0, "X", ""},
+    };
+    s.d.Box(4, false);
+    for (const Fall& c : fälle) {
+        SCOPED_TRACE(c.text);
+        const std::size_t vorher = s.f->Texte().size();
+        s.d.Text(1, c.spalte, c.text, false, c.breite > 0, c.breite);
+        const auto texte = s.f->Texte();
+        ASSERT_EQ(texte.size(), vorher + (*c.gedruckt ? 1 : 0));
+        if (!*c.gedruckt) continue;
+        EXPECT_EQ(texte.back()->Text, c.gedruckt);
+        EXPECT_LE(texte.back()->x2, s.d.RechterRahmen() + 1e-9);
+    }
+    EXPECT_EQ(s.d.Umbrechen("eins zwei drei vier fünf", 10, false, 2),
+              (std::vector<std::string>{"eins zwei", "drei vier…"}));
+    std::string fehler;
+    EXPECT_TRUE(s.d.Terminate(fehler)) << fehler;
+
+    Seite leer;
+    leer.d.PageTitle(true, std::string("Nachweis:  Haus"));
+    EXPECT_FALSE(leer.d.Terminate(fehler));
+    EXPECT_EQ(fehler, "Der Ausdruck enthält keine Seite.");
 }
 
 TEST(Drucken, LinienUndAbstaende) {

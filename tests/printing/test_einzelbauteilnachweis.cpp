@@ -206,8 +206,8 @@ TEST(Einzelbauteilnachweis, TabellenUndBlaetter) {
     }
 
     // 70 rows, more than a page holds: below the heading box the page takes
-    // 54, down to the row above its foot; the rest follows with the same
-    // heads on the next page.
+    // 54, down to the row above its foot; the rest follows on the next page
+    // under the title "(Fortsetzung)" and the same heads.
     auto L = Kollektion::Neu();
     for (int i = 1; i <= 70; ++i)
         L->Hinzufügen(Zeile({"B1", "Wand " + std::to_string(i), 0.0, 0.17, 0.0, 20.0, 0.17, 0.17}));
@@ -222,7 +222,8 @@ TEST(Einzelbauteilnachweis, TabellenUndBlaetter) {
         EXPECT_EQ(s.Genau("Wand 54")->Seite, 2);
         EXPECT_EQ(s.Zeile(s.Genau("Wand 54")->y1), 64);
         EXPECT_EQ(s.Genau("Wand 55")->Seite, 3);
-        EXPECT_EQ(s.Zeilentext(3, 3), "Bauteile und Fenster");
+        EXPECT_EQ(s.Zeilentext(3, 3), "Bauteile und Fenster (Fortsetzung)");
+        EXPECT_EQ(s.Zeilentext(3, 5), "Bauteil /Fenster|U|g|θ|i|Grenzwert U|Erfüllt");
         EXPECT_EQ(Ergebnis(s), "MuKEn 2014 / A|E|0.0|[m²] / 70 / 0 / 0 / ☒|  ja|☐|  nein");
     }
 }

@@ -18,6 +18,7 @@
 #include "project/ProjektGlobal.h"
 #include "tests/components/Komponentenhilfe.h"
 #include "tests/printing/Druckumgebung.h"
+#include "tests/support/qt/Pdfdruck.h"
 #include "tests/support/qt/Pdftext.h"
 #include "tests/support/Zonenprojekt.h"
 #include "tests/support/qt/Widgethilfe.h"
@@ -35,28 +36,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// The example project computed, the settings on the PDF printer, and every
-// PDF file asked for answered with a file of the test folder.
-struct PdfDruck {
-    Testhilfe::Zonenprojekt z;
-    Testhilfe::Testordner ordner{"pdf"};
-    QtPlattform::QtDrucker drucker;
-    Testhilfe::SkriptUmgebung umgebung;
-    Plattform::DiensteSetzen dienste{Plattform::Dienste{nullptr, nullptr, &drucker, nullptr, &umgebung}};
-    Initialisierung alt = Global::Initialisierung;
-
-    PdfDruck() {
-        umgebung.Uhr = 1767225600;
-        umgebung.Programm = ordner.Datei("programm");
-        Testhilfe::Druckumgebung::Einstellungen(Plattform::PdfDrucker);
-    }
-    ~PdfDruck() { Global::Initialisierung = alt; }
-
-    std::string Ziel(const char* name) {
-        const std::string pfad = ordner.Datei(name);
-        z.umgebung.dateidialoge.Antworten.push_back(pfad);
-        return pfad;
-    }
+// The settings on the PDF printer, and every PDF file asked for answered
+// with a file of the test folder; the example project computed.
+struct PdfDruck : Testhilfe::Pdfdruck {
+    PdfDruck() : Pdfdruck("pdf") {}
     // The example project, at a station whose summer is warmer than the
     // rooms: July and August have no heating demand.
     void BeispielBerechnen() {

@@ -1,5 +1,6 @@
 // Reading a PDF of the program back: its text as pdftotext lays it out,
-// its pages, the line that holds a text, and the page size pdfinfo gives.
+// its pages, the line that holds a text, the page size pdfinfo gives, and
+// its words with their boxes (pdftotext -bbox).
 #pragma once
 
 #include <QProcess>
@@ -13,15 +14,19 @@
 
 namespace Testhilfe::Pdf {
 
-// The text of the PDF as pdftotext lays it out; pages end with a form feed.
-// With ZIRVO_SCREENSHOTS naming a folder, the PDF is kept there too.
-inline std::string Text(const std::string& pdf) {
+// With ZIRVO_SCREENSHOTS naming a folder, the PDF read is kept there too.
+inline void Behalten(const std::string& pdf) {
     if (const char* ordner = std::getenv("ZIRVO_SCREENSHOTS"); ordner && *ordner) {
         namespace fs = std::filesystem;
         std::error_code ec;
         fs::create_directories(ordner, ec);
         fs::copy_file(pdf, fs::path(ordner) / fs::path(pdf).filename(), fs::copy_options::overwrite_existing, ec);
     }
+}
+
+// The text of the PDF as pdftotext lays it out; pages end with a form feed.
+inline std::string Text(const std::string& pdf) {
+    Behalten(pdf);
     QProcess p;
     p.start("pdftotext", {"-layout", QString::fromStdString(pdf), "-"});
     if (!p.waitForFinished(30000) || p.exitCode() != 0) return "<pdftotext: " + pdf + ">";
@@ -51,6 +56,39 @@ inline std::string Seitengrösse(const std::string& pdf) {
     std::smatch m;
     const std::string info = p.readAllStandardOutput().toStdString();
     return std::regex_search(info, m, std::regex(R"(Page size:\s+([0-9.]+ x [0-9.]+))")) ? m[1].str() : info;
+}
+
+// One word of a page and its box, in pt from the page's top-left corner.
+struct Wort {
+    int Seite; // from 1
+    double xMin, yMin, xMax, yMax;
+    std::string Text;
+};
+
+// The words of every page, in the order pdftotext reads them.
+inline std::vector<Wort> Wörter(const std::string& pdf) {
+    Behalten(pdf);
+    QProcess p;
+    p.start("pdftotext", {"-bbox", QString::fromStdString(pdf), "-"});
+    p.waitForFinished(60000);
+    const std::string html = p.readAllStandardOutput().toStdString();
+    static const std::regex wort(
+        R"re(<page |<word xMin="([0-9.]+)" yMin="([0-9.]+)" xMax="([0-9.]+)" yMax="([0-9.]+)">([^<]*)</word>)re");
+    std::vector<Wort> wörter;
+    int seite = 0;
+    for (std::sregex_iterator i(html.begin(), html.end(), wort), ende; i != ende; ++i) {
+        const std::smatch& m = *i;
+        if (!m[1].matched) {
+            ++seite;
+            continue;
+        }
+        std::string text = m[5].str();
+        for (auto [von, nach] : {std::pair{"&lt;", "<"}, {"&gt;", ">"}, {"&quot;", "\""}, {"&amp;", "&"}})
+            for (std::size_t k; (k = text.find(von)) != std::string::npos;)
+                text.replace(k, std::string(von).size(), nach);
+        wörter.push_back({seite, std::stod(m[1]), std::stod(m[2]), std::stod(m[3]), std::stod(m[4]), text});
+    }
+    return wörter;
 }
 
 } // namespace Testhilfe::Pdf
