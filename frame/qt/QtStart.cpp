@@ -3,6 +3,7 @@
 #include "frame/basZIRVO3801.h"
 #include "frame/basZIRVOVersion.h"
 #include "frame/qt/Bildschirmschrift.h"
+#include "frame/qt/Druckschriften.h"
 #include "frame/qt/frmOptionenAnsicht.h"
 #include "frame/qt/frmZIRVO3801StartAnsicht.h"
 
@@ -41,6 +42,7 @@ void Einrichten() {
     // The desktop finds the program's entry, and so its icon, by this name.
     QGuiApplication::setDesktopFileName("zirvo3801");
     QtBildschirmschrift::DesktopSchriftÜbernehmen();
+    QtDruckschriften::Einbinden();
     basZIRVOVersion::VersionsOrdnerUrl = VersionsordnerAusEinstellung(ZIRVO_VERSION_URL);
     frmOptionenAnsicht::Einrichten();
 }

@@ -1,0 +1,31 @@
+// The faces the printouts are laid out for, carried inside the program.
+//
+// The reports are laid out for Arial's widths. The program carries
+// Liberation Sans (the same widths; SIL Open Font License, its text beside
+// the program) in the weights the reports use, regular and bold, and
+// registers them with Qt's font database at start. A print font named
+// "Arial" (the default) is then always printed in that face, whatever
+// fonts the machine has and whatever fontconfig makes of the name. Any
+// other font named in the print settings is taken from the system.
+#pragma once
+
+#include <QString>
+
+namespace QtDruckschriften {
+
+// The family of the carried faces.
+inline constexpr const char* Familie = "Liberation Sans";
+
+// Registers the carried faces once per run (later calls only answer).
+// False when one of them could not be read.
+bool Einbinden();
+
+// The family a print font of that name is asked for by: the carried face
+// for "Arial" (in any case) once registered, else the name as it is.
+QString DruckFamilie(const QString& name);
+
+// The carried faces' files as resources, for the start's measurement.
+const char* const* Dateien();
+inline constexpr int DateienAnzahl = 2;
+
+} // namespace QtDruckschriften
