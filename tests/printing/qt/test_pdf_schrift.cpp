@@ -14,6 +14,7 @@
 #include "frame/qt/QtPlattform.h"
 #include "printing/Druckauftraege.h"
 #include "printing/ZIRVO3801Drucken.h"
+#include "printing/frmDruckIni.h"
 #include "printing/frmDrucken.h"
 #include "project/ProjektGlobal.h"
 #include "tests/components/Komponentenhilfe.h"
@@ -22,9 +23,12 @@
 #include "tests/support/Zonenprojekt.h"
 #include "tests/support/qt/Pdftext.h"
 
+#include <QApplication>
+#include <QFontDialog>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QProcess>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -359,3 +363,63 @@ TEST(Druckschrift, ArialHatArialsBreiten) {
 }
 
 } // namespace
+
+namespace {
+
+// Druck einrichten > Durchsuchen through Qt's font dialog, answered as the
+// user: the family shown when it opens, the one chosen (none: OK at once).
+QString SchriftDurchsuchen(frmDruckIni& dialog, const char* wählen) {
+    QString geöffnet;
+    QTimer::singleShot(0, [&] {
+        auto* d = qobject_cast<QFontDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(d, nullptr);
+        geöffnet = d->currentFont().family();
+        if (wählen) d->setCurrentFont(QFont(wählen, d->currentFont().pointSize()));
+        d->accept();
+    });
+    // Only should the dialog not be found: no test waits on it.
+    QTimer sicherung;
+    sicherung.setSingleShot(true);
+    QObject::connect(&sicherung, &QTimer::timeout, [] {
+        if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) d->reject();
+    });
+    sicherung.start(60000);
+    dialog.cmdSchriftDurchsuchen_Click();
+    return geöffnet;
+}
+
+} // namespace
+
+// The font dialog lists faces, and "Arial" is the carried Liberation Sans:
+// it opens on the face the print font prints with, and OK with nothing
+// changed keeps the stored name (no "Sans Serif" for "Arial"); another face
+// chosen is stored under its own name.
+TEST(Druckschrift, SchriftdialogOhneÄnderungBehältDenNamen) {
+    struct Fall {
+        const char* gespeichert;
+        const char* gewählt; // nullptr: OK at once
+        const char* geöffnet;
+        const char* danach;
+    } fälle[] = {
+        {"Arial", nullptr, QtDruckschriften::Familie, "Arial"},
+        {"ARIAL", nullptr, QtDruckschriften::Familie, "ARIAL"},
+        {"DejaVu Sans", nullptr, "DejaVu Sans", "DejaVu Sans"},
+        {"Arial", "DejaVu Sans", QtDruckschriften::Familie, "DejaVu Sans"},
+    };
+    for (const Fall& c : fälle) {
+        SCOPED_TRACE(std::string(c.gespeichert) + " > " + (c.gewählt ? c.gewählt : "OK"));
+        Testhilfe::Testumgebung umgebung;
+        Testhilfe::Druckumgebung druck;
+        QtPlattform::QtDateidialoge dialoge;
+        Plattform::DiensteSetzen dienste{Plattform::Dienste{nullptr, &dialoge, nullptr, nullptr, nullptr}};
+        Global::Initialisierung.DruckerSchrift = c.gespeichert;
+        Global::Initialisierung.DruckerSchriftgrösse = 10;
+        frmDruckIni dialog;
+        dialog.Form_Load();
+        EXPECT_EQ(SchriftDurchsuchen(dialog, c.gewählt).toStdString(), c.geöffnet);
+        EXPECT_EQ(dialog.lblSchrift.Caption(), c.danach);
+        EXPECT_EQ(dialog.lblSchriftgrösse.Caption(), "10");
+        dialog.cmdOK_Click();
+        EXPECT_EQ(Global::Initialisierung.DruckerSchrift, c.danach);
+    }
+}
