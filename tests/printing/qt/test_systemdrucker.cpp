@@ -3,15 +3,21 @@
 // gives a failure with CUPS's reason, never "OK", for the system proof and
 // the test page, also when it begins to refuse while the job is drawn; a
 // queue that takes jobs gets the job under the document's name; whether a
-// queue prints on both sides is what its driver says.
+// queue prints on both sides is what its driver says, and the print dialog
+// closes its duplex box for one that does not.
 #include "frame/Initialisierung.h"
 #include "frame/qt/QtPlattform.h"
 #include "printing/frmDruckIni.h"
+#include "printing/frmDrucken.h"
+#include "printing/qt/frmDruckenAnsicht.h"
 #include "project/ProjektGlobal.h"
 #include "tests/printing/Druckumgebung.h"
 #include "tests/support/Goldenprojekt.h"
 #include "tests/support/Zonenprojekt.h"
 #include "tests/support/qt/Testcups.h"
+#include "tests/support/qt/Widgethilfe.h"
+
+#include <QCheckBox>
 
 #include <gtest/gtest.h>
 
@@ -59,6 +65,20 @@ TEST(Systemdrucker, AbgelehnteUndAngenommeneAuftraege) {
     EXPECT_FALSE(s.drucker.Beidseitig("Annehmend"));
     EXPECT_TRUE(s.drucker.Beidseitig("Beidseitig"));
     EXPECT_TRUE(s.drucker.Beidseitig("PDF-Datei"));
+    // The print dialog on the queue without: its duplex box closed, the
+    // tool tip saying why.
+    Testhilfe::Druckumgebung::Einstellungen("Annehmend");
+    Global::Initialisierung.DruckerDuplex = true;
+    frmDrucken modell;
+    modell.Form_Load();
+    frmDruckenAnsicht ansicht(modell);
+    ansicht.show();
+    auto* duplex = Testhilfe::Kind<QCheckBox>(ansicht, "chkDuplex");
+    ASSERT_NE(duplex, nullptr);
+    EXPECT_FALSE(duplex->isEnabled());
+    EXPECT_FALSE(duplex->isChecked());
+    EXPECT_EQ(duplex->toolTip().toStdString(), "Der Drucker hat keine Duplex-Einheit: er druckt nur einseitig.");
+    Testhilfe::Bild(ansicht, "frmDrucken-ohne-Duplex.png");
 
     const std::string abgelehnt = "Der Drucker nimmt zurzeit keine Aufträge an.\r\nWartung bis Montag";
     struct Fall {
