@@ -6,20 +6,21 @@
 namespace QtDruckschriften {
 
 namespace {
-const char* const dateien[DateienAnzahl] = {":/zirvo/schriften/LiberationSans-Regular.ttf",
-                                            ":/zirvo/schriften/LiberationSans-Bold.ttf"};
 bool eingebunden = false;
 } // namespace
 
-const char* const* Dateien() { return dateien; }
+std::vector<int> Registrieren() {
+    std::vector<int> ids;
+    for (const char* datei : {":/zirvo/schriften/LiberationSans-Regular.ttf", ":/zirvo/schriften/LiberationSans-Bold.ttf"})
+        ids.push_back(QFontDatabase::addApplicationFont(QString::fromLatin1(datei)));
+    return ids;
+}
 
 bool Einbinden() {
     static const bool ok = [] {
         bool alle = true;
-        for (const char* datei : dateien) {
-            const int id = QFontDatabase::addApplicationFont(QString::fromLatin1(datei));
+        for (const int id : Registrieren())
             alle = alle && id >= 0 && QFontDatabase::applicationFontFamilies(id).contains(Familie);
-        }
         eingebunden = alle;
         return alle;
     }();

@@ -11,6 +11,8 @@
 
 #include <QString>
 
+#include <vector>
+
 namespace QtDruckschriften {
 
 // The family of the carried faces.
@@ -24,8 +26,9 @@ bool Einbinden();
 // for "Arial" (in any case) once registered, else the name as it is.
 QString DruckFamilie(const QString& name);
 
-// The carried faces' files as resources, for the start's measurement.
-const char* const* Dateien();
-inline constexpr int DateienAnzahl = 2;
+// Registers the carried faces with Qt's font database and returns their
+// ids (-1 for one that could not be read): what Einbinden does once, and
+// the benchmark of the start again and again.
+std::vector<int> Registrieren();
 
 } // namespace QtDruckschriften

@@ -1,0 +1,28 @@
+// What the program's start adds for its printouts: registering the two
+// faces it carries (Liberation Sans regular and bold, about 400 KB each,
+// read from the program's resources) with Qt's font database. Each run
+// registers them anew and takes them out again untimed.
+// The Qt application object is made by the program's main (bench_main.cpp).
+#include "frame/qt/Druckschriften.h"
+
+#include <QFontDatabase>
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+void BM_DruckschriftenEinbinden(benchmark::State& state) {
+    for (auto _ : state) {
+        const std::vector<int> ids = QtDruckschriften::Registrieren();
+        state.PauseTiming();
+        for (const int id : ids) {
+            if (id < 0) state.SkipWithError("a carried face could not be read");
+            QFontDatabase::removeApplicationFont(id);
+        }
+        state.ResumeTiming();
+    }
+    state.counters["Schnitte"] = 2;
+}
+BENCHMARK(BM_DruckschriftenEinbinden)->Unit(benchmark::kMillisecond);
+
+} // namespace
