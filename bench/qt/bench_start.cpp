@@ -1,7 +1,10 @@
-// What the program's start adds for its printouts: registering the two
-// faces it carries (Liberation Sans regular and bold, about 400 KB each,
-// read from the program's resources) with Qt's font database. Each run
-// registers them anew and takes them out again untimed.
+// Registering the two faces the program carries for its printouts
+// (Liberation Sans regular and bold, about 400 KB each, read from the
+// program's resources) with Qt's font database. Each run registers them
+// anew and takes them out again untimed. The program does it half a second
+// after its main window is up, not during the start: the first
+// registration in a process also makes fontconfig read its configuration
+// anew, which this figure (a warm process) leaves out.
 // The Qt application object is made by the program's main (bench_main.cpp).
 #include "frame/qt/Druckschriften.h"
 

@@ -5,10 +5,6 @@
 
 namespace QtDruckschriften {
 
-namespace {
-bool eingebunden = false;
-} // namespace
-
 std::vector<int> Registrieren() {
     std::vector<int> ids;
     for (const char* datei : {":/zirvo/schriften/LiberationSans-Regular.ttf", ":/zirvo/schriften/LiberationSans-Bold.ttf"})
@@ -21,14 +17,13 @@ bool Einbinden() {
         bool alle = true;
         for (const int id : Registrieren())
             alle = alle && id >= 0 && QFontDatabase::applicationFontFamilies(id).contains(Familie);
-        eingebunden = alle;
         return alle;
     }();
     return ok;
 }
 
 QString DruckFamilie(const QString& name) {
-    if (eingebunden && name.compare(QLatin1String("Arial"), Qt::CaseInsensitive) == 0) return Familie;
+    if (name.compare(QLatin1String("Arial"), Qt::CaseInsensitive) == 0 && Einbinden()) return Familie;
     return name;
 }
 

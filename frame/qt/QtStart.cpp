@@ -18,7 +18,10 @@
 #include <QLocale>
 #include <QLockFile>
 #include <QThread>
+#include <QTimer>
 #include <QTranslator>
+
+#include <chrono>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -42,7 +45,6 @@ void Einrichten() {
     // The desktop finds the program's entry, and so its icon, by this name.
     QGuiApplication::setDesktopFileName("zirvo3801");
     QtBildschirmschrift::DesktopSchriftÜbernehmen();
-    QtDruckschriften::Einbinden();
     basZIRVOVersion::VersionsOrdnerUrl = VersionsordnerAusEinstellung(ZIRVO_VERSION_URL);
     frmOptionenAnsicht::Einrichten();
 }
@@ -162,7 +164,15 @@ void Startumgebung::StartfensterZeigen(frmZIRVO3801Start& fenster) {
     startfenster_->show();
 }
 
-void Startumgebung::StartfensterSchliessen(frmZIRVO3801Start&) { startfenster_.reset(); }
+void Startumgebung::StartfensterSchliessen(frmZIRVO3801Start&) {
+    startfenster_.reset();
+    // The main window is up: the faces of the printouts are registered a
+    // moment later, while the program waits for the user. The first
+    // registration of a face makes fontconfig read its configuration anew
+    // (some 20 ms), which the start itself does not wait for; a print font
+    // used before registers them on the spot.
+    QTimer::singleShot(std::chrono::milliseconds(500), qApp, [] { QtDruckschriften::Einbinden(); });
+}
 
 void Startumgebung::EreignisseVerarbeiten() { QCoreApplication::processEvents(); }
 
