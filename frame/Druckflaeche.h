@@ -42,6 +42,9 @@ public:
     virtual ~Druckfläche() = default;
 
     // --- set-up, before the first page is drawn ---
+    // The document's name: the title of a PDF, the job's name in the queue
+    // of a system printer.
+    virtual void Dokumentname(const std::string&) {}
     virtual void Querformat(bool quer) = 0;
     // The paper and its printable area for the orientation set, in cm.
     virtual double PapierBreite() const = 0;

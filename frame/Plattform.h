@@ -51,6 +51,8 @@ public:
                                                  const std::string& vorschlag) = 0;
     virtual std::optional<std::string> OrdnerWählen(const std::string& titel,
                                                     const std::string& ordner) = 0;
+    // The print font: the dialog opens on the face the font named in vorgabe
+    // prints with; a face chosen unchanged comes back under vorgabe's name.
     virtual std::optional<Schrift> SchriftWählen(const Schrift& vorgabe) = 0;
 };
 
@@ -65,6 +67,9 @@ public:
     // Nothing, and the reason in fehler, when the printer cannot print.
     virtual std::unique_ptr<Druckfläche> Auftrag(const std::string& drucker, const std::string& ziel,
                                                  std::string& fehler) = 0;
+    // Whether the printer prints on both sides of the sheet (has a duplex
+    // unit); the PDF printer does, by mirroring its margins.
+    virtual bool Beidseitig(const std::string&) { return true; }
 };
 
 struct HttpAnfrage {

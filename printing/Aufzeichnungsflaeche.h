@@ -33,12 +33,14 @@ public:
     bool Beendet = false;
     std::string Beendenfehler;   // not empty: Beenden fails with it
     Plattform::Druckerangaben Drucker{"Aufzeichnung", "Test", "keiner"};
+    std::string Name; // the document's name
     // Told when the document ends (the engine lets the surface go then).
     std::function<void(const Aufzeichnungsfläche&)> BeimBeenden;
 
     static constexpr double ZeichenbreiteJePunkt = 0.02;
     static constexpr double ZeilenhöheJePunkt = 0.04;
 
+    void Dokumentname(const std::string& name) override { Name = name; }
     void Querformat(bool quer) override { Quer = quer; }
     double PapierBreite() const override { return Quer ? 29.7 : 21.0; }
     double PapierHöhe() const override { return Quer ? 21.0 : 29.7; }

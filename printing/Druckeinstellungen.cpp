@@ -2,6 +2,9 @@
 
 #include "frame/Druckflaeche.h"
 #include "frame/Initialisierung.h"
+#include "frame/Plattform.h"
+#include "frame/Steuerelemente.h"
+#include "frame/basZIRVODialogSprache.h"
 #include "frame/basVB6NumCvt.h"
 
 #include <cmath>
@@ -45,9 +48,20 @@ Werte Geprüft(const Initialisierung& ini) {
     return w;
 }
 
+std::string Drucker(const Initialisierung& ini) {
+    return ini.DruckerName.empty() ? std::string(Plattform::PdfDrucker) : ini.DruckerName;
+}
+
+void DuplexKästchen(CheckBox& kästchen, const Initialisierung& ini, bool gewünscht) {
+    const bool beidseitig = Plattform::drucker().Beidseitig(Drucker(ini));
+    kästchen.setEnabled(beidseitig);
+    kästchen.setValue(beidseitig && gewünscht ? 1 : 0);
+    kästchen.setToolTipText(beidseitig ? "" : DS("Der Drucker hat keine Duplex-Einheit: er druckt nur einseitig."));
+}
+
 void DruckerVorgabe(Initialisierung& ini) {
     if (!ini.DruckerName.empty()) return;
-    ini.DruckerName = Plattform::PdfDrucker;
+    ini.DruckerName = Drucker(ini);
     // Print settings never made (no font named) take the defaults, as the
     // printer settings dialog would show them: a fresh settings file holds
     // zero margins, which are in range.

@@ -8,6 +8,7 @@
 
 #include <string>
 
+class CheckBox;
 class Initialisierung;
 
 namespace Druckeinstellungen {
@@ -27,12 +28,22 @@ struct Werte {
 // The settings' values, each one out of range replaced by its default.
 Werte Geprüft(const Initialisierung& ini);
 
+// The printer the printouts use: the one the settings name, the PDF
+// printer while they name none.
+std::string Drucker(const Initialisierung& ini);
+
 // Settings that name no printer yet (a fresh settings file) print on the
 // program's own PDF printer, which is always there: with the defaults above
 // (put in place when no font is named either) it counts as set up, so the
 // first printout needs no detour through the printer settings. A printer of
 // the system is chosen there.
 void DruckerVorgabe(Initialisierung& ini);
+
+// The print dialogs' box "Beidseitiger Druck (Duplex)" for the printer the
+// printouts use: open, and checked as gewünscht, when that printer prints
+// on both sides; else closed and empty, its tool tip saying why (the
+// printout would come out on one side without a word).
+void DuplexKästchen(CheckBox& kästchen, const Initialisierung& ini, bool gewünscht);
 
 // The checks: the value when it lies in the range, else the default.
 double Schriftgrösse(double x);

@@ -80,9 +80,9 @@ bool ZIRVO3801Drucken::AuftragBeginnen() {
         return false;
     }
     std::string ziel;
+    std::string ordner, vorschlag;
+    PdfVorschlag(ordner, vorschlag);
     if (name == Plattform::PdfDrucker) {
-        std::string ordner, vorschlag;
-        PdfVorschlag(ordner, vorschlag);
         auto gewählt = Plattform::dateidialoge().Speichern(DS("PDF-Datei speichern"), "PDF (*.pdf)|*.pdf", ordner,
                                                            vorschlag);
         if (!gewählt || gewählt->empty()) return false;
@@ -95,6 +95,10 @@ bool ZIRVO3801Drucken::AuftragBeginnen() {
         Fehlermeldung(DS("Drucker nicht verfügbar") + "\r\n" + name + (fehler.empty() ? "" : "\r\n" + fehler));
         return false;
     }
+    // The document's name: the PDF's title is the name of its file; a job
+    // for a system printer is named as the PDF would be (the project's
+    // name), so that its owner finds it in a shared queue.
+    auftrag->Dokumentname(std::filesystem::path(ziel.empty() ? vorschlag : ziel).stem().string());
     drucken_.Auftrag(std::move(auftrag));
     pdf_ = name == Plattform::PdfDrucker;
     return true;

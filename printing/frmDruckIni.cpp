@@ -64,7 +64,9 @@ void frmDruckIni::Form_Load() {
 void frmDruckIni::EinstellungenAnzeigen() {
     const Initialisierung& ini = Global::Initialisierung;
     cboDrucker.setListIndex(-1);
-    Wählen(cboDrucker, ini.DruckerName);
+    // The printer the printouts use (the PDF printer until one is chosen);
+    // one no longer installed gives way to the system's default.
+    Wählen(cboDrucker, Druckeinstellungen::Drucker(ini));
     if (cboDrucker.ListIndex() < 0) Wählen(cboDrucker, Plattform::drucker().StandardDrucker());
     lblSchrift.setCaption(ini.DruckerSchrift);
     lblSchriftgrösse.setCaption(Text(ini.DruckerSchriftgrösse));

@@ -89,7 +89,7 @@ void frmDrucken::Form_Load() {
     default: lblAufgabenstellung.setCaption(DS("Nachweis")); break;
     }
     lblDrucker.setCaption(ini.DruckerName);
-    chkDuplex.setValue(ini.DruckerDuplex ? 1 : 0);
+    Druckeinstellungen::DuplexKästchen(chkDuplex, ini, ini.DruckerDuplex);
     chkDateiname.setValue(ini.DruckerDateiname ? 1 : 0);
     chkADGD.setValue(0);
     txtExemplare.setText("1");
@@ -115,7 +115,10 @@ void frmDrucken::optAusdruck_Click(int Index) {
 void frmDrucken::cmdEinrichten_Click() {
     if (!basZIRVO::DruckerVorhanden()) return;
     frmDruckIni::Aufruf();
-    lblDrucker.setCaption(Global::Initialisierung.DruckerName);
+    const Initialisierung& ini = Global::Initialisierung;
+    lblDrucker.setCaption(ini.DruckerName);
+    // A closed box kept the setting as it was.
+    Druckeinstellungen::DuplexKästchen(chkDuplex, ini, chkDuplex.Enabled() ? chkDuplex.Value() == 1 : ini.DruckerDuplex);
 }
 
 void frmDrucken::cmdAbbrechen_Click() { Unload(); }
@@ -137,14 +140,16 @@ void frmDrucken::cmdDrucken_Click() {
         return;
     }
     Initialisierung& ini = Global::Initialisierung;
-    ini.DruckerDuplex = chkDuplex.Value() == 1;
+    // A printer without a duplex unit prints on one side; the setting
+    // stays for the next printer that has one.
+    if (chkDuplex.Enabled()) ini.DruckerDuplex = chkDuplex.Value() == 1;
     ini.DruckerDateiname = chkDateiname.Value() == 1;
     bool failed = false;
     {
         Drucken::ZeilenNachSchriftSetzen zeilen(chkADGD.Value() == 1);
         Projekt& p = Global::Projekt;
         const std::int16_t vorher = p.GetNZone();
-        failed = AusdruckStarten(buchstaben, exemplare, ini.DruckerDuplex, alle);
+        failed = AusdruckStarten(buchstaben, exemplare, chkDuplex.Value() == 1, alle);
         p.SetNZone(vorher);
         Global::frmZIRVO3801.ProjektZoneEinlesen();
     }

@@ -57,6 +57,7 @@ void frmDruckenEB::Form_Load() {
     basZIRVOBildschirmschrift::BildschirmschriftSetzen(*this);
     Druckeinstellungen::DruckerVorgabe(Global::Initialisierung);
     lblDrucker.setCaption(Global::Initialisierung.DruckerName);
+    Druckeinstellungen::DuplexKästchen(chkDuplex, Global::Initialisierung, chkDuplex.Value() == 1);
     bericht_ = std::make_unique<ZIRVO3801Drucken>();
 }
 
@@ -94,6 +95,7 @@ void frmDruckenEB::DruckerEinrichten() {
     if (!basZIRVO::DruckerVorhanden()) return;
     frmDruckIni::Aufruf();
     lblDrucker.setCaption(Global::Initialisierung.DruckerName);
+    Druckeinstellungen::DuplexKästchen(chkDuplex, Global::Initialisierung, chkDuplex.Value() == 1);
 }
 
 void frmDruckenEB::DruckStarten(const std::string& auswahl, int exemplare, bool duplex, bool& failed) {

@@ -2,8 +2,10 @@
 # Installs the Debian packages needed to build ZIRVO 380/1 and run its tests.
 set -euo pipefail
 PAKETE=(build-essential cmake g++ qt6-base-dev libgl-dev googletest libgtest-dev libgmock-dev libbenchmark-dev qt6-translations-l10n poppler-utils)
-PAKETE+=(fonts-liberation2 fonts-dejavu-core) # Liberation Sans: what fontconfig gives for "Arial", with Arial's widths; DejaVu: what a bare system prints with (the sanitizer pass)
+PAKETE+=(fonts-liberation2 fonts-dejavu-core) # Liberation Sans: built into the program for "Arial", with Arial's widths; DejaVu: what a bare system prints with (the sanitizer pass)
 PAKETE+=(libqt6svg6) # the SVG icon engine: the program icon built in as SVG
+PAKETE+=(libcups2-dev) # CUPS itself: whether a queue takes jobs, and CUPS's answer to a job (Qt reports neither)
+PAKETE+=(cups-daemon cups-client) # the tests' own CUPS server (cupsd, lpadmin, cupsreject), started in a temporary folder
 PAKETE+=(locales) # a regional setting of its own for the number-format test (de_CH.UTF-8, made below)
 fehlend=()
 for p in "${PAKETE[@]}"; do

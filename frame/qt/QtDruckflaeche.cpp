@@ -3,6 +3,7 @@
 #include "frame/Dateien.h"
 #include "frame/Systemfehler.h"
 #include "frame/basZIRVODialogSprache.h"
+#include "frame/qt/Druckschriften.h"
 
 #include <QFileInfo>
 #include <QFontInfo>
@@ -13,8 +14,13 @@
 #include <QPrinter>
 #include <QPrinterInfo>
 
+#include <cups/cups.h>
+
 #include <cerrno>
+#include <chrono>
 #include <cstdlib>
+#include <cstring>
+#include <filesystem>
 #include <unistd.h>
 
 namespace {
@@ -44,6 +50,63 @@ bool OrdnerBeschreibbar(const QFileInfo& ziel, std::string& grund) {
     return true;
 }
 
+// What a PDF printout that was killed while it wrote its file left beside
+// the target: "." + a name ending in ".pdf" + ".tmp" + mkstemp's six
+// letters, a plain file, untouched for a minute at least (a younger one may
+// be the file of a printout under way in another copy of the program).
+// Removed at the next printout to that folder.
+void PdfResteEntfernen(const QString& ordner) {
+    namespace fs = std::filesystem;
+    const auto grenze = fs::file_time_type::clock::now() - std::chrono::minutes(1);
+    std::error_code ec;
+    for (fs::directory_iterator it(QFile::encodeName(ordner).toStdString(), ec), ende; !ec && it != ende;
+         it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        const std::size_t rest = std::string_view(".tmpXXXXXX").size();
+        if (name.size() < 1 + 5 + rest) continue;
+        const std::string ziel = name.substr(1, name.size() - 1 - rest);
+        if (QString::fromStdString(ziel.substr(ziel.size() - 4)).compare(".pdf", Qt::CaseInsensitive) != 0 ||
+            !Dateien::IstSchreibrest(name, ziel))
+            continue;
+        std::error_code ec2;
+        if (!fs::is_regular_file(it->symlink_status(ec2)) || ec2) continue;
+        const auto geschrieben = fs::last_write_time(it->path(), ec2);
+        if (!ec2 && geschrieben <= grenze) ::unlink(it->path().c_str());
+    }
+}
+
+// Why the CUPS queue takes no jobs now, with the reason its administrator
+// gave; "" while it takes them (or when CUPS does not know the queue: the
+// job then says what is wrong).
+std::string CupsAblehnung(const QString& drucker) {
+    // "queue/instance" names an instance of the queue.
+    const QByteArray warteschlange = drucker.section('/', 0, 0).toLocal8Bit();
+    const QByteArray instanz = drucker.section('/', 1).toLocal8Bit();
+    cups_dest_t* ziel =
+        cupsGetNamedDest(CUPS_HTTP_DEFAULT, warteschlange.constData(), instanz.isEmpty() ? nullptr : instanz.constData());
+    if (!ziel) return {};
+    std::string grund;
+    const char* annehmend = cupsGetOption("printer-is-accepting-jobs", ziel->num_options, ziel->options);
+    if (annehmend && std::strcmp(annehmend, "false") == 0) {
+        grund = DS("Der Drucker nimmt zurzeit keine Aufträge an.");
+        // The administrator's reason (cupsreject -r) is the queue's state message.
+        if (const char* uri = cupsGetOption("printer-uri-supported", ziel->num_options, ziel->options)) {
+            ipp_t* anfrage = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
+            ippAddString(anfrage, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, uri);
+            ippAddString(anfrage, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", nullptr,
+                         "printer-state-message");
+            if (ipp_t* antwort = cupsDoRequest(CUPS_HTTP_DEFAULT, anfrage, "/")) {
+                ipp_attribute_t* meldung = ippFindAttribute(antwort, "printer-state-message", IPP_TAG_TEXT);
+                const char* text = meldung ? ippGetString(meldung, 0, nullptr) : nullptr;
+                if (text && *text) grund += std::string("\r\n") + text;
+                ippDelete(antwort);
+            }
+        }
+    }
+    cupsFreeDests(1, ziel);
+    return grund;
+}
+
 // A PDF that Qt's engine wrote whole ends with its trailer.
 bool PdfVollständig(const QByteArray& pdf) {
     if (!pdf.startsWith("%PDF-")) return false;
@@ -64,7 +127,7 @@ void QtDruckfläche::SeiteEinrichten() {
 }
 
 QFont QtDruckfläche::Druckfont(const Plattform::Druckschrift& schrift) {
-    QFont f(Q(schrift.Name));
+    QFont f(QtDruckschriften::DruckFamilie(Q(schrift.Name)));
     if (schrift.Grösse > 0) f.setPointSizeF(schrift.Grösse);
     f.setBold(schrift.Fett);
     // Without shaping, Latin and Greek text is drawn character by character:
@@ -94,6 +157,14 @@ std::unique_ptr<QtDruckfläche> QtDruckfläche::System(const QString& name, QStr
     p.setCreator("ZIRVO 380/1");
     f->angaben_ = {name.toStdString(), info.makeAndModel().toStdString(), info.location().toStdString()};
     f->schrift_ = Druckfont({"Arial", 9, false});
+    // A queue that refuses jobs would take this one without a word and
+    // drop it. Asked last: the answer leaves CUPS's last error clear, so
+    // that what Beenden reads is the answer to the job itself.
+    const std::string abgelehnt = CupsAblehnung(name);
+    if (!abgelehnt.empty()) {
+        fehler = QString::fromStdString(abgelehnt);
+        return nullptr;
+    }
     return f;
 }
 
@@ -111,6 +182,7 @@ std::unique_ptr<QtDruckfläche> QtDruckfläche::Pdf(const QString& ziel, QString
         return nullptr;
     }
     std::unique_ptr<QtDruckfläche> f(new QtDruckfläche);
+    PdfResteEntfernen(zielInfo.absolutePath());
     f->ziel_ = zielInfo.absoluteFilePath();
     f->puffer_.open(QIODevice::WriteOnly);
     f->pdf_ = std::make_unique<QPdfWriter>(&f->puffer_);
@@ -131,6 +203,12 @@ QtDruckfläche::~QtDruckfläche() {
     // unfinished PDF was never more than memory.
     if (maler_.isActive() && !beendet_ && printer_) printer_->abort();
     if (maler_.isActive()) maler_.end();
+}
+
+void QtDruckfläche::Dokumentname(const std::string& name) {
+    if (begonnen_ || name.empty()) return;
+    if (printer_) printer_->setDocName(Q(name));
+    else pdf_->setTitle(Q(name));
 }
 
 void QtDruckfläche::Querformat(bool quer) {
@@ -275,6 +353,14 @@ bool QtDruckfläche::Beenden(std::string& fehler) {
     if (printer_) {
         if (fehler_ || !gemalt || printer_->printerState() == QPrinter::Error) {
             fehler = DS("Der Drucker hat den Auftrag nicht angenommen.");
+            return false;
+        }
+        // Qt's engine handed the document to CUPS as the painter ended and
+        // kept no answer: CUPS's last error is that answer (a queue that
+        // began to refuse jobs, a printer removed meanwhile, ...).
+        if (cupsLastError() > IPP_STATUS_OK_EVENTS_COMPLETE) {
+            fehler = DS("Der Drucker hat den Auftrag nicht angenommen.");
+            if (const char* grund = cupsLastErrorString(); grund && *grund) fehler += std::string("\r\n") + grund;
             return false;
         }
         return true;

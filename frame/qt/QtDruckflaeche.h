@@ -3,16 +3,22 @@
 // resolution, the whole sheet addressed (the printer leaves out what it
 // cannot reach).
 //
-// The report font is asked for by the name the settings give ("Arial");
-// fontconfig's metric aliases turn it into a face of the same widths
-// (Liberation Sans), and characters the face lacks come from a fallback
-// face. Printed text is never shaped into ligatures: "ff", "fi", "fl" stay
+// The report font is asked for by the name the settings give; "Arial" (the
+// default) is the face the program carries for it, Liberation Sans
+// (QtDruckschriften), any other name a font of the system. Characters the
+// face lacks come from a fallback face. Printed text is never shaped into ligatures: "ff", "fi", "fl" stay
 // two letters, so every word of a printout is found and copied as written.
+// A system printer's job is named (Dokumentname) and refused at once when
+// the queue takes no jobs; a job the printing system did not accept is a
+// failure with the system's reason, never a printout that silently went
+// nowhere.
 //
 // A PDF is drawn into memory and written only once the document is
 // complete, through a temporary file beside the target that is flushed to
 // disk before it takes the target's name: a printout that fails or cannot
 // be written leaves an older file of that name as it was, and says why.
+// Such temporary files left by a printout that was killed midway are
+// removed by the next printout to their folder.
 #pragma once
 
 #include "frame/Druckflaeche.h"
@@ -42,6 +48,7 @@ public:
     // and weight: outlines, no ligatures.
     static QFont Druckfont(const Plattform::Druckschrift& schrift);
 
+    void Dokumentname(const std::string& name) override;
     void Querformat(bool quer) override;
     double PapierBreite() const override;
     double PapierHöhe() const override;

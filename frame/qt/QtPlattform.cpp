@@ -10,6 +10,7 @@
 #include <QEventLoop>
 #include <QFileDialog>
 #include <QFontDialog>
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QSpacerItem>
@@ -138,14 +139,19 @@ std::optional<std::string> QtDateidialoge::OrdnerWählen(const std::string& tite
 }
 
 std::optional<Plattform::Schrift> QtDateidialoge::SchriftWählen(const Plattform::Schrift& vorgabe) {
-    QFont start(q(vorgabe.Name));
+    // The dialog lists faces, not the names that stand for one ("Arial" is
+    // the carried Liberation Sans): it opens on the face the font prints
+    // with, and a face that comes back unchanged keeps the name it had.
+    const QString gedruckt = QFontInfo(QtDruckfläche::Druckfont({vorgabe.Name, 9, vorgabe.Fett})).family();
+    QFont start(gedruckt);
     if (vorgabe.Grösse > 0) start.setPointSizeF(vorgabe.Grösse);
     start.setBold(vorgabe.Fett);
     start.setItalic(vorgabe.Kursiv);
     bool ok = false;
     QFont f = QFontDialog::getFont(&ok, start, Fensterlage::Eigentümer());
     if (!ok) return std::nullopt;
-    return Plattform::Schrift{s(f.family()), f.pointSizeF(), f.bold(), f.italic()};
+    const bool gleich = f.family().compare(gedruckt, Qt::CaseInsensitive) == 0;
+    return Plattform::Schrift{gleich ? vorgabe.Name : s(f.family()), f.pointSizeF(), f.bold(), f.italic()};
 }
 
 std::vector<std::string> QtDrucker::DruckerListe() {
@@ -158,6 +164,12 @@ std::vector<std::string> QtDrucker::DruckerListe() {
 std::string QtDrucker::StandardDrucker() {
     QString n = QPrinterInfo::defaultPrinterName();
     return n.isEmpty() ? std::string(PdfDrucker) : s(n);
+}
+
+bool QtDrucker::Beidseitig(const std::string& drucker) {
+    if (drucker == PdfDrucker) return true;
+    const QList<QPrinter::DuplexMode> arten = QPrinterInfo::printerInfo(q(drucker)).supportedDuplexModes();
+    return arten.contains(QPrinter::DuplexLongSide) || arten.contains(QPrinter::DuplexAuto);
 }
 
 std::unique_ptr<Plattform::Druckfläche> QtDrucker::Auftrag(const std::string& drucker, const std::string& ziel,

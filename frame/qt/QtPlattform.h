@@ -37,6 +37,7 @@ public:
     std::string StandardDrucker() override;
     std::unique_ptr<Plattform::Druckfläche> Auftrag(const std::string& drucker, const std::string& ziel,
                                                     std::string& fehler) override;
+    bool Beidseitig(const std::string& drucker) override;
 };
 
 class QtHttp : public Plattform::Http {

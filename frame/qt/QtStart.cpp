@@ -3,6 +3,7 @@
 #include "frame/basZIRVO3801.h"
 #include "frame/basZIRVOVersion.h"
 #include "frame/qt/Bildschirmschrift.h"
+#include "frame/qt/Druckschriften.h"
 #include "frame/qt/frmOptionenAnsicht.h"
 #include "frame/qt/frmZIRVO3801StartAnsicht.h"
 
@@ -17,7 +18,10 @@
 #include <QLocale>
 #include <QLockFile>
 #include <QThread>
+#include <QTimer>
 #include <QTranslator>
+
+#include <chrono>
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -160,7 +164,15 @@ void Startumgebung::StartfensterZeigen(frmZIRVO3801Start& fenster) {
     startfenster_->show();
 }
 
-void Startumgebung::StartfensterSchliessen(frmZIRVO3801Start&) { startfenster_.reset(); }
+void Startumgebung::StartfensterSchliessen(frmZIRVO3801Start&) {
+    startfenster_.reset();
+    // The main window is up: the faces of the printouts are registered a
+    // moment later, while the program waits for the user. The first
+    // registration of a face makes fontconfig read its configuration anew
+    // (some 20 ms), which the start itself does not wait for; a print font
+    // used before registers them on the spot.
+    QTimer::singleShot(std::chrono::milliseconds(500), qApp, [] { QtDruckschriften::Einbinden(); });
+}
 
 void Startumgebung::EreignisseVerarbeiten() { QCoreApplication::processEvents(); }
 

@@ -22,7 +22,8 @@ namespace QtStart {
 
 // Prepares the window side before the start: Qt's own texts in German, the
 // desktop's font, the version file's folder from the build setting, and the
-// options and folder dialog views.
+// options and folder dialog views. (The faces the printouts are laid out
+// for are registered once the start window has closed.)
 void Einrichten();
 
 // The program's icon (basZIRVO3801::ProgrammIcon), which every window of

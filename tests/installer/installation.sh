@@ -22,6 +22,7 @@ IFS=. read -r haupt neben revision nummer <<<"$version"
 prog=$prefix/ZIRVO-V$haupt
 for f in ZIRVO3801 ZIRVOSP ZIRVO3801.version; do [ -f "$prog/$f" ] || fehler "$prog/$f fehlt"; done
 [ -x "$prog/ZIRVO3801" ] || fehler "ZIRVO3801 nicht ausführbar"
+grep -q "SIL Open Font License" "$prog/LiberationSans-Lizenz.txt" || fehler "Lizenz der Druckschrift fehlt"
 [ "$(readlink "$prefix/bin/ZIRVO3801")" = "../ZIRVO-V$haupt/ZIRVO3801" ] || fehler "bin/ZIRVO3801 fehlt"
 desktop=$prefix/share/applications/zirvo3801.desktop
 grep -qx "Exec=\"$prefix/bin/ZIRVO3801\" %f" "$desktop" || fehler "Exec in $desktop"

@@ -8,6 +8,7 @@
 #include "frame/basZIRVO.h"
 #include "printing/Druckeinstellungen.h"
 #include "printing/ZIRVO3801Drucken.h"
+#include "printing/frmDruckIni.h"
 #include "printing/frmDrucken.h"
 #include "printing/frmDruckenEB.h"
 #include "project/ProjektGlobal.h"
@@ -253,3 +254,55 @@ TEST(ErsterDruck, PdfDruckerOhneEinrichten) {
 }
 
 } // namespace
+
+// A printer without a duplex unit: both print dialogs close the box
+// "Beidseitiger Druck" and say why in its tool tip; the printout goes out on
+// one side and the setting stays for a printer that has one (choosing such
+// a printer in the set-up opens the box again, checked as set). Every job
+// bears the document's name: the PDF the name of its file, a job for a
+// system printer the project's name.
+TEST(Exemplare, DruckerOhneDuplexEinheitUndAuftragsname) {
+    Druck d;
+    d.druck.drucker.Einseitig = {"Laser"};
+    Initialisierung& ini = Global::Initialisierung;
+    ini.DruckerDuplex = true;
+    const std::string grund = "Der Drucker hat keine Duplex-Einheit: er druckt nur einseitig.";
+    frmDrucken dialog;
+    dialog.Form_Load();
+    frmDruckenEB eb;
+    eb.Form_Load();
+    for (const CheckBox* k : {&dialog.chkDuplex, &eb.chkDuplex}) {
+        EXPECT_FALSE(k->Enabled());
+        EXPECT_EQ(k->Value(), 0);
+        EXPECT_EQ(k->ToolTipText(), grund);
+    }
+    dialog.optAusdruck_Click(1);
+    dialog.cmdDrucken_Click();
+    EXPECT_EQ(d.projekt.umgebung.meldungen.Letzte()->Text, "OK, Ausdruck abgeschlossen.");
+    EXPECT_TRUE(ini.DruckerDuplex) << "the setting stays";
+    ASSERT_EQ(d.druck.drucker.Beendet.size(), 1u);
+    EXPECT_EQ(d.druck.drucker.Beendet[0].Duplex, 1);
+    EXPECT_EQ(d.druck.drucker.Beendet[0].Name, Global::Projekt.Projektname());
+
+    frmDrucken zweiter;
+    zweiter.Form_Load();
+    frmDruckIni::Anzeigen = [](frmDruckIni& f) {
+        f.cboDrucker.setListIndex(1);
+        f.cmdOK_Click();
+    };
+    zweiter.cmdEinrichten_Click();
+    frmDruckIni::Anzeigen = nullptr;
+    EXPECT_EQ(ini.DruckerName, Plattform::PdfDrucker);
+    EXPECT_TRUE(zweiter.chkDuplex.Enabled());
+    EXPECT_EQ(zweiter.chkDuplex.Value(), 1);
+    EXPECT_EQ(zweiter.chkDuplex.ToolTipText(), "");
+    frmDruckenEB eb2;
+    eb2.Form_Load();
+    EXPECT_TRUE(eb2.chkDuplex.Enabled());
+    d.projekt.umgebung.dateidialoge.Antworten = {"/tmp/Nachweis Mai.pdf"};
+    zweiter.optAusdruck_Click(1);
+    zweiter.cmdDrucken_Click();
+    ASSERT_EQ(d.druck.drucker.Beendet.size(), 2u);
+    EXPECT_EQ(d.druck.drucker.Beendet[1].Duplex, 2);
+    EXPECT_EQ(d.druck.drucker.Beendet[1].Name, "Nachweis Mai");
+}

@@ -68,17 +68,26 @@ TEST(frmDruckIni, BereicheUndStandardwerte) {
     EXPECT_FLOAT_EQ(Global::Initialisierung.DruckerRandLinks, 3);
 }
 
-TEST(frmDruckIni, DruckerDerEinstellungFehlt) {
-    // A printer no longer installed: the list selects the current printer.
-    Testhilfe::Testumgebung umgebung;
-    Testhilfe::Druckumgebung druck;
-    Global::Initialisierung.DruckerName = "Altgerät";
-    Global::Initialisierung.DruckerSchrift.clear();
-    druck.drucker.Liste = {"Büro", "Laser", "PDF-Datei"};
-    frmDruckIni f;
-    f.Form_Load();
-    EXPECT_EQ(f.cboDrucker.ListEntry(f.cboDrucker.ListIndex()), "Büro");
-    EXPECT_EQ(f.lblSchrift.Caption(), "Arial") << "an empty font takes the defaults";
+TEST(frmDruckIni, DerDruckerDerAusdrucke) {
+    // The list shows the printer the printouts use: the one of the settings;
+    // with a fresh settings file the PDF printer, not the system's default;
+    // a printer no longer installed gives way to the current printer.
+    struct Fall {
+        const char* eingestellt;
+        const char* gezeigt;
+    } fälle[] = {{"Laser", "Laser"}, {"", "PDF-Datei"}, {"Altgerät", "Büro"}};
+    for (const Fall& c : fälle) {
+        SCOPED_TRACE(c.eingestellt);
+        Testhilfe::Testumgebung umgebung;
+        Testhilfe::Druckumgebung druck;
+        Global::Initialisierung.DruckerName = c.eingestellt;
+        Global::Initialisierung.DruckerSchrift.clear();
+        druck.drucker.Liste = {"Büro", "Laser", "PDF-Datei"};
+        frmDruckIni f;
+        f.Form_Load();
+        EXPECT_EQ(f.cboDrucker.ListEntry(f.cboDrucker.ListIndex()), c.gezeigt);
+        EXPECT_EQ(f.lblSchrift.Caption(), "Arial") << "an empty font takes the defaults";
+    }
 }
 
 TEST(frmDruckIni, Testseite) {

@@ -6,6 +6,7 @@
 #include "frame/Plattform.h"
 #include "printing/Aufzeichnungsflaeche.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -20,9 +21,14 @@ public:
     std::vector<Aufzeichnungsfläche> Beendet;
     // Not empty: every job fails to start with this reason.
     std::string Auftragsfehler;
+    // Printers without a duplex unit.
+    std::vector<std::string> Einseitig;
 
     std::vector<std::string> DruckerListe() override { return Liste; }
     std::string StandardDrucker() override { return Liste.empty() ? "" : Liste.front(); }
+    bool Beidseitig(const std::string& drucker) override {
+        return std::find(Einseitig.begin(), Einseitig.end(), drucker) == Einseitig.end();
+    }
     std::unique_ptr<Plattform::Druckfläche> Auftrag(const std::string& drucker, const std::string& ziel,
                                                     std::string& fehler) override {
         Aufträge.emplace_back(drucker, ziel);

@@ -3,15 +3,18 @@
 // "fl", also in DejaVu Sans, which has them), copies go into one file, a
 // PDF for both sides has its binding margin mirrored on the back pages, and
 // a PDF that cannot be written whole (a file-size limit) leaves the old
-// file as it was and says why. And that the face fontconfig gives for
-// "Arial" has Arial's widths, which the report layouts are made for.
+// file as it was and says why. And that "Arial" prints in the face the
+// program carries, with Arial's widths, which the report layouts are made
+// for, whatever fontconfig has (the sanitizer pass has DejaVu alone).
 #include "components/Baustoff.h"
 #include "frame/Dateien.h"
 #include "frame/Initialisierung.h"
+#include "frame/qt/Druckschriften.h"
 #include "frame/qt/QtDruckflaeche.h"
 #include "frame/qt/QtPlattform.h"
 #include "printing/Druckauftraege.h"
 #include "printing/ZIRVO3801Drucken.h"
+#include "printing/frmDruckIni.h"
 #include "printing/frmDrucken.h"
 #include "project/ProjektGlobal.h"
 #include "tests/components/Komponentenhilfe.h"
@@ -20,14 +23,19 @@
 #include "tests/support/Zonenprojekt.h"
 #include "tests/support/qt/Pdftext.h"
 
+#include <QApplication>
+#include <QFontDialog>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QProcess>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
 #include <csignal>
-#include <cstdlib>
+#include <algorithm>
+#include <chrono>
+#include <fstream>
 #include <filesystem>
 #include <map>
 #include <regex>
@@ -84,6 +92,24 @@ std::vector<std::string> Ligaturen(const std::string& text) {
     return gefunden;
 }
 
+// The faces a PDF embeds, as pdffonts names them (without a subset's prefix).
+std::vector<std::string> Schriften(const std::string& pdf) {
+    QProcess p;
+    p.start("pdffonts", {QString::fromStdString(pdf)});
+    p.waitForFinished(30000);
+    std::vector<std::string> namen;
+    const QStringList zeilen = QString::fromUtf8(p.readAllStandardOutput()).split('\n');
+    for (qsizetype i = 2; i < zeilen.size(); ++i) {
+        const QString name = zeilen[i].section(' ', 0, 0, QString::SectionSkipEmpty);
+        if (!name.isEmpty()) namen.push_back(name.section('+', -1).toStdString());
+    }
+    return namen;
+}
+
+bool Enthält(const std::vector<std::string>& liste, const std::string& s) {
+    return std::find(liste.begin(), liste.end(), s) != liste.end();
+}
+
 // The least x (pt) of any word on each page, as pdftotext -bbox gives it.
 std::vector<double> LinkerRand(const std::string& pdf) {
     QProcess p;
@@ -105,7 +131,9 @@ std::vector<double> LinkerRand(const std::string& pdf) {
 }
 
 // DejaVu Sans shapes "ff", "fi" and "fl" into ligatures where it may; the
-// printout must not: every word is found as it was written.
+// printout must not: every word is found as it was written. "Arial" prints
+// in the carried Liberation Sans (regular and bold), a face chosen from the
+// system in that face.
 TEST(PdfSchrift, KeineLigaturenAuchMitDejaVu) {
     for (const std::string schrift : {"DejaVu Sans", "Arial"}) {
         SCOPED_TRACE(schrift);
@@ -120,6 +148,12 @@ TEST(PdfSchrift, KeineLigaturenAuchMitDejaVu) {
         ASSERT_EQ(d.Systemnachweis(0), "OK, Ausdruck abgeschlossen.");
         const std::string text = Text(nachweis);
         EXPECT_EQ(Ligaturen(text), std::vector<std::string>{});
+        const std::vector<std::string> schriften = Schriften(nachweis);
+        for (const char* gesucht : {"LiberationSans", "LiberationSans-Bold"})
+            EXPECT_EQ(Enthält(schriften, gesucht), schrift == "Arial") << gesucht;
+        if (schrift != "Arial") {
+            EXPECT_TRUE(Enthält(schriften, "DejaVuSans"));
+        }
         for (const char* wort : {"Energiebezugsfläche", "Lüftungseffektivität", "spezifiziertes", "Identifikation",
                                  "Hüllfläche", "flächengewichteter", "spezifischen"})
             EXPECT_NE(text.find(wort), std::string::npos) << wort;
@@ -263,17 +297,56 @@ TEST(PdfSchrift, DateigrenzeLaesstDieAlteDatei) {
         << m;
 }
 
-// The report layouts are made for Arial's widths: the face fontconfig
-// gives for "Arial" must have them (Liberation Sans of fonts-liberation2
-// does, by design). Widths of single characters in units of 1/2048 em.
+// A printout killed while it wrote its PDF left its temporary file beside
+// the target; the next printout to that folder removes such files: exactly
+// "." NAME ".pdf.tmp" and six letters or digits, plain files only, none
+// written to within the last minute (another copy of the program may be
+// printing it).
+TEST(PdfSchrift, ResteAbgebrochenerAusdruckeWerdenEntfernt) {
+    PdfDruck d;
+    const fs::path ordner = d.ordner.pfad;
+    const auto vorZweiMinuten = fs::file_time_type::clock::now() - std::chrono::minutes(2);
+    enum Art { Datei, Ordner, Link };
+    struct Fall {
+        const char* name;
+        Art art;
+        bool alt;
+        bool bleibt;
+    };
+    const Fall fälle[] = {
+        {".Nachweis.pdf.tmpAb12Z9", Datei, true, false},
+        {".Nachweis vom Mai.PDF.tmpzzzzzz", Datei, true, false},
+        {".Nachweis.pdf.tmpAb12Z", Datei, true, true},   // five letters
+        {".Nachweis.pdf.tmpAb1-Z9", Datei, true, true},  // not mkstemp's letters
+        {"Nachweis.pdf.tmpAb12Z9", Datei, true, true},   // not hidden
+        {".Nachweis.txt.tmpAb12Z9", Datei, true, true},  // not a PDF
+        {".pdf.tmpAb12Z9", Datei, true, true},           // no name
+        {".jung.pdf.tmpAb12Z9", Datei, false, true},     // may be written now
+        {".Ordner.pdf.tmpAb12Z9", Ordner, true, true},
+        {".Link.pdf.tmpAb12Z9", Link, true, true},
+    };
+    std::ofstream(ordner / "Ziel des Links") << "fremd";
+    fs::last_write_time(ordner / "Ziel des Links", vorZweiMinuten);
+    for (const Fall& f : fälle) {
+        const fs::path pfad = ordner / f.name;
+        if (f.art == Datei) std::ofstream(pfad) << "%PDF-1.4 halb";
+        if (f.art == Ordner) fs::create_directory(pfad);
+        if (f.art == Link) fs::create_symlink(ordner / "Ziel des Links", pfad);
+        if (f.alt && f.art != Link) fs::last_write_time(pfad, vorZweiMinuten);
+    }
+    d.Ziel("Titelblatt.pdf");
+    ASSERT_EQ(d.Systemnachweis(1), "OK, Ausdruck abgeschlossen.");
+    for (const Fall& f : fälle) EXPECT_EQ(fs::exists(fs::symlink_status(ordner / f.name)), f.bleibt) << f.name;
+    EXPECT_TRUE(fs::exists(ordner / "Ziel des Links"));
+    EXPECT_TRUE(fs::exists(ordner / "Titelblatt.pdf"));
+}
+
+// The report layouts are made for Arial's widths: "Arial" prints in the
+// face the program carries, which has them, whatever fonts the system has.
+// Widths of single characters in units of 1/2048 em.
 TEST(Druckschrift, ArialHatArialsBreiten) {
-    const char* eigene = std::getenv("FONTCONFIG_FILE");
-    if (eigene && *eigene) GTEST_SKIP() << "a font configuration of its own is in use: " << eigene;
-    QProcess fc;
-    fc.start("fc-match", {"-f", "%{family}", "Arial"});
-    fc.waitForFinished(30000);
-    const std::string fcMatch = fc.readAllStandardOutput().toStdString();
     QFont f = QtDruckfläche::Druckfont({"Arial", 9, false});
+    EXPECT_EQ(QFontInfo(f).family(), QtDruckschriften::Familie);
     f.setPixelSize(2048);
     f.setHintingPreference(QFont::PreferNoHinting);
     const QFontMetricsF m(f);
@@ -285,9 +358,68 @@ TEST(Druckschrift, ArialHatArialsBreiten) {
     for (const auto& [zeichen, breite] : arial) {
         const QString z = QString::fromUcs4(&zeichen, 1);
         EXPECT_NEAR(m.horizontalAdvance(z), breite, 2)
-            << "'" << z.toStdString() << "' in " << QFontInfo(f).family().toStdString() << " (fc-match Arial: "
-            << fcMatch << "); install a face with Arial's metrics, Debian: fonts-liberation2";
+            << "'" << z.toStdString() << "' in " << QFontInfo(f).family().toStdString();
     }
 }
 
 } // namespace
+
+namespace {
+
+// Druck einrichten > Durchsuchen through Qt's font dialog, answered as the
+// user: the family shown when it opens, the one chosen (none: OK at once).
+QString SchriftDurchsuchen(frmDruckIni& dialog, const char* wählen) {
+    QString geöffnet;
+    QTimer::singleShot(0, [&] {
+        auto* d = qobject_cast<QFontDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(d, nullptr);
+        geöffnet = d->currentFont().family();
+        if (wählen) d->setCurrentFont(QFont(wählen, d->currentFont().pointSize()));
+        d->accept();
+    });
+    // Only should the dialog not be found: no test waits on it.
+    QTimer sicherung;
+    sicherung.setSingleShot(true);
+    QObject::connect(&sicherung, &QTimer::timeout, [] {
+        if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) d->reject();
+    });
+    sicherung.start(60000);
+    dialog.cmdSchriftDurchsuchen_Click();
+    return geöffnet;
+}
+
+} // namespace
+
+// The font dialog lists faces, and "Arial" is the carried Liberation Sans:
+// it opens on the face the print font prints with, and OK with nothing
+// changed keeps the stored name (no "Sans Serif" for "Arial"); another face
+// chosen is stored under its own name.
+TEST(Druckschrift, SchriftdialogOhneÄnderungBehältDenNamen) {
+    struct Fall {
+        const char* gespeichert;
+        const char* gewählt; // nullptr: OK at once
+        const char* geöffnet;
+        const char* danach;
+    } fälle[] = {
+        {"Arial", nullptr, QtDruckschriften::Familie, "Arial"},
+        {"ARIAL", nullptr, QtDruckschriften::Familie, "ARIAL"},
+        {"DejaVu Sans", nullptr, "DejaVu Sans", "DejaVu Sans"},
+        {"Arial", "DejaVu Sans", QtDruckschriften::Familie, "DejaVu Sans"},
+    };
+    for (const Fall& c : fälle) {
+        SCOPED_TRACE(std::string(c.gespeichert) + " > " + (c.gewählt ? c.gewählt : "OK"));
+        Testhilfe::Testumgebung umgebung;
+        Testhilfe::Druckumgebung druck;
+        QtPlattform::QtDateidialoge dialoge;
+        Plattform::DiensteSetzen dienste{Plattform::Dienste{nullptr, &dialoge, nullptr, nullptr, nullptr}};
+        Global::Initialisierung.DruckerSchrift = c.gespeichert;
+        Global::Initialisierung.DruckerSchriftgrösse = 10;
+        frmDruckIni dialog;
+        dialog.Form_Load();
+        EXPECT_EQ(SchriftDurchsuchen(dialog, c.gewählt).toStdString(), c.geöffnet);
+        EXPECT_EQ(dialog.lblSchrift.Caption(), c.danach);
+        EXPECT_EQ(dialog.lblSchriftgrösse.Caption(), "10");
+        dialog.cmdOK_Click();
+        EXPECT_EQ(Global::Initialisierung.DruckerSchrift, c.danach);
+    }
+}

@@ -1,3 +1,5 @@
+#include "frame/qt/Druckschriften.h"
+
 #include <QApplication>
 #include <gtest/gtest.h>
 
@@ -5,6 +7,8 @@ int main(int argc, char** argv) {
     qputenv("QT_QPA_PLATFORM", qgetenv("QT_QPA_PLATFORM").isEmpty() ? QByteArray("offscreen")
                                                                     : qgetenv("QT_QPA_PLATFORM"));
     QApplication app(argc, argv);
+    // As the program's start does: every printout in the faces it is laid out for.
+    QtDruckschriften::Einbinden();
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
