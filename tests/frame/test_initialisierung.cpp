@@ -332,6 +332,13 @@ TEST_F(IniTest, KaputteDateiGibtVorgabenFürDasUnlesbare) {
     Schreiben("Window Position=2147483647.5,1,2,3,1");
     EXPECT_EQ(Gelesen().WinLeft, 0);
     EXPECT_EQ(Gelesen().WinHeight, 0);
+    // Within it, beyond 32767 pixels: brought to that edge, sizes to 0 up to it.
+    Schreiben("Window Position=2147483647,-2147483648,-1,491506,1");
+    ini = Gelesen();
+    EXPECT_EQ(ini.WinLeft, 491505);
+    EXPECT_EQ(ini.WinTop, -491505);
+    EXPECT_EQ(ini.WinWidth, 0);
+    EXPECT_EQ(ini.WinHeight, 491505);
 
     // A file of random bytes, a huge file, and a
     // folder in place of the file all give the defaults.
