@@ -5,9 +5,10 @@
 // view once its scroll area has scrolled to them, covered by nothing).
 //
 // The offscreen platform takes its screen from a file named in the platform
-// argument ("offscreen:configfile=…"): the test starts this test program
-// once more on such a screen and runs there. Outside that screen it only
-// starts that run and reports its outcome.
+// argument ("offscreen:configfile=…"; without one it has 800 × 800): the
+// test starts this test program once more on a screen of 1920 × 1080 with
+// QT_SCALE_FACTOR 2 and runs there. Outside that screen it only starts that
+// run and reports its outcome.
 #include "dialogs/frmProjekt.h"
 #include "frame/Dateien.h"
 #include "frame/Initialisierung.h"
@@ -69,8 +70,8 @@ std::string Text(const QRect& r) {
         QWidget* eltern = a->parentWidget();
         r.translate(a->pos());
         if (!eltern->rect().contains(r))
-            return ::testing::AssertionFailure() << "cut off at " << Text(r) << " in " << eltern->objectName().toStdString()
-                                                 << " " << Text(eltern->rect());
+            return ::testing::AssertionFailure() << "cut off at " << Text(r) << " in "
+                                                 << eltern->objectName().toStdString() << " " << Text(eltern->rect());
         const auto& geschwister = eltern->children();
         for (qsizetype i = geschwister.indexOf(a) + 1; i < geschwister.size(); ++i) {
             auto* über = qobject_cast<QWidget*>(geschwister[i]);
@@ -90,8 +91,7 @@ void Prüfen(QWidget& fenster, std::initializer_list<const char*> ziele) {
     const std::string name = fenster.objectName().toStdString();
     const QRect frei = fenster.screen()->availableGeometry();
     const QRect außen(fenster.pos(), fenster.size().grownBy(Fensterlage::Rahmen(&fenster)));
-    EXPECT_TRUE(frei.contains(außen)) << name << ": " << Text(außen) << " outside "
-                                      << Text(frei);
+    EXPECT_TRUE(frei.contains(außen)) << name << ": " << Text(außen) << " outside " << Text(frei);
     for (const char* z : ziele) {
         auto* w = fenster.findChild<QWidget*>(QString::fromUtf8(z));
         if (!w) ADD_FAILURE() << name << ": no " << z;
@@ -155,7 +155,7 @@ protected:
         umgebung.Konfiguration = (fs::path(ordner.path().toStdString()) / "config").string();
         fs::create_directories(fs::path(umgebung.Konfiguration) / "db");
         ASSERT_TRUE(Dateien::SicherSchreiben(umgebung.Konfiguration + "/ZIRVO3801.ini",
-                                       "Folder Database=" + umgebung.Konfiguration + "/db\r\n"));
+                                             "Folder Database=" + umgebung.Konfiguration + "/db\r\n"));
         const std::string beispiel = ordner.filePath("Beispiel.zirvo9").toStdString();
         fs::copy_file(fs::path(ZIRVO_TESTDATEN) / ".." / "examples" / "Beispiel.zirvo9", beispiel);
         dienste = std::make_unique<Plattform::DiensteSetzen>(
@@ -204,15 +204,16 @@ protected:
 
 TEST_F(KleinerBildschirm, JedesFensterBleibtBedienbar) {
     if (qEnvironmentVariableIsEmpty(Kennzeichen)) {
-        // This program once more, on a screen of 960 × 540.
+        // This program once more, on a screen of 1920 × 1080 at 200 %.
         QTemporaryDir dir;
         const QString datei = dir.filePath("bildschirm.json");
         ASSERT_TRUE(Dateien::SicherSchreiben(datei.toStdString(),
-                                       R"({"screens": [{"name": "Klein", "x": 0, "y": 0, "width": 960, )"
-                                       R"("height": 540, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})"));
+                                             R"({"screens": [{"name": "Skaliert", "x": 0, "y": 0, "width": 1920, )"
+                                             R"("height": 1080, "logicalDpi": 96, "logicalBaseDpi": 96, "dpr": 1}]})"));
         QProcess lauf;
         QProcessEnvironment umwelt = QProcessEnvironment::systemEnvironment();
         umwelt.insert("QT_QPA_PLATFORM", "offscreen:configfile=" + datei);
+        umwelt.insert("QT_SCALE_FACTOR", "2");
         umwelt.insert(Kennzeichen, "1");
         lauf.setProcessEnvironment(umwelt);
         lauf.setProcessChannelMode(QProcess::MergedChannels);
