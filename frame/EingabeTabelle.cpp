@@ -105,6 +105,12 @@ void EingabeTabelle::Move(std::int32_t Links, std::int32_t Oben, std::int32_t Br
     }
 }
 
+void EingabeTabelle::setSichtbarBis(std::int32_t Rechts) {
+    if (Rechts == sichtbarBis_) return;
+    sichtbarBis_ = Rechts;
+    melden(Meldung::Anzeige);
+}
+
 void EingabeTabelle::VScrollChange() {
     if (!sbrV_) return;
     std::int32_t wert = sbrV_->Value();

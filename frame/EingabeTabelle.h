@@ -113,6 +113,11 @@ public:
     // From the scroll bar's Change and Scroll events.
     void VScrollChange();
     void Move(std::int32_t Links, std::int32_t Oben, std::int32_t Breite, std::int32_t Hoehe);
+    // The right edge of what the owner's pane shows of a box wider than the
+    // pane, in twips from the box's left (0: the whole box is shown). The
+    // rows' scroll bar stays inside it, over the cells that pass under it.
+    void setSichtbarBis(std::int32_t Rechts);
+    std::int32_t SichtbarBis() const { return sichtbarBis_; }
     // Key navigation from the cell at (Zeile, Spalte). True when the key was
     // taken; KeyCode is then 0.
     bool KeyDown(std::int16_t& KeyCode, std::int16_t ShiftCode, std::int16_t Zeile, std::int16_t Spalte);
@@ -169,6 +174,7 @@ private:
     vb6CCVScrollBar* sbrV_ = nullptr;
     Entwurf entwurf_;
     std::int32_t rahmenhöhe_ = -6;
+    std::int32_t sichtbarBis_ = 0;
     bool visible_ = false;
     std::int16_t grössteSpalte_ = 0;
     std::vector<Zelle> zellen_;

@@ -256,10 +256,13 @@ void Initialisierung::RegistrierungEinlesen() {
         if (gut) maximiert = ZahlLesen(teile[4]) != 0;
         else fenster[0] = fenster[1] = fenster[2] = fenster[3] = 0;
     }
-    WinLeft = fenster[0];
-    WinTop = fenster[1];
-    WinWidth = fenster[2];
-    WinHeight = fenster[3];
+    // No window reaches beyond 32767 pixels on any desktop: a place beyond
+    // that (a damaged file) is brought to that edge, a size to 0 up to it,
+    // so every sum the placement makes stays in range.
+    WinLeft = std::clamp(fenster[0], -GrössteFensterlage, GrössteFensterlage);
+    WinTop = std::clamp(fenster[1], -GrössteFensterlage, GrössteFensterlage);
+    WinWidth = std::clamp(fenster[2], 0, GrössteFensterlage);
+    WinHeight = std::clamp(fenster[3], 0, GrössteFensterlage);
     WinMax = maximiert;
 
     // The help panel's width: a whole number of twips, anything else is unset.

@@ -41,7 +41,9 @@ public:
     std::string Nachweisverfasser;           // address lines joined by the character 127
     // Main window placement in twips; WinWidth 0 = never saved. The file
     // keeps them as whole numbers; those of a window beyond 2184 pixels no
-    // longer fit 16 bits, so they are kept in 32.
+    // longer fit 16 bits, so they are kept in 32. Reading brings them into
+    // ±GrössteFensterlage (sizes into 0 to it).
+    static constexpr std::int32_t GrössteFensterlage = 32767 * 15;
     std::int32_t WinLeft = 0;
     std::int32_t WinTop = 0;
     std::int32_t WinWidth = 0;

@@ -704,6 +704,9 @@ void frmZIRVO3801::PanesAnzeigen() {
         s.setTag(tabelle.Titel);
         s.Move(PaneLinks[i], PaneOben[i], PaneBreite[i], s.Height());
         s.setVisible(true);
+        // Scrolled sideways, its rows' scroll bar stays at the pane's right
+        // edge, in front of the help panel.
+        tabelle.setSichtbarBis(hsbPanes.Visible() ? PaneVersatz + PaneBreite[i] : 0);
         tabelle.Move(PaneLinks[i] - PaneVersatz, PaneOben[i] + s.Height(), std::max(PaneBreite[i], GezeigteBreite()),
                      PaneHöhe[i] - s.Height());
         tabelle.setVisible(true);

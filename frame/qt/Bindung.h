@@ -72,8 +72,11 @@ private:
 };
 
 inline constexpr int TwipsJePixel = 15;
+// Rounded half away from zero; reckoned in 64 bits, so no number of twips
+// overflows on the way.
 inline int Pixel(std::int32_t twips) {
-    return static_cast<int>((twips >= 0 ? twips + TwipsJePixel / 2 : twips - TwipsJePixel / 2) / TwipsJePixel);
+    const std::int64_t t = twips;
+    return static_cast<int>((t >= 0 ? t + TwipsJePixel / 2 : t - TwipsJePixel / 2) / TwipsJePixel);
 }
 inline std::int32_t Twips(int pixel) { return static_cast<std::int32_t>(pixel) * TwipsJePixel; }
 

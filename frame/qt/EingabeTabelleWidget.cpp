@@ -346,6 +346,11 @@ void EingabeTabelleWidget::anordnen() {
     if (balken_) {
         if (vb6CCVScrollBar* bar = tabelle_.VScrollbar()) {
             QRect soll(Pixel(bar->Left()), Pixel(bar->Top()), Pixel(bar->Width()), Pixel(bar->Height()));
+            // A box wider than its pane: the bar at the pane's edge, over the cells.
+            if (const int rechts = Pixel(tabelle_.SichtbarBis()); rechts > 0 && soll.right() >= rechts) {
+                soll.moveRight(std::max(soll.width(), rechts) - 1);
+                balken_->raise();
+            }
             if (balken_->geometry() != soll) balken_->setGeometry(soll);
         }
     }

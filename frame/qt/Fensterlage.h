@@ -4,11 +4,14 @@
 //
 // Every top-level window of the program passes through here when it is
 // shown (the watch below is installed once at start): a window larger than
-// the free area is shrunk to it (not below its minimum size), one that
-// reaches past an edge is moved in, so a remembered placement from another
-// screen or another resolution comes back into view. A window (or dialog)
-// that nobody placed opens over the middle of its owner (or of the screen).
-// Maximised windows, menus, pop-ups and tool tips are left alone.
+// the free area is shrunk to it, one that reaches past an edge is moved in,
+// so a remembered placement from another screen or another resolution
+// comes back into view. A window whose smallest size does not fit the free
+// area (a scaled screen, a small one) gets its content in a scroll area: it
+// then shrinks to the area, and its scroll bars reach every control. A
+// window (or dialog) that nobody placed opens over the middle of its owner
+// (or of the screen). Maximised windows, menus, pop-ups and tool tips are
+// left alone.
 #pragma once
 
 #include <QMargins>
@@ -17,6 +20,7 @@
 #include <QSize>
 #include <Qt>
 
+class QScrollArea;
 class QWidget;
 
 namespace Fensterlage {
@@ -50,8 +54,25 @@ QMargins Rahmen(const QWidget* fenster);
 // above). Does nothing to a window that is not a normal top-level window.
 void Einpassen(QWidget* fenster);
 
-// The watch: fits every top-level window as it is shown, and once more
-// when the desktop has put its frame around it. One for the program's run.
+// Puts the content of a window (what its layout holds, its menu bar
+// excepted, and its other child widgets) into a scroll area that fills the
+// window, so the window may become smaller than its content. Widgets keep
+// their names, parents below the content, focus and visibility. True when
+// the content lies in such an area now (also when it did before); false for
+// a window without a layout of its own (a main window lays itself out).
+bool Rollbar(QWidget* fenster);
+
+// The scroll area that Rollbar made for the window, else null.
+QScrollArea* Rollbereich(const QWidget* fenster);
+
+// Scrolls the widget wholly into view in its window's scroll area (its top
+// left part when it is larger than the area); nothing without such an area.
+void InsBild(QWidget* widget);
+
+// The watch: fits every top-level window as it is shown, once more when the
+// desktop has put its frame around it, and again when its content grows
+// beyond the free area; a control that gets the focus inside a scroll area
+// of Rollbar is scrolled into view. One for the program's run.
 class Wächter : public QObject {
 public:
     Wächter();

@@ -872,7 +872,13 @@ void frmZIRVO3801Ansicht::Abgleichen() {
 
 void frmZIRVO3801Ansicht::fensterAnwenden() {
     move(Pixel(m_.Left), Pixel(m_.Top));
-    resize(std::max(1, Pixel(m_.Width)), std::max(1, Pixel(m_.Height)));
+    // No larger than the screen it stands on (a size from another screen or
+    // a damaged settings file); the placement then keeps the size it got.
+    const QScreen* s = QGuiApplication::screenAt(pos());
+    if (!s) s = screen() ? screen() : QGuiApplication::primaryScreen();
+    const QSize grösste = s ? s->availableGeometry().size() : QSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    resize(std::clamp(Pixel(m_.Width), 1, std::max(1, grösste.width())),
+           std::clamp(Pixel(m_.Height), 1, std::max(1, grösste.height())));
     if (m_.WindowState == 2) setWindowState(windowState() | Qt::WindowMaximized);
     else setWindowState(windowState() & ~(Qt::WindowMaximized | Qt::WindowMinimized));
     // The window stands where the desktop put it.

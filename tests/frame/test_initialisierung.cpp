@@ -3,6 +3,7 @@
 #include "frame/Plattform.h"
 #include "tests/support/Testplattform.h"
 
+#include <array>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <unistd.h>
@@ -332,6 +333,11 @@ TEST_F(IniTest, KaputteDateiGibtVorgabenFürDasUnlesbare) {
     Schreiben("Window Position=2147483647.5,1,2,3,1");
     EXPECT_EQ(Gelesen().WinLeft, 0);
     EXPECT_EQ(Gelesen().WinHeight, 0);
+    // Within it, beyond 32767 pixels: brought to that edge, sizes to 0 up to it.
+    Schreiben("Window Position=2147483647,-2147483648,-1,491506,1");
+    ini = Gelesen();
+    EXPECT_EQ((std::array{ini.WinLeft, ini.WinTop, ini.WinWidth, ini.WinHeight}),
+              (std::array<std::int32_t, 4>{491505, -491505, 0, 491505}));
 
     // A file of random bytes, a huge file, and a
     // folder in place of the file all give the defaults.

@@ -236,12 +236,15 @@ TEST(Fenster, BereicheUndPaneRechtecke) {
         EXPECT_EQ(f.PaneVersatz, soll) << wert;
         EXPECT_EQ(a.Left(), -soll) << wert;
         EXPECT_EQ(a.Width(), 12000) << wert;
+        // The rows' scroll bar stays in what the pane shows.
+        EXPECT_EQ(f.Tabellen[static_cast<std::size_t>(f.TabelleIndex(TabelleA))]->SichtbarBis(), soll + 7910) << wert;
     }
     f.hsbPanes_Change(1000);
     w.Bemessen(18000, 12000); // wide enough again: no bar, no offset
     EXPECT_FALSE(f.hsbPanes.Visible());
     EXPECT_EQ(f.PaneVersatz, 0);
     EXPECT_EQ(a.Left(), 0);
+    EXPECT_EQ(f.Tabellen[static_cast<std::size_t>(f.TabelleIndex(TabelleA))]->SichtbarBis(), 0);
     EXPECT_EQ(f.PaneFläche[3], 10650);
     f.PaneTabelle[0] = 0;
 

@@ -24,6 +24,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QClipboard>
 #include <QKeyEvent>
 #include <QLabel>
@@ -319,7 +321,7 @@ TEST_F(Hauptfenster, EinstellungenZwischenZweiLäufen) {
     const std::string pfad = Beispiel();
     ASSERT_TRUE(starten(pfad));
     fenster->move(33, 44);
-    fenster->resize(900, 640);
+    fenster->resize(700, 540);
     QApplication::processEvents();
     // As the options dialog sets it.
     Global::Initialisierung.OrdnerProjekte = ordner.Pfad("Projekte");
@@ -327,7 +329,7 @@ TEST_F(Hauptfenster, EinstellungenZwischenZweiLäufen) {
     beenden();
     ASSERT_FALSE(fenster);
     std::string ini = Ini();
-    EXPECT_NE(ini.find("Window Position=495,660,13500,9600,0\r\n"), std::string::npos) << ini;
+    EXPECT_NE(ini.find("Window Position=495,660,10500,8100,0\r\n"), std::string::npos) << ini;
     EXPECT_NE(ini.find("File1=" + pfad + "\r\n"), std::string::npos) << ini;
     EXPECT_NE(ini.find("Folder Projects=" + ordner.Pfad("Projekte")), std::string::npos) << ini;
     ASSERT_FALSE(meldungen.Gezeigt.empty());
@@ -338,7 +340,7 @@ TEST_F(Hauptfenster, EinstellungenZwischenZweiLäufen) {
     Global::Projekt = Projekt();
     ASSERT_TRUE(starten());
     EXPECT_EQ(fenster->pos(), QPoint(33, 44));
-    EXPECT_EQ(fenster->size(), QSize(900, 640));
+    EXPECT_EQ(fenster->size(), QSize(700, 540));
     EXPECT_TRUE(fenster->Aktion(m.mnuDateiTrLP)->isVisible());
     EXPECT_EQ(fenster->Aktion(m.mnuDateiLetzte[0])->text(), Q("&1  " + pfad));
     EXPECT_EQ(Global::Initialisierung.OrdnerProjekte, ordner.Pfad("Projekte"));
@@ -348,7 +350,7 @@ TEST_F(Hauptfenster, EinstellungenZwischenZweiLäufen) {
     QApplication::processEvents();
     beenden();
     ini = Ini();
-    EXPECT_NE(ini.find("Window Position=495,660,13500,9600,1\r\n"), std::string::npos) << ini;
+    EXPECT_NE(ini.find("Window Position=495,660,10500,8100,1\r\n"), std::string::npos) << ini;
     Global::Initialisierung = ::Initialisierung();
     ASSERT_TRUE(starten());
     EXPECT_TRUE(fenster->isMaximized());
@@ -363,6 +365,32 @@ TEST_F(Hauptfenster, EinstellungenZwischenZweiLäufen) {
     EXPECT_EQ(fenster->size(), QSize(600, 400));
     beenden();
     EXPECT_NE(Ini().find("Window Position=0,-60,9000,6000,0\r\n"), std::string::npos) << Ini();
+
+    // Numbers at the ends of the 32-bit range (a damaged file) overflow
+    // nothing: the window opens at most as large as the screen, and the
+    // placement kept is the one it got (a width of 0 or less: the first
+    // start's placement).
+    const QSize frei = QGuiApplication::primaryScreen()->availableGeometry().size();
+    const std::string breit = std::to_string(Twips(frei.width()));
+    const std::string hoch = std::to_string(Twips(frei.height()));
+    const struct {
+        const char* lage;
+        std::string soll;
+    } extreme[] = {
+        {"2147483647,2147483647,2147483647,2147483647,0", "0,0," + breit + "," + hoch},
+        {"-2147483648,-2147483648,2147483647,-2147483648,0", "0,0," + breit + ",6000"},
+        {"0,0,-2147483648,2147483647,0", "0,0," + breit + "," + std::to_string(Twips(frei.height() * 9 / 10))},
+    };
+    for (const auto& e : extreme) {
+        ASSERT_TRUE(Dateien::SicherSchreiben((ordner.Konfiguration / "ZIRVO3801.ini").string(),
+                                             std::string("Window Position=") + e.lage + "\r\n"));
+        Global::Initialisierung = ::Initialisierung();
+        ASSERT_TRUE(starten());
+        EXPECT_LE(fenster->width(), frei.width()) << e.lage;
+        EXPECT_LE(fenster->height(), frei.height()) << e.lage;
+        beenden();
+        EXPECT_NE(Ini().find("Window Position=" + e.soll + ",0\r\n"), std::string::npos) << e.lage << "\n" << Ini();
+    }
 }
 
 TEST_F(Hauptfenster, TastenÜberZellenUndTabellen) {
