@@ -11,6 +11,7 @@
 
 #include <vector>
 
+class QLabel;
 class frmZIRVOSP;
 
 class frmZIRVOSPAnsicht : public QWidget {
@@ -30,6 +31,9 @@ private:
     frmZIRVOSP& m_;
     Dialoghilfe::Beobachtungen beobachtet_;
 
+    QLabel* lblInfo_ = nullptr;
+
     void Gezeigt();
+    void Einpassen();
     void NachEreignis();
 };
