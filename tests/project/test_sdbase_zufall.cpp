@@ -1,6 +1,7 @@
 // Damaged documents: thousands of random changes to a valid document, each
 // either read to its end or refused with a numbered error.
 #include "project/Sdbase.h"
+#include "tests/support/Haengegrenze.h"
 
 #include <chrono>
 #include <gtest/gtest.h>
@@ -136,5 +137,6 @@ TEST(SdbaseZufall, VeränderteDokumenteWerdenGelesenOderAbgewiesen) {
     EXPECT_GT(gelesen, 1000);
     EXPECT_GT(abgewiesen, 10000);
     EXPECT_GE(gesehen.size(), 10u);
-    EXPECT_LT(dauer, std::chrono::seconds(2));
+    // A reader that hangs; the figure is SdbaseBeschaedigtLesen of zirvo_bench.
+    EXPECT_LT(dauer, Testhilfe::Hängegrenze);
 }

@@ -53,10 +53,9 @@ namespace {
 
 QString Q(const std::string& s) { return QString::fromStdString(s); }
 
-fs::path Quellordner() {
-    // This file lies in tests/mainwindow/qt of the source tree.
-    return fs::path(__FILE__).parent_path().parent_path().parent_path().parent_path();
-}
+// The source tree: the build names its tests folder, whatever the folder
+// the test program runs from and however the compiler wrote the paths.
+fs::path Quellordner() { return fs::path(ZIRVO_TESTDATEN).parent_path(); }
 
 void Taste(QWidget* w, int key, Qt::KeyboardModifiers m = Qt::NoModifier, const QString& text = {}) {
     QKeyEvent d(QEvent::KeyPress, key, m, text);
