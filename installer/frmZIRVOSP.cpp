@@ -181,10 +181,9 @@ public:
             if (fd_ < 0 && errno == EACCES) fd_ = ::open(pfad.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
             if (fd_ < 0) return;
             while (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
-                const int fehler = errno;
-                if ((fehler != EWOULDBLOCK && fehler != EINTR) || std::chrono::steady_clock::now() >= ende) {
-                    if (fehler != EWOULDBLOCK && fehler != EINTR) stand_ = Unmöglich;
-                    else stand_ = Besetzt;
+                const bool besetzt = errno == EWOULDBLOCK || errno == EINTR;
+                if (!besetzt || std::chrono::steady_clock::now() >= ende) {
+                    stand_ = besetzt ? Besetzt : Unmöglich;
                     Schliessen();
                     return;
                 }
@@ -305,6 +304,8 @@ frmZIRVOSP::Ende frmZIRVOSP::DateienKopieren() {
                true);
         return NichtInstalliert;
     }
+    // Without a lock to be had (a folder that cannot be written, say) the
+    // copying goes on, and its failure says why; nothing is removed then.
     // What an earlier run left, when no installer can be at work here: its
     // temporary files, and those of the copy through a temporary name of
     // earlier installers. The latter look like the leftovers of any safe

@@ -113,13 +113,13 @@ void frmZIRVOSPAnsicht::Einpassen() {
 void frmZIRVOSPAnsicht::NachEreignis() {
     if (!m_.Beendet()) return;
     hide();
-    QCoreApplication::exit(m_.Rückgabe());
+    if (Ende) Ende(m_.Rückgabe());
 }
 
 void frmZIRVOSPAnsicht::closeEvent(QCloseEvent* ereignis) {
     m_.cmdAbbrechen_Click();
     ereignis->accept();
-    QCoreApplication::exit(m_.Rückgabe());
+    if (Ende) Ende(m_.Rückgabe());
 }
 
 std::vector<Datenträger> frmZIRVOSPAnsicht::Laufwerke() {
