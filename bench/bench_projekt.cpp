@@ -5,6 +5,7 @@
 #include "project/Projekt.h"
 #include "project/Sdbase.h"
 #include "tests/support/Beschaedigung.h"
+#include "tests/support/Temppfad.h"
 
 #include <benchmark/benchmark.h>
 #include <filesystem>
@@ -70,14 +71,15 @@ Projekt GrossesProjekt() {
     return p;
 }
 
-std::string Datei(const char* name) {
-    fs::path ordner = fs::exists("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
-    return (ordner / name).string();
+// A file of this run alone, in memory where there is such a folder.
+std::string Datei(const std::string& name) {
+    const fs::path ordner = fs::exists("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
+    return Testhilfe::Temppfad(name, ".zirvo9", ordner).string();
 }
 
 void ProjektSchreiben(benchmark::State& state) {
     Projekt p = GrossesProjekt();
-    const std::string pfad = Datei("zirvo_bench_schreiben.zirvo9");
+    const std::string pfad = Datei("zirvo_bench_schreiben");
     for (auto _ : state) {
         if (p.ProjektSpeichern(pfad) != 0) state.SkipWithError("nicht gespeichert");
     }
@@ -87,7 +89,7 @@ void ProjektSchreiben(benchmark::State& state) {
 BENCHMARK(ProjektSchreiben)->Unit(benchmark::kMillisecond);
 
 void ProjektLesen(benchmark::State& state) {
-    const std::string pfad = Datei("zirvo_bench_lesen.zirvo9");
+    const std::string pfad = Datei("zirvo_bench_lesen");
     {
         Projekt p = GrossesProjekt();
         if (p.ProjektSpeichern(pfad) != 0) state.SkipWithError("nicht gespeichert");
@@ -105,7 +107,7 @@ BENCHMARK(ProjektLesen)->Unit(benchmark::kMillisecond);
 // damaged files damages them: one to three random changes, every other
 // file scrambled.
 std::vector<std::string> BeschädigteTexte() {
-    const std::string pfad = Datei("zirvo_bench_vorlage.zirvo9");
+    const std::string pfad = Datei("zirvo_bench_vorlage");
     Projekt p = GrossesProjekt();
     std::vector<std::string> texte;
     if (p.ProjektSpeichern(pfad) != 0) return texte;
@@ -128,7 +130,7 @@ std::vector<std::string> BeschädigteTexte() {
 void BeschaedigteProjektdateiLesen(benchmark::State& state) {
     std::vector<std::string> pfade;
     for (const std::string& text : BeschädigteTexte()) {
-        pfade.push_back(Datei(("zirvo_bench_beschaedigt" + std::to_string(pfade.size()) + ".zirvo9").c_str()));
+        pfade.push_back(Datei("zirvo_bench_beschaedigt" + std::to_string(pfade.size())));
         std::ofstream(pfade.back(), std::ios::binary | std::ios::trunc) << text;
     }
     if (pfade.empty()) state.SkipWithError("keine Vorlage");

@@ -8,6 +8,7 @@
 #include "tests/support/Haengegrenze.h"
 #include "tests/support/Projektbeschreibung.h"
 #include "tests/support/Testplattform.h"
+#include "tests/support/Temppfad.h"
 
 #include <filesystem>
 #include <fstream>
@@ -146,8 +147,8 @@ Projekt Beispielprojekt() {
 
 TEST(ProjektDateiZufall, BeschädigteDateienLesenOderAblehnen) {
     Testhilfe::Testumgebung umgebung;
-    fs::path ordner = fs::exists("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
-    ordner /= "zirvo_test_projektdatei_zufall";
+    const fs::path ordner = Testhilfe::Temppfad("zirvo_test_projektdatei_zufall", "",
+                                                fs::exists("/dev/shm") ? "/dev/shm" : fs::temp_directory_path());
     fs::remove_all(ordner);
     fs::create_directories(ordner);
     const std::string original = (ordner / "original.zirvo9").string();

@@ -2,6 +2,7 @@
 
 #include "frame/Windows1252.h"
 #include "tests/support/Haengegrenze.h"
+#include "tests/support/Temppfad.h"
 
 #include <cmath>
 #include <filesystem>
@@ -535,7 +536,7 @@ TEST(Sdbase, DokumentInZeilen) {
 }
 
 TEST(Sdbase, DokumentDateien) {
-    fs::path ordner = fs::temp_directory_path() / "zirvo_test_sdbase";
+    fs::path ordner = Testhilfe::Temppfad("zirvo_test_sdbase");
     fs::remove_all(ordner);
     fs::create_directories(ordner);
     std::string pfad = (ordner / "a.sdf").string();
@@ -621,7 +622,7 @@ TEST(Sdbase, FeindlicheDokumenteBleibenBegrenzt) {
     std::string zuLang = Dok("", "|b" + std::string(Sdbase::MaxLänge, 'x'));
     EXPECT_EQ(Prüfen(zuLang), Sdbase::FehlerZuLang);
     EXPECT_EQ(Prüfen(Dok("", "|b" + std::string(Sdbase::MaxLänge - 39, 'x'))), 0);
-    fs::path datei = fs::temp_directory_path() / "zirvo_test_sdbase_gross.sdf";
+    fs::path datei = Testhilfe::Temppfad("zirvo_test_sdbase_gross", ".sdf");
     {
         std::ofstream aus(datei, std::ios::binary);
         aus << Leer;
