@@ -1,11 +1,18 @@
 // Reading and writing a large project: 8 zones with every envelope table
 // full (30 EBF rows, 50 rows in each other table) and 99 components of 15
-// layers each.
+// layers each; reading its file damaged; reading hostile documents.
+#include "frame/Dateien.h"
 #include "project/Projekt.h"
+#include "project/Sdbase.h"
+#include "tests/support/Beschaedigung.h"
+#include "tests/support/Temppfad.h"
 
 #include <benchmark/benchmark.h>
 #include <filesystem>
+#include <fstream>
+#include <random>
 #include <string>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -64,14 +71,15 @@ Projekt GrossesProjekt() {
     return p;
 }
 
-std::string Datei(const char* name) {
-    fs::path ordner = fs::exists("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
-    return (ordner / name).string();
+// A file of this run alone, in memory where there is such a folder.
+std::string Datei(const std::string& name) {
+    const fs::path ordner = fs::exists("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path();
+    return Testhilfe::Temppfad(name, ".zirvo9", ordner).string();
 }
 
 void ProjektSchreiben(benchmark::State& state) {
     Projekt p = GrossesProjekt();
-    const std::string pfad = Datei("zirvo_bench_schreiben.zirvo9");
+    const std::string pfad = Datei("zirvo_bench_schreiben");
     for (auto _ : state) {
         if (p.ProjektSpeichern(pfad) != 0) state.SkipWithError("nicht gespeichert");
     }
@@ -81,7 +89,7 @@ void ProjektSchreiben(benchmark::State& state) {
 BENCHMARK(ProjektSchreiben)->Unit(benchmark::kMillisecond);
 
 void ProjektLesen(benchmark::State& state) {
-    const std::string pfad = Datei("zirvo_bench_lesen.zirvo9");
+    const std::string pfad = Datei("zirvo_bench_lesen");
     {
         Projekt p = GrossesProjekt();
         if (p.ProjektSpeichern(pfad) != 0) state.SkipWithError("nicht gespeichert");
@@ -94,5 +102,94 @@ void ProjektLesen(benchmark::State& state) {
     fs::remove(pfad);
 }
 BENCHMARK(ProjektLesen)->Unit(benchmark::kMillisecond);
+
+// The large project's file as clear text, damaged 32 times as the test of
+// damaged files damages them: one to three random changes, every other
+// file scrambled.
+std::vector<std::string> BeschädigteTexte() {
+    const std::string pfad = Datei("zirvo_bench_vorlage");
+    Projekt p = GrossesProjekt();
+    std::vector<std::string> texte;
+    if (p.ProjektSpeichern(pfad) != 0) return texte;
+    Sdbase d;
+    d.SDFString(Dateien::Lesen(pfad).value_or(""));
+    fs::remove(pfad);
+    if (d.ReadBegin() != 0) return texte;
+    const std::string klar = d.SDFString();
+    std::mt19937 zufall(380116);
+    for (int i = 0; i < 32; ++i) {
+        std::string text = klar;
+        for (int k = 1 + static_cast<int>(zufall() % 3); k > 0; --k) Testhilfe::Verändern(text, zufall);
+        texte.push_back(i % 2 ? Testhilfe::Verschlüsselt(text) : text);
+    }
+    return texte;
+}
+
+// One damaged project file read in or refused (a slow path on damaged
+// input, such as a reader that rescans the text, shows here).
+void BeschaedigteProjektdateiLesen(benchmark::State& state) {
+    std::vector<std::string> pfade;
+    for (const std::string& text : BeschädigteTexte()) {
+        pfade.push_back(Datei("zirvo_bench_beschaedigt" + std::to_string(pfade.size())));
+        std::ofstream(pfade.back(), std::ios::binary | std::ios::trunc) << text;
+    }
+    if (pfade.empty()) state.SkipWithError("keine Vorlage");
+    std::size_t i = 0;
+    int abgelehnt = 0;
+    for (auto _ : state) {
+        Projekt p;
+        if (p.ProjektEinlesen(pfade[i++ % pfade.size()]) != 0) ++abgelehnt;
+    }
+    state.counters["abgelehnt"] = benchmark::Counter(abgelehnt, benchmark::Counter::kAvgIterations);
+    for (const auto& pfad : pfade) fs::remove(pfad);
+}
+BENCHMARK(BeschaedigteProjektdateiLesen)->Unit(benchmark::kMillisecond);
+
+// Checks a document and reads it to its end; the tokens read.
+std::size_t Durchlesen(const std::string& text) {
+    Sdbase d;
+    d.SDFString(text);
+    std::size_t tokens = 0;
+    if (d.ReadBegin() != 0) return tokens;
+    std::string name, wert;
+    for (int abschnitt = 0; abschnitt < 2; ++abschnitt) {
+        if ((abschnitt == 0 ? d.ReadHeader() : d.ReadBody()) != 0) break;
+        for (std::int16_t art; (art = d.NextItem(name, wert)) > 0;) ++tokens;
+    }
+    return tokens;
+}
+
+// One damaged document checked and read to its end, or refused.
+void SdbaseBeschaedigtLesen(benchmark::State& state) {
+    const std::vector<std::string> texte = BeschädigteTexte();
+    if (texte.empty()) state.SkipWithError("keine Vorlage");
+    std::size_t i = 0;
+    for (auto _ : state) benchmark::DoNotOptimize(Durchlesen(texte[i++ % texte.size()]));
+}
+BENCHMARK(SdbaseBeschaedigtLesen)->Unit(benchmark::kMicrosecond);
+
+// Hostile documents of a million tokens or marks, checked (and the valid
+// one read to its end): each takes time in proportion to its length.
+void SdbaseFeindlich(benchmark::State& state) {
+    const std::size_t million = 1000000;
+    std::string rumpf;
+    switch (state.range(0)) {
+    case 0:
+        state.SetLabel("{A} x 1e6");
+        for (std::size_t i = 0; i < million; ++i) rumpf += "{A}";
+        break;
+    case 1: state.SetLabel("{ x 1e6"); rumpf.assign(million, '{'); break;
+    case 2: state.SetLabel("| x 1e6"); rumpf.assign(million, '|'); break;
+    case 3: state.SetLabel("|b~ x 1e6"); rumpf = "|b" + std::string(million, '~'); break;
+    case 4: state.SetLabel("} x 1e6"); rumpf.assign(million, '}'); break;
+    default:
+        state.SetLabel("{A}|b~7B{~A} x 1e5, gelesen");
+        for (std::size_t i = 0; i < million / 10; ++i) rumpf += "{A}|b~7B{~A}";
+        break;
+    }
+    const std::string text = "{SDF}{HEAD}{~HEAD}{BODY}" + rumpf + "{~BODY}{~SDF}";
+    for (auto _ : state) benchmark::DoNotOptimize(Durchlesen(text));
+}
+BENCHMARK(SdbaseFeindlich)->DenseRange(0, 5)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -12,10 +12,13 @@
 
 #include <algorithm>
 #include <cerrno>
-#include <string_view>
-#include <sys/stat.h>
+#include <fcntl.h>
 #include <filesystem>
+#include <string_view>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <system_error>
+#include <thread>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -28,6 +31,9 @@ std::string MitSchrägstrich(std::string ordner) {
     if (ordner.empty() || ordner.back() != '/') ordner += '/';
     return ordner;
 }
+
+// The program folder's name: "ZIRVO-V" and the major version.
+std::string Versionsordner() { return "ZIRVO-V" + std::to_string(Versionsnummer::Haupt); }
 
 std::string Grossbuchstaben(std::string s) {
     for (char& c : s)
@@ -55,9 +61,7 @@ void frmZIRVOSP::Form_Load() {
 
     if (!ProgrammSuchen()) {
         basZIRVO::SanduhrZähler(0);
-        Melden(DS("Das Programm ") + basZIRVO3801::ProgrammTitel + DS(", Version ") + v_ +
-                   DS(" (USB-Flashdrive) nicht gefunden."),
-               true);
+        Melden(NichtGefunden(), true);
         Beenden(NichtInstalliert);
         return;
     }
@@ -81,10 +85,10 @@ void frmZIRVOSP::Form_Load() {
 void frmZIRVOSP::cmdInstallieren_Click() {
     if (beendet_ || zielordner_.empty()) return;
     basZIRVO::SanduhrZähler(-1);
-    const bool kopiert = DateienKopieren();
+    const Ende ende = DateienKopieren();
     basZIRVO::SanduhrZähler(0);
-    if (!kopiert) {
-        Beenden(Unvollständig);
+    if (ende != Erfolg) {
+        Beenden(ende);
         return;
     }
     Melden(DS("Das Servicepack ist installiert."), false);
@@ -99,7 +103,7 @@ void frmZIRVOSP::cmdAbbrechen_Click() {
 // program fits wins. A volume that cannot be read, or whose program has no
 // readable version record, is passed over.
 bool frmZIRVOSP::ProgrammSuchen() {
-    const std::string ordner = "ZIRVO-V" + std::to_string(Versionsnummer::Haupt);
+    const std::string ordner = Versionsordner();
     if (!Ziel.empty()) return ProgrammPasst(Ziel, (fs::path(Ziel) / ordner).string()) || ProgrammPasst(Ziel, Ziel);
     std::vector<Datenträger> liste;
     try {
@@ -119,9 +123,14 @@ bool frmZIRVOSP::ProgrammPasst(const std::string& wurzel, const std::string& ord
         // Major and minor decide; revision and build do not.
         const std::string version = WindowsFileInfo::DateiVersion(programm);
         const auto punkt1 = version.find('.');
-        if (punkt1 == std::string::npos) return false;
-        const auto punkt2 = version.find('.', punkt1 + 1);
-        if (version.substr(0, punkt2) != v_) return false;
+        const auto punkt2 = version.find('.', punkt1 == std::string::npos ? version.size() : punkt1 + 1);
+        if (punkt1 == std::string::npos || version.substr(0, punkt2) != v_) {
+            if (fremdesProgramm_.empty()) {
+                fremdesProgramm_ = programm;
+                fremdeVersion_ = version;
+            }
+            return false;
+        }
         zielordner_ = MitSchrägstrich(ordner);
         zielprogramm_ = programm;
         laufwerk_ = wurzel;
@@ -131,7 +140,88 @@ bool frmZIRVOSP::ProgrammPasst(const std::string& wurzel, const std::string& ord
     }
 }
 
+// Without --ziel: the program title and the installer's version were
+// looked for on the removable volumes. With --ziel: the folder given, and
+// the program found there with its version, or where it was looked for.
+std::string frmZIRVOSP::NichtGefunden() const {
+    if (Ziel.empty())
+        return DS("Das Programm ") + basZIRVO3801::ProgrammTitel + DS(", Version ") + v_ +
+               DS(" (USB-Flashdrive) nicht gefunden.");
+    // Names may hold "@": no template filling here.
+    std::string text = DS("Im Ordner '") + Ziel + DS("' wurde das Programm ") + basZIRVO3801::ProgrammTitel;
+    if (fremdesProgramm_.empty()) {
+        text += DS(" nicht gefunden (gesucht: '") + (fs::path(Ziel) / Versionsordner() / Hauptprogramm).string() +
+                DS("' und '") + (fs::path(Ziel) / Hauptprogramm).string() + "').";
+    } else if (fremdeVersion_.empty()) {
+        text += DS(" gefunden ('") + fremdesProgramm_ + DS("'), aber seine Version ist nicht lesbar: '") +
+                WindowsFileInfo::Versionsdatei(fremdesProgramm_) + DS("' fehlt oder ist beschädigt.");
+    } else {
+        text += DS(" in der Version ") + fremdeVersion_ + DS(" gefunden ('") + fremdesProgramm_ + "')." + nl +
+                DSFormat("Dieses Service Pack ist für die Version @.", v_);
+    }
+    return text + nl + nl + DS("Das Service Pack wurde nicht installiert.");
+}
+
 namespace {
+
+// The installers' lock on a program folder (frmZIRVOSP::Sperrdatei), held
+// while the object lives. It waits for another installer that holds it, up
+// to the time given. At its end the lock file is removed while still
+// locked: an installer that waited on it then finds its file gone and
+// locks a new one.
+class Ordnersperre {
+public:
+    enum Stand { Gehalten, Besetzt, Unmöglich };
+
+    Ordnersperre(const std::string& pfad, std::chrono::milliseconds warten) : pfad_(pfad) {
+        const auto ende = std::chrono::steady_clock::now() + warten;
+        while (true) {
+            fd_ = ::open(pfad.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0644);
+            // A lock file of another user locks for reading as well.
+            if (fd_ < 0 && errno == EACCES) fd_ = ::open(pfad.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+            if (fd_ < 0) return;
+            while (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
+                const bool besetzt = errno == EWOULDBLOCK || errno == EINTR;
+                if (!besetzt || std::chrono::steady_clock::now() >= ende) {
+                    stand_ = besetzt ? Besetzt : Unmöglich;
+                    Schliessen();
+                    return;
+                }
+                std::this_thread::sleep_for(std::chrono::milliseconds(20));
+            }
+            struct stat offen {}, jetzt {};
+            if (::fstat(fd_, &offen) == 0 && ::lstat(pfad.c_str(), &jetzt) == 0 && offen.st_dev == jetzt.st_dev &&
+                offen.st_ino == jetzt.st_ino) {
+                stand_ = Gehalten;
+                return;
+            }
+            // Locked after its holder had removed it: the lock of no one.
+            Schliessen();
+            if (std::chrono::steady_clock::now() >= ende) {
+                stand_ = Besetzt;
+                return;
+            }
+        }
+    }
+    ~Ordnersperre() {
+        if (stand_ == Gehalten) ::unlink(pfad_.c_str());
+        Schliessen();
+    }
+    Ordnersperre(const Ordnersperre&) = delete;
+    Ordnersperre& operator=(const Ordnersperre&) = delete;
+    // Held; held by another installer all the time; or no lock to be had
+    // here (a folder that cannot be written, say).
+    Stand Zustand() const { return stand_; }
+
+private:
+    std::string pfad_;
+    int fd_ = -1;
+    Stand stand_ = Unmöglich;
+    void Schliessen() {
+        if (fd_ >= 0) ::close(fd_);
+        fd_ = -1;
+    }
+};
 
 // The installer's temporary files in the program folder:
 // ".ZIRVOSP." + the file's name + "." + six letters or digits.
@@ -175,8 +265,11 @@ std::string Zwischenkopie(const std::string& quelle, const std::string& ordner, 
 //    program folder. Should a rename fail, the rest stay as they were (the
 //    version record still names the old version) and the message lists
 //    what was replaced, what is new and what is not.
-// Temporary files that a killed run left behind are removed first.
-bool frmZIRVOSP::DateienKopieren() {
+// Both steps run under the installers' lock on the program folder: a second
+// installer started at the same time waits for the first to finish (or
+// gives up, installing nothing, when that takes too long). Temporary files
+// that a killed run left behind are removed first, under the lock alone.
+frmZIRVOSP::Ende frmZIRVOSP::DateienKopieren() {
     const fs::path eigen = Programmpfad.empty() ? fs::path(quellordner_) / Programmname : fs::path(Programmpfad);
     const std::string eigenerName = Grossbuchstaben(eigen.filename().string());
     std::vector<std::string> namen;
@@ -193,7 +286,7 @@ bool frmZIRVOSP::DateienKopieren() {
         Melden(DSFormat("Der Ordner '@' des Service Packs kann nicht gelesen werden:", quellordner_) + nl +
                    Systemfehler::Text(ec) + nl + nl + DS("Es wurde keine Datei ersetzt."),
                true);
-        return false;
+        return Unvollständig;
     }
     // By name, the version record last.
     const std::string versionssatz = fs::path(WindowsFileInfo::Versionsdatei(Hauptprogramm)).filename().string();
@@ -202,14 +295,33 @@ bool frmZIRVOSP::DateienKopieren() {
         return a < b;
     });
 
-    // What an earlier run left: its temporary files, and those of the
-    // copy through a temporary name of earlier installers.
-    for (fs::directory_iterator it(zielordner_, ec), ende; !ec && it != ende; it.increment(ec)) {
+    const Ordnersperre sperre(zielordner_ + Sperrdatei, Wartezeit);
+    if (sperre.Zustand() == Ordnersperre::Besetzt) {
+        // Names may hold "@": no template filling here.
+        Melden(DS("In den Programmordner '") + zielordner_ + DS("' installiert gerade ein anderes Service Pack.") +
+                   nl + nl + DS("Das Service Pack wurde nicht installiert; es wurde keine Datei ersetzt.") + nl +
+                   DS("Bitte versuchen Sie es später nochmals."),
+               true);
+        return NichtInstalliert;
+    }
+    // Without a lock to be had (a folder that cannot be written, say) the
+    // copying goes on, and its failure says why; nothing is removed then.
+    // What an earlier run left, when no installer can be at work here: its
+    // temporary files, and those of the copy through a temporary name of
+    // earlier installers. The latter look like the leftovers of any safe
+    // write: only those older than a minute go, as the program itself may
+    // be writing such a file this moment.
+    const auto eineMinuteHer = fs::file_time_type::clock::now() - std::chrono::minutes(1);
+    for (fs::directory_iterator it(zielordner_, ec), ende;
+         sperre.Zustand() == Ordnersperre::Gehalten && !ec && it != ende; it.increment(ec)) {
         const std::string name = it->path().filename().string();
-        bool rest = IstEigenerRest(name);
-        for (std::size_t i = 0; !rest && i < namen.size(); ++i) rest = Dateien::IstSchreibrest(name, namen[i]);
         std::error_code ec2;
-        if (rest && fs::is_regular_file(it->symlink_status(ec2)) && !ec2) ::unlink(it->path().c_str());
+        if (!fs::is_regular_file(it->symlink_status(ec2)) || ec2) continue;
+        bool rest = IstEigenerRest(name);
+        for (std::size_t i = 0; !rest && i < namen.size(); ++i)
+            rest = Dateien::IstSchreibrest(name, namen[i]) && fs::last_write_time(it->path(), ec2) < eineMinuteHer &&
+                   !ec2;
+        if (rest) ::unlink(it->path().c_str());
     }
 
     // 1. The copies under temporary names.
@@ -230,7 +342,7 @@ bool frmZIRVOSP::DateienKopieren() {
             Melden(DS("Die Datei '") + name + DS("' konnte nicht nach '") + zielordner_ + DS("' kopiert werden:") + nl +
                        grund + nl + nl + DS("Das Service Pack wurde nicht installiert; es wurde keine Datei ersetzt."),
                    true);
-            return false;
+            return Unvollständig;
         }
         temps.push_back(temp);
         neu.push_back(!fs::exists(alt));
@@ -258,10 +370,10 @@ bool frmZIRVOSP::DateienKopieren() {
         liste(DS("Neu hinzugefügte Dateien:"), 0, i, 1);
         liste(DS("Nicht installierte Dateien:"), i, namen.size(), -1);
         Melden(text, true);
-        return false;
+        return Unvollständig;
     }
     Dateien::OrdnerAufDisk(zielordner_);
-    return true;
+    return Erfolg;
 }
 
 void frmZIRVOSP::Melden(const std::string& text, bool fehler) {

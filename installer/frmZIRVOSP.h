@@ -10,6 +10,7 @@
 #include "frame/Steuerelemente.h"
 #include "installer/Datentraeger.h"
 
+#include <chrono>
 #include <functional>
 #include <string>
 #include <vector>
@@ -46,6 +47,14 @@ public:
     // for tests: runs once every file is copied under its temporary name,
     // before the first is put in place.
     std::function<void()> VorDemErsetzen;
+    // How long an installation waits for another installer that is
+    // installing into the same program folder before it gives up.
+    std::chrono::milliseconds Wartezeit = std::chrono::minutes(1);
+
+    // The lock file in the program folder, beside the version record: an
+    // installer holds it (flock) from the removal of leftovers to the last
+    // rename, and removes it when done.
+    static inline const std::string Sperrdatei = "." + Programmname + ".sperre";
 
     // The whole start: caption, source folder, the search (which ends the
     // program when nothing fits) and the question.
@@ -73,13 +82,17 @@ public:
 
 private:
     std::string v_, quellordner_, zielordner_, zielprogramm_, laufwerk_;
+    // The first program met that did not fit (a path with --ziel), and its
+    // version ("" when its record cannot be read).
+    std::string fremdesProgramm_, fremdeVersion_;
     std::vector<std::string> kopiert_;
     bool beendet_ = false;
     int rückgabe_ = Erfolg;
 
     bool ProgrammSuchen();
     bool ProgrammPasst(const std::string& wurzel, const std::string& ordner);
-    bool DateienKopieren();
+    Ende DateienKopieren();
+    std::string NichtGefunden() const;
     void Melden(const std::string& text, bool fehler);
     void Beenden(Ende ende);
 };

@@ -10,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QStorageInfo>
 #include <QVBoxLayout>
 
@@ -21,14 +22,17 @@ frmZIRVOSPAnsicht::frmZIRVOSPAnsicht(frmZIRVOSP& modell, QWidget* eltern) : QWid
     setObjectName("frmZIRVOSP");
 
     // As designed: the texts 315 twips in from the left, the buttons below
-    // them; a long mount point widens the window.
+    // them; a long folder name widens the window up to the screen's width
+    // and wraps beyond it.
     const int rand = Bindung::Pixel(315);
-    auto* lblInfo = new QLabel(this);
+    lblInfo_ = new QLabel(this);
     auto* lblFrage = new QLabel(this);
-    lblInfo->setObjectName("lblInfo");
+    lblInfo_->setObjectName("lblInfo");
     lblFrage->setObjectName("lblFrage");
-    Bindung::binden(m_.lblInfo, lblInfo);
+    for (QLabel* l : {lblInfo_, lblFrage}) l->setWordWrap(true);
+    Bindung::binden(m_.lblInfo, lblInfo_);
     Bindung::binden(m_.lblFrage, lblFrage);
+    beobachtet_.hinzufügen(m_.lblInfo, m_.lblInfo.beobachten([this](const Steuerelement&) { Einpassen(); }));
     auto* cmdInstallieren = beobachtet_.Knopf(m_.cmdInstallieren, this);
     auto* cmdAbbrechen = beobachtet_.Knopf(m_.cmdAbbrechen, this);
     for (auto* k : {cmdInstallieren, cmdAbbrechen}) k->setMinimumSize(Bindung::Pixel(1485), Bindung::Pixel(330));
@@ -49,14 +53,14 @@ frmZIRVOSPAnsicht::frmZIRVOSPAnsicht(frmZIRVOSP& modell, QWidget* eltern) : QWid
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(rand, rand, rand, rand);
     layout->setSpacing(0);
-    layout->addWidget(lblInfo);
+    layout->addWidget(lblInfo_);
     layout->addSpacing(Bindung::Pixel(945 - 315 - 225));
     layout->addWidget(lblFrage);
     layout->addSpacing(Bindung::Pixel(1470 - 945 - 225));
     layout->addStretch(1);
     layout->addLayout(knöpfe);
-    setMinimumSize(Bindung::Pixel(5565), Bindung::Pixel(2100));
     cmdInstallieren->setFocus();
+    Einpassen();
 
     m_.Zeigen = [this] { Gezeigt(); };
 }
@@ -68,23 +72,54 @@ frmZIRVOSPAnsicht::~frmZIRVOSPAnsicht() { m_.Zeigen = nullptr; }
 void frmZIRVOSPAnsicht::Gezeigt() {
     setWindowTitle(Q(m_.Caption));
     QtBildschirmschrift::Anwenden(this, m_);
-    // Wide enough for the caption in the title bar, with room for its
-    // buttons and a bolder font.
-    setMinimumWidth(std::max(Bindung::Pixel(5565), fontMetrics().horizontalAdvance(windowTitle()) + 160));
+    Einpassen();
     show();
     QCoreApplication::processEvents();
+}
+
+// The size as designed, wider for the caption in the title bar (with room
+// for its buttons and a bolder font) and for the first line in one piece,
+// but no wider than the screen: there the line wraps, at a "/" of a long
+// folder name as well, and the window grows in height. A shown window
+// grows about its centre and stays on the screen.
+void frmZIRVOSPAnsicht::Einpassen() {
+    const int rand = Bindung::Pixel(315);
+    int breite = std::max(fontMetrics().horizontalAdvance(windowTitle()) + 160,
+                          lblInfo_->fontMetrics().horizontalAdvance(lblInfo_->text()) + 2 * rand + 2);
+    const QRect frei = screen() ? screen()->availableGeometry() : QRect();
+    // The frame the window manager draws around the window (a guess until
+    // it has drawn one).
+    QSize rahmen = frameGeometry().size() - size();
+    if (rahmen.width() <= 0) rahmen = QSize(16, 40);
+    if (frei.isValid()) breite = std::min(breite, frei.width() - rahmen.width());
+    breite = std::max(breite, Bindung::Pixel(5565));
+    layout()->activate();
+    const int höhe = std::max(Bindung::Pixel(2100), layout()->totalHeightForWidth(breite));
+    setMinimumSize(breite, höhe);
+    const QRect vorher = frameGeometry();
+    resize(breite, höhe);
+    if (isVisible() && frei.isValid()) {
+        // Grown about its centre, then back onto the screen.
+        QRect lage(QPoint(), QSize(breite, höhe) + rahmen);
+        lage.moveCenter(vorher.center());
+        lage.moveRight(std::min(lage.right(), frei.right()));
+        lage.moveLeft(std::max(lage.left(), frei.left()));
+        lage.moveBottom(std::min(lage.bottom(), frei.bottom()));
+        lage.moveTop(std::max(lage.top(), frei.top()));
+        if (lage.topLeft() != vorher.topLeft()) move(lage.topLeft());
+    }
 }
 
 void frmZIRVOSPAnsicht::NachEreignis() {
     if (!m_.Beendet()) return;
     hide();
-    QCoreApplication::exit(m_.Rückgabe());
+    if (Ende) Ende(m_.Rückgabe());
 }
 
 void frmZIRVOSPAnsicht::closeEvent(QCloseEvent* ereignis) {
     m_.cmdAbbrechen_Click();
     ereignis->accept();
-    QCoreApplication::exit(m_.Rückgabe());
+    if (Ende) Ende(m_.Rückgabe());
 }
 
 std::vector<Datenträger> frmZIRVOSPAnsicht::Laufwerke() {

@@ -7,6 +7,7 @@
 #include "project/Kollektion.h"
 #include "project/ProjektGlobal.h"
 #include "tests/support/Stationszone.h"
+#include "tests/support/Temppfad.h"
 #include "tests/support/Testplattform.h"
 #include "tests/support/Zonenprojekt.h"
 
@@ -229,7 +230,7 @@ TEST(Gewinn, VerbraucherSpeichernUndLaden) {
     EXPECT_EQ(f.txtWg[2].Text(), "");
 
     // Through the project file and back.
-    const fs::path datei = fs::temp_directory_path() / "zirvo_test_gewinn.zirvo9";
+    const fs::path datei = Testhilfe::Temppfad("zirvo_test_gewinn", ".zirvo9");
     ASSERT_EQ(p.ProjektSpeichern(datei.string()), 0);
     Global::Projekt = Projekt();
     ASSERT_EQ(Global::Projekt.ProjektEinlesen(datei.string()), 0);

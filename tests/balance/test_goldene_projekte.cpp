@@ -24,6 +24,7 @@
 #include "proofs/frmNachweis3801.h"
 #include "proofs/frmNachweisEB.h"
 #include "tests/support/Goldenprojekt.h"
+#include "tests/support/Temppfad.h"
 #include "tests/support/Zonenprojekt.h"
 
 #include <gtest/gtest.h>
@@ -267,7 +268,7 @@ TEST(GoldeneProjekte, JedesProjektErgibtSeineErwartetenWerte) {
 // cannot be read.
 TEST(GoldeneProjekte, FehlerInDerErwartungNennenDateiUndZeile) {
     Testhilfe::Zonenprojekt umgebung;
-    const fs::path ordner = fs::temp_directory_path() / "zirvo_goldene_projekte";
+    const fs::path ordner = Testhilfe::Temppfad("zirvo_goldene_projekte");
     fs::create_directories(ordner);
     const fs::path erwartet = ordner / "Fehler.expected";
     const std::string text = "# Kommentar\n"

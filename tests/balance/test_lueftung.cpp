@@ -7,6 +7,7 @@
 #include "project/Kollektion.h"
 #include "project/ProjektGlobal.h"
 #include "tests/support/Stationszone.h"
+#include "tests/support/Temppfad.h"
 #include "tests/support/Testplattform.h"
 #include "tests/support/Zonenprojekt.h"
 
@@ -286,7 +287,7 @@ TEST(Lueftung, SpeichernUndLadenUeberDieProjektdatei) {
     EXPECT_EQ(p.PGetNum("HL_EtaV"), 0);
 
     // Through the project file and back.
-    const fs::path datei = fs::temp_directory_path() / "zirvo_test_lueftung.zirvo9";
+    const fs::path datei = Testhilfe::Temppfad("zirvo_test_lueftung", ".zirvo9");
     f.cmdSchliessen_Click();
     EXPECT_FALSE(f.Geladen());
     EXPECT_EQ(p.PGetNum("HL_EtaV"), 0.75);

@@ -2,6 +2,7 @@
 #include "frame/Systemfehler.h"
 #include "frame/basZIRVODialogSprache.h"
 #include "frame/Windows1252.h"
+#include "tests/support/Temppfad.h"
 
 #include <cerrno>
 #include <filesystem>
@@ -30,7 +31,7 @@ TEST(Windows1252, HinUndZurück) {
 }
 
 TEST(Dateien, SicheresSchreibenErsetztGanzOderGarNicht) {
-    fs::path ordner = fs::temp_directory_path() / "zirvo_test_dateien";
+    fs::path ordner = Testhilfe::Temppfad("zirvo_test_dateien");
     fs::remove_all(ordner);
     fs::create_directories(ordner);
     std::string pfad = (ordner / "a.txt").string();

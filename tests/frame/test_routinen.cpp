@@ -2,6 +2,7 @@
 #include "frame/Plattform.h"
 #include "frame/basZIRVO.h"
 #include "frame/basZIRVOSymbole.h"
+#include "tests/support/Temppfad.h"
 #include "tests/support/Testdrucker.h"
 #include "tests/support/Testplattform.h"
 
@@ -43,8 +44,8 @@ struct Routinen {
 class TempOrdner {
 public:
     TempOrdner() {
-        pfad_ = fs::temp_directory_path() / ("zirvo_routinen_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" +
-                                             ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        pfad_ = Testhilfe::Temppfad(std::string("zirvo_routinen_") +
+                                    ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::remove_all(pfad_);
         fs::create_directories(pfad_);
     }

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs the build into a temporary prefix, starts the installed program
-# with the example project, and lets the installed ZIRVOSP apply a service
-# pack to that installation.
+# with the example project, checks that its help is found in its program
+# folder, and lets the installed ZIRVOSP apply a service pack to that
+# installation.
 #   installation.sh BUILD_FOLDER EXAMPLE_PROJECT
 set -euo pipefail
 build=$1
@@ -20,7 +21,10 @@ cmake --install "$build" --prefix "$prefix" >/dev/null
 version=$(cat "$build/ZIRVO3801.version")
 IFS=. read -r haupt neben revision nummer <<<"$version"
 prog=$prefix/ZIRVO-V$haupt
-for f in ZIRVO3801 ZIRVOSP ZIRVO3801.version; do [ -f "$prog/$f" ] || fehler "$prog/$f fehlt"; done
+for f in ZIRVO3801 ZIRVOSP ZIRVO3801.version ZIRVO3801.pip hilfe/start.html; do
+  [ -f "$prog/$f" ] || fehler "$prog/$f fehlt"
+done
+for f in ZIRVO3801.pip hilfe; do [ ! -e "$prefix/$f" ] || fehler "$f liegt im Präfix statt in ZIRVO-V$haupt"; done
 [ -x "$prog/ZIRVO3801" ] || fehler "ZIRVO3801 nicht ausführbar"
 grep -q "SIL Open Font License" "$prog/LiberationSans-Lizenz.txt" || fehler "Lizenz der Druckschrift fehlt"
 [ "$(readlink "$prefix/bin/ZIRVO3801")" = "../ZIRVO-V$haupt/ZIRVO3801" ] || fehler "bin/ZIRVO3801 fehlt"
@@ -42,6 +46,14 @@ done
 kill "$pid"
 wait "$pid" 2>/dev/null || true
 pid=
+
+# The help as the installed program finds it: the widget test starts the
+# program from the folder the link leads to (the folder of the executable)
+# and opens the help panel's topic and the main window's help page.
+ZIRVO_INSTALLIERT=$(dirname "$(readlink -f "$prefix/bin/ZIRVO3801")") \
+  "$build/zirvo_qt_tests" --gtest_filter='InstallierteHilfe.*' >"$tmp/hilfe.log" 2>&1 ||
+  fehler "Hilfe des installierten Programms: $(cat "$tmp/hilfe.log")"
+grep -q '\[  PASSED  \] 1 test' "$tmp/hilfe.log" || fehler "Hilfetest lief nicht: $(cat "$tmp/hilfe.log")"
 
 # Under a file-size limit nothing it writes at start (the lock file) can
 # grow: the program is not killed by the signal, it keeps running.

@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -22,6 +23,7 @@
 #include <sched.h>
 #include <sstream>
 #include <sys/mount.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
@@ -61,6 +63,8 @@ enum class Störung {
     ErsetzenScheitert,// a rename into place fails, after the copies
     Verweise,         // links in the program folder point outside it
     Reste,            // temporary files of a killed run lie in the program folder
+    Gesperrt,         // another installer holds the program folder's lock all the time
+    AlteSperre,       // the lock file of a killed installer lies there, unlocked
 };
 
 struct Fall {
@@ -71,7 +75,7 @@ struct Fall {
     std::string Gefunden;     // the volume (or --ziel folder) found, "": none
     int Status;
     std::vector<std::string> Kopiert;
-    std::vector<std::string> Meldung; // pieces of the last message
+    std::vector<std::string> Meldung; // pieces of the last message; "<W>" stands for the test folder
 };
 
 // What "Ja, installieren" ended with.
@@ -258,6 +262,13 @@ void ZIRVOSP::Durchlaufen(const Fall& f, std::string& übersprungen) {
     // The folder as it was before, to compare with when nothing may change.
     std::map<std::string, std::string> vorher;
     const fs::path aussen = Wurzel / "aussen";
+    int sperre = -1;
+    struct Loslassen {
+        int& fd;
+        ~Loslassen() {
+            if (fd >= 0) ::close(fd);
+        }
+    } loslassen{sperre};
     switch (f.Stoerung) {
     case Störung::OrdnerStattDatei: Schreiben(ziel / "Neu.txt" / "drin", ""); break;
     case Störung::NurLesbar: fs::permissions(ziel, fs::perms(0555)); break;
@@ -279,8 +290,23 @@ void ZIRVOSP::Durchlaufen(const Fall& f, std::string& übersprungen) {
         Schreiben(ziel / ".ZIRVOSP.Hilfe.txt.aB3xY9", "Rest");
         Schreiben(ziel / ".ZIRVOSP.Neu.txt.000000", "Rest");
         Schreiben(ziel / ".Hilfe.txt.tmpQ1w2E3", "Rest eines früheren Installers");
+        fs::last_write_time(ziel / ".Hilfe.txt.tmpQ1w2E3",
+                            fs::last_write_time(ziel / ".Hilfe.txt.tmpQ1w2E3") - std::chrono::minutes(2));
+        // Just written: the program may be saving its file right now.
+        Schreiben(ziel / ".Neu.txt.tmpA1b2C3", "fremd");
         Schreiben(ziel / ".ZIRVOSP.kurz", "fremd");
         Schreiben(ziel / ".Fremd.txt.tmpQ1w2E3", "fremd");
+        break;
+    case Störung::Gesperrt:
+        // Its temporary file is its own, not a leftover.
+        Schreiben(ziel / ".ZIRVOSP.Neu.txt.aB3xY9", "fremd");
+        sperre = ::open((ziel / frmZIRVOSP::Sperrdatei).c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0644);
+        ASSERT_EQ(::flock(sperre, LOCK_EX), 0);
+        m.Wartezeit = std::chrono::milliseconds(300);
+        break;
+    case Störung::AlteSperre:
+        Schreiben(ziel / frmZIRVOSP::Sperrdatei, "");
+        Schreiben(ziel / ".ZIRVOSP.Neu.txt.aB3xY9", "Rest");
         break;
     default: break;
     }
@@ -314,7 +340,11 @@ void ZIRVOSP::Durchlaufen(const Fall& f, std::string& übersprungen) {
     ASSERT_TRUE(e.Gemeldet);
     EXPECT_EQ(e.Titel, "ZIRVOSP");
     EXPECT_EQ(e.Symbol, static_cast<int>(f.Status == 0 ? Plattform::Symbol::Information : Plattform::Symbol::Fehler));
-    for (const auto& stück : f.Meldung) EXPECT_NE(e.Text.find(stück), std::string::npos) << e.Text;
+    for (std::string stück : f.Meldung) {
+        for (auto w = stück.find("<W>"); w != std::string::npos; w = stück.find("<W>"))
+            stück.replace(w, 3, Wurzel.string());
+        EXPECT_NE(e.Text.find(stück), std::string::npos) << stück << "\n" << e.Text;
+    }
 
     // What was put in place holds the pack's bytes (an executable stays
     // one); the rest of the folder is as it was, and nothing else came in.
@@ -340,13 +370,15 @@ void ZIRVOSP::Durchlaufen(const Fall& f, std::string& übersprungen) {
         EXPECT_FALSE(fs::exists(fs::symlink_status(ziel / nie))) << nie;
     for (auto& d : fs::directory_iterator(ziel)) {
         const std::string name = d.path().filename().string();
-        const bool fremd = name == ".ZIRVOSP.kurz" || name == ".Fremd.txt.tmpQ1w2E3";
+        // What is not a leftover of a run that ended, stays.
+        const bool fremd =
+            Lesen(d.path()) == "fremd" || (f.Stoerung == Störung::Gesperrt && name == frmZIRVOSP::Sperrdatei);
         EXPECT_TRUE(fremd || (name.find(".tmp") == std::string::npos && name.rfind(".ZIRVOSP", 0) != 0)) << name;
     }
-    if (f.Stoerung == Störung::Reste) {
-        EXPECT_EQ(Lesen(ziel / ".ZIRVOSP.kurz"), "fremd");
-        EXPECT_EQ(Lesen(ziel / ".Fremd.txt.tmpQ1w2E3"), "fremd");
-    }
+    std::vector<const char*> bleiben;
+    if (f.Stoerung == Störung::Reste) bleiben = {".ZIRVOSP.kurz", ".Fremd.txt.tmpQ1w2E3", ".Neu.txt.tmpA1b2C3"};
+    if (f.Stoerung == Störung::Gesperrt) bleiben = {".ZIRVOSP.Neu.txt.aB3xY9"};
+    for (const char* b : bleiben) EXPECT_EQ(Lesen(ziel / b), "fremd") << b;
     if (f.Stoerung == Störung::Verweise) {
         // The links are replaced by files; what they pointed to is untouched.
         EXPECT_EQ(Lesen(aussen / "Hilfe.txt"), "fremde Datei");
@@ -389,6 +421,22 @@ TEST_F(ZIRVOSP, SuchenPruefenKopieren) {
          alle, {"Das Servicepack ist installiert."}},
         {"Reste eines abgebrochenen Laufs werden entfernt", {{"a", true, passt}}, "", Störung::Reste, "a", 0, alle,
          {"Das Servicepack ist installiert."}},
+        {"Ein anderer Installer hält den Programmordner: nichts wird ersetzt", {{"a", true, passt}}, "",
+         Störung::Gesperrt, "a", 1, {},
+         {"In den Programmordner '<W>/a/" + Ordner + "/' installiert gerade ein anderes Service Pack.", keineErsetzt}},
+        {"Die Sperrdatei eines abgebrochenen Laufs hält nicht auf", {{"a", true, passt}}, "", Störung::AlteSperre, "a",
+         0, alle, {"Das Servicepack ist installiert."}},
+        {"--ziel mit einem Programm anderer Version", {{"a", false, neben}}, "a", Störung::Keine, "", 1, {},
+         {"Im Ordner '<W>/a' wurde das Programm Bauphysik ZIRVO 380/1 in der Version " + neben + " gefunden ('<W>/a/" +
+              Ordner + "/ZIRVO3801').\r\nDieses Service Pack ist für die Version " + H + "." + N + ".",
+          "nicht installiert."}},
+        {"--ziel mit einem unlesbaren Versionssatz", {{"a", false, "kaputt"}}, "a/" + Ordner, Störung::Keine, "", 1,
+         {}, {"Im Ordner '<W>/a/" + Ordner + "' wurde das Programm Bauphysik ZIRVO 380/1 gefunden ('<W>/a/" + Ordner +
+                  "/ZIRVO3801'), aber seine Version ist nicht lesbar: '<W>/a/" + Ordner +
+                  "/ZIRVO3801.version' fehlt oder ist beschädigt."}},
+        {"--ziel ohne Programm", {{"a", false, "-"}}, "a", Störung::Keine, "", 1, {},
+         {"Im Ordner '<W>/a' wurde das Programm Bauphysik ZIRVO 380/1 nicht gefunden (gesucht: '<W>/a/" + Ordner +
+          "/ZIRVO3801' und '<W>/a/ZIRVO3801')."}},
     };
     for (const Fall& f : fälle) {
         SCOPED_TRACE(f.Titel);

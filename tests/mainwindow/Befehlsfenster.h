@@ -13,6 +13,7 @@
 #include "frame/basZIRVO3801.h"
 #include "mainwindow/frmZIRVO3801.h"
 #include "project/ProjektGlobal.h"
+#include "tests/support/Temppfad.h"
 #include "tests/support/Zonenprojekt.h"
 
 #include <gtest/gtest.h>
@@ -39,8 +40,7 @@ public:
         F.Form_Load();
         F.TabelleInitialisieren();
         z.TabellenLeeren();
-        Ordner = std::filesystem::temp_directory_path() /
-                 ("zirvo_befehle_" + std::to_string(reinterpret_cast<std::uintptr_t>(this)));
+        Ordner = Testhilfe::Temppfad("zirvo_befehle_" + std::to_string(reinterpret_cast<std::uintptr_t>(this)));
         std::filesystem::remove_all(Ordner);
         std::filesystem::create_directories(Ordner);
     }

@@ -2,6 +2,7 @@
 #include "project/Projekt.h"
 #include "project/Sdbase.h"
 #include "tests/support/Projektbeschreibung.h"
+#include "tests/support/Temppfad.h"
 #include "tests/support/Testplattform.h"
 
 #include <csignal>
@@ -35,7 +36,7 @@ public:
 class Testordner {
 public:
     explicit Testordner(const std::string& name)
-        : pfad(fs::temp_directory_path() / ("zirvo_test_projektdatei_" + name)) {
+        : pfad(Testhilfe::Temppfad("zirvo_test_projektdatei_" + name)) {
         fs::remove_all(pfad);
         fs::create_directories(pfad);
     }

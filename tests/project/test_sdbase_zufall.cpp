@@ -1,8 +1,8 @@
 // Damaged documents: thousands of random changes to a valid document, each
 // either read to its end or refused with a numbered error.
 #include "project/Sdbase.h"
+#include "tests/support/Haengegrenze.h"
 
-#include <chrono>
 #include <gtest/gtest.h>
 #include <random>
 #include <set>
@@ -61,7 +61,7 @@ TEST(SdbaseZufall, VeränderteDokumenteWerdenGelesenOderAbgewiesen) {
 
     int gelesen = 0, abgewiesen = 0;
     std::set<std::int32_t> gesehen;
-    auto start = std::chrono::steady_clock::now();
+    auto start = Testhilfe::Rechenzeit();
     for (int runde = 0; runde < 20000; ++runde) {
         std::string t = vorlagen[runde % 2];
         const bool verschlüsselt = runde % 2 == 1;
@@ -131,10 +131,11 @@ TEST(SdbaseZufall, VeränderteDokumenteWerdenGelesenOderAbgewiesen) {
             }
         }
     }
-    auto dauer = std::chrono::steady_clock::now() - start;
+    auto dauer = Testhilfe::Rechenzeit() - start;
     // Both outcomes occur often, and many different errors are met.
     EXPECT_GT(gelesen, 1000);
     EXPECT_GT(abgewiesen, 10000);
     EXPECT_GE(gesehen.size(), 10u);
-    EXPECT_LT(dauer, std::chrono::seconds(2));
+    // A reader that hangs; the figure is SdbaseBeschaedigtLesen of zirvo_bench.
+    EXPECT_LT(dauer, Testhilfe::Hängegrenze);
 }

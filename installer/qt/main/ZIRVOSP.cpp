@@ -67,6 +67,7 @@ int main(int argc, char** argv) {
     // The window ends the event loop with the model's status.
     QApplication::setQuitOnLastWindowClosed(false);
     frmZIRVOSPAnsicht ansicht(modell);
+    ansicht.Ende = [](int status) { QCoreApplication::exit(status); };
     modell.Form_Load();
     if (modell.Beendet()) return modell.Rückgabe();
     return app->exec();

@@ -25,7 +25,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -36,6 +35,7 @@ namespace {
 
 using Testhilfe::Bild;
 using Testhilfe::Kind;
+using Testhilfe::Modal;
 using Testhilfe::Tippen;
 
 // The box emptied, the text typed, the box left: what the user does.
@@ -59,29 +59,6 @@ QString Jahr(const char* schlüssel, int dezimalen) {
     Monatsarray a{};
     Global::Projekt.ZGetArr1(a, schlüssel);
     return QString::fromStdString(basVB6NumCvt::FestkommaText(a[12], dezimalen));
-}
-
-// Runs the show hook; the modal window it opens is handed to `bedienen`
-// from the event loop, and closed by force should it stay open. The timers
-// end with the call, so none fires into a later test.
-void Modal(const std::function<void()>& zeigen, const std::function<void(QDialog&)>& bedienen) {
-    bool gesehen = false;
-    QTimer bedienung, notbremse;
-    bedienung.setSingleShot(true);
-    notbremse.setSingleShot(true);
-    QObject::connect(&bedienung, &QTimer::timeout, [&] {
-        auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(d, nullptr);
-        gesehen = true;
-        bedienen(*d);
-    });
-    QObject::connect(&notbremse, &QTimer::timeout, [] {
-        if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) d->reject();
-    });
-    bedienung.start(0);
-    notbremse.start(5000);
-    zeigen();
-    EXPECT_TRUE(gesehen);
 }
 
 // Zone of category I at Zürich-MeteoSchweiz (556 m, Ti 20 °C, AVE 0.7):

@@ -11,6 +11,7 @@
 
 #include <QApplication>
 #include <QComboBox>
+#include <QDialog>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -19,7 +20,6 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTabBar>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -190,26 +190,18 @@ TEST_F(NutzungAnsicht, NeueZoneUeberDenNamensdialog) {
     QApplication::processEvents();
     Kind<QTabBar>(ansicht, "tabNutzung")->setCurrentIndex(1);
 
-    // The name dialog opens modally; it is filled and confirmed from the
-    // event loop, and closed by force should it not be.
-    bool gesehen = false;
-    QTimer::singleShot(0, [&] {
-        auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(d, nullptr);
-        gesehen = true;
-        EXPECT_EQ(d->windowTitle(), "Thermische Zone");
-        auto* txtBez = d->findChild<QLineEdit*>("txtBez");
-        auto* txtCode = d->findChild<QLineEdit*>("txtCode");
-        ASSERT_TRUE(txtBez && txtCode);
-        Tippen(txtBez, "Laden");
-        Tippen(txtCode, "l1");
-        d->findChild<QPushButton*>("cmdOK")->click();
-    });
-    QTimer::singleShot(5000, [] {
-        if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) d->reject();
-    });
-    Kind<QPushButton>(ansicht, "cmdZoneNeu")->click();
-    EXPECT_TRUE(gesehen);
+    // The name dialog opens modally; it is filled and confirmed from its
+    // event loop.
+    Testhilfe::Modal([&] { Kind<QPushButton>(ansicht, "cmdZoneNeu")->click(); },
+                     [&](QDialog& d) {
+                         EXPECT_EQ(d.windowTitle(), "Thermische Zone");
+                         auto* txtBez = d.findChild<QLineEdit*>("txtBez");
+                         auto* txtCode = d.findChild<QLineEdit*>("txtCode");
+                         ASSERT_TRUE(txtBez && txtCode);
+                         Tippen(txtBez, "Laden");
+                         Tippen(txtCode, "l1");
+                         d.findChild<QPushButton*>("cmdOK")->click();
+                     });
     ASSERT_EQ(p.ZonenAnzahl(), 3);
     EXPECT_EQ(p.Zone_GetStr(2, "Bez"), "Laden");
     EXPECT_EQ(p.Zone_GetStr(2, "Code"), "L1");

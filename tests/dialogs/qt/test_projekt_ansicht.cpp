@@ -10,10 +10,12 @@
 #include "frame/cVB6_NumCvt.h"
 #include "project/ProjektGlobal.h"
 #include "tests/support/Testplattform.h"
+#include "tests/support/qt/Widgethilfe.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDialog>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,7 +23,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -182,27 +183,23 @@ TEST_F(Ansicht, ProjektdialogAufruf) {
     Global::Projekt = Projekt();
     Global::Projekt.ProjektNeu();
     Global::Projekt.PSetStr("P", "Id");
-    bool gesehen = false;
-    QTimer::singleShot(0, [&] {
-        QWidget* fenster = QApplication::activeModalWidget();
-        ASSERT_NE(fenster, nullptr);
-        gesehen = true;
-        Tippen(Finden<QLineEdit>(fenster, "txtID"), "-2");
-        Finden<QPushButton>(fenster, "cmdOK")->click();
-    });
     auto altesAnzeigen = frmProjekt::Anzeigen;
     frmProjektAnsicht::Einrichten();
-    EXPECT_TRUE(frmProjekt::Aufruf());
-    EXPECT_TRUE(gesehen);
+    bool aufruf = false;
+    Testhilfe::Modal([&] { aufruf = frmProjekt::Aufruf(); },
+                     [](QDialog& fenster) {
+                         Tippen(Finden<QLineEdit>(&fenster, "txtID"), "-2");
+                         Finden<QPushButton>(&fenster, "cmdOK")->click();
+                     });
+    EXPECT_TRUE(aufruf);
     EXPECT_EQ(Global::Projekt.PGetStr("Id"), "P-2");
 
-    QTimer::singleShot(0, [&] {
-        QWidget* fenster = QApplication::activeModalWidget();
-        ASSERT_NE(fenster, nullptr);
-        Tippen(Finden<QLineEdit>(fenster, "txtID"), "-3");
-        Taste(fenster, Qt::Key_Escape);
-    });
-    EXPECT_FALSE(frmProjekt::Aufruf());
+    Testhilfe::Modal([&] { aufruf = frmProjekt::Aufruf(); },
+                     [](QDialog& fenster) {
+                         Tippen(Finden<QLineEdit>(&fenster, "txtID"), "-3");
+                         Taste(&fenster, Qt::Key_Escape);
+                     });
+    EXPECT_FALSE(aufruf);
     EXPECT_EQ(Global::Projekt.PGetStr("Id"), "P-2");
     frmProjekt::Anzeigen = altesAnzeigen;
     Global::Projekt = alt;

@@ -347,7 +347,9 @@ TEST_F(QtStartTest, VersionsprüfungHältDenStartNichtAuf) {
     }
     // A server that never answers: the start is done at once, the project
     // of the command line opens, and ending the program does not wait for
-    // the server.
+    // the server. Waiting for it would take the check's time limit (10 s);
+    // the bounds lie well below it and well above what a start takes on a
+    // machine busy on every core.
     {
         Versionsserver server;
         server.stumm = true;
@@ -360,11 +362,11 @@ TEST_F(QtStartTest, VersionsprüfungHältDenStartNichtAuf) {
         {
             QtStart::Startumgebung umgebung(fenster, eb, Q(ordner.Laufzeit.string()));
             ASSERT_TRUE(basZIRVO3801::Main("\"/p/a b.zirvo9\"", umgebung));
-            EXPECT_LT(uhr.elapsed(), 2000);
+            EXPECT_LT(uhr.elapsed(), 5000);
             EXPECT_EQ(fenster.Log.back(), "Projekt /p/a b.zirvo9");
             EXPECT_TRUE(umgebung.VersionsprüfungLäuft());
         }
-        EXPECT_LT(uhr.elapsed(), 3000);
+        EXPECT_LT(uhr.elapsed(), 8000);
         QCoreApplication::processEvents();
         EXPECT_TRUE(fenster.Hinweise.empty());
     }
