@@ -28,6 +28,7 @@
 #include "proofs/frmNachweisEB.h"
 #include "proofs/qt/frmNachweisEBAnsicht.h"
 #include "tests/support/Testplattform.h"
+#include "tests/support/qt/Widgethilfe.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -99,26 +100,9 @@ void Prüfen(QWidget& fenster, std::initializer_list<const char*> ziele) {
     }
 }
 
-// Runs the command; the modal window it opens is handed to `bedienen` from
-// the event loop (which checks it) and then closed as Escape closes it.
-void Modal(const std::function<void()>& befehl, const std::function<void(QDialog&)>& bedienen) {
-    bool gesehen = false;
-    QTimer bedienung;
-    bedienung.setSingleShot(true);
-    QObject::connect(&bedienung, &QTimer::timeout, [&] {
-        auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (!d) return;
-        gesehen = true;
-        bedienen(*d);
-        if (d->isVisible()) d->reject();
-    });
-    bedienung.start(0);
-    befehl();
-    EXPECT_TRUE(gesehen);
-}
-
+// Runs the command and checks the modal window it opens, then closes it.
 void Modal(const std::function<void()>& befehl, std::initializer_list<const char*> ziele) {
-    Modal(befehl, [ziele](QDialog& d) { Prüfen(d, ziele); });
+    Testhilfe::Modal(befehl, [ziele](QDialog& d) { Prüfen(d, ziele); });
 }
 
 void Klicken(QWidget& fenster, const char* knopf) {
@@ -236,7 +220,7 @@ TEST_F(KleinerBildschirm, JedesFensterBleibtBedienbar) {
     Prüfen(*haupt, {"sbrFVScroll", "hsbPanes"});
 
     ModalMenü(f.mnuProjektAngaben, {"cmdOK", "cmdAbbrechen"});
-    Modal([&] { Menü(f.mnuProjektNutzung); },
+    Testhilfe::Modal([&] { Menü(f.mnuProjektNutzung); },
           [](QDialog& d) {
               Prüfen(d, {"cmdOK", "cmdAbbrechen"});
               // The zones' page with its buttons, and the name of a new zone.
@@ -266,7 +250,7 @@ TEST_F(KleinerBildschirm, JedesFensterBleibtBedienbar) {
     ModalMenü(f.mnuExtrasVerluste, {});
     ModalMenü(f.mnuExtrasEnergien, {});
     ModalMenü(f.mnuExtrasWärmeleistungsbedarf, {"cmdBerechnen", "txtResultat"});
-    Modal([&] { Menü(f.mnuExtrasOptionen); },
+    Testhilfe::Modal([&] { Menü(f.mnuExtrasOptionen); },
           [](QDialog& d) {
               Prüfen(d, {"cmdOK", "cmdAbbrechen", "cmdDurchsuchen(1)"});
               Modal([&] { Klicken(d, "cmdDurchsuchen(0)"); }, {"cmdOK", "cmdAbbrechen"});

@@ -21,14 +21,15 @@
 #include "tests/printing/Druckumgebung.h"
 #include "tests/support/Goldenprojekt.h"
 #include "tests/support/Zonenprojekt.h"
+#include "tests/support/qt/Pdfdruck.h"
 #include "tests/support/qt/Pdftext.h"
+#include "tests/support/qt/Widgethilfe.h"
 
 #include <QApplication>
 #include <QFontDialog>
 #include <QFontInfo>
 #include <QFontMetricsF>
 #include <QProcess>
-#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -47,31 +48,14 @@ namespace fs = std::filesystem;
 using namespace Testhilfe::Pdf;
 
 // The example project opened, the print settings of a fresh install on the
-// PDF printer in the face given, and every PDF file asked for answered with
-// a file of the test folder.
-struct PdfDruck {
-    Testhilfe::Zonenprojekt z;
-    Testhilfe::Testordner ordner{"pdfschrift"};
-    QtPlattform::QtDrucker drucker;
-    Testhilfe::SkriptUmgebung uhr;
-    Plattform::DiensteSetzen dienste{Plattform::Dienste{nullptr, nullptr, &drucker, nullptr, &uhr}};
-    Initialisierung alt = Global::Initialisierung;
-
-    explicit PdfDruck(const std::string& schrift = "Arial") {
-        uhr.Uhr = 1767225600 + 10 * 3600;
-        uhr.Programm = ordner.Datei("programm");
-        Testhilfe::Druckumgebung::Einstellungen(Plattform::PdfDrucker);
+// PDF printer in the face given, at 10 o'clock.
+struct PdfDruck : Testhilfe::Pdfdruck {
+    explicit PdfDruck(const std::string& schrift = "Arial") : Pdfdruck("pdfschrift", 1767225600 + 10 * 3600) {
         Global::Initialisierung.DruckerSchrift = schrift;
         const fs::path beispiel = fs::path(ZIRVO_TESTDATEN) / ".." / "examples" / "Beispiel.zirvo9";
         EXPECT_EQ(Testhilfe::ProjektÖffnen(beispiel), "");
     }
-    ~PdfDruck() { Global::Initialisierung = alt; }
 
-    std::string Ziel(const std::string& name) {
-        const std::string pfad = ordner.Datei(name);
-        z.umgebung.dateidialoge.Antworten.push_back(pfad);
-        return pfad;
-    }
     // The system proof through its dialog; the last message.
     std::string Systemnachweis(int auswahl, const char* exemplare = "1", bool duplex = false) {
         return Testhilfe::SystemnachweisDrucken(z.umgebung, auswahl, exemplare, duplex);
@@ -370,21 +354,14 @@ namespace {
 // user: the family shown when it opens, the one chosen (none: OK at once).
 QString SchriftDurchsuchen(frmDruckIni& dialog, const char* wählen) {
     QString geöffnet;
-    QTimer::singleShot(0, [&] {
-        auto* d = qobject_cast<QFontDialog*>(QApplication::activeModalWidget());
-        ASSERT_NE(d, nullptr);
-        geöffnet = d->currentFont().family();
-        if (wählen) d->setCurrentFont(QFont(wählen, d->currentFont().pointSize()));
-        d->accept();
-    });
-    // Only should the dialog not be found: no test waits on it.
-    QTimer sicherung;
-    sicherung.setSingleShot(true);
-    QObject::connect(&sicherung, &QTimer::timeout, [] {
-        if (auto* d = qobject_cast<QDialog*>(QApplication::activeModalWidget())) d->reject();
-    });
-    sicherung.start(60000);
-    dialog.cmdSchriftDurchsuchen_Click();
+    Testhilfe::Modal([&] { dialog.cmdSchriftDurchsuchen_Click(); },
+                     [&](QDialog& d) {
+                         auto* f = qobject_cast<QFontDialog*>(&d);
+                         ASSERT_NE(f, nullptr);
+                         geöffnet = f->currentFont().family();
+                         if (wählen) f->setCurrentFont(QFont(wählen, f->currentFont().pointSize()));
+                         f->accept();
+                     });
     return geöffnet;
 }
 
