@@ -19,16 +19,16 @@
 // file and gives the lock up, so two program copies never lose each other's
 // records. Taking the lock never waits: when another copy holds it, the
 // operation fails at once and says so. Save and Delete act on the record as
-// this copy read it: when another copy has meanwhile changed or deleted
-// that line (or its id went to another record), they refuse with a message
-// and the file stays as it is. An id this copy has once seen or given is
-// not given to a new record again while the object lives. Lines the program cannot make sense
-// of are kept exactly as they are; a line that repeats the id of an earlier
-// one gets a free id when the file is read (and keeps it from the next
-// write on), so every record is shown, saved and deleted as itself. The
-// file itself is not touched before a save or delete; the leftovers of a
-// save that was killed midway are removed once no other copy holds the
-// lock.
+// this copy read it: when another copy has meanwhile changed or deleted that
+// line (or its id went to another record), they refuse with a message and
+// the file stays as it is. An id this copy has once seen or given is not
+// given to a new record again while the object lives. Lines the program
+// cannot make sense of are kept exactly as they are; a line that repeats the
+// id of an earlier one gets a free id when the file is read (and keeps it
+// from the next write on), so every record is shown, saved and deleted as
+// itself. The file itself is not touched before a save or delete; the
+// leftovers of a save that was killed midway are removed once no other copy
+// holds the lock.
 //
 // One global object serves the material window and the printed material
 // list; the component editor opens an object of its own.
