@@ -9,6 +9,7 @@
 
 #include "balance/Transmissionshilfe.h"
 
+#include "balance/Anzeigezahl.h"
 #include "balance/Gebaeudehuelle.h"
 #include "balance/Klimastation_MB2028.h"
 #include "frame/basVB6NumCvt.h"
@@ -43,6 +44,7 @@ bool frmZIRVO3801::BerechnenEBF() {
     const int n = std::min<int>(zeilen, txtEBFBez.Anzahl());
 
     double SumFl = 0, SumAh = 0;
+    int abzug = -1; // the first row that deducts
     for (int i = 0; i < n; ++i) {
         double wert = 0;
         const std::int16_t formel = FormelAuswerten(txtEBFBez[i], wert);
@@ -50,6 +52,7 @@ bool frmZIRVO3801::BerechnenEBF() {
         if (formel == -1) TextFeldSetzen(txtEBFFl[i], wert);
         const double Fl = ZahlLesen(txtEBFFl[i].Text());
         SumFl += Fl;
+        if (Fl < 0 && abzug < 0) abzug = i;
         // The computed column takes the row's area; the storey height is
         // kept for the record only.
         TextFeldSetzen(txtEBFAh[i], Fl);
@@ -59,6 +62,15 @@ bool frmZIRVO3801::BerechnenEBF() {
             Eingabefehler.Setzen(DS("Zahl zu gross (Überlauf)"), &txtEBFFl[i]);
             return true;
         }
+    }
+
+    // Rows may deduct; the area as a whole is never negative, or every value
+    // per m² of it would change its sign.
+    if (basZIRVO3801::Runden(SumAh, 1) < 0) {
+        Eingabefehler.Setzen(DSFormat("Die Energiebezugsfläche (@ m²) darf nicht negativ sein.",
+                                      Anzeigezahl::Festkomma(SumAh, 1)),
+                             abzug < 0 ? nullptr : &txtEBFFl[abzug]);
+        return true;
     }
 
     LabelSetzen(lblEBFTotAh0, SumFl);
@@ -155,6 +167,9 @@ bool frmZIRVO3801::BerechnenQtA() {
 
         const std::string O = basZIRVO_Format::TextRechtsTrimmen(txtDaO[i].Text());
         if (col == 1 && O.empty()) return fehler("Die Orientierung muss bei Wandflächen angegeben werden.", txtDaO[i]);
+        if (col <= 2 &&
+            Transmissionshilfe::UWertFehlt(U, i, Bt, "Das Bauteil Nr. @ hat keinen U-Wert.", txtDaBt[i], txtDaU[i]))
+            return true;
 
         const double h = U * Fl * 0.024 / EBF;
         betragssumme += std::fabs(Fl) + std::fabs(U * Fl);

@@ -174,6 +174,8 @@ bool frmZIRVO3801::BerechnenQtF() {
             }
         }
 
+        if (fenster && UWertFehlt(U, i, Bt, "Das Fenster Nr. @ hat keinen U-Wert.", txtFBt[i], txtFU[i])) return true;
+
         const double h = U * Fl * 0.024 / EBF;
         betragssumme += std::fabs(Fl) + std::fabs(U * Fl);
         std::array<double, 12> q{}, gs{};

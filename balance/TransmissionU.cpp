@@ -4,6 +4,7 @@
 // zone of the project (table U of the main window).
 #include "mainwindow/frmZIRVO3801.h"
 
+#include "balance/Eingabebereich.h"
 #include "balance/Gebaeudehuelle.h"
 #include "balance/Klimastation_MB2028.h"
 #include "balance/Transmissionshilfe.h"
@@ -118,10 +119,16 @@ bool frmZIRVO3801::BerechnenQtU() {
 
         bool bModus = true;
         double b = 0, Tn = 0;
-        if (!Bu.empty()) {
-            b = ZahlLesen(Bu);
-        } else if (!BG.empty()) {
-            b = ZahlLesen(BG);
+        if (!Bu.empty() || !BG.empty()) {
+            // A b-factor is the share of the loss against outside air that
+            // the unheated room or the earth lets through: 0 to all of it.
+            b = ZahlLesen(Bu.empty() ? BG : Bu);
+            if (Eingabebereich::Ausserhalb(TabelleU, {{b, 0, 1,
+                                             Bu.empty() ? "Der b-Faktor bG (@) muss zwischen 0 und 1 sein."
+                                                        : "Der b-Faktor bu (@) muss zwischen 0 und 1 sein.",
+                                             Bu.empty() ? &txtDuBG[i] : &txtDuBu[i]}},
+                                           basZIRVOFehler::Zeilenangabe(i)))
+                return true;
         } else if (IstZahltext(Tin)) {
             // A room temperature counts in whole degrees.
             bModus = false;
@@ -141,6 +148,9 @@ bool frmZIRVO3801::BerechnenQtU() {
                 Tn += (VT - T0) / 4;
             }
         }
+
+        if (col <= 2 && UWertFehlt(U, i, Bt, "Das Bauteil Nr. @ hat keinen U-Wert.", txtDuBt[i], txtDuU[i]))
+            return true;
 
         const double h = U * Fl * 0.024 / EBF;
         betragssumme += std::fabs(Fl) + std::fabs(U * Fl);

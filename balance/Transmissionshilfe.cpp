@@ -38,6 +38,14 @@ bool UWertNegativ(double U, int zeile, std::int16_t Bt, std::string_view vorlage
                   &uZelle);
 }
 
+bool UWertFehlt(double U, int zeile, std::int16_t Bt, std::string_view vorlageElement, Steuerelement& nummer,
+                Steuerelement& uZelle) {
+    if (U != 0) return false;
+    if (Bt != 0)
+        return Fehler(basZIRVOFehler::Zeilenangabe(zeile) + DSFormat(vorlageElement, std::to_string(Bt)), &nummer);
+    return Fehler(basZIRVOFehler::Zeilenangabe(zeile) + DS("Der U-Wert fehlt."), &uZelle);
+}
+
 double Mittelwert(double summe, double fläche) {
     if (fläche == 0) return 0;
     double m = summe / fläche;

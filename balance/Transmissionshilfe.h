@@ -31,6 +31,16 @@ bool Fehler(std::string text, Steuerelement* zelle);
 bool UWertNegativ(double U, int zeile, std::int16_t Bt, std::string_view vorlageElement, Steuerelement& nummer,
                   Steuerelement& uZelle);
 
+// Nor is it 0 where the row has an area: an area that loses nothing would
+// still count in the envelope and raise the limit at no cost. Checked once
+// the row's other inputs passed, so a row that is still being filled in
+// names what its columns lack in their order first. True with the error
+// recorded, naming the row: the item numbered Bt with the item's message
+// (its "@": the number) at the number cell; a typed U (an empty cell reads
+// 0) at the U cell.
+bool UWertFehlt(double U, int zeile, std::int16_t Bt, std::string_view vorlageElement, Steuerelement& nummer,
+                Steuerelement& uZelle);
+
 // summe / fläche, 0 for no area or a result that is not finite.
 double Mittelwert(double summe, double fläche);
 

@@ -1,5 +1,6 @@
 #include "balance/Zonendialog.h"
 
+#include "frame/Statusmeldung.h"
 #include "frame/basZIRVODialogSprache.h"
 #include "frame/basZIRVOFehler.h"
 #include "project/ProjektGlobal.h"
@@ -30,4 +31,15 @@ bool Zonendialog::ZoneNichtLadbar(std::string_view text) {
     FelderLeeren();
     EBF_ = EBF0_ = 0;
     return true;
+}
+
+bool Zonendialog::ErgebnisHinweisen(bool fehler, bool sichtbar) {
+    if (!fehler) {
+        Statusmeldung::Zurücknehmen(hinweis_);
+        hinweis_.clear();
+    } else if (sichtbar) {
+        hinweis_ = Eingabefehler.Text;
+        Statusmeldung::Melden(hinweis_);
+    }
+    return fehler;
 }

@@ -7,6 +7,7 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
 class Zonendialog {
@@ -35,10 +36,18 @@ protected:
     bool ZoneNichtLadbar(std::string_view text);
     virtual void FelderLeeren() = 0;
 
+    // The dialog's results could not be computed (fehler, the reason in
+    // Eingabefehler) or were: while the dialog is shown, the status bar
+    // says why they are empty, and the note goes once they are back.
+    // Returns fehler.
+    bool ErgebnisHinweisen(bool fehler, bool sichtbar);
+
 private:
     // The zone the fields hold: its index and the project's structure mark
     // at loading; valid only while zoneGültig_.
     bool zoneGültig_ = false;
     std::int16_t zone_ = 0;
     std::uint64_t strukturstand_ = 0;
+    // The status note given on the results ("" when none).
+    std::string hinweis_;
 };

@@ -1,6 +1,7 @@
 #include "balance/frmGewinn.h"
 
 #include "balance/Anzeigezahl.h"
+#include "balance/Eingabebereich.h"
 #include "balance/Klimastation_MB2028.h"
 #include "balance/Monatsbilanz.h"
 #include "frame/basVB6NumCvt.h"
@@ -106,10 +107,7 @@ bool frmGewinn::Einlesen() { return GewinnEinlesen(); }
 
 bool frmGewinn::Speichern() { return GewinnSpeichern(); }
 
-bool frmGewinn::Berechnen() {
-    GewinnBerechnen();
-    return false;
-}
+bool frmGewinn::Berechnen() { return GewinnBerechnen(); }
 
 // ---------------------------------------------------------------------------
 // loading, computing and storing the zone
@@ -158,11 +156,50 @@ bool frmGewinn::GewinnEinlesen() {
     return false;
 }
 
-void frmGewinn::GewinnBerechnen() {
-    if (!ZoneGeladen()) return;
+bool frmGewinn::GewinnBerechnen() {
+    if (!ZoneGeladen()) return false;
+    if (EingabenAusserhalb()) {
+        // Nothing is computed from an impossible value: no result of
+        // before stays on view, and the zone keeps what it held.
+        for (Label* l : {&lblQgP, &lblQgE, &lblQug, &lblEtaG}) l->setCaption("");
+        for (int i = 0; i < Verbraucherzeilen; ++i) txtWg[i].setText("");
+        return ErgebnisHinweisen(true, Visible);
+    }
+    ErgebnisHinweisen(false, Visible);
     PersonenwärmeBerechnen();
     ElektrizitätBerechnen();
     GewinnNutzbarBerechnen();
+    return false;
+}
+
+bool frmGewinn::EingabenAusserhalb() {
+    using Eingabebereich::Ausserhalb;
+    using Eingabebereich::Nutzungsprüfung;
+    const std::int16_t tabelle = basZIRVOFehler::TabelleGewinn;
+    // The use of the zone, mended in its dialog; the persons' output and
+    // presence count only where there are persons. The heat-storage
+    // capacity decides how much of the gains is utilised.
+    const std::string nutzung = DS("Nutzung") + ": ";
+    if (Ausserhalb(tabelle, {Nutzungsprüfung("PFl", PFl_, &lblPFl)}, nutzung) ||
+        (PFl_ != 0 && Ausserhalb(tabelle,
+                                 {Nutzungsprüfung("PWP", PWP_, &lblPWP), Nutzungsprüfung("PPr", PPr_, &lblPPr)},
+                                 nutzung)) ||
+        Ausserhalb(tabelle,
+                   {Nutzungsprüfung("El", El_, &lblEl), Nutzungsprüfung("fe", fe_, &lblfe),
+                    Nutzungsprüfung("C", Global::Projekt.ZGetNum("C"), nullptr)},
+                   nutzung))
+        return true;
+    for (int i = 0; i < Verbraucherzeilen; ++i)
+        if (Ausserhalb(tabelle,
+                       {{ZahlLesen(txtW[i].Text()), 0, Eingabebereich::Unbegrenzt,
+                         "Die Leistung (@ W) darf nicht negativ sein.", &txtW[i]},
+                        {ZahlLesen(txtha[i].Text()), 0, Eingabebereich::Jahresstunden,
+                         "Die Betriebszeit (@ h/a) muss zwischen 0 und 8760 h/a sein.", &txtha[i]},
+                        {ZahlLesen(txtfe[i].Text()), 0, 1, "Der Reduktionsfaktor fEl (@) muss zwischen 0 und 1 sein.",
+                         &txtfe[i]}},
+                       DS("Wärmeeinträge") + ", " + basZIRVOFehler::Zeilenangabe(i)))
+            return true;
+    return false;
 }
 
 void frmGewinn::PersonenwärmeBerechnen() {

@@ -69,7 +69,15 @@ public:
     // Stores the fields into the current zone. True, storing nothing, when
     // the fields do not hold the current zone (a failed or missing load).
     bool Speichern();
-    // Computes and stores QgP, QgE and Qug of the loaded zone; never fails.
+    // Computes and stores QgP, QgE and Qug of the loaded zone. True,
+    // computing and storing nothing, when a value it reads lies outside its
+    // physical range (a negative area per person, output or electricity
+    // use, a presence beyond 0..24 h/d, a reduction factor beyond 0..1, a
+    // negative heat-storage capacity, a consumer's negative power or
+    // hours beyond 0..8760 h/a): the message in Eingabefehler (table 6)
+    // names the dialog, the row and the field, and the record holds the
+    // field that shows the value. While the dialog is shown, its results
+    // are then empty and the status bar says why.
     bool Berechnen();
 
     // --- events ---
@@ -116,7 +124,10 @@ private:
     void ZeilenErzeugen();
     bool GewinnEinlesen();
     bool GewinnSpeichern();
-    void GewinnBerechnen();
+    // False, or True with nothing computed when an input lies outside its range.
+    bool GewinnBerechnen();
+    // The first input outside its range becomes the pending input error.
+    bool EingabenAusserhalb();
     void PersonenwärmeBerechnen();
     void ElektrizitätBerechnen();
     void GewinnNutzbarBerechnen();

@@ -1,6 +1,7 @@
 #include "balance/frmLueftung.h"
 
 #include "balance/Anzeigezahl.h"
+#include "balance/Eingabebereich.h"
 #include "balance/Klimastation_MB2028.h"
 #include "frame/basVB6NumCvt.h"
 #include "frame/basZIRVO3801.h"
@@ -161,6 +162,14 @@ bool frmLüftung::LüftungBerechnen() {
         if (optML[i].Value()) modus = i;
     if (modus < 0) return false;
     Projekt& p = Global::Projekt;
+    if (EingabenAusserhalb(modus)) {
+        // Nothing is computed from an impossible value: no result of
+        // before stays on view, and the zone keeps what it held.
+        for (Label* l : {&lblEBF0nL, &lblLwv, &lblQv}) l->setCaption("");
+        GeräteWärmebedarfLöschen();
+        return ErgebnisHinweisen(true, Visible);
+    }
+    ErgebnisHinweisen(false, Visible);
 
     // Mechanically ventilated share of EBF0.
     double s = modus == 0 ? 0.0 : 1.0;
@@ -211,6 +220,46 @@ bool frmLüftung::LüftungBerechnen() {
     lblLwv.setCaption(Festkomma(Qv[12], 1));
     lblQv.setCaption(Festkomma(Endlich(Qv[12] + Qvm[12]), 1));
     return false;
+}
+
+bool frmLüftung::EingabenAusserhalb(int modus) {
+    using Eingabebereich::Ausserhalb;
+    using Eingabebereich::Unbegrenzt;
+    const std::int16_t tabelle = basZIRVOFehler::TabelleLüftung;
+    // The natural ventilation's air rate is a value of the zone's use.
+    if (Ausserhalb(tabelle, {Eingabebereich::Nutzungsprüfung("AVE", AVE_, &lblAVEnL)}, DS("Nutzung") + ": "))
+        return true;
+    const std::string vorspann = DS("Lüftung") + ": ";
+    // The units and the envelope's air of the mechanically ventilated part
+    // count only with a mechanical ventilation.
+    if (modus != 0) {
+        for (int i = 0; i < Gerätezeilen; ++i)
+            if (Ausserhalb(tabelle,
+                           {{ZahlLesen(txtLSt[i].Text()), 0, Unbegrenzt,
+                             "Der Luftstrom des Lüftungsgeräts (@ m³/h) darf nicht negativ sein.", &txtLSt[i]},
+                            {ZahlLesen(txtha[i].Text()), 0, Eingabebereich::Jahresstunden,
+                             "Die Betriebszeit des Lüftungsgeräts (@ h/a) muss zwischen 0 und 8760 h/a sein.",
+                             &txtha[i]},
+                            {ZahlLesen(txtWRG[i].Text()), 0, 100,
+                             "Die Wärmerückgewinnung WRG (@ %) muss zwischen 0 und 100 % sein.", &txtWRG[i]}},
+                           vorspann))
+                return true;
+        if (Ausserhalb(tabelle,
+                       {{ZahlLesen(txtAVEMLwB.Text()), 0, Unbegrenzt,
+                         "Der Aussenluft-Volumenstrom während der Betriebszeit (@ m³/h·m²) darf nicht negativ sein.",
+                         &txtAVEMLwB},
+                        {ZahlLesen(txtAVEMLaB.Text()), 0, Unbegrenzt,
+                         "Der Aussenluft-Volumenstrom ausserhalb der Betriebszeit (@ m³/h·m²) darf nicht negativ "
+                         "sein.",
+                         &txtAVEMLaB}},
+                       vorspann))
+            return true;
+    }
+    // The heat load divides by the effectiveness whenever it is given.
+    return Ausserhalb(tabelle,
+                      {{ZahlLesen(txtfV.Text()), 0, Unbegrenzt,
+                        "Die Lüftungseffektivität der mechanischen Lüftung (@) darf nicht negativ sein.", &txtfV}},
+                      vorspann);
 }
 
 bool frmLüftung::LüftungSpeichern() {

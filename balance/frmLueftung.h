@@ -72,7 +72,14 @@ public:
     // Stores the fields into the current zone. True, storing nothing, when
     // the fields do not hold the current zone (a failed or missing load).
     bool Speichern();
-    // Computes and stores Qv and Qvm of the loaded zone; never fails.
+    // Computes and stores Qv and Qvm of the loaded zone. True, computing and
+    // storing nothing, when a value it reads lies outside its physical
+    // range (a negative air flow or air rate, operating hours beyond
+    // 0..8760 h/a, a heat recovery beyond 0..100 %, a negative ventilation
+    // effectiveness): the message in Eingabefehler (table 5) names the
+    // dialog and the field, and the record holds the field. While the
+    // dialog is shown, its results are then empty and the status bar says
+    // why.
     bool Berechnen();
 
     // --- events ---
@@ -130,6 +137,8 @@ private:
     bool LüftungEinlesen();
     bool LüftungSpeichern();
     bool LüftungBerechnen();
+    // The first input outside its range becomes the pending input error.
+    bool EingabenAusserhalb(int modus);
     void HeizlastLuftstromAnzeigen();
     void GeräteWärmebedarfLöschen();
     // Leaving a cell that recomputes computes the zone.

@@ -22,7 +22,9 @@ bool frmZIRVO3801::ZoneBerechnenPrüfen() {
 void frmZIRVO3801::FehlerAnzeigen() {
     FehlerAnzeigeFehlgeschlagen = false;
     const std::int16_t t = Eingabefehler.Tabelle;
-    Steuerelement* element = Eingabefehler.Steuerelement;
+    // A field of the ventilation or gains dialog is named by its message;
+    // the main window neither focuses nor tints it.
+    Steuerelement* element = t >= TabelleEBF && t <= TabelleF ? Eingabefehler.Steuerelement : nullptr;
 
     // The table that holds the faulty cell into view (ventilation and gains
     // have no table here). Every step runs, whatever the one before did.

@@ -198,6 +198,7 @@ TEST(Statusleiste, MeldungenUndProjekt) {
     f.MenüsAktivieren();
     f.mnuZoneA_Click();
     f.txtDaC[0].setText("W");
+    f.txtDaU[0].setText("0.20");
     f.txtDaO[0].setText("S");
 
     // A typed text that is no number is never dropped silently.

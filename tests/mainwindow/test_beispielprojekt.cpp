@@ -9,6 +9,7 @@
 #include "dialogs/frmNutzung.h"
 #include "dialogs/frmProjekt.h"
 #include "frame/Dateien.h"
+#include "frame/Plattform.h"
 #include "frame/basZIRVOFehler.h"
 #include "balance/Klimastation_MB2028.h"
 #include "project/ProjektGlobal.h"
@@ -85,6 +86,13 @@ void BeispielBauen(Testhilfe::Zonenprojekt& z, const std::string& pfad) {
     f.ProjektZoneSpeichern();
     ASSERT_FALSE(f.ProjektZoneBerechnen()) << Eingabefehler.Text;
     f.ProjektZoneSpeichern();
+    // The file carries the day it is written on: the shipped file's day
+    // (9 December 2026, noon UTC), so the builder writes it on any day.
+    Testhilfe::SkriptUmgebung uhr;
+    uhr.Uhr = 1796817600;
+    Plattform::Dienste mitUhr = Plattform::Aktuell();
+    mitUhr.umgebung = &uhr;
+    const Plattform::DiensteSetzen dienste(mitUhr);
     ASSERT_EQ(z.P.ProjektSpeichern(pfad), 0);
 }
 

@@ -197,7 +197,7 @@ TEST(FrmZIRVO3801, ZoneLadenUndSpeichernRundreise) {
     auto& f = z.F;
     z.EBFSetzen(100);
     z.Zeile(TabelleA, 0, {"W", "Wand", "20", "", "0.3", "", "NE"});
-    z.Zeile(TabelleA, 2, {"D", "Dach", "15"});
+    z.Zeile(TabelleA, 2, {"D", "Dach", "15", "", "0.2"});
     z.Zeile(TabelleU, 1, {"B", "Keller", "40", "", "0.4", "", "", "0.6"});
     z.Zeile(TabelleF, 0, {"F", "Fenster", "4", "", "1.1", "", "S", "", "0.5", "0.75", "30", "20,10"});
     f.ProjektZoneSpeichern();
@@ -209,7 +209,7 @@ TEST(FrmZIRVO3801, ZoneLadenUndSpeichernRundreise) {
     EXPECT_EQ(f.txtEBFFl[0].Text(), "      100.0");
     EXPECT_EQ(f.txtDaFl[0].Text(), "      20.0");
     EXPECT_EQ(f.txtDaO[0].Text(), "NE");
-    EXPECT_EQ(f.txtDaU[2].Text(), ""); // stored 0 shows empty
+    EXPECT_EQ(f.txtDaBt[2].Text(), ""); // stored 0 shows empty
     EXPECT_EQ(f.txtDaFl[1].Text(), "");
     EXPECT_EQ(f.txtDuBu[1].Text(), "0.60");
     EXPECT_EQ(f.txtFFS23[0].Text(), "20,10");

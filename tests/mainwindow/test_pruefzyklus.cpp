@@ -2,12 +2,17 @@
 // zones, row insert and delete, the cell input rules and the monthly losses
 // of one row, driven as a user drives the window.
 #include "balance/Gebaeudehuelle.h"
+#include "balance/frmGewinn.h"
+#include "balance/frmLueftung.h"
 #include "frame/basVB6NumCvt.h"
 #include "frame/basZIRVOFehler.h"
 #include "frame/basZIRVO_HiRi.h"
 #include "tests/mainwindow/Befehlsfenster.h"
+#include "tests/support/Projektbeschreibung.h"
 
 #include <gtest/gtest.h>
+
+#include <map>
 
 using Testhilfe::Befehlsfenster;
 using Testhilfe::FarbMeldungen;
@@ -485,4 +490,198 @@ TEST(Prüfzyklus, UndGWerteAusserhalbDesMöglichen) {
             EXPECT_EQ(f.PaneTabelle[static_cast<std::size_t>(f.AktivePane)], fall.tabelle);
         }
     }
+}
+
+namespace {
+
+// A mechanical ventilation of the whole EBF with one unit, as stored.
+void Gerät(Projekt& p, double LSt, double ha, double WRG, double AVw = 0.2, double AVa = 0.1, double ml = 1) {
+    auto geräte = Kollektion::Neu();
+    geräte->Hinzufügen(Testhilfe::Zeile({std::string("Gerät"), LSt, ha, WRG, 0.0}));
+    p.ZSetColl(geräte, "Lm_");
+    p.ZSetNum(ml, "ML");
+    p.ZSetNum(AVw, "LmAVw");
+    p.ZSetNum(AVa, "LmAVa");
+}
+
+// An extra consumer in row 2 of the gains dialog, as stored.
+void Verbraucher(Projekt& p, double W, double ha, double fe) {
+    auto zeilen = Kollektion::Neu();
+    zeilen->Hinzufügen(Testhilfe::Zeile({std::string(), 0.0, 0.0, 0.0}));
+    zeilen->Hinzufügen(Testhilfe::Zeile({std::string("Kühlschrank"), W, ha, fe}));
+    p.ZSetColl(zeilen, "GE_");
+}
+
+} // namespace
+
+// Inputs outside their physical range turn the result without a word (the
+// measured zone: 200 m², wall 120 m² at 0.2, roof 100 m² at 0.15, a
+// window of 30 m²): each is an input error. Extras > Vollständigkeit testen
+// and the heating-demand window stop at it, name the row, the field or the
+// dialog, and point at what to mend; the table's totals stay empty. Values
+// at the bounds pass.
+TEST(Prüfzyklus, UnmöglicheEingabenSindEingabefehler) {
+    using basZIRVOFehler::TabelleGewinn;
+    using basZIRVOFehler::TabelleLüftung;
+    Befehlsfenster w;
+    auto& f = w.F;
+    auto& L = Global::frmLüftung;
+    auto& G = Global::frmGewinn;
+    w.Projektangaben(200);
+    w.z.BauteilAnlegen(8, 0, "ohne Schichten");
+    w.z.FensterAnlegen(9, 0, 0.5, 0.75, "ohne U-Wert");
+    bool qhGezeigt = false;
+    f.QhAnzeigen = [&] { qhGezeigt = true; };
+    f.MenüsAktivieren();
+
+    struct Fall {
+        std::int16_t tabelle;             // of row 3 and of the error
+        std::vector<std::string> zeile;   // row 3 of the table (none: empty)
+        void (*werte)(Projekt&);          // values of the zone, or none
+        std::string meldung;              // "" = passes
+        Steuerelement* zelle;
+    };
+    const std::string fehlt = "Zeile 3: Der U-Wert fehlt.";
+    auto bu = [](const char* b, const char* w) {
+        return std::string("Zeile 3: Der b-Faktor ") + b + " (" + w + ") muss zwischen 0 und 1 sein.";
+    };
+    const Fall fälle[] = {
+        // The five measured cases.
+        {TabelleU, {"B", "Boden", "100", "", "", "", "", "", "0.5"}, nullptr, fehlt, &f.txtDuU[2]},
+        {TabelleF, {"F", "", "30", "", "", "", "S", "", "0.5", "0.75", "-", "-"}, nullptr, fehlt, &f.txtFU[2]},
+        {TabelleU, {"B", "Boden", "100", "", "0.3", "", "", "", "-0.5"}, nullptr, bu("bG", "-0.5"), &f.txtDuBG[2]},
+        {TabelleU, {"B", "Boden", "100", "", "0.3", "", "", "-1"}, nullptr, bu("bu", "-1"), &f.txtDuBu[2]},
+        {TabelleU, {"B", "Boden", "100", "", "0.3", "", "", "3"}, nullptr, bu("bu", "3"), &f.txtDuBu[2]},
+        // U of 0: typed, or the item's; a deduction needs its U too.
+        {TabelleA, {"D", "Dach", "20", "", "0"}, nullptr, fehlt, &f.txtDaU[2]},
+        {TabelleA, {"W", "Abzug", "-2", "", "", "", "S"}, nullptr, fehlt, &f.txtDaU[2]},
+        {TabelleA, {"W", "", "20", "8", "", "", "S"}, nullptr, "Zeile 3: Das Bauteil Nr. 8 hat keinen U-Wert.",
+         &f.txtDaBt[2]},
+        {TabelleU, {"W", "", "12", "8", "", "", "N", "", "", "5"}, nullptr,
+         "Zeile 3: Das Bauteil Nr. 8 hat keinen U-Wert.", &f.txtDuBt[2]},
+        {TabelleF, {"T", "", "2", "9", "", "", "S", "", "", "", "-", "-"}, nullptr,
+         "Zeile 3: Das Fenster Nr. 9 hat keinen U-Wert.", &f.txtFBt[2]},
+        {TabelleA, {"W", "Wand", "", "", "", "", "S"}, nullptr, "", nullptr},
+        {TabelleA, {"l", "Ecke", "10", "", "0"}, nullptr, "", nullptr},
+        {TabelleF, {"l", "Leibung", "10"}, nullptr, "", nullptr},
+        // b-factors at and beyond their bounds.
+        {TabelleU, {"B", "Boden", "100", "", "0.3", "", "", "0"}, nullptr,
+         "Es muss entweder ein b-Faktor (bu, bG) oder eine Raumtemperatur (resp. Zonencode) des Nachbarraums "
+         "angegeben werden.",
+         &f.txtDuBu[2]},
+        {TabelleU, {"B", "Boden", "100", "", "0.3", "", "", "0.01"}, nullptr, "", nullptr},
+        {TabelleU, {"B", "Boden", "100", "", "0.3", "", "", "1"}, nullptr, "", nullptr},
+        {TabelleU, {"B", "Boden", "100", "", "0.3", "", "", "", "1"}, nullptr, "", nullptr},
+        {TabelleU, {"B", "Boden", "100", "", "0.3", "", "", "", "1.01"}, nullptr, bu("bG", "1.01"), &f.txtDuBG[2]},
+        {TabelleU, {"l", "Sockel", "10", "", "0.1", "", "", "-0.1"}, nullptr, bu("bu", "-0.1"), &f.txtDuBu[2]},
+        // The area as a whole.
+        {TabelleEBF, {"Abzug", "-250"}, nullptr, "Die Energiebezugsfläche (-50.0 m²) darf nicht negativ sein.",
+         &f.txtEBFFl[2]},
+        {TabelleEBF, {"Abzug", "-150"}, nullptr, "", nullptr},
+        // Ventilation: the unit and the envelope's air count only with a
+        // mechanical ventilation; the effectiveness always.
+        {TabelleLüftung, {}, [](Projekt& p) { Gerät(p, 0, 8760, 100); }, "", nullptr},
+        {TabelleLüftung, {}, [](Projekt& p) { Gerät(p, 500, 0, 0, 0, 0); }, "", nullptr},
+        {TabelleLüftung, {}, [](Projekt& p) { Gerät(p, 500, 8761, 80); },
+         "Lüftung: Die Betriebszeit des Lüftungsgeräts (8761 h/a) muss zwischen 0 und 8760 h/a sein.", &L.txtha[0]},
+        {TabelleLüftung, {}, [](Projekt& p) { Gerät(p, 500, -1, 80); },
+         "Lüftung: Die Betriebszeit des Lüftungsgeräts (-1 h/a) muss zwischen 0 und 8760 h/a sein.", &L.txtha[0]},
+        {TabelleLüftung, {}, [](Projekt& p) { Gerät(p, 500, 4000, 101); },
+         "Lüftung: Die Wärmerückgewinnung WRG (101 %) muss zwischen 0 und 100 % sein.", &L.txtWRG[0]},
+        {TabelleLüftung, {}, [](Projekt& p) { Gerät(p, 500, 4000, -1); },
+         "Lüftung: Die Wärmerückgewinnung WRG (-1 %) muss zwischen 0 und 100 % sein.", &L.txtWRG[0]},
+        {TabelleLüftung, {}, [](Projekt& p) { Gerät(p, -500, 4000, 80); },
+         "Lüftung: Der Luftstrom des Lüftungsgeräts (-500 m³/h) darf nicht negativ sein.", &L.txtLSt[0]},
+        {TabelleLüftung, {}, [](Projekt& p) { Gerät(p, 500, 4000, 80, -0.2); },
+         "Lüftung: Der Aussenluft-Volumenstrom während der Betriebszeit (-0.2 m³/h·m²) darf nicht negativ sein.",
+         &L.txtAVEMLwB},
+        {TabelleLüftung, {}, [](Projekt& p) { Gerät(p, 500, 4000, 80, 0.2, -0.1); },
+         "Lüftung: Der Aussenluft-Volumenstrom ausserhalb der Betriebszeit (-0.1 m³/h·m²) darf nicht negativ sein.",
+         &L.txtAVEMLaB},
+        {TabelleLüftung, {}, [](Projekt& p) { Gerät(p, 500, 9999, 150, -1, -1, 0); }, "", nullptr},
+        {TabelleLüftung, {}, [](Projekt& p) { p.PSetNum(-1, "HL_fV"); },
+         "Lüftung: Die Lüftungseffektivität der mechanischen Lüftung (-1) darf nicht negativ sein.", &L.txtfV},
+        {TabelleLüftung, {}, [](Projekt& p) { p.ZSetNum(-0.1, "AVE"); },
+         "Nutzung: Der Aussenluft-Volumenstrom pro EBF (-0.1 m³/hm²) darf nicht negativ sein.", &L.lblAVEnL},
+        // Gains: the use of the zone and the extra consumers.
+        {TabelleGewinn, {}, [](Projekt& p) { p.ZSetNum(-40, "PFl"); },
+         "Nutzung: Die Personenfläche (-40 m²/P) darf nicht negativ sein.", &G.lblPFl},
+        {TabelleGewinn, {}, [](Projekt& p) { p.ZSetNum(-70, "PWP"); },
+         "Nutzung: Die Wärmeabgabe pro Person (-70 W/P) darf nicht negativ sein.", &G.lblPWP},
+        {TabelleGewinn, {}, [](Projekt& p) { p.ZSetNum(24, "PPr"); }, "", nullptr},
+        {TabelleGewinn, {}, [](Projekt& p) { p.ZSetNum(25, "PPr"); },
+         "Nutzung: Die Präsenzzeit pro Tag (25 h/d) muss zwischen 0 und 24 h/d sein.", &G.lblPPr},
+        {TabelleGewinn, {}, [](Projekt& p) {
+             p.ZSetNum(0, "PFl");
+             p.ZSetNum(-1, "PPr");
+         }, "", nullptr},
+        {TabelleGewinn, {}, [](Projekt& p) { p.ZSetNum(-80, "El"); },
+         "Nutzung: Der Elektrizitätsverbrauch pro Jahr (-80 kWh/m²) darf nicht negativ sein.", &G.lblEl},
+        {TabelleGewinn, {}, [](Projekt& p) { p.ZSetNum(1, "fe"); }, "", nullptr},
+        {TabelleGewinn, {}, [](Projekt& p) { p.ZSetNum(1.1, "fe"); },
+         "Nutzung: Der Reduktionsfaktor Elektroverbrauch (1.1) muss zwischen 0 und 1 sein.", &G.lblfe},
+        {TabelleGewinn, {}, [](Projekt& p) { p.ZSetNum(-0.1, "C"); },
+         "Nutzung: Die Wärmespeicherfähigkeit (-0.1 kWh/m²K) darf nicht negativ sein.", nullptr},
+        {TabelleGewinn, {}, [](Projekt& p) { Verbraucher(p, 100, 8760, 1); }, "", nullptr},
+        {TabelleGewinn, {}, [](Projekt& p) { Verbraucher(p, -100, 1000, 1); },
+         "Wärmeeinträge, Zeile 2: Die Leistung (-100 W) darf nicht negativ sein.", &G.txtW[1]},
+        {TabelleGewinn, {}, [](Projekt& p) { Verbraucher(p, 100, 8761, 1); },
+         "Wärmeeinträge, Zeile 2: Die Betriebszeit (8761 h/a) muss zwischen 0 und 8760 h/a sein.", &G.txtha[1]},
+        {TabelleGewinn, {}, [](Projekt& p) { Verbraucher(p, 100, 1000, 1.5); },
+         "Wärmeeinträge, Zeile 2: Der Reduktionsfaktor fEl (1.5) muss zwischen 0 und 1 sein.", &G.txtfe[1]},
+    };
+    const std::map<std::int16_t, Label*> summen = {{TabelleEBF, &f.lblEBFTotAh}, {TabelleA, &f.lblDaFl},
+                                                   {TabelleU, &f.lblDuFl},       {TabelleF, &f.lblFFl},
+                                                   {TabelleLüftung, &L.lblQv},   {TabelleGewinn, &G.lblQug}};
+    for (const Fall& fall : fälle) {
+        SCOPED_TRACE(fall.meldung.empty() ? std::to_string(&fall - fälle) : fall.meldung);
+        w.z.TabellenLeeren();
+        w.z.Zeile(TabelleEBF, 0, {"Geschoss", "200"});
+        w.z.Zeile(TabelleA, 0, {"W", "Wand", "120", "", "0.2", "", "S"});
+        w.z.Zeile(TabelleA, 1, {"D", "Dach", "100", "", "0.15"});
+        w.z.Zeile(TabelleF, 0, {"F", "Fenster", "30", "", "1.0", "", "S", "", "0.5", "0.75", "-", "-"});
+        if (!fall.zeile.empty()) w.z.Zeile(fall.tabelle, 2, fall.zeile);
+        f.ProjektZoneSpeichern();
+        w.z.StandardnutzungSetzen(1);
+        w.P.ZSetColl(nullptr, "Lm_");
+        w.P.ZSetColl(nullptr, "GE_");
+        w.P.PSetNum(0, "HL_fV");
+        if (fall.werte) fall.werte(w.P);
+        f.sbrStatusbarText.setCaption("");
+        f.mnuExtrasOK_Click();
+        if (fall.meldung.empty()) {
+            EXPECT_EQ(w.Meldungen(), std::vector<std::string>{});
+            EXPECT_EQ(f.sbrStatusbarText.Caption(), "Projekt getestet: keine Fehler");
+            continue;
+        }
+        EXPECT_EQ(w.Meldungen(), std::vector<std::string>{fall.meldung});
+        EXPECT_EQ(Eingabefehler.Tabelle, fall.tabelle);
+        EXPECT_EQ(Eingabefehler.Steuerelement, fall.zelle);
+        EXPECT_EQ(summen.at(fall.tabelle)->Caption(), "");
+        EXPECT_NE(f.sbrStatusbarText.Caption(), "Projekt getestet: keine Fehler");
+        qhGezeigt = false;
+        f.mnuZoneQh_Click();
+        EXPECT_EQ(w.Meldungen(), std::vector<std::string>{fall.meldung});
+        EXPECT_FALSE(qhGezeigt);
+    }
+
+    // In the dialog, an impossible value empties the results and the status
+    // bar says why, until the value is mended.
+    Gerät(w.P, 500, 4000, 80);
+    std::vector<std::string> gesehen;
+    f.LüftungAnzeigen = [&] {
+        L.Visible = true;
+        for (const char* wrg : {"150", "80"}) {
+            L.txtWRG[0].setText(wrg);
+            L.txtWRG_LostFocus(0);
+            gesehen.push_back(L.lblQv.Caption() + "|" + f.sbrStatusbarText.Caption());
+        }
+        L.cmdSchliessen_Click();
+    };
+    f.MenüsAktivieren();
+    f.mnuZoneL_Click();
+    ASSERT_EQ(gesehen.size(), 2u);
+    EXPECT_EQ(gesehen[0], "|Lüftung: Die Wärmerückgewinnung WRG (150 %) muss zwischen 0 und 100 % sein.");
+    EXPECT_NE(gesehen[1].front(), '|');
+    EXPECT_EQ(gesehen[1].back(), '|');
 }
