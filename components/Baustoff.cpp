@@ -260,15 +260,32 @@ std::string Baustoff::FeldLesen(int n) const {
 void Baustoff::FeldSchreiben(int n, const std::string& wert) {
     if (!hatAktuell_ || n < 1 || n > 8) return;
     const std::string schlüssel = Feldschlüssel(n);
-    const std::string text = Maskieren(wert);
+    // Where the field that starts at p ends: at the next field or the line's end.
+    auto feldende = [&](std::size_t p) {
+        const std::size_t e = aktuell_.find('|', p + schlüssel.size());
+        return e == std::string::npos ? aktuell_.size() : e;
+    };
     const std::size_t p = aktuell_.find(schlüssel);
     if (p == std::string::npos) {
-        if (!text.empty()) aktuell_ += schlüssel + text;
+        if (const std::string text = Maskieren(wert); !text.empty()) aktuell_ += schlüssel + text;
         return;
     }
+    // A damaged line may hold the field more than once; only the first is
+    // read and shown, so the others are cut out: the field stands once, with
+    // the value written.
+    for (std::size_t q = aktuell_.find(schlüssel, feldende(p)); q != std::string::npos; q = aktuell_.find(schlüssel, q))
+        aktuell_.erase(q, feldende(q) - q);
     const std::size_t anfang = p + schlüssel.size();
-    std::size_t ende = aktuell_.find('|', anfang);
-    if (ende == std::string::npos) ende = aktuell_.size();
+    const std::size_t ende = feldende(p);
+    if (wert.empty()) {
+        aktuell_.erase(p, ende - p);
+        return;
+    }
+    const std::string text = Maskieren(wert);
+    // A value the escapes cannot carry whole (a NUL byte the file holds as
+    // such) keeps the text the file has for it while it is unchanged.
+    if (Demaskieren(text) != wert && Demaskieren(std::string_view(aktuell_).substr(anfang, ende - anfang)) == wert)
+        return;
     if (text.empty()) aktuell_.erase(p, ende - p);
     else aktuell_.replace(anfang, ende - anfang, text);
 }

@@ -668,6 +668,58 @@ TEST_F(BaustoffDatei, FensterMitDoppeltenNummern) {
     m.cmdSchliessen_Click();
 }
 
+// The material window on a damaged line that holds fields twice, or a NUL
+// byte: saving after one edit keeps exactly what the window showed (a
+// field that stands twice is written once, with the value shown; the NUL
+// stays in the field not edited).
+TEST_F(BaustoffDatei, GespeichertWieGezeigt) {
+    const std::string doppelt = "15|bZementputz|cZP|kP|r2000|l|kP|r1100|l0.7";
+    struct Fall {
+        const char* Titel;
+        std::string Zeile;
+        TextBox frmBaustoff::*Feld; // the field edited
+        std::string Eingabe;
+        std::string Danach; // the line in the file afterwards
+    };
+    const Fall fälle[] = {
+        {"Nur die Kurzbezeichnung", doppelt, &frmBaustoff::txtKBez, "ZP2", "15|bZementputz|cZP2|kP|r2000"},
+        {"Lambda eingegeben", doppelt, &frmBaustoff::txtLambda, "0.8", "15|bZementputz|cZP|kP|r2000|l0.8"},
+        {"Rohdichte geleert", doppelt, &frmBaustoff::txtRho, "", "15|bZementputz|cZP|kP"},
+        {"NUL in der Bezeichnung", std::string("16|bA\0B|cX", 10), &frmBaustoff::txtKBez, "Y",
+         std::string("16|bA\0B|cY", 10)},
+    };
+    DatenbankOrdner datenbank(ordner.pfad.string());
+    auto gezeigt = [](frmBaustoff& m) {
+        std::vector<std::string> t;
+        for (TextBox* f : {&m.txtBez, &m.txtKBez, &m.txtKat, &m.txtRho, &m.txtDicke, &m.txtLambda, &m.txtR, &m.txtUe})
+            t.push_back(f->Text());
+        return t;
+    };
+    for (const Fall& f : fälle) {
+        SCOPED_TRACE(f.Titel);
+        Schreiben(pfad, "BAUSTOFF.DBK|1.0\r\n" + f.Zeile + "\r\n");
+        std::vector<std::string> erwartet;
+        {
+            Baustoff db;
+            frmBaustoff m(db);
+            m.Form_Load();
+            ASSERT_TRUE(m.Geladen());
+            (m.*f.Feld).setText(f.Eingabe);
+            erwartet = gezeigt(m);
+            m.cmdSpeichern_Click();
+            m.cmdSchliessen_Click();
+        }
+        EXPECT_EQ(Lesen(pfad), "BAUSTOFF.DBK|1.0\r\n" + f.Danach + "\r\n");
+        Baustoff db;
+        frmBaustoff m(db);
+        m.Form_Load();
+        ASSERT_TRUE(m.Geladen());
+        EXPECT_EQ(gezeigt(m), erwartet);
+        m.cmdSchliessen_Click();
+    }
+    EXPECT_TRUE(test.meldungen.Gezeigt.empty());
+}
+
 } // namespace
 
 // The records sort by their designations as the file holds them, in
