@@ -74,9 +74,10 @@ public:
     // Opens the database at path: creates a missing file from the template
     // beside the program (or with the header alone) and the lock file, and
     // reads every record. True when open; an object already open is not
-    // read again. False when the files cannot be created, locked or read
-    // (a file too large, or a lock held by another copy, is also said in a
-    // message).
+    // read again. False when the files cannot be created or read, or
+    // another copy holds the lock (each said in a message); a lock file
+    // that can neither be opened nor made opens the file for reading only
+    // (NurLesen).
     bool DBOpen(const std::string& Pfad);
     // Drops the records; the current record stays.
     void DBClose();
