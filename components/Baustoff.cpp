@@ -13,6 +13,8 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <limits>
+#include <pwd.h>
+#include <sys/stat.h>
 #include <sys/file.h>
 #include <unistd.h>
 #include <unordered_set>
@@ -33,11 +35,29 @@ constexpr const char* CRLF = "\r\n";
 // (holding "$") when it is missing.
 class Sperre {
 public:
-    Sperre(const std::string& pfad, bool exklusiv) {
-        fd_ = ::open(pfad.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
-        if (fd_ < 0) fd_ = ::open(pfad.c_str(), O_RDONLY | O_CLOEXEC);
-        if (fd_ < 0) return;
+    // datei: the database file. A lock file of this user gets at least the
+    // group and the read and write bits for group and others that the
+    // database file has, whatever the umask of the one who made it, so that
+    // every user who may use the database can open its lock.
+    Sperre(const std::string& pfad, bool exklusiv, const std::string& datei) : pfad_(pfad) {
+        fd_ = ::open(pfad.c_str(), O_RDWR | O_CLOEXEC);
+        if (fd_ < 0 && errno == ENOENT) {
+            fd_ = ::open(pfad.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+            if (fd_ < 0 && errno == EEXIST) fd_ = ::open(pfad.c_str(), O_RDWR | O_CLOEXEC);
+        }
+        // A lock file this user may read but not write locks all the same.
+        if (fd_ < 0) {
+            const int grund = errno;
+            fd_ = ::open(pfad.c_str(), O_RDONLY | O_CLOEXEC);
+            if (fd_ < 0) {
+                // Not there: why it could not be made.
+                grund_ = errno == ENOENT ? grund : errno;
+                return;
+            }
+        }
+        RechteAngleichen(datei);
         if (::flock(fd_, (exklusiv ? LOCK_EX : LOCK_SH) | LOCK_NB) != 0) {
+            grund_ = errno;
             besetzt_ = errno == EWOULDBLOCK;
             ::close(fd_);
             fd_ = -1;
@@ -57,16 +77,67 @@ public:
     bool Gehalten() const { return fd_ >= 0; }
     // Held by another program (rather than not to be opened at all).
     bool Besetzt() const { return besetzt_; }
+    const std::string& Pfad() const { return pfad_; }
+    // Why the lock file could not be opened or locked (errno).
+    int Grund() const { return grund_; }
+
+    // See the constructor; also called once the database file has been made
+    // under this lock. Bits are only ever added.
+    void RechteAngleichen(const std::string& datei) const {
+        struct stat sperre {}, db {};
+        if (fd_ < 0 || ::fstat(fd_, &sperre) != 0 || sperre.st_uid != ::geteuid() || ::stat(datei.c_str(), &db) != 0)
+            return;
+        if (sperre.st_gid != db.st_gid && ::fchown(fd_, static_cast<uid_t>(-1), db.st_gid) != 0) {
+            // Not a member of that group: the lock file keeps the creator's.
+        }
+        const mode_t bisher = sperre.st_mode & 07777;
+        const mode_t rechte = bisher | 0600 | (db.st_mode & 0066);
+        if (rechte != bisher && ::fchmod(fd_, rechte) != 0) {
+            // A file system without permission bits gives its own.
+        }
+    }
 
 private:
+    std::string pfad_;
     int fd_ = -1;
+    int grund_ = 0;
     bool besetzt_ = false;
 };
 
+// A user's name, or the number when the system knows no name for it.
+std::string Benutzername(uid_t uid) {
+    std::vector<char> puffer(16384);
+    passwd eintrag {};
+    passwd* gefunden = nullptr;
+    if (::getpwuid_r(uid, &eintrag, puffer.data(), puffer.size(), &gefunden) == 0 && gefunden && gefunden->pw_name)
+        return gefunden->pw_name;
+    return std::to_string(uid);
+}
+
+// Why the lock could not be had: another copy holds it, or the lock file
+// cannot be opened or made; then the message names it, with its owner and
+// the reason.
 std::string SperrText(const Sperre& s) {
-    return s.Besetzt() ? DS("Die Baustoff-Datenbank wird gerade von einem anderen Programm benutzt.") + CRLF +
-                             DS("Bitte versuchen Sie es nochmals.")
-                       : DS("Die Sperrdatei der Baustoff-Datenbank kann nicht geöffnet werden.");
+    if (s.Besetzt())
+        return DS("Die Baustoff-Datenbank wird gerade von einem anderen Programm benutzt.") + CRLF +
+               DS("Bitte versuchen Sie es nochmals.");
+    std::string grund = Systemfehler::Text(s.Grund());
+    struct stat st {};
+    if (::stat(s.Pfad().c_str(), &st) == 0) grund = DSFormat("Besitzer @", Benutzername(st.st_uid)) + ", " + grund;
+    return DS("Die Sperrdatei der Baustoff-Datenbank kann nicht geöffnet werden.") + CRLF + s.Pfad() + " (" + grund +
+           ")";
+}
+
+// The folder of a file.
+std::string Ordner(const std::string& datei) {
+    const fs::path p(datei);
+    return p.has_parent_path() ? p.parent_path().string() : std::string(".");
+}
+
+// True when this user may make files in the folder (the saves need it for
+// their temporary file).
+bool OrdnerBeschreibbar(const std::string& ordner) {
+    return ::faccessat(AT_FDCWD, ordner.c_str(), W_OK, AT_EACCESS) == 0;
 }
 
 // The message on a file of another version: it names the header read.
@@ -260,15 +331,32 @@ std::string Baustoff::FeldLesen(int n) const {
 void Baustoff::FeldSchreiben(int n, const std::string& wert) {
     if (!hatAktuell_ || n < 1 || n > 8) return;
     const std::string schlüssel = Feldschlüssel(n);
-    const std::string text = Maskieren(wert);
+    // Where the field that starts at p ends: at the next field or the line's end.
+    auto feldende = [&](std::size_t p) {
+        const std::size_t e = aktuell_.find('|', p + schlüssel.size());
+        return e == std::string::npos ? aktuell_.size() : e;
+    };
     const std::size_t p = aktuell_.find(schlüssel);
     if (p == std::string::npos) {
-        if (!text.empty()) aktuell_ += schlüssel + text;
+        if (const std::string text = Maskieren(wert); !text.empty()) aktuell_ += schlüssel + text;
         return;
     }
+    // A damaged line may hold the field more than once; only the first is
+    // read and shown, so the others are cut out: the field stands once, with
+    // the value written.
+    for (std::size_t q = aktuell_.find(schlüssel, feldende(p)); q != std::string::npos; q = aktuell_.find(schlüssel, q))
+        aktuell_.erase(q, feldende(q) - q);
     const std::size_t anfang = p + schlüssel.size();
-    std::size_t ende = aktuell_.find('|', anfang);
-    if (ende == std::string::npos) ende = aktuell_.size();
+    const std::size_t ende = feldende(p);
+    if (wert.empty()) {
+        aktuell_.erase(p, ende - p);
+        return;
+    }
+    const std::string text = Maskieren(wert);
+    // A value the escapes cannot carry whole (a NUL byte the file holds as
+    // such) keeps the text the file has for it while it is unchanged.
+    if (Demaskieren(text) != wert && Demaskieren(std::string_view(aktuell_).substr(anfang, ende - anfang)) == wert)
+        return;
     if (text.empty()) aktuell_.erase(p, ende - p);
     else aktuell_.replace(anfang, ende - anfang, text);
 }
@@ -311,15 +399,19 @@ bool Baustoff::DateienPrüfen() {
     if (fs::exists(pfad_, ec)) return false;
     // Created under the lock, so that two copies starting at once do not
     // both make the file.
-    Sperre sperre(sperrpfad_, true);
+    Sperre sperre(sperrpfad_, true, pfad_);
     if (!sperre.Gehalten()) {
         Melden(SperrText(sperre));
         return true;
     }
     if (fs::exists(pfad_, ec)) return false;
-    if (VorlageKopieren()) return false;
     std::string grund;
-    if (Dateien::SicherSchreiben(pfad_, std::string(Kopfzeile) + CRLF, &grund)) return false;
+    if (VorlageKopieren() || Dateien::SicherSchreiben(pfad_, std::string(Kopfzeile) + CRLF, &grund)) {
+        // The lock file was made before the database file it takes its
+        // rights from.
+        sperre.RechteAngleichen(pfad_);
+        return false;
+    }
     Melden(DS("Die Datei kann nicht geschrieben werden.") + " (" + grund + ")");
     return true;
 }
@@ -430,16 +522,26 @@ bool Baustoff::DBOpen(const std::string& Pfad) {
     if (offen_) return true;
     if (Pfad != pfad_) gesehen_ = 0;
     pfad_ = Pfad;
-    sperrpfad_ = Pfad.empty() ? std::string() : Pfad.substr(0, Pfad.size() - 1) + "$";
+    // The lock lies beside the file that is written: the one a link (or a
+    // chain of links) points to, so that every copy locks the same file,
+    // whichever way it reaches it.
+    const std::string ziel = Dateien::LinkZiel(Pfad);
+    sperrpfad_ = Pfad.empty() ? std::string() : ziel.substr(0, ziel.size() - 1) + "$";
     if (Pfad.empty() || DateienPrüfen()) return false;
     ResteEntfernen();
     std::vector<std::string> zeilen;
-    std::string fehler, fremderKopf;
+    std::string fehler, fremderKopf, ohneSperre;
     {
-        Sperre sperre(sperrpfad_, false);
+        Sperre sperre(sperrpfad_, false, pfad_);
         if (!sperre.Gehalten()) {
-            Melden(SperrText(sperre));
-            return false;
+            if (sperre.Besetzt()) {
+                Melden(SperrText(sperre));
+                return false;
+            }
+            // A lock file this user can neither open nor make: the file is
+            // read without it, for reading only. A save replaces the file by
+            // a rename, so a read never sees half of one.
+            ohneSperre = SperrText(sperre);
         }
         if (!DateiLesen(zeilen, fehler, &fremderKopf)) {
             Melden(fehler);
@@ -450,7 +552,8 @@ bool Baustoff::DBOpen(const std::string& Pfad) {
     Übernehmen(std::move(zeilen));
     offen_ = true;
     // Another version's file, or one whose mode protects it (from root as
-    // well, whom the system lets replace it), is never rewritten.
+    // well, whom the system lets replace it), is never rewritten; nor is one
+    // in a folder this user may not write, or without a lock to write under.
     std::string grund;
     if (!fremderKopf.empty()) {
         grund = FremdeVersion(fremderKopf);
@@ -458,6 +561,12 @@ bool Baustoff::DBOpen(const std::string& Pfad) {
     } else if (Dateien::Schreibgeschützt(pfad_)) {
         grund = DS("Die Datei ist schreibgeschützt.");
         nurLesenGrund_ = DS("Die Baustoff-Datenbank ist schreibgeschützt und nur zum Lesen geöffnet.");
+    } else if (!OrdnerBeschreibbar(Ordner(ziel))) {
+        grund = DSFormat("Der Ordner \"@\" ist schreibgeschützt.", Ordner(ziel));
+        nurLesenGrund_ = DS("Der Ordner der Baustoff-Datenbank ist schreibgeschützt; sie ist nur zum Lesen geöffnet.");
+    } else if (!ohneSperre.empty()) {
+        grund = ohneSperre;
+        nurLesenGrund_ = ohneSperre;
     }
     nurLesen_ = !grund.empty();
     if (nurLesen_) Melden(grund + CRLF + NurLesenSatz(), Plattform::Symbol::Warnung);
@@ -479,7 +588,7 @@ void Baustoff::ResteEntfernen() const {
     // its temporary file; only when there is something to remove, so that
     // an ordinary open never takes that lock.
     if (!Dateien::HatSchreibreste(pfad_)) return;
-    Sperre sperre(sperrpfad_, true);
+    Sperre sperre(sperrpfad_, true, pfad_);
     if (sperre.Gehalten()) Dateien::SchreibresteEntfernen(pfad_);
 }
 
@@ -570,7 +679,7 @@ std::int64_t Baustoff::Save() {
     if (pfad_.empty()) return fehlgeschlagen(DS("Die Datei kann nicht geschrieben werden."));
     if (nurLesen_) return fehlgeschlagen(nurLesenGrund_);
 
-    Sperre sperre(sperrpfad_, true);
+    Sperre sperre(sperrpfad_, true, pfad_);
     if (!sperre.Gehalten()) return fehlgeschlagen(SperrText(sperre));
     std::vector<std::string> zeilen;
     std::string fehler = ZumÄndernLesen(zeilen);
@@ -617,7 +726,7 @@ std::int32_t Baustoff::Delete() {
         return std::int32_t{-1};
     };
     if (nurLesen_) return fehlgeschlagen(nurLesenGrund_);
-    Sperre sperre(sperrpfad_, true);
+    Sperre sperre(sperrpfad_, true, pfad_);
     if (!sperre.Gehalten()) return fehlgeschlagen(SperrText(sperre));
     std::vector<std::string> zeilen;
     std::string fehler = ZumÄndernLesen(zeilen);

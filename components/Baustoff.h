@@ -1,6 +1,7 @@
 // The material database: the text file Baustoff.dbk in the database folder,
 // shared by every copy of the program that uses that folder, with its lock
-// file Baustoff.db$ beside it.
+// file Baustoff.db$ beside it (beside the file a link points to, when the
+// path is a link, so that every copy locks the one file it writes).
 //
 // The file holds the header line "BAUSTOFF.DBK|1.0" and one record a line:
 // the record's id, then "|", a field letter and the escaped value for every
@@ -10,7 +11,11 @@
 // well); characters outside " ".."z" are written as "~" and two
 // hexadecimal digits of their Windows-1252 code. A file of another version
 // is opened for reading only and never rewritten; so is a file whose mode
-// lets nobody write it.
+// lets nobody write it, one in a folder this user may not write, and one
+// whose lock file this user can neither open nor make (the message names
+// the lock file and its owner). A lock file this program makes gets the
+// database file's group and its read and write bits for group and others,
+// whatever the umask.
 //
 // An object holds all records in memory, sorted by designation, and one
 // current record whose fields the properties read and write. Only Save and
@@ -23,12 +28,15 @@
 // line (or its id went to another record), they refuse with a message and
 // the file stays as it is. An id this copy has once seen or given is not
 // given to a new record again while the object lives. Lines the program
-// cannot make sense of are kept exactly as they are; a line that repeats the
-// id of an earlier one gets a free id when the file is read (and keeps it
-// from the next write on), so every record is shown, saved and deleted as
-// itself. The file itself is not touched before a save or delete; the
-// leftovers of a save that was killed midway are removed once no other copy
-// holds the lock.
+// cannot make sense of are kept exactly as they are; a record that is saved
+// keeps exactly the values it showed (a field that stands twice in a
+// damaged line is shown from its first place and written once; a NUL byte,
+// which no escape can write, stays in a field that was not changed). A line
+// that repeats the id of an earlier one gets a free id when the file is
+// read (and keeps it from the next write on), so every record is shown,
+// saved and deleted as itself. The file itself is not touched before a save
+// or delete; the leftovers of a save that was killed midway are removed once
+// no other copy holds the lock.
 //
 // One global object serves the material window and the printed material
 // list; the component editor opens an object of its own.
@@ -66,17 +74,19 @@ public:
     // Opens the database at path: creates a missing file from the template
     // beside the program (or with the header alone) and the lock file, and
     // reads every record. True when open; an object already open is not
-    // read again. False when the files cannot be created, locked or read
-    // (a file too large, or a lock held by another copy, is also said in a
-    // message).
+    // read again. False when the files cannot be created or read, or
+    // another copy holds the lock (each said in a message); a lock file
+    // that can neither be opened nor made opens the file for reading only
+    // (NurLesen).
     bool DBOpen(const std::string& Pfad);
     // Drops the records; the current record stays.
     void DBClose();
     bool Offen() const { return offen_; }
     // Open, but only for reading: the file is of a version this program
-    // does not know (its header is not "BAUSTOFF.DBK|1.0"), or its mode lets
-    // nobody write it, so Save and Delete refuse with a message rather than
-    // rewrite it.
+    // does not know (its header is not "BAUSTOFF.DBK|1.0"), its mode lets
+    // nobody write it, this user may not write its folder, or its lock file
+    // can neither be opened nor made, so Save and Delete refuse with a
+    // message rather than rewrite it.
     bool NurLesen() const { return nurLesen_; }
 
     // The first or next record in sorted order, or the one with the id,
