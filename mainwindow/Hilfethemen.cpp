@@ -4,6 +4,7 @@
 #include "balance/Gebaeudekategorie.h"
 #include "balance/Monatsbilanz.h"
 #include "frame/basVB6NumCvt.h"
+#include "frame/basZIRVO3801.h"
 
 #include <cstdint>
 
@@ -97,8 +98,9 @@ std::string Rechenwerte(bool seite) {
     h += "</table>";
 
     const Einzelbauteil& eb = Global::Einzelbauteil;
-    h += "<p><b>Einzelbauteile: U-Werte</b> [W/m²K]</p><p>Grenzwert und Zielwert für Neubauten, dahinter für "
-         "Umbauten; die letzte Spalte gilt ohne Nachweis der Wärmebrücken.</p>";
+    h += "<p><b>Einzelbauteile: U-Werte</b> [W/m²K]</p><p>Grenzwert und Zielwert für Neubauten (Code wie A1), "
+         "dahinter für Umbauten (Code mit u: A1u); die letzte Spalte gilt ohne Nachweis der Wärmebrücken (Code mit "
+         "*: A1*). Im Einzelbauteilnachweis wählt der Code der Zeile die Spalte, nicht die Art des Bauvorhabens.</p>";
     h += "<table" + rahmen + "><tr>" + Zelle("Code", false, "th") + Zelle("Bauteil", false, "th") +
          Zelle("Neubau<br>Grenzwert", true, "th") + Zelle("Neubau<br>Zielwert", true, "th") +
          Zelle("Umbau<br>Grenzwert", true, "th") + Zelle("Umbau<br>Zielwert", true, "th") +
@@ -130,17 +132,37 @@ std::vector<std::pair<std::string, std::string>> Themen() {
                              verweis("Tabellen", "Tabellen") + ".</p></body></html>";
     return {
         {"Gk", kopf + "<h3>Gebäudekategorien und Standardnutzungen</h3>"
-                      "<p>Jede Zone gehört zu einer der zwölf Gebäudekategorien. Für den Nachweis rechnet "
-                      "das Programm mit der Standardnutzung ihrer Kategorie; geänderte Werte sind nur bei "
-                      "der Optimierung zulässig (siehe " + verweis("Rechenwerte", "Rw") + ").</p>" +
+                      "<p>Jede Zone gehört zu einer der zwölf Gebäudekategorien. Der Nachweis verlangt die "
+                      "Standardnutzung ihrer Kategorie: weicht eine Zone ab, lehnt Datei &gt; Drucken bei der "
+                      "Aufgabenstellung Nachweis den Systemnachweis ab. Geänderte Werte sind für die Optimierung "
+                      "da (siehe " + verweis("Rechenwerte", "Rw") + ").</p>" +
                       Standardnutzungen(false) + fuss},
         {"Rw", kopf + "<h3>Rechenwerte</h3>" + Rechenwerte(false) +
                       "<p>Die Standardnutzungen stehen unter " + verweis("Gebäudekategorien", "Gk") + ".</p>" + fuss},
     };
 }
 
+std::string Codebeispiel() {
+    const Einzelbauteil& eb = Global::Einzelbauteil;
+    const std::int32_t i = eb.Index("B1");
+    // A U-value between the limits for new buildings and for conversions.
+    const double U = basZIRVO3801::Runden((eb.Grenzwert(i, 0) + eb.Grenzwert(i, 1)) / 2, 2);
+    const char* gilt[] = {"Neubau", "Umbau", "ohne Nachweis der Wärmebrücken"};
+    std::string h = "<p>Beispiel: eine Wand gegen Aussenluft mit U = " + Zahl(U) +
+                    " W/m²K, Raumtemperatur 20 °C, Anforderung Grenzwerte:</p><table border=\"1\" cellspacing=\"0\" "
+                    "cellpadding=\"3\"><tr>" +
+                    Zelle("Code", false, "th") + Zelle("Grenzwert für", false, "th") +
+                    Zelle("Grenzwert U (Tab.)", true, "th") + Zelle("Erfüllt", false, "th") + "</tr>";
+    for (std::int32_t t = 0; t <= 2; ++t) {
+        const double g = eb.Grenzwert(i, t);
+        h += "<tr>" + Zelle(eb.Code(i, t)) + Zelle(gilt[t]) + Zelle(Zahl(g), true) + Zelle(U <= g ? "ja" : "nein") +
+             "</tr>";
+    }
+    return h + "</table>";
+}
+
 std::vector<std::pair<std::string, std::string>> Seitentabellen() {
-    return {{"Gk", Standardnutzungen(true)}, {"Rw", Rechenwerte(true)}};
+    return {{"Gk", Standardnutzungen(true)}, {"Rw", Rechenwerte(true)}, {"Codebeispiel", Codebeispiel()}};
 }
 
 } // namespace Hilfethemen

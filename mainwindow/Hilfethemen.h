@@ -18,10 +18,17 @@ std::string Standardnutzungen(bool seite);
 // the limit and target values of single components.
 std::string Rechenwerte(bool seite);
 
+// The code suffixes of the single-component proof by example: a wall
+// against outside air whose U lies between the limits for new buildings and
+// for conversions, under its code without suffix, with "u" and with "*",
+// each with its table value and verdict.
+std::string Codebeispiel();
+
 // The generated topics of the help panel (name, rich text).
 std::vector<std::pair<std::string, std::string>> Themen();
 // The generated tables for the help pages: a page's placeholder
-// "<!--ZIRVO:name-->" is replaced by the table of that name ("Gk", "Rw").
+// "<!--ZIRVO:name-->" is replaced by the table of that name ("Gk", "Rw",
+// "Codebeispiel").
 std::vector<std::pair<std::string, std::string>> Seitentabellen();
 
 } // namespace Hilfethemen

@@ -77,6 +77,8 @@ void frmNachweisEB::BeschriftungenSetzen() {
     const char* bt[] = {"Bauteil /Fenster", "Code", "Bezeichnung", "Nr.", "U", "[W/m²K]", "g", "[-]",
                         "Ti", "[°C]", "Grenzwert  U", "(Tab.)", "(effektiv)", "Erfüllt", "(ja/nein)"};
     for (int i = 0; i < lblBt.Anzahl(); ++i) lblBt[i].setCaption(DS(bt[i]));
+    lblCodeHinweis.setCaption(DS("Code mit u (B1u): Werte für Umbauten; mit * (B1*): Grenzwert ohne "
+                                 "Wärmebrückennachweis. Die Liste der Codes setzt sie ohne u und * ein."));
     const char* wb[] = {"Wärmebrücke", "Code", "Bezeichnung", "Nr.", "psi [W/mK]", "chi [W/K]",
                         "Grenzwert", "Erfüllt", "(ja/nein)"};
     for (int i = 0; i < lblWb.Anzahl(); ++i) lblWb[i].setCaption(DS(wb[i]));

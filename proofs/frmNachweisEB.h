@@ -60,6 +60,9 @@ public:
     // Captions: 0 the grid's title, then per column its name and unit lines.
     Steuerelementfeld<Label> lblBt{"lblBt", 15};
     vb6CCVScrollBar sbrBtVScroll{"sbrBtVScroll"};
+    // Under the grid: how a code asks for the values of a conversion or for
+    // the limit without thermal-bridge proof (the code list inserts neither).
+    Label lblCodeHinweis{"lblCodeHinweis"};
 
     // --- page "W": thermal bridges (rows 0..19) ---
     Steuerelementfeld<TextBox> txtWbC{"txtWbC", ZeilenWb};

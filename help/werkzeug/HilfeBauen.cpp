@@ -4,7 +4,8 @@
 //   sources in <help folder>/themen (one file "<topic>.html" per topic) and
 //   the topics made from the program's tables ("Gk", "Rw");
 // - the help pages in <program folder>/hilfe from <help folder>/seiten, with
-//   the tables made from the program's tables put in their placeholders.
+//   the tables made from the program's tables put in their placeholders;
+//   a page there without a source any more is removed.
 // It refuses (and the build fails) when a topic the program asks for, a
 // topic a link leads to, or a page of a help context is missing.
 #include "frame/Dateien.h"
@@ -27,7 +28,7 @@ namespace {
 
 // The help context numbers that the windows use.
 constexpr int Kontexte[] = {1000, 1010, 1020, 1030, 1040, 1050, 2010, 2020, 3010, 3020, 3030, 3050,
-                            5010, 6110, 6120, 6130, 6140, 7010, 7020, 7030, 9050, 9910};
+                            5010, 6010, 6110, 6120, 6130, 6140, 7010, 7020, 7030, 9050, 9910};
 
 int Fehler(const std::string& text) {
     std::cerr << "HilfeBauen: " << text << '\n';
@@ -93,6 +94,9 @@ int main(int argc, char** argv) {
             if (!Dateien::SicherSchreiben((seiten / datei.filename()).string(), *text, &grund)) return Fehler(grund);
             vorhanden.insert(datei.filename().string());
         }
+        // A page whose source is gone (renamed or removed) leaves the folder.
+        for (const fs::path& alt : Quelldateien(seiten))
+            if (!vorhanden.count(alt.filename().string())) fs::remove(alt);
         if (!vorhanden.count("start.html")) return Fehler("Startseite start.html fehlt");
         for (int k : Kontexte)
             if (!vorhanden.count(std::to_string(k) + ".html")) return Fehler("Hilfeseite fehlt: " + std::to_string(k));

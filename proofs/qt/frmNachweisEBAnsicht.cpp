@@ -62,6 +62,10 @@ frmNachweisEBAnsicht::frmNachweisEBAnsicht(frmNachweisEB& modell, QWidget* eigen
         l->setContentsMargins(6, 6, 6, 6);
         seiten_->addWidget(s);
     }
+    // The grid goes above the hint (TabelleInitialisieren puts it first).
+    auto* hinweis = Beschriftung(m_.lblCodeHinweis, seiteBt_);
+    hinweis->setWordWrap(true);
+    seiteBt_->layout()->addWidget(hinweis);
     seiten_->addWidget(SeiteGrenzwerte());
     seiten_->setCurrentIndex(std::max(0, m_.tabNachweis.SelectedIndex()));
     connect(reiter_, &QTabBar::currentChanged, this, [this](int i) {
@@ -266,7 +270,7 @@ void frmNachweisEBAnsicht::TabelleInitialisieren() {
             m_.Zelle_KeyDown(zelle, KeyCode, Shift);
             return KeyCode == 0;
         };
-        seite->layout()->addWidget(w);
+        static_cast<QVBoxLayout*>(seite->layout())->insertWidget(0, w, 1);
     }
 }
 

@@ -1,11 +1,23 @@
-// The numbers of the help in the user's form: the help sources write "."
-// and the help shows the decimal separator the program shows.
+// The help texts: their numbers in the user's form (the help sources write
+// "." and the help shows the decimal separator the program shows), and the
+// menu entries they name.
+#include "frame/Dateien.h"
 #include "frame/Hilfeseiten.h"
 #include "frame/cVB6_NumCvt.h"
+#include "mainwindow/Hilfethemen.h"
+#include "mainwindow/frmZIRVO3801.h"
+#include "tests/support/Zonenprojekt.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <map>
 #include <string>
+#include <string_view>
+#include <utility>
+#include <vector>
 
 TEST(Hilfeseiten, ZahlenMitDemTrennzeichenDesBenutzers) {
     struct Fall {
@@ -48,4 +60,53 @@ TEST(Hilfeseiten, ZahlenMitDemTrennzeichenDesBenutzers) {
     cVB6_NumCvt::InstanzSetzen(cVB6_NumCvt("Test", "en-US", ".", ",", ".", ","));
     EXPECT_EQ(Hilfeseiten::ZahlenAnzeigen("ff 0.75"), "ff 0.75");
     cVB6_NumCvt::InstanzSetzen(vorher);
+}
+
+// Every menu path that a help page or topic names ("Zone &gt; Lüftung") is
+// an entry of that menu of the main window as its caption reads (without
+// "&" and a closing "..."), so the help never sends the user to a command
+// that is not there.
+TEST(Hilfeseiten, GenannteMenüeinträgeGibtEs) {
+    Testhilfe::Zonenprojekt z;
+    z.F.Form_Load();
+    const auto ohneZeichen = [](std::string t) {
+        std::erase(t, '&');
+        if (t.ends_with("...")) t.resize(t.size() - 3);
+        return t;
+    };
+    std::map<std::string, std::vector<std::string>> menüs;
+    for (const frmZIRVO3801::Menü& m : z.F.Menüleiste())
+        for (const Menüeintrag* e : m.Einträge)
+            if (e->Caption() != "-" && !e->Caption().empty())
+                menüs[ohneZeichen(m.Kopf->Caption())].push_back(ohneZeichen(e->Caption()));
+
+    std::vector<std::pair<std::string, std::string>> texte = Hilfethemen::Themen();
+    for (const char* ordner : {"themen", "seiten"})
+        for (const auto& d : std::filesystem::directory_iterator(std::filesystem::path(ZIRVO_TESTDATEN) / ".." /
+                                                                 "help" / ordner)) {
+            const auto text = Dateien::Lesen(d.path().string());
+            ASSERT_TRUE(text) << d.path();
+            texte.emplace_back(d.path().filename().string(), *text);
+        }
+
+    // An entry ends where its caption ends: no letter (nor a byte of one) follows.
+    const auto endet = [](const std::string& t, std::size_t p) {
+        return p >= t.size() || !(std::isalnum(static_cast<unsigned char>(t[p])) || (t[p] & 0x80));
+    };
+    const std::string pfeil = " &gt; ";
+    int pfade = 0;
+    for (const auto& [name, text] : texte)
+        for (auto p = text.find(pfeil); p != std::string::npos; p = text.find(pfeil, p + 1)) {
+            auto a = p;
+            while (a > 0 && std::string_view(" >(\n").find(text[a - 1]) == std::string_view::npos) --a;
+            const auto menü = menüs.find(text.substr(a, p - a));
+            if (menü == menüs.end()) continue;
+            const std::string rest = text.substr(p + pfeil.size());
+            const bool gibtEs = std::any_of(menü->second.begin(), menü->second.end(), [&](const std::string& e) {
+                return rest.starts_with(e) && endet(rest, e.size());
+            });
+            EXPECT_TRUE(gibtEs) << name << ": " << menü->first << " > " << rest.substr(0, 40);
+            ++pfade;
+        }
+    EXPECT_GT(pfade, 20);
 }

@@ -262,10 +262,11 @@ TEST_F(Hilfe, HilfefensterBeimKontext) {
     cVB6_NumCvt::InstanzSetzen(vorher);
 
     // The pages with tables of the program have them in place.
-    for (const char* s : {"standardnutzungen.html", "rechenwerte.html"}) {
+    for (const auto& [s, wort] : {std::pair{"standardnutzungen.html", "Hallenbäder"},
+                                  std::pair{"rechenwerte.html", "Hallenbäder"}, std::pair{"6120.html", "B1u"}}) {
         const auto text = Dateien::Lesen(std::string(ZIRVO_PROGRAMMORDNER "/hilfe/") + s);
         ASSERT_TRUE(text) << s;
         EXPECT_EQ(text->find("<!--ZIRVO:"), std::string::npos) << s;
-        EXPECT_NE(text->find("Hallenbäder"), std::string::npos) << s;
+        EXPECT_NE(text->find(wort), std::string::npos) << s;
     }
 }
