@@ -254,6 +254,18 @@ bool frmLüftung::EingabenAusserhalb(int modus) {
                          &txtAVEMLaB}},
                        vorspann))
             return true;
+        // A mechanically ventilated part without any outside air would lose
+        // no heat by ventilation at all: the unit's air flow or the
+        // envelope's air rate is missing.
+        double luft = ZahlLesen(txtAVEMLwB.Text()) + ZahlLesen(txtAVEMLaB.Text());
+        for (int i = 0; i < Gerätezeilen; ++i) luft += ZahlLesen(txtLSt[i].Text());
+        if (luft == 0) {
+            Eingabefehler.Beginnen(Global::Projekt.GetNZone(), tabelle);
+            Eingabefehler.Setzen(vorspann + DS("Für den mechanisch belüfteten Teil ist weder ein Luftstrom des "
+                                               "Lüftungsgeräts noch ein Aussenluft-Volumenstrom angegeben."),
+                                 &txtLSt[0]);
+            return true;
+        }
     }
     // The heat load divides by the effectiveness whenever it is given.
     return Ausserhalb(tabelle,

@@ -582,6 +582,10 @@ TEST(Prüfzyklus, UnmöglicheEingabenSindEingabefehler) {
         // mechanical ventilation; the effectiveness always.
         {TabelleLüftung, {}, [](Projekt& p) { Gerät(p, 0, 8760, 100); }, "", nullptr},
         {TabelleLüftung, {}, [](Projekt& p) { Gerät(p, 500, 0, 0, 0, 0); }, "", nullptr},
+        {TabelleLüftung, {}, [](Projekt& p) { Gerät(p, 0, 0, 0, 0, 0); },
+         "Lüftung: Für den mechanisch belüfteten Teil ist weder ein Luftstrom des Lüftungsgeräts noch ein "
+         "Aussenluft-Volumenstrom angegeben.",
+         &L.txtLSt[0]},
         {TabelleLüftung, {}, [](Projekt& p) { Gerät(p, 500, 8761, 80); },
          "Lüftung: Die Betriebszeit des Lüftungsgeräts (8761 h/a) muss zwischen 0 und 8760 h/a sein.", &L.txtha[0]},
         {TabelleLüftung, {}, [](Projekt& p) { Gerät(p, 500, -1, 80); },
