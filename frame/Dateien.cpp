@@ -9,6 +9,7 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
@@ -190,6 +191,8 @@ bool Schreibgeschützt(const std::string& pfad) {
     struct stat st {};
     return ::stat(pfad.c_str(), &st) == 0 && S_ISREG(st.st_mode) && OhneSchreibrecht(pfad.c_str(), st);
 }
+
+Inhaltsstand Stand(std::string_view inhalt) { return {inhalt.size(), std::hash<std::string_view>{}(inhalt)}; }
 
 bool OrdnerAufDisk(const std::string& ordner, std::string* fehler) {
     // A file system that cannot flush a folder (EINVAL) keeps its names by

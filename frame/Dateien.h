@@ -3,6 +3,7 @@
 // and then renamed over it, so a failure leaves the old file as it was.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -29,6 +30,15 @@ bool SicherSchreiben(const std::string& pfad, std::string_view inhalt, std::stri
 // protects it from root as well, who may write anything else. A save
 // would replace such a file through a folder the user may write into.
 bool Schreibgeschützt(const std::string& pfad);
+
+// What a file held when it was read or written, so that a later look can
+// tell whether someone has changed its content since.
+struct Inhaltsstand {
+    std::size_t Länge = 0;
+    std::size_t Prüfsumme = 0;
+    bool operator==(const Inhaltsstand&) const = default;
+};
+Inhaltsstand Stand(std::string_view inhalt);
 
 // Writes the bytes into a new file made from muster (a path ending in
 // "XXXXXX", as mkstemp takes it; the file never follows a link of that

@@ -7,11 +7,14 @@
 #include "frame/basVB6NumCvt.h"
 #include "frame/basZIRVODialogSprache.h"
 #include "frame/basZIRVO_Format.h"
+#include "frame/Dateien.h"
 #include "tests/mainwindow/Befehlsfenster.h"
+#include "tests/support/Fremdbenutzer.h"
 
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <iostream>
 #include <unistd.h>
 
 using Plattform::Antwort;
@@ -302,32 +305,172 @@ TEST(Dateibefehle, SpeichernInGeschütztenOrdner) {
     EXPECT_EQ(f.txtDaBez[0].Text(), "noch nicht gespeichert");
 }
 
-// A project file whose mode lets nobody write it is not replaced, by root
-// neither: Save says so and asks for another name, again while the name
-// chosen is such a file.
-TEST(Dateibefehle, SchreibgeschützteProjektdatei) {
-    Befehlsfenster w;
-    auto& f = w.F;
-    const std::string datei = w.Pfad("Haus.zirvo9");
-    ASSERT_NO_FATAL_FAILURE(GespeichertDannGetippt(w, datei, "Nachher"));
-    std::filesystem::permissions(datei, std::filesystem::perms(0444));
-    const std::string alt = Dateiinhalt(datei);
-    w.D.Titel.clear();
-
-    const std::string kopie = w.Pfad("Kopie.zirvo9");
-    w.D.Antworten = {datei, kopie};
-    f.mnuDateiSpeichern_Click();
-    const auto texte = w.Meldungen();
-    ASSERT_EQ(texte.size(), 2u);
-    for (const auto& t : texte) EXPECT_NE(t.find("schreibgeschützt"), std::string::npos) << t;
-    EXPECT_EQ(w.D.Titel.size(), 2u);
-    EXPECT_EQ(Dateiinhalt(datei), alt);
-    EXPECT_EQ(Global::Projekt.Dateiname(), kopie);
+// The text typed into table A's first row of the project file.
+std::string GetipptIn(const std::string& datei) {
     Projekt gelesen;
-    ASSERT_EQ(gelesen.ProjektEinlesen(kopie), 0);
+    if (gelesen.ProjektEinlesen(datei) != 0) return "(nicht lesbar)";
     const KollektionZeiger a = gelesen.ZGetColl("A_");
-    ASSERT_TRUE(a && a->Anzahl() >= 1 && a->Koll(1));
-    EXPECT_EQ(a->Koll(1)->Text(2), "Nachher");
+    return a && a->Anzahl() >= 1 && a->Koll(1) ? a->Koll(1)->Text(2) : "";
+}
+
+// A project file this user may not write is not replaced: one whose mode
+// lets nobody write it (by root neither), and a colleague's 0644 file in a
+// folder that the user's group may write. Save says so and asks for another
+// name, again while the name chosen is such a file.
+TEST(Dateibefehle, SchreibgeschützteProjektdatei) {
+    struct Fall {
+        const char* Titel;
+        bool Kollegin;   // a colleague's file, saved as the unprivileged user
+        int Modus;
+    };
+    for (const Fall& fall : {Fall{"0444", false, 0444}, Fall{"0644 einer Kollegin", true, 0644}}) {
+        SCOPED_TRACE(fall.Titel);
+        Befehlsfenster w;
+        auto& f = w.F;
+        const std::string datei = w.Pfad("Haus.zirvo9");
+        ASSERT_NO_FATAL_FAILURE(GespeichertDannGetippt(w, datei, "Nachher"));
+        std::optional<Testhilfe::Fremdbenutzer> benutzer;
+        const gid_t team = Testhilfe::FreieGruppe();
+        if (fall.Kollegin) {
+            std::string grund;
+            benutzer = Testhilfe::Niemand(grund);
+            if (!benutzer) {
+                std::cout << "[ SKIPPED  ] " << fall.Titel << ": " << grund << "\n";
+                continue;
+            }
+            ASSERT_EQ(::chown(w.Ordner.c_str(), 0, team), 0);
+            ASSERT_EQ(::chmod(w.Ordner.c_str(), 0775), 0);
+            ASSERT_EQ(::chown(datei.c_str(), 4711, team), 0);
+        }
+        std::filesystem::permissions(datei, std::filesystem::perms(fall.Modus));
+        const std::string alt = Dateiinhalt(datei);
+        w.D.Titel.clear();
+
+        const std::string kopie = w.Pfad("Kopie.zirvo9");
+        w.D.Antworten = {datei, kopie};
+        // The messages shown, the dialogs asked and the file name afterwards.
+        auto speichern = [&] {
+            f.mnuDateiSpeichern_Click();
+            std::string bericht;
+            for (const auto& t : w.Meldungen()) bericht += t + "\n";
+            return bericht + std::to_string(w.D.Titel.size()) + " " + Global::Projekt.Dateiname();
+        };
+        const auto bericht = benutzer ? Testhilfe::AlsBenutzer(*benutzer, {team}, speichern) : speichern();
+        ASSERT_TRUE(bericht);
+        const std::string meldung = "Datei:  " + datei +
+                                    "\r\n\r\nDie Datei ist schreibgeschützt. Bitte wählen Sie einen anderen Namen.\n";
+        EXPECT_EQ(*bericht, meldung + meldung + "2 " + kopie);
+        EXPECT_EQ(Dateiinhalt(datei), alt);
+        EXPECT_EQ(GetipptIn(kopie), "Nachher");
+    }
+}
+
+namespace {
+
+// How the project file changes on disk while the project is open here.
+void KolleginSpeichert(const std::string& datei) {
+    Projekt andere;
+    ASSERT_EQ(andere.ProjektEinlesen(datei), 0);
+    andere.PSetStr("Von der Kollegin", "Bez");
+    ASSERT_EQ(andere.ProjektSpeichern(datei), 0);
+}
+void GleichNeuGeschrieben(const std::string& datei) {
+    ASSERT_TRUE(Dateien::SicherSchreiben(datei, Dateiinhalt(datei)));
+}
+void AmOrtVerändert(const std::string& datei) {
+    // The same length, one character other, written into the file itself.
+    std::string inhalt = Dateiinhalt(datei);
+    ASSERT_FALSE(inhalt.empty());
+    char& zeichen = inhalt[inhalt.size() / 2];
+    zeichen = zeichen == 'x' ? 'y' : 'x';
+    std::fstream(datei, std::ios::in | std::ios::out | std::ios::binary).write(inhalt.data(),
+                                                                                static_cast<std::streamsize>(inhalt.size()));
+}
+void Gelöscht(const std::string& datei) { ASSERT_TRUE(std::filesystem::remove(datei)); }
+
+} // namespace
+
+// Two engineers on one project file: Save asks before it writes over a file
+// whose content someone else has changed since this copy opened or last
+// saved it: "Ja" keeps that file and saves under another name, "Nein"
+// overwrites it, "Abbrechen" saves nothing. A file written anew with the
+// same content, or deleted, is no one's other work: Save asks nothing. Our
+// own save is what the next one compares with.
+TEST(Dateibefehle, FremdeÄnderungFragtVorDemÜberschreiben) {
+    basZIRVODialogSprache::SpracheSetzen();
+    struct Fall {
+        const char* Titel;
+        void (*Änderung)(const std::string&);
+        std::vector<Antwort> Antworten;   // to the question, when it comes
+        const char* InDatei;              // afterwards in the file: "meins" or the colleague's
+        bool Kopie;                       // ours saved under another name
+    };
+    const Fall fälle[] = {
+        {"unverändert", [](const std::string&) {}, {}, "meins", false},
+        {"gleicher Inhalt neu geschrieben", GleichNeuGeschrieben, {}, "meins", false},
+        {"gelöscht", Gelöscht, {}, "meins", false},
+        {"Kollegin gespeichert, überschreiben", KolleginSpeichert, {Antwort::Nein}, "meins", false},
+        {"Kollegin gespeichert, abbrechen", KolleginSpeichert, {Antwort::Abbrechen}, "ihres", false},
+        {"Kollegin gespeichert, anderer Name", KolleginSpeichert, {Antwort::Ja}, "ihres", true},
+        {"am Ort verändert, gleiche Länge", AmOrtVerändert, {Antwort::Abbrechen}, "ihres", false},
+    };
+    for (const Fall& fall : fälle) {
+        SCOPED_TRACE(fall.Titel);
+        Befehlsfenster w;
+        auto& f = w.F;
+        const std::string datei = w.Pfad("Haus.zirvo9");
+        const std::string kopie = w.Pfad("Kopie.zirvo9");
+        ASSERT_NO_FATAL_FAILURE(GespeichertDannGetippt(w, datei, "meins"));
+        ASSERT_NO_FATAL_FAILURE(fall.Änderung(datei));
+        const std::string ihres = Dateiinhalt(datei);
+
+        w.M.Antworten.assign(fall.Antworten.begin(), fall.Antworten.end());
+        w.D.Antworten = {kopie};
+        f.mnuDateiSpeichern_Click();
+        const auto texte = w.Meldungen();
+        EXPECT_EQ(w.M.UngeplanteFragen, 0);
+        if (fall.Antworten.empty()) {
+            EXPECT_TRUE(texte.empty());
+        } else {
+            ASSERT_EQ(texte.size(), 1u);
+            EXPECT_EQ(texte[0], "Datei:  " + datei +
+                                    "\r\n\r\nDie Projektdatei wurde seit dem Öffnen oder dem letzten Speichern "
+                                    "verändert, vielleicht von einer anderen Person.\r\n\r\nSoll das Projekt unter "
+                                    "einem anderen Namen gespeichert werden? Mit \"Ja\" bleibt die veränderte Datei "
+                                    "erhalten, mit \"Nein\" wird sie überschrieben, mit \"Abbrechen\" wird nichts "
+                                    "gespeichert.");
+            EXPECT_EQ(w.M.Letzte()->Symbol, Plattform::Symbol::Frage);
+            EXPECT_EQ(w.M.Letzte()->Knöpfe, Plattform::Knöpfe::JaNeinAbbrechen);
+            EXPECT_EQ(w.M.Letzte()->Vorgabe, Antwort::Ja);
+        }
+        const bool meins = std::string(fall.InDatei) == "meins";
+        if (meins) {
+            EXPECT_EQ(GetipptIn(datei), "meins");
+        } else {
+            EXPECT_EQ(Dateiinhalt(datei), ihres);
+        }
+        EXPECT_EQ(Global::Projekt.Dateiname(), fall.Kopie ? kopie : datei);
+        EXPECT_EQ(std::filesystem::exists(kopie), fall.Kopie);
+        EXPECT_EQ(GetipptIn(kopie), fall.Kopie ? "meins" : "(nicht lesbar)");
+        // What this copy last saved is what the next save compares with.
+        if (meins || fall.Kopie) {
+            f.mnuDateiSpeichern_Click();
+            EXPECT_TRUE(w.Meldungen().empty());
+        }
+    }
+
+    // The save question when the program ends: cancelled at the question,
+    // the project stays open and the colleague's file as it is.
+    Befehlsfenster w;
+    const std::string datei = w.Pfad("Haus.zirvo9");
+    ASSERT_NO_FATAL_FAILURE(GespeichertDannGetippt(w, datei, "meins"));
+    ASSERT_NO_FATAL_FAILURE(KolleginSpeichert(datei));
+    const std::string ihres = Dateiinhalt(datei);
+    w.M.Antworten = {Antwort::Ja, Antwort::Abbrechen};
+    EXPECT_TRUE(w.F.Form_QueryUnload());
+    EXPECT_EQ(w.Meldungen().size(), 2u);
+    EXPECT_EQ(Dateiinhalt(datei), ihres);
+    EXPECT_TRUE(Global::Projekt.Exist());
 }
 
 TEST(Dateibefehle, UnlesbareUndFehlendeDateien) {
