@@ -6,9 +6,9 @@
 #include "components/Baustoff.h"
 #include "frame/Dateien.h"
 #include "frame/Initialisierung.h"
-#include "frame/basZIRVODialogSprache.h"
 #include "project/Projekt.h"
 #include "tests/components/Komponentenhilfe.h"
+#include "frame/basZIRVODialogSprache.h"
 #include "tests/support/Fremdbenutzer.h"
 #include "tests/support/Testplattform.h"
 
@@ -37,80 +37,28 @@ struct stat Status(const std::string& pfad) {
     return st;
 }
 
-// The three writers of the program, each saving something new each time.
-class Schreiberliste {
-public:
-    explicit Schreiberliste(const std::string& ordner) {
-        umgebung_.Programm = ordner;
-        umgebung_.Konfiguration = ordner;
-    }
-    const std::vector<Schreiber> Alle{
-        {"Baustoff-Datenbank", "Baustoff.dbk",
-         [this](const std::string& pfad) {
-             Baustoff db;
-             if (!db.DBOpen(pfad)) return false;
-             db.NewRecord();
-             db.setBez("Satz " + std::to_string(++nummer_));
-             return db.Save() > 0;
-         }},
-        {"Projektdatei", "Haus.zirvo9",
-         [this](const std::string& pfad) {
-             Projekt p;
-             p.ProjektNeu();
-             p.PSetStr("Haus " + std::to_string(++nummer_), "Bez");
-             return p.ProjektSpeichern(pfad) == 0;
-         }},
-        {"Einstellungen", "ZIRVO3801.ini",
-         [this](const std::string&) {
-             Initialisierung ini;
-             ini.ProgrammSetzen("", "", "", "");
-             ini.Projektverfasser = "Verfasser " + std::to_string(++nummer_);
-             return ini.RegistrierungSpeichern();
-         }},
-    };
-
-private:
-    int nummer_ = 0;
-    Testhilfe::Testumgebung test_;
-    Testhilfe::SkriptUmgebung umgebung_;
-    Plattform::DiensteSetzen dienste_{
-        Plattform::Dienste{&test_.meldungen, &test_.dateidialoge, nullptr, nullptr, &umgebung_}};
-};
-
-// An access-control list as the system keeps it in the attribute: version
-// 2, then per entry its kind, its rights (4 read, 2 write, 1 search) and
-// the user or group it names, sorted by kind and id.
-enum Eintrag : std::uint16_t { Besitzer = 0x01, Benutzer = 0x02, Gruppe = 0x04, Gruppen = 0x08, Maske = 0x10,
-                               Andere = 0x20 };
+// An access-control list as the system keeps it: version 2, then per entry
+// its kind (1 owner, 2 a user, 4 group, 8 a group, 16 mask, 32 others), its
+// rights (4 read, 2 write) and the user or group it names.
 struct Zugriff {
-    Eintrag Art;
-    std::uint16_t Rechte;
+    std::uint16_t Art, Rechte;
     std::uint32_t Id = 0xFFFFFFFFu;
 };
 std::string Zugriffsliste(std::initializer_list<Zugriff> einträge) {
-    std::string liste(4, '\0');
-    liste[0] = 2;
-    for (const Zugriff& e : einträge) {
-        char roh[8];
-        std::memcpy(roh, &e.Art, 2);
-        std::memcpy(roh + 2, &e.Rechte, 2);
-        std::memcpy(roh + 4, &e.Id, 4);
-        liste.append(roh, 8);
-    }
-    return liste;
+    const std::uint32_t version = 2;
+    return std::string(reinterpret_cast<const char*>(&version), 4) +
+           std::string(reinterpret_cast<const char*>(einträge.begin()), einträge.size() * sizeof(Zugriff));
 }
 constexpr const char* Acl = "system.posix_acl_access";
-// The list a file has; "" without one.
 std::string ListeVon(const std::string& pfad) {
     char puffer[1024];
     const ssize_t n = ::getxattr(pfad.c_str(), Acl, puffer, sizeof puffer);
     return n > 0 ? std::string(puffer, static_cast<std::size_t>(n)) : std::string();
 }
-// Gives the file the list; false and the reason when its file system keeps none.
-bool ListeSetzen(const std::string& pfad, const std::string& liste, std::string& grund) {
-    if (::setxattr(pfad.c_str(), Acl, liste.data(), liste.size(), 0) == 0) return true;
-    grund = std::string("the file system keeps no access-control lists: ") + std::strerror(errno);
-    return false;
+// Gives the file the list; else the reason, when its file system keeps none.
+std::string ListeSetzen(const std::string& pfad, const std::string& liste) {
+    if (::setxattr(pfad.c_str(), Acl, liste.data(), liste.size(), 0) == 0) return "";
+    return std::string("the file system keeps no access-control lists: ") + std::strerror(errno);
 }
 
 } // namespace
@@ -127,16 +75,51 @@ TEST(GemeinsamerOrdner, GruppeBleibtSchreibschutzGilt) {
     const gid_t gid = gruppe->gr_gid;
     const uid_t uid = benutzer->pw_uid;
 
+    Testhilfe::Testumgebung test;
+    Testhilfe::SkriptUmgebung umgebung;
+    Plattform::DiensteSetzen dienste{
+        Plattform::Dienste{&test.meldungen, &test.dateidialoge, nullptr, nullptr, &umgebung}};
     Testhilfe::Testordner ordner("gemeinsam");
-    Schreiberliste schreiber(ordner.pfad.string());
-    for (const Schreiber& s : schreiber.Alle) {
+    umgebung.Programm = ordner.pfad.string();
+    umgebung.Konfiguration = ordner.pfad.string();
+
+    int nummer = 0;
+    const Schreiber schreiber[] = {
+        {"Baustoff-Datenbank", "Baustoff.dbk",
+         [&](const std::string& pfad) {
+             Baustoff db;
+             if (!db.DBOpen(pfad)) return false;
+             db.NewRecord();
+             db.setBez("Satz " + std::to_string(++nummer));
+             return db.Save() > 0;
+         }},
+        {"Projektdatei", "Haus.zirvo9",
+         [&](const std::string& pfad) {
+             Projekt p;
+             p.ProjektNeu();
+             p.PSetStr("Haus " + std::to_string(++nummer), "Bez");
+             return p.ProjektSpeichern(pfad) == 0;
+         }},
+        {"Einstellungen", "ZIRVO3801.ini",
+         [&](const std::string&) {
+             Initialisierung ini;
+             ini.ProgrammSetzen("", "", "", "");
+             ini.Projektverfasser = "Verfasser " + std::to_string(++nummer);
+             return ini.RegistrierungSpeichern();
+         }},
+    };
+    std::string ohneListe;
+    for (const Schreiber& s : schreiber) {
         SCOPED_TRACE(s.Titel);
         const std::string pfad = ordner.Datei(s.Name);
         ASSERT_TRUE(s.Speichern(pfad));
 
-        // Another user's file, for its group to read and write.
+        // Another user's file, for its group to read and write, and by its
+        // access-control list for the user nobody and a group of its own.
         ASSERT_EQ(::chown(pfad.c_str(), uid, gid), 0);
         ASSERT_EQ(::chmod(pfad.c_str(), 0660), 0);
+        ohneListe = ListeSetzen(pfad, Zugriffsliste({{1, 6}, {2, 6, 65534}, {4, 6}, {8, 6, 4711}, {16, 6}, {32, 0}}));
+        const std::string liste = ListeVon(pfad);
         const std::string vorher = Dateien::Lesen(pfad).value_or("");
         EXPECT_TRUE(s.Speichern(pfad));
         struct stat st = Status(pfad);
@@ -144,6 +127,7 @@ TEST(GemeinsamerOrdner, GruppeBleibtSchreibschutzGilt) {
         EXPECT_EQ(st.st_uid, uid);
         EXPECT_EQ(st.st_gid, gid);
         EXPECT_EQ(st.st_mode & 07777, 0660u);
+        EXPECT_EQ(ListeVon(pfad), liste);
 
         // Nobody may write it: not replaced, by root neither.
         ASSERT_EQ(::chmod(pfad.c_str(), 0444), 0);
@@ -153,112 +137,67 @@ TEST(GemeinsamerOrdner, GruppeBleibtSchreibschutzGilt) {
         EXPECT_EQ(Status(pfad).st_ino, st.st_ino);
         EXPECT_FALSE(Dateien::HatSchreibreste(pfad));
     }
+    if (!ohneListe.empty()) GTEST_SKIP() << ohneListe;
 }
 
 // A user in the folder's group could replace every file in it: the folder
 // alone lets the rename through. The file's own rights for the writer
-// decide (the bits of owner, group or others, whichever apply to it, and
-// the access-control list); root may write any file that some mode bit
-// lets be written.
+// decide: the bits of owner, group or others, whichever apply to it, and
+// the access-control list; root may write any file some mode bit lets be
+// written.
 TEST(GemeinsamerOrdner, ErsetztNurWasDerSchreiberSchreibenDarf) {
     basZIRVODialogSprache::SpracheSetzen();
     std::string grund;
     const auto niemand = Testhilfe::Niemand(grund);
     if (!niemand) GTEST_SKIP() << grund;
-    const uid_t kollegin = 4711;
     const gid_t team = Testhilfe::FreieGruppe();
-    const gid_t fremdeGruppe = team + 1;
-    const std::string nurLesen = Zugriffsliste(
-        {{Besitzer, 6}, {Benutzer, 4, niemand->Uid}, {Gruppe, 6}, {Maske, 6}, {Andere, 6}});
-    const std::string schreiben = Zugriffsliste(
-        {{Besitzer, 6}, {Benutzer, 6, niemand->Uid}, {Gruppe, 4}, {Maske, 6}, {Andere, 0}});
+    const std::uint32_t wer = niemand->pw_uid;
     struct Fall {
         const char* Titel;
-        bool AlsRoot;
-        bool Eigene;       // the file is the writer's (else the colleague's)
-        bool Teamgruppe;   // the file's group is the folder's (else another)
+        bool Eigene, AlsRoot; // the writer's file (else a colleague's), saved by root
         mode_t Modus;
-        std::string Liste; // its access-control list, if any
+        std::string Liste;    // its access-control list, if any
         bool Ersetzt;
     };
     const Fall fälle[] = {
-        {"fremd 0644", false, false, true, 0644, "", false},
-        {"fremd 0664: die Gruppe darf schreiben", false, false, true, 0664, "", true},
-        {"fremd 0646: die Gruppe darf es nicht, alle anderen schon", false, false, true, 0646, "", false},
-        {"fremd 0642, andere Gruppe: alle anderen dürfen schreiben", false, false, false, 0642, "", true},
-        {"eigene 0644", false, true, true, 0644, "", true},
-        {"eigene 0444", false, true, true, 0444, "", false},
-        {"fremd 0644, root speichert", true, false, true, 0644, "", true},
-        {"fremd 0666, die Liste gibt dem Schreiber nur Leserecht", false, false, true, 0666, nurLesen, false},
-        {"fremd 0640, die Liste gibt dem Schreiber Schreibrecht", false, false, false, 0640, schreiben, true},
+        {"fremd 0644", false, false, 0644, "", false},
+        {"fremd 0664: die Gruppe darf schreiben", false, false, 0664, "", true},
+        {"fremd 0646: die Gruppe darf es nicht, alle anderen schon", false, false, 0646, "", false},
+        {"eigene 0644", true, false, 0644, "", true},
+        {"fremd 0644, root speichert", false, true, 0644, "", true},
+        {"fremd 0666, die Liste gibt nur Leserecht", false, false, 0666,
+         Zugriffsliste({{1, 6}, {2, 4, wer}, {4, 6}, {16, 6}, {32, 6}}), false},
+        {"fremd 0640, die Liste gibt Schreibrecht", false, false, 0640,
+         Zugriffsliste({{1, 6}, {2, 6, wer}, {4, 4}, {16, 6}, {32, 0}}), true},
     };
-
     Testhilfe::Testordner ordner("fremde_datei");
     ASSERT_EQ(::chown(ordner.pfad.c_str(), 0, team), 0);
     ASSERT_EQ(::chmod(ordner.pfad.c_str(), 0775), 0);
     std::string ohneListe;
-    int nummer = 0;
     for (const Fall& f : fälle) {
         SCOPED_TRACE(f.Titel);
-        const std::string pfad = ordner.Datei("f" + std::to_string(++nummer) + ".txt");
+        const std::string pfad = ordner.Datei(f.Titel);
         ASSERT_TRUE(Dateien::SicherSchreiben(pfad, "alt"));
-        ASSERT_EQ(::chown(pfad.c_str(), f.Eigene ? niemand->Uid : kollegin, f.Teamgruppe ? team : fremdeGruppe), 0);
+        ASSERT_EQ(::chown(pfad.c_str(), f.Eigene ? niemand->pw_uid : 4711, team), 0);
         ASSERT_EQ(::chmod(pfad.c_str(), f.Modus), 0);
-        if (!f.Liste.empty() && !ListeSetzen(pfad, f.Liste, ohneListe)) continue;
+        if (!f.Liste.empty() && !(ohneListe = ListeSetzen(pfad, f.Liste)).empty()) continue;
         const struct stat vorher = Status(pfad);
         const std::string liste = ListeVon(pfad);
 
-        // What the writer finds: write-protected or not, and the save's outcome.
         auto speichern = [&pfad] {
             std::string fehler;
             const bool ok = Dateien::SicherSchreiben(pfad, "neu", &fehler);
             return std::string(Dateien::Schreibgeschützt(pfad) ? "geschützt: " : "frei: ") + (ok ? "ok" : fehler);
         };
-        const auto ergebnis = f.AlsRoot ? std::optional(speichern())
-                                        : Testhilfe::AlsBenutzer(*niemand, {team}, speichern);
-        ASSERT_TRUE(ergebnis);
-        EXPECT_EQ(*ergebnis, f.Ersetzt ? "frei: ok" : "geschützt: die Datei ist schreibgeschützt");
+        const auto ergebnis = f.AlsRoot ? speichern() : Testhilfe::AlsBenutzer(*niemand, {team}, speichern);
+        EXPECT_EQ(ergebnis, f.Ersetzt ? "frei: ok" : "geschützt: die Datei ist schreibgeschützt");
         const struct stat nachher = Status(pfad);
         EXPECT_EQ(Dateien::Lesen(pfad).value_or(""), f.Ersetzt ? "neu" : "alt");
         EXPECT_EQ(nachher.st_ino == vorher.st_ino, !f.Ersetzt);
+        EXPECT_EQ(nachher.st_uid, f.Ersetzt && !f.AlsRoot ? niemand->pw_uid : vorher.st_uid);
+        EXPECT_EQ(nachher.st_gid, team);
         EXPECT_EQ(nachher.st_mode & 07777, vorher.st_mode & 07777);
         EXPECT_EQ(ListeVon(pfad), liste);
-        // A replaced file is the writer's, in the team's group where it was.
-        EXPECT_EQ(nachher.st_uid, f.Ersetzt && !f.AlsRoot ? niemand->Uid : vorher.st_uid);
-        if (f.Teamgruppe) {
-            EXPECT_EQ(nachher.st_gid, team);
-        }
-        EXPECT_FALSE(Dateien::HatSchreibreste(pfad));
     }
     if (!ohneListe.empty()) GTEST_SKIP() << "the cases with a list were left out: " << ohneListe;
-}
-
-// Every save hands the file's access-control list on to the new file: a
-// colleague named in it keeps the access it gives.
-TEST(GemeinsamerOrdner, ZugriffslisteBleibt) {
-    Testhilfe::Testordner ordner("zugriffsliste");
-    Schreiberliste schreiber(ordner.pfad.string());
-    // The mode 0640, and besides the user nobody and a group may read and write.
-    const std::string liste = Zugriffsliste(
-        {{Besitzer, 6}, {Benutzer, 6, 65534}, {Gruppe, 4}, {Gruppen, 6, 4711}, {Maske, 6}, {Andere, 0}});
-    for (const Schreiber& s : schreiber.Alle) {
-        SCOPED_TRACE(s.Titel);
-        const std::string pfad = ordner.Datei(s.Name);
-        ASSERT_TRUE(s.Speichern(pfad));
-        EXPECT_EQ(ListeVon(pfad), "");
-        std::string grund;
-        if (!ListeSetzen(pfad, liste, grund)) GTEST_SKIP() << grund;
-        const std::string gesetzt = ListeVon(pfad);
-        ASSERT_FALSE(gesetzt.empty());
-        const struct stat vorher = Status(pfad);
-        EXPECT_EQ(vorher.st_mode & 07777, 0660u);   // the group's bits are the mask's
-        for (int mal = 0; mal < 2; ++mal) {
-            const ino_t ersetzt = Status(pfad).st_ino;
-            EXPECT_TRUE(s.Speichern(pfad));
-            const struct stat nachher = Status(pfad);
-            EXPECT_NE(nachher.st_ino, ersetzt);
-            EXPECT_EQ(ListeVon(pfad), gesetzt);
-            EXPECT_EQ(nachher.st_mode & 07777, 0660u);
-        }
-    }
 }
