@@ -9,7 +9,9 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 #include <vector>
 
@@ -55,12 +57,43 @@ std::string LinkZiel(const std::string& pfad) {
 
 namespace {
 
+// The extended attribute that holds a file's access-control list (the
+// entries beyond owner, group and others).
+constexpr const char* Zugriffsliste = "system.posix_acl_access";
+
+// The access-control list of a file as the system stores it; "" when it
+// has none (or its file system knows none). Nothing, with errno, when it
+// cannot be read.
+std::optional<std::string> ZugriffslisteLesen(const char* pfad) {
+    for (;;) {
+        const ssize_t länge = ::getxattr(pfad, Zugriffsliste, nullptr, 0);
+        if (länge < 0) {
+            if (errno == ENODATA || errno == ENOTSUP) return std::string();
+            return std::nullopt;
+        }
+        std::string liste(static_cast<std::size_t>(länge), '\0');
+        const ssize_t n = ::getxattr(pfad, Zugriffsliste, liste.data(), liste.size());
+        if (n >= 0) {
+            liste.resize(static_cast<std::size_t>(n));
+            return liste;
+        }
+        // Changed in between: once more with its new length.
+        if (errno != ERANGE) return std::nullopt;
+    }
+}
+
+// What a replaced file hands on to the file that replaces it.
+struct AlteDatei {
+    struct stat status {};
+    std::string zugriffsliste;
+};
+
 // A new file made from muster with the bytes, flushed and closed; with
 // alt, it takes that file's group (and owner, for root) where the system
 // allows it, before the permission bits are set (a change of owner may
-// clear set-id bits).
-std::string temporärSchreiben(const std::string& muster, std::string_view inhalt, int rechte,
-                              const struct stat* alt, std::string* fehler) {
+// clear set-id bits), and then its access-control list.
+std::string temporärSchreiben(const std::string& muster, std::string_view inhalt, int rechte, const AlteDatei* alt,
+                              std::string* fehler) {
     std::string temp = muster;
     const int fd = ::mkstemp(temp.data());
     if (fd < 0) {
@@ -68,14 +101,20 @@ std::string temporärSchreiben(const std::string& muster, std::string_view inhal
         return "";
     }
     if (alt) {
-        const uid_t besitzer = ::geteuid() == 0 ? alt->st_uid : static_cast<uid_t>(-1);
-        if (::fchown(fd, besitzer, alt->st_gid) != 0) {
+        const uid_t besitzer = ::geteuid() == 0 ? alt->status.st_uid : static_cast<uid_t>(-1);
+        if (::fchown(fd, besitzer, alt->status.st_gid) != 0) {
             // Not a member of that group: the file keeps the writer's.
         }
     }
     // A file system without permission bits (a FAT stick) gives its own.
     ::fchmod(fd, static_cast<mode_t>(rechte));
     int grund = 0;
+    // The list sets the permission bits as well, to the same ones. A new
+    // file that cannot take it is not put in the old one's place: the
+    // users the list names would lose their access.
+    if (alt && !alt->zugriffsliste.empty() &&
+        ::fsetxattr(fd, Zugriffsliste, alt->zugriffsliste.data(), alt->zugriffsliste.size(), 0) != 0)
+        grund = errno;
     for (const char* p = inhalt.data(); grund == 0 && p < inhalt.data() + inhalt.size();) {
         const ssize_t n = ::write(fd, p, static_cast<std::size_t>(inhalt.data() + inhalt.size() - p));
         if (n >= 0) p += n;
@@ -92,11 +131,17 @@ std::string temporärSchreiben(const std::string& muster, std::string_view inhal
     return temp;
 }
 
-bool OhneSchreibrecht(const struct stat& st) { return (st.st_mode & 0222) == 0; }
+// The system's answer for this user (its permission bits and access-control
+// list as they apply), and the mode that gives nobody write access, which
+// the system does not hold against root.
+bool OhneSchreibrecht(const char* pfad, const struct stat& st) {
+    if ((st.st_mode & 0222) == 0) return true;
+    return ::faccessat(AT_FDCWD, pfad, W_OK, AT_EACCESS) != 0 && (errno == EACCES || errno == EPERM);
+}
 
 // Writes through a temporary file beside the target (the file a link points
-// to), with the permission bits, group and owner of the old file (0644 and
-// the writer's without one).
+// to), with the permission bits, access-control list, group and owner of
+// the old file (0644 and the writer's without one).
 bool schreiben(const std::string& pfad, std::string_view inhalt, std::string* fehler) {
     namespace fs = std::filesystem;
     const fs::path ziel(LinkZiel(pfad));
@@ -106,14 +151,23 @@ bool schreiben(const std::string& pfad, std::string_view inhalt, std::string* fe
         return false;
     }
     fs::path ordner = ziel.has_parent_path() ? ziel.parent_path() : fs::path(".");
-    struct stat alt {};
-    const bool hatAlte = ::stat(ziel.c_str(), &alt) == 0;
-    // The rename would replace a file that its mode protects.
-    if (hatAlte && OhneSchreibrecht(alt)) {
+    AlteDatei alt;
+    const bool hatAlte = ::stat(ziel.c_str(), &alt.status) == 0;
+    // The rename would replace a file that the writer may not write, since
+    // the folder's permission alone lets it.
+    if (hatAlte && OhneSchreibrecht(ziel.c_str(), alt.status)) {
         melden(fehler, DS("die Datei ist schreibgeschützt"));
         return false;
     }
-    const int rechte = hatAlte ? static_cast<int>(alt.st_mode & 07777) : 0644;
+    if (hatAlte) {
+        auto liste = ZugriffslisteLesen(ziel.c_str());
+        if (!liste) {
+            melden(fehler, Systemfehler::Text(errno));
+            return false;
+        }
+        alt.zugriffsliste = std::move(*liste);
+    }
+    const int rechte = hatAlte ? static_cast<int>(alt.status.st_mode & 07777) : 0644;
     const std::string temp = temporärSchreiben(
         (ordner / ("." + ziel.filename().string() + ".tmpXXXXXX")).string(), inhalt, rechte, hatAlte ? &alt : nullptr,
         fehler);
@@ -135,8 +189,10 @@ std::string TemporärSchreiben(const std::string& muster, std::string_view inhal
 
 bool Schreibgeschützt(const std::string& pfad) {
     struct stat st {};
-    return ::stat(pfad.c_str(), &st) == 0 && S_ISREG(st.st_mode) && OhneSchreibrecht(st);
+    return ::stat(pfad.c_str(), &st) == 0 && S_ISREG(st.st_mode) && OhneSchreibrecht(pfad.c_str(), st);
 }
+
+Inhaltsstand Stand(std::string_view inhalt) { return {inhalt.size(), std::hash<std::string_view>{}(inhalt)}; }
 
 bool OrdnerAufDisk(const std::string& ordner, std::string* fehler) {
     // A file system that cannot flush a folder (EINVAL) keeps its names by

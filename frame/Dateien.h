@@ -3,6 +3,7 @@
 // and then renamed over it, so a failure leaves the old file as it was.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -14,18 +15,30 @@ std::optional<std::string> Lesen(const std::string& pfad, std::string* fehler = 
 
 // Writes the bytes to pfad atomically. A path that is a symbolic link writes
 // the file the link points to (the link stays a link); the old file's
-// permission bits and group are kept (its owner too where the writer is
-// root; a group the writer may not give is left at the writer's own), so
-// the other users of a shared folder keep their access; file and folder
-// are flushed to disk before the write counts as done. A write-protected
-// file (see Schreibgeschützt) is not replaced. Returns false and the
-// reason on failure.
+// permission bits, access-control list and group are kept (its owner too
+// where the writer is root; a group the writer may not give is left at the
+// writer's own), so the other users of a shared folder keep their access;
+// file and folder are flushed to disk before the write counts as done. A
+// write-protected file (see Schreibgeschützt) is not replaced. Returns
+// false and the reason on failure.
 bool SicherSchreiben(const std::string& pfad, std::string_view inhalt, std::string* fehler = nullptr);
 
-// True when the file (the one a link points to) exists and its mode gives
-// nobody write access. Only the mode bits count, so a file protected so is
-// protected from root as well, who may write anything.
+// True when the file (the one a link points to) exists and this user may
+// not write it: the system refuses the user write access (the permission
+// bits of owner, group or others, whichever apply to the user, and the
+// access-control list), or its mode gives nobody write access, which
+// protects it from root as well, who may write anything else. A save
+// would replace such a file through a folder the user may write into.
 bool Schreibgeschützt(const std::string& pfad);
+
+// What a file held when it was read or written, so that a later look can
+// tell whether someone has changed its content since.
+struct Inhaltsstand {
+    std::size_t Länge = 0;
+    std::size_t Prüfsumme = 0;
+    bool operator==(const Inhaltsstand&) const = default;
+};
+Inhaltsstand Stand(std::string_view inhalt);
 
 // Writes the bytes into a new file made from muster (a path ending in
 // "XXXXXX", as mkstemp takes it; the file never follows a link of that

@@ -5,8 +5,10 @@
 // Reading and writing never lose the open project: a file that cannot be
 // read leaves the project as it was (and does not enter the recent list), a
 // save that fails keeps the old file and the file name and counts as Cancel
-// wherever the project would be replaced afterwards. A project file whose
-// mode lets nobody write it is never replaced: saving asks for another name.
+// wherever the project would be replaced afterwards. A project file that
+// this user may not write is never replaced: saving asks for another name.
+// A project file that someone else has saved since it was opened or last
+// saved here is overwritten only when the user says so.
 #include "mainwindow/frmZIRVO3801.h"
 
 #include "balance/Klimastation_MB2028.h"
@@ -49,14 +51,37 @@ bool NurUnterNeuemNamen(const std::string& datei) {
     return ende == ".sdf";
 }
 
-// A file whose mode lets nobody write it is never replaced: the user is
-// told so, to choose another name. True when it is such a file.
+// A file this user may not write is never replaced: the user is told so,
+// to choose another name. True when it is such a file.
 bool SchreibgeschütztGemeldet(const std::string& datei) {
     if (!Dateien::Schreibgeschützt(datei)) return false;
     Plattform::meldungen().Zeigen(DS("Datei") + ":  " + datei + CRLF + CRLF +
                                       DS("Die Datei ist schreibgeschützt. Bitte wählen Sie einen anderen Namen."),
                                   basZIRVO3801::ProgrammTitel, Plattform::Symbol::Warnung, Plattform::Knöpfe::OK);
     return true;
+}
+
+// Where a save of the project under its own name goes.
+enum class Speicherziel { Datei, NeuerName, Keins };
+
+// When someone else has saved the project's file since it was opened or
+// last saved here (a colleague on a shared folder), the user chooses: keep
+// that file and save under another name, overwrite it, or save nothing.
+Speicherziel FremdeÄnderungFragen() {
+    const Projekt& p = Global::Projekt;
+    if (!p.DateiFremdGeändert()) return Speicherziel::Datei;
+    const Plattform::Antwort antwort = Plattform::meldungen().Zeigen(
+        DS("Datei") + ":  " + p.Dateiname() + CRLF + CRLF +
+            DS("Die Projektdatei wurde seit dem Öffnen oder dem letzten Speichern verändert, vielleicht von einer "
+               "anderen Person.") +
+            CRLF + CRLF +
+            DS("Soll das Projekt unter einem anderen Namen gespeichert werden? Mit \"Ja\" bleibt die veränderte "
+               "Datei erhalten, mit \"Nein\" wird sie überschrieben, mit \"Abbrechen\" wird nichts gespeichert."),
+        basZIRVO3801::ProgrammTitel, Plattform::Symbol::Frage, Plattform::Knöpfe::JaNeinAbbrechen,
+        Plattform::Antwort::Ja);
+    if (antwort == Plattform::Antwort::Ja) return Speicherziel::NeuerName;
+    if (antwort == Plattform::Antwort::Nein) return Speicherziel::Datei;
+    return Speicherziel::Keins;
 }
 
 void Fehlerbox(const std::string& text) {
@@ -89,8 +114,13 @@ bool frmZIRVO3801::ProjektSpeichernFragen() {
     if (antwort != Plattform::Antwort::Ja) return true;
 
     // A project without a file, one read from an ".sdf" file or from a
-    // write-protected one needs a new name.
-    if (p.Dateiname().empty() || NurUnterNeuemNamen(p.Dateiname()) || SchreibgeschütztGemeldet(p.Dateiname())) {
+    // write-protected one needs a new name; so does one whose file someone
+    // else has changed, when the user keeps that file.
+    Speicherziel ziel = Speicherziel::NeuerName;
+    if (!p.Dateiname().empty() && !NurUnterNeuemNamen(p.Dateiname()) && !SchreibgeschütztGemeldet(p.Dateiname()))
+        ziel = FremdeÄnderungFragen();
+    if (ziel == Speicherziel::Keins) return true;
+    if (ziel == Speicherziel::NeuerName) {
         const std::string pfad = SpeichernUnterDialog();
         if (pfad.empty()) return true;
         return ProjektDateiSpeichern(pfad);
@@ -220,7 +250,11 @@ void frmZIRVO3801::mnuDateiSpeichern_Click() {
         return;
     }
     if (EingabeÜbernehmen()) return;
-    ProjektDateiSpeichern("");
+    switch (FremdeÄnderungFragen()) {
+    case Speicherziel::Datei: ProjektDateiSpeichern(""); break;
+    case Speicherziel::NeuerName: mnuDateiSpeichernUnter_Click(); break;
+    case Speicherziel::Keins: break;
+    }
 }
 
 void frmZIRVO3801::mnuDateiSpeichernUnter_Click() {

@@ -36,6 +36,7 @@ void Projekt::StrukturGeändert() {
 void Projekt::ProjektLeeren() {
     StrukturGeändert();
     dateiname_.clear();
+    dateistand_.reset();
     exist_ = false;
     projektwerte_ = Kollektion();
     zonen_.clear();

@@ -14,11 +14,13 @@
 // ProjektEinlesen.
 #pragma once
 
+#include "frame/Dateien.h"
 #include "frame/basZIRVO_Array.h"
 #include "project/Kollektion.h"
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -134,10 +136,19 @@ public:
     // file and the project's file name stay as they were.
     [[nodiscard]] std::int32_t ProjektSpeichern(const std::string& Dateiname);
 
+    // True when the project's file now holds something other than what this
+    // object last read from it or wrote to it: someone else saved it since
+    // (the same content written again does not count). False for a project
+    // without a file, and for a file that is no longer there (nobody's work
+    // is then overwritten by a save).
+    bool DateiFremdGeändert() const;
+
 private:
     std::uint64_t strukturstand_ = 0;
     void StrukturGeändert();
     std::string dateiname_;
+    // What the file held when it was last read or written here.
+    std::optional<Dateien::Inhaltsstand> dateistand_;
     bool exist_ = false;
     Kollektion projektwerte_;
     std::vector<Kollektion> zonen_;

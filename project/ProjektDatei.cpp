@@ -330,6 +330,7 @@ std::int32_t Projekt::ProjektSpeichern(const std::string& Dateiname) {
     }
     if (!ProjektdateiSchreiben(ziel, text)) return -1;
     dateiname_ = ziel;
+    dateistand_ = Dateien::Stand(text);
     // The file holds only the characters of its code page: say so rather
     // than let a text change unnoticed.
     if (ersetzt > 0)
@@ -340,6 +341,15 @@ std::int32_t Projekt::ProjektSpeichern(const std::string& Dateiname) {
                      std::to_string(ersetzt)),
             basZIRVO3801::ProgrammTitel, Plattform::Symbol::Warnung, Plattform::Knöpfe::OK);
     return 0;
+}
+
+bool Projekt::DateiFremdGeändert() const {
+    if (dateiname_.empty() || !dateistand_ || !Dateien::Vorhanden(dateiname_)) return false;
+    // Only the content counts: a file written anew with the same bytes (or
+    // merely touched) holds nobody's work that a save would lose. A file
+    // that can no longer be read may hold anything.
+    const auto inhalt = Dateien::Lesen(dateiname_);
+    return !inhalt || Dateien::Stand(*inhalt) != *dateistand_;
 }
 
 // ================================================================ reading
@@ -776,6 +786,7 @@ std::int32_t Projekt::ProjektEinlesen(const std::string& Dateiname) {
         Projekt neu;
         if (std::int32_t code = neu.TextLesen(text); code != 0) return code;
         neu.dateiname_ = Dateiname;
+        neu.dateistand_ = Dateien::Stand(text);
         neu.exist_ = true;
         // The heating-month flags belong to the last computation, not to the file.
         neu.monatOK_ = monatOK_;

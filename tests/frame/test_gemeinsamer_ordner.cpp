@@ -1,19 +1,26 @@
 // Files in a folder that several users share: every safe write (material
-// database, project file, settings) leaves the file with its group, owner
-// and mode, so the others keep their access, and never replaces a file
-// whose mode lets nobody write it, also when root saves.
+// database, project file, settings) leaves the file with its group, owner,
+// mode and access-control list, so the others keep their access, and never
+// replaces a file that the writer may not write, nor one whose mode lets
+// nobody write it, also when root saves.
 #include "components/Baustoff.h"
 #include "frame/Dateien.h"
 #include "frame/Initialisierung.h"
 #include "project/Projekt.h"
 #include "tests/components/Komponentenhilfe.h"
+#include "frame/basZIRVODialogSprache.h"
+#include "tests/support/Fremdbenutzer.h"
 #include "tests/support/Testplattform.h"
 
+#include <cerrno>
+#include <cstdint>
+#include <cstring>
 #include <functional>
 #include <grp.h>
 #include <gtest/gtest.h>
 #include <pwd.h>
 #include <sys/stat.h>
+#include <sys/xattr.h>
 #include <unistd.h>
 
 namespace {
@@ -28,6 +35,30 @@ struct stat Status(const std::string& pfad) {
     struct stat st {};
     EXPECT_EQ(::stat(pfad.c_str(), &st), 0) << pfad;
     return st;
+}
+
+// An access-control list as the system keeps it: version 2, then per entry
+// its kind (1 owner, 2 a user, 4 group, 8 a group, 16 mask, 32 others), its
+// rights (4 read, 2 write) and the user or group it names.
+struct Zugriff {
+    std::uint16_t Art, Rechte;
+    std::uint32_t Id = 0xFFFFFFFFu;
+};
+std::string Zugriffsliste(std::initializer_list<Zugriff> einträge) {
+    const std::uint32_t version = 2;
+    return std::string(reinterpret_cast<const char*>(&version), 4) +
+           std::string(reinterpret_cast<const char*>(einträge.begin()), einträge.size() * sizeof(Zugriff));
+}
+constexpr const char* Acl = "system.posix_acl_access";
+std::string ListeVon(const std::string& pfad) {
+    char puffer[1024];
+    const ssize_t n = ::getxattr(pfad.c_str(), Acl, puffer, sizeof puffer);
+    return n > 0 ? std::string(puffer, static_cast<std::size_t>(n)) : std::string();
+}
+// Gives the file the list; else the reason, when its file system keeps none.
+std::string ListeSetzen(const std::string& pfad, const std::string& liste) {
+    if (::setxattr(pfad.c_str(), Acl, liste.data(), liste.size(), 0) == 0) return "";
+    return std::string("the file system keeps no access-control lists: ") + std::strerror(errno);
 }
 
 } // namespace
@@ -77,14 +108,18 @@ TEST(GemeinsamerOrdner, GruppeBleibtSchreibschutzGilt) {
              return ini.RegistrierungSpeichern();
          }},
     };
+    std::string ohneListe;
     for (const Schreiber& s : schreiber) {
         SCOPED_TRACE(s.Titel);
         const std::string pfad = ordner.Datei(s.Name);
         ASSERT_TRUE(s.Speichern(pfad));
 
-        // Another user's file, for its group to read and write.
+        // Another user's file, for its group to read and write, and by its
+        // access-control list for the user nobody and a group of its own.
         ASSERT_EQ(::chown(pfad.c_str(), uid, gid), 0);
         ASSERT_EQ(::chmod(pfad.c_str(), 0660), 0);
+        ohneListe = ListeSetzen(pfad, Zugriffsliste({{1, 6}, {2, 6, 65534}, {4, 6}, {8, 6, 4711}, {16, 6}, {32, 0}}));
+        const std::string liste = ListeVon(pfad);
         const std::string vorher = Dateien::Lesen(pfad).value_or("");
         EXPECT_TRUE(s.Speichern(pfad));
         struct stat st = Status(pfad);
@@ -92,6 +127,7 @@ TEST(GemeinsamerOrdner, GruppeBleibtSchreibschutzGilt) {
         EXPECT_EQ(st.st_uid, uid);
         EXPECT_EQ(st.st_gid, gid);
         EXPECT_EQ(st.st_mode & 07777, 0660u);
+        EXPECT_EQ(ListeVon(pfad), liste);
 
         // Nobody may write it: not replaced, by root neither.
         ASSERT_EQ(::chmod(pfad.c_str(), 0444), 0);
@@ -101,4 +137,67 @@ TEST(GemeinsamerOrdner, GruppeBleibtSchreibschutzGilt) {
         EXPECT_EQ(Status(pfad).st_ino, st.st_ino);
         EXPECT_FALSE(Dateien::HatSchreibreste(pfad));
     }
+    if (!ohneListe.empty()) GTEST_SKIP() << ohneListe;
+}
+
+// A user in the folder's group could replace every file in it: the folder
+// alone lets the rename through. The file's own rights for the writer
+// decide: the bits of owner, group or others, whichever apply to it, and
+// the access-control list; root may write any file some mode bit lets be
+// written.
+TEST(GemeinsamerOrdner, ErsetztNurWasDerSchreiberSchreibenDarf) {
+    basZIRVODialogSprache::SpracheSetzen();
+    std::string grund;
+    const auto niemand = Testhilfe::Niemand(grund);
+    if (!niemand) GTEST_SKIP() << grund;
+    const gid_t team = Testhilfe::FreieGruppe();
+    const std::uint32_t wer = niemand->pw_uid;
+    struct Fall {
+        const char* Titel;
+        bool Eigene, AlsRoot; // the writer's file (else a colleague's), saved by root
+        mode_t Modus;
+        std::string Liste;    // its access-control list, if any
+        bool Ersetzt;
+    };
+    const Fall fälle[] = {
+        {"fremd 0644", false, false, 0644, "", false},
+        {"fremd 0664: die Gruppe darf schreiben", false, false, 0664, "", true},
+        {"fremd 0646: die Gruppe darf es nicht, alle anderen schon", false, false, 0646, "", false},
+        {"eigene 0644", true, false, 0644, "", true},
+        {"fremd 0644, root speichert", false, true, 0644, "", true},
+        {"fremd 0666, die Liste gibt nur Leserecht", false, false, 0666,
+         Zugriffsliste({{1, 6}, {2, 4, wer}, {4, 6}, {16, 6}, {32, 6}}), false},
+        {"fremd 0640, die Liste gibt Schreibrecht", false, false, 0640,
+         Zugriffsliste({{1, 6}, {2, 6, wer}, {4, 4}, {16, 6}, {32, 0}}), true},
+    };
+    Testhilfe::Testordner ordner("fremde_datei");
+    ASSERT_EQ(::chown(ordner.pfad.c_str(), 0, team), 0);
+    ASSERT_EQ(::chmod(ordner.pfad.c_str(), 0775), 0);
+    std::string ohneListe;
+    for (const Fall& f : fälle) {
+        SCOPED_TRACE(f.Titel);
+        const std::string pfad = ordner.Datei(f.Titel);
+        ASSERT_TRUE(Dateien::SicherSchreiben(pfad, "alt"));
+        ASSERT_EQ(::chown(pfad.c_str(), f.Eigene ? niemand->pw_uid : 4711, team), 0);
+        ASSERT_EQ(::chmod(pfad.c_str(), f.Modus), 0);
+        if (!f.Liste.empty() && !(ohneListe = ListeSetzen(pfad, f.Liste)).empty()) continue;
+        const struct stat vorher = Status(pfad);
+        const std::string liste = ListeVon(pfad);
+
+        auto speichern = [&pfad] {
+            std::string fehler;
+            const bool ok = Dateien::SicherSchreiben(pfad, "neu", &fehler);
+            return std::string(Dateien::Schreibgeschützt(pfad) ? "geschützt: " : "frei: ") + (ok ? "ok" : fehler);
+        };
+        const auto ergebnis = f.AlsRoot ? speichern() : Testhilfe::AlsBenutzer(*niemand, {team}, speichern);
+        EXPECT_EQ(ergebnis, f.Ersetzt ? "frei: ok" : "geschützt: die Datei ist schreibgeschützt");
+        const struct stat nachher = Status(pfad);
+        EXPECT_EQ(Dateien::Lesen(pfad).value_or(""), f.Ersetzt ? "neu" : "alt");
+        EXPECT_EQ(nachher.st_ino == vorher.st_ino, !f.Ersetzt);
+        EXPECT_EQ(nachher.st_uid, f.Ersetzt && !f.AlsRoot ? niemand->pw_uid : vorher.st_uid);
+        EXPECT_EQ(nachher.st_gid, team);
+        EXPECT_EQ(nachher.st_mode & 07777, vorher.st_mode & 07777);
+        EXPECT_EQ(ListeVon(pfad), liste);
+    }
+    if (!ohneListe.empty()) GTEST_SKIP() << "the cases with a list were left out: " << ohneListe;
 }

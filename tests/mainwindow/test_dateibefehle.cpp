@@ -7,7 +7,9 @@
 #include "frame/basVB6NumCvt.h"
 #include "frame/basZIRVODialogSprache.h"
 #include "frame/basZIRVO_Format.h"
+#include "frame/Dateien.h"
 #include "tests/mainwindow/Befehlsfenster.h"
+#include "tests/support/Fremdbenutzer.h"
 
 #include <gtest/gtest.h>
 
@@ -302,32 +304,135 @@ TEST(Dateibefehle, SpeichernInGeschütztenOrdner) {
     EXPECT_EQ(f.txtDaBez[0].Text(), "noch nicht gespeichert");
 }
 
-// A project file whose mode lets nobody write it is not replaced, by root
-// neither: Save says so and asks for another name, again while the name
-// chosen is such a file.
-TEST(Dateibefehle, SchreibgeschützteProjektdatei) {
-    Befehlsfenster w;
-    auto& f = w.F;
-    const std::string datei = w.Pfad("Haus.zirvo9");
-    ASSERT_NO_FATAL_FAILURE(GespeichertDannGetippt(w, datei, "Nachher"));
-    std::filesystem::permissions(datei, std::filesystem::perms(0444));
-    const std::string alt = Dateiinhalt(datei);
-    w.D.Titel.clear();
-
-    const std::string kopie = w.Pfad("Kopie.zirvo9");
-    w.D.Antworten = {datei, kopie};
-    f.mnuDateiSpeichern_Click();
-    const auto texte = w.Meldungen();
-    ASSERT_EQ(texte.size(), 2u);
-    for (const auto& t : texte) EXPECT_NE(t.find("schreibgeschützt"), std::string::npos) << t;
-    EXPECT_EQ(w.D.Titel.size(), 2u);
-    EXPECT_EQ(Dateiinhalt(datei), alt);
-    EXPECT_EQ(Global::Projekt.Dateiname(), kopie);
+// The text typed into table A's first row of the project file.
+std::string GetipptIn(const std::string& datei) {
     Projekt gelesen;
-    ASSERT_EQ(gelesen.ProjektEinlesen(kopie), 0);
+    if (gelesen.ProjektEinlesen(datei) != 0) return "(nicht lesbar)";
     const KollektionZeiger a = gelesen.ZGetColl("A_");
-    ASSERT_TRUE(a && a->Anzahl() >= 1 && a->Koll(1));
-    EXPECT_EQ(a->Koll(1)->Text(2), "Nachher");
+    return a && a->Anzahl() >= 1 && a->Koll(1) ? a->Koll(1)->Text(2) : "";
+}
+
+// A project file this user may not write is not replaced: one whose mode
+// lets nobody write it (by root neither), and a colleague's 0644 file in a
+// folder that the user's group may write. Save says so and asks for another
+// name, again while the name chosen is such a file.
+TEST(Dateibefehle, SchreibgeschützteProjektdatei) {
+    std::string grund;
+    const auto niemand = Testhilfe::Niemand(grund);
+    for (const bool kollegin : {false, true}) {
+        SCOPED_TRACE(kollegin ? "0644 einer Kollegin" : "0444");
+        if (kollegin && !niemand) GTEST_SKIP() << grund;
+        Befehlsfenster w;
+        const std::string datei = w.Pfad("Haus.zirvo9"), kopie = w.Pfad("Kopie.zirvo9");
+        ASSERT_NO_FATAL_FAILURE(GespeichertDannGetippt(w, datei, "Nachher"));
+        const gid_t team = Testhilfe::FreieGruppe();
+        if (kollegin) {
+            ASSERT_EQ(::chown(w.Ordner.c_str(), 0, team), 0);
+            ASSERT_EQ(::chmod(w.Ordner.c_str(), 0775), 0);
+            ASSERT_EQ(::chown(datei.c_str(), 4711, team), 0);
+        }
+        std::filesystem::permissions(datei, std::filesystem::perms(kollegin ? 0644 : 0444));
+        const std::string alt = Dateiinhalt(datei);
+        w.D.Titel.clear();
+        w.D.Antworten = {datei, kopie};
+        // The messages, the number of dialogs shown and the file name afterwards.
+        auto speichern = [&] {
+            w.F.mnuDateiSpeichern_Click();
+            std::string bericht;
+            for (const auto& t : w.Meldungen()) bericht += t + "\n";
+            return bericht + std::to_string(w.D.Titel.size()) + " " + Global::Projekt.Dateiname();
+        };
+        const std::string meldung =
+            "Datei:  " + datei + "\r\n\r\nDie Datei ist schreibgeschützt. Bitte wählen Sie einen anderen Namen.\n";
+        EXPECT_EQ(kollegin ? Testhilfe::AlsBenutzer(*niemand, {team}, speichern) : speichern(),
+                  meldung + meldung + "2 " + kopie);
+        EXPECT_EQ(Dateiinhalt(datei), alt);
+        EXPECT_EQ(GetipptIn(kopie), "Nachher");
+    }
+}
+
+// Two engineers on one project file: Save asks before it writes over a file
+// whose content someone else has changed since this copy opened or last
+// saved it: "Ja" keeps that file and saves under another name, "Nein"
+// overwrites it, "Abbrechen" saves nothing. A file written anew with the
+// same content, or deleted, holds no one's other work: Save asks nothing.
+// Our own save is what the next one compares with.
+TEST(Dateibefehle, FremdeÄnderungFragtVorDemÜberschreiben) {
+    basZIRVODialogSprache::SpracheSetzen();
+    using Änderung = void (*)(const std::string&);
+    const Änderung kollegin = [](const std::string& datei) {
+        Projekt andere;
+        ASSERT_EQ(andere.ProjektEinlesen(datei), 0);
+        andere.PSetStr("Von der Kollegin", "Bez");
+        ASSERT_EQ(andere.ProjektSpeichern(datei), 0);
+    };
+    struct Fall {
+        const char* Titel;
+        Änderung Ändern;
+        std::deque<Antwort> Antworten; // to the question, when it comes
+        bool Meins;                    // afterwards our project is in the file
+        bool Kopie;                    // ours saved under another name
+    };
+    const Fall fälle[] = {
+        {"unverändert", [](const std::string&) {}, {}, true, false},
+        {"gleicher Inhalt neu geschrieben",
+         [](const std::string& d) { ASSERT_TRUE(Dateien::SicherSchreiben(d, Dateiinhalt(d))); }, {}, true, false},
+        {"gelöscht", [](const std::string& d) { ASSERT_TRUE(std::filesystem::remove(d)); }, {}, true, false},
+        {"Kollegin gespeichert, überschreiben", kollegin, {Antwort::Nein}, true, false},
+        {"Kollegin gespeichert, abbrechen", kollegin, {Antwort::Abbrechen}, false, false},
+        {"Kollegin gespeichert, anderer Name", kollegin, {Antwort::Ja}, false, true},
+        {"am Ort verändert, gleiche Länge",
+         [](const std::string& d) {
+             std::string inhalt = Dateiinhalt(d);
+             inhalt[inhalt.size() / 2] ^= 1;
+             std::fstream(d, std::ios::in | std::ios::out | std::ios::binary) << inhalt;
+         },
+         {Antwort::Abbrechen}, false, false},
+    };
+    const auto frage = [](const std::string& datei) {
+        return "Datei:  " + datei +
+               "\r\n\r\nDie Projektdatei wurde seit dem Öffnen oder dem letzten Speichern verändert, vielleicht von "
+               "einer anderen Person.\r\n\r\nSoll das Projekt unter einem anderen Namen gespeichert werden? Mit "
+               "\"Ja\" bleibt die veränderte Datei erhalten, mit \"Nein\" wird sie überschrieben, mit \"Abbrechen\" "
+               "wird nichts gespeichert.";
+    };
+    for (const Fall& fall : fälle) {
+        SCOPED_TRACE(fall.Titel);
+        Befehlsfenster w;
+        const std::string datei = w.Pfad("Haus.zirvo9"), kopie = w.Pfad("Kopie.zirvo9");
+        ASSERT_NO_FATAL_FAILURE(GespeichertDannGetippt(w, datei, "meins"));
+        ASSERT_NO_FATAL_FAILURE(fall.Ändern(datei));
+        const std::string ihres = Dateiinhalt(datei);
+        w.M.Antworten = fall.Antworten;
+        w.D.Antworten = {kopie};
+        w.F.mnuDateiSpeichern_Click();
+        EXPECT_EQ(w.Meldungen(), fall.Antworten.empty() ? std::vector<std::string>{}
+                                                        : std::vector<std::string>{frage(datei)});
+        if (!fall.Antworten.empty()) {
+            EXPECT_EQ(w.M.Letzte()->Knöpfe, Plattform::Knöpfe::JaNeinAbbrechen);
+            EXPECT_EQ(w.M.Letzte()->Vorgabe, Antwort::Ja);
+        }
+        EXPECT_EQ(fall.Meins ? GetipptIn(datei) : Dateiinhalt(datei), fall.Meins ? "meins" : ihres);
+        EXPECT_EQ(Global::Projekt.Dateiname(), fall.Kopie ? kopie : datei);
+        EXPECT_EQ(GetipptIn(kopie), fall.Kopie ? "meins" : "(nicht lesbar)");
+        // What this copy saved last is what the next save compares with.
+        if (fall.Meins || fall.Kopie) {
+            w.F.mnuDateiSpeichern_Click();
+            EXPECT_TRUE(w.Meldungen().empty());
+        }
+    }
+
+    // The save question on closing asks as well; cancelled there, the
+    // project stays open and the colleague's file as it is.
+    Befehlsfenster w;
+    const std::string datei = w.Pfad("Haus.zirvo9");
+    ASSERT_NO_FATAL_FAILURE(GespeichertDannGetippt(w, datei, "meins"));
+    ASSERT_NO_FATAL_FAILURE(kollegin(datei));
+    const std::string ihres = Dateiinhalt(datei);
+    w.M.Antworten = {Antwort::Ja, Antwort::Abbrechen};
+    EXPECT_TRUE(w.F.Form_QueryUnload());
+    EXPECT_EQ(w.Meldungen(), (std::vector<std::string>{Frage, frage(datei)}));
+    EXPECT_EQ(Dateiinhalt(datei), ihres);
 }
 
 TEST(Dateibefehle, UnlesbareUndFehlendeDateien) {

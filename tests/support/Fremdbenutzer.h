@@ -1,0 +1,61 @@
+// One step of a test run as another, unprivileged user: a child process
+// gives up root's rights for good, runs the step and hands back the text it
+// made of what it found (a failed expectation in the child would be lost).
+#pragma once
+
+#include <functional>
+#include <grp.h>
+#include <optional>
+#include <pwd.h>
+#include <string>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
+
+namespace Testhilfe {
+
+// The unprivileged user "nobody" (its uid and gid), for a test run by root;
+// nothing and the reason in grund otherwise.
+inline std::optional<passwd> Niemand(std::string& grund) {
+    const passwd* p = ::geteuid() == 0 ? ::getpwnam("nobody") : nullptr;
+    if (p && p->pw_uid != 0) return *p;
+    grund = ::geteuid() != 0 ? "needs root, to act as another user" : "there is no unprivileged user \"nobody\"";
+    return std::nullopt;
+}
+
+// A group id that no group of the system bears, for the files of one test.
+inline gid_t FreieGruppe() {
+    gid_t g = 47000 + static_cast<gid_t>(::getpid() % 1000);
+    while (::getgrgid(g)) ++g;
+    return g;
+}
+
+// Runs schritt in a child process as the user, with only the groups given
+// besides its own; the text schritt returns comes back. Nothing when the
+// child could not become that user or did not end normally.
+inline std::optional<std::string> AlsBenutzer(const passwd& benutzer, const std::vector<gid_t>& gruppen,
+                                              const std::function<std::string()>& schritt) {
+    int rohr[2];
+    if (::pipe(rohr) != 0) return std::nullopt;
+    const pid_t kind = ::fork();
+    if (kind == 0) {
+        ::close(rohr[0]);
+        if (::setgroups(gruppen.size(), gruppen.data()) != 0 ||
+            ::setresgid(benutzer.pw_gid, benutzer.pw_gid, benutzer.pw_gid) != 0 ||
+            ::setresuid(benutzer.pw_uid, benutzer.pw_uid, benutzer.pw_uid) != 0)
+            ::_exit(2);
+        const std::string text = schritt();
+        ::_exit(::write(rohr[1], text.data(), text.size()) == static_cast<ssize_t>(text.size()) ? 0 : 3);
+    }
+    ::close(rohr[1]);
+    std::string text;
+    char puffer[4096];
+    for (ssize_t n; (n = ::read(rohr[0], puffer, sizeof puffer)) > 0;) text.append(puffer, static_cast<std::size_t>(n));
+    ::close(rohr[0]);
+    int status = 0;
+    if (kind < 0 || ::waitpid(kind, &status, 0) != kind || !WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        return std::nullopt;
+    return text;
+}
+
+} // namespace Testhilfe
