@@ -3,6 +3,7 @@
 #include "frame/Initialisierung.h"
 #include "frame/Dateien.h"
 #include "tests/components/Komponentenhilfe.h"
+#include "tests/support/Fremdbenutzer.h"
 #include "tests/support/Testplattform.h"
 
 #include <algorithm>
@@ -794,14 +795,11 @@ TEST_F(BaustoffDatei, GespeichertWieGezeigt) {
 // cannot become that user.
 std::string AlsAndererBenutzer(const std::function<std::string()>& schritt, gid_t gruppe = 0) {
     if (::geteuid() != 0) return schritt();
-    return Kindprozess([&] {
-        const passwd* nobody = ::getpwnam("nobody");
-        if (!nobody) return std::string("-kein Benutzer nobody");
-        if (::setgroups(gruppe ? 1 : 0, &gruppe) != 0 || ::setresgid(nobody->pw_gid, nobody->pw_gid, nobody->pw_gid) != 0 ||
-            ::setresuid(nobody->pw_uid, nobody->pw_uid, nobody->pw_uid) != 0)
-            return std::string("-kein Wechsel zum Benutzer nobody");
-        return schritt();
-    }).Ergebnis();
+    std::string grund;
+    const auto nobody = Testhilfe::Niemand(grund);
+    if (!nobody) return "-" + grund;
+    const auto text = Testhilfe::AlsBenutzer(*nobody, gruppe ? std::vector<gid_t>{gruppe} : std::vector<gid_t>{}, schritt);
+    return text ? *text : "-kein Wechsel zum Benutzer nobody";
 }
 
 mode_t Rechte(const std::string& pfad) {
@@ -849,8 +847,7 @@ TEST_F(BaustoffDatei, SperrdateiFuerJedenBenutzer) {
     // group of the system has (so there is nothing to undo); the second
     // user is of that group alone.
     if (::geteuid() != 0) GTEST_SKIP() << "needs root, to give the files another user and group";
-    gid_t gruppe = 60999;
-    while (gruppe > 1000 && ::getgrgid(gruppe)) --gruppe;
+    const gid_t gruppe = Testhilfe::FreieGruppe();
     const std::string team = ordner.Datei("team"), datei = team + "/Baustoff.dbk", teamsperre = team + "/Baustoff.db$";
     std::filesystem::create_directory(team);
     Schreiben(datei, "BAUSTOFF.DBK|1.0\r\n1|bA\r\n");
@@ -902,6 +899,8 @@ TEST_F(BaustoffDatei, OrdnerOhneSchreibrecht) {
         std::filesystem::create_directory(geschützt);
         Schreiben(datei, text);
         if (mitSperre) Schreiben(gsperre, "$");
+        // The file itself is writable for everyone: only the folder is not.
+        ::chmod(datei.c_str(), 0666);
         // Root's folder, for nobody; this user's own, without write access.
         ::chmod(geschützt.c_str(), ::geteuid() == 0 ? 0755 : 0555);
         const std::string meldungen = AlsAndererBenutzer([&] {
