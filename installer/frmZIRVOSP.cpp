@@ -36,6 +36,17 @@ std::string MitSchrägstrich(std::string ordner) {
 // The program folder's name: "ZIRVO-V" and the major version.
 std::string Versionsordner() { return "ZIRVO-V" + std::to_string(Versionsnummer::Haupt); }
 
+// The end of each message of an installation that changed nothing.
+std::string KeineDateiErsetzt() {
+    return DS("Das Service Pack wurde nicht installiert; es wurde keine Datei ersetzt.");
+}
+
+// Another installer is at work in the program folder. Names may hold "@":
+// no template filling here.
+std::string AndereInstallation(const std::string& ordner) {
+    return DS("In den Programmordner '") + ordner + DS("' installiert gerade ein anderes Service Pack.");
+}
+
 std::string Grossbuchstaben(std::string s) {
     for (char& c : s)
         if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
@@ -115,9 +126,7 @@ void frmZIRVOSP::cmdAbbrechen_Click() {
 void frmZIRVOSP::Abwarten(const std::function<bool()>& besetzt) {
     const std::string info = lblInfo.Caption(), frage = lblFrage.Caption();
     const auto sekunden = std::chrono::ceil<std::chrono::seconds>(Wartezeit).count();
-    // Names may hold "@": no template filling here.
-    lblInfo.setCaption(DS("In den Programmordner '") + zielordner_ +
-                       DS("' installiert gerade ein anderes Service Pack."));
+    lblInfo.setCaption(AndereInstallation(zielordner_));
     lblFrage.setCaption(DSFormat(sekunden == 1 ? "Die Installation wartet, bis es fertig ist (höchstens @ Sekunde)."
                                                : "Die Installation wartet, bis es fertig ist (höchstens @ Sekunden).",
                                  std::to_string(sekunden)));
@@ -280,6 +289,7 @@ private:
     int ordnerFd_ = -1, dateiFd_ = -1;
     int ordnerFehler_ = 0, dateiFehler_ = 0;
     bool dateiGehalten_ = false;
+    // Besetzt until an attempt has the lock or finds none to be had.
     Stand stand_ = Besetzt;
 
     static void Schliessen(int& fd) {
@@ -408,9 +418,7 @@ frmZIRVOSP::Ende frmZIRVOSP::DateienKopieren() {
     if (stand == Ordnersperre::Besetzt) Abwarten([&] { return (stand = sperre.Versuchen()) == Ordnersperre::Besetzt; });
     if (abgebrochen_) return NichtInstalliert;
     if (stand == Ordnersperre::Besetzt) {
-        // Names may hold "@": no template filling here.
-        Melden(DS("In den Programmordner '") + zielordner_ + DS("' installiert gerade ein anderes Service Pack.") +
-                   nl + nl + DS("Das Service Pack wurde nicht installiert; es wurde keine Datei ersetzt.") + nl +
+        Melden(AndereInstallation(zielordner_) + nl + nl + KeineDateiErsetzt() + nl +
                    DS("Bitte versuchen Sie es später nochmals."),
                true);
         return NichtInstalliert;
@@ -419,8 +427,7 @@ frmZIRVOSP::Ende frmZIRVOSP::DateienKopieren() {
     // looks like its leftovers could be its files.
     if (stand == Ordnersperre::Unmöglich) {
         Melden(DS("Der Programmordner '") + zielordner_ + DS("' kann für die Installation nicht gesperrt werden.") +
-                   nl + sperre.Grund() + nl + nl +
-                   DS("Das Service Pack wurde nicht installiert; es wurde keine Datei ersetzt."),
+                   nl + sperre.Grund() + nl + nl + KeineDateiErsetzt(),
                true);
         return NichtInstalliert;
     }
@@ -457,7 +464,7 @@ frmZIRVOSP::Ende frmZIRVOSP::DateienKopieren() {
             aufräumen(0);
             // Names may hold "@": no template filling here.
             Melden(DS("Die Datei '") + name + DS("' konnte nicht nach '") + zielordner_ + DS("' kopiert werden:") + nl +
-                       grund + nl + nl + DS("Das Service Pack wurde nicht installiert; es wurde keine Datei ersetzt."),
+                       grund + nl + nl + KeineDateiErsetzt(),
                    true);
             return Unvollständig;
         }

@@ -107,22 +107,10 @@ struct Ergebnis {
     bool Gemeldet = false;
     std::string Titel, Text;
     int Symbol = -1;
-    // The labels when a wait for another installer began; "" never waited.
-    std::string Wartetext;
-    // The mode of the lock file while the files were put in place; -1 none.
-    int Sperrmodus = -1;
 };
 
-// What the hooks of the run saw: the wait and the lock file.
-struct Beobachtet {
-    std::string Wartetext;
-    int Sperrmodus = -1;
-};
-
-Ergebnis Auslesen(const frmZIRVOSP& m, const Testhilfe::Testumgebung& u, const Beobachtet& b) {
+Ergebnis Auslesen(const frmZIRVOSP& m, const Testhilfe::Testumgebung& u) {
     Ergebnis e;
-    e.Wartetext = b.Wartetext;
-    e.Sperrmodus = b.Sperrmodus;
     e.Beendet = m.Beendet();
     e.Status = m.Rückgabe();
     e.Kopiert = m.Kopiert();
@@ -139,9 +127,8 @@ Ergebnis Auslesen(const frmZIRVOSP& m, const Testhilfe::Testumgebung& u, const B
 // each text with its length first.
 std::string Verpacken(const Ergebnis& e) {
     std::string t = std::to_string(e.Beendet) + " " + std::to_string(e.Status) + " " + std::to_string(e.Gemeldet) +
-                    " " + std::to_string(e.Symbol) + " " + std::to_string(e.Sperrmodus) + " " +
-                    std::to_string(e.Kopiert.size()) + "\n";
-    for (const std::string* x : {&e.Titel, &e.Text, &e.Wartetext}) t += std::to_string(x->size()) + "\n" + *x;
+                    " " + std::to_string(e.Symbol) + " " + std::to_string(e.Kopiert.size()) + "\n";
+    for (const std::string* x : {&e.Titel, &e.Text}) t += std::to_string(x->size()) + "\n" + *x;
     for (const auto& k : e.Kopiert) t += std::to_string(k.size()) + "\n" + k;
     return t;
 }
@@ -151,7 +138,7 @@ Ergebnis Entpacken(const std::string& t) {
     std::istringstream ein(t);
     int beendet = 0, gemeldet = 0;
     std::size_t anzahl = 0;
-    ein >> beendet >> e.Status >> gemeldet >> e.Symbol >> e.Sperrmodus >> anzahl;
+    ein >> beendet >> e.Status >> gemeldet >> e.Symbol >> anzahl;
     e.Beendet = beendet;
     e.Gemeldet = gemeldet;
     auto text = [&] {
@@ -164,7 +151,6 @@ Ergebnis Entpacken(const std::string& t) {
     };
     e.Titel = text();
     e.Text = text();
-    e.Wartetext = text();
     for (std::size_t i = 0; i < anzahl && ein; ++i) e.Kopiert.push_back(text());
     return e;
 }
@@ -195,8 +181,7 @@ std::string NurLesbarMachen(const fs::path& ordner) {
            "kein Benutzerwechsel)";
 }
 
-// An existing unprivileged user to run as when the test runs as root; none
-// when there is none.
+// An existing unprivileged user to run as when the test runs as root.
 const passwd* Unprivilegiert() { return ::getpwnam("nobody"); }
 
 // Without root's rights: as that user when running as root. "" when it
@@ -212,8 +197,8 @@ std::string OhneRootRechte() {
 
 // Runs "Ja, installieren" in a child process, under the restriction of the
 // case, and returns what it ended with; skipped: why it could not run.
-Ergebnis ImKindInstallieren(frmZIRVOSP& m, const Testhilfe::Testumgebung& u, const Beobachtet& b, Störung st,
-                            const fs::path& ziel, std::string& übersprungen) {
+Ergebnis ImKindInstallieren(frmZIRVOSP& m, const Testhilfe::Testumgebung& u, Störung st, const fs::path& ziel,
+                            std::string& übersprungen) {
     int rohr[2];
     if (::pipe(rohr) != 0) return {};
     const pid_t kind = ::fork();
@@ -233,7 +218,7 @@ Ergebnis ImKindInstallieren(frmZIRVOSP& m, const Testhilfe::Testumgebung& u, con
         }
         if (grund.empty()) {
             m.cmdInstallieren_Click();
-            text = "+" + Verpacken(Auslesen(m, u, b));
+            text = "+" + Verpacken(Auslesen(m, u));
         } else {
             text = "-" + grund;
         }
@@ -309,10 +294,12 @@ void ZIRVOSP::Durchlaufen(const Fall& f, std::string& übersprungen) {
     m.Laufwerke = [&] { return volumes; };
     bool gezeigt = false;
     m.Zeigen = [&] { gezeigt = true; };
-    Beobachtet beobachtet;
+    // What the run shows when it waits, and the mode of its lock file.
+    std::string wartetext;
+    int sperrmodus = -1;
     m.Warten = [&](std::chrono::milliseconds takt) {
-        if (beobachtet.Wartetext.empty()) {
-            beobachtet.Wartetext = m.lblInfo.Caption() + "|" + m.lblFrage.Caption();
+        if (wartetext.empty()) {
+            wartetext = m.lblInfo.Caption() + "|" + m.lblFrage.Caption();
             EXPECT_FALSE(m.cmdInstallieren.Enabled());
         }
         std::this_thread::sleep_for(takt);
@@ -384,10 +371,7 @@ void ZIRVOSP::Durchlaufen(const Fall& f, std::string& übersprungen) {
             ASSERT_EQ(::chown(ziel.c_str(), p->pw_uid, p->pw_gid), 0);
         }
         Schreiben(ziel / frmZIRVOSP::Sperrdatei, "", ::geteuid() == 0 ? fs::perms(0600) : fs::perms::none);
-        for (int i = 0; i < 250; ++i) {
-            std::string endung = std::to_string(100000 + i);
-            Schreiben(ziel / (".ZIRVOSP.Hilfe.txt.a" + endung.substr(1)), "Rest");
-        }
+        for (int i = 0; i < 250; ++i) Schreiben(ziel / (".ZIRVOSP.Hilfe.txt.a" + std::to_string(10000 + i)), "Rest");
         if (f.Stoerung == Störung::FremdeSperreBesetzt) {
             sperre = ::open(ziel.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
             ASSERT_EQ(::flock(sperre, LOCK_EX), 0);
@@ -399,7 +383,7 @@ void ZIRVOSP::Durchlaufen(const Fall& f, std::string& übersprungen) {
         m.VorDemErsetzen = [&] {
             struct stat info {};
             if (::stat((ziel / frmZIRVOSP::Sperrdatei).c_str(), &info) == 0)
-                beobachtet.Sperrmodus = static_cast<int>(info.st_mode & 07777);
+                sperrmodus = static_cast<int>(info.st_mode & 07777);
         };
         break;
     default: break;
@@ -419,7 +403,7 @@ void ZIRVOSP::Durchlaufen(const Fall& f, std::string& übersprungen) {
         EXPECT_EQ(m.lblInfo.Caption(), "Das Programm ZIRVO wurde auf Laufwerk '" + gefunden.string() + "' gefunden.");
         EXPECT_EQ(m.lblFrage.Caption(), "Soll das Service Pack jetzt installiert werden?");
         if (f.Stoerung == Störung::NurLesbar || f.Stoerung == Störung::Dateigrenze || FremdeSperrdatei(f.Stoerung)) {
-            e = ImKindInstallieren(m, umgebung, beobachtet, f.Stoerung, ziel, übersprungen);
+            e = ImKindInstallieren(m, umgebung, f.Stoerung, ziel, übersprungen);
             fs::permissions(ziel, fs::perms(0755));
             if (!übersprungen.empty()) return;
         } else {
@@ -427,10 +411,10 @@ void ZIRVOSP::Durchlaufen(const Fall& f, std::string& übersprungen) {
             if (f.Stoerung != Störung::Umask) ::umask(umask);
             m.cmdInstallieren_Click();
             ::umask(umask);
-            e = Auslesen(m, umgebung, beobachtet);
+            e = Auslesen(m, umgebung);
         }
     } else {
-        e = Auslesen(m, umgebung, beobachtet);
+        e = Auslesen(m, umgebung);
     }
     EXPECT_TRUE(e.Beendet);
     EXPECT_EQ(e.Status, f.Status);
@@ -438,14 +422,15 @@ void ZIRVOSP::Durchlaufen(const Fall& f, std::string& übersprungen) {
     ASSERT_TRUE(e.Gemeldet);
     EXPECT_EQ(e.Titel, "ZIRVOSP");
     EXPECT_EQ(e.Symbol, static_cast<int>(f.Status == 0 ? Plattform::Symbol::Information : Plattform::Symbol::Fehler));
-    // It waits only for another installer, and says so.
-    const bool besetzt = f.Stoerung == Störung::Gesperrt || f.Stoerung == Störung::FremdeSperreBesetzt;
-    EXPECT_EQ(e.Wartetext, besetzt ? "In den Programmordner '" + ziel.string() +
-                                         "/' installiert gerade ein anderes Service Pack.|Die Installation wartet, "
-                                         "bis es fertig ist (höchstens 1 Sekunde)."
-                                   : "");
-    // A lock file it makes has the folder's bits for group and others.
-    EXPECT_EQ(e.Sperrmodus, f.Stoerung == Störung::Umask ? 0664 : -1);
+    // It waits only for another installer, and says so (as seen here, not
+    // in a child process); a lock file it makes has the folder's bits for
+    // group and others.
+    if (!FremdeSperrdatei(f.Stoerung)) {
+        EXPECT_EQ(wartetext, f.Stoerung != Störung::Gesperrt ? "" : "In den Programmordner '" + ziel.string() +
+                  "/' installiert gerade ein anderes Service Pack.|Die Installation wartet, bis es fertig ist "
+                  "(höchstens 1 Sekunde).");
+    }
+    EXPECT_EQ(sperrmodus, f.Stoerung == Störung::Umask ? 0664 : -1);
     for (std::string stück : f.Meldung) {
         for (auto w = stück.find("<W>"); w != std::string::npos; w = stück.find("<W>"))
             stück.replace(w, 3, Wurzel.string());
@@ -543,8 +528,7 @@ TEST_F(ZIRVOSP, SuchenPruefenKopieren) {
         {"Keine Sperre zu haben: abgelehnt, mit der Sperrdatei genannt", {{"a", true, passt}}, "",
          Störung::KeineSperre, "a", 1, {},
          {"Der Programmordner '<W>/a/" + Ordner + "/' kann für die Installation nicht gesperrt werden.\r\n"
-          "Die Sperrdatei '<W>/a/" + Ordner + "/.ZIRVOSP.sperre' (Eigentümer: " +
-              Eigentümer(::geteuid()) +
+          "Die Sperrdatei '<W>/a/" + Ordner + "/.ZIRVOSP.sperre' (Eigentümer: " + Eigentümer(::geteuid()) +
               ") kann nicht geöffnet werden: keine Berechtigung",
           "Der Ordner selbst kann nicht gesperrt werden: keine Berechtigung", keineErsetzt}},
         {"Die eigene Sperrdatei sperrt niemanden aus", {{"a", true, passt}}, "", Störung::Umask, "a", 0, alle,

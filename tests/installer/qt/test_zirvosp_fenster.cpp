@@ -94,6 +94,7 @@ TEST(ZIRVOSPFenster, WartenBleibtBedienbar) {
         std::ofstream(prog / "ZIRVO3801") << "x";
         std::ofstream(prog / "ZIRVO3801.version") << "9.0.0.1\n";
         std::ofstream(wurzel / "sp" / "Neu.txt") << "neu";
+        // The other installer.
         const int andere = ::open(prog.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         ASSERT_EQ(::flock(andere, LOCK_EX), 0);
 
@@ -114,7 +115,8 @@ TEST(ZIRVOSPFenster, WartenBleibtBedienbar) {
         Malzähler maler;
         info->installEventFilter(&maler);
 
-        // Seen while it waits: the text, the button, a repaint asked for.
+        // Seen while it waits: the text, the button, a repaint asked for
+        // and done; then the cancel.
         bool wartete = false, gesperrt = false;
         std::string text;
         int gemalt = 0;
@@ -122,11 +124,11 @@ TEST(ZIRVOSPFenster, WartenBleibtBedienbar) {
             wartete = m.Wartet();
             text = info->text().toStdString();
             gesperrt = !installieren->isEnabled();
-            gemalt = maler.Anzahl;
+            gemalt = -maler.Anzahl;
             info->update();
         });
         QTimer::singleShot(400, &fenster, [&] {
-            gemalt = maler.Anzahl - gemalt;
+            gemalt += maler.Anzahl;
             if (schliessen) fenster.close();
             else abbrechen->click();
         });
