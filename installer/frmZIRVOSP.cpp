@@ -14,6 +14,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <filesystem>
+#include <pwd.h>
 #include <string_view>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -34,6 +35,17 @@ std::string MitSchrägstrich(std::string ordner) {
 
 // The program folder's name: "ZIRVO-V" and the major version.
 std::string Versionsordner() { return "ZIRVO-V" + std::to_string(Versionsnummer::Haupt); }
+
+// The end of each message of an installation that changed nothing.
+std::string KeineDateiErsetzt() {
+    return DS("Das Service Pack wurde nicht installiert; es wurde keine Datei ersetzt.");
+}
+
+// Another installer is at work in the program folder. Names may hold "@":
+// no template filling here.
+std::string AndereInstallation(const std::string& ordner) {
+    return DS("In den Programmordner '") + ordner + DS("' installiert gerade ein anderes Service Pack.");
+}
 
 std::string Grossbuchstaben(std::string s) {
     for (char& c : s)
@@ -83,10 +95,15 @@ void frmZIRVOSP::Form_Load() {
 }
 
 void frmZIRVOSP::cmdInstallieren_Click() {
-    if (beendet_ || zielordner_.empty()) return;
+    if (beendet_ || wartet_ || zielordner_.empty()) return;
     basZIRVO::SanduhrZähler(-1);
     const Ende ende = DateienKopieren();
     basZIRVO::SanduhrZähler(0);
+    // Cancelled while waiting: nothing was installed, and that was asked for.
+    if (abgebrochen_) {
+        Beenden(Erfolg);
+        return;
+    }
     if (ende != Erfolg) {
         Beenden(ende);
         return;
@@ -95,8 +112,37 @@ void frmZIRVOSP::cmdInstallieren_Click() {
     Beenden(Erfolg);
 }
 
+// While the installation waits, the wait ends first (the program then
+// ends as the wait returns); else the program ends at once.
 void frmZIRVOSP::cmdAbbrechen_Click() {
-    if (!beendet_) Beenden(Erfolg);
+    if (wartet_) abgebrochen_ = true;
+    else if (!beendet_) Beenden(Erfolg);
+}
+
+// Says that it waits for the other installation, with the button that
+// installs disabled and without the hourglass, as the window stays usable,
+// and waits while besetzt() (one more attempt at the lock) says so, up to
+// Wartezeit or until the user cancels. The labels are as before afterwards.
+void frmZIRVOSP::Abwarten(const std::function<bool()>& besetzt) {
+    const std::string info = lblInfo.Caption(), frage = lblFrage.Caption();
+    const auto sekunden = std::chrono::ceil<std::chrono::seconds>(Wartezeit).count();
+    lblInfo.setCaption(AndereInstallation(zielordner_));
+    lblFrage.setCaption(DSFormat(sekunden == 1 ? "Die Installation wartet, bis es fertig ist (höchstens @ Sekunde)."
+                                               : "Die Installation wartet, bis es fertig ist (höchstens @ Sekunden).",
+                                 std::to_string(sekunden)));
+    cmdInstallieren.setEnabled(false);
+    wartet_ = true;
+    basZIRVO::SanduhrZähler(0);
+    const auto ende = std::chrono::steady_clock::now() + Wartezeit;
+    do {
+        if (Warten) Warten(Takt);
+        else std::this_thread::sleep_for(Takt);
+    } while (!abgebrochen_ && besetzt() && std::chrono::steady_clock::now() < ende);
+    basZIRVO::SanduhrZähler(-1);
+    wartet_ = false;
+    cmdInstallieren.setEnabled(true);
+    lblInfo.setCaption(info);
+    lblFrage.setCaption(frage);
 }
 
 // The volumes in their order, or the --ziel folder alone; the first whose
@@ -164,62 +210,133 @@ std::string frmZIRVOSP::NichtGefunden() const {
 
 namespace {
 
-// The installers' lock on a program folder (frmZIRVOSP::Sperrdatei), held
-// while the object lives. It waits for another installer that holds it, up
-// to the time given. At its end the lock file is removed while still
-// locked: an installer that waited on it then finds its file gone and
-// locks a new one.
+// The owner of a file as the message names it: the user's name, else the
+// number; "" when the file cannot be looked at.
+std::string Eigentümer(const std::string& pfad) {
+    struct stat info {};
+    if (::lstat(pfad.c_str(), &info) != 0) return "";
+    passwd eintrag{}, *gefunden = nullptr;
+    std::vector<char> puffer(4096);
+    if (::getpwuid_r(info.st_uid, &eintrag, puffer.data(), puffer.size(), &gefunden) == 0 && gefunden)
+        return gefunden->pw_name;
+    return std::to_string(info.st_uid);
+}
+
+// The installers' lock on a program folder, held while the object lives:
+// the folder itself locked (flock on a descriptor of it opened for reading,
+// which every user who may read the folder gets), and the lock file
+// frmZIRVOSP::Sperrdatei as well, wherever it can be opened or made, for
+// earlier installers that lock it alone. Without either nothing is held. A
+// lock file made here gets the read and write bits the folder has for its
+// group and others, whatever the umask, so it locks no colleague out. At
+// the end the lock file is removed while still locked: an installer that
+// waited on it then finds its file gone and locks a new one.
 class Ordnersperre {
 public:
     enum Stand { Gehalten, Besetzt, Unmöglich };
 
-    Ordnersperre(const std::string& pfad, std::chrono::milliseconds warten) : pfad_(pfad) {
-        const auto ende = std::chrono::steady_clock::now() + warten;
-        while (true) {
-            fd_ = ::open(pfad.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0644);
-            // A lock file of another user locks for reading as well.
-            if (fd_ < 0 && errno == EACCES) fd_ = ::open(pfad.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
-            if (fd_ < 0) return;
-            while (::flock(fd_, LOCK_EX | LOCK_NB) != 0) {
-                const bool besetzt = errno == EWOULDBLOCK || errno == EINTR;
-                if (!besetzt || std::chrono::steady_clock::now() >= ende) {
-                    stand_ = besetzt ? Besetzt : Unmöglich;
-                    Schliessen();
-                    return;
-                }
-                std::this_thread::sleep_for(std::chrono::milliseconds(20));
-            }
-            struct stat offen {}, jetzt {};
-            if (::fstat(fd_, &offen) == 0 && ::lstat(pfad.c_str(), &jetzt) == 0 && offen.st_dev == jetzt.st_dev &&
-                offen.st_ino == jetzt.st_ino) {
-                stand_ = Gehalten;
-                return;
-            }
-            // Locked after its holder had removed it: the lock of no one.
-            Schliessen();
-            if (std::chrono::steady_clock::now() >= ende) {
-                stand_ = Besetzt;
-                return;
-            }
-        }
+    explicit Ordnersperre(const std::string& ordner) : ordner_(ordner), pfad_(ordner + frmZIRVOSP::Sperrdatei) {
+        ordnerFd_ = ::open(ordner.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (ordnerFd_ < 0) ordnerFehler_ = errno;
     }
     ~Ordnersperre() {
-        if (stand_ == Gehalten) ::unlink(pfad_.c_str());
-        Schliessen();
+        if (dateiGehalten_) ::unlink(pfad_.c_str());
+        Schliessen(dateiFd_);
+        Schliessen(ordnerFd_);
     }
     Ordnersperre(const Ordnersperre&) = delete;
     Ordnersperre& operator=(const Ordnersperre&) = delete;
-    // Held; held by another installer all the time; or no lock to be had
-    // here (a folder that cannot be written, say).
-    Stand Zustand() const { return stand_; }
+
+    // One attempt, without waiting: held; held by another installer; or
+    // neither the folder nor the lock file can be locked (Grund says why).
+    Stand Versuchen() {
+        if (stand_ != Besetzt) return stand_;
+        bool ordnerGesperrt = false;
+        if (ordnerFd_ >= 0) {
+            if (::flock(ordnerFd_, LOCK_EX | LOCK_NB) == 0) {
+                ordnerGesperrt = true;
+            } else if (errno == EWOULDBLOCK || errno == EINTR) {
+                return Besetzt;
+            } else {
+                // A file system without such locks: the lock file alone.
+                ordnerFehler_ = errno;
+                Schliessen(ordnerFd_);
+            }
+        }
+        const Stand datei = DateiSperren();
+        if (datei == Besetzt) {
+            if (ordnerGesperrt) ::flock(ordnerFd_, LOCK_UN);
+            return Besetzt;
+        }
+        dateiGehalten_ = datei == Gehalten;
+        stand_ = ordnerGesperrt || dateiGehalten_ ? Gehalten : Unmöglich;
+        return stand_;
+    }
+
+    // Why neither lock can be had: the lock file named with its owner and
+    // the system's reason, then the folder's.
+    std::string Grund() const {
+        const std::string eigentümer = Eigentümer(pfad_);
+        // Names may hold "@": no template filling here.
+        return DS("Die Sperrdatei '") + pfad_ + "'" +
+               (eigentümer.empty() ? "" : DS(" (Eigentümer: ") + eigentümer + ")") +
+               DS(" kann nicht geöffnet werden: ") + Systemfehler::Text(dateiFehler_) + nl +
+               DS("Der Ordner selbst kann nicht gesperrt werden: ") + Systemfehler::Text(ordnerFehler_);
+    }
 
 private:
-    std::string pfad_;
-    int fd_ = -1;
-    Stand stand_ = Unmöglich;
-    void Schliessen() {
-        if (fd_ >= 0) ::close(fd_);
-        fd_ = -1;
+    std::string ordner_, pfad_;
+    int ordnerFd_ = -1, dateiFd_ = -1;
+    int ordnerFehler_ = 0, dateiFehler_ = 0;
+    bool dateiGehalten_ = false;
+    // Besetzt until an attempt has the lock or finds none to be had.
+    Stand stand_ = Besetzt;
+
+    static void Schliessen(int& fd) {
+        if (fd >= 0) ::close(fd);
+        fd = -1;
+    }
+
+    // The lock file opened (for writing, else for reading: a lock file of
+    // another user locks for reading as well), or made with the folder's
+    // bits; -1 and dateiFehler_ when it cannot be.
+    int Öffnen() {
+        for (int versuch = 0; versuch < 3; ++versuch) {
+            int fd = ::open(pfad_.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600);
+            if (fd >= 0) {
+                struct stat ordner {};
+                if (::stat(ordner_.c_str(), &ordner) == 0) ::fchmod(fd, 0600 | (ordner.st_mode & 066));
+                return fd;
+            }
+            if (errno != EEXIST) break;
+            fd = ::open(pfad_.c_str(), O_RDWR | O_CLOEXEC | O_NOFOLLOW);
+            if (fd < 0 && errno == EACCES) fd = ::open(pfad_.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+            if (fd >= 0) return fd;
+            // Removed by its holder in between: made anew.
+            if (errno != ENOENT) break;
+        }
+        dateiFehler_ = errno;
+        return -1;
+    }
+
+    Stand DateiSperren() {
+        for (int versuch = 0; versuch < 3; ++versuch) {
+            if (dateiFd_ < 0) dateiFd_ = Öffnen();
+            if (dateiFd_ < 0) return Unmöglich;
+            if (::flock(dateiFd_, LOCK_EX | LOCK_NB) != 0) {
+                if (errno == EWOULDBLOCK || errno == EINTR) return Besetzt;
+                dateiFehler_ = errno;
+                Schliessen(dateiFd_);
+                return Unmöglich;
+            }
+            struct stat offen {}, jetzt {};
+            if (::fstat(dateiFd_, &offen) == 0 && ::lstat(pfad_.c_str(), &jetzt) == 0 &&
+                offen.st_dev == jetzt.st_dev && offen.st_ino == jetzt.st_ino)
+                return Gehalten;
+            // Locked after its holder had removed it: the lock of no one.
+            Schliessen(dateiFd_);
+        }
+        return Besetzt;
     }
 };
 
@@ -267,8 +384,9 @@ std::string Zwischenkopie(const std::string& quelle, const std::string& ordner, 
 //    what was replaced, what is new and what is not.
 // Both steps run under the installers' lock on the program folder: a second
 // installer started at the same time waits for the first to finish (or
-// gives up, installing nothing, when that takes too long). Temporary files
-// that a killed run left behind are removed first, under the lock alone.
+// gives up, installing nothing, when that takes too long or the user
+// cancels). Temporary files that a killed run left behind are removed
+// first, under the lock alone; without a lock nothing is installed.
 frmZIRVOSP::Ende frmZIRVOSP::DateienKopieren() {
     const fs::path eigen = Programmpfad.empty() ? fs::path(quellordner_) / Programmname : fs::path(Programmpfad);
     const std::string eigenerName = Grossbuchstaben(eigen.filename().string());
@@ -295,25 +413,31 @@ frmZIRVOSP::Ende frmZIRVOSP::DateienKopieren() {
         return a < b;
     });
 
-    const Ordnersperre sperre(zielordner_ + Sperrdatei, Wartezeit);
-    if (sperre.Zustand() == Ordnersperre::Besetzt) {
-        // Names may hold "@": no template filling here.
-        Melden(DS("In den Programmordner '") + zielordner_ + DS("' installiert gerade ein anderes Service Pack.") +
-                   nl + nl + DS("Das Service Pack wurde nicht installiert; es wurde keine Datei ersetzt.") + nl +
+    Ordnersperre sperre(zielordner_);
+    Ordnersperre::Stand stand = sperre.Versuchen();
+    if (stand == Ordnersperre::Besetzt) Abwarten([&] { return (stand = sperre.Versuchen()) == Ordnersperre::Besetzt; });
+    if (abgebrochen_) return NichtInstalliert;
+    if (stand == Ordnersperre::Besetzt) {
+        Melden(AndereInstallation(zielordner_) + nl + nl + KeineDateiErsetzt() + nl +
                    DS("Bitte versuchen Sie es später nochmals."),
                true);
         return NichtInstalliert;
     }
-    // Without a lock to be had (a folder that cannot be written, say) the
-    // copying goes on, and its failure says why; nothing is removed then.
+    // Never without a lock: another installer could be at work, and what
+    // looks like its leftovers could be its files.
+    if (stand == Ordnersperre::Unmöglich) {
+        Melden(DS("Der Programmordner '") + zielordner_ + DS("' kann für die Installation nicht gesperrt werden.") +
+                   nl + sperre.Grund() + nl + nl + KeineDateiErsetzt(),
+               true);
+        return NichtInstalliert;
+    }
     // What an earlier run left, when no installer can be at work here: its
     // temporary files, and those of the copy through a temporary name of
     // earlier installers. The latter look like the leftovers of any safe
     // write: only those older than a minute go, as the program itself may
     // be writing such a file this moment.
     const auto eineMinuteHer = fs::file_time_type::clock::now() - std::chrono::minutes(1);
-    for (fs::directory_iterator it(zielordner_, ec), ende;
-         sperre.Zustand() == Ordnersperre::Gehalten && !ec && it != ende; it.increment(ec)) {
+    for (fs::directory_iterator it(zielordner_, ec), ende; !ec && it != ende; it.increment(ec)) {
         const std::string name = it->path().filename().string();
         std::error_code ec2;
         if (!fs::is_regular_file(it->symlink_status(ec2)) || ec2) continue;
@@ -340,7 +464,7 @@ frmZIRVOSP::Ende frmZIRVOSP::DateienKopieren() {
             aufräumen(0);
             // Names may hold "@": no template filling here.
             Melden(DS("Die Datei '") + name + DS("' konnte nicht nach '") + zielordner_ + DS("' kopiert werden:") + nl +
-                       grund + nl + nl + DS("Das Service Pack wurde nicht installiert; es wurde keine Datei ersetzt."),
+                       grund + nl + nl + KeineDateiErsetzt(),
                    true);
             return Unvollständig;
         }

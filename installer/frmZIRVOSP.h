@@ -50,10 +50,21 @@ public:
     // How long an installation waits for another installer that is
     // installing into the same program folder before it gives up.
     std::chrono::milliseconds Wartezeit = std::chrono::minutes(1);
+    // The wait for that other installer: called when the wait begins (the
+    // labels then say that it waits, "Ja, installieren" is disabled) and
+    // again every Takt until the lock is had, the time is up or
+    // "Nein, abbrechen" ends the wait, which installs nothing. The window
+    // runs its event loop in it for the time given, so it stays alive and
+    // its buttons answer. Unset, the wait sleeps.
+    std::function<void(std::chrono::milliseconds)> Warten;
+    static constexpr std::chrono::milliseconds Takt{50};
 
-    // The lock file in the program folder, beside the version record: an
-    // installer holds it (flock) from the removal of leftovers to the last
-    // rename, and removes it when done.
+    // The installers' lock on the program folder, held (flock) from the
+    // removal of leftovers to the last rename: a lock on the folder itself,
+    // which every installer that can read the folder gets, and the lock
+    // file beside the version record wherever it can be opened (earlier
+    // installers lock it alone). An installer that locked the file removes
+    // it when done.
     static inline const std::string Sperrdatei = "." + Programmname + ".sperre";
 
     // The whole start: caption, source folder, the search (which ends the
@@ -76,6 +87,8 @@ public:
     // last).
     const std::vector<std::string>& Kopiert() const { return kopiert_; }
 
+    // True while the installation waits for another installer.
+    bool Wartet() const { return wartet_; }
     bool Beendet() const { return beendet_; }
     // The program's exit status once it has ended (see Ende).
     int Rückgabe() const { return rückgabe_; }
@@ -87,11 +100,15 @@ private:
     std::string fremdesProgramm_, fremdeVersion_;
     std::vector<std::string> kopiert_;
     bool beendet_ = false;
+    bool wartet_ = false;
+    // "Nein, abbrechen" during the wait.
+    bool abgebrochen_ = false;
     int rückgabe_ = Erfolg;
 
     bool ProgrammSuchen();
     bool ProgrammPasst(const std::string& wurzel, const std::string& ordner);
     Ende DateienKopieren();
+    void Abwarten(const std::function<bool()>& besetzt);
     std::string NichtGefunden() const;
     void Melden(const std::string& text, bool fehler);
     void Beenden(Ende ende);

@@ -6,12 +6,14 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QEventLoop>
 #include <QFile>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 #include <QStorageInfo>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -63,9 +65,20 @@ frmZIRVOSPAnsicht::frmZIRVOSPAnsicht(frmZIRVOSP& modell, QWidget* eltern) : QWid
     Einpassen();
 
     m_.Zeigen = [this] { Gezeigt(); };
+    // While the model waits for another installer, the event loop runs:
+    // the window repaints, and "Nein, abbrechen" or the close box end the
+    // wait.
+    m_.Warten = [](std::chrono::milliseconds takt) {
+        QEventLoop schleife;
+        QTimer::singleShot(takt, &schleife, &QEventLoop::quit);
+        schleife.exec();
+    };
 }
 
-frmZIRVOSPAnsicht::~frmZIRVOSPAnsicht() { m_.Zeigen = nullptr; }
+frmZIRVOSPAnsicht::~frmZIRVOSPAnsicht() {
+    m_.Zeigen = nullptr;
+    m_.Warten = nullptr;
+}
 
 // The model's start has set the caption and the font: show them, and paint
 // the window before the search.
@@ -118,6 +131,12 @@ void frmZIRVOSPAnsicht::NachEreignis() {
 
 void frmZIRVOSPAnsicht::closeEvent(QCloseEvent* ereignis) {
     m_.cmdAbbrechen_Click();
+    // During the wait the model ends once the wait has returned, and the
+    // window closes then.
+    if (!m_.Beendet()) {
+        ereignis->ignore();
+        return;
+    }
     ereignis->accept();
     if (Ende) Ende(m_.Rückgabe());
 }

@@ -17,7 +17,10 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <thread>
 #include <fcntl.h>
+#include <grp.h>
+#include <pwd.h>
 #include <linux/capability.h>
 #include <map>
 #include <sched.h>
@@ -25,6 +28,7 @@
 #include <sys/mount.h>
 #include <sys/file.h>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -65,7 +69,24 @@ enum class Störung {
     Reste,            // temporary files of a killed run lie in the program folder
     Gesperrt,         // another installer holds the program folder's lock all the time
     AlteSperre,       // the lock file of a killed installer lies there, unlocked
+    // The lock file cannot be opened (another user's, mode 0600), and a
+    // killed run left 250 temporary files:
+    FremdeSperre,         // nobody else at work
+    FremdeSperreBesetzt,  // another installer holds the folder itself
+    KeineSperre,          // the folder cannot be read either: no lock at all
+    Umask,            // the installer runs under umask 077 in a folder of mode 0775
 };
+
+// The name of a user, else the number.
+std::string Eigentümer(uid_t uid) {
+    const passwd* p = ::getpwuid(uid);
+    return p ? p->pw_name : std::to_string(uid);
+}
+
+// Those cases run the installation unprivileged: root opens any file.
+bool FremdeSperrdatei(Störung st) {
+    return st == Störung::FremdeSperre || st == Störung::FremdeSperreBesetzt || st == Störung::KeineSperre;
+}
 
 struct Fall {
     const char* Titel;
@@ -160,6 +181,20 @@ std::string NurLesbarMachen(const fs::path& ordner) {
            "kein Benutzerwechsel)";
 }
 
+// An existing unprivileged user to run as when the test runs as root.
+const passwd* Unprivilegiert() { return ::getpwnam("nobody"); }
+
+// Without root's rights: as that user when running as root. "" when it
+// worked (or was not needed), else why not.
+std::string OhneRootRechte() {
+    if (::geteuid() != 0) return "";
+    const passwd* p = Unprivilegiert();
+    if (p && ::setgroups(0, nullptr) == 0 && ::setresgid(p->pw_gid, p->pw_gid, p->pw_gid) == 0 &&
+        ::setresuid(p->pw_uid, p->pw_uid, p->pw_uid) == 0)
+        return "";
+    return "kein Wechsel zum Benutzer nobody";
+}
+
 // Runs "Ja, installieren" in a child process, under the restriction of the
 // case, and returns what it ended with; skipped: why it could not run.
 Ergebnis ImKindInstallieren(frmZIRVOSP& m, const Testhilfe::Testumgebung& u, Störung st, const fs::path& ziel,
@@ -172,6 +207,9 @@ Ergebnis ImKindInstallieren(frmZIRVOSP& m, const Testhilfe::Testumgebung& u, St�
         std::string text;
         std::string grund;
         if (st == Störung::NurLesbar) grund = NurLesbarMachen(ziel);
+        if (FremdeSperrdatei(st)) grund = OhneRootRechte();
+        // Unreadable for this user, who owns it.
+        if (grund.empty() && st == Störung::KeineSperre) fs::permissions(ziel, fs::perms(0333));
         if (st == Störung::Dateigrenze) {
             // As the programs start: the limit makes a write fail with EFBIG.
             Dateien::DateigrössenSignalAbschalten();
@@ -256,6 +294,16 @@ void ZIRVOSP::Durchlaufen(const Fall& f, std::string& übersprungen) {
     m.Laufwerke = [&] { return volumes; };
     bool gezeigt = false;
     m.Zeigen = [&] { gezeigt = true; };
+    // What the run shows when it waits, and the mode of its lock file.
+    std::string wartetext;
+    int sperrmodus = -1;
+    m.Warten = [&](std::chrono::milliseconds takt) {
+        if (wartetext.empty()) {
+            wartetext = m.lblInfo.Caption() + "|" + m.lblFrage.Caption();
+            EXPECT_FALSE(m.cmdInstallieren.Enabled());
+        }
+        std::this_thread::sleep_for(takt);
+    };
 
     const fs::path gefunden = Wurzel / f.Gefunden;
     const fs::path ziel = gefunden.filename() == Ordner ? gefunden : gefunden / Ordner;
@@ -308,6 +356,36 @@ void ZIRVOSP::Durchlaufen(const Fall& f, std::string& übersprungen) {
         Schreiben(ziel / frmZIRVOSP::Sperrdatei, "");
         Schreiben(ziel / ".ZIRVOSP.Neu.txt.aB3xY9", "Rest");
         break;
+    case Störung::FremdeSperre:
+    case Störung::FremdeSperreBesetzt:
+    case Störung::KeineSperre:
+        // As root, the installer runs as nobody in a folder of its own, and
+        // root's lock file (0600) is another user's; otherwise the lock file
+        // is this user's own, of mode 0000.
+        if (::geteuid() == 0) {
+            const passwd* p = Unprivilegiert();
+            if (!p) {
+                übersprungen = "kein unprivilegierter Benutzer (nobody), unter dem der Installer laufen könnte";
+                return;
+            }
+            ASSERT_EQ(::chown(ziel.c_str(), p->pw_uid, p->pw_gid), 0);
+        }
+        Schreiben(ziel / frmZIRVOSP::Sperrdatei, "", ::geteuid() == 0 ? fs::perms(0600) : fs::perms::none);
+        for (int i = 0; i < 250; ++i) Schreiben(ziel / (".ZIRVOSP.Hilfe.txt.a" + std::to_string(10000 + i)), "Rest");
+        if (f.Stoerung == Störung::FremdeSperreBesetzt) {
+            sperre = ::open(ziel.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+            ASSERT_EQ(::flock(sperre, LOCK_EX), 0);
+            m.Wartezeit = std::chrono::milliseconds(300);
+        }
+        break;
+    case Störung::Umask:
+        fs::permissions(ziel, fs::perms(0775));
+        m.VorDemErsetzen = [&] {
+            struct stat info {};
+            if (::stat((ziel / frmZIRVOSP::Sperrdatei).c_str(), &info) == 0)
+                sperrmodus = static_cast<int>(info.st_mode & 07777);
+        };
+        break;
     default: break;
     }
     if (!f.Gefunden.empty())
@@ -324,11 +402,15 @@ void ZIRVOSP::Durchlaufen(const Fall& f, std::string& übersprungen) {
         EXPECT_EQ(m.Zielordner(), ziel.string() + "/");
         EXPECT_EQ(m.lblInfo.Caption(), "Das Programm ZIRVO wurde auf Laufwerk '" + gefunden.string() + "' gefunden.");
         EXPECT_EQ(m.lblFrage.Caption(), "Soll das Service Pack jetzt installiert werden?");
-        if (f.Stoerung == Störung::NurLesbar || f.Stoerung == Störung::Dateigrenze) {
+        if (f.Stoerung == Störung::NurLesbar || f.Stoerung == Störung::Dateigrenze || FremdeSperrdatei(f.Stoerung)) {
             e = ImKindInstallieren(m, umgebung, f.Stoerung, ziel, übersprungen);
+            fs::permissions(ziel, fs::perms(0755));
             if (!übersprungen.empty()) return;
         } else {
+            const mode_t umask = ::umask(077);
+            if (f.Stoerung != Störung::Umask) ::umask(umask);
             m.cmdInstallieren_Click();
+            ::umask(umask);
             e = Auslesen(m, umgebung);
         }
     } else {
@@ -340,6 +422,15 @@ void ZIRVOSP::Durchlaufen(const Fall& f, std::string& übersprungen) {
     ASSERT_TRUE(e.Gemeldet);
     EXPECT_EQ(e.Titel, "ZIRVOSP");
     EXPECT_EQ(e.Symbol, static_cast<int>(f.Status == 0 ? Plattform::Symbol::Information : Plattform::Symbol::Fehler));
+    // It waits only for another installer, and says so (as seen here, not
+    // in a child process); a lock file it makes has the folder's bits for
+    // group and others.
+    if (!FremdeSperrdatei(f.Stoerung)) {
+        EXPECT_EQ(wartetext, f.Stoerung != Störung::Gesperrt ? "" : "In den Programmordner '" + ziel.string() +
+                  "/' installiert gerade ein anderes Service Pack.|Die Installation wartet, bis es fertig ist "
+                  "(höchstens 1 Sekunde).");
+    }
+    EXPECT_EQ(sperrmodus, f.Stoerung == Störung::Umask ? 0664 : -1);
     for (std::string stück : f.Meldung) {
         for (auto w = stück.find("<W>"); w != std::string::npos; w = stück.find("<W>"))
             stück.replace(w, 3, Wurzel.string());
@@ -368,13 +459,18 @@ void ZIRVOSP::Durchlaufen(const Fall& f, std::string& übersprungen) {
     EXPECT_TRUE(f.Status != 0 || (rechte & fs::perms::owner_exec) != fs::perms::none);
     for (const char* nie : {"ZIRVOSP", "zirvoSP", ".versteckt", "Unterordner", "Verweis.txt", "Zz.dat"})
         EXPECT_FALSE(fs::exists(fs::symlink_status(ziel / nie))) << nie;
+    // Leftovers go under a lock, and only under one.
+    int reste = 0;
     for (auto& d : fs::directory_iterator(ziel)) {
         const std::string name = d.path().filename().string();
         // What is not a leftover of a run that ended, stays.
-        const bool fremd =
-            Lesen(d.path()) == "fremd" || (f.Stoerung == Störung::Gesperrt && name == frmZIRVOSP::Sperrdatei);
+        const bool sperreBleibt = f.Stoerung == Störung::Gesperrt || FremdeSperrdatei(f.Stoerung);
+        const bool fremd = Lesen(d.path()) == "fremd" || (sperreBleibt && name == frmZIRVOSP::Sperrdatei) ||
+                           (Lesen(d.path()) == "Rest" && f.Status != 0);
+        reste += Lesen(d.path()) == "Rest";
         EXPECT_TRUE(fremd || (name.find(".tmp") == std::string::npos && name.rfind(".ZIRVOSP", 0) != 0)) << name;
     }
+    EXPECT_EQ(reste, FremdeSperrdatei(f.Stoerung) && f.Status != 0 ? 250 : 0);
     std::vector<const char*> bleiben;
     if (f.Stoerung == Störung::Reste) bleiben = {".ZIRVOSP.kurz", ".Fremd.txt.tmpQ1w2E3", ".Neu.txt.tmpA1b2C3"};
     if (f.Stoerung == Störung::Gesperrt) bleiben = {".ZIRVOSP.Neu.txt.aB3xY9"};
@@ -424,6 +520,19 @@ TEST_F(ZIRVOSP, SuchenPruefenKopieren) {
         {"Ein anderer Installer hält den Programmordner: nichts wird ersetzt", {{"a", true, passt}}, "",
          Störung::Gesperrt, "a", 1, {},
          {"In den Programmordner '<W>/a/" + Ordner + "/' installiert gerade ein anderes Service Pack.", keineErsetzt}},
+        {"Eine fremde Sperrdatei: der Ordner selbst wird gesperrt, die Reste gehen", {{"a", true, passt}}, "",
+         Störung::FremdeSperre, "a", 0, alle, {"Das Servicepack ist installiert."}},
+        {"Eine fremde Sperrdatei, den Ordner hält ein anderer Installer: nichts wird ersetzt", {{"a", true, passt}},
+         "", Störung::FremdeSperreBesetzt, "a", 1, {},
+         {"In den Programmordner '<W>/a/" + Ordner + "/' installiert gerade ein anderes Service Pack.", keineErsetzt}},
+        {"Keine Sperre zu haben: abgelehnt, mit der Sperrdatei genannt", {{"a", true, passt}}, "",
+         Störung::KeineSperre, "a", 1, {},
+         {"Der Programmordner '<W>/a/" + Ordner + "/' kann für die Installation nicht gesperrt werden.\r\n"
+          "Die Sperrdatei '<W>/a/" + Ordner + "/.ZIRVOSP.sperre' (Eigentümer: " + Eigentümer(::geteuid()) +
+              ") kann nicht geöffnet werden: keine Berechtigung",
+          "Der Ordner selbst kann nicht gesperrt werden: keine Berechtigung", keineErsetzt}},
+        {"Die eigene Sperrdatei sperrt niemanden aus", {{"a", true, passt}}, "", Störung::Umask, "a", 0, alle,
+         {"Das Servicepack ist installiert."}},
         {"Die Sperrdatei eines abgebrochenen Laufs hält nicht auf", {{"a", true, passt}}, "", Störung::AlteSperre, "a",
          0, alle, {"Das Servicepack ist installiert."}},
         {"--ziel mit einem Programm anderer Version", {{"a", false, neben}}, "a", Störung::Keine, "", 1, {},

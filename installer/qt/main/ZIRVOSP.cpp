@@ -21,10 +21,12 @@
 #include <QCoreApplication>
 #include <QFile>
 
+#include <chrono>
 #include <cstring>
 #include <iostream>
 #include <memory>
 #include <string>
+#include <thread>
 
 int main(int argc, char** argv) {
     // A write past the file-size limit fails like a full disk instead of
@@ -57,6 +59,12 @@ int main(int argc, char** argv) {
     }
 
     if (ohneFenster) {
+        // The wait for another installer is said once, as it begins.
+        modell.Warten = [&modell, gesagt = false](std::chrono::milliseconds takt) mutable {
+            if (!gesagt) std::cerr << modell.lblInfo.Caption() << "\n" << modell.lblFrage.Caption() << std::endl;
+            gesagt = true;
+            std::this_thread::sleep_for(takt);
+        };
         modell.Form_Load();
         if (!modell.Beendet()) modell.cmdInstallieren_Click();
         return modell.Rückgabe();

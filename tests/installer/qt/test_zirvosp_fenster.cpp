@@ -1,19 +1,25 @@
 // The installer's window with the folder found: the first line is shown
 // whole, in one line while the screen is wide enough, wrapped beyond it,
-// and the window stays on the screen.
+// and the window stays on the screen. While it waits for another installer
+// it stays alive, and cancelling ends the wait.
 #include "installer/frmZIRVOSP.h"
 #include "installer/qt/frmZIRVOSPAnsicht.h"
 #include "tests/support/Testplattform.h"
 
 #include <QApplication>
+#include <QEvent>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 
+#include <chrono>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <string>
+#include <sys/file.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -59,6 +65,88 @@ TEST(ZIRVOSPFenster, ErsteZeileGanzSichtbar) {
         for (auto* k : fenster.findChildren<QPushButton*>())
             EXPECT_TRUE(fenster.rect().contains(k->geometry())) << k->objectName().toStdString();
         fenster.close();
+    }
+    fs::remove_all(wurzel);
+}
+
+namespace {
+// Counts the paint events of a widget.
+struct Malzähler : QObject {
+    int Anzahl = 0;
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() == QEvent::Paint) ++Anzahl;
+        return false;
+    }
+};
+} // namespace
+
+// Another installer holds the program folder: "Ja, installieren" waits, and
+// meanwhile the window says so, repaints and answers; "Nein, abbrechen" or
+// the close box end the wait, with nothing installed and no message.
+TEST(ZIRVOSPFenster, WartenBleibtBedienbar) {
+    const fs::path wurzel = fs::temp_directory_path() / ("zirvo_test_spw_" + std::to_string(::getpid()));
+    for (const bool schliessen : {false, true}) {
+        SCOPED_TRACE(schliessen ? "Schliessfeld" : "Nein, abbrechen");
+        fs::remove_all(wurzel);
+        const fs::path prog = wurzel / "stick" / "ZIRVO-V9";
+        fs::create_directories(prog);
+        fs::create_directories(wurzel / "sp");
+        std::ofstream(prog / "ZIRVO3801") << "x";
+        std::ofstream(prog / "ZIRVO3801.version") << "9.0.0.1\n";
+        std::ofstream(wurzel / "sp" / "Neu.txt") << "neu";
+        // The other installer.
+        const int andere = ::open(prog.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        ASSERT_EQ(::flock(andere, LOCK_EX), 0);
+
+        Testhilfe::Testumgebung umgebung;
+        frmZIRVOSP m;
+        m.Programmpfad = (wurzel / "sp" / "ZIRVOSP").string();
+        m.Ziel = (wurzel / "stick").string();
+        m.Wartezeit = std::chrono::seconds(20);
+        frmZIRVOSPAnsicht fenster(m);
+        int ende = -1;
+        fenster.Ende = [&](int status) { ende = status; };
+        m.Form_Load();
+        ASSERT_FALSE(m.Beendet());
+        auto* info = fenster.findChild<QLabel*>("lblInfo");
+        auto* installieren = fenster.findChild<QPushButton*>("cmdInstallieren");
+        auto* abbrechen = fenster.findChild<QPushButton*>("cmdAbbrechen");
+        ASSERT_TRUE(info && installieren && abbrechen);
+        Malzähler maler;
+        info->installEventFilter(&maler);
+
+        // Seen while it waits: the text, the button, a repaint asked for
+        // and done; then the cancel.
+        bool wartete = false, gesperrt = false;
+        std::string text;
+        int gemalt = 0;
+        QTimer::singleShot(200, &fenster, [&] {
+            wartete = m.Wartet();
+            text = info->text().toStdString();
+            gesperrt = !installieren->isEnabled();
+            gemalt = -maler.Anzahl;
+            info->update();
+        });
+        QTimer::singleShot(400, &fenster, [&] {
+            gemalt += maler.Anzahl;
+            if (schliessen) fenster.close();
+            else abbrechen->click();
+        });
+        const auto start = std::chrono::steady_clock::now();
+        installieren->click();
+        // Ended by the cancel, not by the time running out.
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(15));
+        EXPECT_TRUE(wartete);
+        EXPECT_EQ(text, "In den Programmordner '" + prog.string() + "/' installiert gerade ein anderes Service Pack.");
+        EXPECT_TRUE(gesperrt);
+        EXPECT_GE(gemalt, 1);
+        EXPECT_TRUE(m.Beendet());
+        EXPECT_EQ(ende, 0);
+        EXPECT_FALSE(fenster.isVisible());
+        EXPECT_TRUE(m.Kopiert().empty());
+        EXPECT_FALSE(fs::exists(prog / "Neu.txt"));
+        EXPECT_EQ(umgebung.meldungen.Letzte(), nullptr);
+        ::close(andere);
     }
     fs::remove_all(wurzel);
 }
