@@ -13,7 +13,6 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <limits>
-#include <pwd.h>
 #include <sys/stat.h>
 #include <sys/file.h>
 #include <unistd.h>
@@ -104,16 +103,6 @@ private:
     bool besetzt_ = false;
 };
 
-// A user's name, or the number when the system knows no name for it.
-std::string Benutzername(uid_t uid) {
-    std::vector<char> puffer(16384);
-    passwd eintrag {};
-    passwd* gefunden = nullptr;
-    if (::getpwuid_r(uid, &eintrag, puffer.data(), puffer.size(), &gefunden) == 0 && gefunden && gefunden->pw_name)
-        return gefunden->pw_name;
-    return std::to_string(uid);
-}
-
 // Why the lock could not be had: another copy holds it, or the lock file
 // cannot be opened or made; then the message names it, with its owner and
 // the reason.
@@ -122,8 +111,8 @@ std::string SperrText(const Sperre& s) {
         return DS("Die Baustoff-Datenbank wird gerade von einem anderen Programm benutzt.") + CRLF +
                DS("Bitte versuchen Sie es nochmals.");
     std::string grund = Systemfehler::Text(s.Grund());
-    struct stat st {};
-    if (::stat(s.Pfad().c_str(), &st) == 0) grund = DSFormat("Besitzer @", Benutzername(st.st_uid)) + ", " + grund;
+    if (const std::string besitzer = Dateien::Besitzer(s.Pfad()); !besitzer.empty())
+        grund = DSFormat("Besitzer @", besitzer) + ", " + grund;
     return DS("Die Sperrdatei der Baustoff-Datenbank kann nicht geöffnet werden.") + CRLF + s.Pfad() + " (" + grund +
            ")";
 }

@@ -10,6 +10,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
@@ -259,6 +260,17 @@ bool HatSchreibreste(const std::string& pfad) { return !Schreibreste(pfad).empty
 bool Vorhanden(const std::string& pfad) {
     std::error_code ec;
     return !pfad.empty() && std::filesystem::is_regular_file(pfad, ec);
+}
+
+std::string Besitzer(const std::string& pfad) {
+    struct stat info {};
+    if (::lstat(pfad.c_str(), &info) != 0) return "";
+    std::vector<char> puffer(16384);
+    passwd eintrag{}, *gefunden = nullptr;
+    if (::getpwuid_r(info.st_uid, &eintrag, puffer.data(), puffer.size(), &gefunden) == 0 && gefunden &&
+        gefunden->pw_name)
+        return gefunden->pw_name;
+    return std::to_string(info.st_uid);
 }
 
 } // namespace Dateien

@@ -78,4 +78,8 @@ void DateigrössenSignalAbschalten();
 // to a file not yet there); the path itself when it is no link.
 std::string LinkZiel(const std::string& pfad);
 
+// The owner of a file (not of a link's target) as messages name it: the
+// user's name, else the number; "" when the file cannot be looked at.
+std::string Besitzer(const std::string& pfad);
+
 } // namespace Dateien

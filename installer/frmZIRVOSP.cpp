@@ -14,7 +14,6 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <filesystem>
-#include <pwd.h>
 #include <string_view>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -210,18 +209,6 @@ std::string frmZIRVOSP::NichtGefunden() const {
 
 namespace {
 
-// The owner of a file as the message names it: the user's name, else the
-// number; "" when the file cannot be looked at.
-std::string Eigentümer(const std::string& pfad) {
-    struct stat info {};
-    if (::lstat(pfad.c_str(), &info) != 0) return "";
-    passwd eintrag{}, *gefunden = nullptr;
-    std::vector<char> puffer(4096);
-    if (::getpwuid_r(info.st_uid, &eintrag, puffer.data(), puffer.size(), &gefunden) == 0 && gefunden)
-        return gefunden->pw_name;
-    return std::to_string(info.st_uid);
-}
-
 // The installers' lock on a program folder, held while the object lives:
 // the folder itself locked (flock on a descriptor of it opened for reading,
 // which every user who may read the folder gets), and the lock file
@@ -276,7 +263,7 @@ public:
     // Why neither lock can be had: the lock file named with its owner and
     // the system's reason, then the folder's.
     std::string Grund() const {
-        const std::string eigentümer = Eigentümer(pfad_);
+        const std::string eigentümer = Dateien::Besitzer(pfad_);
         // Names may hold "@": no template filling here.
         return DS("Die Sperrdatei '") + pfad_ + "'" +
                (eigentümer.empty() ? "" : DS(" (Eigentümer: ") + eigentümer + ")") +
