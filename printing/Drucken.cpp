@@ -414,6 +414,10 @@ std::vector<std::string> Drucken::Umbrechen(std::string_view text, int width, bo
     return zeilen;
 }
 
+void Drucken::Textzeilen(int row, int col, const std::vector<std::string>& zeilen, bool bold) {
+    for (std::size_t k = 0; k < zeilen.size(); ++k) Text(row + static_cast<int>(k), col, zeilen[k], bold);
+}
+
 int Drucken::TextBox(int row, int col, int width, std::string_view text, bool bold) {
     const std::vector<std::string> zeilen = Umbrechen(text, width, bold);
     if (zeilen.empty()) return 0;

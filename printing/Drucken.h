@@ -120,6 +120,9 @@ public:
     // Plain text wrapped at blanks into lines of at most width cells; a word
     // wider than that is broken. Returns the lines printed (0 for "").
     int TextBox(int row, int col, int width, std::string_view text, bool bold);
+    // Lines (as Umbrechen gives them) one below the other from row, as Text
+    // prints them.
+    void Textzeilen(int row, int col, const std::vector<std::string>& zeilen, bool bold);
     // The lines TextBox would print; with höchstens > 0 no more than that
     // many, the last one then cut short with "…" when text remains.
     std::vector<std::string> Umbrechen(std::string_view text, int width, bool bold, int höchstens = 0);

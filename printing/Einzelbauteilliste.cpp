@@ -176,7 +176,7 @@ void ZIRVO3801Drucken::Einzelbauteile(bool& failed) {
                            const char* codes) {
         if (e.nummer != 0) d.Text(r, 2, Zahl(e.nummer, 0), true, true, 2);
         else d.Text(r, 2, "   -");
-        for (std::size_t i = 0; i < w.zeilen.size(); ++i) d.Text(r + static_cast<int>(i), 6, w.zeilen[i], true);
+        d.Textzeilen(r, 6, w.zeilen, true);
         if (e.nummer != 0 && w.codeZellen > 0)
             d.Text(r, codeSpalte + 2 - w.codeZellen, w.codeGr, false, true, w.codeZellen);
         else if (e.nummer != 0 && !w.codeGr.empty())

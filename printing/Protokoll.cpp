@@ -72,7 +72,7 @@ void ZIRVO3801Drucken::Nutzungszone(int zone, bool& failed) {
         d.Box(kopf, false);
         d.Text(1, 1, DS("Thermische Zone"), true);
         d.Text(1, 21, DS("Bezeichnung") + ":");
-        for (std::size_t k = 0; k < name.size(); ++k) d.Text(1 + static_cast<int>(k), 34, name[k], true);
+        d.Textzeilen(1, 34, name, true);
         Nutzungsdaten();
         Energiebezugsflächen();
         HülleAussenluft();
@@ -92,9 +92,9 @@ void ZIRVO3801Drucken::Projektdaten(bool& failed) {
     // column 48), the identification and the file number in theirs (up to
     // the frame); the rows below move down by the lines they take.
     const int rand = d.Characters() - 2;
-    const std::vector<std::string> werte[] = {Umbrochen(d, p.PGetStr("Bez"), 15, 47), Umbrochen(d, p.PGetStr("Id"), 61, rand),
-                                              Umbrochen(d, p.PGetStr("GS"), 15, 47),
-                                              Umbrochen(d, p.PGetStr("AktNr"), 61, rand)};
+    const std::vector<std::string> werte[] = {
+        Umbrochen(d, p.PGetStr("Bez"), 15, 47), Umbrochen(d, p.PGetStr("Id"), 61, rand),
+        Umbrochen(d, p.PGetStr("GS"), 15, 47), Umbrochen(d, p.PGetStr("AktNr"), 61, rand)};
     const auto höhe = [&](int a) {
         return std::max<int>({1, static_cast<int>(werte[a].size()), static_cast<int>(werte[a + 1].size())});
     };
@@ -104,7 +104,7 @@ void ZIRVO3801Drucken::Projektdaten(bool& failed) {
     d.LineH(2, true);
     const auto feld = [&](int r, int c, const char* label, const std::vector<std::string>& wert) {
         d.Text(r, c, DS(label));
-        for (std::size_t k = 0; k < wert.size(); ++k) d.Text(r + static_cast<int>(k), c + (c == 1 ? 14 : 13), wert[k], true);
+        d.Textzeilen(r, c + (c == 1 ? 14 : 13), wert, true);
     };
     feld(3, 1, "Bezeichnung", werte[0]);
     feld(3, 48, "Identifikation", werte[1]);
@@ -274,7 +274,7 @@ void ZIRVO3801Drucken::Energiebezugsflächen() {
         const int r = box.Zeilen(std::max<int>(1, static_cast<int>(bez.size())));
         const KollektionZeiger z = t->Koll(i + 1);
         if (!z) continue;
-        for (std::size_t k = 0; k < bez.size(); ++k) d.Text(r + static_cast<int>(k), 1, bez[k], true);
+        d.Textzeilen(r, 1, bez, true);
         d.Text(r, 45, DruckZahl(z->Zahl(3), 2, false), true, true, 4);
         d.Text(r, 52, DruckZahl(z->Zahl(4), 1, false), true, true, 7);
     }

@@ -68,7 +68,7 @@ public:
     // the zone's row.
     int NameDrucken(int r, std::int16_t i) const {
         const auto k = static_cast<std::size_t>(i);
-        for (std::size_t z = 0; z < namen_[k].size(); ++z) d_.Text(r + erste_[k] + static_cast<int>(z), 1, namen_[k][z], true);
+        d_.Textzeilen(r + erste_[k], 1, namen_[k], true);
         return r + erste_[k];
     }
 
