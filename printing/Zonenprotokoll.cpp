@@ -379,7 +379,8 @@ void ZIRVO3801Drucken::Wärmeeinträge() {
             const KollektionZeiger z = verbraucher->Koll(i + 1);
             if (!z) continue;
             const int r = i + 20;
-            d.Text(r, 1, z->Text(1), true);
+            // The designation up to the power column.
+            d.TextBis(r, 1, z->Text(1), true, 35);
             d.Text(r, 37, ZahlOderLeer(z->Zahl(2), 0), true, true, 5);
             d.Text(r, 46, ZahlOderLeer(z->Zahl(3), 0), true, true, 5);
             d.Text(r, 55, ZahlOderLeer(z->Zahl(4), 2), true, true, 5);
@@ -391,8 +392,7 @@ void ZIRVO3801Drucken::Wärmeeinträge() {
     }
     if (bemerkung.empty()) return;
     d.Text(bemerkungsZeile, 1, DS("Bemerkung"));
-    for (std::size_t k = 0; k < bemerkungszeilen.size(); ++k)
-        d.Text(bemerkungsZeile + static_cast<int>(k), 15, bemerkungszeilen[k], true);
+    d.Textzeilen(bemerkungsZeile, 15, bemerkungszeilen, true);
 }
 
 // ---- heating demand --------------------------------------------------------------

@@ -113,6 +113,14 @@ void Anlegen(Testhilfe::Zonenprojekt& z) {
     }
     p.SetNZone(0);
     const char* const codes[] = {"B1u*", "D4u*", "A2*", "C3u"};
+    // Beside them a component with a long designation and layer, and a
+    // consumer of the same.
+    const std::string lang = "Aussenwand verputzt mit Wärmedämmung aus Mineralwolle zwischen Holzständern";
+    auto b2 = Bauteil::Lesen(p, 2);
+    b2->Bez = lang, b2->Schichten[0].Bez = lang, b2->Speichern(p, 2);
+    p.SetNZone(1);
+    p.ZSetColl(Testhilfe::Zeile({Testhilfe::Zeile({lang, 500.0, 2000.0, 0.8})}), "GE_");
+    p.SetNZone(0);
     for (int n = 1; n <= 8; ++n) {
         if (auto b = Bauteil::Lesen(p, n)) b->CodeGr = codes[n % 4], b->Speichern(p, n);
         if (auto f = Fenster::Lesen(p, n)) f->CodeGr = codes[n % 4], f->Speichern(p, n);
