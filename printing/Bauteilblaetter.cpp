@@ -27,11 +27,13 @@ void Zahl(Drucken& d, int row, int col, double wert, int stellen) {
 }
 
 // Heading, name with its value, comment: the rows every sheet begins with.
-void Blattkopf(Drucken& d, const std::string& art, int nr, const std::string& bez, const std::string& kom) {
+// The name stops before the value beside it, whose label stands in column
+// bis + 1.
+void Blattkopf(Drucken& d, const std::string& art, int nr, const std::string& bez, const std::string& kom, int bis) {
     d.Text(1, 1, DS(art) + "  " + std::to_string(nr), true);
     d.LineH(2, true);
     d.Text(3, 1, DS("Bezeichnung"));
-    d.Text(3, 15, bez, true);
+    d.TextBis(3, 15, bez, true, bis);
     d.Text(4, 1, DS("Kommentar"));
     d.Text(4, 15, kom, true);
 }
@@ -85,7 +87,7 @@ void ZIRVO3801Drucken::BauteilBlatt(int nr) {
     Drucken& d = drucken_;
     const int L = static_cast<int>(std::min<std::size_t>(b->Schichten.size(), ::Bauteil::MaxSchichten));
     d.Box(L == 0 ? 4 : L + 10, true);
-    Blattkopf(d, "Bauteil", nr, b->Bez, b->Kom);
+    Blattkopf(d, "Bauteil", nr, b->Bez, b->Kom, 55);
     d.Text(3, 56, "U");
     Zahl(d, 3, 59, b->U, 2);
     d.Text(3, 65, "[W/m²K]");
@@ -116,7 +118,7 @@ void ZIRVO3801Drucken::BauteilBlatt(int nr) {
     for (int k = 0; k < L; ++k) {
         const Schicht& s = b->Schichten[static_cast<std::size_t>(k)];
         const int row = 11 + k;
-        d.Text(row, 1, s.Bez, true);
+        d.TextBis(row, 1, s.Bez, true, 31);
         Zahl(d, row, 33, s.Dicke, 2);
         Zahl(d, row, 41, s.Rohdichte, 0);
         Zahl(d, row, 49, s.Lambda, 3);
@@ -130,7 +132,7 @@ void ZIRVO3801Drucken::FensterBlatt(int nr) {
     if (!f) return;
     Drucken& d = drucken_;
     d.Box(9, true);
-    Blattkopf(d, "Fenster", nr, f->Bez, f->Kom);
+    Blattkopf(d, "Fenster", nr, f->Bez, f->Kom, 55);
     d.Text(3, 56, "U");
     Zahl(d, 3, 59, f->U, 2);
     d.Text(3, 65, "[W/m²K]");
@@ -142,12 +144,12 @@ void ZIRVO3801Drucken::FensterBlatt(int nr) {
     Zahl(d, 7, 35, f->FF, 2);
     d.Text(7, 41, "[-]");
     d.Text(8, 1, DS("Rahmenmaterial"));
-    d.Text(8, 15, f->Rahmenmaterial, true);
+    d.TextBis(8, 15, f->Rahmenmaterial, true, 53);
     d.Text(8, 54, "Uf");
     Zahl(d, 8, 57, f->Uf, 2);
     d.Text(8, 63, "[W/m²K]");
     d.Text(9, 1, DS("Verglasung"));
-    d.Text(9, 15, f->Verglasung, true);
+    d.TextBis(9, 15, f->Verglasung, true, 53);
     d.Text(9, 54, "Ug");
     Zahl(d, 9, 57, f->Ug, 2);
     d.Text(9, 63, "[W/m²K]");
@@ -158,7 +160,7 @@ void ZIRVO3801Drucken::WärmebrückeBlatt(int nr) {
     if (!w) return;
     Drucken& d = drucken_;
     d.Box(6, true);
-    Blattkopf(d, "Wärmebrücke", nr, w->Bez, w->Kom);
+    Blattkopf(d, "Wärmebrücke", nr, w->Bez, w->Kom, 52);
     d.Text(3, 53, std::string("Psi") + " | " + "Chi");
     Zahl(d, 3, 59, w->Psi, 2);
     d.Text(3, 65, std::string("[W/mK]") + " | " + "[W/K]");

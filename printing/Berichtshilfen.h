@@ -40,6 +40,13 @@ void ZoneRechnen(std::int16_t i);
 // conversion, else times 0.6 for the target value.
 double Grenzwert(double HgNw);
 
+// A code in a narrow column that begins at the code's column and is
+// `breite` cells wide: 0 when the code fits there (it stands left-aligned,
+// as always); else the whole cells it takes right-aligned at the column's
+// end, the text left of it giving way; at most `höchstens`, the code then
+// cut short with "…".
+int Codezellen(Drucken& d, std::string& code, bool bold, int breite, int höchstens = 8);
+
 // A quotient that is 0 when the divisor is.
 inline double Anteil(double a, double b) { return b == 0 ? 0 : a / b; }
 

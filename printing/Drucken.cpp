@@ -5,6 +5,7 @@
 #include "frame/basZIRVODialogSprache.h"
 #include "printing/Zeichensaetze.h"
 
+#include <algorithm>
 #include <cmath>
 
 bool Drucken::ZeilenNachSchrift = false;
@@ -179,10 +180,13 @@ void Drucken::Duplex(bool on) {
     if (fläche_->DuplexModus() == gewünscht) spiegeln_ = on;
 }
 
-bool Drucken::PageTitle(bool show, const std::optional<std::string>& title) {
+bool Drucken::PageTitle(bool show, const std::optional<std::string>& title, const std::string& titleEnd) {
     const bool vorher = mitTitel_;
     mitTitel_ = show;
-    if (title) titel_ = *title;
+    if (title) {
+        titel_ = *title;
+        titelEnde_ = titleEnd;
+    }
     return vorher;
 }
 
@@ -192,9 +196,14 @@ void Drucken::PageHead() {
     if (fläche_) {
         gezeichnet_ = true;
         const double y = blockanfang_ * zellenhöhe_;
-        fläche_->Text(0, y, titel_);
         const std::string seite = DS("Seite ") + std::to_string(fläche_->Seitennummer());
         const double x = zeichen_ * zellenbreite_ - fläche_->Textbreite(seite);
+        // Two cells at least between the title and the page number.
+        const double platz = x - 2 * zellenbreite_;
+        std::string titel = titel_ + titelEnde_;
+        if (fläche_->Textbreite(titel) > platz)
+            titel = Gekürzt(titel_, platz - fläche_->Textbreite(titelEnde_), false) + titelEnde_;
+        fläche_->Text(0, y, titel);
         fläche_->Text(x, y, seite);
         aktX_ = x + fläche_->Textbreite(seite);
         aktY_ = y;
@@ -256,6 +265,19 @@ void Drucken::Drucke(std::string_view text) {
 }
 
 void Drucken::Text(int row, int col, std::string_view text, bool bold, bool rightAlign, int width) {
+    TextBegrenzt(row, col, text, bold, rightAlign, width, RechterRahmen());
+}
+
+void Drucken::TextBis(int row, int col, std::string_view text, bool bold, int bis) {
+    TextBegrenzt(row, col, text, bold, false, 0, std::min(RechterRahmen(), (bis + 1) * zellenbreite_));
+}
+
+void Drucken::TextVor(int row, int col, std::string_view text, bool bold, int spalte) {
+    TextBegrenzt(row, col, text, bold, false, 0, std::min(RechterRahmen(), (spalte + 0.75) * zellenbreite_));
+}
+
+void Drucken::TextBegrenzt(int row, int col, std::string_view text, bool bold, bool rightAlign, int width,
+                           double grenze) {
     if (row != -1) {
         aktX_ = (col + 1) * zellenbreite_;
         aktY_ = (boxanfang_ + row) * zellenhöhe_;
@@ -269,10 +291,10 @@ void Drucken::Text(int row, int col, std::string_view text, bool bold, bool righ
         breite = Markupbreite(text);
         aktX_ += width * zellenbreite_ - breite;
     }
-    // A text that would reach past the right frame is cut short there. No
-    // character is wider than 1.25 em, nor takes less than a byte: a text
-    // that fits by that bound is not measured.
-    const double platz = RechterRahmen() - aktX_;
+    // A text that would reach past its bound (the right frame) is cut short
+    // there. No character is wider than 1.25 em, nor takes less than a
+    // byte: a text that fits by that bound is not measured.
+    const double platz = grenze - aktX_;
     const double em = schrift_.Grösse * 2.54 / 72;
     if (static_cast<double>(text.size()) * 1.25 * em > platz) {
         if (breite < 0) breite = Markupbreite(text);
@@ -329,21 +351,24 @@ void Drucken::PrintMarkup(std::string_view text) {
     });
 }
 
-double Drucken::Markupbreite(std::string_view text) const {
+double Drucken::Markupbreite(std::string_view text, bool bold) const {
     if (!fläche_) return 0;
     double breite = 0;
-    const Plattform::Druckschrift vorher = schrift_;
+    Plattform::Druckschrift schrift = schrift_;
+    schrift.Fett = bold;
+    if (bold != schrift_.Fett) fläche_->Schrift(schrift);
     Zerlegen(text, [&](Teil art, std::string_view t) {
         if (art != Teil::Tiefgestellt) {
             breite += fläche_->Textbreite(t);
             return;
         }
-        Plattform::Druckschrift klein = vorher;
-        klein.Grösse = 2 * vorher.Grösse / 3;
+        Plattform::Druckschrift klein = schrift;
+        klein.Grösse = 2 * schrift.Grösse / 3;
         fläche_->Schrift(klein);
         breite += fläche_->Textbreite(t);
-        fläche_->Schrift(vorher);
+        fläche_->Schrift(schrift);
     });
+    if (bold != schrift_.Fett) fläche_->Schrift(schrift_);
     return breite;
 }
 
@@ -387,6 +412,10 @@ std::vector<std::string> Drucken::Umbrechen(std::string_view text, int width, bo
     }
     if (bold) Fett(fett);
     return zeilen;
+}
+
+void Drucken::Textzeilen(int row, int col, const std::vector<std::string>& zeilen, bool bold) {
+    for (std::size_t k = 0; k < zeilen.size(); ++k) Text(row + static_cast<int>(k), col, zeilen[k], bold);
 }
 
 int Drucken::TextBox(int row, int col, int width, std::string_view text, bool bold) {

@@ -87,7 +87,11 @@ public:
     // the back pages are mirrored. A printer without duplex changes nothing.
     void Duplex(bool on);
     // Sets the title flag and, when given, the title; the flag as it was.
-    bool PageTitle(bool show, const std::optional<std::string>& title = std::nullopt);
+    // The title stops before the page number: where it would reach it, its
+    // start is cut short with "…", its end (titleEnd, the print time) stays
+    // whole.
+    bool PageTitle(bool show, const std::optional<std::string>& title = std::nullopt,
+                   const std::string& titleEnd = {});
     void PageHead();
     // A framed box of rows content rows at the block start (row 1 shaded
     // light grey when shaded); a new page first when it does not fit.
@@ -101,9 +105,24 @@ public:
     // One text through the markup; row -1 continues where the last text
     // ended. rightAlign: the text ends at the right edge of cell col + width.
     void Text(int row, int col, std::string_view text, bool bold = false, bool rightAlign = false, int width = 0);
+    // A text that stays in its column, left of the column line of column
+    // `bis` (a text of column bis + 1 begins half a cell behind that line):
+    // cut short with "…" where it would come nearer than half a cell to the
+    // line. Row -1 as in Text.
+    void TextBis(int row, int col, std::string_view text, bool bold, int bis);
+    // A text left of the text of column `spalte`, where no column line
+    // parts them: cut short with "…" where it would come nearer to it than
+    // a quarter of a cell.
+    void TextVor(int row, int col, std::string_view text, bool bold, int spalte);
+    // The cells a text of column col has up to the column line of column
+    // bis, as TextBis counts them; the width to wrap it in (Umbrechen).
+    static int Spaltenbreite(int col, int bis) { return bis - col; }
     // Plain text wrapped at blanks into lines of at most width cells; a word
     // wider than that is broken. Returns the lines printed (0 for "").
     int TextBox(int row, int col, int width, std::string_view text, bool bold);
+    // Lines (as Umbrechen gives them) one below the other from row, as Text
+    // prints them.
+    void Textzeilen(int row, int col, const std::vector<std::string>& zeilen, bool bold);
     // The lines TextBox would print; with höchstens > 0 no more than that
     // many, the last one then cut short with "…" when text remains.
     std::vector<std::string> Umbrechen(std::string_view text, int width, bool bold, int höchstens = 0);
@@ -120,8 +139,10 @@ public:
     double Linienbreite() const { return linie_; }
     const Plattform::Druckschrift& Schrift() const { return schrift_; }
     void Schriftname(const std::string& name);
-    // The width of a text as the markup prints it, cm.
-    double Markupbreite(std::string_view text) const;
+    // The width of a text as the markup prints it, cm; in the current font,
+    // or in it bold or not.
+    double Markupbreite(std::string_view text) const { return Markupbreite(text, schrift_.Fett); }
+    double Markupbreite(std::string_view text, bool bold) const;
     // The x of the right frame of a box, cm.
     double RechterRahmen() const { return zeichen_ * zellenbreite_ - zellenbreite_ / 2; }
 
@@ -137,6 +158,7 @@ private:
     int boxanfang_ = 0;
     int boxende_ = 0;
     std::string titel_;
+    std::string titelEnde_;
     bool mitTitel_ = false;
     bool spiegeln_ = false;
     bool gezeichnet_ = false; // something was drawn since the job began
@@ -147,6 +169,8 @@ private:
     void SchriftSetzen(const Plattform::Druckschrift& s);
     void Fett(bool fett);
     void Drucke(std::string_view text);
+    // Text, cut short with "…" where it would pass x = grenze (cm).
+    void TextBegrenzt(int row, int col, std::string_view text, bool bold, bool rightAlign, int width, double grenze);
     // The longest start of text that is at most breite wide with "…"
     // behind it ("" when not even that fits); markup: measured as Text
     // prints it, else as plain text.

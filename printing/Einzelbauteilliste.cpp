@@ -136,6 +136,7 @@ void ZIRVO3801Drucken::Einzelbauteile(bool& failed) {
         std::string bez, codeGr;
         double wert = 0, g = 0, dämmung = 0;
         std::vector<std::string> zeilen;
+        int codeZellen = 0; // a code group wider than its column: the cells it takes
     };
     const auto werte = [&](const Eintrag& e) -> Werte {
         const Projekt& p = Global::Projekt;
@@ -156,8 +157,13 @@ void ZIRVO3801Drucken::Einzelbauteile(bool& failed) {
             }
         }
         // From column 6 up to the code group: column 39 for components and
-        // windows, 45 for bridges.
-        const int breite = e.art == Opak || e.art == FensterTüren ? 33 : 39;
+        // windows, 45 for bridges. The code group ends half a cell before
+        // the column line two columns on; one wider than that ("B1u*") ends
+        // there and takes its room from the designation, whose lines then
+        // end a cell before it; beyond 8 cells it is cut short with "…".
+        const int codeSpalte = e.art == Opak || e.art == FensterTüren ? 39 : 45;
+        if (e.nummer != 0) w.codeZellen = Berichtshilfen::Codezellen(d, w.codeGr, false, 2);
+        const int breite = w.codeZellen > 0 ? codeSpalte - 5 - w.codeZellen : codeSpalte - 6;
         w.zeilen = d.Umbrechen(w.bez, breite, true, FortlaufendeBox::ZeilenJeEintrag);
         if (w.zeilen.empty()) w.zeilen.emplace_back();
         return w;
@@ -170,8 +176,11 @@ void ZIRVO3801Drucken::Einzelbauteile(bool& failed) {
                            const char* codes) {
         if (e.nummer != 0) d.Text(r, 2, Zahl(e.nummer, 0), true, true, 2);
         else d.Text(r, 2, "   -");
-        for (std::size_t i = 0; i < w.zeilen.size(); ++i) d.Text(r + static_cast<int>(i), 6, w.zeilen[i], true);
-        if (e.nummer != 0 && !w.codeGr.empty()) d.Text(r, codeSpalte, w.codeGr);
+        d.Textzeilen(r, 6, w.zeilen, true);
+        if (e.nummer != 0 && w.codeZellen > 0)
+            d.Text(r, codeSpalte + 2 - w.codeZellen, w.codeGr, false, true, w.codeZellen);
+        else if (e.nummer != 0 && !w.codeGr.empty())
+            d.Text(r, codeSpalte, w.codeGr);
         if (w.dämmung > 0) d.Text(r, 46, Zahl(w.dämmung, 1), false, true, 0);
         if (e.art == FensterTüren) d.Text(r, 42, Zahl(w.g, 2), true, true, 4);
         d.Text(r, 48, Zahl(w.wert, 2), true, true, 7);

@@ -171,8 +171,8 @@ void ZIRVO3801Drucken::EBZusammenfassung(bool& failed) {
         for (std::size_t i = 0; i < zeilen.size(); ++i) {
             const auto& bez = bezeichnungen[i];
             const int r = box.Zeilen(std::max<int>(1, static_cast<int>(bez.size())));
-            d.Text(r, 1, zeilen[i]->Code, true);
-            for (std::size_t k = 0; k < bez.size(); ++k) d.Text(r + static_cast<int>(k), 5, bez[k], true);
+            d.TextVor(r, 1, zeilen[i]->Code, true, 5);
+            d.Textzeilen(r, 5, bez, true);
             zeile(*zeilen[i], r);
         }
         box.Ende();

@@ -24,6 +24,20 @@ std::string Vorlauf(double t) {
     return text == "0" ? std::string() : text;
 }
 
+// The rows of the current zone's use-data box: two more with a flow
+// temperature, three with both.
+int Nutzungszeilen() {
+    const Projekt& p = Global::Projekt;
+    const bool tB = !Vorlauf(p.ZGetNum("VTHB")).empty(), tF = !Vorlauf(p.ZGetNum("VTHF")).empty();
+    return tB && tF ? 20 : tB || tF ? 19 : 17;
+}
+
+// A text wrapped in its column, up to the column line of column bis, in as
+// many lines as an entry may take.
+std::vector<std::string> Umbrochen(Drucken& d, const std::string& text, int col, int bis) {
+    return d.Umbrechen(text, Drucken::Spaltenbreite(col, bis), true, FortlaufendeBox::ZeilenJeEintrag);
+}
+
 } // namespace
 
 void ZIRVO3801Drucken::Protokoll(bool& failed) {
@@ -48,11 +62,17 @@ void ZIRVO3801Drucken::Nutzungszone(int zone, bool& failed) {
         F.ProjektZoneBerechnen();
         F.ProjektZoneSpeichern();
         Drucken& d = drucken_;
+        // The heading box is never left alone at the foot of a page: it
+        // begins the page of the zone's first box, the use data.
+        const std::vector<std::string> name = Umbrochen(d, p.ZGetStr("Bez"), 34, d.Characters() - 2);
+        const int kopf = std::max<int>(1, static_cast<int>(name.size()));
         d.SkipRows(1);
-        d.Box(1, false);
+        const int zusammen = kopf + 2 + Nutzungszeilen();
+        if (d.FreieZeilen() < zusammen && d.FreieZeilen(true) >= zusammen) d.NewPage();
+        d.Box(kopf, false);
         d.Text(1, 1, DS("Thermische Zone"), true);
         d.Text(1, 21, DS("Bezeichnung") + ":");
-        d.Text(1, 34, p.ZGetStr("Bez"), true);
+        d.Textzeilen(1, 34, name, true);
         Nutzungsdaten();
         Energiebezugsflächen();
         HülleAussenluft();
@@ -68,28 +88,41 @@ void ZIRVO3801Drucken::Projektdaten(bool& failed) {
     failed = false;
     const Projekt& p = Global::Projekt;
     Drucken& d = drucken_;
-    d.Box(11, true);
+    // The name and the site wrap in their columns (up to the labels at
+    // column 48), the identification and the file number in theirs (up to
+    // the frame); the rows below move down by the lines they take.
+    const int rand = d.Characters() - 2;
+    const std::vector<std::string> werte[] = {
+        Umbrochen(d, p.PGetStr("Bez"), 15, 47), Umbrochen(d, p.PGetStr("Id"), 61, rand),
+        Umbrochen(d, p.PGetStr("GS"), 15, 47), Umbrochen(d, p.PGetStr("AktNr"), 61, rand)};
+    const auto höhe = [&](int a) {
+        return std::max<int>({1, static_cast<int>(werte[a].size()), static_cast<int>(werte[a + 1].size())});
+    };
+    const int zeile4 = 3 + höhe(0), v = zeile4 + höhe(2) - 5;
+    d.Box(11 + v, true);
     d.Text(1, 1, DS("Projekt"), true);
     d.LineH(2, true);
-    const auto feld = [&](int r, int c, const char* label, const std::string& wert) {
+    const auto feld = [&](int r, int c, const char* label, const std::vector<std::string>& wert) {
         d.Text(r, c, DS(label));
-        d.Text(r, c + (c == 1 ? 14 : 13), wert, true);
+        d.Textzeilen(r, c + (c == 1 ? 14 : 13), wert, true);
     };
-    feld(3, 1, "Bezeichnung", p.PGetStr("Bez"));
-    feld(3, 48, "Identifikation", p.PGetStr("Id"));
-    feld(4, 1, "Standort", p.PGetStr("GS"));
-    feld(4, 48, "Akten-Nr.", p.PGetStr("AktNr"));
-    d.Text(5, 1, DS("Höhenlage"));
-    d.Text(5, 17, Zahl(p.PGetNum("MueM"), 2), true, true, 4);
-    d.Text(5, 22, einheiten_[E_m]);
-    d.Text(5, 26, DS("(Meereshöhe)"));
-    feld(6, 1, "Kanton", p.PGetStr("Kanton"));
-    d.LineH(7, false);
-    feld(8, 1, "Klimastation", KlimastationText(p.PGetStr("KlSt")));
-    d.LineH(9, false);
+    feld(3, 1, "Bezeichnung", werte[0]);
+    feld(3, 48, "Identifikation", werte[1]);
+    feld(zeile4, 1, "Standort", werte[2]);
+    feld(zeile4, 48, "Akten-Nr.", werte[3]);
+    d.Text(5 + v, 1, DS("Höhenlage"));
+    d.Text(5 + v, 17, Zahl(p.PGetNum("MueM"), 2), true, true, 4);
+    d.Text(5 + v, 22, einheiten_[E_m]);
+    d.Text(5 + v, 26, DS("(Meereshöhe)"));
+    d.Text(6 + v, 1, DS("Kanton"));
+    d.Text(6 + v, 15, p.PGetStr("Kanton"), true);
+    d.LineH(7 + v, false);
+    d.Text(8 + v, 1, DS("Klimastation"));
+    d.Text(8 + v, 15, KlimastationText(p.PGetStr("KlSt")), true);
+    d.LineH(9 + v, false);
     int ergebnis = 0;
-    TitelBauvorhaben(10, ergebnis);
-    AufgabenstellungZeile(11);
+    TitelBauvorhaben(10 + v, ergebnis);
+    AufgabenstellungZeile(11 + v);
 }
 
 void ZIRVO3801Drucken::AufgabenstellungZeile(int row) {
@@ -165,7 +198,7 @@ void ZIRVO3801Drucken::Nutzungsdaten() {
     const std::int16_t Gk = p.ZGetInt("Gk");
     const std::string tB = Vorlauf(p.ZGetNum("VTHB")), tF = Vorlauf(p.ZGetNum("VTHF"));
     Drucken& d = drucken_;
-    d.Box(tB.empty() && tF.empty() ? 17 : tB.empty() || tF.empty() ? 19 : 20, true);
+    d.Box(Nutzungszeilen(), true);
     d.Text(1, 1, DS("Nutzung"), true);
     d.LineH(2, true);
     d.Text(3, 1, DS("Gebäudekategorie"));
@@ -241,7 +274,7 @@ void ZIRVO3801Drucken::Energiebezugsflächen() {
         const int r = box.Zeilen(std::max<int>(1, static_cast<int>(bez.size())));
         const KollektionZeiger z = t->Koll(i + 1);
         if (!z) continue;
-        for (std::size_t k = 0; k < bez.size(); ++k) d.Text(r + static_cast<int>(k), 1, bez[k], true);
+        d.Textzeilen(r, 1, bez, true);
         d.Text(r, 45, DruckZahl(z->Zahl(3), 2, false), true, true, 4);
         d.Text(r, 52, DruckZahl(z->Zahl(4), 1, false), true, true, 7);
     }

@@ -6,6 +6,9 @@
 #include "proofs/frmNachweis3801.h"
 #include "project/ProjektGlobal.h"
 
+#include <algorithm>
+#include <cmath>
+
 namespace Berichtshilfen {
 
 void ZoneRechnen(std::int16_t i) {
@@ -17,6 +20,14 @@ void ZoneRechnen(std::int16_t i) {
 double Grenzwert(double HgNw) {
     const Projekt& p = Global::Projekt;
     return frmNachweis3801::Grenzwert(HgNw, p.PGetInt("BvArt"), p.PGetInt("NwAnf"));
+}
+
+int Codezellen(Drucken& d, std::string& code, bool bold, int breite, int höchstens) {
+    const double b = d.Markupbreite(code, bold);
+    if (b <= breite * d.Zellenbreite()) return 0;
+    const int zellen = std::min(höchstens, static_cast<int>(std::ceil(b / d.Zellenbreite())));
+    if (zellen == höchstens) code = d.Umbrechen(code, höchstens, bold, 1).front();
+    return zellen;
 }
 
 } // namespace Berichtshilfen

@@ -133,7 +133,9 @@ void ZIRVO3801Drucken::TitelAdresse(int r, int party) {
         const Projekt& p = Global::Projekt;
         d.Text(r, 1, DS("Projekt"));
         d.Text(r, 38, DS("Bezeichnung") + ":");
-        for (int i = 1; i <= 5; ++i) d.Text(r + i, 3, t[static_cast<std::size_t>(i)], true);
+        // The address up to the labels at column 38; the values behind
+        // them stop at the frame.
+        for (int i = 1; i <= 5; ++i) d.TextBis(r + i, 3, t[static_cast<std::size_t>(i)], true, 37);
         d.Text(r + 1, 40, p.PGetStr("Bez"), true);
         d.Text(r + 2, 38, DS("Akten-Nr.") + ":");
         d.Text(r + 3, 40, p.PGetStr("AktNr"), true);
@@ -145,7 +147,7 @@ void ZIRVO3801Drucken::TitelAdresse(int r, int party) {
                                        DS("Verfasser Wärmedämmprojekt"), DS("Verfasser Nachweis")};
     d.Text(r, 1, überschrift[party]);
     d.Text(r, 38, DS("Sachbearbeiter"));
-    for (int i = 1; i <= 4; ++i) d.Text(r + i, 3, t[static_cast<std::size_t>(i)], true);
+    for (int i = 1; i <= 4; ++i) d.TextBis(r + i, 3, t[static_cast<std::size_t>(i)], true, 37);
     const char* const labels[] = {"Name", "Tel.", "Fax", "E-Mail"};
     for (int i = 0; i < 4; ++i) {
         d.Text(r + 1 + i, 38, DS(labels[i]) + ":");

@@ -157,7 +157,8 @@ void ZIRVO3801Drucken::DruckBeginn(bool einzelbauteil) {
 }
 
 void ZIRVO3801Drucken::SeitentitelSetzen() {
-    drucken_.PageTitle(true, dokumentart_ + ":  " + projektname_ + "      " + uhrzeit_);
+    // A long project name gives way to the print time.
+    drucken_.PageTitle(true, dokumentart_ + ":  " + projektname_, "      " + uhrzeit_);
 }
 
 void ZIRVO3801Drucken::AusdruckEnde() {
@@ -189,15 +190,35 @@ void ZIRVO3801Drucken::Kopf(const std::string& programm, int linie, const std::s
         d.Text(1, spalte, title, true);
         if (number > 0) d.Text(1, r - 6, std::to_string(number), false, true, 5);
     } else {
+        // Project and zone, each name bold, up to the line before the time:
+        // where both names do not fit, each is cut short, the zone's to no
+        // less than half the room when the project's needs more.
         const Projekt& p = Global::Projekt;
-        d.Text(1, spalte, DS("Projekt") + ":  ");
-        d.Text(-1, 0, p.PGetStr("Bez"), true);
-        d.Text(-1, 0, "  [" + p.PGetStr("Id") + "]");
-        if (mitZone && p.ZonenAnzahl() > 1) {
-            d.Text(-1, 0, "        " + DS("Zone") + ":  ");
-            d.Text(-1, 0, p.ZGetStr("Bez"), true);
-            d.Text(-1, 0, "  [" + p.ZGetStr("Code") + "]");
+        std::vector<std::pair<std::string, bool>> teile = {
+            {DS("Projekt") + ":  ", false}, {p.PGetStr("Bez"), true}, {"  [" + p.PGetStr("Id") + "]", false}};
+        if (mitZone && p.ZonenAnzahl() > 1)
+            teile.insert(teile.end(), {{"        " + DS("Zone") + ":  ", false},
+                                       {p.ZGetStr("Bez"), true},
+                                       {"  [" + p.ZGetStr("Code") + "]", false}});
+        double platz = (r - spalte) * d.Zellenbreite();
+        std::vector<double> breite;
+        for (const auto& [text, fett] : teile) {
+            breite.push_back(d.Markupbreite(text, fett));
+            if (!fett) platz -= breite.back();
         }
+        const double projekt = breite[1], zone = teile.size() > 3 ? breite[4] : 0;
+        if (projekt + zone > platz) {
+            const double fürZone = std::min(zone, std::max(platz / 2, platz - projekt));
+            const auto kürzen = [&](std::size_t i, double b) {
+                const auto zeilen =
+                    d.Umbrechen(teile[i].first, std::max(0, static_cast<int>(b / d.Zellenbreite())), true, 1);
+                if (!zeilen.empty()) teile[i].first = zeilen.front();
+            };
+            kürzen(1, platz - fürZone);
+            if (zone > 0) kürzen(4, fürZone);
+        }
+        d.TextBis(1, spalte, teile[0].first, false, r);
+        for (std::size_t i = 1; i < teile.size(); ++i) d.TextBis(-1, 0, teile[i].first, teile[i].second, r);
     }
     d.LineX(0, r, 2, r, false, false);
     std::tm tm = Jetzt();

@@ -153,7 +153,7 @@ void ZIRVO3801Drucken::Hülle(int art) {
         const KollektionZeiger z = t->Koll(i + 1);
         if (!z) continue;
         d.Text(r, 1, z->Text(1), true);
-        for (std::size_t k = 0; k < x.bez.size(); ++k) d.Text(r + static_cast<int>(k), 4, x.bez[k], true);
+        d.Textzeilen(r, 4, x.bez, true);
         d.Text(r, 35, ZahlOderLeer(z->Zahl(3), 1), true, true, 7);
         d.Text(r, 43, ZahlOderLeer(z->Zahl(4), 0), true, true, 2);
         d.Text(r, 46, ZahlOderLeer(z->Zahl(5), 2), true, true, 4);
@@ -175,8 +175,7 @@ void ZIRVO3801Drucken::Hülle(int art) {
                 d.Text(r, 70, z->Text(11), true);
                 d.Text(r, 73, z->Text(12), true);
             }
-            for (std::size_t k = 0; k < x.schatten.size(); ++k)
-                d.Text(r + static_cast<int>(k), 65, x.schatten[k], true);
+            d.Textzeilen(r, 65, x.schatten, true);
         }
     }
     box.Ende();
@@ -313,7 +312,7 @@ void ZIRVO3801Drucken::LüftungsgerätDaten(int r, double ebf) {
     d.Text(r + 5, 70, einheiten_[E_m3_hm2]);
     d.Text(r + 7, 1, DS("Bemerkung"));
     const auto bemerkung = Bemerkungszeilen(d, p.ZGetStr("LmBem"));
-    for (std::size_t k = 0; k < bemerkung.size(); ++k) d.Text(r + 7 + static_cast<int>(k), 15, bemerkung[k], true);
+    d.Textzeilen(r + 7, 15, bemerkung, true);
 }
 
 // ---- heat gains ------------------------------------------------------------------
@@ -380,7 +379,8 @@ void ZIRVO3801Drucken::Wärmeeinträge() {
             const KollektionZeiger z = verbraucher->Koll(i + 1);
             if (!z) continue;
             const int r = i + 20;
-            d.Text(r, 1, z->Text(1), true);
+            // The designation up to the power column.
+            d.TextBis(r, 1, z->Text(1), true, 35);
             d.Text(r, 37, ZahlOderLeer(z->Zahl(2), 0), true, true, 5);
             d.Text(r, 46, ZahlOderLeer(z->Zahl(3), 0), true, true, 5);
             d.Text(r, 55, ZahlOderLeer(z->Zahl(4), 2), true, true, 5);
@@ -392,8 +392,7 @@ void ZIRVO3801Drucken::Wärmeeinträge() {
     }
     if (bemerkung.empty()) return;
     d.Text(bemerkungsZeile, 1, DS("Bemerkung"));
-    for (std::size_t k = 0; k < bemerkungszeilen.size(); ++k)
-        d.Text(bemerkungsZeile + static_cast<int>(k), 15, bemerkungszeilen[k], true);
+    d.Textzeilen(bemerkungsZeile, 15, bemerkungszeilen, true);
 }
 
 // ---- heating demand --------------------------------------------------------------

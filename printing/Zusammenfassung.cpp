@@ -14,6 +14,7 @@
 #include "project/ProjektGlobal.h"
 
 #include <initializer_list>
+#include <vector>
 
 using Berichtshilfen::Anteil;
 using Berichtshilfen::EBFMittel;
@@ -40,6 +41,43 @@ void Titel(Drucken& d, const std::string& titel) {
     d.Text(1, 1, titel, true);
     d.LineH(2, true);
 }
+
+// The rows of the zones in a table: each zone's name wrapped in its column
+// (from column 1 up to the column line of column bis), in two lines at most
+// (or `höchstens`), the last then ending in "…" where the name goes on. A
+// zone whose name fits takes one row, as always.
+class Zonenzeilen {
+public:
+    Zonenzeilen(Drucken& d, int bis)
+        : Zonenzeilen(d, std::vector<int>(static_cast<std::size_t>(Global::Projekt.ZonenAnzahl()), bis), 2) {}
+    // bis for each zone.
+    Zonenzeilen(Drucken& d, const std::vector<int>& bis, int höchstens) : d_(d) {
+        const Projekt& p = Global::Projekt;
+        for (std::int16_t i = 0; i < p.ZonenAnzahl(); ++i) {
+            auto zeilen = d.Umbrechen(p.Zone_GetStr(i, "Bez"),
+                                      Drucken::Spaltenbreite(1, bis[static_cast<std::size_t>(i)]), true, höchstens);
+            if (zeilen.empty()) zeilen.emplace_back();
+            erste_.push_back(anzahl_);
+            anzahl_ += static_cast<int>(zeilen.size());
+            namen_.push_back(std::move(zeilen));
+        }
+    }
+    // The rows of all zones.
+    int Anzahl() const { return anzahl_; }
+    // Prints the name of zone i in a table whose first zone is in row r;
+    // the zone's row.
+    int NameDrucken(int r, std::int16_t i) const {
+        const auto k = static_cast<std::size_t>(i);
+        d_.Textzeilen(r + erste_[k], 1, namen_[k], true);
+        return r + erste_[k];
+    }
+
+private:
+    Drucken& d_;
+    std::vector<std::vector<std::string>> namen_;
+    std::vector<int> erste_;
+    int anzahl_ = 0;
+};
 
 } // namespace
 
@@ -70,7 +108,19 @@ void ZIRVO3801Drucken::ThermischeZonen(bool& failed) {
     const bool mehrere = n > 1;
     const int c1 = mehrere ? 29 : 26, c2 = mehrere ? 55 : 52, c3 = mehrere ? 64 : 61, c4 = mehrere ? 71 : 68;
     Drucken& d = drucken_;
-    d.Box(mehrere ? n + 7 : 6, true);
+    // Several zones: the name up to the code, the code up to the category;
+    // a code wider than its 3 cells ends there, the name giving way (and
+    // taking a third line where it needs one).
+    std::vector<std::string> codes;
+    std::vector<int> codezellen, bis;
+    for (std::int16_t i = 0; i < n; ++i) {
+        codes.push_back(mehrere ? p.Zone_GetStr(i, "Code") : std::string());
+        codezellen.push_back(Berichtshilfen::Codezellen(d, codes.back(), true, 3));
+        bis.push_back(!mehrere ? c1 - 1 : codezellen.back() > 0 ? 27 - codezellen.back() : 24);
+    }
+    const Zonenzeilen zonen(d, bis, 3);
+    const int N = zonen.Anzahl();
+    d.Box(mehrere ? N + 7 : N + 5, true);
     Titel(d, DS("Thermische Zonen"));
     d.Text(3, 1, DS("Thermische Zone"));
     d.Text(3, c1, DS("Gebäudekategorie"));
@@ -87,16 +137,17 @@ void ZIRVO3801Drucken::ThermischeZonen(bool& failed) {
     d.Text(4, c3, einheiten_[E_Ohne], false, true, 5);
     d.Text(4, c4, einheiten_[E_Prozent], false, true, 5);
     d.LineX(5, 0, 5, 76, false, false);
-    Spaltenlinien(d, {c1 - 1, c2 - 1, c3 - 1, c4 - 1}, 2, mehrere ? n + 8 : 7);
+    Spaltenlinien(d, {c1 - 1, c2 - 1, c3 - 1, c4 - 1}, 2, mehrere ? N + 8 : N + 6);
 
     double EBF = 0, Ae = 0, AeF = 0;
     for (std::int16_t i = 0; i < n; ++i) {
         Berichtshilfen::ZoneRechnen(i);
-        const int r = 6 + i;
+        const int r = zonen.NameDrucken(6, i);
         const std::int16_t Gk = p.ZGetInt("Gk");
         const double ebf = p.ZGetNum("EBF"), ae = p.ZGetNum("Ae"), aeF = p.ZGetNum("AeF");
-        d.Text(r, 1, p.ZGetStr("Bez"), true);
-        if (mehrere) d.Text(r, 25, p.ZGetStr("Code"), true);
+        const auto k = static_cast<std::size_t>(i);
+        if (codezellen[k] > 0) d.Text(r, 28 - codezellen[k], codes[k], true, true, codezellen[k]);
+        else if (mehrere) d.Text(r, 25, codes[k], true);
         d.Text(r, c1, Global::Gebäudekategorie.Code(Gk), true);
         d.Text(r, c1 + 4, Global::Gebäudekategorie.Bezeichnung(Gk), true);
         d.Text(r, c1 + 22, Zahl(p.ZGetNum("Ti"), 0), true, true, 2);
@@ -108,11 +159,11 @@ void ZIRVO3801Drucken::ThermischeZonen(bool& failed) {
         AeF += aeF;
     }
     if (!mehrere) return;
-    d.LineX(n + 6, 0, n + 6, 76, false, false);
-    d.Text(n + 7, 1, DS("Total"), true);
-    d.Text(n + 7, c2, Zahl(EBF, 1), true, true, 8);
-    d.Text(n + 7, c3, Zahl(Anteil(Ae, EBF), 2), true, true, 5);
-    d.Text(n + 7, c4, Zahl(Anteil(AeF, EBF) * 100, 1), true, true, 5);
+    d.LineX(N + 6, 0, N + 6, 76, false, false);
+    d.Text(N + 7, 1, DS("Total"), true);
+    d.Text(N + 7, c2, Zahl(EBF, 1), true, true, 8);
+    d.Text(N + 7, c3, Zahl(Anteil(Ae, EBF), 2), true, true, 5);
+    d.Text(N + 7, c4, Zahl(Anteil(AeF, EBF) * 100, 1), true, true, 5);
 }
 
 void ZIRVO3801Drucken::Grenzwerte(bool& failed) {
@@ -125,7 +176,9 @@ void ZIRVO3801Drucken::Grenzwerte(bool& failed) {
     else if (Zielwert()) L = DS("Zielwert"), Q = "Q÷(H,ta)";
 
     Drucken& d = drucken_;
-    d.Box(mehrere ? n + 9 : 8, true);
+    const Zonenzeilen zonen(d, 25);
+    const int N = zonen.Anzahl();
+    d.Box(mehrere ? N + 9 : N + 7, true);
     Titel(d, DSFormat2("Energiebezugsfläche @ und @", "A÷(E)", L + " " + Q));
     d.Text(3, 1, DS("Thermische Zone"));
     d.Text(3, 26, "A÷(E)");
@@ -138,15 +191,14 @@ void ZIRVO3801Drucken::Grenzwerte(bool& failed) {
     d.Text(4, 44, einheiten_[E_Ohne], false, true, 5);
     d.Text(4, 51, einheiten_[E_kWh_m2], false, true, 7);
     d.LineX(5, 0, 5, 59, false, false);
-    Spaltenlinien(d, {25, 34, 43, 50, 59}, 2, mehrere ? n + 8 : 7);
+    Spaltenlinien(d, {25, 34, 43, 50, 59}, 2, mehrere ? N + 8 : N + 6);
 
     double EBF = 0, Ae = 0;
     EBFMittel Hg;
     for (std::int16_t i = 0; i < n; ++i) {
         Berichtshilfen::ZoneRechnen(i);
-        const int r = 6 + i;
+        const int r = zonen.NameDrucken(6, i);
         const double ebf = p.ZGetNum("EBF"), ae = p.ZGetNum("Ae"), hg = p.ZGetNum("HgNw");
-        d.Text(r, 1, p.ZGetStr("Bez"), true);
         d.Text(r, 26, Zahl(ebf, 1), true, true, 8);
         d.Text(r, 35, Zahl(ae, 1), true, true, 8);
         d.Text(r, 44, Zahl(Anteil(ae, ebf), 2), true, true, 5);
@@ -155,15 +207,15 @@ void ZIRVO3801Drucken::Grenzwerte(bool& failed) {
         Ae += ae;
         Hg.Hinzufügen(hg, ebf);
     }
-    int k = 7;
+    int k = N + 6;
     if (mehrere) {
-        d.LineX(n + 6, 0, n + 6, 59, false, false);
-        d.Text(n + 7, 1, DS("Total"), true);
-        d.Text(n + 7, 26, Zahl(EBF, 1), true, true, 8);
-        d.Text(n + 7, 35, Zahl(Ae, 1), true, true, 8);
-        d.Text(n + 7, 44, Zahl(Anteil(Ae, EBF), 2), true, true, 5);
-        d.Text(n + 7, 51, Gerundet(Berichtshilfen::Grenzwert(Hg.Wert())), true, true, 7);
-        k = n + 8;
+        d.LineX(N + 6, 0, N + 6, 59, false, false);
+        d.Text(N + 7, 1, DS("Total"), true);
+        d.Text(N + 7, 26, Zahl(EBF, 1), true, true, 8);
+        d.Text(N + 7, 35, Zahl(Ae, 1), true, true, 8);
+        d.Text(N + 7, 44, Zahl(Anteil(Ae, EBF), 2), true, true, 5);
+        d.Text(N + 7, 51, Gerundet(Berichtshilfen::Grenzwert(Hg.Wert())), true, true, 7);
+        k = N + 8;
     }
     d.LineH(k, false);
     d.Text(k + 1, 1,
@@ -179,7 +231,9 @@ void ZIRVO3801Drucken::Energiebilanz(bool& failed) {
     const std::string Q = Zielwert() ? "Q÷(H,ta)" : "Q÷(H,li)";
 
     Drucken& d = drucken_;
-    d.Box(mehrere ? n + 7 : 6, true);
+    const Zonenzeilen zonen(d, 25);
+    const int N = zonen.Anzahl();
+    d.Box(mehrere ? N + 7 : N + 5, true);
     Titel(d, DSFormat("Energiebilanz mit @", L + " " + Q));
     d.Text(3, 1, DS("Thermische Zone"));
     const std::pair<int, std::string> köpfe[] = {{26, "Q÷(T)"},
@@ -194,7 +248,7 @@ void ZIRVO3801Drucken::Energiebilanz(bool& failed) {
     for (int spalte : {26, 33, 40, 47, 61, 68}) d.Text(4, spalte, einheiten_[E_kWh_m2], false, true, 6);
     d.Text(4, 54, einheiten_[E_Ohne], false, true, 6);
     d.LineX(5, 0, 5, 76, false, false);
-    Spaltenlinien(d, {25, 32, 39, 46, 53, 60, 67}, 2, mehrere ? n + 8 : 7);
+    Spaltenlinien(d, {25, 32, 39, 46, 53, 60, 67}, 2, mehrere ? N + 8 : N + 6);
 
     EBFMittel Qh, Hg;
     for (std::int16_t i = 0; i < n; ++i) {
@@ -212,8 +266,7 @@ void ZIRVO3801Drucken::Energiebilanz(bool& failed) {
         p.ZGetArr1(etaG, "EtaG");
         p.ZGetArr1(qh, "Qh");
         const double ebf = p.ZGetNum("EBF"), hg = p.ZGetNum("HgNw");
-        const int r = 6 + i;
-        d.Text(r, 1, p.ZGetStr("Bez"), true);
+        const int r = zonen.NameDrucken(6, i);
         d.Text(r, 26, Zahl(qtA[12][5] + qtU[12][5] + qtF[12][5], 1), true, true, 6);
         d.Text(r, 33, Zahl(qv[12] + qvm[12], 1), true, true, 6);
         d.Text(r, 40, Zahl(qgP[12] + qgE[12], 1), true, true, 6);
@@ -225,10 +278,10 @@ void ZIRVO3801Drucken::Energiebilanz(bool& failed) {
         Hg.Hinzufügen(hg, ebf);
     }
     if (!mehrere) return;
-    d.LineX(n + 6, 0, n + 6, 76, false, false);
-    d.Text(n + 7, 1, DS("Total"), true);
-    d.Text(n + 7, 61, Gerundet(Qh.Wert()), true, true, 6);
-    d.Text(n + 7, 68, Gerundet(Berichtshilfen::Grenzwert(Hg.Wert())), false, true, 6);
+    d.LineX(N + 6, 0, N + 6, 76, false, false);
+    d.Text(N + 7, 1, DS("Total"), true);
+    d.Text(N + 7, 61, Gerundet(Qh.Wert()), true, true, 6);
+    d.Text(N + 7, 68, Gerundet(Berichtshilfen::Grenzwert(Hg.Wert())), false, true, 6);
 }
 
 void ZIRVO3801Drucken::Heizlast(bool& failed) {
@@ -239,10 +292,11 @@ void ZIRVO3801Drucken::Heizlast(bool& failed) {
     const bool umbau = Umbau();
     const bool korrigiert = Global::Klimastation_MB2028.TaMin() < -8;
     const std::string P = korrigiert ? "P÷(h,li,korr)" : "P÷(h,li)";
-    const int k = mehrere ? n + 8 : 6;
-
     Drucken& d = drucken_;
-    d.Box(mehrere ? n + 13 : 11, true);
+    const Zonenzeilen zonen(d, 25);
+    const int N = zonen.Anzahl();
+    const int k = mehrere ? N + 8 : N + 5;
+    d.Box(mehrere ? N + 13 : N + 10, true);
     Titel(d, DSFormat("Heizlast mit @", DS("Grenzwert") + " " + P));
     d.Text(3, 1, DS("Thermische Zone"));
     d.Text(3, 26, DS("Geb."));
@@ -274,8 +328,7 @@ void ZIRVO3801Drucken::Heizlast(bool& failed) {
         const double PhGrenze = basZIRVO3801::ZoneHeizleistungGrenzwert();
         const double ebf = p.ZGetNum("EBF");
         const bool IbisIV = Gk >= 1 && Gk <= 4;
-        const int r = 6 + i;
-        d.Text(r, 1, p.ZGetStr("Bez"), true);
+        const int r = zonen.NameDrucken(6, i);
         d.Text(r, 26, " " + Global::Gebäudekategorie.Code(Gk));
         d.Text(r, 31, Zahl(H, 1), true, true, 8);
         d.Text(r, 40, Zahl(q, 2), true, true, 7);
@@ -291,15 +344,15 @@ void ZIRVO3801Drucken::Heizlast(bool& failed) {
         }
     }
     if (mehrere) {
-        d.LineX(n + 6, 0, n + 6, 76, false, false);
-        d.Text(n + 7, 1, DS("Total"), true);
-        d.Text(n + 7, 61, Gerundet(alle.Wert()), true, true, 6);
-        d.Text(n + 8, 1, DS("Total") + "   (Geb.-Kat.  I, II, III, IV)");
+        d.LineX(N + 6, 0, N + 6, 76, false, false);
+        d.Text(N + 7, 1, DS("Total"), true);
+        d.Text(N + 7, 61, Gerundet(alle.Wert()), true, true, 6);
+        d.Text(N + 8, 1, DS("Total") + "   (Geb.-Kat.  I, II, III, IV)");
         if (kategorieIbisIV) {
-            d.Text(n + 8, 61, Gerundet(kategorien.Wert()), false, true, 6);
-            if (!umbau) d.Text(n + 8, 68, Gerundet(grenzen.Wert()), false, true, 6);
+            d.Text(N + 8, 61, Gerundet(kategorien.Wert()), false, true, 6);
+            if (!umbau) d.Text(N + 8, 68, Gerundet(grenzen.Wert()), false, true, 6);
         } else {
-            d.Text(n + 8, 61, "  -");
+            d.Text(N + 8, 61, "  -");
         }
     }
     d.LineH(k + 1, false);
@@ -329,7 +382,9 @@ void ZIRVO3801Drucken::SpezielleEingabedaten(bool& failed) {
     const Projekt& p = Global::Projekt;
     const int n = p.ZonenAnzahl();
     Drucken& d = drucken_;
-    d.Box(n + 7, true);
+    const Zonenzeilen zonen(d, 25);
+    const int N = zonen.Anzahl();
+    d.Box(N + 7, true);
     Titel(d, DS("Spezielle Eingabedaten"));
     const struct {
         int spalte;
@@ -347,11 +402,10 @@ void ZIRVO3801Drucken::SpezielleEingabedaten(bool& failed) {
         d.Text(6, s.spalte, einheiten_[s.einheit], false, true, 8);
     }
     d.LineX(7, 0, 7, 76, false, false);
-    Spaltenlinien(d, {25, 35, 45, 55, 65}, 2, n + 8);
+    Spaltenlinien(d, {25, 35, 45, 55, 65}, 2, N + 8);
     for (std::int16_t i = 0; i < n; ++i) {
         Berichtshilfen::ZoneRechnen(i);
-        const int r = 8 + i;
-        d.Text(r, 1, p.ZGetStr("Bez"), true);
+        const int r = zonen.NameDrucken(8, i);
         d.Text(r, 26, Zahl(p.ZGetNum("C"), 2), true, true, 6);
         d.Text(r, 36, Zahl(p.ZGetNum("RZ"), 0), true, true, 6);
         d.Text(r, 46, ZahlOderLeer(p.ZGetNum("VTHB"), 0), true, true, 6);

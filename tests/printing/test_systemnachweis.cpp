@@ -165,6 +165,36 @@ TEST(Systemnachweis, KästenUndSeiten) {
     }
 }
 
+// A zone's heading box goes to the next page with the zone's first box
+// (17 rows of use data) when both do not fit below what stands before it:
+// after a box of 39 rows below the page head they just fit, after 40 not;
+// a name on two lines takes one more. The name wraps beside its label.
+TEST(Systemnachweis, ZonenkopfMitErstemKasten) {
+    const struct {
+        int davor, seite;
+        std::string name;
+    } fälle[] = {{39, 1, "Wohnen"}, {40, 2, "Wohnen"}, {38, 1, std::string(60, 'W')}, {39, 2, std::string(60, 'W')}};
+    for (const auto& c : fälle) {
+        SCOPED_TRACE(std::to_string(c.davor) + " " + c.name);
+        Testhilfe::Zonenprojekt z;
+        Druckumgebung druck;
+        z.P.ZSetStr(c.name, "Bez");
+        ZIRVO3801Drucken r;
+        ASSERT_TRUE(r.Initialisieren(false, false));
+        r.SeitentitelSetzen();
+        r.Seiten().Box(c.davor, false);
+        bool failed = true;
+        r.Nutzungszone(0, failed);
+        const auto kästen = Kästen(Druckumgebung::Fläche(r));
+        ASSERT_GE(kästen.size(), 3u);
+        EXPECT_EQ(kästen[1].Titel, "Thermische Zone");
+        EXPECT_EQ(kästen[1].Zeilen, c.name.size() > 50 ? 2 : 1);
+        EXPECT_EQ(kästen[1].Seite, c.seite);
+        EXPECT_EQ(kästen[1].Anfang, c.seite == 1 ? c.davor + 5 : 2);
+        EXPECT_EQ(kästen[2].Seite, c.seite);
+    }
+}
+
 // The single-component list of the summary: rows of all zones merged by
 // item, or by designation and values; the designation is printed as typed
 // (tabs and line breaks included); a missing item prints "?" with its area.

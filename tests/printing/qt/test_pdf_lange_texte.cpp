@@ -1,0 +1,259 @@
+// The longest texts the program takes, on paper: a project name of 87
+// characters, zone names of 30 capitals (W and M, the widest letters),
+// zone codes longer than the dialog's two letters (as a file may hold
+// them) and limit codes such as "B1u*". The reports printed on the PDF
+// printer and read back word by word (pdftotext -bbox), with the rules the
+// printout drew: no two words overprint, no word lies right of the frame,
+// below the bottom margin or under a rule, a name that stops ends in "…",
+// the page head keeps its time and page number whole, and the heading box
+// of every zone stands on the page of the zone's first box.
+#include "components/Bauteile.h"
+#include "frame/qt/QtPlattform.h"
+#include "printing/Druckauftraege.h"
+#include "printing/ZIRVO3801Drucken.h"
+#include "tests/support/Grenzprojekte.h"
+#include "tests/support/Projektbeschreibung.h"
+#include "tests/support/qt/Pdfdruck.h"
+#include "tests/support/qt/Pdftext.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <regex>
+#include <set>
+
+namespace {
+
+using namespace Testhilfe::Pdf;
+
+constexpr double Pt = 72 / 2.54; // pt per cm
+
+// The PDF printer, keeping the rules and frames it draws and the white
+// fills that cover them, as boxes in pt from the sheet's top-left corner.
+struct Regeldrucker : Plattform::Drucker {
+    struct Strich {
+        int Seite;
+        double x1, y1, x2, y2;
+        bool Deckt; // a white fill: it covers the rules drawn before it
+    };
+    QtPlattform::QtDrucker qt;
+    std::vector<Strich> striche;
+
+    struct Auftragsfläche : Plattform::Druckfläche {
+        std::unique_ptr<Plattform::Druckfläche> f;
+        std::vector<Strich>& s;
+        int seite = 1;
+        double x0 = 0, y0 = 0;
+        Auftragsfläche(std::unique_ptr<Plattform::Druckfläche> f, std::vector<Strich>& s) : f(std::move(f)), s(s) {}
+        void Merken(double x1, double y1, double x2, double y2, bool deckt = false) {
+            s.push_back({seite, (std::min(x1, x2) - x0) * Pt, (std::min(y1, y2) - y0) * Pt,
+                         (std::max(x1, x2) - x0) * Pt, (std::max(y1, y2) - y0) * Pt, deckt});
+        }
+        void Linie(double x1, double y1, double x2, double y2, double b, Plattform::Druckfarbe c) override {
+            Merken(x1, y1, x2, y2), f->Linie(x1, y1, x2, y2, b, c);
+        }
+        void Rechteck(double x1, double y1, double x2, double y2, double b, Plattform::Druckfarbe c) override {
+            Merken(x1, y1, x2, y1), Merken(x1, y2, x2, y2), Merken(x1, y1, x1, y2), Merken(x2, y1, x2, y2);
+            f->Rechteck(x1, y1, x2, y2, b, c);
+        }
+        void Fläche(double x1, double y1, double x2, double y2, Plattform::Druckfarbe c) override {
+            if (c == 0xFFFFFF) Merken(x1, y1, x2, y2, true);
+            f->Fläche(x1, y1, x2, y2, c);
+        }
+        void Massstab(double x1, double y1, double x2, double y2) override {
+            x0 = x1, y0 = y1, f->Massstab(x1, y1, x2, y2);
+        }
+        void NeueSeite() override { ++seite, f->NeueSeite(); }
+        void NeuesExemplar() override { ++seite, f->NeuesExemplar(); }
+        void Dokumentname(const std::string& n) override { f->Dokumentname(n); }
+        void Querformat(bool q) override { f->Querformat(q); }
+        double PapierBreite() const override { return f->PapierBreite(); }
+        double PapierHöhe() const override { return f->PapierHöhe(); }
+        double DruckbereichBreite() const override { return f->DruckbereichBreite(); }
+        double DruckbereichHöhe() const override { return f->DruckbereichHöhe(); }
+        int DuplexModus() const override { return f->DuplexModus(); }
+        void DuplexModusSetzen(int m) override { f->DuplexModusSetzen(m); }
+        Plattform::Druckerangaben Angaben() const override { return f->Angaben(); }
+        void Schrift(const Plattform::Druckschrift& s) override { f->Schrift(s); }
+        std::string GefundeneSchrift() const override { return f->GefundeneSchrift(); }
+        double Textbreite(std::string_view t) const override { return f->Textbreite(t); }
+        double Zeilenhöhe() const override { return f->Zeilenhöhe(); }
+        void Text(double x, double y, std::string_view t) override { f->Text(x, y, t); }
+        int Seitennummer() const override { return f->Seitennummer(); }
+        bool Beenden(std::string& fehler) override { return f->Beenden(fehler); }
+    };
+
+    std::vector<std::string> DruckerListe() override { return qt.DruckerListe(); }
+    std::string StandardDrucker() override { return qt.StandardDrucker(); }
+    std::unique_ptr<Plattform::Druckfläche> Auftrag(const std::string& d, const std::string& z,
+                                                    std::string& fehler) override {
+        striche.clear();
+        auto f = qt.Auftrag(d, z, fehler);
+        return f ? std::make_unique<Auftragsfläche>(std::move(f), striche) : nullptr;
+    }
+};
+
+// The names, each word at least three characters and no word the start of
+// another, so that a name stopped without "…" shows as a word that is.
+const std::string Projektname =
+    "WWMMWW Überbauung Wiesenmatt-West, Wohn- und Geschäftshäuser mit Tiefgarage, Etappe Süd";
+std::string Zonenname(int i) { return "WM" + std::to_string(i + 1) + " MWMWMWMWMWMW WMWMWMWMWMWMW"; }
+std::string Zonencode(int i) { return "MWM" + std::string(1, static_cast<char>('A' + i)); }
+
+// The maxima project with these names and codes, limit codes on the items
+// and a single-component proof whose rows carry them too.
+void Anlegen(Testhilfe::Zonenprojekt& z) {
+    Testhilfe::MaximalprojektAnlegen(z);
+    Projekt& p = z.P;
+    p.PSetStr(Projektname, "Bez");
+    for (std::int16_t i = 0; i < p.ZonenAnzahl(); ++i) {
+        p.SetNZone(i);
+        p.ZSetStr(Zonenname(i), "Bez");
+        p.ZSetStr(Zonencode(i), "Code");
+    }
+    p.SetNZone(0);
+    const char* const codes[] = {"B1u*", "D4u*", "A2*", "C3u"};
+    // Beside them a component with a long designation and layer, and a
+    // consumer of the same.
+    const std::string lang = "Aussenwand verputzt mit Wärmedämmung aus Mineralwolle zwischen Holzständern";
+    auto b2 = Bauteil::Lesen(p, 2);
+    b2->Bez = lang, b2->Schichten[0].Bez = lang, b2->Speichern(p, 2);
+    p.SetNZone(1);
+    p.ZSetColl(Testhilfe::Zeile({Testhilfe::Zeile({lang, 500.0, 2000.0, 0.8})}), "GE_");
+    p.SetNZone(0);
+    for (int n = 1; n <= 8; ++n) {
+        if (auto b = Bauteil::Lesen(p, n)) b->CodeGr = codes[n % 4], b->Speichern(p, n);
+        if (auto f = Fenster::Lesen(p, n)) f->CodeGr = codes[n % 4], f->Speichern(p, n);
+        if (auto w = Wärmebrücke::Lesen(p, n)) w->CodeGr = "L3*", w->Speichern(p, n);
+    }
+    auto bauteile = Kollektion::Neu(), brücken = Kollektion::Neu();
+    for (int n = 1; n <= 8; ++n) {
+        bauteile->Hinzufügen(Testhilfe::Zeile(
+            {codes[n % 4], "Aussenwand gegen " + Zonenname(n - 1), double(n), 0.17, 0.0, 20.0, 0.17, 0.17}));
+        brücken->Hinzufügen(Testhilfe::Zeile({n % 2 ? "L3" : "P1", "Balkonplatte Nordfassade", double(n), 0.2, 0.3}));
+    }
+    p.PSetColl(bauteile, "EBBt");
+    p.PSetColl(brücken, "EBWb");
+}
+
+// Whether a box meets the word's by more than t: another word's, or a rule
+// (a box without width or height) running through it, not along its edge.
+bool Schneiden(double x1, double y1, double x2, double y2, const Wort& w, double t) {
+    return x1 < w.xMax - t && w.xMin + t < x2 && y1 < w.yMax - t && w.yMin + t < y2;
+}
+
+TEST(PdfLangeTexte, NichtsUeberdrucktUndNamenEndenMitAuslassung) {
+    struct Fall {
+        const char* name;
+        double grösse;
+        std::function<bool(Testhilfe::Pdfdruck&)> drucken;
+        bool seitenkopf, zonen; // page heads from page 2; zone protocols
+        bool quer = false;
+    };
+    const auto System = [](Testhilfe::Pdfdruck& d) {
+        return Testhilfe::SystemnachweisDrucken(d.z.umgebung, 0, "1", false) == "OK, Ausdruck abgeschlossen.";
+    };
+    const Fall fälle[] = {
+        {"Systemnachweis", 9, System, true, true},
+        {"Systemnachweis", 7, System, true, true},
+        {"Einzelbauteilnachweis", 9,
+         [](Testhilfe::Pdfdruck&) {
+             ZIRVO3801Drucken r;
+             if (!r.Initialisieren(false, false)) return false;
+             r.SetzeUhrzeit();
+             r.DruckBeginn(true);
+             bool failed = false;
+             r.Nachweis_Einzelbauteil(failed);
+             return !failed && r.Beenden();
+         },
+         true, false},
+        {"Energietabelle", 9, [](Testhilfe::Pdfdruck&) { return Druckaufträge::Energien(); }, false, false, true},
+        {"Bauteilblatt", 9, [](Testhilfe::Pdfdruck&) { return Druckaufträge::Element(Elementart::Bauteil, 2); },
+         false, false},
+    };
+    std::set<std::string> namenswörter;
+    for (std::string s : {Projektname, Zonenname(0), Zonenname(1)})
+        for (std::size_t a = 0, e; a < s.size(); a = e + 1) {
+            e = std::min(s.find(' ', a), s.size());
+            namenswörter.insert(s.substr(a, e - a));
+        }
+    for (const Fall& c : fälle) {
+        SCOPED_TRACE(std::string(c.name) + " " + std::to_string(c.grösse) + " pt");
+        Testhilfe::Pdfdruck d("pdf_lange_texte");
+        Regeldrucker drucker;
+        Plattform::DiensteSetzen dienste{Plattform::Dienste{nullptr, nullptr, &drucker, nullptr, nullptr}};
+        Global::Initialisierung.DruckerSchriftgrösse = static_cast<float>(c.grösse);
+        Anlegen(d.z);
+        const std::string pdf = d.Ziel(std::string(c.name) + "_" + std::to_string(int(c.grösse)) + ".pdf");
+        ASSERT_TRUE(c.drucken(d));
+        const std::vector<Wort> wörter = Wörter(pdf);
+        ASSERT_FALSE(wörter.empty());
+        const std::string text = Text(pdf);
+        const auto seiten = Seiten(text);
+
+        int fehler = 0;
+        const auto melden = [&](const std::string& was) {
+            if (++fehler <= 20) ADD_FAILURE() << was;
+        };
+        const auto wo = [](const Wort& w) {
+            return "page " + std::to_string(w.Seite) + " \"" + w.Text + "\" (" + std::to_string(int(w.xMin)) + ", " +
+                   std::to_string(int(w.yMin)) + ")";
+        };
+        const double unten = ((c.quer ? 21 : 29.7) - 1.5) * Pt, rechts = ((c.quer ? 29.7 : 21) - 1.5) * Pt;
+        for (int s = 1; s <= static_cast<int>(seiten.size()); ++s) {
+            std::vector<const Wort*> w;
+            for (const Wort& x : wörter)
+                if (x.Seite == s) w.push_back(&x);
+            // The frame: the right edge and the top of the boxes of the page;
+            // the page head above it reaches the grid's edge.
+            double rahmen = 0, oben = 1e9;
+            for (const auto& st : drucker.striche)
+                if (st.Seite == s && !st.Deckt) rahmen = std::max(rahmen, st.x2), oben = std::min(oben, st.y1);
+            for (std::size_t i = 0; i < w.size(); ++i) {
+                for (std::size_t k = i + 1; k < w.size(); ++k)
+                    if (Schneiden(w[i]->xMin, w[i]->yMin, w[i]->xMax, w[i]->yMax, *w[k], 0.3))
+                        melden(wo(*w[i]) + " overprints " + wo(*w[k]));
+                if (w[i]->yMax > unten + 0.5 || w[i]->xMax > (w[i]->yMax < oben ? rechts : rahmen) + 0.5)
+                    melden(wo(*w[i]) + " off the frame");
+                // Crossed by a rule that no later white fill under the word
+                // covers.
+                const double x = (w[i]->xMin + w[i]->xMax) / 2, y = (w[i]->yMin + w[i]->yMax) / 2;
+                const auto& st = drucker.striche;
+                for (std::size_t k = 0; k < st.size(); ++k)
+                    if (st[k].Seite == s && !st[k].Deckt &&
+                        Schneiden(st[k].x1, st[k].y1, st[k].x2, st[k].y2, *w[i], 0.3) &&
+                        std::none_of(st.begin() + k, st.end(), [&](const Regeldrucker::Strich& f) {
+                            return f.Deckt && f.Seite == s && f.x1 <= x && x <= f.x2 && f.y1 <= y && y <= f.y2;
+                        }))
+                        melden(wo(*w[i]) + " crossed by a rule");
+                // A name's word stopped short ends in "…".
+                if (w[i]->Text.size() >= 3)
+                    for (const std::string& n : namenswörter)
+                        if (n.size() > w[i]->Text.size() && n.rfind(w[i]->Text, 0) == 0)
+                            melden(wo(*w[i]) + " is " + n + " cut without \"…\"");
+            }
+            // Page heads: the time and the page number whole, after the title.
+            std::string kopf;
+            for (const Wort* x : w)
+                if (x->yMax < oben) kopf += (kopf.empty() ? "" : " ") + x->Text;
+            const std::regex zeit("(…|Süd) \\d+\\.\\d+\\.\\d{4} \\d+:\\d\\d:\\d\\d Seite " + std::to_string(s) + "$");
+            EXPECT_TRUE(!c.seitenkopf || s == 1 || std::regex_search(kopf, zeit)) << "page " << s << ": " << kopf;
+            // A zone's heading box is followed on its page by the zone's
+            // first box.
+            const std::string& seite = seiten[static_cast<std::size_t>(s - 1)];
+            const std::size_t kopfbox = seite.rfind("Bezeichnung:");
+            const bool zonenkopf = c.zonen && kopfbox != std::string::npos &&
+                                   seite.find("Thermische Zone", seite.rfind('\n', kopfbox)) < kopfbox;
+            EXPECT_TRUE(!zonenkopf || std::regex_search(seite.substr(kopfbox), std::regex("\n *Nutzung *\n")))
+                << "page " << s << " ends with a zone's heading box:\n" << seite;
+        }
+        EXPECT_EQ(fehler, 0);
+        // The names whole somewhere: the project's last word, each zone's first.
+        for (const std::string& n : {std::string("Süd"), Zonenname(0).substr(0, 3), Zonenname(7).substr(0, 3)})
+            EXPECT_TRUE(!c.zonen ||
+                        std::any_of(wörter.begin(), wörter.end(), [&](const Wort& x) { return x.Text == n; }))
+                << n;
+    }
+}
+
+} // namespace
