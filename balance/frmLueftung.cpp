@@ -89,7 +89,22 @@ bool frmLüftung::Einlesen() { return LüftungEinlesen(); }
 
 bool frmLüftung::Speichern() { return LüftungSpeichern(); }
 
-bool frmLüftung::Berechnen() { return LüftungBerechnen(); }
+bool frmLüftung::Berechnen() { return LüftungBerechnen() || OhneAussenluft(); }
+
+bool frmLüftung::OhneAussenluft() {
+    if (!ZoneGeladen() || optML[0].Value()) return false;
+    double luft = ZahlLesen(txtAVEMLwB.Text()) + ZahlLesen(txtAVEMLaB.Text());
+    for (int i = 0; i < Gerätezeilen; ++i) luft += ZahlLesen(txtLSt[i].Text());
+    if (luft != 0) return false;
+    for (Label* l : {&lblEBF0nL, &lblLwv, &lblQv}) l->setCaption("");
+    GeräteWärmebedarfLöschen();
+    Eingabefehler.Beginnen(Global::Projekt.GetNZone(), basZIRVOFehler::TabelleLüftung);
+    Eingabefehler.Setzen(DS("Lüftung") + ": " +
+                             DS("Für den mechanisch belüfteten Teil ist weder ein Luftstrom des Lüftungsgeräts noch ein "
+                                "Aussenluft-Volumenstrom angegeben."),
+                         &txtLSt[0]);
+    return true;
+}
 
 // ---------------------------------------------------------------------------
 // loading, computing and storing the zone
@@ -254,18 +269,6 @@ bool frmLüftung::EingabenAusserhalb(int modus) {
                          &txtAVEMLaB}},
                        vorspann))
             return true;
-        // A mechanically ventilated part without any outside air would lose
-        // no heat by ventilation at all: the unit's air flow or the
-        // envelope's air rate is missing.
-        double luft = ZahlLesen(txtAVEMLwB.Text()) + ZahlLesen(txtAVEMLaB.Text());
-        for (int i = 0; i < Gerätezeilen; ++i) luft += ZahlLesen(txtLSt[i].Text());
-        if (luft == 0) {
-            Eingabefehler.Beginnen(Global::Projekt.GetNZone(), tabelle);
-            Eingabefehler.Setzen(vorspann + DS("Für den mechanisch belüfteten Teil ist weder ein Luftstrom des "
-                                               "Lüftungsgeräts noch ein Aussenluft-Volumenstrom angegeben."),
-                                 &txtLSt[0]);
-            return true;
-        }
     }
     // The heat load divides by the effectiveness whenever it is given.
     return Ausserhalb(tabelle,

@@ -137,6 +137,12 @@ private:
     bool LüftungEinlesen();
     bool LüftungSpeichern();
     bool LüftungBerechnen();
+    // A mechanical ventilation whose part has no outside air at all (no
+    // unit air flow, no envelope air rate) would lose nothing by
+    // ventilation: an input error of the zone computation. While the
+    // dialog is being filled in it is no error yet; it then shows the
+    // losses of what is typed so far.
+    bool OhneAussenluft();
     // The first input outside its range becomes the pending input error.
     bool EingabenAusserhalb(int modus);
     void HeizlastLuftstromAnzeigen();
