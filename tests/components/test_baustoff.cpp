@@ -395,37 +395,6 @@ TEST_F(BaustoffDatei, GrenzeDerDateigroesse) {
     EXPECT_EQ(Neu(db, "C"), 3);
 }
 
-// A child process that runs schritt and hands back the text it returns.
-class Kindprozess {
-public:
-    explicit Kindprozess(const std::function<std::string()>& schritt) {
-        int rohr[2];
-        if (::pipe(rohr) != 0) return;
-        pid_ = ::fork();
-        if (pid_ == 0) {
-            ::close(rohr[0]);
-            const std::string text = schritt();
-            ::_exit(::write(rohr[1], text.data(), text.size()) == static_cast<ssize_t>(text.size()) ? 0 : 2);
-        }
-        ::close(rohr[1]);
-        rohr_ = rohr[0];
-    }
-    // The text, once the child has ended; a note when it did not end normally.
-    std::string Ergebnis() {
-        std::string text;
-        char puffer[4096];
-        for (ssize_t n; (n = ::read(rohr_, puffer, sizeof puffer)) > 0;) text.append(puffer, static_cast<std::size_t>(n));
-        ::close(rohr_);
-        int status = -1;
-        if (pid_ > 0) ::waitpid(pid_, &status, 0);
-        return WIFEXITED(status) && WEXITSTATUS(status) == 0 ? text : "Kindprozess: Status " + std::to_string(status);
-    }
-
-private:
-    pid_t pid_ = -1;
-    int rohr_ = -1;
-};
-
 // Program copies saving new records at the same moment, half of them
 // through a symbolic link to the file (an absolute one from one user's
 // folder, a relative chain of two from another's): every save either ends
@@ -457,9 +426,9 @@ TEST_F(BaustoffDatei, KopienGleichzeitig) {
         // The copies start together once this pipe is closed.
         int start[2];
         ASSERT_EQ(::pipe(start), 0);
-        std::vector<std::unique_ptr<Kindprozess>> kopien;
+        std::vector<std::unique_ptr<Testhilfe::Kindprozess>> kopien;
         for (int k = 0; k < f.Kopien; ++k)
-            kopien.push_back(std::make_unique<Kindprozess>([&, k] {
+            kopien.push_back(std::make_unique<Testhilfe::Kindprozess>([&, k] {
                 ::close(start[1]);
                 char c;
                 if (::read(start[0], &c, 1) != 0) return std::string();
@@ -488,7 +457,7 @@ TEST_F(BaustoffDatei, KopienGleichzeitig) {
         std::set<std::string> erwartet;
         int gemeldet = 0, wiederholt = 0;
         for (auto& kopie : kopien) {
-            std::istringstream ein(kopie->Ergebnis());
+            std::istringstream ein(kopie->Ergebnis().value_or("Kindprozess beendet sich nicht normal"));
             std::string wie;
             int n = -1;
             ein >> n >> wie;

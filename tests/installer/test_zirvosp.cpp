@@ -8,6 +8,7 @@
 #include "installer/Datentraeger.h"
 #include "installer/WindowsFileInfo.h"
 #include "installer/frmZIRVOSP.h"
+#include "tests/support/Fremdbenutzer.h"
 #include "tests/support/Testplattform.h"
 
 #include <gtest/gtest.h>
@@ -199,39 +200,25 @@ std::string OhneRootRechte() {
 // case, and returns what it ended with; skipped: why it could not run.
 Ergebnis ImKindInstallieren(frmZIRVOSP& m, const Testhilfe::Testumgebung& u, Störung st, const fs::path& ziel,
                             std::string& übersprungen) {
-    int rohr[2];
-    if (::pipe(rohr) != 0) return {};
-    const pid_t kind = ::fork();
-    if (kind == 0) {
-        ::close(rohr[0]);
-        std::string text;
-        std::string grund;
-        if (st == Störung::NurLesbar) grund = NurLesbarMachen(ziel);
-        if (FremdeSperrdatei(st)) grund = OhneRootRechte();
-        // Unreadable for this user, who owns it.
-        if (grund.empty() && st == Störung::KeineSperre) fs::permissions(ziel, fs::perms(0333));
-        if (st == Störung::Dateigrenze) {
-            // As the programs start: the limit makes a write fail with EFBIG.
-            Dateien::DateigrössenSignalAbschalten();
-            rlimit grenze{64 * 1024, 64 * 1024};
-            if (::setrlimit(RLIMIT_FSIZE, &grenze) != 0) grund = "setrlimit";
-        }
-        if (grund.empty()) {
-            m.cmdInstallieren_Click();
-            text = "+" + Verpacken(Auslesen(m, u));
-        } else {
-            text = "-" + grund;
-        }
-        const bool ok = ::write(rohr[1], text.data(), text.size()) == static_cast<ssize_t>(text.size());
-        ::_exit(ok ? 0 : 3);
-    }
-    ::close(rohr[1]);
-    std::string text;
-    char puffer[4096];
-    for (ssize_t n; (n = ::read(rohr[0], puffer, sizeof puffer)) > 0;) text.append(puffer, static_cast<std::size_t>(n));
-    ::close(rohr[0]);
     int status = 0;
-    ::waitpid(kind, &status, 0);
+    const std::string text = Testhilfe::Kindprozess([&] {
+                                 std::string grund;
+                                 if (st == Störung::NurLesbar) grund = NurLesbarMachen(ziel);
+                                 if (FremdeSperrdatei(st)) grund = OhneRootRechte();
+                                 // Unreadable for this user, who owns it.
+                                 if (grund.empty() && st == Störung::KeineSperre) fs::permissions(ziel, fs::perms(0333));
+                                 if (st == Störung::Dateigrenze) {
+                                     // As the programs start: the limit makes a write fail with EFBIG.
+                                     Dateien::DateigrössenSignalAbschalten();
+                                     rlimit grenze{64 * 1024, 64 * 1024};
+                                     if (::setrlimit(RLIMIT_FSIZE, &grenze) != 0) grund = "setrlimit";
+                                 }
+                                 if (!grund.empty()) return "-" + grund;
+                                 m.cmdInstallieren_Click();
+                                 return "+" + Verpacken(Auslesen(m, u));
+                             })
+                                 .Ergebnis(&status)
+                                 .value_or("");
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "Kindprozess: Status " << status;
     if (text.empty()) return {};
     if (text[0] == '-') {
