@@ -339,7 +339,9 @@ bool Wächter::eventFilter(QObject* objekt, QEvent* ereignis) {
             // placed, or a size below the window's smallest (a desktop that
             // does not heed it).
             const bool zuKlein = w->width() < w->minimumWidth() || w->height() < w->minimumHeight();
-            if (zuKlein || (!Rollbereich(w) && Rollfähig(w) && !PasstKleinste(w, Rahmen(w), FreieFläche(w->frameGeometry(), w))))
+            const bool zuGross = !Rollbereich(w) && Rollfähig(w) &&
+                                 !PasstKleinste(w, Rahmen(w), FreieFläche(w->frameGeometry(), w));
+            if (zuKlein || zuGross)
                 QTimer::singleShot(0, w, [f = QPointer<QWidget>(w)] {
                     if (f && f->isVisible()) Einpassen(f);
                 });
