@@ -173,8 +173,9 @@ void Platzieren(QWidget* fenster, bool mitte) {
 // frame is known, it is placed a last time.
 void Nachprüfen(QWidget* fenster, QEvent::Type art) {
     const bool bekannt = RahmenBekannt(fenster);
-    // A move or an activation says something new only with the frame.
-    if (!bekannt && (art == QEvent::Move || art == QEvent::WindowActivate)) return;
+    // A move, an activation or a window back from the maximised state says
+    // something new only with the frame.
+    if (!bekannt && (art == QEvent::Move || art == QEvent::WindowActivate || art == QEvent::WindowStateChange)) return;
     Platzieren(fenster, Hat(fenster, Mittig));
     if (bekannt && Hat(fenster, Gezeigt)) Setze(fenster, Gerahmt, true);
 }
@@ -329,7 +330,7 @@ bool Wächter::eventFilter(QObject* objekt, QEvent* ereignis) {
             Einpassen(w);
         }
     } else if (art == QEvent::ShowToParent || art == QEvent::Move || art == QEvent::Resize ||
-               art == QEvent::WindowActivate) {
+               art == QEvent::WindowActivate || art == QEvent::WindowStateChange) {
         if (art == QEvent::ShowToParent) Setze(w, Gezeigt, true);
         if (!w->isVisible() || !Fenster(w) || Hat(w, Beim)) return QObject::eventFilter(objekt, ereignis);
         if (Hat(w, Platziert) && !Hat(w, Gerahmt)) {

@@ -198,18 +198,18 @@ TEST(Fensterlage, EinFensterLiegtAufDemBildschirmSobaldDerDesktopEsGerahmtHat) {
     Fensterlage::Wächter wächter;
     const QRect frei = Frei();
     for (int runde = 0; runde < 20; ++runde) {
-        // The desktop takes the window over after it is shown: it gives it
-        // the screen's size, then its frame (offscreen frames a window shown
-        // without one when it leaves the maximised state), whenever it is ready.
+        // As large as the screen, framed by the desktop only after it is
+        // shown, whenever the desktop is ready: it draws the frame and moves
+        // the window into it (offscreen draws one for a window shown without
+        // one once it may have one and is moved). The watch knows no frame
+        // of this run then (the test on its own, as ctest runs it) or the
+        // one of the last round.
         QWidget w(nullptr, Qt::Window | Qt::FramelessWindowHint);
-        w.setGeometry(frei.adjusted(0, 0, -frei.width() / 2, -frei.height() / 2));
+        w.setGeometry(frei);
         w.show();
-        ASSERT_TRUE(DesktopGröße(w, frei.size()));
         w.windowHandle()->setFlags(w.windowHandle()->flags() & ~Qt::FramelessWindowHint);
-        w.windowHandle()->setWindowStates(Qt::WindowMaximized);
-        ASSERT_TRUE(Bis([&] { return w.isMaximized(); }));
-        w.windowHandle()->setWindowStates(Qt::WindowNoState);
-        ASSERT_TRUE(Bis([&] { return !w.isMaximized() && w.frameGeometry() != w.geometry(); }));
+        w.windowHandle()->setPosition(w.windowHandle()->position() + QPoint(1, 1));
+        ASSERT_TRUE(Bis([&] { return w.frameGeometry() != w.geometry(); }));
         QApplication::processEvents();
         EXPECT_TRUE(frei.contains(w.frameGeometry())) << runde;
     }
