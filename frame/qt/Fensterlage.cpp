@@ -13,6 +13,7 @@
 #include <QTimer>
 #include <QVBoxLayout>
 #include <QWidget>
+#include <QWindow>
 
 #include <algorithm>
 #include <vector>
@@ -51,8 +52,41 @@ QRect FreieFläche(const QRect& rahmen, const QWidget* w) {
     return s ? s->availableGeometry() : QRect();
 }
 
-const char* const Platziert = "zirvoFensterlagePlatziert";
 const char* const Bereichname = "zirvoRollbereich";
+
+// What the watch keeps on a window, as bits of one property.
+enum Merkmal : int {
+    Platziert = 1, // placed once
+    Mittig = 2,    // the watch put it over the middle of its owner (nobody else placed it)
+    Gezeigt = 4,   // its show has ended: its own show handling has given it its size
+    Gerahmt = 8,   // placed again with the frame the desktop drew around it
+    Beim = 16,     // being placed now
+};
+const char* const Merkmale = "zirvoFensterlage";
+// The smallest size of a window's content before it went into a scroll area.
+const char* const Entwurf = "zirvoFensterlageEntwurf";
+
+bool Hat(const QWidget* fenster, Merkmal m) { return (fenster->property(Merkmale).toInt() & m) != 0; }
+void Setze(QWidget* fenster, Merkmal m, bool an) {
+    const int alt = fenster->property(Merkmale).toInt();
+    fenster->setProperty(Merkmale, an ? alt | m : alt & ~m);
+}
+
+// Qt knows the frame the desktop drew around the window on the screen.
+bool RahmenBekannt(const QWidget* fenster) {
+    return fenster->isVisible() && fenster->frameGeometry() != fenster->geometry();
+}
+
+// Where a window nobody placed opens: over its owner, or over the screen.
+QRect Über(const QWidget* fenster) {
+    const QWidget* eigentümer = fenster->parentWidget() ? fenster->parentWidget()->window() : nullptr;
+    QRect über = eigentümer && eigentümer->isVisible() ? eigentümer->frameGeometry() : QRect();
+    if (über.isEmpty()) {
+        QScreen* s = eigentümer ? eigentümer->screen() : QGuiApplication::primaryScreen();
+        if (s) über = s->availableGeometry();
+    }
+    return über;
+}
 
 // A window whose content a layout of its own holds (a main window lays
 // itself out, and scrolls its tables itself).
@@ -66,6 +100,84 @@ int Balkenbreite(const QWidget* fenster) { return fenster->style()->pixelMetric(
 bool PasstKleinste(const QWidget* fenster, const QMargins& rand, const QRect& frei) {
     const QSize kleinste = fenster->minimumSize().grownBy(rand);
     return frei.isEmpty() || (kleinste.width() <= frei.width() && kleinste.height() <= frei.height());
+}
+
+// The smallest size of a window whose content scrolls, in the room its
+// screen leaves it: the size its content was laid out for, with a bar
+// beside (below) it where that is higher (wider) than the room, but no
+// larger than the room. Without it the window could become as small as the
+// scroll area (two bars and a corner of the content).
+QSize Boden(const QWidget* fenster, const QSize& platz) {
+    QSize boden = fenster->property(Entwurf).toSize();
+    const int balken = Balkenbreite(fenster);
+    if (boden.height() > platz.height()) boden.rwidth() += balken;
+    if (boden.width() > platz.width()) boden.rheight() += balken;
+    return boden.boundedTo(platz).expandedTo(QSize(0, 0));
+}
+
+// Puts the window's frame at the corner, its inner area of that size.
+void Setzen(QWidget* fenster, const QPoint& ecke, const QSize& innen) {
+    if (innen != fenster->size()) fenster->resize(innen);
+    if (ecke != fenster->frameGeometry().topLeft() || !fenster->testAttribute(Qt::WA_Moved)) fenster->move(ecke);
+    // Until the desktop has drawn its frame around a window on the screen,
+    // Qt gives a place set now to the window's inner area, and the desktop
+    // draws the frame around it: at the screen's top edge the title bar
+    // would lie above the screen. Afterwards a scaled screen rounds the
+    // frame's width in the window's pixels. The place goes to the desktop
+    // as that of the frame.
+    if (QWindow* h = fenster->windowHandle()) h->setFramePosition(ecke);
+}
+
+// Brings the window into the free area; mitte: over the middle of its owner.
+void Platzieren(QWidget* fenster, bool mitte) {
+    if (!Fenster(fenster) || Hat(fenster, Beim)) return;
+    Setze(fenster, Beim, true);
+    const QMargins rand = Rahmen(fenster);
+    QSize größe = fenster->size();
+    QRect rahmen(fenster->pos(), größe.grownBy(rand));
+    if (mitte) rahmen.moveCenter(Über(fenster).center());
+    Setze(fenster, Platziert, true);
+    Setze(fenster, Mittig, mitte);
+
+    const QRect frei = FreieFläche(rahmen, fenster);
+    const QSize platz = frei.size().shrunkBy(rand);
+    // Content that does not fit even at its smallest scrolls in the window,
+    // which keeps room for the bar beside (or below) it where there is room.
+    if (!PasstKleinste(fenster, rand, frei) && !Rollbereich(fenster) && Rollbar(fenster)) {
+        const int balken = Balkenbreite(fenster);
+        if (größe.height() > platz.height()) größe.rwidth() += balken;
+        if (größe.width() > platz.width()) größe.rheight() += balken;
+    }
+    // A window whose content scrolls stays as large as its content, as far
+    // as its screen allows.
+    if (Rollbereich(fenster) && !frei.isEmpty() && fenster->minimumSize() != Boden(fenster, platz))
+        fenster->setMinimumSize(Boden(fenster, platz));
+    rahmen.setSize(größe.expandedTo(fenster->minimumSize()).grownBy(rand));
+    if (mitte) rahmen.moveCenter(Über(fenster).center());
+    QRect soll = Eingepasst(rahmen, frei);
+    // Never below the window's minimum: too large for the area, it then
+    // stands at the area's top left.
+    const QSize kleinste = fenster->minimumSize();
+    const QSize innen(std::max(soll.width() - rand.left() - rand.right(), kleinste.width()),
+                      std::max(soll.height() - rand.top() - rand.bottom(), kleinste.height()));
+    soll = Eingepasst(QRect(soll.topLeft(), innen.grownBy(rand)), frei);
+    Setzen(fenster, soll.topLeft(), innen);
+    Setze(fenster, Beim, false);
+}
+
+// A window on the screen that the desktop has not framed yet, or whose show
+// has not ended: its size may still change (a message box sizes itself in
+// its show handler, a desktop may first give a window the size it was made
+// with), and its frame arrives when the desktop is ready, however long that
+// takes. Each such change places it anew; once its show has ended and its
+// frame is known, it is placed a last time.
+void Nachprüfen(QWidget* fenster, QEvent::Type art) {
+    const bool bekannt = RahmenBekannt(fenster);
+    // A move, an activation or a window back from the maximised state says
+    // something new only with the frame.
+    if (!bekannt && (art == QEvent::Move || art == QEvent::WindowActivate || art == QEvent::WindowStateChange)) return;
+    Platzieren(fenster, Hat(fenster, Mittig));
+    if (bekannt && Hat(fenster, Gezeigt)) Setze(fenster, Gerahmt, true);
 }
 
 } // namespace
@@ -125,7 +237,9 @@ bool Rollbar(QWidget* fenster) {
     if (!fenster || Rollbereich(fenster)) return fenster != nullptr;
     QLayout* alt = fenster->layout();
     if (!Rollfähig(fenster)) return false;
-    const QSize kleinste = fenster->minimumSize();
+    // The smallest size the window was laid out for, even where its layout
+    // has not set it on the window yet.
+    const QSize kleinste = fenster->minimumSize().expandedTo(alt->totalMinimumSize());
     const QSize grösste = fenster->maximumSize();
     // The window's own child widgets, and which of them are hidden; the
     // menu bar stays at the top of the window, the size grip in its corner.
@@ -165,8 +279,10 @@ bool Rollbar(QWidget* fenster) {
                            kleinste.height() - menühöhe > eigen.height() ? kleinste.height() - menühöhe : 0);
     bereich->setWidget(inhalt);
 
-    // The window now may be as small as the scroll area allows; one of a
-    // largest size keeps room for its content beside the scroll bars.
+    // The window now may be smaller than its content (how small, Einpassen
+    // decides by the room on its screen); one of a largest size keeps room
+    // for its content beside the scroll bars.
+    fenster->setProperty(Entwurf, kleinste);
     fenster->setMinimumSize(0, 0);
     const int balken = Balkenbreite(fenster);
     fenster->setMaximumSize(std::min(QWIDGETSIZE_MAX, grösste.width() + balken),
@@ -183,46 +299,10 @@ bool Rollbar(QWidget* fenster) {
 }
 
 void Einpassen(QWidget* fenster) {
-    if (!Fenster(fenster)) return;
-    const QMargins rand = Rahmen(fenster);
-    // The outer rectangle: a window's position is that of its frame.
-    QRect rahmen(fenster->pos(), fenster->size().grownBy(rand));
     // A window nobody placed: over the middle of its owner, or of the screen
     // (once; afterwards it stays where the user leaves it). A dialog would
     // be put there by Qt after this, but only while it has not been moved.
-    if (!fenster->testAttribute(Qt::WA_Moved) && !fenster->property(Platziert).toBool()) {
-        const QWidget* eigentümer = fenster->parentWidget() ? fenster->parentWidget()->window() : nullptr;
-        QRect über = eigentümer && eigentümer->isVisible() ? eigentümer->frameGeometry() : QRect();
-        if (über.isEmpty()) {
-            QScreen* s = eigentümer ? eigentümer->screen() : QGuiApplication::primaryScreen();
-            if (s) über = s->availableGeometry();
-        }
-        if (!über.isEmpty()) rahmen.moveCenter(über.center());
-    }
-    fenster->setProperty(Platziert, true);
-
-    const QRect frei = FreieFläche(rahmen, fenster);
-    // Content that does not fit even at its smallest scrolls in the window,
-    // which keeps room for the bar beside (or below) it where there is room.
-    if (!PasstKleinste(fenster, rand, frei) && !Rollbereich(fenster) && Rollbar(fenster)) {
-        const int balken = Balkenbreite(fenster);
-        const QSize platz = frei.size().shrunkBy(rand);
-        QSize größe = fenster->size();
-        if (größe.height() > platz.height()) größe.rwidth() += balken;
-        if (größe.width() > platz.width()) größe.rheight() += balken;
-        rahmen.setSize(größe.grownBy(rand));
-    }
-    QRect soll = Eingepasst(rahmen, frei);
-    // Never below the window's minimum: too large for the area, it then
-    // stands at the area's top left.
-    const QSize kleinste = fenster->minimumSize();
-    const QSize größe(std::max(soll.width() - rand.left() - rand.right(), kleinste.width()),
-                      std::max(soll.height() - rand.top() - rand.bottom(), kleinste.height()));
-    soll = Eingepasst(QRect(soll.topLeft(), größe.grownBy(rand)), frei);
-    if (größe != fenster->size()) fenster->resize(größe);
-    // A window's position is that of its frame.
-    if (soll.topLeft() != fenster->frameGeometry().topLeft() || !fenster->testAttribute(Qt::WA_Moved))
-        fenster->move(soll.topLeft());
+    if (Fenster(fenster)) Platzieren(fenster, !fenster->testAttribute(Qt::WA_Moved) && !Hat(fenster, Platziert));
 }
 
 Wächter::Wächter() {
@@ -238,27 +318,35 @@ Wächter::~Wächter() {
 }
 
 bool Wächter::eventFilter(QObject* objekt, QEvent* ereignis) {
-    if (ereignis->type() == QEvent::Show && objekt->isWidgetType()) {
-        auto* w = static_cast<QWidget*>(objekt);
+    const QEvent::Type art = ereignis->type();
+    if (!objekt->isWidgetType() || !static_cast<QWidget*>(objekt)->isWindow())
+        return QObject::eventFilter(objekt, ereignis);
+    auto* w = static_cast<QWidget*>(objekt);
+    if (art == QEvent::Show) {
         if (Fenster(w) && !ereignis->spontaneous()) {
+            // Shown anew: a new frame, and the window's own show follows.
+            Setze(w, Gezeigt, false);
+            Setze(w, Gerahmt, false);
             Einpassen(w);
-            // Once the desktop has framed and placed it, once more with the
-            // frame it really has.
-            QTimer::singleShot(250, w, [f = QPointer<QWidget>(w)] {
-                if (!f || !f->isVisible() || !Fenster(f)) return;
-                const QRect außen = f->frameGeometry();
-                if (!FreieFläche(außen, f).contains(außen)) Einpassen(f);
-                else Rahmen(f);
-            });
         }
-    } else if (ereignis->type() == QEvent::Resize && objekt->isWidgetType()) {
-        // Content that grew beyond the free area after the window was shown.
-        auto* w = static_cast<QWidget*>(objekt);
-        if (w->isWindow() && w->isVisible() && Fenster(w) && !Rollbereich(w) && Rollfähig(w) &&
-            !PasstKleinste(w, Rahmen(w), FreieFläche(w->frameGeometry(), w)))
-            QTimer::singleShot(0, w, [f = QPointer<QWidget>(w)] {
-                if (f && f->isVisible()) Einpassen(f);
-            });
+    } else if (art == QEvent::ShowToParent || art == QEvent::Move || art == QEvent::Resize ||
+               art == QEvent::WindowActivate || art == QEvent::WindowStateChange) {
+        if (art == QEvent::ShowToParent) Setze(w, Gezeigt, true);
+        if (!w->isVisible() || !Fenster(w) || Hat(w, Beim)) return QObject::eventFilter(objekt, ereignis);
+        if (Hat(w, Platziert) && !Hat(w, Gerahmt)) {
+            Nachprüfen(w, art);
+        } else if (art == QEvent::Resize) {
+            // Content that grew beyond the free area after the window was
+            // placed, or a size below the window's smallest (a desktop that
+            // does not heed it).
+            const bool zuKlein = w->width() < w->minimumWidth() || w->height() < w->minimumHeight();
+            const bool zuGross = !Rollbereich(w) && Rollfähig(w) &&
+                                 !PasstKleinste(w, Rahmen(w), FreieFläche(w->frameGeometry(), w));
+            if (zuKlein || zuGross)
+                QTimer::singleShot(0, w, [f = QPointer<QWidget>(w)] {
+                    if (f && f->isVisible()) Einpassen(f);
+                });
+        }
     }
     return QObject::eventFilter(objekt, ereignis);
 }

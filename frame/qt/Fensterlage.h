@@ -8,9 +8,12 @@
 // so a remembered placement from another screen or another resolution
 // comes back into view. A window whose smallest size does not fit the free
 // area (a scaled screen, a small one) gets its content in a scroll area: it
-// then shrinks to the area, and its scroll bars reach every control. A
-// window (or dialog) that nobody placed opens over the middle of its owner
-// (or of the screen). Maximised windows, menus, pop-ups and tool tips are
+// then shrinks to the area, and its scroll bars reach every control, but
+// it stays as large as its content where the area allows. A window (or
+// dialog) that nobody placed opens over the middle of its owner (or of the
+// screen). A window is placed by its frame, also before the desktop has
+// drawn it, and placed anew as its size settles and when its frame arrives,
+// whenever that is. Maximised windows, menus, pop-ups and tool tips are
 // left alone.
 #pragma once
 
@@ -51,12 +54,14 @@ QRect Eingepasst(const QRect& rahmen, const QRect& frei);
 QMargins Rahmen(const QWidget* fenster);
 
 // Brings a top-level window wholly into the free area of its screen (see
-// above). Does nothing to a window that is not a normal top-level window.
+// above), its frame where the area allows it to stay. Does nothing to a
+// window that is not a normal top-level window.
 void Einpassen(QWidget* fenster);
 
 // Puts the content of a window (what its layout holds, its menu bar
 // excepted, and its other child widgets) into a scroll area that fills the
-// window, so the window may become smaller than its content. Widgets keep
+// window, so the window may become smaller than its content (Einpassen
+// then keeps it as large as its content where its screen allows). Widgets keep
 // their names, parents below the content, focus and visibility. True when
 // the content lies in such an area now (also when it did before); false for
 // a window without a layout of its own (a main window lays itself out).
@@ -69,10 +74,12 @@ QScrollArea* Rollbereich(const QWidget* fenster);
 // left part when it is larger than the area); nothing without such an area.
 void InsBild(QWidget* widget);
 
-// The watch: fits every top-level window as it is shown, once more when the
-// desktop has put its frame around it, and again when its content grows
-// beyond the free area; a control that gets the focus inside a scroll area
-// of Rollbar is scrolled into view. One for the program's run.
+// The watch: fits every top-level window as it is shown, again as long as
+// its size changes before the desktop has framed it, once more when the
+// frame arrives, and again when its content grows beyond the free area or
+// it becomes smaller than its smallest size; no clock decides. A control
+// that gets the focus inside a scroll area of Rollbar is scrolled into
+// view. One for the program's run.
 class Wächter : public QObject {
 public:
     Wächter();

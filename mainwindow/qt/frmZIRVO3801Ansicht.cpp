@@ -58,7 +58,6 @@
 #include <QStatusBar>
 #include <QStyle>
 #include <QTextBrowser>
-#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -605,24 +604,11 @@ void frmZIRVO3801Ansicht::Zeigen() {
         showMaximized();
         return;
     }
+    // The placement is the inner size; the desktop adds its frame. A window
+    // that then reaches beyond the screen (the first start takes the whole
+    // width) is made to fit by the placement watch, as it shows and once
+    // the desktop has framed it.
     show();
-    // The placement is the inner size; the desktop adds its frame only once
-    // the window is on the screen. A window that then reaches beyond the
-    // screen (the first start takes the whole width) is made to fit.
-    QTimer::singleShot(300, this, [selbst = QPointer<frmZIRVO3801Ansicht>(this)] {
-        if (!selbst || selbst->isMaximized() || selbst->isMinimized()) return;
-        const QScreen* s = selbst->screen();
-        if (!s) return;
-        const QRect frei = s->availableGeometry();
-        const QRect rahmen = selbst->frameGeometry();
-        if (frei.contains(rahmen)) return;
-        const QSize rand = rahmen.size() - selbst->size();
-        const QSize innen(std::min(selbst->width(), frei.width() - rand.width()),
-                          std::min(selbst->height(), frei.height() - rand.height()));
-        selbst->resize(innen);
-        selbst->move(std::clamp(rahmen.x(), frei.left(), std::max(frei.left(), frei.right() + 1 - rahmen.width())),
-                     std::clamp(rahmen.y(), frei.top(), std::max(frei.top(), frei.bottom() + 1 - rahmen.height())));
-    });
 }
 
 void frmZIRVO3801Ansicht::NeuereVersionAnzeigen(const std::string& text) { m_.NeuereVersionAnzeigen(text); }

@@ -1,12 +1,24 @@
 // Where windows open: every window wholly inside the free area of its
-// screen, moved and shrunk where it would not fit, and the owner of the
-// windows that the program opens.
+// screen, moved and shrunk where it would not fit, over the middle of its
+// owner with the size it ends up with, as large as its content where the
+// screen allows, fitted again when the desktop frames it, and the owner of
+// the windows that the program opens.
 #include "frame/qt/Fensterlage.h"
+#include "frame/qt/QtPlattform.h"
+#include "tests/support/qt/Widgethilfe.h"
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QDialog>
+#include <QMenuBar>
+#include <QMessageBox>
 #include <QScreen>
+#include <QScrollArea>
+#include <QVBoxLayout>
 #include <QWidget>
+#include <QWindow>
+
+#include <functional>
 
 #include <gtest/gtest.h>
 
@@ -21,6 +33,27 @@ QRect Frei() { return QGuiApplication::primaryScreen()->availableGeometry(); }
 
 // The window's outer rectangle as the placement reckons it.
 QRect Außen(const QWidget& w) { return QRect(w.pos(), w.size().grownBy(Fensterlage::Rahmen(&w))); }
+
+// Events until the condition holds; ten seconds only a hang exceeds.
+bool Bis(const std::function<bool()>& bedingung) {
+    const QDeadlineTimer frist(10000);
+    while (!bedingung() && !frist.hasExpired()) QApplication::processEvents(QEventLoop::AllEvents, 10);
+    return bedingung();
+}
+
+// The desktop gives the window a size; true once the window has seen it.
+bool DesktopGröße(QWidget& w, const QSize& größe) {
+    struct Sieht : QObject {
+        bool da = false;
+        bool eventFilter(QObject*, QEvent* e) override {
+            da = da || (e->type() == QEvent::Resize && e->spontaneous());
+            return false;
+        }
+    } sieht;
+    w.installEventFilter(&sieht);
+    w.windowHandle()->resize(größe);
+    return Bis([&] { return sieht.da; });
+}
 
 } // namespace
 
@@ -109,4 +142,75 @@ TEST(Fensterlage, EigentümerIstDasModaleFensterOderDasHauptfenster) {
     EXPECT_EQ(Fensterlage::Hauptfenster(), &haupt);
     Fensterlage::HauptfensterSetzen(nullptr);
     EXPECT_EQ(Fensterlage::Hauptfenster(), nullptr);
+}
+
+TEST(Fensterlage, EinFensterSitztMitSeinerEndgültigenGrösseÜberSeinemEigentümer) {
+    Fensterlage::Wächter wächter;
+    QWidget haupt(nullptr, Qt::Window);
+    haupt.setGeometry(Frei().adjusted(30, 30, -30, -30));
+    haupt.show();
+    // Message boxes give themselves their size as they show, after the watch placed them.
+    for (int runde = 0; runde < 20; ++runde)
+        for (const QString& text : {QString("Kurz."), QString("Die Zeile 3 hat keinen U-Wert. ").repeated(12)}) {
+            auto box = QtPlattform::Meldungsfenster(text.toStdString(), "Titel", Plattform::Symbol::Fehler,
+                                                    Plattform::Knöpfe::JaNein, Plattform::Antwort::Ja, &haupt);
+            Testhilfe::Modal([&] { box->exec(); }, [&](QDialog& offen) {
+                const QPoint abstand = Außen(offen).center() - haupt.frameGeometry().center();
+                EXPECT_LE(abstand.manhattanLength(), 2) << runde << ": " << abstand.x() << "," << abstand.y();
+            });
+        }
+}
+
+TEST(Fensterlage, EinRollfensterBleibtSoGrossWieSeinInhalt) {
+    Fensterlage::Wächter wächter;
+    QWidget haupt(nullptr, Qt::Window);
+    haupt.show();
+    const QSize frei = Frei().size();
+    // Content higher than the screen (the component editor at 175 %), wider, both.
+    const QSize inhalte[] = {{frei.width() * 3 / 4, frei.height() + 80}, {frei.width() + 80, frei.height() / 2},
+                             {frei.width() + 80, frei.height() + 80}};
+    for (int runde = 0; runde < 20; ++runde)
+        for (const QSize& inhalt : inhalte) {
+            QWidget w(&haupt, Fensterlage::BesessenesFenster);
+            auto* layout = new QVBoxLayout(&w);
+            layout->setMenuBar(new QMenuBar(&w));
+            layout->addWidget(new QWidget(&w));
+            layout->itemAt(0)->widget()->setMinimumSize(inhalt);
+            w.show();
+            ASSERT_NE(Fensterlage::Rollbereich(&w), nullptr);
+            // The size Qt made the window with, which a desktop may give it
+            // as it takes the window over; then a re-fit.
+            ASSERT_TRUE(DesktopGröße(w, {100, 30}));
+            QApplication::processEvents();
+            Fensterlage::Einpassen(&w);
+            // Seen whole where the content fits beside its bar; else the window spans the screen.
+            const QSize sicht = Fensterlage::Rollbereich(&w)->viewport()->size();
+            const QRect außen = Außen(w);
+            EXPECT_TRUE(Frei().contains(außen)) << runde;
+            if (inhalt.width() + 40 < frei.width()) EXPECT_GE(sicht.width(), inhalt.width()) << runde;
+            else EXPECT_EQ(außen.width(), frei.width()) << runde;
+            if (inhalt.height() + 80 < frei.height()) EXPECT_GE(sicht.height(), inhalt.height()) << runde;
+            else EXPECT_EQ(außen.height(), frei.height()) << runde;
+        }
+}
+
+TEST(Fensterlage, EinFensterLiegtAufDemBildschirmSobaldDerDesktopEsGerahmtHat) {
+    Fensterlage::Wächter wächter;
+    const QRect frei = Frei();
+    for (int runde = 0; runde < 20; ++runde) {
+        // As large as the screen, framed by the desktop only after it is
+        // shown, whenever the desktop is ready: it draws the frame and moves
+        // the window into it (offscreen draws one for a window shown without
+        // one once it may have one and is moved). The watch knows no frame
+        // of this run then (the test on its own, as ctest runs it) or the
+        // one of the last round.
+        QWidget w(nullptr, Qt::Window | Qt::FramelessWindowHint);
+        w.setGeometry(frei);
+        w.show();
+        w.windowHandle()->setFlags(w.windowHandle()->flags() & ~Qt::FramelessWindowHint);
+        w.windowHandle()->setPosition(w.windowHandle()->position() + QPoint(1, 1));
+        ASSERT_TRUE(Bis([&] { return w.frameGeometry() != w.geometry(); }));
+        QApplication::processEvents();
+        EXPECT_TRUE(frei.contains(w.frameGeometry())) << runde;
+    }
 }

@@ -15,6 +15,7 @@
 #include "frame/qt/Bindung.h"
 #include "frame/qt/EingabeTabelleWidget.h"
 #include "frame/qt/Ersatzhauptfenster.h"
+#include "frame/qt/Fensterlage.h"
 #include "frame/qt/QtStart.h"
 #include "mainwindow/frmZIRVO3801.h"
 #include "mainwindow/qt/frmZIRVO3801Ansicht.h"
@@ -27,7 +28,6 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QClipboard>
-#include <QElapsedTimer>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -183,6 +183,8 @@ protected:
 } // namespace
 
 TEST_F(Hauptfenster, StartOhneProjekt) {
+    // As the program runs: every window under the placement watch.
+    Fensterlage::Wächter wächter;
     ASSERT_TRUE(starten());
     frmZIRVO3801Ansicht& f = *fenster;
     EXPECT_TRUE(f.isVisible());
@@ -232,12 +234,10 @@ TEST_F(Hauptfenster, StartOhneProjekt) {
     EXPECT_FALSE(f.NeuereVersion()->isVisible());
 
     // First start without settings: the full width and 90 % of the height;
-    // once the desktop has put its frame around the window (the window
-    // checks a moment after it shows, however long the start took), the
-    // frame takes the full width.
-    QElapsedTimer uhr;
-    uhr.start();
-    while (uhr.elapsed() < 400) QApplication::processEvents(QEventLoop::AllEvents, 50);
+    // once the desktop has put its frame around the window (the placement
+    // watch fits it when the frame arrives, however long the start took),
+    // the frame takes the full width.
+    QApplication::processEvents();
     QScreen* s = f.screen();
     EXPECT_EQ(f.pos(), QPoint(0, 0));
     EXPECT_EQ(f.frameGeometry().width(), s->availableGeometry().width());
@@ -373,8 +373,10 @@ TEST_F(Hauptfenster, EinstellungenZwischenZweiLäufen) {
 
     // Numbers at the ends of the 32-bit range (a damaged file) overflow
     // nothing: the window opens at most as large as the screen, its frame
-    // the full width once the desktop has framed it, and the placement kept
-    // is the one it got (a width of 0 or less: the first start's placement).
+    // the full width once the desktop has framed it (the placement watch
+    // fits it), and the placement kept is the one it got (a width of 0 or
+    // less: the first start's placement).
+    Fensterlage::Wächter wächter;
     const QSize frei = QGuiApplication::primaryScreen()->availableGeometry().size();
     const struct {
         const char* lage;
@@ -389,9 +391,7 @@ TEST_F(Hauptfenster, EinstellungenZwischenZweiLäufen) {
                                              std::string("Window Position=") + e.lage + "\r\n"));
         Global::Initialisierung = ::Initialisierung();
         ASSERT_TRUE(starten());
-        QElapsedTimer uhr;
-        uhr.start();
-        while (uhr.elapsed() < 400) QApplication::processEvents(QEventLoop::AllEvents, 50);
+        QApplication::processEvents();
         EXPECT_EQ(fenster->frameGeometry().width(), frei.width()) << e.lage;
         EXPECT_LE(fenster->frameGeometry().height(), frei.height()) << e.lage;
         const int rahmen = fenster->frameGeometry().height() - fenster->height();
