@@ -161,11 +161,13 @@ std::vector<std::string> Mängel(const std::vector<Wort>& wörter, const std::ve
                                            : s.x1 + d > w->xMin + Eps && s.x1 - d < w->xMax - Eps &&
                                                  Schneiden(s.y1, s.y2, w->yMin, w->yMax);
                 // A label on a white fill drawn after the rule covers it.
-                const bool bedeckt = std::any_of(striche.begin(), striche.end(), [&](const Strich& f) {
-                    return f.Weiss && f.Seite == seite && f.Nr > s.Nr && f.x1 <= w->xMin + 1 && f.x2 >= w->xMax - 1 &&
-                           f.y1 <= w->yMin + 1 && f.y2 >= w->yMax - 1;
-                });
-                if (gekreuzt && !bedeckt) mangel("crossed by a rule", wo(*w));
+                if (gekreuzt && std::none_of(striche.begin() + static_cast<std::ptrdiff_t>(s.Nr), striche.end(),
+                                             [&](const Strich& f) {
+                                                 return f.Weiss && f.Seite == seite && f.x1 <= w->xMin + 1 &&
+                                                        f.x2 >= w->xMax - 1 && f.y1 <= w->yMin + 1 &&
+                                                        f.y2 >= w->yMax - 1;
+                                             }))
+                    mangel("crossed by a rule", wo(*w));
             }
         }
     }
