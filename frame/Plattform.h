@@ -67,6 +67,10 @@ public:
     // Nothing, and the reason in fehler, when the printer cannot print.
     virtual std::unique_ptr<Druckfläche> Auftrag(const std::string& drucker, const std::string& ziel,
                                                  std::string& fehler) = 0;
+    // A surface of the printer named to measure on (paper, font metrics),
+    // with no job behind it: nothing is ever drawn or printed on it. Nothing
+    // when the printer cannot be asked.
+    virtual std::unique_ptr<Druckfläche> Messfläche(const std::string&) { return nullptr; }
     // Whether the printer prints on both sides of the sheet (has a duplex
     // unit); the PDF printer does, by mirroring its margins.
     virtual bool Beidseitig(const std::string&) { return true; }

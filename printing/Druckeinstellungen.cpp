@@ -1,5 +1,6 @@
 #include "printing/Druckeinstellungen.h"
 
+#include "balance/Anzeigezahl.h"
 #include "frame/Druckflaeche.h"
 #include "frame/Initialisierung.h"
 #include "frame/Plattform.h"
@@ -12,9 +13,8 @@
 namespace Druckeinstellungen {
 
 namespace {
-double Im(double x, double von, double bis, double sonst) {
-    return std::isfinite(x) && x >= von && x <= bis ? x : sonst;
-}
+bool Drin(double x, double von, double bis) { return std::isfinite(x) && x >= von && x <= bis; }
+double Im(double x, double von, double bis, double sonst) { return Drin(x, von, bis) ? x : sonst; }
 } // namespace
 
 std::string Standardwert(int i) {
@@ -31,21 +31,50 @@ std::string Standardwert(int i) {
     }
 }
 
-double Schriftgrösse(double x) { return Im(x, 6, 15, 9); }
-double Linie(double x) { return Im(x, 1, 5, 3); }
-double Rand(int i, double x) { return Im(x, 0, 6, ZahlLesenDbl(Standardwert(i))); }
+double Schriftgrösse(double x) { return Im(x, GrösseVon, GrösseBis, ZahlLesenDbl(Standardwert(1))); }
+double Linie(double x) { return Im(x, LinieVon, LinieBis, ZahlLesenDbl(Standardwert(3))); }
+double Rand(int i, double x) { return Im(x, RandVon, RandBis, ZahlLesenDbl(Standardwert(i))); }
+
+Werte Gelesen(const Initialisierung& ini) {
+    return {ini.DruckerSchrift.empty() ? Standardwert(0) : ini.DruckerSchrift,
+            ini.DruckerSchriftgrösse,
+            ini.DruckerSchriftEinfach != 0,
+            ini.DruckerLinie,
+            ini.DruckerRandLinks,
+            ini.DruckerRandOben,
+            ini.DruckerRandRechts,
+            ini.DruckerRandUnten};
+}
 
 Werte Geprüft(const Initialisierung& ini) {
-    Werte w;
-    w.Schrift = ini.DruckerSchrift.empty() ? Standardwert(0) : ini.DruckerSchrift;
-    w.Grösse = Schriftgrösse(ini.DruckerSchriftgrösse);
-    w.Einfach = ini.DruckerSchriftEinfach != 0;
-    w.Linie = Linie(ini.DruckerLinie);
-    w.Links = Rand(4, ini.DruckerRandLinks);
-    w.Oben = Rand(5, ini.DruckerRandOben);
-    w.Rechts = Rand(6, ini.DruckerRandRechts);
-    w.Unten = Rand(7, ini.DruckerRandUnten);
+    Werte w = Gelesen(ini);
+    w.Grösse = Schriftgrösse(w.Grösse);
+    w.Linie = Linie(w.Linie);
+    w.Links = Rand(4, w.Links);
+    w.Oben = Rand(5, w.Oben);
+    w.Rechts = Rand(6, w.Rechts);
+    w.Unten = Rand(7, w.Unten);
     return w;
+}
+
+std::string Bereichsfehler(const Werte& w) {
+    const struct {
+        const char* name;
+        double wert, von, bis;
+        const char* einheit;
+    } werte[] = {{"Schriftgrösse", w.Grösse, GrösseVon, GrösseBis, " pt"},
+                 {"Linienstärke", w.Linie, LinieVon, LinieBis, ""},
+                 {"Linker Rand", w.Links, RandVon, RandBis, " cm"},
+                 {"Oberer Rand", w.Oben, RandVon, RandBis, " cm"},
+                 {"Rechter Rand", w.Rechts, RandVon, RandBis, " cm"},
+                 {"Unterer Rand", w.Unten, RandVon, RandBis, " cm"}};
+    for (const auto& x : werte) {
+        if (Drin(x.wert, x.von, x.bis)) continue;
+        const std::string wert = std::isfinite(x.wert) ? Anzeigezahl::Zahltext(x.wert) + x.einheit : "?";
+        return DSFormat2(DSFormat2("@: @ liegt ausserhalb des Bereichs von @ bis @.", DS(x.name), wert),
+                         Anzeigezahl::Zahltext(x.von), Anzeigezahl::Zahltext(x.bis) + x.einheit);
+    }
+    return {};
 }
 
 std::string Drucker(const Initialisierung& ini) {

@@ -1,9 +1,10 @@
 // The print settings with their defaults and valid ranges: font "Arial",
 // size 9 (6 to 15), special characters on, line width 3 (1 to 5, in
 // 1/600 inch), margins left 3, top, right and bottom 1.5 cm (0 to 6 each).
-// The printer settings dialog puts a default in place of a value out of
-// range; a printout does the same with what it reads from the settings, so a
-// damaged settings file never gives a page without a font or margins.
+// A value out of range is never replaced without a word: the printer
+// settings dialog and the start of a printout name it (Bereichsfehler) and
+// keep it from being stored or printed with. Whether the font fits the
+// reports' grid with these margins is Druckraster's to say.
 #pragma once
 
 #include <string>
@@ -12,6 +13,9 @@ class CheckBox;
 class Initialisierung;
 
 namespace Druckeinstellungen {
+
+// The ranges of the font size (pt), the line width and each margin (cm).
+inline constexpr double GrösseVon = 6, GrösseBis = 15, LinieVon = 1, LinieBis = 5, RandVon = 0, RandBis = 6;
 
 // The default of setting i, 0 to 7 in the order font, size, without special
 // characters, line width, left, top, right, bottom; "" for other numbers.
@@ -25,8 +29,14 @@ struct Werte {
     double Links, Oben, Rechts, Unten;
 };
 
+// The settings' values as they stand ("Arial" while no font is named).
+Werte Gelesen(const Initialisierung& ini);
 // The settings' values, each one out of range replaced by its default.
 Werte Geprüft(const Initialisierung& ini);
+// The first value of w out of its range, as a message naming it and its
+// range ("Linker Rand: 7 cm liegt ausserhalb des Bereichs von 0 bis 6 cm.");
+// "" when every value lies in its range.
+std::string Bereichsfehler(const Werte& w);
 
 // The printer the printouts use: the one the settings name, the PDF
 // printer while they name none.

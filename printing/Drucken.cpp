@@ -72,7 +72,7 @@ std::size_t ErstesZeichen(std::string_view s) {
 
 void Drucken::Auftrag(std::unique_ptr<Plattform::Druckfläche> fläche) {
     fläche_ = std::move(fläche);
-    gezeichnet_ = false;
+    gezeichnet_ = überlauf_ = false;
     if (fläche_) fläche_->Schrift(schrift_);
 }
 
@@ -105,6 +105,11 @@ void Drucken::Initialize(const std::string& fontName, double fontSize, double li
 bool Drucken::Terminate(std::string& fehler) {
     fehler.clear();
     if (!fläche_) return true;
+    if (überlauf_) {
+        fläche_.reset();
+        fehler = DS("Mit diesen Druckeinstellungen reicht der Ausdruck über den unteren Seitenrand hinaus.");
+        return false;
+    }
     const bool ok = fläche_->Beenden(fehler);
     fläche_.reset();
     // A printout without a page is no printout, whatever the printer says.
@@ -140,7 +145,7 @@ void Drucken::CharA4(double width, double height, int nChars, int nLines) {
         zeichen_ = nChars;
     }
     if (nLines < 1 || ZeilenNachSchrift) {
-        zellenhöhe_ = fläche_ ? fläche_->Zeilenhöhe() : zellenhöhe_;
+        if (fläche_) zellenhöhe_ = Markupzeile(*fläche_, schrift_);
         zeilen_ = zellenhöhe_ > 0 ? static_cast<int>(height / zellenhöhe_) : 0;
     } else {
         zellenhöhe_ = height / nLines;
@@ -151,6 +156,16 @@ void Drucken::CharA4(double width, double height, int nChars, int nLines) {
     const double bereichB = fläche_ ? fläche_->DruckbereichBreite() : 0;
     geradeLinks_ = zeichen_ * zellenbreite_ - bereichB - x1_;
     geradeRechts_ = bereichB + geradeLinks_;
+}
+
+double Drucken::Markupzeile(Plattform::Druckfläche& f, const Plattform::Druckschrift& s) {
+    Plattform::Druckschrift klein = s;
+    klein.Grösse = TiefGrösse(s.Grösse);
+    f.Schrift(klein);
+    const double tief = f.Zeilenhöhe();
+    f.Schrift(s);
+    const double zeile = f.Zeilenhöhe();
+    return std::max(zeile, TiefVersatz(zeile) + tief);
 }
 
 void Drucken::NewPage() {
@@ -218,6 +233,7 @@ void Drucken::Box(int rows, bool shaded) {
     if (blockanfang_ + rows + 2 > zeilen_ && blockanfang_ > 0) NewPage();
     if (blockanfang_ == 0 && mitTitel_) PageHead();
     const int b = blockanfang_;
+    Zeileprüfen(b + rows + 1);
     const double y1 = b * zellenhöhe_ + zellenhöhe_ / 2;
     const double y2 = y1 + (rows + 1) * zellenhöhe_;
     const double links = zellenbreite_ / 2;
@@ -281,6 +297,7 @@ void Drucken::TextBegrenzt(int row, int col, std::string_view text, bool bold, b
     if (row != -1) {
         aktX_ = (col + 1) * zellenbreite_;
         aktY_ = (boxanfang_ + row) * zellenhöhe_;
+        if (!text.empty()) Zeileprüfen(boxanfang_ + row);
     }
     const bool fett = schrift_.Fett;
     if (bold) Fett(true);
@@ -341,9 +358,9 @@ void Drucken::PrintMarkup(std::string_view text) {
         const double y0 = aktY_;
         const double h = fläche_ ? fläche_->Zeilenhöhe() : 0;
         const Plattform::Druckschrift vorher = schrift_;
-        aktY_ = y0 + 2 * h / 5;
+        aktY_ = y0 + TiefVersatz(h);
         Plattform::Druckschrift klein = schrift_;
-        klein.Grösse = 2 * vorher.Grösse / 3;
+        klein.Grösse = TiefGrösse(vorher.Grösse);
         SchriftSetzen(klein);
         Drucke(t);
         SchriftSetzen(vorher);
@@ -363,7 +380,7 @@ double Drucken::Markupbreite(std::string_view text, bool bold) const {
             return;
         }
         Plattform::Druckschrift klein = schrift;
-        klein.Grösse = 2 * schrift.Grösse / 3;
+        klein.Grösse = TiefGrösse(schrift.Grösse);
         fläche_->Schrift(klein);
         breite += fläche_->Textbreite(t);
         fläche_->Schrift(schrift);
@@ -421,6 +438,7 @@ void Drucken::Textzeilen(int row, int col, const std::vector<std::string>& zeile
 int Drucken::TextBox(int row, int col, int width, std::string_view text, bool bold) {
     const std::vector<std::string> zeilen = Umbrechen(text, width, bold);
     if (zeilen.empty()) return 0;
+    Zeileprüfen(boxanfang_ + row + static_cast<int>(zeilen.size()) - 1);
     const double x = (col + 1) * zellenbreite_;
     double y = (boxanfang_ + row) * zellenhöhe_;
     const bool fett = schrift_.Fett;

@@ -11,7 +11,10 @@
 // FortlaufendeBox, which goes on over as many pages as it needs.
 //
 // No text stands right of the boxes' right frame: a text that would reach
-// past it is cut short there and ends in "…".
+// past it is cut short there and ends in "…". Nothing is drawn below the
+// grid's last row without a word: a box too tall for a fresh page, or a
+// text below the last row, marks the printout as run over (Überlauf), and
+// Terminate then refuses to finish it.
 //
 // Texts given to Text carry the inline markup of printed text ("÷"):
 //   ÷0, ÷1     an empty and a ticked box
@@ -38,9 +41,10 @@
 class Drucken {
 public:
     // Rows by font height: while it is set, CharA4 takes the row height from
-    // the font instead of the row count asked for. Program-wide, False at
-    // start; the print dialog of the system proof sets it for its printouts
-    // through ZeilenNachSchriftSetzen, which restores it afterwards.
+    // the font (a line with its subscripts, Markupzeile) instead of the row
+    // count asked for. Program-wide, False at start; the print dialog of the
+    // system proof sets it for its printouts through ZeilenNachSchriftSetzen,
+    // which restores it afterwards.
     static bool ZeilenNachSchrift;
     class ZeilenNachSchriftSetzen {
     public:
@@ -67,14 +71,16 @@ public:
     // puts block start, box start and box end to 0.
     void Initialize(const std::string& fontName, double fontSize, double lineWidth);
     // Ends the print document and lets the job go. False, with the reason,
-    // when the document could not be finished or nothing was drawn on it.
+    // when the document could not be finished, nothing was drawn on it, or
+    // it ran over the bottom of a page (then it is let go unfinished: a PDF
+    // is not written).
     bool Terminate(std::string& fehler);
     // Orientation and coordinates: cm, (0, 0) at left cm from the left and
     // top cm from the top paper edge.
     void ScaleA4(double left, double top, bool landscape);
     // The character grid over width x height cm: nChars columns and nLines
     // rows; below 1 (or with rows by font height) they follow from the
-    // width of "0" and the height of a line of the font.
+    // width of "0" and the height a line of the font takes (Markupzeile).
     void CharA4(double width, double height, int nChars, int nLines);
     int Characters() const { return zeichen_; }
     int Lines() const { return zeilen_; }
@@ -129,6 +135,17 @@ public:
     void SkipRows(int n) { blockanfang_ += n; }
     void SkipCentimeters(double cm);
 
+    // A subscript group of the markup is set in 2/3 of the font size and
+    // lowered by 2/5 of a line.
+    static double TiefGrösse(double grösse) { return 2 * grösse / 3; }
+    static double TiefVersatz(double zeile) { return 2 * zeile / 5; }
+    // The height a line of marked-up text takes in the font s on the
+    // surface f, cm: the line, or a subscript below it where that reaches
+    // further. Leaves the font s set on f.
+    static double Markupzeile(Plattform::Druckfläche& f, const Plattform::Druckschrift& s);
+    // Something of this job was to be drawn below the grid's last row.
+    bool Überlauf() const { return überlauf_; }
+
     // --- state, for the report class and for tests ---
     double Zellenbreite() const { return zellenbreite_; }
     double Zellenhöhe() const { return zellenhöhe_; }
@@ -162,6 +179,7 @@ private:
     bool mitTitel_ = false;
     bool spiegeln_ = false;
     bool gezeichnet_ = false; // something was drawn since the job began
+    bool überlauf_ = false;   // something ran over a page's last row since then
     double x1_ = 0, y1_ = 0, x2_ = 0, y2_ = 0; // front pages
     double geradeLinks_ = 0, geradeRechts_ = 0; // back pages
     double aktX_ = 0, aktY_ = 0;                // where the last text ended
@@ -179,4 +197,6 @@ private:
     double MittelX(int col) const { return (col + 1) * zellenbreite_ + zellenbreite_ / 2; }
     double MittelY(int row) const { return (boxanfang_ + row) * zellenhöhe_ + zellenhöhe_ / 2; }
     void Rahmenlinie(double x1, double y1, double x2, double y2, bool dick, bool grau);
+    // Marks the job as run over when page row `zeile` lies below the grid.
+    void Zeileprüfen(int zeile) { überlauf_ = überlauf_ || zeile >= zeilen_; }
 };

@@ -67,7 +67,7 @@ void ZIRVO3801Drucken::Energien(bool& failed) {
 
     KopfzeileZone("", 0);
     Drucken& d = drucken_;
-    d.Box(34, true);
+    d.Box(EnergieZeilen, true);
     d.Text(1, 1, DS("Energie"), true);
     d.Text(1, 9, "(" + DSFormat("Werte in @", "[kWh/m²]") + ")");
     d.Text(1, SpalteJahr, DS("Jahr"), false, true, Monatsbreite);
@@ -117,7 +117,7 @@ void ZIRVO3801Drucken::Energien(bool& failed) {
     trennen();
     EnergieZeile(row, DS("Heizwärmebedarf"), qh, false, true);
 
-    d.Text(36, 1,
+    d.Text(EnergieZeilen + 2, 1,
            DSFormat("Der Jahreswert ergibt sich aus der Summe der Monate mit einem positiven Gesamtwärmeverlust (@).",
                     "(Q÷(T)+Q÷(V)) > 0") +
                " " + DS("Unberücksichtigte Werte erscheinen in Klammern."));

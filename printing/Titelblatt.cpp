@@ -74,7 +74,7 @@ void ZIRVO3801Drucken::Titelblatt(bool einzelbauteil, bool& failed) {
         d.PageTitle(kopf);
         const int aufgabe = Global::Projekt.PGetInt("ArtB");
         int ergebnis = 0;
-        d.Box(58, false);
+        d.Box(TitelZeilen, false);
         if (aufgabe == 0 || einzelbauteil) {
             TitelAdresse(1, 0);
             d.LineH(7, false);
@@ -105,13 +105,13 @@ void ZIRVO3801Drucken::Titelblatt(bool einzelbauteil, bool& failed) {
             else
                 OptimierungErgebnis(29, DS("Messwert"), DS("Vergleich mit gemessenen Werten"), ergebnis);
         }
-        if (Global::Initialisierung.DruckerDateiname) d.Text(60, 1, "÷÷" + Global::Projekt.Dateiname());
+        if (Global::Initialisierung.DruckerDateiname) d.Text(TitelZeilen + 2, 1, "÷÷" + Global::Projekt.Dateiname());
     });
 }
 
 void ZIRVO3801Drucken::TitelKopf() {
     Drucken& d = drucken_;
-    d.Box(2, false);
+    d.Box(TitelKopfZeilen, false);
     d.Text(1, 1,
            basZIRVO3801::Herstellerbezeichnung + " " + basZIRVO3801::ProgrammKurzname + ", Version " +
                basZIRVO3801::ProgrammVersion);

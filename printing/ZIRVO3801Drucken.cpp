@@ -9,6 +9,7 @@
 #include "frame/basZIRVO3801.h"
 #include "frame/basZIRVODialogSprache.h"
 #include "printing/Druckeinstellungen.h"
+#include "printing/Druckraster.h"
 #include "printing/Zeichensaetze.h"
 #include "project/ProjektGlobal.h"
 
@@ -63,7 +64,7 @@ bool ZIRVO3801Drucken::Initialisieren(bool duplex, bool landscape) {
     exemplarFolgt_ = false;
     if (weiter) {
         drucken_.NeuesExemplar();
-    } else if (!AuftragBeginnen()) {
+    } else if (!EinstellungenPassen(landscape) || !AuftragBeginnen()) {
         return false;
     }
     fehlerteil_.clear();
@@ -104,25 +105,29 @@ bool ZIRVO3801Drucken::AuftragBeginnen() {
     return true;
 }
 
+bool ZIRVO3801Drucken::EinstellungenPassen(bool landscape) {
+    Druckeinstellungen::DruckerVorgabe(Global::Initialisierung);
+    const Initialisierung& ini = Global::Initialisierung;
+    const Druckeinstellungen::Werte w = Druckeinstellungen::Gelesen(ini);
+    std::string fehler = Druckeinstellungen::Bereichsfehler(w);
+    if (fehler.empty())
+        if (auto f = Plattform::drucker().Messfläche(ini.DruckerName))
+            fehler = Druckraster::Meldung(*f, w, {landscape}, Drucken::ZeilenNachSchrift, ini.DruckerDateiname);
+    if (fehler.empty()) return true;
+    Fehlermeldung(fehler + "\r\n\r\n" + DS("Bitte passen Sie die Einstellungen unter «Druck einrichten» an."));
+    return false;
+}
+
 void ZIRVO3801Drucken::Einrichten(bool duplex, bool landscape) {
     drucken_.Duplex(duplex);
     const Druckeinstellungen::Werte w = Druckeinstellungen::Geprüft(Global::Initialisierung);
     drucken_.Initialize(w.Schrift, w.Grösse, w.Linie);
-    // Landscape turns the page a quarter: the binding margin (left) comes
-    // to the top.
-    double links = w.Links, oben = w.Oben, rechts = w.Rechts, unten = w.Unten;
-    int spalten = 79, zeilen = 66;
-    if (landscape) {
-        links = w.Unten;
-        oben = w.Links;
-        rechts = w.Oben;
-        unten = w.Rechts;
-        spalten = 128;
-        zeilen = 41;
-    }
-    drucken_.ScaleA4(links, oben, landscape);
-    const Plattform::Druckfläche& f = *drucken_.Fläche();
-    drucken_.CharA4(f.PapierBreite() - links - rechts, f.PapierHöhe() - oben - unten, spalten, zeilen);
+    // The grid on the paper as the orientation has it.
+    Plattform::Druckfläche& f = *drucken_.Fläche();
+    f.Querformat(landscape);
+    const Druckraster::Raster r = Druckraster::Seite(w, landscape, f.PapierBreite(), f.PapierHöhe());
+    drucken_.ScaleA4(r.Links, r.Oben, landscape);
+    drucken_.CharA4(r.Breite, r.Höhe, r.Spalten, r.Zeilen);
     einheiten_ = {"[-]",      "[m]",      "[m²]",    "[m³]",     "[W/m²K]",   "[kWh/m²]", "[W/mK]",   "[W/K]",
                   "[°C]",     "[K]",      "[m²/P]",  "[W/P]",    "[h/d]",     "[h/a]",    "[m³/h·m²]", "[kWh/m²K]",
                   "[%]",      "[m³/h]",   "[W]",     "[m²K/W]",  "[cm]",      "[kg/m³]",  "[MWh]",    "[W/m²]"};

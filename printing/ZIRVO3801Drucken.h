@@ -36,6 +36,17 @@ public:
         E_h_d, E_h_a, E_m3_hm2, E_kWh_m2K, E_Prozent, E_m3_h, E_W, E_m2K_W, E_cm, E_kg_m3, E_MWh, E_W_m2
     };
 
+    // The rows of the cover's head box and frame and of the energy table:
+    // the tallest parts of a page that are never broken over pages.
+    static constexpr int TitelKopfZeilen = 2, TitelZeilen = 58, EnergieZeilen = 34;
+    // The rows a page must have for them, frame rows included: the cover
+    // (its head box, its frame, the file name below when printed) in
+    // portrait, the energy table (its head line, its table, the note below)
+    // in landscape.
+    static constexpr int GrössterTeil(bool landscape, bool dateiname) {
+        return landscape ? 3 + EnergieZeilen + 3 : TitelKopfZeilen + 2 + TitelZeilen + 2 + (dateiname ? 1 : 0);
+    }
+
     ZIRVO3801Drucken() = default;
     ZIRVO3801Drucken(const ZIRVO3801Drucken&) = delete;
     ZIRVO3801Drucken& operator=(const ZIRVO3801Drucken&) = delete;
@@ -47,8 +58,10 @@ public:
     // Chooses the printer of the settings and starts a document on it (the
     // PDF printer asks for its file first), with the font, line width and
     // margins of the settings: portrait 79 x 66 cells, landscape 128 x 41.
-    // False when nothing can be printed: the printer is gone (said in a
-    // message), cannot print (said too), or the user cancelled the file.
+    // False when nothing can be printed: a setting lies out of its range or
+    // the font does not fit the grid (said in a message, before the file is
+    // asked for), the printer is gone (said too), cannot print (said too),
+    // or the user cancelled the file.
     // After Beenden(true) on the PDF printer it starts the next copy in the
     // document still open, without asking again.
     bool Initialisieren(bool duplex, bool landscape);
@@ -159,6 +172,9 @@ private:
     bool AuftragBeginnen();
     // Font, line width, margins, duplex and grid of the settings.
     void Einrichten(bool duplex, bool landscape);
+    // Whether the settings can be printed in that orientation: in range, the
+    // font fitting the grid (Druckraster); else False, said in a message.
+    bool EinstellungenPassen(bool landscape);
 
     template <class F> void Abschnitt(const std::string& teil, bool& failed, F&& abschnitt);
 

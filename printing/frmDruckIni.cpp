@@ -9,6 +9,7 @@
 #include "frame/basZIRVOBildschirmschrift.h"
 #include "frame/basZIRVODialogSprache.h"
 #include "printing/Druckeinstellungen.h"
+#include "printing/Druckraster.h"
 #include "printing/ZIRVO3801Drucken.h"
 
 std::function<void(frmDruckIni&)> frmDruckIni::Anzeigen;
@@ -107,6 +108,29 @@ void frmDruckIni::EinstellungenSpeichern() {
     }
 }
 
+bool frmDruckIni::EinstellungenPrüfen() {
+    Druckeinstellungen::Werte w;
+    w.Schrift = lblSchrift.Caption().empty() ? Druckeinstellungen::Standardwert(0) : lblSchrift.Caption();
+    w.Grösse = ZahlLesen(lblSchriftgrösse.Caption());
+    w.Einfach = chkOhneSz.Value() == 1;
+    w.Linie = ZahlLesen(txtLinie.Text());
+    w.Links = ZahlLesen(txtLinks.Text());
+    w.Oben = ZahlLesen(txtOben.Text());
+    w.Rechts = ZahlLesen(txtRechts.Text());
+    w.Unten = ZahlLesen(txtUnten.Text());
+    // The settings serve every printout: portrait and landscape, each with
+    // rows as the layout has them.
+    std::string fehler = Druckeinstellungen::Bereichsfehler(w);
+    const std::string drucker = cboDrucker.ListIndex() >= 0 ? cboDrucker.ListEntry(cboDrucker.ListIndex()) : "";
+    if (fehler.empty())
+        if (auto f = Plattform::drucker().Messfläche(drucker))
+            fehler = Druckraster::Meldung(*f, w, {false, true}, false, false);
+    if (fehler.empty()) return true;
+    Plattform::meldungen().Zeigen(fehler, basZIRVO3801::ProgrammTitel, Plattform::Symbol::Warnung,
+                                  Plattform::Knöpfe::OK);
+    return false;
+}
+
 void frmDruckIni::cmdSchriftDurchsuchen_Click() {
     Plattform::Schrift vorgabe;
     vorgabe.Name = lblSchrift.Caption();
@@ -115,9 +139,11 @@ void frmDruckIni::cmdSchriftDurchsuchen_Click() {
     if (!gewählt) return;
     lblSchrift.setCaption(gewählt->Name);
     lblSchriftgrösse.setCaption(Text(gewählt->Grösse));
+    EinstellungenPrüfen();
 }
 
 void frmDruckIni::cmdOK_Click() {
+    if (!EinstellungenPrüfen()) return;
     EinstellungenSpeichern();
     Unload();
 }
@@ -128,7 +154,7 @@ void frmDruckIni::cmdTestseite_Click() {
     auto antwort = Plattform::meldungen().Zeigen(
         DS("Sollen die Einstellungen gespeichert und ein Testausdruck erstellt werden?"), basZIRVO3801::ProgrammTitel,
         Plattform::Symbol::Frage, Plattform::Knöpfe::JaNeinAbbrechen, Plattform::Antwort::Nein);
-    if (antwort != Plattform::Antwort::Ja) return;
+    if (antwort != Plattform::Antwort::Ja || !EinstellungenPrüfen()) return;
     EinstellungenSpeichern();
     if (!basZIRVO::DruckEingerichtet()) return;
     ZIRVO3801Drucken bericht;

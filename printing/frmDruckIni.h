@@ -1,10 +1,13 @@
 // The printer settings dialog "Druck einrichten": the printer, the report
 // font and its size, printing without special characters, the line width
 // and the four page margins, kept in the settings object (and so in the
-// settings file). Each value out of range is replaced by its default when
-// the dialog stores it. "Testseite" stores the values and prints the test
-// page. Opened modally from File > Druck einrichten and from the print
-// dialogs (Aufruf).
+// settings file). OK and "Testseite" store the values only when each lies
+// in its range and the font fits the reports' grid with these margins in
+// both orientations (Druckraster); else a message says what is wrong and
+// what fits (the largest size for these margins), and the dialog stays open
+// with the values as typed. A font chosen that does not fit is said at once.
+// "Testseite" stores the values and prints the test page. Opened modally
+// from File > Druck einrichten and from the print dialogs (Aufruf).
 #pragma once
 
 #include "frame/Steuerelemente.h"
@@ -51,6 +54,9 @@ public:
     void EinstellungenAnzeigen();
     // The controls into the settings, each out of range by its default.
     void EinstellungenSpeichern();
+    // Whether the controls can be stored: True, or False after a message
+    // saying why not.
+    bool EinstellungenPrüfen();
     void cmdStandard_Click();
     void cmdSchriftDurchsuchen_Click();
     void cmdOK_Click();

@@ -181,18 +181,24 @@ std::unique_ptr<QtDruckfläche> QtDruckfläche::Pdf(const QString& ziel, QString
         fehler = QString::fromStdString(PdfFehler(zielInfo.absoluteFilePath(), grund));
         return nullptr;
     }
-    std::unique_ptr<QtDruckfläche> f(new QtDruckfläche);
     PdfResteEntfernen(zielInfo.absolutePath());
+    std::unique_ptr<QtDruckfläche> f = Messung();
     f->ziel_ = zielInfo.absoluteFilePath();
+    f->pdf_->setTitle(zielInfo.completeBaseName());
+    f->angaben_.Anschluss = f->ziel_.toStdString();
+    return f;
+}
+
+std::unique_ptr<QtDruckfläche> QtDruckfläche::Messung() {
+    std::unique_ptr<QtDruckfläche> f(new QtDruckfläche);
     f->puffer_.open(QIODevice::WriteOnly);
     f->pdf_ = std::make_unique<QPdfWriter>(&f->puffer_);
     QPdfWriter& w = *f->pdf_;
     w.setResolution(1200);
     w.setCreator("ZIRVO 380/1");
-    w.setTitle(zielInfo.completeBaseName());
     f->gerät_ = &w;
     f->SeiteEinrichten();
-    f->angaben_ = {Plattform::PdfDrucker, "Qt PDF", f->ziel_.toStdString()};
+    f->angaben_ = {Plattform::PdfDrucker, "Qt PDF", ""};
     f->schrift_ = Druckfont({"Arial", 9, false});
     return f;
 }

@@ -42,6 +42,9 @@ public:
     // A job that writes the PDF file ziel; nothing (and the reason) when its
     // folder cannot take the file.
     static std::unique_ptr<QtDruckfläche> Pdf(const QString& ziel, QString& fehler);
+    // A PDF page to measure on: its paper and font metrics are those of the
+    // PDF printer; it never writes a file.
+    static std::unique_ptr<QtDruckfläche> Messung();
     ~QtDruckfläche() override;
 
     // The font as the print surface uses it for a face of that name, size

@@ -181,6 +181,13 @@ std::unique_ptr<Plattform::Druckfläche> QtDrucker::Auftrag(const std::string& d
     return f;
 }
 
+std::unique_ptr<Plattform::Druckfläche> QtDrucker::Messfläche(const std::string& drucker) {
+    QString grund;
+    std::unique_ptr<QtDruckfläche> f = drucker == PdfDrucker ? nullptr : QtDruckfläche::System(q(drucker), grund);
+    if (!f) f = QtDruckfläche::Messung();
+    return f;
+}
+
 Plattform::HttpAntwort QtHttp::Holen(const Plattform::HttpAnfrage& anfrage) {
     Plattform::HttpAntwort antwort;
     QNetworkAccessManager netz;

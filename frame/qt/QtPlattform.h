@@ -37,6 +37,9 @@ public:
     std::string StandardDrucker() override;
     std::unique_ptr<Plattform::Druckfläche> Auftrag(const std::string& drucker, const std::string& ziel,
                                                     std::string& fehler) override;
+    // The system printer's own metrics; the PDF printer's when it has none
+    // to give (or for the PDF printer itself).
+    std::unique_ptr<Plattform::Druckfläche> Messfläche(const std::string& drucker) override;
     bool Beidseitig(const std::string& drucker) override;
 };
 

@@ -41,12 +41,20 @@ TEST(Bericht, Initialisieren) {
         int spalten, zeilen;
         double breite, höhe;        // grid in cm
         double x1, y1;              // user coordinates of the paper corner
+        const char* meldung;        // when not ok
     } fälle[] = {
-        {"portrait", "Laser", false, 9, 3, 3, true, 79, 66, 16.5, 26.7, -3, -1.5},
-        {"landscape: the binding margin at the top", "Laser", true, 9, 3, 3, true, 128, 41, 26.7, 16.5, -1.5, -3},
-        {"settings out of range print with the defaults", "Laser", false, 0, 99, -1, true, 79, 66, 16.5, 26.7, -3,
-         -1.5},
-        {"a printer that is gone", "Alt", false, 9, 3, 3, false, 0, 0, 0, 0, 0, 0},
+        {"portrait", "Laser", false, 9, 3, 3, true, 79, 66, 16.5, 26.7, -3, -1.5, ""},
+        {"landscape: the binding margin at the top", "Laser", true, 9, 3, 3, true, 128, 41, 26.7, 16.5, -1.5, -3, ""},
+        {"a printer that is gone", "Alt", false, 9, 3, 3, false, 0, 0, 0, 0, 0, 0, "Drucker nicht verfügbar\r\nAlt"},
+        // Settings that cannot be printed are said before a job begins.
+        {"a setting out of its range", "Laser", false, 0, 99, -1, false, 0, 0, 0, 0, 0, 0,
+         "Schriftgrösse: 0 pt liegt ausserhalb des Bereichs von 6 bis 15 pt.\r\n\r\nBitte passen Sie die "
+         "Einstellungen unter «Druck einrichten» an."},
+        {"a font too large for the grid", "Laser", true, 10, 3, 3, false, 0, 0, 0, 0, 0, 0,
+         "Die Schrift Arial in 10 pt passt nicht in das Raster der Ausdrucke. Ihre Ziffern (0.2 cm) sind breiter "
+         "als eine Spalte des Rasters im Querformat (128 Spalten auf 26.7 cm)."
+         "\r\n\r\nMit diesen Seitenrändern passt Arial höchstens in 9 pt.\r\n\r\nBitte passen Sie die "
+         "Einstellungen unter «Druck einrichten» an."},
     };
     for (const Fall& c : fälle) {
         SCOPED_TRACE(c.was);
@@ -59,7 +67,7 @@ TEST(Bericht, Initialisieren) {
         ASSERT_EQ(b.r.Initialisieren(false, c.quer), c.ok);
         if (!c.ok) {
             ASSERT_NE(b.projekt.umgebung.meldungen.Letzte(), nullptr);
-            EXPECT_EQ(b.projekt.umgebung.meldungen.Letzte()->Text, "Drucker nicht verfügbar\r\nAlt");
+            EXPECT_EQ(b.projekt.umgebung.meldungen.Letzte()->Text, c.meldung);
             EXPECT_TRUE(b.druck.drucker.Aufträge.empty());
             continue;
         }

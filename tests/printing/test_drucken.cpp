@@ -44,13 +44,15 @@ TEST(Drucken, BoxenUndSeitenumbrueche) {
         int zeilen;   // content rows of the box
         int seite;    // the page the box is drawn on
         int anfang;   // its top frame row
+        bool über;    // it runs over the page's last row
     } fälle[] = {
-        {"62 rows from row 2 fit exactly", false, 2, 62, 1, 2},
-        {"63 rows from row 2 go to a new page", false, 2, 63, 2, 0},
-        {"the first box of a page follows the page head", true, 0, 10, 1, 2},
-        {"a box taller than a page stays at the top of its page", false, 0, 70, 1, 0},
-        {"a box taller than a page starts a fresh page below content", false, 5, 70, 2, 0},
-        {"after a break the page head comes first", true, 40, 30, 2, 2},
+        {"62 rows from row 2 fit exactly", false, 2, 62, 1, 2, false},
+        {"63 rows from row 2 go to a new page", false, 2, 63, 2, 0, false},
+        {"the first box of a page follows the page head", true, 0, 10, 1, 2, false},
+        {"a box taller than a page stays at the top of its page", false, 0, 70, 1, 0, true},
+        {"a box taller than a page starts a fresh page below content", false, 5, 70, 2, 0, true},
+        {"after a break the page head comes first", true, 40, 30, 2, 2, false},
+        {"64 rows fit a fresh page, not below its head", true, 0, 64, 1, 2, true},
     };
     for (const Fall& c : fälle) {
         SCOPED_TRACE(c.was);
@@ -81,7 +83,21 @@ TEST(Drucken, BoxenUndSeitenumbrueche) {
             EXPECT_NEAR(seite->x2, 79 * s.d.Zellenbreite(), 1e-9);
             EXPECT_EQ(s.r().Genau("Nachweis:  Haus")->x1, 0);
         }
+        // A box run over the page is never finished as a printout.
+        std::string fehler;
+        EXPECT_EQ(s.d.Überlauf(), c.über);
+        EXPECT_EQ(s.d.Terminate(fehler), !c.über);
+        EXPECT_EQ(fehler, c.über ? "Mit diesen Druckeinstellungen reicht der Ausdruck über den unteren Seitenrand "
+                                   "hinaus."
+                                 : "");
     }
+    // Nor is a text below the grid's last row.
+    Seite s;
+    s.d.Box(2, false);
+    s.d.Text(65, 1, "letzte Zeile");
+    EXPECT_FALSE(s.d.Überlauf());
+    s.d.Text(66, 1, "darunter");
+    EXPECT_TRUE(s.d.Überlauf());
 }
 
 // A box longer than the rest of its page: sections of entries "A1", "B1",
@@ -358,9 +374,11 @@ TEST(Drucken, LinienUndAbstaende) {
 
 TEST(Drucken, ZeilenNachSchrifthoehe) {
     {
+        // A row takes a line and a subscript below it: 0.36 cm * (2/5 + 2/3).
         Drucken::ZeilenNachSchriftSetzen an(true);
         Seite s;
-        EXPECT_EQ(s.d.Lines(), 74); // 26.7 cm / 0.36 cm
+        EXPECT_NEAR(s.d.Zellenhöhe(), 0.384, 1e-9);
+        EXPECT_EQ(s.d.Lines(), 69); // 26.7 cm / 0.384 cm
         EXPECT_EQ(s.d.Characters(), 79);
     }
     EXPECT_FALSE(Drucken::ZeilenNachSchrift) << "the switch does not outlive its printout";
@@ -369,7 +387,7 @@ TEST(Drucken, ZeilenNachSchrifthoehe) {
     // Without counts the grid follows the font: "0" wide, a line high.
     s.d.CharA4(18.1, 27.1, 0, 0);
     EXPECT_EQ(s.d.Characters(), 100);
-    EXPECT_EQ(s.d.Lines(), 75);
+    EXPECT_EQ(s.d.Lines(), 70);
 }
 
 } // namespace

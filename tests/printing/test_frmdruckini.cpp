@@ -17,20 +17,35 @@ struct Dialog {
 };
 
 TEST(frmDruckIni, BereicheUndStandardwerte) {
+    // OK stores what lies in its range and fits the reports' grid (on the
+    // recording surface: digits 0.02 cm per pt, lines with a subscript
+    // 0.0427 cm per pt); anything else is said, and the dialog stays open
+    // with nothing stored.
     struct Fall {
         const char* grösse;
         const char* linie;
         const char* rand;  // typed into all four margins
-        double erwGrösse, erwLinie;
-        double erwRand[4];
+        double erwGrösse, erwLinie, erwRand;
+        const char* meldung;
     } fälle[] = {
-        {"6", "1", "0", 6, 1, {0, 0, 0, 0}},
-        {"15", "5", "6", 15, 5, {6, 6, 6, 6}},
-        {"5,5", "0", "7", 9, 3, {3, 1.5, 1.5, 1.5}},
-        {"16", "5.5", "-1", 9, 3, {3, 1.5, 1.5, 1.5}},
-        {"", "", "", 9, 3, {0, 0, 0, 0}},
-        {"10,5", "2", "2,25", 10.5, 2, {2.25, 2.25, 2.25, 2.25}},
-        {"abc", "x", "1.5", 9, 3, {1.5, 1.5, 1.5, 1.5}},
+        {"6", "1", "0", 6, 1, 0, ""},
+        {"8,5", "5", "2,25", 8.5, 5, 2.25, ""},
+        {"", "3", "0", 0, 0, 0, "Schriftgrösse: 0 pt liegt ausserhalb des Bereichs von 6 bis 15 pt."},
+        {"5,5", "3", "1", 0, 0, 0, "Schriftgrösse: 5.5 pt liegt ausserhalb des Bereichs von 6 bis 15 pt."},
+        {"16", "3", "1", 0, 0, 0, "Schriftgrösse: 16 pt liegt ausserhalb des Bereichs von 6 bis 15 pt."},
+        {"abc", "3", "1", 0, 0, 0, "Schriftgrösse: 0 pt liegt ausserhalb des Bereichs von 6 bis 15 pt."},
+        {"9", "0", "1", 0, 0, 0, "Linienstärke: 0 liegt ausserhalb des Bereichs von 1 bis 5."},
+        {"9", "3", "7", 0, 0, 0, "Linker Rand: 7 cm liegt ausserhalb des Bereichs von 0 bis 6 cm."},
+        {"9", "3", "-1", 0, 0, 0, "Linker Rand: -1 cm liegt ausserhalb des Bereichs von 0 bis 6 cm."},
+        // 16.5 cm over 79 columns: 0.21 cm digits take more than 95 % of 0.21
+        {"10,5", "3", "2,25", 0, 0, 0,
+         "Die Schrift Arial in 10.5 pt passt nicht in das Raster der Ausdrucke. Ihre Ziffern (0.21 cm) sind breiter "
+         "als eine Spalte des Rasters im Hochformat (79 Spalten auf 16.5 cm).\r\n\r\nMit diesen Seitenrändern "
+         "passt Arial höchstens in 8.5 pt."},
+        {"15", "5", "6", 0, 0, 0,
+         "Die Schrift Arial in 15 pt passt nicht in das Raster der Ausdrucke. Ihre Ziffern (0.3 cm) sind breiter "
+         "als eine Spalte des Rasters im Hochformat (79 Spalten auf 9 cm).\r\n\r\nMit diesen Seitenrändern passt "
+         "Arial in keiner Grösse ab 6 pt: bitte wählen Sie schmalere Ränder."},
     };
     for (const Fall& c : fälle) {
         SCOPED_TRACE(std::string(c.grösse) + " / " + c.linie + " / " + c.rand);
@@ -42,17 +57,33 @@ TEST(frmDruckIni, BereicheUndStandardwerte) {
         d.f.chkOhneSz.setValue(1);
         d.f.cboDrucker.setListIndex(1);
         d.f.cmdOK_Click();
-        EXPECT_TRUE(d.f.Entladen);
         const Initialisierung& ini = Global::Initialisierung;
+        const auto* m = d.umgebung.meldungen.Letzte();
+        EXPECT_EQ(m ? m->Text : "", c.meldung);
+        EXPECT_EQ(d.f.Entladen, !*c.meldung);
+        if (*c.meldung) {
+            EXPECT_EQ(ini.DruckerName, "Laser") << "nothing stored";
+            EXPECT_FLOAT_EQ(ini.DruckerSchriftgrösse, 9);
+            EXPECT_EQ(d.f.lblSchriftgrösse.Caption(), c.grösse) << "the values stay as typed";
+            continue;
+        }
         EXPECT_EQ(ini.DruckerName, "PDF-Datei");
         EXPECT_EQ(ini.DruckerSchrift, "Arial");
         EXPECT_FLOAT_EQ(ini.DruckerSchriftgrösse, static_cast<float>(c.erwGrösse));
         EXPECT_EQ(ini.DruckerSchriftEinfach, 1);
         EXPECT_FLOAT_EQ(ini.DruckerLinie, static_cast<float>(c.erwLinie));
-        EXPECT_FLOAT_EQ(ini.DruckerRandLinks, static_cast<float>(c.erwRand[0]));
-        EXPECT_FLOAT_EQ(ini.DruckerRandOben, static_cast<float>(c.erwRand[1]));
-        EXPECT_FLOAT_EQ(ini.DruckerRandRechts, static_cast<float>(c.erwRand[2]));
-        EXPECT_FLOAT_EQ(ini.DruckerRandUnten, static_cast<float>(c.erwRand[3]));
+        for (float r : {ini.DruckerRandLinks, ini.DruckerRandOben, ini.DruckerRandRechts, ini.DruckerRandUnten})
+            EXPECT_FLOAT_EQ(r, static_cast<float>(c.erwRand));
+    }
+
+    // A font chosen that does not fit is said at once; the labels show it.
+    {
+        Dialog d;
+        d.umgebung.dateidialoge.Schrift = Plattform::Schrift{"Arial", 12};
+        d.f.cmdSchriftDurchsuchen_Click();
+        EXPECT_EQ(d.f.lblSchriftgrösse.Caption(), "12");
+        ASSERT_NE(d.umgebung.meldungen.Letzte(), nullptr);
+        EXPECT_EQ(d.umgebung.meldungen.Letzte()->Text.substr(0, 40), "Die Schrift Arial in 12 pt passt nicht i");
     }
 
     // What the dialog shows; Standard; Abbrechen stores nothing.

@@ -1,6 +1,7 @@
 // A printer fake for tests: the printers named in Liste (the first is the
 // system's default); a print job on one of them draws on a recording
-// surface, whose record the fake keeps when the job ends.
+// surface, whose record the fake keeps when the job ends. Texts are
+// measured on a recording surface too.
 #pragma once
 
 #include "frame/Plattform.h"
@@ -28,6 +29,9 @@ public:
     std::string StandardDrucker() override { return Liste.empty() ? "" : Liste.front(); }
     bool Beidseitig(const std::string& drucker) override {
         return std::find(Einseitig.begin(), Einseitig.end(), drucker) == Einseitig.end();
+    }
+    std::unique_ptr<Plattform::Druckfläche> Messfläche(const std::string&) override {
+        return std::make_unique<Aufzeichnungsfläche>();
     }
     std::unique_ptr<Plattform::Druckfläche> Auftrag(const std::string& drucker, const std::string& ziel,
                                                     std::string& fehler) override {

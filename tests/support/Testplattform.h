@@ -78,7 +78,9 @@ public:
     std::optional<std::string> OrdnerWählen(const std::string& titel, const std::string&) override {
         return nächste(titel);
     }
-    std::optional<Plattform::Schrift> SchriftWählen(const Plattform::Schrift&) override { return std::nullopt; }
+    // The font the font dialog answers with; nothing: it is cancelled.
+    std::optional<Plattform::Schrift> Schrift;
+    std::optional<Plattform::Schrift> SchriftWählen(const Plattform::Schrift&) override { return Schrift; }
 };
 
 // A desktop for tests: fixed folders and clock, a Ctrl key the test holds

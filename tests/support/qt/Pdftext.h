@@ -72,21 +72,37 @@ inline std::vector<Wort> Wörter(const std::string& pdf) {
     p.start("pdftotext", {"-bbox", QString::fromStdString(pdf), "-"});
     p.waitForFinished(60000);
     const std::string html = p.readAllStandardOutput().toStdString();
-    static const std::regex wort(
-        R"re(<page |<word xMin="([0-9.]+)" yMin="([0-9.]+)" xMax="([0-9.]+)" yMax="([0-9.]+)">([^<]*)</word>)re");
+    // <page ...> begins a page; <word xMin="..." yMin="..." xMax="..." yMax="...">text</word>
+    // is a word (read by hand: a regular expression over a long printout
+    // takes seconds, under the sanitizers a minute).
     std::vector<Wort> wörter;
     int seite = 0;
-    for (std::sregex_iterator i(html.begin(), html.end(), wort), ende; i != ende; ++i) {
-        const std::smatch& m = *i;
-        if (!m[1].matched) {
+    static const std::string wortAnfang = "<word xMin=\"";
+    for (std::size_t i = 0; (i = html.find('<', i)) != std::string::npos;) {
+        if (html.compare(i, 6, "<page ") == 0) {
             ++seite;
+            ++i;
             continue;
         }
-        std::string text = m[5].str();
+        if (html.compare(i, wortAnfang.size(), wortAnfang) != 0) {
+            ++i;
+            continue;
+        }
+        Wort w{seite, 0, 0, 0, 0, {}};
+        std::size_t k = i;
+        for (double* zahl : {&w.xMin, &w.yMin, &w.xMax, &w.yMax}) {
+            k = html.find('"', k) + 1;
+            *zahl = std::stod(html.substr(k, html.find('"', k) - k));
+            k = html.find('"', k) + 1;
+        }
+        const std::size_t a = html.find('>', k) + 1, e = html.find("</word>", a);
+        std::string text = html.substr(a, e - a);
         for (auto [von, nach] : {std::pair{"&lt;", "<"}, {"&gt;", ">"}, {"&quot;", "\""}, {"&amp;", "&"}})
-            for (std::size_t k; (k = text.find(von)) != std::string::npos;)
-                text.replace(k, std::string(von).size(), nach);
-        wörter.push_back({seite, std::stod(m[1]), std::stod(m[2]), std::stod(m[3]), std::stod(m[4]), text});
+            for (std::size_t n; (n = text.find(von)) != std::string::npos;)
+                text.replace(n, std::string(von).size(), nach);
+        w.Text = std::move(text);
+        wörter.push_back(std::move(w));
+        i = e;
     }
     return wörter;
 }

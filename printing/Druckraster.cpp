@@ -1,0 +1,117 @@
+#include "printing/Druckraster.h"
+
+#include "balance/Anzeigezahl.h"
+#include "frame/Druckflaeche.h"
+#include "frame/basZIRVODialogSprache.h"
+#include "printing/Drucken.h"
+#include "printing/ZIRVO3801Drucken.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace Druckraster {
+
+namespace {
+
+// Room for the rounding of the divisions: a font that fits by a hair fits.
+constexpr double Spiel = 1e-9;
+
+std::string Zahl(double x) { return Anzeigezahl::Zahltext(x); }
+std::string Cm(double x) { return Zahl(std::round(x * 100) / 100) + " cm"; }
+
+std::string Format(std::string_view vorlage, const std::vector<std::string>& werte) {
+    std::string text = DS(vorlage);
+    for (const std::string& w : werte) text = DSFormat(text, w);
+    return text;
+}
+
+// Why the font does not fit, in words.
+std::string Grundtext(const Prüfung& p, bool quer) {
+    const Raster& r = p.Gitter;
+    const std::string format = quer ? DS("im Querformat") : DS("im Hochformat");
+    switch (p.Ergebnis) {
+    case Grund::ZuBreit:
+        return Format("Ihre Ziffern (@) sind breiter als eine Spalte des Rasters @ (@ Spalten auf @).",
+                      {Cm(p.Ziffer), format, std::to_string(r.Spalten), Cm(r.Breite)});
+    case Grund::ZuHoch:
+        return Format("Ihre Zeilen (@ mit tiefgestellten Zeichen) sind höher als eine Zeile des Rasters @ (@ Zeilen "
+                      "auf @).",
+                      {Cm(p.Zeile), format, std::to_string(r.Zeilen), Cm(r.Höhe)});
+    case Grund::ZuWenigZeilen:
+        return Format("Mit «Anzahl Druckzeilen gemäss Druckerschrift» hat eine Seite @ nur @ Zeilen; @ braucht @.",
+                      {format, std::to_string(p.Zeilen), quer ? DS("die Energietabelle") : DS("das Titelblatt"),
+                       std::to_string(p.Mindestzeilen)});
+    case Grund::Passt: break;
+    }
+    return {};
+}
+
+} // namespace
+
+Raster Seite(const Druckeinstellungen::Werte& w, bool quer, double papierBreite, double papierHöhe) {
+    // Landscape turns the page a quarter: the binding margin (left) comes
+    // to the top.
+    Raster r{w.Links, w.Oben, w.Rechts, w.Unten, 0, 0, SpaltenHochformat, ZeilenHochformat};
+    if (quer) r = {w.Unten, w.Links, w.Oben, w.Rechts, 0, 0, SpaltenQuerformat, ZeilenQuerformat};
+    r.Breite = papierBreite - r.Links - r.Rechts;
+    r.Höhe = papierHöhe - r.Oben - r.Unten;
+    return r;
+}
+
+Prüfung Prüfen(Plattform::Druckfläche& f, const Druckeinstellungen::Werte& w, bool quer, bool zeilenNachSchrift,
+               bool dateiname) {
+    Prüfung p;
+    f.Querformat(quer);
+    p.Gitter = Seite(w, quer, f.PapierBreite(), f.PapierHöhe());
+    for (const bool fett : {false, true}) {
+        f.Schrift({w.Schrift, w.Grösse, fett});
+        for (char c = '0'; c <= '9'; ++c) p.Ziffer = std::max(p.Ziffer, f.Textbreite(std::string(1, c)));
+    }
+    p.Zeile = Drucken::Markupzeile(f, {w.Schrift, w.Grösse, false});
+    const Raster& r = p.Gitter;
+    p.Zeilen = r.Zeilen;
+    if (r.Breite <= 0 || r.Höhe <= 0 || p.Ziffer > Ziffernanteil * r.Breite / r.Spalten + Spiel) {
+        p.Ergebnis = Grund::ZuBreit;
+    } else if (zeilenNachSchrift) {
+        // As Drucken::CharA4 lays the rows.
+        p.Zeilen = p.Zeile > 0 ? static_cast<int>(r.Höhe / p.Zeile) : 0;
+        p.Mindestzeilen = ZIRVO3801Drucken::GrössterTeil(quer, dateiname);
+        if (p.Zeilen < p.Mindestzeilen) p.Ergebnis = Grund::ZuWenigZeilen;
+    } else if (p.Zeile > r.Höhe / r.Zeilen + Spiel) {
+        p.Ergebnis = Grund::ZuHoch;
+    }
+    return p;
+}
+
+double GrössteSchrift(Plattform::Druckfläche& f, const Druckeinstellungen::Werte& w, const std::vector<bool>& quer,
+                      bool zeilenNachSchrift, bool dateiname) {
+    Druckeinstellungen::Werte v = w;
+    for (v.Grösse = Druckeinstellungen::GrösseBis; v.Grösse >= Druckeinstellungen::GrösseVon; v.Grösse -= 0.5)
+        if (std::all_of(quer.begin(), quer.end(),
+                        [&](bool q) { return Prüfen(f, v, q, zeilenNachSchrift, dateiname).Passt(); }))
+            return v.Grösse;
+    return 0;
+}
+
+std::string Meldung(Plattform::Druckfläche& f, const Druckeinstellungen::Werte& w, const std::vector<bool>& quer,
+                    bool zeilenNachSchrift, bool dateiname) {
+    if (std::string fehler = Druckeinstellungen::Bereichsfehler(w); !fehler.empty()) return fehler;
+    for (const bool q : quer) {
+        const Prüfung p = Prüfen(f, w, q, zeilenNachSchrift, dateiname);
+        if (p.Passt()) continue;
+        std::string text = Format("Die Schrift @ in @ pt passt nicht in das Raster der Ausdrucke.",
+                                  {w.Schrift, Zahl(w.Grösse)}) +
+                           " " + Grundtext(p, q) + "\r\n\r\n";
+        const double grösste = GrössteSchrift(f, w, quer, zeilenNachSchrift, dateiname);
+        if (grösste > 0)
+            text += Format("Mit diesen Seitenrändern passt @ höchstens in @ pt.", {w.Schrift, Zahl(grösste)});
+        else
+            text += Format("Mit diesen Seitenrändern passt @ in keiner Grösse ab @ pt: bitte wählen Sie schmalere "
+                           "Ränder.",
+                           {w.Schrift, Zahl(Druckeinstellungen::GrösseVon)});
+        return text;
+    }
+    return {};
+}
+
+} // namespace Druckraster
