@@ -15,6 +15,7 @@
 #include "tests/support/Projektbeschreibung.h"
 #include "tests/support/qt/Pdfdruck.h"
 #include "tests/support/qt/Pdftext.h"
+#include "tests/support/qt/Regeldrucker.h"
 
 #include <gtest/gtest.h>
 
@@ -26,72 +27,6 @@ namespace {
 
 using namespace Testhilfe::Pdf;
 
-constexpr double Pt = 72 / 2.54; // pt per cm
-
-// The PDF printer, keeping the rules and frames it draws and the white
-// fills that cover them, as boxes in pt from the sheet's top-left corner.
-struct Regeldrucker : Plattform::Drucker {
-    struct Strich {
-        int Seite;
-        double x1, y1, x2, y2;
-        bool Deckt; // a white fill: it covers the rules drawn before it
-    };
-    QtPlattform::QtDrucker qt;
-    std::vector<Strich> striche;
-
-    struct Auftragsfläche : Plattform::Druckfläche {
-        std::unique_ptr<Plattform::Druckfläche> f;
-        std::vector<Strich>& s;
-        int seite = 1;
-        double x0 = 0, y0 = 0;
-        Auftragsfläche(std::unique_ptr<Plattform::Druckfläche> f, std::vector<Strich>& s) : f(std::move(f)), s(s) {}
-        void Merken(double x1, double y1, double x2, double y2, bool deckt = false) {
-            s.push_back({seite, (std::min(x1, x2) - x0) * Pt, (std::min(y1, y2) - y0) * Pt,
-                         (std::max(x1, x2) - x0) * Pt, (std::max(y1, y2) - y0) * Pt, deckt});
-        }
-        void Linie(double x1, double y1, double x2, double y2, double b, Plattform::Druckfarbe c) override {
-            Merken(x1, y1, x2, y2), f->Linie(x1, y1, x2, y2, b, c);
-        }
-        void Rechteck(double x1, double y1, double x2, double y2, double b, Plattform::Druckfarbe c) override {
-            Merken(x1, y1, x2, y1), Merken(x1, y2, x2, y2), Merken(x1, y1, x1, y2), Merken(x2, y1, x2, y2);
-            f->Rechteck(x1, y1, x2, y2, b, c);
-        }
-        void Fläche(double x1, double y1, double x2, double y2, Plattform::Druckfarbe c) override {
-            if (c == 0xFFFFFF) Merken(x1, y1, x2, y2, true);
-            f->Fläche(x1, y1, x2, y2, c);
-        }
-        void Massstab(double x1, double y1, double x2, double y2) override {
-            x0 = x1, y0 = y1, f->Massstab(x1, y1, x2, y2);
-        }
-        void NeueSeite() override { ++seite, f->NeueSeite(); }
-        void NeuesExemplar() override { ++seite, f->NeuesExemplar(); }
-        void Dokumentname(const std::string& n) override { f->Dokumentname(n); }
-        void Querformat(bool q) override { f->Querformat(q); }
-        double PapierBreite() const override { return f->PapierBreite(); }
-        double PapierHöhe() const override { return f->PapierHöhe(); }
-        double DruckbereichBreite() const override { return f->DruckbereichBreite(); }
-        double DruckbereichHöhe() const override { return f->DruckbereichHöhe(); }
-        int DuplexModus() const override { return f->DuplexModus(); }
-        void DuplexModusSetzen(int m) override { f->DuplexModusSetzen(m); }
-        Plattform::Druckerangaben Angaben() const override { return f->Angaben(); }
-        void Schrift(const Plattform::Druckschrift& s) override { f->Schrift(s); }
-        std::string GefundeneSchrift() const override { return f->GefundeneSchrift(); }
-        double Textbreite(std::string_view t) const override { return f->Textbreite(t); }
-        double Zeilenhöhe() const override { return f->Zeilenhöhe(); }
-        void Text(double x, double y, std::string_view t) override { f->Text(x, y, t); }
-        int Seitennummer() const override { return f->Seitennummer(); }
-        bool Beenden(std::string& fehler) override { return f->Beenden(fehler); }
-    };
-
-    std::vector<std::string> DruckerListe() override { return qt.DruckerListe(); }
-    std::string StandardDrucker() override { return qt.StandardDrucker(); }
-    std::unique_ptr<Plattform::Druckfläche> Auftrag(const std::string& d, const std::string& z,
-                                                    std::string& fehler) override {
-        striche.clear();
-        auto f = qt.Auftrag(d, z, fehler);
-        return f ? std::make_unique<Auftragsfläche>(std::move(f), striche) : nullptr;
-    }
-};
 
 // The names, each word at least three characters and no word the start of
 // another, so that a name stopped without "…" shows as a word that is.
@@ -180,7 +115,7 @@ TEST(PdfLangeTexte, NichtsUeberdrucktUndNamenEndenMitAuslassung) {
     for (const Fall& c : fälle) {
         SCOPED_TRACE(std::string(c.name) + " " + std::to_string(c.grösse) + " pt");
         Testhilfe::Pdfdruck d("pdf_lange_texte");
-        Regeldrucker drucker;
+        AufzeichnenderDrucker drucker;
         Plattform::DiensteSetzen dienste{Plattform::Dienste{nullptr, nullptr, &drucker, nullptr, nullptr}};
         Global::Initialisierung.DruckerSchriftgrösse = static_cast<float>(c.grösse);
         Anlegen(d.z);
@@ -207,8 +142,8 @@ TEST(PdfLangeTexte, NichtsUeberdrucktUndNamenEndenMitAuslassung) {
             // The frame: the right edge and the top of the boxes of the page;
             // the page head above it reaches the grid's edge.
             double rahmen = 0, oben = 1e9;
-            for (const auto& st : drucker.striche)
-                if (st.Seite == s && !st.Deckt) rahmen = std::max(rahmen, st.x2), oben = std::min(oben, st.y1);
+            for (const auto& st : drucker.Striche)
+                if (st.Seite == s && !st.Weiss) rahmen = std::max(rahmen, st.x2), oben = std::min(oben, st.y1);
             for (std::size_t i = 0; i < w.size(); ++i) {
                 for (std::size_t k = i + 1; k < w.size(); ++k)
                     if (Schneiden(w[i]->xMin, w[i]->yMin, w[i]->xMax, w[i]->yMax, *w[k], 0.3))
@@ -218,12 +153,12 @@ TEST(PdfLangeTexte, NichtsUeberdrucktUndNamenEndenMitAuslassung) {
                 // Crossed by a rule that no later white fill under the word
                 // covers.
                 const double x = (w[i]->xMin + w[i]->xMax) / 2, y = (w[i]->yMin + w[i]->yMax) / 2;
-                const auto& st = drucker.striche;
+                const auto& st = drucker.Striche;
                 for (std::size_t k = 0; k < st.size(); ++k)
-                    if (st[k].Seite == s && !st[k].Deckt &&
+                    if (st[k].Seite == s && !st[k].Weiss &&
                         Schneiden(st[k].x1, st[k].y1, st[k].x2, st[k].y2, *w[i], 0.3) &&
-                        std::none_of(st.begin() + k, st.end(), [&](const Regeldrucker::Strich& f) {
-                            return f.Deckt && f.Seite == s && f.x1 <= x && x <= f.x2 && f.y1 <= y && y <= f.y2;
+                        std::none_of(st.begin() + k, st.end(), [&](const Strich& f) {
+                            return f.Weiss && f.Seite == s && f.x1 <= x && x <= f.x2 && f.y1 <= y && y <= f.y2;
                         }))
                         melden(wo(*w[i]) + " crossed by a rule");
                 // A name's word stopped short ends in "…".
