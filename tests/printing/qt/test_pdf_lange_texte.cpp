@@ -84,6 +84,7 @@ TEST(PdfLangeTexte, NichtsUeberdrucktUndNamenEndenMitAuslassung) {
         std::function<bool(Testhilfe::Pdfdruck&)> drucken;
         bool seitenkopf, zonen; // page heads from page 2; zone protocols
         bool quer = false;
+        float rand = -1; // all four margins in cm; below 0: as installed
     };
     const auto System = [](Testhilfe::Pdfdruck& d) {
         return Testhilfe::SystemnachweisDrucken(d.z.umgebung, 0, "1", false) == "OK, Ausdruck abgeschlossen.";
@@ -91,6 +92,8 @@ TEST(PdfLangeTexte, NichtsUeberdrucktUndNamenEndenMitAuslassung) {
     const Fall fälle[] = {
         {"Systemnachweis", 9, System, true, true},
         {"Systemnachweis", 7, System, true, true},
+        // The largest size the page takes, without margins.
+        {"Systemnachweis", 10.5, System, true, true, false, 0},
         {"Einzelbauteilnachweis", 9,
          [](Testhilfe::Pdfdruck&) {
              ZIRVO3801Drucken r;
@@ -118,8 +121,11 @@ TEST(PdfLangeTexte, NichtsUeberdrucktUndNamenEndenMitAuslassung) {
         AufzeichnenderDrucker drucker;
         Plattform::DiensteSetzen dienste{Plattform::Dienste{nullptr, nullptr, &drucker, nullptr, nullptr}};
         Global::Initialisierung.DruckerSchriftgrösse = static_cast<float>(c.grösse);
+        auto& ini = Global::Initialisierung;
+        if (c.rand >= 0)
+            ini.DruckerRandLinks = ini.DruckerRandOben = ini.DruckerRandRechts = ini.DruckerRandUnten = c.rand;
         Anlegen(d.z);
-        const std::string pdf = d.Ziel(std::string(c.name) + "_" + std::to_string(int(c.grösse)) + ".pdf");
+        const std::string pdf = d.Ziel(std::string(c.name) + "_" + std::to_string(int(10 * c.grösse)) + ".pdf");
         ASSERT_TRUE(c.drucken(d));
         const std::vector<Wort> wörter = Wörter(pdf);
         ASSERT_FALSE(wörter.empty());
@@ -134,7 +140,8 @@ TEST(PdfLangeTexte, NichtsUeberdrucktUndNamenEndenMitAuslassung) {
             return "page " + std::to_string(w.Seite) + " \"" + w.Text + "\" (" + std::to_string(int(w.xMin)) + ", " +
                    std::to_string(int(w.yMin)) + ")";
         };
-        const double unten = ((c.quer ? 21 : 29.7) - 1.5) * Pt, rechts = ((c.quer ? 29.7 : 21) - 1.5) * Pt;
+        const double unten = (c.quer ? 21 - ini.DruckerRandRechts : 29.7 - ini.DruckerRandUnten) * Pt;
+        const double rechts = (c.quer ? 29.7 - ini.DruckerRandOben : 21 - ini.DruckerRandRechts) * Pt;
         for (int s = 1; s <= static_cast<int>(seiten.size()); ++s) {
             std::vector<const Wort*> w;
             for (const Wort& x : wörter)
