@@ -42,9 +42,11 @@ void ZahlAusrichten(Drucken& d, int row, int spalte, int breite, double wert) {
 
 void ZIRVO3801Drucken::BaustoffZeile(const Baustoff& b, int row) {
     Drucken& d = drucken_;
-    d.Text(row, Spalten[0], b.Bez());
-    d.Text(row, Spalten[1], b.KBez());
-    d.Text(row, Spalten[2], b.Kat());
+    // Each text stays left of its column's line (drawn two cells before the
+    // next column).
+    d.TextBis(row, Spalten[0], b.Bez(), false, Spalten[1] - 2);
+    d.TextBis(row, Spalten[1], b.KBez(), false, Spalten[2] - 2);
+    d.TextBis(row, Spalten[2], b.Kat(), false, Spalten[3] - 2);
     ZahlAusrichten(d, row, Spalten[3], Spalten[4] - Spalten[3] - 3, b.Rho());
     ZahlAusrichten(d, row, Spalten[4], Spalten[5] - Spalten[4] - 2, b.Dicke());
     ZahlAusrichten(d, row, Spalten[5], Spalten[6] - Spalten[5] - 6, b.Lambda());

@@ -133,6 +133,7 @@ TEST(PdfRaster, LesbarOderAbgelehnt) {
         {"6 pt by font height: 117 rows", 6, 0, 0, 0, 0, true, true, false, 0},
         {"6 cm all round: nothing fits", 6, 6, 6, 6, 6, false, false, false, -1},
         {"4.7 cm left: the digits fill 86 % of a cell", 9, 4.7, 0, 0, 0, false, true, false, 0},
+        {"5.1 cm left: the digits fill 88 % of a cell, the edge", 9, 5.1, 0, 0, 0, false, true, false, 0},
         {"4.7 cm left: 9.5 pt too wide", 9.5, 4.7, 0, 0, 0, false, true, false, 9},
         {"15 pt", 15, 0, 0, 0, 0, false, false, false, 10.5},
         {"2.1 cm top and bottom: portrait", 9, 3, 2.1, 1.5, 2.1, false, true, false, 0},
