@@ -220,6 +220,11 @@ void Drucken::PageHead() {
             titel = Gekürzt(titel_, platz - fläche_->Textbreite(titelEnde_), false) + titelEnde_;
         fläche_->Text(0, y, titel);
         fläche_->Text(x, y, seite);
+        if (!zusatz_.empty()) {
+            const double breite = zeichen_ * zellenbreite_;
+            fläche_->Text(0, y + zellenhöhe_,
+                          fläche_->Textbreite(zusatz_) > breite ? Gekürzt(zusatz_, breite, false) : zusatz_);
+        }
         aktX_ = x + fläche_->Textbreite(seite);
         aktY_ = y;
     }

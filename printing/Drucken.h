@@ -99,6 +99,10 @@ public:
     bool PageTitle(bool show, const std::optional<std::string>& title = std::nullopt,
                    const std::string& titleEnd = {});
     void PageHead();
+    // A line the page head prints in its empty second row while it is set
+    // (the section the page belongs to, e.g. the zone of a zone protocol),
+    // cut short with "…" at the grid's edge; "" for none.
+    void Seitenzusatz(const std::string& text) { zusatz_ = text; }
     // A framed box of rows content rows at the block start (row 1 shaded
     // light grey when shaded); a new page first when it does not fit.
     void Box(int rows, bool shaded);
@@ -176,6 +180,7 @@ private:
     int boxende_ = 0;
     std::string titel_;
     std::string titelEnde_;
+    std::string zusatz_;
     bool mitTitel_ = false;
     bool spiegeln_ = false;
     bool gezeichnet_ = false; // something was drawn since the job began

@@ -73,6 +73,12 @@ void ZIRVO3801Drucken::Nutzungszone(int zone, bool& failed) {
         d.Text(1, 1, DS("Thermische Zone"), true);
         d.Text(1, 21, DS("Bezeichnung") + ":");
         d.Textzeilen(1, 34, name, true);
+        // The pages the zone continues on name it below their head.
+        struct Zusatz {
+            Drucken& d;
+            ~Zusatz() { d.Seitenzusatz(""); }
+        } zusatz{d};
+        d.Seitenzusatz(DS("Thermische Zone") + ": " + p.ZGetStr("Bez"));
         Nutzungsdaten();
         Energiebezugsflächen();
         HülleAussenluft();

@@ -192,6 +192,15 @@ TEST(Systemnachweis, ZonenkopfMitErstemKasten) {
         EXPECT_EQ(kästen[1].Seite, c.seite);
         EXPECT_EQ(kästen[1].Anfang, c.seite == 1 ? c.davor + 5 : 2);
         EXPECT_EQ(kästen[2].Seite, c.seite);
+        // The pages the zone continues on name it below their head; the
+        // page of its heading box does not.
+        const auto& f = Druckumgebung::Fläche(r);
+        ASSERT_GT(f.Seitennummer(), c.seite);
+        for (int s = 1; s <= f.Seitennummer(); ++s) {
+            int zusatz = 0;
+            for (const auto* t : f.Texte(s)) zusatz += t->Text.starts_with("Thermische Zone: " + c.name.substr(0, 6));
+            EXPECT_EQ(zusatz, s > c.seite ? 1 : 0) << "page " << s;
+        }
     }
 }
 

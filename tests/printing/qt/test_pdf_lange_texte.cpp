@@ -132,7 +132,7 @@ TEST(PdfLangeTexte, NichtsUeberdrucktUndNamenEndenMitAuslassung) {
         const std::string text = Text(pdf);
         const auto seiten = Seiten(text);
 
-        int fehler = 0;
+        int fehler = 0, zonenseiten = 0;
         const auto melden = [&](const std::string& was) {
             if (++fehler <= 20) ADD_FAILURE() << was;
         };
@@ -174,10 +174,14 @@ TEST(PdfLangeTexte, NichtsUeberdrucktUndNamenEndenMitAuslassung) {
                         if (n.size() > w[i]->Text.size() && n.rfind(w[i]->Text, 0) == 0)
                             melden(wo(*w[i]) + " is " + n + " cut without \"…\"");
             }
-            // Page heads: the time and the page number whole, after the title.
-            std::string kopf;
+            // Page heads: the time and the page number whole, after the title,
+            // in the first row; the second names the zone a page continues.
+            std::string kopf, zusatz;
+            const double erste = w.empty() ? 0 : w.front()->yMax;
             for (const Wort* x : w)
-                if (x->yMax < oben) kopf += (kopf.empty() ? "" : " ") + x->Text;
+                if (x->yMax < oben) (x->yMin < erste ? kopf : zusatz) += " " + x->Text;
+            if (!kopf.empty()) kopf.erase(0, 1);
+            if (zusatz.find("Thermische Zone:") != std::string::npos) ++zonenseiten;
             const std::regex zeit("(…|Süd) \\d+\\.\\d+\\.\\d{4} \\d+:\\d\\d:\\d\\d Seite " + std::to_string(s) + "$");
             EXPECT_TRUE(!c.seitenkopf || s == 1 || std::regex_search(kopf, zeit)) << "page " << s << ": " << kopf;
             // A zone's heading box is followed on its page by the zone's
@@ -190,6 +194,12 @@ TEST(PdfLangeTexte, NichtsUeberdrucktUndNamenEndenMitAuslassung) {
                 << "page " << s << " ends with a zone's heading box:\n" << seite;
         }
         EXPECT_EQ(fehler, 0);
+        // Each of the eight zones continues on pages that name it.
+        if (c.zonen) {
+            EXPECT_GE(zonenseiten, 8);
+        } else {
+            EXPECT_EQ(zonenseiten, 0);
+        }
         // The names whole somewhere: the project's last word, each zone's first.
         for (const std::string& n : {std::string("Süd"), Zonenname(0).substr(0, 3), Zonenname(7).substr(0, 3)})
             EXPECT_TRUE(!c.zonen ||
