@@ -10,12 +10,13 @@
 #include "components/Bauteile.h"
 #include "frame/qt/QtPlattform.h"
 #include "printing/Druckauftraege.h"
+#include "printing/Druckeinstellungen.h"
 #include "printing/ZIRVO3801Drucken.h"
 #include "tests/support/Grenzprojekte.h"
 #include "tests/support/Projektbeschreibung.h"
 #include "tests/support/qt/Pdfdruck.h"
 #include "tests/support/qt/Pdftext.h"
-#include "tests/support/qt/Regeldrucker.h"
+#include "tests/support/qt/Lesbarkeit.h"
 
 #include <gtest/gtest.h>
 
@@ -69,12 +70,6 @@ void Anlegen(Testhilfe::Zonenprojekt& z) {
     }
     p.PSetColl(bauteile, "EBBt");
     p.PSetColl(brücken, "EBWb");
-}
-
-// Whether a box meets the word's by more than t: another word's, or a rule
-// (a box without width or height) running through it, not along its edge.
-bool Schneiden(double x1, double y1, double x2, double y2, const Wort& w, double t) {
-    return x1 < w.xMax - t && w.xMin + t < x2 && y1 < w.yMax - t && w.yMin + t < y2;
 }
 
 TEST(PdfLangeTexte, NichtsUeberdrucktUndNamenEndenMitAuslassung) {
@@ -132,6 +127,9 @@ TEST(PdfLangeTexte, NichtsUeberdrucktUndNamenEndenMitAuslassung) {
         const std::string text = Text(pdf);
         const auto seiten = Seiten(text);
 
+        const Druckraster::Raster r = Druckraster::Seite(Druckeinstellungen::Gelesen(ini), c.quer,
+                                                         c.quer ? 29.7 : 21, c.quer ? 21 : 29.7);
+        EXPECT_EQ(Mängel(wörter, drucker.Striche, r), std::vector<std::string>{});
         int fehler = 0, zonenseiten = 0;
         const auto melden = [&](const std::string& was) {
             if (++fehler <= 20) ADD_FAILURE() << was;
@@ -140,40 +138,19 @@ TEST(PdfLangeTexte, NichtsUeberdrucktUndNamenEndenMitAuslassung) {
             return "page " + std::to_string(w.Seite) + " \"" + w.Text + "\" (" + std::to_string(int(w.xMin)) + ", " +
                    std::to_string(int(w.yMin)) + ")";
         };
-        const double unten = (c.quer ? 21 - ini.DruckerRandRechts : 29.7 - ini.DruckerRandUnten) * Pt;
-        const double rechts = (c.quer ? 29.7 - ini.DruckerRandOben : 21 - ini.DruckerRandRechts) * Pt;
         for (int s = 1; s <= static_cast<int>(seiten.size()); ++s) {
             std::vector<const Wort*> w;
             for (const Wort& x : wörter)
                 if (x.Seite == s) w.push_back(&x);
-            // The frame: the right edge and the top of the boxes of the page;
-            // the page head above it reaches the grid's edge.
-            double rahmen = 0, oben = 1e9;
-            for (const auto& st : drucker.Striche)
-                if (st.Seite == s && !st.Weiss) rahmen = std::max(rahmen, st.x2), oben = std::min(oben, st.y1);
-            for (std::size_t i = 0; i < w.size(); ++i) {
-                for (std::size_t k = i + 1; k < w.size(); ++k)
-                    if (Schneiden(w[i]->xMin, w[i]->yMin, w[i]->xMax, w[i]->yMax, *w[k], 0.3))
-                        melden(wo(*w[i]) + " overprints " + wo(*w[k]));
-                if (w[i]->yMax > unten + 0.5 || w[i]->xMax > (w[i]->yMax < oben ? rechts : rahmen) + 0.5)
-                    melden(wo(*w[i]) + " off the frame");
-                // Crossed by a rule that no later white fill under the word
-                // covers.
-                const double x = (w[i]->xMin + w[i]->xMax) / 2, y = (w[i]->yMin + w[i]->yMax) / 2;
-                const auto& st = drucker.Striche;
-                for (std::size_t k = 0; k < st.size(); ++k)
-                    if (st[k].Seite == s && !st[k].Weiss &&
-                        Schneiden(st[k].x1, st[k].y1, st[k].x2, st[k].y2, *w[i], 0.3) &&
-                        std::none_of(st.begin() + k, st.end(), [&](const Strich& f) {
-                            return f.Weiss && f.Seite == s && f.x1 <= x && x <= f.x2 && f.y1 <= y && y <= f.y2;
-                        }))
-                        melden(wo(*w[i]) + " crossed by a rule");
-                // A name's word stopped short ends in "…".
-                if (w[i]->Text.size() >= 3)
-                    for (const std::string& n : namenswörter)
-                        if (n.size() > w[i]->Text.size() && n.rfind(w[i]->Text, 0) == 0)
-                            melden(wo(*w[i]) + " is " + n + " cut without \"…\"");
-            }
+            // The top of the page's boxes: the page head stands above it.
+            double oben = 1e9;
+            for (const Strich& st : drucker.Striche)
+                if (st.Seite == s && !st.Weiss) oben = std::min(oben, st.y1);
+            // A name's word stopped short ends in "…".
+            for (const Wort* x : w)
+                for (const std::string& n : namenswörter)
+                    if (x->Text.size() >= 3 && n.size() > x->Text.size() && n.starts_with(x->Text))
+                        melden(wo(*x) + " is " + n + " cut without \"…\"");
             // Page heads: the time and the page number whole, after the title,
             // in the first row; the second names the zone a page continues.
             std::string kopf, zusatz;

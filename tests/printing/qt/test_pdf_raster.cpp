@@ -19,7 +19,7 @@
 #include "tests/support/Grenzprojekte.h"
 #include "tests/support/qt/Pdfdruck.h"
 #include "tests/support/qt/Pdftext.h"
-#include "tests/support/qt/Regeldrucker.h"
+#include "tests/support/qt/Lesbarkeit.h"
 
 #include <gtest/gtest.h>
 
@@ -31,77 +31,6 @@
 namespace {
 
 using namespace Testhilfe::Pdf;
-
-constexpr double Eps = 0.05;     // pt: what rounding may leave between boxes that meet
-
-bool Schneiden(double a1, double a2, double b1, double b2) { return std::min(a2, b2) - std::max(a1, b1) > Eps; }
-
-// A word of one character (UTF-8).
-bool Einzeln(const std::string& t) {
-    return !t.empty() && t.size() <= 4 && std::count_if(t.begin(), t.end(), [](char c) { return (c & 0xC0) != 0x80; }) == 1;
-}
-
-// Where a printout is not legible, one line each (the first few of a kind).
-// zeichentafel: the test page, whose tables of single characters come from
-// faces the system substitutes; their boxes are those faces', so two such
-// characters are not held against each other.
-std::vector<std::string> Mängel(const std::vector<Wort>& wörter, const std::vector<Strich>& striche,
-                                const Druckraster::Raster& r, bool zeichentafel = false) {
-    std::vector<std::string> m;
-    std::map<std::string, int> zahl;
-    const auto mangel = [&](const std::string& art, const std::string& text) {
-        if (++zahl[art] <= 5) m.push_back(art + ": " + text);
-    };
-    const auto wo = [](const Wort& w) {
-        return "p. " + std::to_string(w.Seite) + " \"" + w.Text + "\" (" + std::to_string(w.xMin) + ", " +
-               std::to_string(w.yMin) + ")";
-    };
-    // The frame: the boxes end half a cell inside the grid, whose right
-    // edge only the page head's page number reaches.
-    const double zelle = r.Breite / r.Spalten;
-    const double links = r.Links * Pt, rechts = (r.Links + r.Breite - zelle / 2) * Pt;
-    const double oben = r.Oben * Pt, unten = (r.Oben + r.Höhe) * Pt;
-    static const std::regex zusammen(R"(\d\.\d+\.\d|\d\[)"), datum(R"(\d{1,2}\.\d{1,2}\.\d{2,4})");
-    std::map<int, std::vector<const Wort*>> seiten;
-    for (const Wort& w : wörter) seiten[w.Seite].push_back(&w);
-    for (const auto& [seite, ws] : seiten) {
-        for (std::size_t i = 0; i < ws.size(); ++i) {
-            const Wort& a = *ws[i];
-            const bool kopf = a.yMin < oben + zelle * Pt;
-            if (a.xMin < links - 0.5 || a.yMin < oben - 0.5 || a.yMax > unten + 0.5 ||
-                a.xMax > (kopf ? (r.Links + r.Breite) * Pt : rechts) + 0.5)
-                mangel("outside the frame", wo(a));
-            if (std::regex_search(a.Text, zusammen) && !std::regex_match(a.Text, datum))
-                mangel("numbers run together", wo(a));
-            for (std::size_t j = i + 1; j < ws.size(); ++j) {
-                const Wort& b = *ws[j];
-                if (zeichentafel && Einzeln(a.Text) && Einzeln(b.Text)) continue;
-                if (Schneiden(a.xMin, a.xMax, b.xMin, b.xMax) && Schneiden(a.yMin, a.yMax, b.yMin, b.yMax))
-                    mangel("overprinted", wo(a) + " and " + wo(b));
-            }
-        }
-        for (const Strich& s : striche) {
-            if (s.Seite != seite || s.Weiss) continue;
-            for (const Wort* w : ws) {
-                const bool quer = s.y2 - s.y1 < s.x2 - s.x1;
-                const double d = s.Breite / 2;
-                const bool gekreuzt = quer ? s.y1 + d > w->yMin + Eps && s.y1 - d < w->yMax - Eps &&
-                                                 Schneiden(s.x1, s.x2, w->xMin, w->xMax)
-                                           : s.x1 + d > w->xMin + Eps && s.x1 - d < w->xMax - Eps &&
-                                                 Schneiden(s.y1, s.y2, w->yMin, w->yMax);
-                // A label on a white fill drawn after the rule covers it.
-                if (gekreuzt && std::none_of(striche.begin() + static_cast<std::ptrdiff_t>(s.Nr), striche.end(),
-                                             [&](const Strich& f) {
-                                                 return f.Weiss && f.Seite == seite && f.x1 <= w->xMin + 1 &&
-                                                        f.x2 >= w->xMax - 1 && f.y1 <= w->yMin + 1 &&
-                                                        f.y2 >= w->yMax - 1;
-                                             }))
-                    mangel("crossed by a rule", wo(*w));
-            }
-        }
-    }
-    return m;
-}
 
 // How often each word stands in the printout.
 std::map<std::string, int> Zählen(const std::vector<Wort>& wörter, int seite = 0) {

@@ -1,0 +1,176 @@
+// Whether a printout is legible: the program's PDF printer with every rule
+// and white fill of a printout recorded on the way, and the check of the
+// words read back (pdftotext -bbox) against each other, the frame and the
+// rules.
+#pragma once
+
+#include "frame/Plattform.h"
+#include "frame/qt/QtPlattform.h"
+#include "printing/Druckraster.h"
+#include "tests/support/qt/Pdftext.h"
+
+#include <algorithm>
+#include <map>
+#include <memory>
+#include <regex>
+#include <string>
+#include <vector>
+
+namespace Testhilfe::Pdf {
+
+inline constexpr double Pt = 72 / 2.54; // pt per cm
+
+// A rule of the printout (a line or an edge of a frame), or a white fill
+// that covers the rules drawn before it, on a page, in pt from the page's
+// top-left corner.
+struct Strich {
+    int Seite;
+    double x1, y1, x2, y2, Breite;
+    bool Weiss;
+    std::size_t Nr; // in the order drawn
+};
+
+// The PDF printer's job with every rule and white fill recorded on the way.
+class Aufzeichnend : public Plattform::Druckfläche {
+public:
+    Aufzeichnend(std::unique_ptr<Plattform::Druckfläche> f, std::vector<Strich>& striche)
+        : f_(std::move(f)), striche_(striche) {}
+    void Dokumentname(const std::string& n) override { f_->Dokumentname(n); }
+    void Querformat(bool q) override { f_->Querformat(q); }
+    double PapierBreite() const override { return f_->PapierBreite(); }
+    double PapierHöhe() const override { return f_->PapierHöhe(); }
+    double DruckbereichBreite() const override { return f_->DruckbereichBreite(); }
+    double DruckbereichHöhe() const override { return f_->DruckbereichHöhe(); }
+    int DuplexModus() const override { return f_->DuplexModus(); }
+    void DuplexModusSetzen(int m) override { f_->DuplexModusSetzen(m); }
+    void Massstab(double x1, double y1, double x2, double y2) override {
+        x0_ = x1;
+        y0_ = y1;
+        f_->Massstab(x1, y1, x2, y2);
+    }
+    Plattform::Druckerangaben Angaben() const override { return f_->Angaben(); }
+    void Schrift(const Plattform::Druckschrift& s) override { f_->Schrift(s); }
+    std::string GefundeneSchrift() const override { return f_->GefundeneSchrift(); }
+    double Textbreite(std::string_view t) const override { return f_->Textbreite(t); }
+    double Zeilenhöhe() const override { return f_->Zeilenhöhe(); }
+    void Text(double x, double y, std::string_view t) override { f_->Text(x, y, t); }
+    void Linie(double x1, double y1, double x2, double y2, double b, Plattform::Druckfarbe c) override {
+        Merken(x1, y1, x2, y2, b, false);
+        f_->Linie(x1, y1, x2, y2, b, c);
+    }
+    void Rechteck(double x1, double y1, double x2, double y2, double b, Plattform::Druckfarbe c) override {
+        Merken(x1, y1, x2, y1, b, false);
+        Merken(x1, y2, x2, y2, b, false);
+        Merken(x1, y1, x1, y2, b, false);
+        Merken(x2, y1, x2, y2, b, false);
+        f_->Rechteck(x1, y1, x2, y2, b, c);
+    }
+    void Fläche(double x1, double y1, double x2, double y2, Plattform::Druckfarbe c) override {
+        if (c == 0xFFFFFF) Merken(x1, y1, x2, y2, 0, true);
+        f_->Fläche(x1, y1, x2, y2, c);
+    }
+    int Seitennummer() const override { return f_->Seitennummer(); }
+    void NeueSeite() override {
+        ++seite_;
+        f_->NeueSeite();
+    }
+    void NeuesExemplar() override { f_->NeuesExemplar(); }
+    bool Beenden(std::string& fehler) override { return f_->Beenden(fehler); }
+
+private:
+    std::unique_ptr<Plattform::Druckfläche> f_;
+    std::vector<Strich>& striche_;
+    double x0_ = 0, y0_ = 0;
+    int seite_ = 1;
+    void Merken(double x1, double y1, double x2, double y2, double breite, bool weiss) {
+        // Line widths are 1/600 inch.
+        striche_.push_back({seite_, (std::min(x1, x2) - x0_) * Pt, (std::min(y1, y2) - y0_) * Pt,
+                            (std::max(x1, x2) - x0_) * Pt, (std::max(y1, y2) - y0_) * Pt, breite * 72 / 600, weiss,
+                            striche_.size()});
+    }
+};
+
+class AufzeichnenderDrucker : public QtPlattform::QtDrucker {
+public:
+    std::vector<Strich> Striche;
+    std::unique_ptr<Plattform::Druckfläche> Auftrag(const std::string& drucker, const std::string& ziel,
+                                                    std::string& fehler) override {
+        Striche.clear();
+        auto f = QtDrucker::Auftrag(drucker, ziel, fehler);
+        if (!f) return f;
+        return std::make_unique<Aufzeichnend>(std::move(f), Striche);
+    }
+};
+
+inline constexpr double Eps = 0.05;     // pt: what rounding may leave between boxes that meet
+
+inline bool Schneiden(double a1, double a2, double b1, double b2) { return std::min(a2, b2) - std::max(a1, b1) > Eps; }
+
+// A word of one character (UTF-8).
+inline bool Einzeln(const std::string& t) {
+    return !t.empty() && t.size() <= 4 && std::count_if(t.begin(), t.end(), [](char c) { return (c & 0xC0) != 0x80; }) == 1;
+}
+
+// Where a printout is not legible, one line each (the first few of a kind).
+// zeichentafel: the test page, whose tables of single characters come from
+// faces the system substitutes; their boxes are those faces', so two such
+// characters are not held against each other.
+inline std::vector<std::string> Mängel(const std::vector<Wort>& wörter, const std::vector<Strich>& striche,
+                                const Druckraster::Raster& r, bool zeichentafel = false) {
+    std::vector<std::string> m;
+    std::map<std::string, int> zahl;
+    const auto mangel = [&](const std::string& art, const std::string& text) {
+        if (++zahl[art] <= 5) m.push_back(art + ": " + text);
+    };
+    const auto wo = [](const Wort& w) {
+        return "p. " + std::to_string(w.Seite) + " \"" + w.Text + "\" (" + std::to_string(w.xMin) + ", " +
+               std::to_string(w.yMin) + ")";
+    };
+    // The frame: the boxes end half a cell inside the grid, whose right
+    // edge only the page head's page number reaches.
+    const double zelle = r.Breite / r.Spalten;
+    const double links = r.Links * Pt, rechts = (r.Links + r.Breite - zelle / 2) * Pt;
+    const double oben = r.Oben * Pt, unten = (r.Oben + r.Höhe) * Pt;
+    static const std::regex zusammen(R"(\d\.\d+\.\d|\d\[)"), datum(R"(\d{1,2}\.\d{1,2}\.\d{2,4})");
+    std::map<int, std::vector<const Wort*>> seiten;
+    for (const Wort& w : wörter) seiten[w.Seite].push_back(&w);
+    for (const auto& [seite, ws] : seiten) {
+        for (std::size_t i = 0; i < ws.size(); ++i) {
+            const Wort& a = *ws[i];
+            const bool kopf = a.yMin < oben + zelle * Pt;
+            if (a.xMin < links - 0.5 || a.yMin < oben - 0.5 || a.yMax > unten + 0.5 ||
+                a.xMax > (kopf ? (r.Links + r.Breite) * Pt : rechts) + 0.5)
+                mangel("outside the frame", wo(a));
+            if (std::regex_search(a.Text, zusammen) && !std::regex_match(a.Text, datum))
+                mangel("numbers run together", wo(a));
+            for (std::size_t j = i + 1; j < ws.size(); ++j) {
+                const Wort& b = *ws[j];
+                if (zeichentafel && Einzeln(a.Text) && Einzeln(b.Text)) continue;
+                if (Schneiden(a.xMin, a.xMax, b.xMin, b.xMax) && Schneiden(a.yMin, a.yMax, b.yMin, b.yMax))
+                    mangel("overprinted", wo(a) + " and " + wo(b));
+            }
+        }
+        for (const Strich& s : striche) {
+            if (s.Seite != seite || s.Weiss) continue;
+            for (const Wort* w : ws) {
+                const bool quer = s.y2 - s.y1 < s.x2 - s.x1;
+                const double d = s.Breite / 2;
+                const bool gekreuzt = quer ? s.y1 + d > w->yMin + Eps && s.y1 - d < w->yMax - Eps &&
+                                                 Schneiden(s.x1, s.x2, w->xMin, w->xMax)
+                                           : s.x1 + d > w->xMin + Eps && s.x1 - d < w->xMax - Eps &&
+                                                 Schneiden(s.y1, s.y2, w->yMin, w->yMax);
+                // A label on a white fill drawn after the rule covers it.
+                if (gekreuzt && std::none_of(striche.begin() + static_cast<std::ptrdiff_t>(s.Nr), striche.end(),
+                                             [&](const Strich& f) {
+                                                 return f.Weiss && f.Seite == seite && f.x1 <= w->xMin + 1 &&
+                                                        f.x2 >= w->xMax - 1 && f.y1 <= w->yMin + 1 &&
+                                                        f.y2 >= w->yMax - 1;
+                                             }))
+                    mangel("crossed by a rule", wo(*w));
+            }
+        }
+    }
+    return m;
+}
+
+} // namespace Testhilfe::Pdf
