@@ -220,8 +220,10 @@ void ZIRVO3801Drucken::EBZusammenfassung(bool& failed) {
             d.Text(r + 1, 1, "C");
             d.Text(r + 1, 5, DS("Bezeichnung"));
             d.Text(r + 1, 39, "#");
-            d.Text(r, 41, psi + " " + Einheitstext(E_W_mK));
-            d.Text(r + 1, 41, chi + " " + Einheitstext(E_W_K));
+            // The symbol without a blank before its unit: with one, "[W/mK]"
+            // would touch the column line.
+            d.Text(r, 41, psi + Einheitstext(E_W_mK));
+            d.Text(r + 1, 41, chi + Einheitstext(E_W_K));
             d.Text(r, 48, DS("Grenzwert"));
             d.Text(r + 1, 48, "(" + psi + "/" + chi + ")");
             d.Text(r, 58, DS("Erfüllt"));
