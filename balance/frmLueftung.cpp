@@ -91,13 +91,17 @@ bool frmLüftung::Speichern() { return LüftungSpeichern(); }
 
 bool frmLüftung::Berechnen() { return LüftungBerechnen() || OhneAussenluft(); }
 
+void frmLüftung::ErgebnisseLeeren() {
+    for (Label* l : {&lblEBF0nL, &lblLwv, &lblQv}) l->setCaption("");
+    GeräteWärmebedarfLöschen();
+}
+
 bool frmLüftung::OhneAussenluft() {
     if (!ZoneGeladen() || optML[0].Value()) return false;
     double luft = ZahlLesen(txtAVEMLwB.Text()) + ZahlLesen(txtAVEMLaB.Text());
     for (int i = 0; i < Gerätezeilen; ++i) luft += ZahlLesen(txtLSt[i].Text());
     if (luft != 0) return false;
-    for (Label* l : {&lblEBF0nL, &lblLwv, &lblQv}) l->setCaption("");
-    GeräteWärmebedarfLöschen();
+    ErgebnisseLeeren();
     Eingabefehler.Beginnen(Global::Projekt.GetNZone(), basZIRVOFehler::TabelleLüftung);
     Eingabefehler.Setzen(DS("Lüftung") + ": " +
                              DS("Für den mechanisch belüfteten Teil ist weder ein Luftstrom des Lüftungsgeräts noch ein "
@@ -180,8 +184,7 @@ bool frmLüftung::LüftungBerechnen() {
     if (EingabenAusserhalb(modus)) {
         // Nothing is computed from an impossible value: no result of
         // before stays on view, and the zone keeps what it held.
-        for (Label* l : {&lblEBF0nL, &lblLwv, &lblQv}) l->setCaption("");
-        GeräteWärmebedarfLöschen();
+        ErgebnisseLeeren();
         return ErgebnisHinweisen(true, Visible);
     }
     ErgebnisHinweisen(false, Visible);

@@ -147,6 +147,8 @@ private:
     bool EingabenAusserhalb(int modus);
     void HeizlastLuftstromAnzeigen();
     void GeräteWärmebedarfLöschen();
+    // No result of before stays on view: the losses and each unit's demand.
+    void ErgebnisseLeeren();
     // Leaving a cell that recomputes computes the zone.
     void RasterBerechnen() override { LüftungBerechnen(); }
 };

@@ -46,6 +46,9 @@ double Grenzwert(double HgNw);
 // end, the text left of it giving way; at most `höchstens`, the code then
 // cut short with "…".
 int Codezellen(Drucken& d, std::string& code, bool bold, int breite, int höchstens = 8);
+// Prints such a code in row: at its column, or right-aligned in the
+// `zellen` cells Codezellen gave it.
+void CodeDrucken(Drucken& d, int row, int spalte, int breite, int zellen, const std::string& code, bool bold);
 
 // A quotient that is 0 when the divisor is.
 inline double Anteil(double a, double b) { return b == 0 ? 0 : a / b; }

@@ -2,6 +2,7 @@
 
 #include "balance/Anzeigezahl.h"
 #include "frame/Druckflaeche.h"
+#include "frame/Plattform.h"
 #include "frame/basZIRVODialogSprache.h"
 #include "printing/Drucken.h"
 #include "printing/ZIRVO3801Drucken.h"
@@ -112,6 +113,12 @@ std::string Meldung(Plattform::Druckfläche& f, const Druckeinstellungen::Werte&
         return text;
     }
     return {};
+}
+
+std::string Druckermeldung(const std::string& drucker, const Druckeinstellungen::Werte& w,
+                           const std::vector<bool>& quer, bool zeilenNachSchrift, bool dateiname) {
+    if (const auto f = Plattform::drucker().Messfläche(drucker)) return Meldung(*f, w, quer, zeilenNachSchrift, dateiname);
+    return Druckeinstellungen::Bereichsfehler(w);
 }
 
 } // namespace Druckraster

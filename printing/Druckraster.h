@@ -76,5 +76,9 @@ double GrössteSchrift(Plattform::Druckfläche& f, const Druckeinstellungen::Wer
 // (the largest size for these margins, or narrower margins).
 std::string Meldung(Plattform::Druckfläche& f, const Druckeinstellungen::Werte& w, const std::vector<bool>& quer,
                     bool zeilenNachSchrift, bool dateiname);
+// The same on the surface the printer named gives to measure on; where it
+// gives none, the ranges alone.
+std::string Druckermeldung(const std::string& drucker, const Druckeinstellungen::Werte& w,
+                           const std::vector<bool>& quer, bool zeilenNachSchrift, bool dateiname);
 
 } // namespace Druckraster

@@ -177,10 +177,8 @@ void ZIRVO3801Drucken::Einzelbauteile(bool& failed) {
         if (e.nummer != 0) d.Text(r, 2, Zahl(e.nummer, 0), true, true, 2);
         else d.Text(r, 2, "   -");
         d.Textzeilen(r, 6, w.zeilen, true);
-        if (e.nummer != 0 && w.codeZellen > 0)
-            d.Text(r, codeSpalte + 2 - w.codeZellen, w.codeGr, false, true, w.codeZellen);
-        else if (e.nummer != 0 && !w.codeGr.empty())
-            d.Text(r, codeSpalte, w.codeGr);
+        if (e.nummer != 0 && !w.codeGr.empty())
+            Berichtshilfen::CodeDrucken(d, r, codeSpalte, 2, w.codeZellen, w.codeGr, false);
         if (w.dämmung > 0) d.Text(r, 46, Zahl(w.dämmung, 1), false, true, 0);
         if (e.art == FensterTüren) d.Text(r, 42, Zahl(w.g, 2), true, true, 4);
         d.Text(r, 48, Zahl(w.wert, 2), true, true, 7);

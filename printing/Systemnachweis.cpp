@@ -30,6 +30,11 @@ int Codezellen(Drucken& d, std::string& code, bool bold, int breite, int höchst
     return zellen;
 }
 
+void CodeDrucken(Drucken& d, int row, int spalte, int breite, int zellen, const std::string& code, bool bold) {
+    if (zellen > 0) d.Text(row, spalte + breite - zellen, code, bold, true, zellen);
+    else d.Text(row, spalte, code, bold);
+}
+
 } // namespace Berichtshilfen
 
 bool ZIRVO3801Drucken::Nachweis_Systemnachweis(bool auchUngenutzte) {

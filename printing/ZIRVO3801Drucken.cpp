@@ -109,10 +109,8 @@ bool ZIRVO3801Drucken::EinstellungenPassen(bool landscape) {
     Druckeinstellungen::DruckerVorgabe(Global::Initialisierung);
     const Initialisierung& ini = Global::Initialisierung;
     const Druckeinstellungen::Werte w = Druckeinstellungen::Gelesen(ini);
-    std::string fehler = Druckeinstellungen::Bereichsfehler(w);
-    if (fehler.empty())
-        if (auto f = Plattform::drucker().Messfläche(ini.DruckerName))
-            fehler = Druckraster::Meldung(*f, w, {landscape}, Drucken::ZeilenNachSchrift, ini.DruckerDateiname);
+    const std::string fehler =
+        Druckraster::Druckermeldung(ini.DruckerName, w, {landscape}, Drucken::ZeilenNachSchrift, ini.DruckerDateiname);
     if (fehler.empty()) return true;
     Fehlermeldung(fehler + "\r\n\r\n" + DS("Bitte passen Sie die Einstellungen unter «Druck einrichten» an."));
     return false;

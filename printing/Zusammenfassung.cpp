@@ -146,8 +146,7 @@ void ZIRVO3801Drucken::ThermischeZonen(bool& failed) {
         const std::int16_t Gk = p.ZGetInt("Gk");
         const double ebf = p.ZGetNum("EBF"), ae = p.ZGetNum("Ae"), aeF = p.ZGetNum("AeF");
         const auto k = static_cast<std::size_t>(i);
-        if (codezellen[k] > 0) d.Text(r, 28 - codezellen[k], codes[k], true, true, codezellen[k]);
-        else if (mehrere) d.Text(r, 25, codes[k], true);
+        if (mehrere) Berichtshilfen::CodeDrucken(d, r, 25, 3, codezellen[k], codes[k], true);
         d.Text(r, c1, Global::Gebäudekategorie.Code(Gk), true);
         d.Text(r, c1 + 4, Global::Gebäudekategorie.Bezeichnung(Gk), true);
         d.Text(r, c1 + 22, Zahl(p.ZGetNum("Ti"), 0), true, true, 2);

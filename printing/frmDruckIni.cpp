@@ -90,41 +90,40 @@ void frmDruckIni::cmdStandard_Click() {
     txtUnten.setText(Standardtext(7));
 }
 
+std::string frmDruckIni::GewählterDrucker() const {
+    return cboDrucker.ListIndex() >= 0 ? cboDrucker.ListEntry(cboDrucker.ListIndex()) : std::string();
+}
+
+Druckeinstellungen::Werte frmDruckIni::Eingaben() const {
+    return {lblSchrift.Caption().empty() ? Druckeinstellungen::Standardwert(0) : lblSchrift.Caption(),
+            ZahlLesen(lblSchriftgrösse.Caption()),
+            chkOhneSz.Value() == 1,
+            ZahlLesen(txtLinie.Text()),
+            ZahlLesen(txtLinks.Text()),
+            ZahlLesen(txtOben.Text()),
+            ZahlLesen(txtRechts.Text()),
+            ZahlLesen(txtUnten.Text())};
+}
+
 void frmDruckIni::EinstellungenSpeichern() {
     Initialisierung& ini = Global::Initialisierung;
-    ini.DruckerName = cboDrucker.ListIndex() >= 0 ? cboDrucker.ListEntry(cboDrucker.ListIndex()) : std::string();
-    ini.DruckerSchrift = lblSchrift.Caption().empty() ? Druckeinstellungen::Standardwert(0) : lblSchrift.Caption();
+    const Druckeinstellungen::Werte w = Eingaben();
+    ini.DruckerName = GewählterDrucker();
+    ini.DruckerSchrift = w.Schrift;
     // Stored as the settings keep them, then checked as stored.
-    ini.DruckerSchriftgrösse = static_cast<float>(ZahlLesen(lblSchriftgrösse.Caption()));
-    ini.DruckerSchriftgrösse = static_cast<float>(Druckeinstellungen::Schriftgrösse(ini.DruckerSchriftgrösse));
-    ini.DruckerSchriftEinfach = chkOhneSz.Value() == 1 ? 1.0f : 0.0f;
-    ini.DruckerLinie = static_cast<float>(ZahlLesen(txtLinie.Text()));
-    ini.DruckerLinie = static_cast<float>(Druckeinstellungen::Linie(ini.DruckerLinie));
+    const auto gespeichert = [](double wert) { return static_cast<double>(static_cast<float>(wert)); };
+    ini.DruckerSchriftgrösse = static_cast<float>(Druckeinstellungen::Schriftgrösse(gespeichert(w.Grösse)));
+    ini.DruckerSchriftEinfach = w.Einfach ? 1.0f : 0.0f;
+    ini.DruckerLinie = static_cast<float>(Druckeinstellungen::Linie(gespeichert(w.Linie)));
     float* ränder[] = {&ini.DruckerRandLinks, &ini.DruckerRandOben, &ini.DruckerRandRechts, &ini.DruckerRandUnten};
-    const TextBox* felder[] = {&txtLinks, &txtOben, &txtRechts, &txtUnten};
-    for (int i = 0; i < 4; ++i) {
-        *ränder[i] = static_cast<float>(ZahlLesen(felder[i]->Text()));
-        *ränder[i] = static_cast<float>(Druckeinstellungen::Rand(4 + i, *ränder[i]));
-    }
+    const double werte[] = {w.Links, w.Oben, w.Rechts, w.Unten};
+    for (int i = 0; i < 4; ++i) *ränder[i] = static_cast<float>(Druckeinstellungen::Rand(4 + i, gespeichert(werte[i])));
 }
 
 bool frmDruckIni::EinstellungenPrüfen() {
-    Druckeinstellungen::Werte w;
-    w.Schrift = lblSchrift.Caption().empty() ? Druckeinstellungen::Standardwert(0) : lblSchrift.Caption();
-    w.Grösse = ZahlLesen(lblSchriftgrösse.Caption());
-    w.Einfach = chkOhneSz.Value() == 1;
-    w.Linie = ZahlLesen(txtLinie.Text());
-    w.Links = ZahlLesen(txtLinks.Text());
-    w.Oben = ZahlLesen(txtOben.Text());
-    w.Rechts = ZahlLesen(txtRechts.Text());
-    w.Unten = ZahlLesen(txtUnten.Text());
     // The settings serve every printout: portrait and landscape, each with
     // rows as the layout has them.
-    std::string fehler = Druckeinstellungen::Bereichsfehler(w);
-    const std::string drucker = cboDrucker.ListIndex() >= 0 ? cboDrucker.ListEntry(cboDrucker.ListIndex()) : "";
-    if (fehler.empty())
-        if (auto f = Plattform::drucker().Messfläche(drucker))
-            fehler = Druckraster::Meldung(*f, w, {false, true}, false, false);
+    const std::string fehler = Druckraster::Druckermeldung(GewählterDrucker(), Eingaben(), {false, true}, false, false);
     if (fehler.empty()) return true;
     Plattform::meldungen().Zeigen(fehler, basZIRVO3801::ProgrammTitel, Plattform::Symbol::Warnung,
                                   Plattform::Knöpfe::OK);

@@ -11,6 +11,7 @@
 #pragma once
 
 #include "frame/Steuerelemente.h"
+#include "printing/Druckeinstellungen.h"
 
 #include <functional>
 #include <string>
@@ -71,4 +72,8 @@ public:
 
 private:
     void Unload();
+    // The printer chosen in the list ("" for none), and the values as the
+    // controls hold them, unchecked.
+    std::string GewählterDrucker() const;
+    Druckeinstellungen::Werte Eingaben() const;
 };

@@ -107,12 +107,17 @@ bool PasstKleinste(const QWidget* fenster, const QMargins& rand, const QRect& fr
 // beside (below) it where that is higher (wider) than the room, but no
 // larger than the room. Without it the window could become as small as the
 // scroll area (two bars and a corner of the content).
-QSize Boden(const QWidget* fenster, const QSize& platz) {
-    QSize boden = fenster->property(Entwurf).toSize();
+// A content of that size in the room: with a scroll bar beside it where
+// it is higher than the room, below it where it is wider.
+QSize MitBalken(const QWidget* fenster, QSize größe, const QSize& platz) {
     const int balken = Balkenbreite(fenster);
-    if (boden.height() > platz.height()) boden.rwidth() += balken;
-    if (boden.width() > platz.width()) boden.rheight() += balken;
-    return boden.boundedTo(platz).expandedTo(QSize(0, 0));
+    if (größe.height() > platz.height()) größe.rwidth() += balken;
+    if (größe.width() > platz.width()) größe.rheight() += balken;
+    return größe;
+}
+
+QSize Boden(const QWidget* fenster, const QSize& platz) {
+    return MitBalken(fenster, fenster->property(Entwurf).toSize(), platz).boundedTo(platz).expandedTo(QSize(0, 0));
 }
 
 // Puts the window's frame at the corner, its inner area of that size.
@@ -143,11 +148,8 @@ void Platzieren(QWidget* fenster, bool mitte) {
     const QSize platz = frei.size().shrunkBy(rand);
     // Content that does not fit even at its smallest scrolls in the window,
     // which keeps room for the bar beside (or below) it where there is room.
-    if (!PasstKleinste(fenster, rand, frei) && !Rollbereich(fenster) && Rollbar(fenster)) {
-        const int balken = Balkenbreite(fenster);
-        if (größe.height() > platz.height()) größe.rwidth() += balken;
-        if (größe.width() > platz.width()) größe.rheight() += balken;
-    }
+    if (!PasstKleinste(fenster, rand, frei) && !Rollbereich(fenster) && Rollbar(fenster))
+        größe = MitBalken(fenster, größe, platz);
     // A window whose content scrolls stays as large as its content, as far
     // as its screen allows.
     if (Rollbereich(fenster) && !frei.isEmpty() && fenster->minimumSize() != Boden(fenster, platz))
