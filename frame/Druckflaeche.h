@@ -68,6 +68,10 @@ public:
     virtual double Textbreite(std::string_view text) const = 0;
     // Height of a line of the current font, cm.
     virtual double Zeilenhöhe() const = 0;
+    // Whether the widths are those of a real face; a test's surface with
+    // made-up widths says not, and the texts are then not held to their
+    // rooms (Drucken).
+    virtual bool Schriftbreiten() const { return true; }
 
     // --- drawing, in user coordinates ---
     // The text with its top-left corner at (x, y), in the current font.

@@ -55,6 +55,9 @@ public:
     std::string GefundeneSchrift() const override { return schrift_.Name; }
     double Textbreite(std::string_view text) const override;
     double Zeilenhöhe() const override { return schrift_.Grösse * ZeilenhöheJePunkt; }
+    // Its widths are made up: set it to hold the texts to their rooms.
+    bool Räumeprüfen = false;
+    bool Schriftbreiten() const override { return Räumeprüfen; }
 
     void Text(double x, double y, std::string_view text) override;
     void Linie(double x1, double y1, double x2, double y2, double breite, Plattform::Druckfarbe farbe) override;

@@ -1,5 +1,6 @@
 #include "printing/Drucken.h"
 
+#include "balance/Anzeigezahl.h"
 #include "frame/Windows1252.h"
 #include "frame/basVB6NumCvt.h"
 #include "frame/basZIRVODialogSprache.h"
@@ -73,6 +74,10 @@ std::size_t ErstesZeichen(std::string_view s) {
 void Drucken::Auftrag(std::unique_ptr<Plattform::Druckfläche> fläche) {
     fläche_ = std::move(fläche);
     gezeichnet_ = überlauf_ = false;
+    felder_.clear();
+    senkrechte_.clear();
+    raumfehler_.clear();
+    feldOffen_ = freiNächstes_ = false;
     if (fläche_) fläche_->Schrift(schrift_);
 }
 
@@ -96,6 +101,7 @@ void Drucken::Schriftname(const std::string& name) {
 
 void Drucken::Initialize(const std::string& fontName, double fontSize, double lineWidth) {
     SchriftSetzen({fontName, fontSize, false});
+    grundschrift_ = schrift_;
     linie_ = basVB6NumCvt::GanzzahlGerade(lineWidth);
     mitTitel_ = false;
     titel_.clear();
@@ -108,6 +114,11 @@ bool Drucken::Terminate(std::string& fehler) {
     if (überlauf_) {
         fläche_.reset();
         fehler = DS("Mit diesen Druckeinstellungen reicht der Ausdruck über den unteren Seitenrand hinaus.");
+        return false;
+    }
+    if (std::string raum = Raumfehler(); !raum.empty()) {
+        fläche_.reset();
+        fehler = raum;
         return false;
     }
     const bool ok = fläche_->Beenden(fehler);
@@ -169,6 +180,7 @@ double Drucken::Markupzeile(Plattform::Druckfläche& f, const Plattform::Drucksc
 }
 
 void Drucken::NewPage() {
+    Räumeprüfen();
     if (fläche_) {
         fläche_->NeueSeite();
         if (spiegeln_) {
@@ -180,6 +192,7 @@ void Drucken::NewPage() {
 }
 
 void Drucken::NeuesExemplar() {
+    Räumeprüfen();
     if (fläche_) {
         fläche_->NeuesExemplar();
         if (spiegeln_) fläche_->Massstab(x1_, y1_, x2_, y2_);
@@ -247,6 +260,7 @@ void Drucken::Box(int rows, bool shaded) {
         gezeichnet_ = true;
         if (shaded) fläche_->Fläche(links, y1, rechts, y1 + 2 * zellenhöhe_, Hellgrau);
         fläche_->Rechteck(links, y1, rechts, y2, 2 * linie_, Schwarz);
+        for (const double x : {links, rechts}) senkrechte_.push_back({x, y1, y2, 2 * linie_});
     }
     boxanfang_ = b;
     boxende_ = b + rows + 1;
@@ -261,7 +275,9 @@ int Drucken::FreieZeilen(bool neueSeite) const {
 void Drucken::Rahmenlinie(double x1, double y1, double x2, double y2, bool dick, bool grau) {
     if (!fläche_) return;
     gezeichnet_ = true;
-    fläche_->Linie(x1, y1, x2, y2, dick ? 2 * linie_ : linie_, grau ? Grau : Schwarz);
+    const double breite = dick ? 2 * linie_ : linie_;
+    fläche_->Linie(x1, y1, x2, y2, breite, grau ? Grau : Schwarz);
+    if (std::abs(x1 - x2) < 1e-9) senkrechte_.push_back({x1, std::min(y1, y2), std::max(y1, y2), breite});
 }
 
 void Drucken::LineX(int row1, int col1, int row2, int col2, bool thick, bool grey) {
@@ -282,7 +298,19 @@ void Drucken::Drucke(std::string_view text) {
     if (!fläche_ || text.empty()) return;
     gezeichnet_ = true;
     fläche_->Text(aktX_, aktY_, text);
+    const double x = aktX_;
     aktX_ += fläche_->Textbreite(text);
+    if (!feldOffen_ || felder_.empty()) return;
+    // The room the characters take, the blanks at either end left out.
+    const std::size_t a = text.find_first_not_of(' ');
+    if (a == std::string_view::npos) return;
+    const std::size_t e = text.find_last_not_of(' ') + 1;
+    Feld& f = felder_.back();
+    const double x1 = x + (a > 0 ? fläche_->Textbreite(text.substr(0, a)) : 0);
+    const double x2 = e < text.size() ? x + fläche_->Textbreite(text.substr(0, e)) : aktX_;
+    if (f.x2 < f.x1) f.x1 = x1;
+    f.x2 = x2;
+    f.Text += text;
 }
 
 void Drucken::Text(int row, int col, std::string_view text, bool bold, bool rightAlign, int width) {
@@ -304,6 +332,7 @@ void Drucken::TextBegrenzt(int row, int col, std::string_view text, bool bold, b
         aktY_ = (boxanfang_ + row) * zellenhöhe_;
         if (!text.empty()) Zeileprüfen(boxanfang_ + row);
     }
+    const bool neu = row != -1 || !feldOffen_;
     const bool fett = schrift_.Fett;
     if (bold) Fett(true);
     // Aligned by the width the text has on paper, so that a subscript or a
@@ -321,13 +350,81 @@ void Drucken::TextBegrenzt(int row, int col, std::string_view text, bool bold, b
     if (static_cast<double>(text.size()) * 1.25 * em > platz) {
         if (breite < 0) breite = Markupbreite(text);
         if (breite > platz) {
+            if (neu) Feldbeginn(boxanfang_ + row, true);
+            else if (!felder_.empty()) felder_.back().Gekürzt = true;
             PrintMarkup(Gekürzt(text, platz, true));
             if (bold) Fett(fett);
             return;
         }
     }
+    if (neu) Feldbeginn(row != -1 ? boxanfang_ + row : static_cast<int>(std::lround(aktY_ / zellenhöhe_)), false);
     PrintMarkup(text);
     if (bold) Fett(fett);
+}
+
+void Drucken::Feldbeginn(int zeile, bool gekürzt) {
+    felder_.push_back({zeile, aktX_, aktX_ - 1, {}, gekürzt, freiNächstes_});
+    freiNächstes_ = false;
+    feldOffen_ = true;
+}
+
+void Drucken::Freistellen(int row, int col, double breite) {
+    if (!fläche_) return;
+    const double x = (col + 1) * zellenbreite_, y = (boxanfang_ + row) * zellenhöhe_;
+    fläche_->Fläche(x, y, x + breite, y + zellenhöhe_, 0xFFFFFF);
+    freiNächstes_ = true;
+}
+
+double Drucken::Textabstand() const {
+    // A thousandth of an em: the tightest heads of the tables (a "#" in its
+    // one cell before a unit) keep hardly more in faces that print them
+    // legibly, such as DejaVu Sans.
+    return grundschrift_.Grösse * 2.54 / 72 / 1000;
+}
+
+void Drucken::Räumeprüfen() {
+    std::vector<Feld> felder;
+    felder.swap(felder_);
+    std::vector<Senkrechte> senkrechte;
+    senkrechte.swap(senkrechte_);
+    feldOffen_ = false;
+    if (!raumfehler_.empty() || !fläche_ || !fläche_->Schriftbreiten()) return;
+    const double abstand = Textabstand();
+    const auto fehler = [&](const Feld& f, const std::string& woran) {
+        raumfehler_ = DSFormat(DSFormat(DSFormat(DSFormat(DS("Mit der Schrift @ in @ pt bleibt «@» nicht in seinem "
+                                                             "Feld der Ausdrucke: es reicht an @."),
+                                                          grundschrift_.Name),
+                                                 Anzeigezahl::Zahltext(grundschrift_.Grösse)),
+                                        f.Text),
+                               woran);
+    };
+    for (std::size_t i = 0; i < felder.size(); ++i) {
+        const Feld& a = felder[i];
+        if (a.x2 < a.x1) continue;
+        for (std::size_t j = i + 1; j < felder.size(); ++j) {
+            const Feld& b = felder[j];
+            if (b.Zeile != a.Zeile || b.x2 < b.x1) continue;
+            if (a.x1 < b.x2 + abstand && b.x1 < a.x2 + abstand) {
+                const bool aLinks = a.x1 <= b.x1;
+                fehler(aLinks ? a : b, "«" + (aLinks ? b : a).Text + "»");
+                return;
+            }
+        }
+        if (a.Gekürzt || a.Frei) continue;
+        const double y1 = a.Zeile * zellenhöhe_, y2 = y1 + zellenhöhe_;
+        for (const Senkrechte& s : senkrechte) {
+            const double d = s.Breite * 2.54 / 600 / 2 + abstand;
+            if (s.y1 < y2 - 1e-9 && s.y2 > y1 + 1e-9 && s.x > a.x1 - d && s.x < a.x2 + d) {
+                fehler(a, DS("eine Linie"));
+                return;
+            }
+        }
+    }
+}
+
+std::string Drucken::Raumfehler() {
+    Räumeprüfen();
+    return raumfehler_;
 }
 
 std::string Drucken::Gekürzt(std::string_view text, double breite, bool markup) const {

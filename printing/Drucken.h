@@ -16,6 +16,14 @@
 // text below the last row, marks the printout as run over (Überlauf), and
 // Terminate then refuses to finish it.
 //
+// Every text keeps its room: while a page is laid out the engine notes
+// where each text stands in its row (a text chained with row -1 belongs to
+// the one before) and where the column lines and frames run; a text that
+// would come nearer than a gap to the next text of its row, or to a line
+// that runs through its row, marks the printout (Raumfehler), naming the
+// first such text, and Terminate refuses to finish it. Texts cut short with
+// "…" stay in their room by being cut.
+//
 // Texts given to Text carry the inline markup of printed text ("÷"):
 //   ÷0, ÷1     an empty and a ticked box
 //   ÷ letter   the Greek letter of that code in the Greek set (÷D Δ, ÷h θ,
@@ -149,6 +157,15 @@ public:
     static double Markupzeile(Plattform::Druckfläche& f, const Plattform::Druckschrift& s);
     // Something of this job was to be drawn below the grid's last row.
     bool Überlauf() const { return überlauf_; }
+    // "" while every text of this job kept its room; else what does not fit,
+    // in words, for the first text that left it (the pages laid out so far).
+    std::string Raumfehler();
+    // The room a text needs from the next text of its row and from a line
+    // through its row, cm (beyond the line's half width).
+    double Textabstand() const;
+    // A white fill under the next text (row, col as in Text, width cm): it
+    // covers the lines the text crosses.
+    void Freistellen(int row, int col, double breite);
 
     // --- state, for the report class and for tests ---
     double Zellenbreite() const { return zellenbreite_; }
@@ -188,6 +205,25 @@ private:
     double x1_ = 0, y1_ = 0, x2_ = 0, y2_ = 0; // front pages
     double geradeLinks_ = 0, geradeRechts_ = 0; // back pages
     double aktX_ = 0, aktY_ = 0;                // where the last text ended
+
+    // Where the texts and the lines of the page being laid out stand.
+    struct Feld {
+        int Zeile;
+        double x1, x2; // the printed characters, blanks at either end left out
+        std::string Text;
+        bool Gekürzt, Frei;
+    };
+    struct Senkrechte {
+        double x, y1, y2, Breite;
+    };
+    std::vector<Feld> felder_;
+    std::vector<Senkrechte> senkrechte_;
+    bool feldOffen_ = false; // the last text may be continued with row -1
+    bool freiNächstes_ = false;
+    std::string raumfehler_;
+    Plattform::Druckschrift grundschrift_; // as Initialize set it
+    void Feldbeginn(int zeile, bool gekürzt);
+    void Räumeprüfen();
 
     void SchriftSetzen(const Plattform::Druckschrift& s);
     void Fett(bool fett);

@@ -183,11 +183,7 @@ void ZIRVO3801Drucken::GebäudehülleTabelle(bool alleZonen) {
         for (std::size_t k = 0; k < Zeilen; ++k) {
             // The label covers the grey column lines it crosses.
             const std::string& label = zeilen[k].label;
-            const double breite = d.Markupbreite(label);
-            if (Plattform::Druckfläche* f = d.Fläche()) {
-                const double x = 2 * d.Zellenbreite(), y = (d.Boxanfang() + zeilen[k].zeile) * d.Zellenhöhe();
-                f->Fläche(x, y, x + breite, y + d.Zellenhöhe(), 0xFFFFFF);
-            }
+            d.Freistellen(zeilen[k].zeile, 1, d.Markupbreite(label));
             d.Text(zeilen[k].zeile, 1, label);
             const int r = zeilen[k].zeile + 1;
             for (int j = 0; j < 10; ++j)
