@@ -16,6 +16,8 @@ namespace {
 // One printout: set up, the section, end. A section that breaks off leaves
 // its document unfinished (a PDF is then not written) and says so.
 template <class Abschnitt> bool Drucken(bool quer, Abschnitt&& abschnitt) {
+    // Settings under which a text would leave its room have said so.
+    if (!ZIRVO3801Drucken::VorDemDruck(quer, abschnitt)) return false;
     ZIRVO3801Drucken bericht;
     try {
         if (!bericht.Initialisieren(false, quer)) return false;

@@ -51,6 +51,40 @@ void PdfVorschlag(std::string& ordner, std::string& name) {
     name += ".pdf";
 }
 
+// A dry run's surface: the printer's measuring surface for the paper and
+// the metrics, with nothing drawn on it (on a system printer a drawing
+// would begin a job).
+class Probefläche : public Plattform::Druckfläche {
+public:
+    explicit Probefläche(std::unique_ptr<Plattform::Druckfläche> f) : f_(std::move(f)) {}
+    void Querformat(bool quer) override { f_->Querformat(quer); }
+    double PapierBreite() const override { return f_->PapierBreite(); }
+    double PapierHöhe() const override { return f_->PapierHöhe(); }
+    double DruckbereichBreite() const override { return f_->DruckbereichBreite(); }
+    double DruckbereichHöhe() const override { return f_->DruckbereichHöhe(); }
+    int DuplexModus() const override { return 1; }
+    void DuplexModusSetzen(int) override {}
+    void Massstab(double, double, double, double) override {}
+    Plattform::Druckerangaben Angaben() const override { return f_->Angaben(); }
+    void Schrift(const Plattform::Druckschrift& s) override { f_->Schrift(s); }
+    std::string GefundeneSchrift() const override { return f_->GefundeneSchrift(); }
+    double Textbreite(std::string_view t) const override { return f_->Textbreite(t); }
+    double Zeilenhöhe() const override { return f_->Zeilenhöhe(); }
+    bool Schriftbreiten() const override { return f_->Schriftbreiten(); }
+    void Text(double, double, std::string_view) override {}
+    void Linie(double, double, double, double, double, Plattform::Druckfarbe) override {}
+    void Rechteck(double, double, double, double, double, Plattform::Druckfarbe) override {}
+    void Fläche(double, double, double, double, Plattform::Druckfarbe) override {}
+    int Seitennummer() const override { return seite_; }
+    void NeueSeite() override { ++seite_; }
+    void NeuesExemplar() override { seite_ = 1; }
+    bool Beenden(std::string&) override { return true; }
+
+private:
+    std::unique_ptr<Plattform::Druckfläche> f_;
+    int seite_ = 1;
+};
+
 } // namespace
 
 bool ZIRVO3801Drucken::DruckerOK() {
@@ -106,19 +140,49 @@ bool ZIRVO3801Drucken::AuftragBeginnen() {
 }
 
 bool ZIRVO3801Drucken::EinstellungenPassen(bool landscape) {
+    std::string drucker;
+    Druckeinstellungen::Werte w;
+    return EinstellungenGültig(landscape, drucker, w);
+}
+
+bool ZIRVO3801Drucken::EinstellungenGültig(bool landscape, std::string& drucker, Druckeinstellungen::Werte& w) {
     Druckeinstellungen::DruckerVorgabe(Global::Initialisierung);
     const Initialisierung& ini = Global::Initialisierung;
-    const Druckeinstellungen::Werte w = Druckeinstellungen::Gelesen(ini);
+    drucker = ini.DruckerName;
+    w = Druckeinstellungen::Gelesen(ini);
     const std::string fehler =
         Druckraster::Druckermeldung(ini.DruckerName, w, {landscape}, Drucken::ZeilenNachSchrift, ini.DruckerDateiname);
     if (fehler.empty()) return true;
-    Fehlermeldung(fehler + "\r\n\r\n" + DS("Bitte passen Sie die Einstellungen unter «Druck einrichten» an."));
+    Einstellungsfehler(fehler);
     return false;
 }
 
+void ZIRVO3801Drucken::Einstellungsfehler(const std::string& fehler) {
+    Fehlermeldung(fehler + "\r\n\r\n" + DS("Bitte passen Sie die Einstellungen unter «Druck einrichten» an."));
+}
+
+bool ZIRVO3801Drucken::ProbeBeginnen(const std::string& drucker, const Druckeinstellungen::Werte& w,
+                                     bool landscape) {
+    auto fläche = Plattform::drucker().Messfläche(drucker);
+    if (!fläche) return false;
+    drucken_.Auftrag(std::make_unique<Probefläche>(std::move(fläche)));
+    Einrichten(false, landscape, w);
+    SetzeUhrzeit();
+    return true;
+}
+
+std::string ZIRVO3801Drucken::ProbeEnde() {
+    std::string fehler = drucken_.Raumfehler();
+    drucken_.Auftrag(nullptr);
+    return fehler;
+}
+
 void ZIRVO3801Drucken::Einrichten(bool duplex, bool landscape) {
+    Einrichten(duplex, landscape, Druckeinstellungen::Geprüft(Global::Initialisierung));
+}
+
+void ZIRVO3801Drucken::Einrichten(bool duplex, bool landscape, const Druckeinstellungen::Werte& w) {
     drucken_.Duplex(duplex);
-    const Druckeinstellungen::Werte w = Druckeinstellungen::Geprüft(Global::Initialisierung);
     drucken_.Initialize(w.Schrift, w.Grösse, w.Linie);
     // The grid on the paper as the orientation has it.
     Plattform::Druckfläche& f = *drucken_.Fläche();

@@ -21,6 +21,7 @@
 #pragma once
 
 #include "frame/basZIRVO_Array.h"
+#include "printing/Druckeinstellungen.h"
 #include "printing/Drucken.h"
 
 #include <array>
@@ -72,6 +73,38 @@ public:
     // document open, so that all copies go into the one file asked for.
     bool Beenden(bool weitereExemplare = false);
     void Duplex(bool on) { drucken_.Duplex(on); }
+
+    // A dry run: the sections laid out once on the measuring surface of the
+    // printer drucker with the settings w (nothing printed, no file asked
+    // for). "" when every text of them kept its room; else what does not
+    // fit, naming the first text that leaves its room.
+    template <class Abschnitte>
+    static std::string Probelauf(const std::string& drucker, const Druckeinstellungen::Werte& w, bool landscape,
+                                 Abschnitte&& abschnitte) {
+        ZIRVO3801Drucken probe;
+        if (!probe.ProbeBeginnen(drucker, w, landscape)) return {};
+        bool failed = false;
+        try {
+            abschnitte(probe, failed);
+        } catch (...) {
+            // The printout itself will say so.
+            return {};
+        }
+        return probe.ProbeEnde();
+    }
+    // The same before a printout, with the printer and settings it prints
+    // with: False, said in a message, when the settings do not fit
+    // (Initialisieren) or a text would leave its room; the printout is then
+    // not begun.
+    template <class Abschnitte> static bool VorDemDruck(bool landscape, Abschnitte&& abschnitte) {
+        std::string drucker;
+        Druckeinstellungen::Werte w;
+        if (!EinstellungenGültig(landscape, drucker, w)) return false;
+        const std::string fehler = Probelauf(drucker, w, landscape, std::forward<Abschnitte>(abschnitte));
+        if (fehler.empty()) return true;
+        Einstellungsfehler(fehler);
+        return false;
+    }
     // The print time of a whole report: now, as "d.m.yyyy h:mm:ss".
     void SetzeUhrzeit();
     // The kind of document (by the task "ArtB", or the single-component
@@ -170,6 +203,14 @@ private:
     // The job on the printer of the settings (the PDF printer asks for its
     // file); False, said in a message where needed, when there is none.
     bool AuftragBeginnen();
+    // The dry run's surface and settings; False when the printer gives no
+    // surface to measure on.
+    bool ProbeBeginnen(const std::string& drucker, const Druckeinstellungen::Werte& w, bool landscape);
+    std::string ProbeEnde();
+    // EinstellungenPassen, with the printer and values of the settings.
+    static bool EinstellungenGültig(bool landscape, std::string& drucker, Druckeinstellungen::Werte& w);
+    static void Einstellungsfehler(const std::string& fehler);
+    void Einrichten(bool duplex, bool landscape, const Druckeinstellungen::Werte& w);
     // Font, line width, margins, duplex and grid of the settings.
     void Einrichten(bool duplex, bool landscape);
     // Whether the settings can be printed in that orientation: in range, the

@@ -123,7 +123,16 @@ void frmDruckIni::EinstellungenSpeichern() {
 bool frmDruckIni::EinstellungenPrüfen() {
     // The settings serve every printout: portrait and landscape, each with
     // rows as the layout has them.
-    const std::string fehler = Druckraster::Druckermeldung(GewählterDrucker(), Eingaben(), {false, true}, false, false);
+    const Druckeinstellungen::Werte w = Eingaben();
+    std::string fehler = Druckraster::Druckermeldung(GewählterDrucker(), w, {false, true}, false, false);
+    // Each text of the test page and of the energy table in its room (the
+    // other printouts are laid out once more before they begin).
+    if (fehler.empty())
+        fehler = ZIRVO3801Drucken::Probelauf(GewählterDrucker(), w, false,
+                                             [](ZIRVO3801Drucken& b, bool&) { b.TestseiteDrucken(); });
+    if (fehler.empty())
+        fehler = ZIRVO3801Drucken::Probelauf(GewählterDrucker(), w, true,
+                                             [](ZIRVO3801Drucken& b, bool& failed) { b.Energien(failed); });
     if (fehler.empty()) return true;
     Plattform::meldungen().Zeigen(fehler, basZIRVO3801::ProgrammTitel, Plattform::Symbol::Warnung,
                                   Plattform::Knöpfe::OK);

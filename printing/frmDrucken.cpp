@@ -194,23 +194,28 @@ bool frmDrucken::AlleZonenBerechnen() {
 bool frmDrucken::ExemplareDrucken(const std::string& letters, int copies, bool duplex, bool allComponents) {
     ZIRVO3801Drucken& b = *bericht_;
     b.SetzeUhrzeit();
+    const auto abschnitte = [&](ZIRVO3801Drucken& r, bool& failed) {
+        r.DruckBeginn(false);
+        for (char c : letters) {
+            switch (c) {
+            case 'X': failed = r.Nachweis_Systemnachweis(allComponents); break;
+            case 'T': r.Titelblatt(false, failed); break;
+            case 'Z': r.Zusammenfassung(failed); break;
+            case 'P': r.Protokoll(failed); break;
+            case 'B': r.Bauteile(allComponents, failed); break;
+            case 'N': r.Nutzungszone(cboZonen.ListIndex() < 0 ? 0 : cboZonen.ListIndex(), failed); break;
+            default: break;
+            }
+            if (failed) break;
+        }
+    };
+    // Settings under which a text would leave its room have said so.
+    if (!ZIRVO3801Drucken::VorDemDruck(false, abschnitte)) return true;
     for (int exemplar = 1; exemplar <= copies; ++exemplar) {
         if (!b.Initialisieren(duplex, false)) return true;
-        b.DruckBeginn(false);
         bool failed = false;
         try {
-            for (char c : letters) {
-                switch (c) {
-                case 'X': failed = b.Nachweis_Systemnachweis(allComponents); break;
-                case 'T': b.Titelblatt(false, failed); break;
-                case 'Z': b.Zusammenfassung(failed); break;
-                case 'P': b.Protokoll(failed); break;
-                case 'B': b.Bauteile(allComponents, failed); break;
-                case 'N': b.Nutzungszone(cboZonen.ListIndex() < 0 ? 0 : cboZonen.ListIndex(), failed); break;
-                default: break;
-                }
-                if (failed) break;
-            }
+            abschnitte(b, failed);
         } catch (const std::exception&) {
             failed = true;
         }

@@ -110,6 +110,25 @@ void frmDruckenEB::DruckAusführen(const std::string& auswahl, int exemplare, bo
     ZIRVO3801Drucken& R = *bericht_;
     R.SetzeUhrzeit();
     std::string teil;
+    const auto abschnitte = [&](ZIRVO3801Drucken& b, bool& fehler) {
+        b.DruckBeginn(true);
+        for (char c : auswahl) {
+            if (c == 'X') {
+                teil = DS("Einzelbauteilnachweis");
+                b.Nachweis_Einzelbauteil(fehler);
+            } else if (c == 'T') {
+                teil = DS("Titelblatt");
+                b.Titelblatt(true, fehler);
+            }
+            if (fehler) break;
+        }
+    };
+    // Settings under which a text would leave its room have said so.
+    if (!ZIRVO3801Drucken::VorDemDruck(false, abschnitte)) {
+        failed = true;
+        return;
+    }
+    teil.clear();
     try {
         for (int kopie = 1; kopie <= exemplare; ++kopie) {
             // A printer that is gone, or a PDF file not chosen, has been
@@ -118,17 +137,7 @@ void frmDruckenEB::DruckAusführen(const std::string& auswahl, int exemplare, bo
                 failed = true;
                 return;
             }
-            R.DruckBeginn(true);
-            for (char c : auswahl) {
-                if (c == 'X') {
-                    teil = DS("Einzelbauteilnachweis");
-                    R.Nachweis_Einzelbauteil(failed);
-                } else if (c == 'T') {
-                    teil = DS("Titelblatt");
-                    R.Titelblatt(true, failed);
-                }
-                if (failed) break;
-            }
+            abschnitte(R, failed);
             if (failed) break;
             teil.clear();
             // A document that cannot be finished has said why. Copies to
