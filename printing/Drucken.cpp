@@ -375,11 +375,14 @@ void Drucken::Freistellen(int row, int col, double breite) {
     freiNächstes_ = true;
 }
 
-double Drucken::Textabstand() const {
-    // A thousandth of an em: the tightest heads of the tables (a "#" in its
-    // one cell before a unit) keep hardly more in faces that print them
-    // legibly, such as DejaVu Sans.
-    return grundschrift_.Grösse * 2.54 / 72 / 1000;
+double Drucken::Textabstand(bool zurLinie) const {
+    const double em = grundschrift_.Grösse * 2.54 / 72;
+    // A text's width holds the side bearings of its first and last glyph:
+    // two texts whose widths overlap by less than a twentieth of an em keep
+    // their ink apart (the tightest heads of the tables, a "#" in its one
+    // cell before a unit, do so in DejaVu Sans Condensed). A line has no
+    // such margin: a text keeps clear of it by its width.
+    return zurLinie ? em / 1000 : -em / 20;
 }
 
 void Drucken::Räumeprüfen() {
@@ -389,7 +392,7 @@ void Drucken::Räumeprüfen() {
     senkrechte.swap(senkrechte_);
     feldOffen_ = false;
     if (!raumfehler_.empty() || !fläche_ || !fläche_->Schriftbreiten()) return;
-    const double abstand = Textabstand();
+    const double abstand = Textabstand(false), linienabstand = Textabstand(true);
     const auto fehler = [&](const Feld& f, const std::string& woran) {
         raumfehler_ = DSFormat(DSFormat(DSFormat(DSFormat(DS("Mit der Schrift @ in @ pt bleibt «@» nicht in seinem "
                                                              "Feld der Ausdrucke: es reicht an @."),
@@ -413,7 +416,7 @@ void Drucken::Räumeprüfen() {
         if (a.Gekürzt || a.Frei) continue;
         const double y1 = a.Zeile * zellenhöhe_, y2 = y1 + zellenhöhe_;
         for (const Senkrechte& s : senkrechte) {
-            const double d = s.Breite * 2.54 / 600 / 2 + abstand;
+            const double d = s.Breite * 2.54 / 600 / 2 + linienabstand;
             if (s.y1 < y2 - 1e-9 && s.y2 > y1 + 1e-9 && s.x > a.x1 - d && s.x < a.x2 + d) {
                 fehler(a, DS("eine Linie"));
                 return;

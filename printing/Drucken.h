@@ -160,9 +160,9 @@ public:
     // "" while every text of this job kept its room; else what does not fit,
     // in words, for the first text that left it (the pages laid out so far).
     std::string Raumfehler();
-    // The room a text needs from the next text of its row and from a line
-    // through its row, cm (beyond the line's half width).
-    double Textabstand() const;
+    // The room a text needs from the next text of its row, or from a line
+    // through its row (beyond the line's half width), cm.
+    double Textabstand(bool zurLinie) const;
     // A white fill under the next text (row, col as in Text, width cm): it
     // covers the lines the text crosses.
     void Freistellen(int row, int col, double breite);

@@ -109,6 +109,15 @@ void ZIRVO3801Drucken::Titelblatt(bool einzelbauteil, bool& failed) {
     });
 }
 
+void ZIRVO3801Drucken::TitelblattFeste() {
+    TitelKopf();
+    drucken_.Box(TitelZeilen, false);
+    for (int i = 0; i < 4; ++i) TitelAdresse(i == 0 ? 1 : 2 + 6 * i, i);
+    int ergebnis = 0;
+    TitelBauvorhaben(26, ergebnis);
+    TitelUnterschriften(46);
+}
+
 void ZIRVO3801Drucken::TitelKopf() {
     Drucken& d = drucken_;
     d.Box(TitelKopfZeilen, false);

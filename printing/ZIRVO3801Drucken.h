@@ -157,6 +157,10 @@ public:
     void Nachweis_Einzelbauteil(bool& failed);
     // The printer's identity and the three character sets.
     void TestseiteDrucken();
+    // The parts of the cover that need no zone computed: its head, the
+    // parties, the kind of construction and the signature fields (the
+    // set-up dialog lays them out to see that each text keeps its room).
+    void TitelblattFeste();
 
     // --- helpers of every section ---
     // The value with decimals fixed ("0" for decimals 0 or less) and the

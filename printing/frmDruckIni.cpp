@@ -125,11 +125,15 @@ bool frmDruckIni::EinstellungenPrüfen() {
     // rows as the layout has them.
     const Druckeinstellungen::Werte w = Eingaben();
     std::string fehler = Druckraster::Druckermeldung(GewählterDrucker(), w, {false, true}, false, false);
-    // Each text of the test page and of the energy table in its room (the
-    // other printouts are laid out once more before they begin).
+    // Each text of the cover's fixed parts, the test page and the energy
+    // table in its room (every printout is laid out once more before it
+    // begins, with its project).
     if (fehler.empty())
-        fehler = ZIRVO3801Drucken::Probelauf(GewählterDrucker(), w, false,
-                                             [](ZIRVO3801Drucken& b, bool&) { b.TestseiteDrucken(); });
+        fehler = ZIRVO3801Drucken::Probelauf(GewählterDrucker(), w, false, [](ZIRVO3801Drucken& b, bool&) {
+            b.TitelblattFeste();
+            b.Seiten().NewPage();
+            b.TestseiteDrucken();
+        });
     if (fehler.empty())
         fehler = ZIRVO3801Drucken::Probelauf(GewählterDrucker(), w, true,
                                              [](ZIRVO3801Drucken& b, bool& failed) { b.Energien(failed); });
