@@ -401,28 +401,40 @@ void Drucken::Räumeprüfen() {
                                         f.Text),
                                woran);
     };
-    for (std::size_t i = 0; i < felder.size(); ++i) {
-        const Feld& a = felder[i];
+    // The texts of each row from left to right; of the texts that do not
+    // keep their room the one drawn first is named.
+    std::vector<std::size_t> folge(felder.size());
+    for (std::size_t i = 0; i < folge.size(); ++i) folge[i] = i;
+    std::sort(folge.begin(), folge.end(), [&](std::size_t i, std::size_t j) {
+        return felder[i].Zeile != felder[j].Zeile ? felder[i].Zeile < felder[j].Zeile : felder[i].x1 < felder[j].x1;
+    });
+    std::size_t erster = felder.size();
+    std::string woran;
+    const auto melden = [&](std::size_t i, const std::string& was) {
+        if (i >= erster) return;
+        erster = i;
+        woran = was;
+    };
+    for (std::size_t k = 0; k < folge.size(); ++k) {
+        const Feld& a = felder[folge[k]];
         if (a.x2 < a.x1) continue;
-        for (std::size_t j = i + 1; j < felder.size(); ++j) {
-            const Feld& b = felder[j];
-            if (b.Zeile != a.Zeile || b.x2 < b.x1) continue;
-            if (a.x1 < b.x2 + abstand && b.x1 < a.x2 + abstand) {
-                const bool aLinks = a.x1 <= b.x1;
-                fehler(aLinks ? a : b, "«" + (aLinks ? b : a).Text + "»");
-                return;
-            }
+        for (std::size_t l = k + 1; l < folge.size(); ++l) {
+            const Feld& b = felder[folge[l]];
+            if (b.Zeile != a.Zeile || b.x1 >= a.x2 + abstand) break;
+            // a begins left of b: a is the text that reaches into b.
+            if (b.x2 >= b.x1 && a.x1 < b.x2 + abstand) melden(folge[k], "«" + b.Text + "»");
         }
         if (a.Gekürzt || a.Frei) continue;
         const double y1 = a.Zeile * zellenhöhe_, y2 = y1 + zellenhöhe_;
         for (const Senkrechte& s : senkrechte) {
             const double d = s.Breite * 2.54 / 600 / 2 + linienabstand;
             if (s.y1 < y2 - 1e-9 && s.y2 > y1 + 1e-9 && s.x > a.x1 - d && s.x < a.x2 + d) {
-                fehler(a, DS("eine Linie"));
-                return;
+                melden(folge[k], DS("eine Linie"));
+                break;
             }
         }
     }
+    if (erster < felder.size()) fehler(felder[erster], woran);
 }
 
 std::string Drucken::Raumfehler() {
