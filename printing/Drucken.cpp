@@ -332,7 +332,11 @@ void Drucken::TextBegrenzt(int row, int col, std::string_view text, bool bold, b
         aktY_ = (boxanfang_ + row) * zellenhöhe_;
         if (!text.empty()) Zeileprüfen(boxanfang_ + row);
     }
+    // A text chained with row -1 belongs to the one before; else it begins
+    // a room of its own in its page row.
     const bool neu = row != -1 || !feldOffen_;
+    const int zeile = row != -1 || zellenhöhe_ <= 0 ? boxanfang_ + row
+                                                   : static_cast<int>(std::lround(aktY_ / zellenhöhe_));
     const bool fett = schrift_.Fett;
     if (bold) Fett(true);
     // Aligned by the width the text has on paper, so that a subscript or a
@@ -350,14 +354,14 @@ void Drucken::TextBegrenzt(int row, int col, std::string_view text, bool bold, b
     if (static_cast<double>(text.size()) * 1.25 * em > platz) {
         if (breite < 0) breite = Markupbreite(text);
         if (breite > platz) {
-            if (neu) Feldbeginn(boxanfang_ + row, true);
+            if (neu) Feldbeginn(zeile, true);
             else if (!felder_.empty()) felder_.back().Gekürzt = true;
             PrintMarkup(Gekürzt(text, platz, true));
             if (bold) Fett(fett);
             return;
         }
     }
-    if (neu) Feldbeginn(row != -1 ? boxanfang_ + row : static_cast<int>(std::lround(aktY_ / zellenhöhe_)), false);
+    if (neu) Feldbeginn(zeile, false);
     PrintMarkup(text);
     if (bold) Fett(fett);
 }

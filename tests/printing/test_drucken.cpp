@@ -391,3 +391,55 @@ TEST(Drucken, ZeilenNachSchrifthoehe) {
 }
 
 } // namespace
+
+// Every text keeps its room: the next text of its row and the lines through
+// it stay clear of it, or the printout is not finished and names the text.
+// The recording surface's characters are 0.18 cm wide at 9 pt, a cell
+// 0.209 cm.
+TEST(Drucken, TexteBleibenInIhremFeld) {
+    struct Fall {
+        const char* was;
+        std::function<void(Drucken&)> zeichnen;
+        const char* fehler; // "" the printout is finished
+    } fälle[] = {
+        {"two texts a gap apart", [](Drucken& d) { d.Text(3, 1, "AB"); d.Text(3, 3, "CD"); }, ""},
+        {"blanks at the end take no room", [](Drucken& d) { d.Text(3, 1, "AB   "); d.Text(3, 3, "CD"); }, ""},
+        {"a text into the next", [](Drucken& d) { d.Text(3, 3, "D"); d.Text(3, 1, "ABC"); }, "«ABC» [..] an «D»"},
+        {"chained texts are one",
+         [](Drucken& d) {
+             d.Text(3, 1, "AB");
+             d.Text(-1, 0, " C÷(D)");
+             d.Text(3, 4, "X");
+         },
+         "«AB CD» [..] an «X»"},
+        {"a text over a column line", [](Drucken& d) { d.LineV(2, false); d.Text(3, 1, "AB"); }, "«AB» [..] an eine Linie"},
+        {"a text in the row of the heading", [](Drucken& d) { d.LineV(2, false); d.Text(1, 1, "AB"); }, ""},
+        {"on a white fill", [](Drucken& d) { d.LineV(2, false); d.Freistellen(3, 1, 0.36); d.Text(3, 1, "AB"); }, ""},
+        {"cut short at the frame", [](Drucken& d) { d.Text(3, 74, "ABCDEFGH"); }, ""},
+        {"the first on the page is named",
+         [](Drucken& d) {
+             d.Text(4, 1, "EFG");
+             d.Text(4, 3, "H");
+             d.Text(3, 1, "ABC");
+             d.Text(3, 3, "D");
+         },
+         "«EFG» [..] an «H»"},
+    };
+    for (const Fall& c : fälle) {
+        SCOPED_TRACE(c.was);
+        Seite s;
+        s.f->Räumeprüfen = true;
+        s.d.Box(5, false);
+        c.zeichnen(s.d);
+        s.d.NewPage();
+        s.d.Box(1, false);
+        std::string fehler;
+        EXPECT_EQ(s.d.Terminate(fehler), !*c.fehler);
+        std::string erwartet = c.fehler;
+        if (!erwartet.empty())
+            erwartet = "Mit der Schrift Arial in 9 pt bleibt " +
+                       erwartet.replace(erwartet.find("[..]"), 4, "nicht in seinem Feld der Ausdrucke: es reicht") + ".";
+        EXPECT_EQ(fehler, erwartet);
+        EXPECT_EQ(s.f->Beendet, !*c.fehler);
+    }
+}
