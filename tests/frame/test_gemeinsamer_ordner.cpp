@@ -141,7 +141,7 @@ TEST(GemeinsamerOrdner, GruppeBleibtSchreibschutzGilt) {
 }
 
 // A user in the folder's group could replace every file in it: the folder
-// alone lets the rename through. The file's own rights for the writer
+// alone lets the rename through; and the file it wrote became the writer's. The file's own rights for the writer
 // decide: the bits of owner, group or others, whichever apply to it, and
 // the access-control list; root may write any file some mode bit lets be
 // written.
@@ -193,8 +193,10 @@ TEST(GemeinsamerOrdner, ErsetztNurWasDerSchreiberSchreibenDarf) {
         EXPECT_EQ(ergebnis, f.Ersetzt ? "frei: ok" : "geschützt: die Datei ist schreibgeschützt");
         const struct stat nachher = Status(pfad);
         EXPECT_EQ(Dateien::Lesen(pfad).value_or(""), f.Ersetzt ? "neu" : "alt");
-        EXPECT_EQ(nachher.st_ino == vorher.st_ino, !f.Ersetzt);
-        EXPECT_EQ(nachher.st_uid, f.Ersetzt && !f.AlsRoot ? niemand->pw_uid : vorher.st_uid);
+        // A colleague's file gets its new content in place: it stays its
+        // owner's.
+        EXPECT_EQ(nachher.st_ino == vorher.st_ino, !f.Ersetzt || (!f.Eigene && !f.AlsRoot));
+        EXPECT_EQ(nachher.st_uid, vorher.st_uid);
         EXPECT_EQ(nachher.st_gid, team);
         EXPECT_EQ(nachher.st_mode & 07777, vorher.st_mode & 07777);
         EXPECT_EQ(ListeVon(pfad), liste);
