@@ -137,7 +137,7 @@ std::optional<std::string> Lesen(const std::string& pfad, std::string* fehler) {
         if (fd >= 0) melden(fehler, Systemfehler::Text(grund));
         return std::nullopt;
     }
-    const int fd = RegulärÖffnen(pfad, O_RDONLY, fehler);
+    const int fd = RegulärÖffnen(ziel, O_RDONLY, fehler);
     if (fd < 0) return std::nullopt;
     // Not while another program writes into the file itself; should it take
     // too long, the copy it made holds the old content whole.
