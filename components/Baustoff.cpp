@@ -529,7 +529,8 @@ bool Baustoff::DBOpen(const std::string& Pfad) {
             }
             // A lock file this user can neither open nor make: the file is
             // read without it, for reading only. A save replaces the file by
-            // a rename, so a read never sees half of one.
+            // a rename, or writes into it under the file's own lock after a
+            // copy of the old content, so a read never sees half of one.
             ohneSperre = SperrText(sperre);
         }
         if (!DateiLesen(zeilen, fehler, &fremderKopf)) {

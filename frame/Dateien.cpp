@@ -252,6 +252,10 @@ int RechteGeben(int fd, int rechte, const AlteDatei* alt, bool gleich) {
     if (alt && !alt->zugriffsliste.empty() &&
         ::fsetxattr(fd, Zugriffsliste, alt->zugriffsliste.data(), alt->zugriffsliste.size(), 0) != 0)
         return gleich ? -1 : errno;
+    // Nor does it get a list the old file had not (the folder's default).
+    if (alt && alt->zugriffsliste.empty() && ::fremovexattr(fd, Zugriffsliste) != 0) {
+        // None there, or a file system without lists.
+    }
     struct stat st {};
     if (gleich && alt &&
         (::fstat(fd, &st) != 0 || st.st_uid != alt->status.st_uid || st.st_gid != alt->status.st_gid ||
@@ -350,9 +354,12 @@ Rückholung KopieZurückholen(const std::string& ziel, std::string* fehler) {
     int grund = 0;
     if (!Sperren(fd, LOCK_EX, Schreibwartezeit)) {
         melden(fehler, DS("die Datei wird gerade von einem anderen Programm geschrieben"));
-    } else if (const int kfd = RegulärÖffnen(kopie, O_RDONLY | O_NOFOLLOW, nullptr); kfd < 0) {
-        // The write that held the lock was done and took its copy away.
-        ergebnis = Rückholung::Keine;
+    } else if (const int kfd = RegulärÖffnen(kopie, O_RDONLY | O_NOFOLLOW, fehler); kfd < 0) {
+        // The write that held the lock was done and took its copy away. A
+        // copy this user cannot read stays in the way: saved over, it would
+        // come back later over the newer content.
+        if (::lstat(kopie.c_str(), &st) != 0 && errno == ENOENT) ergebnis = Rückholung::Keine;
+        else melden(fehler, kopie + ": " + (fehler ? *fehler : std::string()));
     } else {
         const bool gelesen = AllesLesen(kfd, alt, grund);
         ::close(kfd);
