@@ -375,12 +375,15 @@ Rückholung KopieZurückholen(const std::string& ziel, std::string* fehler) {
     return ergebnis;
 }
 
+bool schreiben(const std::string& pfad, std::string_view inhalt, std::string* fehler, int versuch = 0);
+
 // Writes into the file itself, whose owner (or group or mode) a new file
 // made by this user could not have: first a complete copy of its old
 // content beside it, on disk, then the new content, then the copy goes. A
 // write that is cut off leaves the copy, which the next open or save puts
 // back (KopieZurückholen).
-bool ImDateiSchreiben(const std::string& ziel, std::string_view inhalt, const AlteDatei& alt, std::string* fehler) {
+bool ImDateiSchreiben(const std::string& ziel, std::string_view inhalt, const AlteDatei& alt, std::string* fehler,
+                      int versuch) {
     const int fd = RegulärÖffnen(ziel, O_RDWR | O_NOFOLLOW, fehler);
     if (fd < 0) return false;
     auto fehlschlag = [&](const std::string& text) {
@@ -390,6 +393,16 @@ bool ImDateiSchreiben(const std::string& ziel, std::string_view inhalt, const Al
     };
     if (!Sperren(fd, LOCK_EX, Schreibwartezeit))
         return fehlschlag(DS("die Datei wird gerade von einem anderen Programm geschrieben"));
+    // A save that held the lock may have put a new file in its place: that
+    // one is written, from the start.
+    struct stat offen {}, jetzt {};
+    if (::fstat(fd, &offen) != 0 || ::stat(ziel.c_str(), &jetzt) != 0 || offen.st_ino != jetzt.st_ino ||
+        offen.st_dev != jetzt.st_dev) {
+        ::close(fd);
+        if (versuch < 3) return schreiben(ziel, inhalt, fehler, versuch + 1);
+        melden(fehler, DS("die Datei wird gerade von einem anderen Programm geschrieben"));
+        return false;
+    }
     std::string bisher;
     int grund = 0;
     if (!AllesLesen(fd, bisher, grund)) return fehlschlag(Systemfehler::Text(grund));
@@ -425,7 +438,7 @@ bool ImDateiSchreiben(const std::string& ziel, std::string_view inhalt, const Al
 // renamed over it, with the permission bits, access-control list, group and
 // owner of the old file (0644 and the writer's without one); into the file
 // itself where a new file could not have them.
-bool schreiben(const std::string& pfad, std::string_view inhalt, std::string* fehler) {
+bool schreiben(const std::string& pfad, std::string_view inhalt, std::string* fehler, int versuch) {
     const std::string ziel = LinkZiel(pfad);
     AlteDatei alt;
     const bool hatAlte = ::stat(ziel.c_str(), &alt.status) == 0;
@@ -463,7 +476,20 @@ bool schreiben(const std::string& pfad, std::string_view inhalt, std::string* fe
     SchreibresteEntfernen(ziel, Restealter);
     // Another user's file: only root may give a new file its owner.
     if (hatAlte && ::geteuid() != 0 && alt.status.st_uid != ::geteuid())
-        return ImDateiSchreiben(ziel, inhalt, alt, fehler);
+        return ImDateiSchreiben(ziel, inhalt, alt, fehler, versuch);
+    // The old file stays locked until the new one has taken its name, so
+    // that no write into it (nor a reader) comes in between.
+    struct Sperrhalter {
+        int fd = -1;
+        ~Sperrhalter() {
+            if (fd >= 0) ::close(fd);
+        }
+    } alte;
+    if (hatAlte && (alte.fd = ::open(ziel.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC)) >= 0 &&
+        !Sperren(alte.fd, LOCK_EX, Schreibwartezeit)) {
+        melden(fehler, DS("die Datei wird gerade von einem anderen Programm geschrieben"));
+        return false;
+    }
     const int rechte = hatAlte ? static_cast<int>(alt.status.st_mode & 07777) : 0644;
     bool ungleich = false;
     const std::string temp = temporärSchreiben(
@@ -474,7 +500,11 @@ bool schreiben(const std::string& pfad, std::string_view inhalt, std::string* fe
             return r;
         },
         fehler);
-    if (ungleich) return ImDateiSchreiben(ziel, inhalt, alt, fehler);
+    if (ungleich) {
+        if (alte.fd >= 0) ::close(alte.fd);
+        alte.fd = -1;
+        return ImDateiSchreiben(ziel, inhalt, alt, fehler, versuch);
+    }
     if (temp.empty()) return false;
     if (::rename(temp.c_str(), ziel.c_str()) != 0) {
         melden(fehler, Systemfehler::Text(errno));
