@@ -399,7 +399,7 @@ bool ImDateiSchreiben(const std::string& ziel, std::string_view inhalt, const Al
     if (::fstat(fd, &offen) != 0 || ::stat(ziel.c_str(), &jetzt) != 0 || offen.st_ino != jetzt.st_ino ||
         offen.st_dev != jetzt.st_dev) {
         ::close(fd);
-        if (versuch < 3) return schreiben(ziel, inhalt, fehler, versuch + 1);
+        if (versuch < 20) return schreiben(ziel, inhalt, fehler, versuch + 1);
         melden(fehler, DS("die Datei wird gerade von einem anderen Programm geschrieben"));
         return false;
     }
