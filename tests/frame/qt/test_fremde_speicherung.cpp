@@ -15,7 +15,6 @@
 #include <csignal>
 #include <cstring>
 #include <fstream>
-#include <functional>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -39,10 +38,15 @@ std::string Roh(const std::string& pfad) {
     return std::string((std::istreambuf_iterator<char>(ein)), std::istreambuf_iterator<char>());
 }
 
-std::string ListeVon(const std::string& pfad) {
-    char puffer[1024];
-    const ssize_t n = ::getxattr(pfad.c_str(), "system.posix_acl_access", puffer, sizeof puffer);
-    return n > 0 ? std::string(puffer, static_cast<std::size_t>(n)) : std::string();
+// Owner, group, mode, the file itself and its access-control list.
+std::string Merkmale(const std::string& pfad) {
+    struct stat st {};
+    char liste[1024];
+    const ssize_t n = ::getxattr(pfad.c_str(), "system.posix_acl_access", liste, sizeof liste);
+    return ::stat(pfad.c_str(), &st) != 0 ? "fehlt"
+                                            : std::to_string(st.st_uid) + " " + std::to_string(st.st_gid) + " " +
+                                                  std::to_string(st.st_mode & 07777) + " " + std::to_string(st.st_ino) +
+                                                  " " + std::string(liste, static_cast<std::size_t>(std::max<ssize_t>(n, 0)));
 }
 
 struct Umgebung {
@@ -131,37 +135,23 @@ TEST(FremdeSpeicherung, DateiBleibtDesBesitzers) {
         ASSERT_EQ(::chown(pfad.c_str(), besitzer.pw_uid, eigene), 0);
         if (::setxattr(pfad.c_str(), "system.posix_acl_access", liste.data(), liste.size(), 0) != 0)
             GTEST_SKIP() << "the file system keeps no access-control lists: " << std::strerror(errno);
-        struct stat vorher {};
-        ASSERT_EQ(::stat(pfad.c_str(), &vorher), 0);
-        const std::string alt = Roh(pfad);
+        const std::string vorher = Merkmale(pfad), alt = Roh(pfad);
 
         EXPECT_EQ(Testhilfe::AlsBenutzer(*niemand, {team}, [&] { return s.Speichern(pfad, 2); }), "");
-        struct stat nachher {};
-        ASSERT_EQ(::stat(pfad.c_str(), &nachher), 0);
         const std::string gespeichert = Roh(pfad);
         EXPECT_NE(gespeichert, alt);
-        EXPECT_EQ(nachher.st_uid, besitzer.pw_uid);
-        EXPECT_EQ(nachher.st_gid, eigene);
-        EXPECT_EQ(nachher.st_mode & 07777, vorher.st_mode & 07777);
-        EXPECT_EQ(nachher.st_ino, vorher.st_ino);
-        EXPECT_EQ(ListeVon(pfad), liste);
+        EXPECT_EQ(Merkmale(pfad), vorher);
         EXPECT_FALSE(fs::exists(Dateien::Kopiepfad(pfad)));
         EXPECT_FALSE(Dateien::HatSchreibreste(pfad));
 
         // Killed once the copy of the old content is whole and the new
-        // content reaches the limit.
-        Testhilfe::Kindprozess getötet([&] {
-            if (::setgroups(1, &team) != 0 || ::setresgid(niemand->pw_gid, niemand->pw_gid, niemand->pw_gid) != 0 ||
-                ::setresuid(niemand->pw_uid, niemand->pw_uid, niemand->pw_uid) != 0)
-                ::_exit(2);
+        // content reaches the file-size limit.
+        EXPECT_FALSE(Testhilfe::AlsBenutzer(*niemand, {team}, [&] {
             std::signal(SIGXFSZ, SIG_DFL);
             const rlimit grenze{gespeichert.size(), gespeichert.size()};
             ::setrlimit(RLIMIT_FSIZE, &grenze);
             return s.Speichern(pfad, 6);
-        });
-        int status = 0;
-        EXPECT_FALSE(getötet.Ergebnis(&status));
-        EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGXFSZ) << status;
+        }));
         EXPECT_TRUE(fs::exists(Dateien::Kopiepfad(pfad)));
 
         EXPECT_EQ(Testhilfe::AlsBenutzer(besitzer, {eigene, team},
@@ -170,9 +160,7 @@ TEST(FremdeSpeicherung, DateiBleibtDesBesitzers) {
                                              return Roh(pfad) + (fs::exists(Dateien::Kopiepfad(pfad)) ? "+Kopie" : "");
                                          }),
                   gespeichert);
-        ASSERT_EQ(::stat(pfad.c_str(), &nachher), 0);
-        EXPECT_EQ(nachher.st_uid, besitzer.pw_uid);
-        EXPECT_EQ(nachher.st_ino, vorher.st_ino);
+        EXPECT_EQ(Merkmale(pfad), vorher);
     }
 }
 
@@ -186,7 +174,8 @@ TEST(FremdeSpeicherung, FifoWirdWederGeschriebenNochAbgewartet) {
     const std::string fifo = ordner.Datei("Rohr");
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0666), 0);
     for (const Schreiber& s : AlleSchreiber(u)) {
-        if (std::string(s.Titel) == "Baustoff-Datenbank") continue; // opened before it is saved: see below
+        // The material database's open refuses it (so it is never saved).
+        const bool db = std::string(s.Titel) == "Baustoff-Datenbank";
         for (const bool link : {false, true}) {
             SCOPED_TRACE(std::string(s.Titel) + (link ? " (Link)" : ""));
             const std::string pfad = ordner.Datei(s.Name);
@@ -197,7 +186,7 @@ TEST(FremdeSpeicherung, FifoWirdWederGeschriebenNochAbgewartet) {
             // In a child, which a minute ends should it wait.
             Testhilfe::Kindprozess kind([&] {
                 ::alarm(60);
-                const std::string meldung = s.Speichern(pfad, 1);
+                const std::string meldung = db ? (Baustoff().DBOpen(pfad) ? "offen" : "") : s.Speichern(pfad, 1);
                 std::string lesefehler;
                 const bool gelesen = Dateien::Lesen(pfad, &lesefehler).has_value();
                 s.Öffnen(pfad);
@@ -206,19 +195,12 @@ TEST(FremdeSpeicherung, FifoWirdWederGeschriebenNochAbgewartet) {
             const auto ergebnis = kind.Ergebnis();
             ASSERT_TRUE(ergebnis);
             const std::string art = "\"" + ziel + "\" ist eine benannte Pipe (FIFO) und keine gewöhnliche Datei.";
-            EXPECT_NE(ergebnis->find(art + "|"), std::string::npos) << *ergebnis;
+            if (!db) EXPECT_NE(ergebnis->find(art + "|"), std::string::npos) << *ergebnis;
+            else EXPECT_EQ(ergebnis->find("offen"), std::string::npos) << *ergebnis;
             EXPECT_NE(ergebnis->find("|" + art), std::string::npos) << *ergebnis;
             EXPECT_TRUE(fs::is_fifo(fs::symlink_status(ziel)));
             EXPECT_EQ(fs::is_symlink(fs::symlink_status(pfad)), link);
             fs::remove(pfad);
         }
     }
-    // The material database's open refuses it, so it is never saved.
-    Baustoff db;
-    Testhilfe::Kindprozess kind([&] {
-        ::alarm(60);
-        return std::string(db.DBOpen(fifo) ? "offen" : "abgelehnt");
-    });
-    EXPECT_EQ(kind.Ergebnis(), "abgelehnt");
-    EXPECT_TRUE(fs::is_fifo(fifo));
 }
