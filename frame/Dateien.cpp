@@ -127,6 +127,7 @@ std::optional<std::string> Lesen(const std::string& pfad, std::string* fehler) {
     // old content whole. It goes back into the file; where this user may
     // not write the file (or another program is just writing it), the copy
     // is read in its place.
+    // (A copy gone meanwhile was taken away by the write that is now done.)
     if (KopieZurückholen(ziel, fehler) == Rückholung::Unmöglich) {
         const int fd = RegulärÖffnen(Kopiepfad(ziel), O_RDONLY, fehler);
         std::string inhalt;
@@ -134,8 +135,11 @@ std::optional<std::string> Lesen(const std::string& pfad, std::string* fehler) {
         const bool ok = fd >= 0 && AllesLesen(fd, inhalt, grund);
         if (fd >= 0) ::close(fd);
         if (ok) return inhalt;
-        if (fd >= 0) melden(fehler, Systemfehler::Text(grund));
-        return std::nullopt;
+        struct stat st {};
+        if (fd >= 0 || ::lstat(Kopiepfad(ziel).c_str(), &st) == 0 || errno != ENOENT) {
+            if (fd >= 0) melden(fehler, Systemfehler::Text(grund));
+            return std::nullopt;
+        }
     }
     const int fd = RegulärÖffnen(ziel, O_RDONLY, fehler);
     if (fd < 0) return std::nullopt;
