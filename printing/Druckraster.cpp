@@ -65,16 +65,26 @@ std::optional<Druckeinstellungen::Werte> SchmalereRänder(Plattform::Druckfläch
                            [&](bool q) { return Prüfen(f, v, q, zeilenNachSchrift, dateiname).Passt(); });
     };
     const auto schmaler = [](double rand, int zwanzigstel) { return std::floor(rand * zwanzigstel / 2 + 1e-9) / 10; };
+    const auto schmalere = [&](int seiten, int obenUnten) {
+        Druckeinstellungen::Werte v = w;
+        v.Links = schmaler(w.Links, seiten), v.Rechts = schmaler(w.Rechts, seiten);
+        v.Oben = schmaler(w.Oben, obenUnten), v.Unten = schmaler(w.Unten, obenUnten);
+        return v;
+    };
+    // Narrower margins never take room from the grid: when none at all
+    // will do, none will.
+    if (!passt(schmalere(0, 0))) return std::nullopt;
     std::optional<Druckeinstellungen::Werte> beste;
     double rest = -1; // what the best keeps of the margins, cm
     for (int seiten = 20; seiten >= 0; --seiten)
         for (int obenUnten = 20; obenUnten >= 0; --obenUnten) {
-            Druckeinstellungen::Werte v = w;
-            v.Links = schmaler(w.Links, seiten), v.Rechts = schmaler(w.Rechts, seiten);
-            v.Oben = schmaler(w.Oben, obenUnten), v.Unten = schmaler(w.Unten, obenUnten);
+            const Druckeinstellungen::Werte v = schmalere(seiten, obenUnten);
             const double r = v.Links + v.Rechts + v.Oben + v.Unten;
+            if (r <= rest) break;
             const bool anders = v.Links != w.Links || v.Rechts != w.Rechts || v.Oben != w.Oben || v.Unten != w.Unten;
-            if (anders && r > rest && passt(v)) beste = v, rest = r;
+            if (!anders || !passt(v)) continue;
+            beste = v, rest = r;
+            break; // narrower still keeps less
         }
     return beste;
 }
