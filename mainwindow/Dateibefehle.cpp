@@ -77,10 +77,11 @@ bool ProjektSperren(const std::string& datei, std::optional<Sperrdatei>& sperre)
     sperre.emplace(Sperrdatei::Daneben(datei), true, datei, Sperrwartezeit);
     if (sperre->Gehalten() || !sperre->Besetzt()) return true;
     sperre.reset();
-    Plattform::meldungen().Zeigen(DS("Datei") + ":  " + datei + CRLF + CRLF +
-                                      DS("Die Projektdatei wird gerade von einem anderen Programm gespeichert.") +
-                                      CRLF + DS("Das Projekt wurde nicht gespeichert. Bitte versuchen Sie es nochmals."),
-                                  basZIRVO3801::ProgrammTitel, Plattform::Symbol::Warnung, Plattform::Knöpfe::OK);
+    const std::string text = DS("Datei") + ":  " + datei + CRLF + CRLF +
+                             DS("Die Projektdatei wird gerade von einem anderen Programm gespeichert.") + CRLF +
+                             DS("Das Projekt wurde nicht gespeichert. Bitte versuchen Sie es nochmals.");
+    Plattform::meldungen().Zeigen(text, basZIRVO3801::ProgrammTitel, Plattform::Symbol::Warnung,
+                                  Plattform::Knöpfe::OK);
     return false;
 }
 

@@ -9,89 +9,69 @@
 
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <sys/stat.h>
 
 namespace fs = std::filesystem;
 
-namespace {
-
-mode_t Rechte(const fs::path& p) {
-    struct stat st {};
-    return ::lstat(p.c_str(), &st) == 0 ? st.st_mode & 07777 : 0;
-}
-
-} // namespace
-
 TEST(Eigenordner, NurEinPrivaterOrdnerDesBenutzers) {
     std::string grund;
     const auto niemand = Testhilfe::Niemand(grund);
-    const fs::path wurzel = Testhilfe::Temppfad("zirvo_test_eigenordner");
-    const fs::path tmp = wurzel / "tmp", cache = wurzel / "cache";
-    const std::string nummer = "zirvo-" + std::to_string(::geteuid());
+    const fs::path wurzel = Testhilfe::Temppfad("zirvo_test_eigenordner"), tmp = wurzel / "tmp";
+    const std::string cache = (wurzel / "cache").string(), nummer = "zirvo-" + std::to_string(::geteuid());
     const fs::path fest = tmp / nummer;
-    // What lies at tmp/zirvo-UID before the start, and where the guard goes.
-    enum Ort { Fest, Cache, Eindeutig };
-    struct Fall {
-        const char* Titel;
-        std::function<void()> Vorher;
+    // What tmp/zirvo-UID is before the start (made by another user, or a
+    // folder of this user's with the mode given), and where the guard goes:
+    // there, into the cache, or ("") a folder tmp/zirvo-UID-XXXXXX.
+    enum Art { Nichts, Ordner, Link, Datei, Fremd };
+    const struct {
+        Art Vorher;
+        mode_t Rechte;
         bool MitCache;
-        Ort Erwartet;
-        bool AlsNiemand; // tmp/zirvo-UID made by another user
+        std::string Erwartet;
+    } fälle[] = {
+        {Nichts, 0, true, fest.string()},     {Ordner, 0755, true, fest.string()},
+        {Ordner, 0777, false, fest.string()}, {Link, 0700, true, cache + "/ZIRVO"},
+        {Datei, 0, false, ""},                {Fremd, 0777, true, cache + "/ZIRVO"},
+        {Fremd, 0777, false, ""},
     };
-    const Fall fälle[] = {
-        {"nichts da", [] {}, true, Fest, false},
-        {"eigener Ordner 0755", [&] { fs::create_directory(fest), ::chmod(fest.c_str(), 0755); }, true, Fest, false},
-        {"eigener Ordner 0777", [&] { fs::create_directory(fest), ::chmod(fest.c_str(), 0777); }, false, Fest, false},
-        {"Link auf einen eigenen Ordner",
-         [&] { fs::create_directory(tmp / "anders"), ::chmod((tmp / "anders").c_str(), 0700),
-               fs::create_directory_symlink(tmp / "anders", fest); },
-         true, Cache, false},
-        {"eine Datei", [&] { std::ofstream(fest) << "x"; }, false, Eindeutig, false},
-        {"Ordner eines anderen, mit Cache", {}, true, Cache, true},
-        {"Ordner eines anderen, ohne Cache", {}, false, Eindeutig, true},
-    };
-    for (const Fall& fall : fälle) {
-        SCOPED_TRACE(fall.Titel);
-        // Without root the steps of another user cannot run; the folder of
-        // the wrong mode above stands in for them.
-        if (fall.AlsNiemand && !niemand) GTEST_SKIP() << grund;
+    for (const auto& fall : fälle) {
+        SCOPED_TRACE(std::to_string(fall.Vorher) + " " + std::to_string(fall.MitCache));
+        // Without root no step can run as another user; the folders of the
+        // wrong mode above stand in for them.
+        if (fall.Vorher == Fremd && !niemand) GTEST_SKIP() << grund;
         fs::remove_all(wurzel);
         fs::create_directories(tmp);
+        ::chmod(wurzel.c_str(), 0755);
         ::chmod(tmp.c_str(), 01777);
-        if (fall.AlsNiemand) {
-            ::chmod(wurzel.c_str(), 0755);
-            ASSERT_EQ(Testhilfe::AlsBenutzer(*niemand, {},
-                                             [&] { return std::to_string(::mkdir(fest.c_str(), 0777) == 0 &&
-                                                                         ::chmod(fest.c_str(), 0777) == 0); }),
-                      "1");
-        } else {
-            fall.Vorher();
+        const auto anlegen = [&] {
+            return std::to_string(::mkdir(fest.c_str(), 0) + ::chmod(fest.c_str(), fall.Rechte));
+        };
+        if (fall.Vorher == Ordner) anlegen();
+        if (fall.Vorher == Link) {
+            fs::create_directory(tmp / "privat");
+            ::chmod((tmp / "privat").c_str(), 0700);
+            fs::create_directory_symlink(tmp / "privat", fest);
         }
-        const std::string ordner = Eigenordner::Ausweichordner(tmp, fall.MitCache ? cache.string() : "");
-        switch (fall.Erwartet) {
-        case Fest: EXPECT_EQ(ordner, fest.string()); break;
-        case Cache: EXPECT_EQ(ordner, (cache / "ZIRVO").string()); break;
-        case Eindeutig:
-            EXPECT_EQ(fs::path(ordner).parent_path(), tmp);
-            EXPECT_EQ(fs::path(ordner).filename().string().substr(0, nummer.size() + 1), nummer + "-");
-            break;
+        if (fall.Vorher == Datei) std::ofstream(fest) << "x";
+        if (fall.Vorher == Fremd) {
+            ASSERT_EQ(Testhilfe::AlsBenutzer(*niemand, {}, anlegen), "0");
         }
+
+        const std::string ordner = Eigenordner::Ausweichordner(tmp, fall.MitCache ? cache : "");
+        const std::string eindeutig = (tmp / nummer).string() + "-";
+        if (fall.Erwartet.empty()) EXPECT_EQ(ordner.substr(0, eindeutig.size()), eindeutig);
+        else EXPECT_EQ(ordner, fall.Erwartet);
         struct stat st {};
         ASSERT_EQ(::lstat(ordner.c_str(), &st), 0);
         EXPECT_TRUE(S_ISDIR(st.st_mode));
         EXPECT_EQ(st.st_uid, ::geteuid());
-        EXPECT_EQ(Rechte(ordner), 0700u);
+        EXPECT_EQ(st.st_mode & 07777, 0700u);
         // The next start finds the same folder.
-        EXPECT_EQ(Eigenordner::Ausweichordner(tmp, fall.MitCache ? cache.string() : ""), ordner);
-        if (fall.AlsNiemand) {
-            // The other user's folder stays as it is, and that user's own
-            // start finds a folder of its own.
-            EXPECT_EQ(Rechte(fest), 0777u);
-            const auto seiner = Testhilfe::AlsBenutzer(*niemand, {}, [&] { return Eigenordner::Ausweichordner(tmp, ""); });
-            ASSERT_TRUE(seiner);
-            EXPECT_EQ(*seiner, (tmp / ("zirvo-" + std::to_string(niemand->pw_uid))).string());
-            EXPECT_NE(*seiner, ordner);
+        EXPECT_EQ(Eigenordner::Ausweichordner(tmp, fall.MitCache ? cache : ""), ordner);
+        // The other user's own start finds a folder of its own.
+        if (fall.Vorher == Fremd) {
+            EXPECT_EQ(Testhilfe::AlsBenutzer(*niemand, {}, [&] { return Eigenordner::Ausweichordner(tmp, ""); }),
+                      (tmp / ("zirvo-" + std::to_string(niemand->pw_uid))).string());
         }
     }
     fs::remove_all(wurzel);
