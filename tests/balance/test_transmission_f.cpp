@@ -13,12 +13,14 @@
 #include "frame/basZIRVOFehler.h"
 #include "frame/basZIRVO_Array.h"
 #include "frame/basZIRVO_HiRi.h"
+#include "tests/mainwindow/Befehlsfenster.h"
 #include "tests/support/Tabellenpruefung.h"
 #include "tests/support/Zonenprojekt.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -124,11 +126,10 @@ TEST(TransmissionF, VerlusteGewinneUndLabels) {
     //   May L 0.7218288                         Nov G 1.3825 (L 1.672)
     //   Jun L 0.402192                          Dec G 1.19875 (L 1.990)
     // Sum 11.9748608 -> 12.0; share 11.9748608 / 26.7575 = 0.44753 -> 0.448.
-    EXPECT_EQ(Zahl(f.lblFQs), 12.0);
-    EXPECT_EQ(Zahl(f.lblFQsf), 0.448);
-    Monatsarray eta = Monate(z.P, "EtaG");
-    EXPECT_NEAR(eta[0], 1, 1e-9);
-    EXPECT_NEAR(eta[6], 0.1749888 / (0.00875 * 297), 1e-9);
+    // They need the zone's ventilation and internal gains: the table's
+    // step alone shows none, the zone computation below does.
+    EXPECT_EQ(f.lblFQs.Caption(), "");
+    EXPECT_EQ(f.lblFQsf.Caption(), "");
 
     // The envelope records: absolute losses and gains of the window row.
     Monatsarray verlust{}, gewinn{};
@@ -148,18 +149,96 @@ TEST(TransmissionF, VerlusteGewinneUndLabels) {
     EXPECT_EQ(f.txtFFS1[1].ToolTipText(), " fS1 = 0.000 ");
     EXPECT_EQ(f.txtFFS1[2].ToolTipText(), "");
 
-    // Without a heat storage capacity no gain is utilised; without any gain
-    // the share is 0.
-    z.P.ZSetNum(0, "C");
+    // The zone without ventilation and internal gains: its losses and gains
+    // are those of the table.
+    for (const char* wert : {"AVE", "PWP", "El"}) z.P.ZSetNum(0, wert);
+    ASSERT_FALSE(f.ProjektZoneBerechnen()) << Eingabefehler.Text;
+    EXPECT_EQ(Zahl(f.lblFQs), 12.0);
+    EXPECT_EQ(Zahl(f.lblFQsf), 0.448);
+    Monatsarray eta = Monate(z.P, "EtaG");
+    EXPECT_NEAR(eta[0], 1, 1e-9);
+    EXPECT_NEAR(eta[6], 0.1749888 / (0.00875 * 297), 1e-9);
+
+    // The table's step alone again shows none; without any gain the share is 0.
     ASSERT_FALSE(f.BerechnenQtF());
-    EXPECT_EQ(Zahl(f.lblFQs), 0);
-    EXPECT_EQ(f.lblFQsf.Caption(), "  0.000");
-    z.P.ZSetNum(10, "C");
+    EXPECT_EQ(f.lblFQs.Caption(), "");
+    EXPECT_EQ(f.lblFQsf.Caption(), "");
     f.txtFg[0].setText("");
-    ASSERT_FALSE(f.BerechnenQtF());
+    ASSERT_FALSE(f.ProjektZoneBerechnen());
     EXPECT_EQ(Monate(z.P, "QgS")[12], 0);
     EXPECT_EQ(Zahl(f.lblFQs), 0);
     EXPECT_EQ(Zahl(f.lblFQsf), 0);
+}
+
+// The window table's utilised solar gains and their factor depend on the
+// whole zone: whatever input changed last (a window, a wall, the use), they
+// are what the check of the project then shows; while the zone cannot be
+// computed they are empty and the status bar says why.
+TEST(TransmissionF, GenutzteSolareGewinneAusDerZonenrechnung) {
+    Testhilfe::Befehlsfenster w;
+    auto& f = w.F;
+    w.Projektangaben();
+    w.z.Zeile(TabelleA, 0, {"W", "Wand", "40", "", "0.2", "", "S"});
+    w.z.Zeile(F, 0, {"F", "Fenster", "10", "", "1.0", "", "S", "", "0.5", "0.7", "-", "-"});
+    f.ProjektZoneSpeichern();
+    f.MenüsAktivieren();
+    f.mnuZoneF_Click();
+    struct Fall {
+        const char* was;
+        std::function<void()> ändern;
+        const char* hinweis; // "" = the figures are shown
+    };
+    const Fall fälle[] = {
+        {"Fensterfläche", [&] { w.Tippen(f.txtFFl[0], "20"); }, ""},
+        {"Wandfläche",
+         [&] {
+             f.mnuZoneA_Click();
+             w.Tippen(f.txtDaFl[0], "80");
+             f.mnuZoneF_Click();
+         },
+         ""},
+        {"Aussenluft",
+         [&] {
+             frmNutzung::Anzeigen = [](frmNutzung& d) {
+                 d.txtAVE.setText("1.4");
+                 d.cmdOK_Click();
+             };
+             f.mnuProjektNutzung_Click();
+         },
+         ""},
+        {"Wand ohne gültigen Code",
+         [&] {
+             f.txtDaC[0].setText("X");
+             w.Tippen(f.txtFg[0], "0.6");
+         },
+         "Genutzte solare Wärmeeinträge nicht berechnet – Gebäudehülle gegen Aussenluft, Zeile 1: Keinen gültigen "
+         "Code."},
+        {"Wand berichtigt",
+         [&] {
+             f.txtDaC[0].setText("W");
+             w.Tippen(f.txtFg[0], "0.5");
+         },
+         ""},
+    };
+    for (const Fall& fall : fälle) {
+        SCOPED_TRACE(fall.was);
+        f.sbrStatusbarText.setCaption("");
+        fall.ändern();
+        const std::string qs = f.lblFQs.Caption(), eta = f.lblFQsf.Caption();
+        if (*fall.hinweis) {
+            EXPECT_EQ(qs, "");
+            EXPECT_EQ(eta, "");
+            EXPECT_EQ(f.sbrStatusbarText.Caption(), fall.hinweis);
+            continue;
+        }
+        EXPECT_NE(qs, "");
+        EXPECT_EQ(f.sbrStatusbarText.Caption(), "");
+        f.mnuExtrasOK_Click();
+        EXPECT_EQ(f.sbrStatusbarText.Caption(), "Projekt getestet: keine Fehler");
+        EXPECT_EQ(f.lblFQs.Caption(), qs);
+        EXPECT_EQ(f.lblFQsf.Caption(), eta);
+    }
+    EXPECT_EQ(w.Meldungen(), std::vector<std::string>{});
 }
 
 TEST(TransmissionF, VerschattungNeigungUndNordrichtung) {
