@@ -206,13 +206,14 @@ TEST(TransmissionF, GenutzteSolareGewinneAusDerZonenrechnung) {
              f.mnuProjektNutzung_Click();
          },
          ""},
+        // The note on the typed text stays beside the reason.
         {"Wand ohne gültigen Code",
          [&] {
              f.txtDaC[0].setText("X");
-             w.Tippen(f.txtFg[0], "0.6");
+             w.Tippen(f.txtFg[0], "0.6 x");
          },
-         "Genutzte solare Wärmeeinträge nicht berechnet – Gebäudehülle gegen Aussenluft, Zeile 1: Keinen gültigen "
-         "Code."},
+         "Keine Zahl: 0.6 x – gelesen als 0.60; Genutzte solare Wärmeeinträge nicht berechnet – Gebäudehülle "
+         "gegen Aussenluft, Zeile 1: Keinen gültigen Code."},
         {"Wand berichtigt",
          [&] {
              f.txtDaC[0].setText("W");
