@@ -46,4 +46,9 @@ Prüfung Nutzungsprüfung(std::string_view schlüssel, double wert, Steuerelemen
     return {0, 0, 0, {}, element};
 }
 
+std::string_view FehlendeWärmespeicherfähigkeit() {
+    if (Global::Projekt.ZGetNum("C") != 0) return {};
+    return "Bitte Wärmespeicherfähigkeit in den Nutzungsangaben definieren.";
+}
+
 } // namespace Eingabebereich

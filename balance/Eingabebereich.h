@@ -42,4 +42,9 @@ bool Ausserhalb(std::int16_t tabelle, std::initializer_list<Prüfung> prüfungen
 // value is mended in the use dialog. An unknown key is never out of range.
 Prüfung Nutzungsprüfung(std::string_view schlüssel, double wert, Steuerelement* element);
 
+// The current zone's heat-storage capacity is missing (exactly 0; a
+// negative one is out of range above): the message that the zone commands
+// refuse it with and the zone computation stops at, "" when it is given.
+std::string_view FehlendeWärmespeicherfähigkeit();
+
 } // namespace Eingabebereich

@@ -231,35 +231,7 @@ bool frmZIRVO3801::BerechnenQtF() {
         LabelSetzen(*qt[c], QtF[12][c]);
     }
 
-    GenutzteSolareGewinneAnzeigen(QgS);
+    // The utilised gains need the zone's ventilation and internal gains:
+    // the zone computation shows them (the labels were emptied above).
     return false;
-}
-
-void frmZIRVO3801::GenutzteSolareGewinneAnzeigen() {
-    // The table's last computation stopped at an input error: its totals are
-    // empty (a computed area total shows at least 0.0) and the zone's solar
-    // gains are those of an earlier state, so the two figures stay empty too.
-    if (lblFFl.Caption().empty()) {
-        lblFQs.setCaption(std::string());
-        lblFQsf.setCaption(std::string());
-        return;
-    }
-    Monatsarray QgS{};
-    Global::Projekt.ZGetArr1(QgS, "QgS");
-    GenutzteSolareGewinneAnzeigen(QgS);
-}
-
-void frmZIRVO3801::GenutzteSolareGewinneAnzeigen(const Monatsarray& QgS) {
-    // The utilised solar gains of the year and their share of all solar
-    // gains, from the zone's stored balance; without a utilisation factor
-    // (no room temperature or capacity) none are utilised and both are empty.
-    Monatsarray EtaG{};
-    basZIRVO3801::ZoneAusnutzungsgradBerechnen(EtaG);
-    double Qs = 0, Sg = 0;
-    for (std::size_t m = 0; m < 12; ++m) {
-        Qs += EtaG[m] * QgS[m];
-        Sg += QgS[m];
-    }
-    LabelSetzen(lblFQs, Qs);
-    LabelSetzen(lblFQsf, Sg != 0 ? Mittelwert(Qs, Sg) : 0.0);
 }

@@ -9,6 +9,9 @@
 #include "balance/Monatsbilanz.h"
 #include "balance/frmGewinn.h"
 #include "balance/frmLueftung.h"
+#include "frame/Statusmeldung.h"
+#include "frame/basZIRVODialogSprache.h"
+#include "frame/basZIRVOFehler.h"
 #include "frame/basZIRVO_Array.h"
 #include "project/ProjektGlobal.h"
 
@@ -32,6 +35,15 @@ private:
 } // namespace
 
 bool frmZIRVO3801::ProjektZoneBerechnen() {
+    const bool bisher = zoneBerechnen_;
+    zoneBerechnen_ = true;
+    const bool fehler = ZoneSchritteBerechnen();
+    zoneBerechnen_ = bisher;
+    GenutzteSolareGewinneSetzen(fehler);
+    return fehler;
+}
+
+bool frmZIRVO3801::ZoneSchritteBerechnen() {
     Projekt& p = Global::Projekt;
     const std::int16_t zone = p.GetNZone();
     Gebäudehülle::Instanz().Zurücksetzen(zone);
@@ -52,6 +64,62 @@ bool frmZIRVO3801::ProjektZoneBerechnen() {
     p.ZGetArr1(EtaG, "EtaG");
     Gebäudehülle::Instanz().Gesamtwärmeverlust(zone, Qt, EtaG);
     return false;
+}
+
+void frmZIRVO3801::GenutzteSolareGewinneAnzeigen() {
+    // Inside a zone computation or while the zone's tables are loaded, the
+    // end of that work shows them.
+    if (zoneBerechnen_ || zoneLaden_) return;
+    if (!Global::Projekt.Exist()) {
+        GenutzteSolareGewinneSetzen(true);
+        return;
+    }
+    const basZIRVOFehler::EingabefehlerDaten fehler = Eingabefehler;
+    ProjektZoneBerechnen();
+    Eingabefehler = fehler;
+}
+
+void frmZIRVO3801::GenutzteSolareGewinneSetzen(bool fehler) {
+    std::string hinweis;
+    if (!fehler) {
+        // The zone's monthly utilisation factors on the windows' solar gains
+        // of all twelve months (a month without losses utilises none).
+        Monatsarray QgS{}, EtaG{};
+        Global::Projekt.ZGetArr1(QgS, "QgS");
+        Global::Projekt.ZGetArr1(EtaG, "EtaG");
+        double Qs = 0, Sg = 0;
+        for (std::size_t m = 0; m < 12; ++m) {
+            Qs += EtaG[m] * QgS[m];
+            Sg += QgS[m];
+        }
+        LabelSetzen(lblFQs, Qs);
+        LabelSetzen(lblFQsf, Sg != 0 && std::isfinite(Qs / Sg) ? Qs / Sg : 0.0);
+    } else {
+        lblFQs.setCaption(std::string());
+        lblFQsf.setCaption(std::string());
+        // Said only while the window table is on screen, and not where the
+        // table at fault is on screen with its own note on the same error
+        // (the window table's own one included).
+        const auto gezeigt = [this](std::int16_t t) { return PaneTabelle[0] == t || PaneTabelle[1] == t; };
+        const std::int16_t t = Eingabefehler.Tabelle;
+        const bool tabellenhinweis =
+            t >= TabelleEBF && t <= TabelleF && gezeigt(t) && !summenhinweise_[static_cast<std::size_t>(t)].empty();
+        if (Global::Projekt.Exist() && gezeigt(TabelleF) && !tabellenhinweis) {
+            std::string ort;
+            if (const std::int16_t k = TabelleIndex(t); t >= TabelleEBF && t < TabelleF && k > 0)
+                ort = Tabellen[static_cast<std::size_t>(k)]->Titel +
+                      (Eingabefehler.Steuerelement && Eingabefehler.Steuerelement->Index >= 0 ? ", " : ": ");
+            hinweis = DS("Genutzte solare Wärmeeinträge nicht berechnet") + " – " + ort +
+                      basZIRVOFehler::Statustext(Eingabefehler);
+        }
+    }
+    if (hinweis == solarhinweis_) {
+        if (!hinweis.empty() && Statusmeldung::Letzte() != hinweis) Statusmeldung::Melden(hinweis);
+        return;
+    }
+    Statusmeldung::Zurücknehmen(solarhinweis_);
+    solarhinweis_ = hinweis;
+    if (!hinweis.empty()) Statusmeldung::Melden(hinweis);
 }
 
 bool frmZIRVO3801::ProjektZoneTrennbauteileTesten() {

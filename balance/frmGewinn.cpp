@@ -180,6 +180,13 @@ bool frmGewinn::EingabenAusserhalb() {
     // presence count only where there are persons. The heat-storage
     // capacity decides how much of the gains is utilised.
     const std::string nutzung = DS("Nutzung") + ": ";
+    // Without any capacity the zone commands refuse the zone; its
+    // computation says the same.
+    if (const auto fehlt = Eingabebereich::FehlendeWärmespeicherfähigkeit(); !fehlt.empty()) {
+        Eingabefehler.Beginnen(Global::Projekt.GetNZone(), tabelle);
+        Eingabefehler.Setzen(DS(fehlt), nullptr);
+        return true;
+    }
     if (Ausserhalb(tabelle, {Nutzungsprüfung("PFl", PFl_, &lblPFl)}, nutzung) ||
         (PFl_ != 0 && Ausserhalb(tabelle,
                                  {Nutzungsprüfung("PWP", PWP_, &lblPWP), Nutzungsprüfung("PPr", PPr_, &lblPPr)},

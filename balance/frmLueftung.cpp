@@ -11,10 +11,16 @@
 #include "project/Kollektion.h"
 #include "project/ProjektGlobal.h"
 
+#include <cmath>
 #include <string>
 
 using Anzeigezahl::Endlich;
 using Anzeigezahl::Festkomma;
+
+namespace {
+// The heat-recovery efficiency of the heat load: from 0 to just below 1.
+const double EtaVBereich = std::nextafter(1.0, 0.0);
+} // namespace
 
 namespace Global {
 ::frmLüftung frmLüftung;
@@ -96,18 +102,74 @@ void frmLüftung::ErgebnisseLeeren() {
     GeräteWärmebedarfLöschen();
 }
 
+int frmLüftung::Modus() const {
+    for (int i = 0; i < 3; ++i)
+        if (optML[i].Value()) return i;
+    return -1;
+}
+
+double frmLüftung::Anteil(int modus) const {
+    if (modus != 2) return modus == 0 ? 0.0 : 1.0;
+    const double s = basZIRVO3801::Runden(ZahlLesen(txtAnteilML.Text()), 1) / 100;
+    return s > 0 && s <= 1 ? s : 1.0;
+}
+
+double frmLüftung::Aussenluft(int i, double s) const {
+    const double AVw = ZahlLesen(txtAVEMLwB.Text());
+    const double AVa = ZahlLesen(txtAVEMLaB.Text());
+    const double LSt = ZahlLesen(txtLSt[i].Text());
+    const double t = ZahlLesen(txtha[i].Text()) / 8760; // operating share of the year
+    const double r = ZahlLesen(txtWRG[i].Text()) / 100;
+    // The unit's air after heat recovery and the envelope's air during the
+    // operating time, the envelope's air outside it.
+    return (AVw * EBF0_ * s + (1 - r) * LSt) * t + (1 - t) * AVa * EBF0_ * s;
+}
+
 bool frmLüftung::OhneAussenluft() {
-    if (!ZoneGeladen() || optML[0].Value()) return false;
-    double luft = ZahlLesen(txtAVEMLwB.Text()) + ZahlLesen(txtAVEMLaB.Text());
-    for (int i = 0; i < Gerätezeilen; ++i) luft += ZahlLesen(txtLSt[i].Text());
-    if (luft != 0) return false;
+    if (!ZoneGeladen()) return false;
+    const int modus = Modus();
+    if (modus <= 0) return false;
+    const double s = Anteil(modus);
+    double luft = 0;
+    for (int i = 0; i < Gerätezeilen; ++i) luft += Aussenluft(i, s);
+    if (luft > 0) return false;
+
+    // The input that takes the air away: nothing given at all, a unit or
+    // an envelope rate without operating time, a recovery of all the
+    // unit's air, or an operating time of the whole year without air in it.
+    const double AVw = ZahlLesen(txtAVEMLwB.Text());
+    const double AVa = ZahlLesen(txtAVEMLaB.Text());
+    const char* text =
+        "Für den mechanisch belüfteten Teil ist weder ein Luftstrom des Lüftungsgeräts noch ein "
+        "Aussenluft-Volumenstrom angegeben.";
+    Steuerelement* feld = &txtLSt[0];
+    for (int i = 0; i < Gerätezeilen; ++i) {
+        const double LSt = ZahlLesen(txtLSt[i].Text());
+        if (LSt == 0 && AVw == 0 && AVa == 0) continue;
+        if (ZahlLesen(txtha[i].Text()) == 0) {
+            text = "Die Betriebszeit des Lüftungsgeräts fehlt: ohne Betriebszeit und ohne Aussenluft-Volumenstrom "
+                   "ausserhalb der Betriebszeit hat der mechanisch belüftete Teil keine Aussenluft.";
+            feld = &txtha[i];
+        } else if (LSt != 0) {
+            text = "Mit einer Wärmerückgewinnung WRG von 100 % und ohne Aussenluft-Volumenstrom während der "
+                   "Betriebszeit hat der mechanisch belüftete Teil keine Aussenluft.";
+            feld = &txtWRG[i];
+        } else {
+            text = "Mit einer Betriebszeit von 8760 h/a und ohne Luftstrom des Lüftungsgeräts oder "
+                   "Aussenluft-Volumenstrom während der Betriebszeit hat der mechanisch belüftete Teil keine "
+                   "Aussenluft.";
+            feld = &txtAVEMLwB;
+        }
+        break;
+    }
     ErgebnisseLeeren();
     Eingabefehler.Beginnen(Global::Projekt.GetNZone(), basZIRVOFehler::TabelleLüftung);
-    Eingabefehler.Setzen(DS("Lüftung") + ": " +
-                             DS("Für den mechanisch belüfteten Teil ist weder ein Luftstrom des Lüftungsgeräts noch ein "
-                                "Aussenluft-Volumenstrom angegeben."),
-                         &txtLSt[0]);
+    Eingabefehler.Setzen(DS("Lüftung") + ": " + DS(text), feld);
     return true;
+}
+
+double frmLüftung::Heizlastwert(const TextBox& feld, const char* schlüssel) const {
+    return Visible ? ZahlLesen(feld.Text()) : Global::Projekt.PGetNum(schlüssel);
 }
 
 // ---------------------------------------------------------------------------
@@ -176,9 +238,7 @@ bool frmLüftung::LüftungEinlesen() {
 bool frmLüftung::LüftungBerechnen() {
     if (!ZoneGeladen()) return false;
     if (EBF_ == 0 || EBF0_ == 0) return false;
-    int modus = -1;
-    for (int i = 0; i < 3; ++i)
-        if (optML[i].Value()) modus = i;
+    const int modus = Modus();
     if (modus < 0) return false;
     Projekt& p = Global::Projekt;
     if (EingabenAusserhalb(modus)) {
@@ -190,12 +250,8 @@ bool frmLüftung::LüftungBerechnen() {
     ErgebnisHinweisen(false, Visible);
 
     // Mechanically ventilated share of EBF0.
-    double s = modus == 0 ? 0.0 : 1.0;
-    if (modus == 2) {
-        s = basZIRVO3801::Runden(ZahlLesen(txtAnteilML.Text()), 1) / 100;
-        if (!(s > 0 && s <= 1)) s = 1;
-        txtAnteilML.setText(Festkomma(s * 100, 1));
-    }
+    const double s = Anteil(modus);
+    if (modus == 2) txtAnteilML.setText(Festkomma(s * 100, 1));
     lblEBF0nL.setCaption(Festkomma((1 - s) * EBF0_, 1));
 
     // Heat capacity of air [Wh/(m³·K)], lower at altitude.
@@ -209,18 +265,8 @@ bool frmLüftung::LüftungBerechnen() {
 
     Monatsarray Qvm{};
     if (modus != 0) {
-        const double AVw = ZahlLesen(txtAVEMLwB.Text());
-        const double AVa = ZahlLesen(txtAVEMLaB.Text());
         for (int i = 0; i < Gerätezeilen; ++i) {
-            const double LSt = ZahlLesen(txtLSt[i].Text());
-            const double ha = ZahlLesen(txtha[i].Text());
-            const double WRG = ZahlLesen(txtWRG[i].Text());
-            const double t = ha / 8760; // operating share of the year
-            const double r = WRG / 100;
-            // Outside air of the unit after heat recovery plus the envelope's
-            // air in and out of the operating time [m³/h].
-            const double V = (AVw * EBF0_ * s + (1 - r) * LSt) * t + (1 - t) * AVa * EBF0_ * s;
-            const double Hm = V * rhoC * 0.024 / EBF_;
+            const double Hm = Aussenluft(i, s) * rhoC * 0.024 / EBF_;
             double summe = 0;
             for (int m = 0; m < 12; ++m) {
                 const double q = Endlich((Ti_ - Te_[m]) * Monatstage[m] * Hm);
@@ -273,11 +319,20 @@ bool frmLüftung::EingabenAusserhalb(int modus) {
                        vorspann))
             return true;
     }
-    // The heat load divides by the effectiveness whenever it is given.
+    // The heat load divides by the effectiveness whenever it is given, and
+    // then counts the recovery's efficiency, which takes away at most what
+    // lies above the base rate: from 1 on it is no efficiency at all.
+    const double fV = Heizlastwert(txtfV, "HL_fV");
     return Ausserhalb(tabelle,
-                      {{ZahlLesen(txtfV.Text()), 0, Unbegrenzt,
-                        "Die Lüftungseffektivität der mechanischen Lüftung (@) darf nicht negativ sein.", &txtfV}},
-                      vorspann);
+                      {{fV, 0, Unbegrenzt, "Die Lüftungseffektivität der mechanischen Lüftung (@) darf nicht negativ sein.",
+                        &txtfV}},
+                      vorspann) ||
+           (fV != 0 && Ausserhalb(tabelle,
+                                  {{Heizlastwert(txtEtaV, "HL_EtaV"), 0, EtaVBereich,
+                                    "Der Anlagennutzungsgrad der Wärmerückgewinnung (@) muss mindestens 0 und kleiner "
+                                    "als 1 sein.",
+                                    &txtEtaV}},
+                                  vorspann));
 }
 
 bool frmLüftung::LüftungSpeichern() {
@@ -321,7 +376,9 @@ void frmLüftung::HeizlastLuftstromAnzeigen() {
     const double AVEnL = ZahlLesen(lblAVEnL.Caption());
     const double EtaV = ZahlLesen(txtEtaV.Text());
     const double fV = ZahlLesen(txtfV.Text());
-    const double q = fV != 0 ? Endlich((AVEnL - 0.15) * (1 - EtaV) / fV + 0.15) : 0.0;
+    // An efficiency the heat load does not take shows no rate either.
+    const bool etaGültig = EtaV >= 0 && EtaV <= EtaVBereich;
+    const double q = fV != 0 && etaGültig ? Endlich((AVEnL - 0.15) * (1 - EtaV) / fV + 0.15) : 0.0;
     lblQth.setCaption(q == 0 ? std::string() : Festkomma(q, 2));
 }
 

@@ -76,10 +76,11 @@ public:
     // storing nothing, when a value it reads lies outside its physical
     // range (a negative air flow or air rate, operating hours beyond
     // 0..8760 h/a, a heat recovery beyond 0..100 %, a negative ventilation
-    // effectiveness): the message in Eingabefehler (table 5) names the
-    // dialog and the field, and the record holds the field. While the
-    // dialog is shown, its results are then empty and the status bar says
-    // why.
+    // effectiveness, a heat-load recovery efficiency below 0 or from 1 on):
+    // the message in Eingabefehler (table 5) names the dialog and the
+    // field, and the record holds the field. While the dialog is shown,
+    // its results are then empty and the status bar says why. Likewise
+    // True when the mechanically ventilated part gets no outside air.
     bool Berechnen();
 
     // --- events ---
@@ -137,14 +138,26 @@ private:
     bool LüftungEinlesen();
     bool LüftungSpeichern();
     bool LüftungBerechnen();
-    // A mechanical ventilation whose part has no outside air at all (no
-    // unit air flow, no envelope air rate) would lose nothing by
-    // ventilation: an input error of the zone computation. While the
+    // The selected mode (0 none, 1 whole EBF, 2 share), -1 when none is.
+    int Modus() const;
+    // The mechanically ventilated share of EBF0 by the mode and the share
+    // typed (an invalid share counts as all of it).
+    double Anteil(int modus) const;
+    // The outside air of unit row i and of the envelope of the
+    // mechanically ventilated part (share s), after heat recovery and
+    // averaged over the year [m³/h]: what its loss is computed from.
+    double Aussenluft(int i, double s) const;
+    // A mechanical ventilation whose part gets no outside air by that
+    // formula would lose nothing by ventilation: an input error of the
+    // zone computation at the input that takes the air away. While the
     // dialog is being filled in it is no error yet; it then shows the
     // losses of what is typed so far.
     bool OhneAussenluft();
     // The first input outside its range becomes the pending input error.
     bool EingabenAusserhalb(int modus);
+    // A heat-load value: while the dialog is shown the one typed, else the
+    // project's own (the field shows it rounded).
+    double Heizlastwert(const TextBox& feld, const char* schlüssel) const;
     void HeizlastLuftstromAnzeigen();
     void GeräteWärmebedarfLöschen();
     // No result of before stays on view: the losses and each unit's demand.

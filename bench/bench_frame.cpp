@@ -1,7 +1,13 @@
+#include "frame/Dateien.h"
 #include "frame/basVB6NumCvt.h"
+#include "tests/support/Temppfad.h"
 
 #include <benchmark/benchmark.h>
+#include <cstdlib>
+#include <filesystem>
+#include <pwd.h>
 #include <string>
+#include <unistd.h>
 
 static void ZahlLesenEingabe(benchmark::State& state) {
     basVB6NumCvt::KommaEingabeSetzen(true);
@@ -24,3 +30,34 @@ static void ZahlLesenLang(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(state.range(0) < 3 ? ZahlLesen(text) : ZahlLesenDbl(text));
 }
 BENCHMARK(ZahlLesenLang)->DenseRange(0, 3)->Unit(benchmark::kMillisecond);
+
+// One save of a 256 KiB file through the shared writer, in memory where
+// there is such a folder: 0 the writer's own file, 1 a colleague's file
+// that the writer may write (root saving as the user nobody, a file of
+// root's with mode 0666 in a folder open to all).
+static void DateiSchreiben(benchmark::State& state) {
+    namespace fs = std::filesystem;
+    const bool fremd = state.range(0) == 1;
+    state.SetLabel(fremd ? "fremde Datei" : "eigene Datei");
+    const passwd* niemand = ::getpwnam("nobody");
+    if (fremd && (::geteuid() != 0 || !niemand || niemand->pw_uid == 0)) {
+        state.SkipWithError("braucht root und den Benutzer nobody");
+        return;
+    }
+    const fs::path ordner = Testhilfe::Temppfad("zirvo_bench_datei", "",
+                                                fs::exists("/dev/shm") ? fs::path("/dev/shm") : fs::temp_directory_path());
+    fs::create_directories(ordner);
+    fs::permissions(ordner, fs::perms::all);
+    const std::string pfad = (ordner / "Haus.zirvo9").string();
+    const std::string inhalt(256 * 1024, 'x');
+    if (!Dateien::SicherSchreiben(pfad, inhalt)) state.SkipWithError("nicht geschrieben");
+    fs::permissions(pfad, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read |
+                              fs::perms::group_write | fs::perms::others_read | fs::perms::others_write);
+    if (fremd && ::seteuid(niemand->pw_uid) != 0) state.SkipWithError("seteuid");
+    for (auto _ : state) {
+        if (!Dateien::SicherSchreiben(pfad, inhalt)) state.SkipWithError("nicht geschrieben");
+    }
+    if (fremd && ::seteuid(0) != 0) std::abort();
+    fs::remove_all(ordner);
+}
+BENCHMARK(DateiSchreiben)->DenseRange(0, 1)->Unit(benchmark::kMicrosecond);

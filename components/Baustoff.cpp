@@ -2,6 +2,7 @@
 
 #include "frame/Dateien.h"
 #include "frame/Plattform.h"
+#include "frame/Sperrdatei.h"
 #include "frame/Systemfehler.h"
 #include "frame/Windows1252.h"
 #include "frame/basVB6NumCvt.h"
@@ -14,7 +15,6 @@
 #include <filesystem>
 #include <limits>
 #include <sys/stat.h>
-#include <sys/file.h>
 #include <unistd.h>
 #include <unordered_set>
 
@@ -28,80 +28,7 @@ namespace {
 
 constexpr const char* CRLF = "\r\n";
 
-// The advisory lock on the lock file, held while the object lives: shared
-// for a read, exclusive for a read-modify-write. It never waits; when
-// another program holds it, Gehalten() is false. The lock file is created
-// (holding "$") when it is missing.
-class Sperre {
-public:
-    // datei: the database file. A lock file of this user gets at least the
-    // group and the read and write bits for group and others that the
-    // database file has, whatever the umask of the one who made it, so that
-    // every user who may use the database can open its lock.
-    Sperre(const std::string& pfad, bool exklusiv, const std::string& datei) : pfad_(pfad) {
-        fd_ = ::open(pfad.c_str(), O_RDWR | O_CLOEXEC);
-        if (fd_ < 0 && errno == ENOENT) {
-            fd_ = ::open(pfad.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-            if (fd_ < 0 && errno == EEXIST) fd_ = ::open(pfad.c_str(), O_RDWR | O_CLOEXEC);
-        }
-        // A lock file this user may read but not write locks all the same.
-        if (fd_ < 0) {
-            const int grund = errno;
-            fd_ = ::open(pfad.c_str(), O_RDONLY | O_CLOEXEC);
-            if (fd_ < 0) {
-                // Not there: why it could not be made.
-                grund_ = errno == ENOENT ? grund : errno;
-                return;
-            }
-        }
-        RechteAngleichen(datei);
-        if (::flock(fd_, (exklusiv ? LOCK_EX : LOCK_SH) | LOCK_NB) != 0) {
-            grund_ = errno;
-            besetzt_ = errno == EWOULDBLOCK;
-            ::close(fd_);
-            fd_ = -1;
-            return;
-        }
-        if (::lseek(fd_, 0, SEEK_END) == 0 && ::write(fd_, "$", 1) != 1) {
-            // A lock file that stays empty locks all the same.
-        }
-    }
-    ~Sperre() {
-        if (fd_ < 0) return;
-        ::flock(fd_, LOCK_UN);
-        ::close(fd_);
-    }
-    Sperre(const Sperre&) = delete;
-    Sperre& operator=(const Sperre&) = delete;
-    bool Gehalten() const { return fd_ >= 0; }
-    // Held by another program (rather than not to be opened at all).
-    bool Besetzt() const { return besetzt_; }
-    const std::string& Pfad() const { return pfad_; }
-    // Why the lock file could not be opened or locked (errno).
-    int Grund() const { return grund_; }
-
-    // See the constructor; also called once the database file has been made
-    // under this lock. Bits are only ever added.
-    void RechteAngleichen(const std::string& datei) const {
-        struct stat sperre {}, db {};
-        if (fd_ < 0 || ::fstat(fd_, &sperre) != 0 || sperre.st_uid != ::geteuid() || ::stat(datei.c_str(), &db) != 0)
-            return;
-        if (sperre.st_gid != db.st_gid && ::fchown(fd_, static_cast<uid_t>(-1), db.st_gid) != 0) {
-            // Not a member of that group: the lock file keeps the creator's.
-        }
-        const mode_t bisher = sperre.st_mode & 07777;
-        const mode_t rechte = bisher | 0600 | (db.st_mode & 0066);
-        if (rechte != bisher && ::fchmod(fd_, rechte) != 0) {
-            // A file system without permission bits gives its own.
-        }
-    }
-
-private:
-    std::string pfad_;
-    int fd_ = -1;
-    int grund_ = 0;
-    bool besetzt_ = false;
-};
+using Sperre = Sperrdatei;
 
 // Why the lock could not be had: another copy holds it, or the lock file
 // cannot be opened or made; then the message names it, with its owner and
@@ -529,7 +456,8 @@ bool Baustoff::DBOpen(const std::string& Pfad) {
             }
             // A lock file this user can neither open nor make: the file is
             // read without it, for reading only. A save replaces the file by
-            // a rename, so a read never sees half of one.
+            // a rename, or writes into it under the file's own lock after a
+            // copy of the old content, so a read never sees half of one.
             ohneSperre = SperrText(sperre);
         }
         if (!DateiLesen(zeilen, fehler, &fremderKopf)) {

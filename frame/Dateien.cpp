@@ -4,15 +4,21 @@
 #include "frame/basZIRVODialogSprache.h"
 
 #include <cerrno>
+#include <chrono>
 #include <csignal>
 #include <cstdio>
+#include <cstdint>
+#include <cstring>
+#include <algorithm>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <functional>
 #include <pwd.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
+#include <thread>
 #include <unistd.h>
 #include <vector>
 
@@ -24,20 +30,133 @@ void melden(std::string* fehler, const std::string& text) {
 }
 } // namespace
 
+namespace {
+
+// What kind of file a mode names, as a message says it.
+std::string Art(mode_t modus) {
+    if (S_ISDIR(modus)) return DS("ein Ordner");
+    if (S_ISCHR(modus) || S_ISBLK(modus)) return DS("ein Gerät");
+    if (S_ISFIFO(modus)) return DS("eine benannte Pipe (FIFO)");
+    if (S_ISSOCK(modus)) return DS("ein Socket");
+    if (S_ISLNK(modus)) return DS("ein Link ohne Ende");
+    return DS("eine besondere Datei");
+}
+
+std::string ArtText(const std::string& pfad, mode_t modus) {
+    return DSFormat2("\"@\" ist @ und keine gewöhnliche Datei.", pfad, Art(modus));
+}
+
+// Waits for the lock on the open file (art LOCK_SH or LOCK_EX) as long as
+// another program writes it, at most about wartezeit; false when it is
+// still held then. A file system without such locks counts as locked.
+bool Sperren(int fd, int art, std::chrono::milliseconds wartezeit) {
+    const auto bis = std::chrono::steady_clock::now() + wartezeit;
+    for (;;) {
+        if (::flock(fd, art | LOCK_NB) == 0) return true;
+        if (errno != EWOULDBLOCK && errno != EINTR) return true;
+        if (std::chrono::steady_clock::now() >= bis) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+}
+constexpr std::chrono::milliseconds Schreibwartezeit(10000);
+
+// The whole content of an open file, from its start.
+bool AllesLesen(int fd, std::string& inhalt, int& grund) {
+    inhalt.clear();
+    char puffer[65536];
+    for (off_t pos = 0;;) {
+        const ssize_t n = ::pread(fd, puffer, sizeof puffer, pos);
+        if (n > 0) {
+            inhalt.append(puffer, static_cast<std::size_t>(n));
+            pos += n;
+        } else if (n == 0) {
+            return true;
+        } else if (errno != EINTR) {
+            grund = errno;
+            return false;
+        }
+    }
+}
+
+// Writes the bytes into the open file from its start and cuts it after
+// them, then flushes it.
+bool AllesSchreiben(int fd, std::string_view inhalt, int& grund) {
+    for (std::size_t pos = 0; pos < inhalt.size();) {
+        const ssize_t n = ::pwrite(fd, inhalt.data() + pos, inhalt.size() - pos, static_cast<off_t>(pos));
+        if (n >= 0) pos += static_cast<std::size_t>(n);
+        else if (errno != EINTR) {
+            grund = errno;
+            return false;
+        }
+    }
+    if (::ftruncate(fd, static_cast<off_t>(inhalt.size())) != 0 || ::fsync(fd) != 0) {
+        grund = errno;
+        return false;
+    }
+    return true;
+}
+
+// A file opened without waiting (a FIFO opened to be read waits for a
+// writer, one opened to be written for a reader) and looked at: -1 and the
+// reason in fehler when it cannot be opened or is no regular file.
+int RegulärÖffnen(const std::string& pfad, int flags, std::string* fehler) {
+    const int fd = ::open(pfad.c_str(), flags | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
+    if (fd < 0) {
+        // A FIFO without a reader refuses to be opened for writing.
+        struct stat st {};
+        if (errno == ENXIO && ::stat(pfad.c_str(), &st) == 0) melden(fehler, ArtText(pfad, st.st_mode));
+        else melden(fehler, Systemfehler::Text(errno));
+        return -1;
+    }
+    struct stat st {};
+    const bool gesehen = ::fstat(fd, &st) == 0;
+    if (gesehen && S_ISREG(st.st_mode)) return fd;
+    melden(fehler, gesehen ? ArtText(pfad, st.st_mode) : Systemfehler::Text(errno));
+    ::close(fd);
+    return -1;
+}
+
+enum class Rückholung { Keine, Erledigt, Unmöglich };
+Rückholung KopieZurückholen(const std::string& ziel, std::string* fehler);
+
+} // namespace
+
 std::optional<std::string> Lesen(const std::string& pfad, std::string* fehler) {
-    std::error_code ec;
-    if (std::filesystem::is_directory(pfad, ec)) {
-        melden(fehler, Systemfehler::Text(EISDIR));
+    const std::string ziel = LinkZiel(pfad);
+    // A write into the file itself that was cut off: its copy holds the
+    // old content whole. It goes back into the file; where this user may
+    // not write the file (or another program is just writing it), the copy
+    // is read in its place.
+    // (A copy gone meanwhile was taken away by the write that is now done.)
+    if (KopieZurückholen(ziel, fehler) == Rückholung::Unmöglich) {
+        const int fd = RegulärÖffnen(Kopiepfad(ziel), O_RDONLY, fehler);
+        std::string inhalt;
+        int grund = 0;
+        const bool ok = fd >= 0 && AllesLesen(fd, inhalt, grund);
+        if (fd >= 0) ::close(fd);
+        if (ok) return inhalt;
+        struct stat st {};
+        if (fd >= 0 || ::lstat(Kopiepfad(ziel).c_str(), &st) == 0 || errno != ENOENT) {
+            if (fd >= 0) melden(fehler, Systemfehler::Text(grund));
+            return std::nullopt;
+        }
+    }
+    const int fd = RegulärÖffnen(ziel, O_RDONLY, fehler);
+    if (fd < 0) return std::nullopt;
+    // Not while another program writes into the file itself; should it take
+    // too long, the copy it made holds the old content whole.
+    if (!Sperren(fd, LOCK_SH, Schreibwartezeit)) {
+        ::close(fd);
+        if (Vorhanden(Kopiepfad(ziel))) return Lesen(Kopiepfad(ziel), fehler);
+        melden(fehler, DS("die Datei wird gerade von einem anderen Programm geschrieben"));
         return std::nullopt;
     }
-    std::ifstream ein(pfad, std::ios::binary);
-    if (!ein) {
-        melden(fehler, Systemfehler::Text(errno));
-        return std::nullopt;
-    }
-    std::string inhalt((std::istreambuf_iterator<char>(ein)), std::istreambuf_iterator<char>());
-    if (ein.bad()) {
-        melden(fehler, Systemfehler::Text(EIO));
+    std::string inhalt;
+    int grund = 0;
+    const bool ok = AllesLesen(fd, inhalt, grund);
+    ::close(fd);
+    if (!ok) {
+        melden(fehler, Systemfehler::Text(grund));
         return std::nullopt;
     }
     return inhalt;
@@ -89,33 +208,19 @@ struct AlteDatei {
     std::string zugriffsliste;
 };
 
-// A new file made from muster with the bytes, flushed and closed; with
-// alt, it takes that file's group (and owner, for root) where the system
-// allows it, before the permission bits are set (a change of owner may
-// clear set-id bits), and then its access-control list.
-std::string temporärSchreiben(const std::string& muster, std::string_view inhalt, int rechte, const AlteDatei* alt,
-                              std::string* fehler) {
+// A new file made from muster with the bytes, flushed and closed. Before
+// the bytes go in, vorbereiten(fd) gives it its rights: 0 when done, an
+// errno value to fail with, or -1 when the file cannot get them (no file
+// is left then, and nothing is reported).
+std::string temporärSchreiben(const std::string& muster, std::string_view inhalt,
+                              const std::function<int(int fd)>& vorbereiten, std::string* fehler) {
     std::string temp = muster;
     const int fd = ::mkstemp(temp.data());
     if (fd < 0) {
         melden(fehler, Systemfehler::Text(errno));
         return "";
     }
-    if (alt) {
-        const uid_t besitzer = ::geteuid() == 0 ? alt->status.st_uid : static_cast<uid_t>(-1);
-        if (::fchown(fd, besitzer, alt->status.st_gid) != 0) {
-            // Not a member of that group: the file keeps the writer's.
-        }
-    }
-    // A file system without permission bits (a FAT stick) gives its own.
-    ::fchmod(fd, static_cast<mode_t>(rechte));
-    int grund = 0;
-    // The list sets the permission bits as well, to the same ones. A new
-    // file that cannot take it is not put in the old one's place: the
-    // users the list names would lose their access.
-    if (alt && !alt->zugriffsliste.empty() &&
-        ::fsetxattr(fd, Zugriffsliste, alt->zugriffsliste.data(), alt->zugriffsliste.size(), 0) != 0)
-        grund = errno;
+    int grund = vorbereiten(fd);
     for (const char* p = inhalt.data(); grund == 0 && p < inhalt.data() + inhalt.size();) {
         const ssize_t n = ::write(fd, p, static_cast<std::size_t>(inhalt.data() + inhalt.size() - p));
         if (n >= 0) p += n;
@@ -125,11 +230,102 @@ std::string temporärSchreiben(const std::string& muster, std::string_view inhal
     if (grund == 0 && ::fsync(fd) != 0) grund = errno;
     if (::close(fd) != 0 && grund == 0) grund = errno;
     if (grund != 0) {
-        melden(fehler, Systemfehler::Text(grund));
+        if (grund > 0) melden(fehler, Systemfehler::Text(grund));
         ::unlink(temp.c_str());
         return "";
     }
     return temp;
+}
+
+// Gives a new file the permission bits rechte; with alt, first that file's
+// group (and owner, for root) where the system allows it (a change of owner
+// may clear set-id bits), then its access-control list, which sets the
+// permission bits as well, to the same ones. With gleich, -1 when the file
+// has not got all of them (another user's file, a group the writer is no
+// member of); else a list it cannot take fails the write, as the users it
+// names would lose their access.
+int RechteGeben(int fd, int rechte, const AlteDatei* alt, bool gleich) {
+    if (alt) {
+        const uid_t besitzer = ::geteuid() == 0 ? alt->status.st_uid : static_cast<uid_t>(-1);
+        if (::fchown(fd, besitzer, alt->status.st_gid) != 0) {
+            // Not a member of that group: the file keeps the writer's.
+        }
+    }
+    // A file system without permission bits (a FAT stick) gives its own.
+    ::fchmod(fd, static_cast<mode_t>(rechte));
+    if (alt && !alt->zugriffsliste.empty() &&
+        ::fsetxattr(fd, Zugriffsliste, alt->zugriffsliste.data(), alt->zugriffsliste.size(), 0) != 0)
+        return gleich ? -1 : errno;
+    // Nor does it get a list the old file had not (the folder's default).
+    if (alt && alt->zugriffsliste.empty() && ::fremovexattr(fd, Zugriffsliste) != 0) {
+        // None there, or a file system without lists.
+    }
+    struct stat st {};
+    if (gleich && alt &&
+        (::fstat(fd, &st) != 0 || st.st_uid != alt->status.st_uid || st.st_gid != alt->status.st_gid ||
+         (st.st_mode & 07777) != (alt->status.st_mode & 07777)))
+        return -1;
+    return 0;
+}
+
+// One entry of an access-control list as the system stores it.
+struct Eintrag {
+    std::uint16_t Art, Rechte;
+    std::uint32_t Id;
+};
+enum : std::uint16_t { Besitzer_ = 1, Benutzer_ = 2, Gruppe_ = 4, Gruppen_ = 8, Maske_ = 16, Andere_ = 32 };
+
+// The rights of the copy of a file's old content that its writer, who is
+// not its owner, makes: the file's owner and group get the rights they have
+// on the file, by name, since the copy belongs to the writer and maybe to
+// the writer's group, which get nothing through it beyond what the file
+// gave them; the users and groups of its list keep theirs; others as on the
+// file. So whoever may use the file may put the copy back.
+int KopieRechte(int fd, const AlteDatei& alt) {
+    const mode_t m = alt.status.st_mode;
+    if (::fchown(fd, static_cast<uid_t>(-1), alt.status.st_gid) != 0) {
+        // Not a member of that group.
+    }
+    struct stat st {};
+    const bool gleicheGruppe = ::fstat(fd, &st) == 0 && st.st_gid == alt.status.st_gid;
+    ::fchmod(fd, 0600 | (m & 0006) | (gleicheGruppe ? m & 0060 : 0));
+    std::vector<Eintrag> einträge;
+    std::uint16_t maske = 7, besitzer = static_cast<std::uint16_t>((m >> 6) & 7),
+                  gruppe = static_cast<std::uint16_t>((m >> 3) & 7);
+    const std::string& l = alt.zugriffsliste;
+    for (std::size_t i = 4; i + sizeof(Eintrag) <= l.size(); i += sizeof(Eintrag)) {
+        Eintrag e;
+        std::memcpy(&e, l.data() + i, sizeof e);
+        if (e.Art == Maske_) maske = e.Rechte;
+        else if (e.Art == Besitzer_) besitzer = e.Rechte;
+        else if (e.Art == Gruppe_) gruppe = e.Rechte;
+        else if (e.Art == Benutzer_ || e.Art == Gruppen_) einträge.push_back(e);
+    }
+    // The rights the list's entries had in effect.
+    for (Eintrag& e : einträge) e.Rechte &= maske;
+    gruppe &= maske;
+    auto dazu = [&einträge](std::uint16_t art, std::uint32_t id, std::uint16_t rechte) {
+        for (Eintrag& e : einträge)
+            if (e.Art == art && e.Id == id) return void(e.Rechte |= rechte);
+        einträge.push_back({art, rechte, id});
+    };
+    dazu(Benutzer_, alt.status.st_uid, besitzer);
+    dazu(Gruppen_, alt.status.st_gid, gruppe);
+    std::uint16_t neueMaske = 0;
+    for (const Eintrag& e : einträge) neueMaske |= e.Rechte;
+    einträge.push_back({Besitzer_, 6, 0xFFFFFFFFu});
+    einträge.push_back({Gruppe_, 0, 0xFFFFFFFFu});
+    einträge.push_back({Maske_, neueMaske, 0xFFFFFFFFu});
+    einträge.push_back({Andere_, static_cast<std::uint16_t>(m & 7), 0xFFFFFFFFu});
+    std::sort(einträge.begin(), einträge.end(),
+              [](const Eintrag& a, const Eintrag& b) { return a.Art != b.Art ? a.Art < b.Art : a.Id < b.Id; });
+    const std::uint32_t version = 2;
+    std::string liste(reinterpret_cast<const char*>(&version), 4);
+    liste.append(reinterpret_cast<const char*>(einträge.data()), einträge.size() * sizeof(Eintrag));
+    // A file system without lists: the bits set above hold.
+    if (::fsetxattr(fd, Zugriffsliste, liste.data(), liste.size(), 0) != 0) {
+    }
+    return 0;
 }
 
 // The system's answer for this user (its permission bits and access-control
@@ -140,38 +336,179 @@ bool OhneSchreibrecht(const char* pfad, const struct stat& st) {
     return ::faccessat(AT_FDCWD, pfad, W_OK, AT_EACCESS) != 0 && (errno == EACCES || errno == EPERM);
 }
 
-// Writes through a temporary file beside the target (the file a link points
-// to), with the permission bits, access-control list, group and owner of
-// the old file (0644 and the writer's without one).
-bool schreiben(const std::string& pfad, std::string_view inhalt, std::string* fehler) {
-    namespace fs = std::filesystem;
-    const fs::path ziel(LinkZiel(pfad));
-    std::error_code ec;
-    if (fs::is_directory(ziel, ec)) {
-        melden(fehler, Systemfehler::Text(EISDIR));
+std::string Ordner(const std::string& ziel) {
+    const std::filesystem::path p(ziel);
+    return p.has_parent_path() ? p.parent_path().string() : std::string(".");
+}
+
+const std::string Kopieendung = ".altinhalt";
+
+Rückholung KopieZurückholen(const std::string& ziel, std::string* fehler) {
+    const std::string kopie = Kopiepfad(ziel);
+    struct stat st {};
+    if (::lstat(kopie.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || ::stat(ziel.c_str(), &st) != 0 ||
+        !S_ISREG(st.st_mode))
+        return Rückholung::Keine;
+    // Without the right to write the file, or while another program writes
+    // it, the copy is read in its place.
+    const int fd = RegulärÖffnen(ziel, O_RDWR | O_NOFOLLOW, nullptr);
+    if (fd < 0) return Rückholung::Unmöglich;
+    Rückholung ergebnis = Rückholung::Unmöglich;
+    std::string alt;
+    int grund = 0;
+    if (!Sperren(fd, LOCK_EX, Schreibwartezeit)) {
+        melden(fehler, DS("die Datei wird gerade von einem anderen Programm geschrieben"));
+    } else if (const int kfd = RegulärÖffnen(kopie, O_RDONLY | O_NOFOLLOW, fehler); kfd < 0) {
+        // The write that held the lock was done and took its copy away. A
+        // copy this user cannot read stays in the way: saved over, it would
+        // come back later over the newer content.
+        if (::lstat(kopie.c_str(), &st) != 0 && errno == ENOENT) ergebnis = Rückholung::Keine;
+        else melden(fehler, kopie + ": " + (fehler ? *fehler : std::string()));
+    } else {
+        const bool gelesen = AllesLesen(kfd, alt, grund);
+        ::close(kfd);
+        if (gelesen && AllesSchreiben(fd, alt, grund)) {
+            ::unlink(kopie.c_str());
+            OrdnerAufDisk(Ordner(ziel));
+            ergebnis = Rückholung::Erledigt;
+        } else {
+            melden(fehler, Systemfehler::Text(grund));
+        }
+    }
+    ::close(fd);
+    return ergebnis;
+}
+
+bool schreiben(const std::string& pfad, std::string_view inhalt, std::string* fehler, int versuch = 0);
+
+// Writes into the file itself, whose owner (or group or mode) a new file
+// made by this user could not have: first a complete copy of its old
+// content beside it, on disk, then the new content, then the copy goes. A
+// write that is cut off leaves the copy, which the next open or save puts
+// back (KopieZurückholen).
+bool ImDateiSchreiben(const std::string& ziel, std::string_view inhalt, const AlteDatei& alt, std::string* fehler,
+                      int versuch) {
+    const int fd = RegulärÖffnen(ziel, O_RDWR | O_NOFOLLOW, fehler);
+    if (fd < 0) return false;
+    auto fehlschlag = [&](const std::string& text) {
+        melden(fehler, text);
+        ::close(fd);
+        return false;
+    };
+    if (!Sperren(fd, LOCK_EX, Schreibwartezeit))
+        return fehlschlag(DS("die Datei wird gerade von einem anderen Programm geschrieben"));
+    // A save that held the lock may have put a new file in its place: that
+    // one is written, from the start.
+    struct stat offen {}, jetzt {};
+    if (::fstat(fd, &offen) != 0 || ::stat(ziel.c_str(), &jetzt) != 0 || offen.st_ino != jetzt.st_ino ||
+        offen.st_dev != jetzt.st_dev) {
+        ::close(fd);
+        if (versuch < 20) return schreiben(ziel, inhalt, fehler, versuch + 1);
+        melden(fehler, DS("die Datei wird gerade von einem anderen Programm geschrieben"));
         return false;
     }
-    fs::path ordner = ziel.has_parent_path() ? ziel.parent_path() : fs::path(".");
+    std::string bisher;
+    int grund = 0;
+    if (!AllesLesen(fd, bisher, grund)) return fehlschlag(Systemfehler::Text(grund));
+    const std::string kopie = Kopiepfad(ziel), ordner = Ordner(ziel);
+    std::string kopiefehler;
+    const std::string temp =
+        temporärSchreiben(Temporärmuster(ziel), bisher, [&alt](int kfd) { return KopieRechte(kfd, alt); }, &kopiefehler);
+    if (temp.empty()) return fehlschlag(kopiefehler);
+    if (::rename(temp.c_str(), kopie.c_str()) != 0) {
+        grund = errno;
+        ::unlink(temp.c_str());
+        return fehlschlag(Systemfehler::Text(grund));
+    }
+    if (!OrdnerAufDisk(ordner, &kopiefehler)) {
+        ::unlink(kopie.c_str());
+        return fehlschlag(kopiefehler);
+    }
+    if (!AllesSchreiben(fd, inhalt, grund)) {
+        // The old content back; should that fail too, the copy stays for
+        // the next open.
+        int zurück = 0;
+        if (AllesSchreiben(fd, bisher, zurück)) ::unlink(kopie.c_str());
+        return fehlschlag(Systemfehler::Text(grund));
+    }
+    // The copy's removal must be on disk before the save counts as done:
+    // a copy that came back after a crash would undo it.
+    ::unlink(kopie.c_str());
+    ::close(fd);
+    return OrdnerAufDisk(ordner, fehler);
+}
+
+// Writes the file a link points to: through a temporary file beside it,
+// renamed over it, with the permission bits, access-control list, group and
+// owner of the old file (0644 and the writer's without one); into the file
+// itself where a new file could not have them.
+bool schreiben(const std::string& pfad, std::string_view inhalt, std::string* fehler, int versuch) {
+    const std::string ziel = LinkZiel(pfad);
     AlteDatei alt;
     const bool hatAlte = ::stat(ziel.c_str(), &alt.status) == 0;
+    if (!hatAlte && errno != ENOENT) {
+        melden(fehler, Systemfehler::Text(errno));
+        return false;
+    }
+    // Only a regular file is replaced: never a device, a FIFO, a socket or
+    // a folder that the path (or its link) names.
+    if (hatAlte && !S_ISREG(alt.status.st_mode)) {
+        melden(fehler, ArtText(ziel, alt.status.st_mode));
+        return false;
+    }
     // The rename would replace a file that the writer may not write, since
     // the folder's permission alone lets it.
     if (hatAlte && OhneSchreibrecht(ziel.c_str(), alt.status)) {
         melden(fehler, DS("die Datei ist schreibgeschützt"));
         return false;
     }
+    const std::string kopie = Kopiepfad(ziel);
     if (hatAlte) {
+        // What a write that was cut off left: the old content goes back first.
+        if (KopieZurückholen(ziel, fehler) == Rückholung::Unmöglich) return false;
         auto liste = ZugriffslisteLesen(ziel.c_str());
         if (!liste) {
             melden(fehler, Systemfehler::Text(errno));
             return false;
         }
         alt.zugriffsliste = std::move(*liste);
+    } else if (struct stat st {}; ::lstat(kopie.c_str(), &st) == 0 && S_ISREG(st.st_mode)) {
+        // The copy of a file that has since been removed: it must not come
+        // back over the new file.
+        ::unlink(kopie.c_str());
+    }
+    SchreibresteEntfernen(ziel, Restealter);
+    // Another user's file: only root may give a new file its owner.
+    if (hatAlte && ::geteuid() != 0 && alt.status.st_uid != ::geteuid())
+        return ImDateiSchreiben(ziel, inhalt, alt, fehler, versuch);
+    // The old file stays locked until the new one has taken its name, so
+    // that no write into it (nor a reader) comes in between.
+    struct Sperrhalter {
+        int fd = -1;
+        ~Sperrhalter() {
+            if (fd >= 0) ::close(fd);
+        }
+    } alte;
+    if (hatAlte && (alte.fd = ::open(ziel.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC)) >= 0 &&
+        !Sperren(alte.fd, LOCK_EX, Schreibwartezeit)) {
+        melden(fehler, DS("die Datei wird gerade von einem anderen Programm geschrieben"));
+        return false;
     }
     const int rechte = hatAlte ? static_cast<int>(alt.status.st_mode & 07777) : 0644;
+    bool ungleich = false;
     const std::string temp = temporärSchreiben(
-        (ordner / ("." + ziel.filename().string() + ".tmpXXXXXX")).string(), inhalt, rechte, hatAlte ? &alt : nullptr,
+        Temporärmuster(ziel), inhalt,
+        [&](int fd) {
+            const int r = RechteGeben(fd, rechte, hatAlte ? &alt : nullptr, hatAlte);
+            ungleich = r < 0;
+            return r;
+        },
         fehler);
+    if (ungleich) {
+        if (alte.fd >= 0) ::close(alte.fd);
+        alte.fd = -1;
+        return ImDateiSchreiben(ziel, inhalt, alt, fehler, versuch);
+    }
     if (temp.empty()) return false;
     if (::rename(temp.c_str(), ziel.c_str()) != 0) {
         melden(fehler, Systemfehler::Text(errno));
@@ -179,13 +516,21 @@ bool schreiben(const std::string& pfad, std::string_view inhalt, std::string* fe
         return false;
     }
     // The new name is on disk only once the folder is.
-    return OrdnerAufDisk(ordner.string(), fehler);
+    return OrdnerAufDisk(Ordner(ziel), fehler);
 }
 
 } // namespace
 
 std::string TemporärSchreiben(const std::string& muster, std::string_view inhalt, int rechte, std::string* fehler) {
-    return temporärSchreiben(muster, inhalt, rechte, nullptr, fehler);
+    return temporärSchreiben(muster, inhalt, [rechte](int fd) { return RechteGeben(fd, rechte, nullptr, false); },
+                             fehler);
+}
+
+std::string Artfehler(const std::string& pfad) {
+    const std::string ziel = LinkZiel(pfad);
+    struct stat st {};
+    if (::stat(ziel.c_str(), &st) != 0 || S_ISREG(st.st_mode)) return "";
+    return ArtText(ziel, st.st_mode);
 }
 
 bool Schreibgeschützt(const std::string& pfad) {
@@ -213,11 +558,40 @@ bool SicherSchreiben(const std::string& pfad, std::string_view inhalt, std::stri
 
 void DateigrössenSignalAbschalten() { std::signal(SIGXFSZ, SIG_IGN); }
 
+std::string Kurzname(std::string_view dateiname) {
+    // "." before it and ".tmpXXXXXX" (or the copy's ending, as long) after.
+    constexpr std::size_t zusatz = 1 + 10, grenze = 255;
+    if (dateiname.size() + zusatz <= grenze) return std::string(dateiname);
+    // Cut at a character's start; the whole name's hash (FNV-1a) keeps apart
+    // names that begin alike.
+    std::uint64_t h = 14695981039346656037ull;
+    for (unsigned char c : dateiname) h = (h ^ c) * 1099511628211ull;
+    char zeichen[17];
+    std::snprintf(zeichen, sizeof zeichen, "%016llx", static_cast<unsigned long long>(h));
+    std::size_t bleibt = grenze - zusatz - 1 - 16;
+    while (bleibt > 0 && (static_cast<unsigned char>(dateiname[bleibt]) & 0xC0) == 0x80) --bleibt;
+    return std::string(dateiname.substr(0, bleibt)) + "~" + zeichen;
+}
+
+std::string Temporärmuster(const std::string& pfad) {
+    const std::filesystem::path ziel(LinkZiel(pfad));
+    return (std::filesystem::path(Ordner(ziel.string())) / ("." + Kurzname(ziel.filename().string()) + ".tmpXXXXXX"))
+        .string();
+}
+
+std::string Kopiepfad(const std::string& pfad) {
+    const std::filesystem::path ziel(LinkZiel(pfad));
+    return (std::filesystem::path(Ordner(ziel.string())) / ("." + Kurzname(ziel.filename().string()) + Kopieendung))
+        .string();
+}
+
 bool IstSchreibrest(std::string_view name, std::string_view dateiname) {
     // "." name ".tmp" and the six letters or digits mkstemp puts in.
-    const std::size_t länge = 1 + dateiname.size() + 4 + 6;
-    if (dateiname.empty() || name.size() != länge || name[0] != '.' ||
-        name.substr(1, dateiname.size()) != dateiname || name.substr(1 + dateiname.size(), 4) != ".tmp")
+    if (dateiname.empty()) return false;
+    const std::string kurz = Kurzname(dateiname);
+    const std::size_t länge = 1 + kurz.size() + 4 + 6;
+    if (name.size() != länge || name[0] != '.' || name.substr(1, kurz.size()) != kurz ||
+        name.substr(1 + kurz.size(), 4) != ".tmp")
         return false;
     return IstZufallsendung(name.substr(länge - 6));
 }
@@ -230,32 +604,52 @@ bool IstZufallsendung(std::string_view s) {
 }
 
 namespace {
-// The leftovers of interrupted writes of pfad.
-std::vector<std::filesystem::path> Schreibreste(const std::string& pfad) {
+// The files in ordner whose names istRest takes, plain files only (a link
+// or folder of such a name is none of ours).
+std::vector<std::filesystem::path> Reste(const std::string& ordner,
+                                         const std::function<bool(std::string_view name)>& istRest) {
     namespace fs = std::filesystem;
-    const fs::path ziel(LinkZiel(pfad));
-    const fs::path ordner = ziel.has_parent_path() ? ziel.parent_path() : fs::path(".");
-    const std::string name = ziel.filename().string();
     std::vector<fs::path> reste;
     std::error_code ec;
     for (fs::directory_iterator it(ordner, ec), ende; !ec && it != ende; it.increment(ec)) {
-        if (!IstSchreibrest(it->path().filename().string(), name)) continue;
+        if (!istRest(it->path().filename().string())) continue;
         std::error_code ec2;
-        // Only plain files: a link or folder of that name is none of ours.
         if (fs::is_regular_file(it->symlink_status(ec2)) && !ec2) reste.push_back(it->path());
     }
     return reste;
 }
+
+// The leftovers of interrupted writes of pfad.
+std::vector<std::filesystem::path> Schreibreste(const std::string& pfad) {
+    const std::filesystem::path ziel(LinkZiel(pfad));
+    const std::string name = ziel.filename().string();
+    return Reste(Ordner(ziel.string()), [&name](std::string_view n) { return IstSchreibrest(n, name); });
+}
 } // namespace
 
-int SchreibresteEntfernen(const std::string& pfad) {
+int ResteEntfernen(const std::string& ordner, const std::function<bool(std::string_view name)>& istRest,
+                   std::chrono::seconds mindestalter) {
+    namespace fs = std::filesystem;
+    const auto grenze = fs::file_time_type::clock::now() - mindestalter;
     int entfernt = 0;
-    for (const auto& rest : Schreibreste(pfad))
+    for (const auto& rest : Reste(ordner, istRest)) {
+        std::error_code ec;
+        const auto geschrieben = fs::last_write_time(rest, ec);
+        if (mindestalter.count() > 0 && (ec || geschrieben > grenze)) continue;
         if (::unlink(rest.c_str()) == 0) ++entfernt;
+    }
     return entfernt;
 }
 
+int SchreibresteEntfernen(const std::string& pfad, std::chrono::seconds mindestalter) {
+    const std::filesystem::path ziel(LinkZiel(pfad));
+    const std::string name = ziel.filename().string();
+    return ResteEntfernen(
+        Ordner(ziel.string()), [&name](std::string_view n) { return IstSchreibrest(n, name); }, mindestalter);
+}
+
 bool HatSchreibreste(const std::string& pfad) { return !Schreibreste(pfad).empty(); }
+
 
 bool Vorhanden(const std::string& pfad) {
     std::error_code ec;

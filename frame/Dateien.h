@@ -1,16 +1,24 @@
 // Reading and writing whole files. A write never truncates the old file
 // first: it goes to a temporary file beside the target, is flushed to disk
 // and then renamed over it, so a failure leaves the old file as it was.
+// Where the new file could not keep the old one's owner, the old content is
+// first copied beside it and the new content written into the file itself.
 #pragma once
 
+#include <chrono>
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 
 namespace Dateien {
 
-// The whole file as bytes, or nothing when it cannot be read.
+// The whole file as bytes, or nothing when it cannot be read. Only a
+// regular file is read (a FIFO or device is refused at once, it never
+// waits). The old content that an interrupted write into the file left in
+// its copy is put back first (or read from the copy, where this user may
+// not write the file).
 std::optional<std::string> Lesen(const std::string& pfad, std::string* fehler = nullptr);
 
 // Writes the bytes to pfad atomically. A path that is a symbolic link writes
@@ -18,9 +26,18 @@ std::optional<std::string> Lesen(const std::string& pfad, std::string* fehler = 
 // permission bits, access-control list and group are kept (its owner too
 // where the writer is root; a group the writer may not give is left at the
 // writer's own), so the other users of a shared folder keep their access;
-// file and folder are flushed to disk before the write counts as done. A
-// write-protected file (see Schreibgeschützt) is not replaced. Returns
-// false and the reason on failure.
+// file and folder are flushed to disk before the write counts as done.
+// Where a new file would not get the old one's owner, group or permission
+// bits (another user's file that this user may write, a group this user is
+// no member of), the new content goes into the file itself instead, after a
+// complete copy of the old content beside it (Kopiepfad) is on disk; the
+// copy goes once the new content is, and a write cut off in between leaves
+// it for the next open or save to put back. Only a regular file is written
+// over: a device, FIFO, socket or folder (also behind a link) is refused
+// with its path and kind, and nothing changes. A write-protected file (see
+// Schreibgeschützt) is not replaced. Leftovers of earlier writes of the
+// file older than Restealter are removed. Returns false and the reason on
+// failure.
 bool SicherSchreiben(const std::string& pfad, std::string_view inhalt, std::string* fehler = nullptr);
 
 // True when the file (the one a link points to) exists and this user may
@@ -54,17 +71,39 @@ bool OrdnerAufDisk(const std::string& ordner, std::string* fehler = nullptr);
 bool Vorhanden(const std::string& pfad);
 
 // The temporary files that SicherSchreiben makes beside a target are named
-// "." + the target's name + ".tmp" + six letters or digits. A save that was
-// killed midway leaves one behind: true when name (a bare file name) is such
-// a leftover of the file dateiname.
+// "." + Kurzname(the target's name) + ".tmp" + six letters or digits. A save
+// that was killed midway leaves one behind: true when name (a bare file
+// name) is such a leftover of the file dateiname.
 bool IstSchreibrest(std::string_view name, std::string_view dateiname);
+// The file name itself where a temporary name made of it fits the file
+// system's 255 bytes; a longer one is cut (at a character's start) and ends
+// in "~" and 16 hexadecimal digits of the whole name's hash, so that every
+// file that can be opened can be saved under its name.
+std::string Kurzname(std::string_view dateiname);
+// The mkstemp pattern of a temporary file beside the file (the one a link
+// points to).
+std::string Temporärmuster(const std::string& pfad);
+// Where the copy of the old content of a file (the one a link points to)
+// lies while its new content is written into it: "." + Kurzname(its name) +
+// ".altinhalt" beside it.
+std::string Kopiepfad(const std::string& pfad);
+// How old a leftover must be before a writer without the file's lock may
+// take it away: a younger one may be another copy's write under way.
+inline constexpr std::chrono::seconds Restealter{60};
+// The message for a path that names (behind its links) something that is
+// no regular file: its path and kind; "" for a regular file or none.
+std::string Artfehler(const std::string& pfad);
 // True when s is six letters or digits, as mkstemp puts in for "XXXXXX".
 bool IstZufallsendung(std::string_view s);
 // Removes the leftovers of interrupted writes of pfad (beside the file a
-// link points to, as the writes put them) and returns how many. Only call
-// it while no other write of that file can be under way (under the file's
-// lock).
-int SchreibresteEntfernen(const std::string& pfad);
+// link points to, as the writes put them) and returns how many. Without a
+// minimum age only call it while no other write of that file can be under
+// way (under the file's lock); with one, only leftovers untouched that long
+// go.
+int SchreibresteEntfernen(const std::string& pfad, std::chrono::seconds mindestalter = std::chrono::seconds(0));
+// The same for the plain files in ordner whose names istRest takes.
+int ResteEntfernen(const std::string& ordner, const std::function<bool(std::string_view name)>& istRest,
+                   std::chrono::seconds mindestalter);
 // True when there is such a leftover (to be removed once the lock is had).
 bool HatSchreibreste(const std::string& pfad);
 

@@ -236,6 +236,8 @@ bool Initialisierung::ProgrammSetzen(const std::string&, const std::string&, con
 }
 
 void Initialisierung::RegistrierungEinlesen() {
+    // What a save killed midway left beside the file.
+    Dateien::SchreibresteEntfernen(basZIRVOIni::IniDateiname(), Dateien::Restealter);
     const auto zeilen = DateiLesen(basZIRVOIni::IniDateiname()).value_or(std::vector<std::string>{});
     auto text = [&](const char* k) { return WertSuchen(zeilen, k).value_or(""); };
 

@@ -1,10 +1,47 @@
 #include "frame/Plattform.h"
 
+#include "frame/basZIRVODialogSprache.h"
+
+#include <charconv>
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
 
 namespace Plattform {
+
+std::optional<double> SchriftgrösseLesen(std::string_view text, const Schrift& bereich, std::string& fehler) {
+    const std::size_t a = text.find_first_not_of(' '), e = text.find_last_not_of(' ');
+    std::string zahl(a == std::string_view::npos ? std::string_view() : text.substr(a, e - a + 1));
+    // Digits, and at most one decimal separator between digits.
+    const std::size_t trenner = zahl.find_first_of(".,");
+    bool gut = !zahl.empty() && zahl.size() <= 8 && trenner != 0 && trenner + 1 != zahl.size();
+    for (std::size_t i = 0; gut && i < zahl.size(); ++i)
+        gut = (zahl[i] >= '0' && zahl[i] <= '9') || i == trenner;
+    double wert = 0;
+    if (gut) {
+        if (trenner != std::string::npos) zahl[trenner] = '.';
+        gut = std::from_chars(zahl.data(), zahl.data() + zahl.size(), wert).ec == std::errc();
+    }
+    const auto text_ = [](double x) {
+        char b[32];
+        return std::string(b, std::to_chars(b, b + sizeof b, x).ptr);
+    };
+    if (!gut) {
+        fehler = DSFormat("Schriftgrösse: «@» ist keine Zahl (zum Beispiel 9, 9.5 oder 9,5).", text);
+        return std::nullopt;
+    }
+    // Without a range of the caller's, what a font can have.
+    const double von = bereich.GrösseBis > 0 ? bereich.GrösseVon : 1, bis = bereich.GrösseBis > 0 ? bereich.GrösseBis : 999;
+    if (wert < von || wert > bis) {
+        fehler = DSFormat2(DSFormat2("@: @ liegt ausserhalb des Bereichs von @ bis @.", DS("Schriftgrösse"),
+                                     text_(wert) + " pt"),
+                           text_(von), text_(bis) + " pt");
+        return std::nullopt;
+    }
+    fehler.clear();
+    return wert;
+}
+
 namespace {
 
 class StilleMeldungen : public Meldungen {

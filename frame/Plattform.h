@@ -16,6 +16,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace Plattform {
@@ -38,7 +39,15 @@ struct Schrift {
     double Grösse = 10;
     bool Fett = false;
     bool Kursiv = false;
+    // The sizes the caller takes (pt, both ends included); 0: any.
+    double GrösseVon = 0, GrösseBis = 0;
 };
+
+// A font size as typed into the font dialog: whole or with a decimal point
+// or comma ("9.5", "9,5", "10"), in the range of bereich where it gives
+// one. Nothing, and in fehler the message why, for anything else: a text
+// that is no such number ("10.5.1", "") or a size out of range ("105").
+std::optional<double> SchriftgrösseLesen(std::string_view text, const Schrift& bereich, std::string& fehler);
 
 class Dateidialoge {
 public:

@@ -4,6 +4,7 @@
 // and stop at the first one that decides for the command's letter.
 #include "mainwindow/frmZIRVO3801.h"
 
+#include "balance/Eingabebereich.h"
 #include "balance/Klimastation_MB2028.h"
 #include "frame/Plattform.h"
 #include "frame/basZIRVO3801.h"
@@ -35,7 +36,7 @@ bool frmZIRVO3801::BefehlMöglich(std::string_view Buchstabe) {
 
     if (p.ZGetInt("Gk") == 0) return Fehlt("Bitte Gebäudekategorie in den Nutzungsangaben definieren.");
     // Only exactly 0 fails: a negative capacity or area passes.
-    if (p.ZGetNum("C") == 0) return Fehlt("Bitte Wärmespeicherfähigkeit in den Nutzungsangaben definieren.");
+    if (const auto fehlt = Eingabebereich::FehlendeWärmespeicherfähigkeit(); !fehlt.empty()) return Fehlt(fehlt);
     if (Buchstabe == "E") return true;
 
     if (p.ZGetNum("EBF") == 0) return Fehlt("Bitte Energiebezugsfläche eingeben.");

@@ -8,7 +8,9 @@
 // wherever the project would be replaced afterwards. A project file that
 // this user may not write is never replaced: saving asks for another name.
 // A project file that someone else has saved since it was opened or last
-// saved here is overwritten only when the user says so.
+// saved here is overwritten only when the user says so; the file's lock is
+// held from that check until the new file is in place, so two copies that
+// save at the same moment never both pass it.
 #include "mainwindow/frmZIRVO3801.h"
 
 #include "balance/Klimastation_MB2028.h"
@@ -18,12 +20,14 @@
 #include "frame/Dateien.h"
 #include "frame/Initialisierung.h"
 #include "frame/Plattform.h"
+#include "frame/Sperrdatei.h"
 #include "frame/basZIRVO.h"
 #include "frame/basZIRVO3801.h"
 #include "frame/basZIRVODialogSprache.h"
 #include "frame/basZIRVO_HiRi.h"
 #include "project/ProjektGlobal.h"
 
+#include <chrono>
 #include <filesystem>
 #include <optional>
 #include <utility>
@@ -61,14 +65,38 @@ bool SchreibgeschütztGemeldet(const std::string& datei) {
     return true;
 }
 
+// How long a save waits for another copy that is saving the same file.
+constexpr std::chrono::milliseconds Sperrwartezeit{3000};
+
+// Takes the lock of a project file (the lock file beside it) for a save.
+// True when the save may go on: with the lock held, or without it where
+// its lock file can neither be opened nor made (a save there was never
+// serialised, and is not refused for it). False after a message when
+// another copy still holds it after a moment's wait.
+bool ProjektSperren(const std::string& datei, std::optional<Sperrdatei>& sperre) {
+    sperre.emplace(Sperrdatei::Daneben(datei), true, datei, Sperrwartezeit);
+    if (sperre->Gehalten() || !sperre->Besetzt()) return true;
+    sperre.reset();
+    const std::string text = DS("Datei") + ":  " + datei + CRLF + CRLF +
+                             DS("Die Projektdatei wird gerade von einem anderen Programm gespeichert.") + CRLF +
+                             DS("Das Projekt wurde nicht gespeichert. Bitte versuchen Sie es nochmals.");
+    Plattform::meldungen().Zeigen(text, basZIRVO3801::ProgrammTitel, Plattform::Symbol::Warnung,
+                                  Plattform::Knöpfe::OK);
+    return false;
+}
+
 // Where a save of the project under its own name goes.
 enum class Speicherziel { Datei, NeuerName, Keins };
 
 // When someone else has saved the project's file since it was opened or
 // last saved here (a colleague on a shared folder), the user chooses: keep
 // that file and save under another name, overwrite it, or save nothing.
-Speicherziel FremdeÄnderungFragen() {
+// For Datei the file's lock is held in sperre from the check on (also
+// while the question is open, so the file stays as it names it), for the
+// save that follows.
+Speicherziel FremdeÄnderungFragen(std::optional<Sperrdatei>& sperre) {
     const Projekt& p = Global::Projekt;
+    if (!ProjektSperren(p.Dateiname(), sperre)) return Speicherziel::Keins;
     if (!p.DateiFremdGeändert()) return Speicherziel::Datei;
     const Plattform::Antwort antwort = Plattform::meldungen().Zeigen(
         DS("Datei") + ":  " + p.Dateiname() + CRLF + CRLF +
@@ -79,9 +107,9 @@ Speicherziel FremdeÄnderungFragen() {
                "Datei erhalten, mit \"Nein\" wird sie überschrieben, mit \"Abbrechen\" wird nichts gespeichert."),
         basZIRVO3801::ProgrammTitel, Plattform::Symbol::Frage, Plattform::Knöpfe::JaNeinAbbrechen,
         Plattform::Antwort::Ja);
-    if (antwort == Plattform::Antwort::Ja) return Speicherziel::NeuerName;
     if (antwort == Plattform::Antwort::Nein) return Speicherziel::Datei;
-    return Speicherziel::Keins;
+    sperre.reset();
+    return antwort == Plattform::Antwort::Ja ? Speicherziel::NeuerName : Speicherziel::Keins;
 }
 
 void Fehlerbox(const std::string& text) {
@@ -117,8 +145,9 @@ bool frmZIRVO3801::ProjektSpeichernFragen() {
     // write-protected one needs a new name; so does one whose file someone
     // else has changed, when the user keeps that file.
     Speicherziel ziel = Speicherziel::NeuerName;
+    std::optional<Sperrdatei> sperre;
     if (!p.Dateiname().empty() && !NurUnterNeuemNamen(p.Dateiname()) && !SchreibgeschütztGemeldet(p.Dateiname()))
-        ziel = FremdeÄnderungFragen();
+        ziel = FremdeÄnderungFragen(sperre);
     if (ziel == Speicherziel::Keins) return true;
     if (ziel == Speicherziel::NeuerName) {
         const std::string pfad = SpeichernUnterDialog();
@@ -250,7 +279,8 @@ void frmZIRVO3801::mnuDateiSpeichern_Click() {
         return;
     }
     if (EingabeÜbernehmen()) return;
-    switch (FremdeÄnderungFragen()) {
+    std::optional<Sperrdatei> sperre;
+    switch (FremdeÄnderungFragen(sperre)) {
     case Speicherziel::Datei: ProjektDateiSpeichern(""); break;
     case Speicherziel::NeuerName: mnuDateiSpeichernUnter_Click(); break;
     case Speicherziel::Keins: break;
@@ -278,6 +308,10 @@ void frmZIRVO3801::mnuDateiSpeichernUnter_Click() {
 }
 
 bool frmZIRVO3801::ProjektDateiSpeichern(const std::string& Pfad) {
+    // A save under a new name holds that file's lock for its write; a save
+    // under the project's own name holds it already, since the check.
+    std::optional<Sperrdatei> sperre;
+    if (!Pfad.empty() && !ProjektSperren(Pfad, sperre)) return true;
     // What is typed in an open component editor belongs to the project saved.
     Global::frmBauteil.ElementSpeichern();
     // Every save takes what the open single-component proof shows.
@@ -288,6 +322,8 @@ bool frmZIRVO3801::ProjektDateiSpeichern(const std::string& Pfad) {
         ergebnis = Global::Projekt.ProjektSpeichern(Pfad);
     }
     if (ergebnis != 0) return true;
+    // A lock file made before its new project file takes that file's rights.
+    if (sperre && sperre->Gehalten()) sperre->RechteAngleichen(Pfad);
     LetzteProjekteAnzeigen(Global::Projekt.Dateiname());
     return false;
 }

@@ -80,6 +80,8 @@ void frmZIRVO3801::mnuProjektAngaben_Click() {
     if (EingabeÜbernehmen()) return;
     if (!BefehlMöglich("P")) return;
     frmProjekt::Aufruf();
+    // The station or the north may have changed the zone's balance.
+    GenutzteSolareGewinneAnzeigen();
 }
 
 void frmZIRVO3801::mnuProjektNutzung_Click() {
@@ -90,11 +92,9 @@ void frmZIRVO3801::mnuProjektNutzung_Click() {
     // Zones may have been added, deleted or reordered.
     ZonenListeAktualisieren();
     // The tables are loaded afresh and their totals computed for the use as
-    // it is now (a table that cannot be computed shows none). Ventilation and
-    // gains are computed after the tables: the window table's utilised
-    // gains follow them.
+    // it is now (a table that cannot be computed shows none), and the zone
+    // for the window table's utilised gains.
     ProjektZoneEinlesen();
-    GenutzteSolareGewinneAnzeigen();
     PanesAnzeigen();
 }
 

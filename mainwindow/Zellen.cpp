@@ -64,10 +64,12 @@ void frmZIRVO3801::ZelleLostFocus(TextBox& zelle) {
     zelle.setText(Zellanzeige(f, getippt));
     const std::string hinweis = f.Zahl ? Statusmeldung::Zahlfeldhinweis(getippt, zelle.Text()) : std::string();
     if (!hinweis.empty()) Statusmeldung::Melden(hinweis);
-    // When the totals cannot be computed, their note keeps the note on the
-    // typed text beside it.
-    if (f.Berechnen && PaneBerechnen() && !hinweis.empty() && Statusmeldung::Letzte() != hinweis)
-        Statusmeldung::Melden(hinweis + "; " + Statusmeldung::Letzte());
+    // When the totals (or the zone's figures the table shows) cannot be
+    // computed, their note keeps the note on the typed text beside it.
+    if (!f.Berechnen) return;
+    PaneBerechnen();
+    const std::string letzte = Statusmeldung::Letzte();
+    if (!hinweis.empty() && !letzte.empty() && letzte != hinweis) Statusmeldung::Melden(hinweis + "; " + letzte);
 }
 
 std::int16_t frmZIRVO3801::ZelleKeyDown(TextBox& zelle, std::int16_t& KeyCode, std::int16_t& Shift) {

@@ -374,6 +374,8 @@ bool frmZIRVO3801::TabelleBerechnen(std::int16_t t) {
     default: return false;
     }
     SummenHinweisen(t, fehler);
+    // A table recomputed on its own changes the zone's balance.
+    GenutzteSolareGewinneAnzeigen();
     return fehler;
 }
 
@@ -392,9 +394,13 @@ void frmZIRVO3801::SummenHinweisen(std::int16_t t, bool fehler) {
 }
 
 void frmZIRVO3801::ProjektZoneEinlesen() {
+    const bool bisher = zoneLaden_;
+    zoneLaden_ = true;
     for (std::int16_t t = TabelleEBF; t <= TabelleF; ++t) TabelleEinlesen(t);
     Global::frmLüftung.Einlesen();
     Global::frmGewinn.Einlesen();
+    zoneLaden_ = bisher;
+    GenutzteSolareGewinneAnzeigen();
 }
 
 void frmZIRVO3801::ProjektZoneSpeichern() {

@@ -213,13 +213,15 @@ public:
     bool BerechnenQtA();
     bool BerechnenQtU();
     bool BerechnenQtF();
-    // The window table's utilised solar gains and utilisation factor, from
-    // the zone's balance as it stands (the solar gains given, or those
-    // stored): after the ventilation or gains dialog has changed the
-    // balance, the table shows its new figures, never those of before.
-    // Without the table's totals (its computation stopped) both stay empty.
+    // The window table's utilised solar gains and their utilisation factor
+    // depend on the whole zone (its losses, ventilation and internal gains),
+    // so they are the zone computation's: ProjektZoneBerechnen shows them
+    // when it succeeds and empties them when it fails, the window table's
+    // own step only empties them. After inputs changed outside a zone
+    // computation (a table recomputed or loaded, a dialog closed) this
+    // computes the zone anew for them; the pending input error stays as it
+    // was. While they cannot be computed the status bar says why.
     void GenutzteSolareGewinneAnzeigen();
-    void GenutzteSolareGewinneAnzeigen(const Monatsarray& QgS);
 
     // Neighbour-zone look-ups of the transmission step; both leave the
     // current zone as it was. NachbarzoneTemperatur: False with the room
@@ -689,6 +691,14 @@ private:
     // The status note on the last computation of each table ("" when none).
     std::array<std::string, 5> summenhinweise_;
     void SummenHinweisen(std::int16_t t, bool fehler);
+    // Set while the zone is computed or its tables are loaded: the tables'
+    // steps then leave the utilised solar gains to the end of that work.
+    bool zoneBerechnen_ = false, zoneLaden_ = false;
+    bool ZoneSchritteBerechnen();
+    // The utilised solar gains from the zone's results, or empty with the
+    // reason in the status bar.
+    void GenutzteSolareGewinneSetzen(bool fehler);
+    std::string solarhinweis_;
 };
 
 namespace Global {

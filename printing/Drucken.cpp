@@ -314,15 +314,15 @@ void Drucken::Drucke(std::string_view text) {
 }
 
 void Drucken::Text(int row, int col, std::string_view text, bool bold, bool rightAlign, int width) {
-    TextBegrenzt(row, col, text, bold, rightAlign, width, RechterRahmen());
+    TextBegrenzt(row, col, text, bold, rightAlign, width, Textgrenze());
 }
 
 void Drucken::TextBis(int row, int col, std::string_view text, bool bold, int bis) {
-    TextBegrenzt(row, col, text, bold, false, 0, std::min(RechterRahmen(), (bis + 1) * zellenbreite_));
+    TextBegrenzt(row, col, text, bold, false, 0, std::min(Textgrenze(), (bis + 1) * zellenbreite_));
 }
 
 void Drucken::TextVor(int row, int col, std::string_view text, bool bold, int spalte) {
-    TextBegrenzt(row, col, text, bold, false, 0, std::min(RechterRahmen(), (spalte + 0.75) * zellenbreite_));
+    TextBegrenzt(row, col, text, bold, false, 0, std::min(Textgrenze(), (spalte + 0.75) * zellenbreite_));
 }
 
 void Drucken::TextBegrenzt(int row, int col, std::string_view text, bool bold, bool rightAlign, int width,
@@ -349,7 +349,9 @@ void Drucken::TextBegrenzt(int row, int col, std::string_view text, bool bold, b
     // A text that would reach past its bound (the right frame) is cut short
     // there. No character is wider than 1.25 em, nor takes less than a
     // byte: a text that fits by that bound is not measured.
-    const double platz = grenze - aktX_;
+    // (A text that ends on its bound, such as a number right-aligned at
+    // the last cell, fits whatever the divisions leave.)
+    const double platz = grenze - aktX_ + 1e-9;
     const double em = schrift_.Grösse * 2.54 / 72;
     if (static_cast<double>(text.size()) * 1.25 * em > platz) {
         if (breite < 0) breite = Markupbreite(text);

@@ -10,8 +10,8 @@
 // changes sides. A box that may be longer than a page is drawn through
 // FortlaufendeBox, which goes on over as many pages as it needs.
 //
-// No text stands right of the boxes' right frame: a text that would reach
-// past it is cut short there and ends in "…". Nothing is drawn below the
+// No text comes nearer than an eighth of a cell to the boxes' right frame:
+// a text that would is cut short there and ends in "…". Nothing is drawn below the
 // grid's last row without a word: a box too tall for a fresh page, or a
 // text below the last row, marks the printout as run over (Überlauf), and
 // Terminate then refuses to finish it.
@@ -183,6 +183,9 @@ public:
     double Markupbreite(std::string_view text, bool bold) const;
     // The x of the right frame of a box, cm.
     double RechterRahmen() const { return zeichen_ * zellenbreite_ - zellenbreite_ / 2; }
+    // Where a text of a box ends at the latest, cm: an eighth of a cell
+    // before the right frame, so that the frame never touches it.
+    double Textgrenze() const { return RechterRahmen() - zellenbreite_ / 8; }
 
 private:
     std::unique_ptr<Plattform::Druckfläche> fläche_;

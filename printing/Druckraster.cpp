@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 namespace Druckraster {
 
@@ -19,6 +20,7 @@ constexpr double Spiel = 1e-9;
 
 std::string Zahl(double x) { return Anzeigezahl::Zahltext(x); }
 std::string Cm(double x) { return Zahl(std::round(x * 100) / 100) + " cm"; }
+std::string Cm3(double x) { return Zahl(std::round(x * 1000) / 1000) + " cm"; }
 
 std::string Format(std::string_view vorlage, const std::vector<std::string>& werte) {
     std::string text = DS(vorlage);
@@ -31,9 +33,13 @@ std::string Grundtext(const Prüfung& p, bool quer) {
     const Raster& r = p.Gitter;
     const std::string format = quer ? DS("im Querformat") : DS("im Hochformat");
     switch (p.Ergebnis) {
-    case Grund::ZuBreit:
-        return Format("Ihre Ziffern (@) sind breiter als eine Spalte des Rasters @ (@ Spalten auf @).",
-                      {Cm(p.Ziffer), format, std::to_string(r.Spalten), Cm(r.Breite)});
+    case Grund::ZuBreit: {
+        const double spalte = r.Spalten > 0 ? r.Breite / r.Spalten : 0;
+        return Format("Ihre Ziffern (@) sind breiter als @ % einer Spalte des Rasters @: eine Spalte ist dort @ "
+                      "breit (@ Spalten auf @), eine Ziffer darf höchstens @ breit sein.",
+                      {Cm3(p.Ziffer), Zahl(Ziffernanteil * 100), format, Cm3(spalte), std::to_string(r.Spalten),
+                       Cm(r.Breite), Cm3(std::max(0.0, Ziffernanteil * spalte))});
+    }
     case Grund::ZuHoch:
         return Format("Ihre Zeilen (@ mit tiefgestellten Zeichen) sind höher als eine Zeile des Rasters @ (@ Zeilen "
                       "auf @).",
@@ -45,6 +51,42 @@ std::string Grundtext(const Prüfung& p, bool quer) {
     case Grund::Passt: break;
     }
     return {};
+}
+
+// Margins narrower than those of w with which its font fits in every
+// orientation given: the left and right margins narrowed by one share, the
+// top and bottom ones by another (in twentieths, whole millimetres), as
+// little as will do.
+std::optional<Druckeinstellungen::Werte> SchmalereRänder(Plattform::Druckfläche& f, const Druckeinstellungen::Werte& w,
+                                                         const std::vector<bool>& quer, bool zeilenNachSchrift,
+                                                         bool dateiname) {
+    const auto passt = [&](const Druckeinstellungen::Werte& v) {
+        return std::all_of(quer.begin(), quer.end(),
+                           [&](bool q) { return Prüfen(f, v, q, zeilenNachSchrift, dateiname).Passt(); });
+    };
+    const auto schmaler = [](double rand, int zwanzigstel) { return std::floor(rand * zwanzigstel / 2 + 1e-9) / 10; };
+    const auto schmalere = [&](int seiten, int obenUnten) {
+        Druckeinstellungen::Werte v = w;
+        v.Links = schmaler(w.Links, seiten), v.Rechts = schmaler(w.Rechts, seiten);
+        v.Oben = schmaler(w.Oben, obenUnten), v.Unten = schmaler(w.Unten, obenUnten);
+        return v;
+    };
+    // Narrower margins never take room from the grid: when none at all
+    // will do, none will.
+    if (!passt(schmalere(0, 0))) return std::nullopt;
+    std::optional<Druckeinstellungen::Werte> beste;
+    double rest = -1; // what the best keeps of the margins, cm
+    for (int seiten = 20; seiten >= 0; --seiten)
+        for (int obenUnten = 20; obenUnten >= 0; --obenUnten) {
+            const Druckeinstellungen::Werte v = schmalere(seiten, obenUnten);
+            const double r = v.Links + v.Rechts + v.Oben + v.Unten;
+            if (r <= rest) break;
+            const bool anders = v.Links != w.Links || v.Rechts != w.Rechts || v.Oben != w.Oben || v.Unten != w.Unten;
+            if (!anders || !passt(v)) continue;
+            beste = v, rest = r;
+            break; // narrower still keeps less
+        }
+    return beste;
 }
 
 } // namespace
@@ -110,6 +152,17 @@ std::string Meldung(Plattform::Druckfläche& f, const Druckeinstellungen::Werte&
             text += Format("Mit diesen Seitenrändern passt @ in keiner Grösse ab @ pt: bitte wählen Sie schmalere "
                            "Ränder.",
                            {w.Schrift, Zahl(Druckeinstellungen::GrösseVon)});
+        // The ways to print the size chosen.
+        const bool hochformat = std::none_of(quer.begin(), quer.end(), [](bool q) { return q; });
+        if (!zeilenNachSchrift && hochformat &&
+            std::all_of(quer.begin(), quer.end(), [&](bool q) { return Prüfen(f, w, q, true, dateiname).Passt(); }))
+            text += " " + Format("Mit «Anzahl Druckzeilen gemäss Druckerschrift» (im Druckdialog des "
+                                 "Systemnachweises) lässt sich @ in @ pt drucken.",
+                                 {w.Schrift, Zahl(w.Grösse)});
+        if (const auto v = SchmalereRänder(f, w, quer, zeilenNachSchrift, dateiname))
+            text += " " + Format("Mit schmaleren Seitenrändern lässt sich @ in @ pt drucken, zum Beispiel mit links @, "
+                                 "oben @, rechts @ und unten @.",
+                                 {w.Schrift, Zahl(w.Grösse), Cm(v->Links), Cm(v->Oben), Cm(v->Rechts), Cm(v->Unten)});
         return text;
     }
     return {};

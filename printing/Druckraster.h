@@ -72,8 +72,10 @@ double GrössteSchrift(Plattform::Druckfläche& f, const Druckeinstellungen::Wer
                       bool zeilenNachSchrift, bool dateiname);
 
 // "" when the settings w lie in their ranges and their font fits in every
-// orientation given; else the message saying why not and naming what fits
-// (the largest size for these margins, or narrower margins).
+// orientation given; else the message saying why not (for digits too wide:
+// the share of a column they may take and the column's width) and naming
+// what fits: the largest size for these margins, and where rows by font
+// height (upright) or narrower margins would print the size of w.
 std::string Meldung(Plattform::Druckfläche& f, const Druckeinstellungen::Werte& w, const std::vector<bool>& quer,
                     bool zeilenNachSchrift, bool dateiname);
 // The same on the surface the printer named gives to measure on; where it

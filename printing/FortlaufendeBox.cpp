@@ -16,7 +16,16 @@ FortlaufendeBox::FortlaufendeBox(Drucken& d, int zeilen, bool schattiert, std::s
 
 void FortlaufendeBox::Teil(int zeilen, bool fortsetzung) {
     d_.Box(zeilen, schattiert_);
-    d_.Text(1, 1, fortsetzung ? titel_ + " " + DS("(Fortsetzung)") : titel_, true);
+    if (fortsetzung) {
+        // The title gives way to "(Fortsetzung)", which stays whole.
+        const std::string ende = " " + DS("(Fortsetzung)");
+        const double zelle = d_.Zellenbreite();
+        const int zellen = static_cast<int>((d_.Textgrenze() - d_.Markupbreite(ende, true)) / zelle) - 2;
+        const std::vector<std::string> titel = d_.Umbrechen(titel_, std::max(zellen, 1), true, 1);
+        d_.Text(1, 1, (titel.empty() ? std::string() : titel.front()) + ende, true);
+    } else {
+        d_.Text(1, 1, titel_, true);
+    }
     d_.LineH(2, true);
     zeile_ = erste_ = 3;
     letzte_ = zeilen;

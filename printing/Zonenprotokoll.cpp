@@ -64,11 +64,14 @@ void ZIRVO3801Drucken::Hülle(int art) {
     const int v = fenster ? -1 : 0;
     Drucken& d = drucken_;
     // A row takes as many lines as its designation needs (column 4 up to
-    // the area), or its shading texts (column 65 up to the frame).
+    // the area), or its shading texts (column 65 up to the frame), or a
+    // window's orientation with its tilt, which goes on in a second line
+    // where it would come too near the column line of the g-value.
     struct Zeilentexte {
-        std::vector<std::string> bez, schatten;
+        std::vector<std::string> bez, schatten, richtung;
         int Zeilen() const {
-            return std::max<int>({1, static_cast<int>(bez.size()), static_cast<int>(schatten.size())});
+            return std::max<int>({1, static_cast<int>(bez.size()), static_cast<int>(schatten.size()),
+                                  static_cast<int>(richtung.size())});
         }
     };
     std::vector<Zeilentexte> texte(static_cast<std::size_t>(n));
@@ -77,6 +80,17 @@ void ZIRVO3801Drucken::Hülle(int art) {
         Zeilentexte& x = texte[static_cast<std::size_t>(i)];
         if (const KollektionZeiger z = t->Koll(i + 1)) {
             x.bez = d.Umbrechen(z->Text(2), 31, true, FortlaufendeBox::ZeilenJeEintrag);
+            const std::string richtung = basZIRVO_HiRi::HimmelsrichtungDrehen(z->Text(7));
+            if (fenster && z->Zahl(8) != 0) {
+                const std::string neigung = Anzeigezahl::Zahltext(z->Zahl(8)) + "°";
+                if (d.Markupbreite(richtung + "," + neigung, true) <=
+                    Drucken::Spaltenbreite(53, 59) * d.Zellenbreite())
+                    x.richtung = {richtung + "," + neigung};
+                else
+                    x.richtung = {richtung + ",", neigung};
+            } else {
+                x.richtung = {richtung};
+            }
             if (fenster && Zeichen(z->Text(12)) > 2)
                 x.schatten = d.Umbrechen(ZahlOderLeer(z->Zahl(10), 2) + " " + z->Text(11) + " " + z->Text(12), 12,
                                          true, FortlaufendeBox::ZeilenJeEintrag);
@@ -158,11 +172,9 @@ void ZIRVO3801Drucken::Hülle(int art) {
         d.Text(r, 43, ZahlOderLeer(z->Zahl(4), 0), true, true, 2);
         d.Text(r, 46, ZahlOderLeer(z->Zahl(5), 2), true, true, 4);
         d.Text(r, 51, z->Text(6), true);
-        const std::string richtung = basZIRVO_HiRi::HimmelsrichtungDrehen(z->Text(7));
-        if (fenster && z->Zahl(8) != 0)
-            d.Text(r, 53, richtung + "," + Anzeigezahl::Zahltext(z->Zahl(8)) + "°", true);
-        else
-            d.Text(r, 54, richtung, true);
+        const int spalte = fenster && z->Zahl(8) != 0 ? 53 : 54;
+        for (std::size_t k = 0; k < x.richtung.size(); ++k)
+            d.TextBis(r + static_cast<int>(k), spalte, x.richtung[k], true, 59);
         if (art == 2) {
             d.Text(r, 60, ZahlOderLeer(z->Zahl(8), 2), true, true, 4);
             d.Text(r, 65, ZahlOderLeer(z->Zahl(9), 2), true, true, 4);

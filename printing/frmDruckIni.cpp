@@ -121,52 +121,69 @@ void frmDruckIni::EinstellungenSpeichern() {
 }
 
 bool frmDruckIni::EinstellungenPrüfen() {
-    // The settings serve every printout: portrait and landscape, each with
-    // rows as the layout has them.
+    // The settings serve every upright printout (with rows as the layout
+    // has them); the landscape energy table may need a smaller size, which
+    // Querformathinweis says.
     const Druckeinstellungen::Werte w = Eingaben();
-    std::string fehler = Druckraster::Druckermeldung(GewählterDrucker(), w, {false, true}, false, false);
-    // Each text of the cover's fixed parts, the test page and the energy
-    // table in its room (every printout is laid out once more before it
-    // begins, with its project).
+    std::string fehler = Druckraster::Druckermeldung(GewählterDrucker(), w, {false}, false, false);
+    // Each text of the cover's fixed parts and the test page in its room
+    // (every printout is laid out once more before it begins, with its
+    // project).
     if (fehler.empty())
         fehler = ZIRVO3801Drucken::Probelauf(GewählterDrucker(), w, false, [](ZIRVO3801Drucken& b, bool&) {
             b.TitelblattFeste();
             b.Seiten().NewPage();
             b.TestseiteDrucken();
         });
-    if (fehler.empty())
-        fehler = ZIRVO3801Drucken::Probelauf(GewählterDrucker(), w, true,
-                                             [](ZIRVO3801Drucken& b, bool& failed) { b.Energien(failed); });
     if (fehler.empty()) return true;
     Plattform::meldungen().Zeigen(fehler, basZIRVO3801::ProgrammTitel, Plattform::Symbol::Warnung,
                                   Plattform::Knöpfe::OK);
     return false;
 }
 
+void frmDruckIni::Querformathinweis() {
+    const Druckeinstellungen::Werte w = Eingaben();
+    std::string fehler = Druckraster::Druckermeldung(GewählterDrucker(), w, {true}, false, false);
+    if (fehler.empty())
+        fehler = ZIRVO3801Drucken::Probelauf(GewählterDrucker(), w, true,
+                                             [](ZIRVO3801Drucken& b, bool& failed) { b.Energien(failed); });
+    if (fehler.empty()) return;
+    Plattform::meldungen().Zeigen(DS("Die Einstellungen passen für alle Ausdrucke im Hochformat; die Energietabelle "
+                                     "im Querformat braucht aber eine kleinere Schrift und wird so nicht gedruckt.") +
+                                      "\r\n\r\n" + fehler,
+                                  basZIRVO3801::ProgrammTitel, Plattform::Symbol::Information, Plattform::Knöpfe::OK);
+}
+
 void frmDruckIni::cmdSchriftDurchsuchen_Click() {
     Plattform::Schrift vorgabe;
     vorgabe.Name = lblSchrift.Caption();
     vorgabe.Grösse = ZahlLesen(lblSchriftgrösse.Caption());
+    vorgabe.GrösseVon = Druckeinstellungen::GrösseVon;
+    vorgabe.GrösseBis = Druckeinstellungen::GrösseBis;
     auto gewählt = Plattform::dateidialoge().SchriftWählen(vorgabe);
     if (!gewählt) return;
     lblSchrift.setCaption(gewählt->Name);
     lblSchriftgrösse.setCaption(Text(gewählt->Grösse));
-    EinstellungenPrüfen();
+    if (EinstellungenPrüfen()) Querformathinweis();
 }
 
 void frmDruckIni::cmdOK_Click() {
     if (!EinstellungenPrüfen()) return;
     EinstellungenSpeichern();
+    Querformathinweis();
     Unload();
 }
 
 void frmDruckIni::cmdSchliessen_Click() { Unload(); }
 
 void frmDruckIni::cmdTestseite_Click() {
+    // Settings that do not fit are said before anything is asked or stored.
+    if (!EinstellungenPrüfen()) return;
+    Querformathinweis();
     auto antwort = Plattform::meldungen().Zeigen(
         DS("Sollen die Einstellungen gespeichert und ein Testausdruck erstellt werden?"), basZIRVO3801::ProgrammTitel,
         Plattform::Symbol::Frage, Plattform::Knöpfe::JaNeinAbbrechen, Plattform::Antwort::Nein);
-    if (antwort != Plattform::Antwort::Ja || !EinstellungenPrüfen()) return;
+    if (antwort != Plattform::Antwort::Ja) return;
     EinstellungenSpeichern();
     if (!basZIRVO::DruckEingerichtet()) return;
     ZIRVO3801Drucken bericht;

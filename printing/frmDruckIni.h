@@ -3,11 +3,15 @@
 // and the four page margins, kept in the settings object (and so in the
 // settings file). OK and "Testseite" store the values only when each lies
 // in its range and the font fits the reports' grid with these margins in
-// both orientations (Druckraster); else a message says what is wrong and
-// what fits (the largest size for these margins), and the dialog stays open
-// with the values as typed. A font chosen that does not fit is said at once.
-// "Testseite" stores the values and prints the test page. Opened modally
-// from File > Druck einrichten and from the print dialogs (Aufruf).
+// portrait (Druckraster); else a message says what is wrong and what fits
+// (the largest size for these margins, and where rows by font height or
+// narrower margins print the size chosen), and the dialog stays open with
+// the values as typed; "Testseite" says it before it asks anything. A
+// setting whose font fits portrait but not the landscape energy table is
+// stored with a word that that table needs a smaller size (its printout
+// refuses at its start). A font chosen is checked at once. "Testseite"
+// stores the values and prints the test page. Opened modally from File >
+// Druck einrichten and from the print dialogs (Aufruf).
 #pragma once
 
 #include "frame/Steuerelemente.h"
@@ -72,6 +76,9 @@ public:
 
 private:
     void Unload();
+    // Where the font fits portrait but not the landscape energy table: a
+    // message saying that that table then needs a smaller size.
+    void Querformathinweis();
     // The printer chosen in the list ("" for none), and the values as the
     // controls hold them, unchecked.
     std::string GewählterDrucker() const;

@@ -356,6 +356,8 @@ bool Projekt::DateiFremdGeändert() const {
 
 std::int32_t Projekt::ProjektdateiLesen(const std::string& Pfad, std::string& Text) {
     if (!Dateien::Vorhanden(Pfad)) return 1;
+    // What a save killed midway left beside the file.
+    Dateien::SchreibresteEntfernen(Pfad, Dateien::Restealter);
     std::error_code ec;
     auto grösse = std::filesystem::file_size(Pfad, ec);
     if (!ec && grösse > Sdbase::MaxLänge) return Sdbase::FehlerZuLang;

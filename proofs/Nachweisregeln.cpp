@@ -48,6 +48,7 @@ std::optional<frmNachweisEB::Fensterwerte> frmNachweisEB::FensterHolen(int nr) {
     // not taken, and nothing of another window stands in for it.
     Fensterwerte w;
     w.U = f->U;
+    w.Bez = f->Bez;
     if (f->g >= 0 && f->g <= 1) w.g = f->g;
     if (f->FF >= 0 && f->FF <= 1) w.FF = f->FF;
     return w;
@@ -57,6 +58,24 @@ std::optional<frmNachweisEB::Wärmebrückenwerte> frmNachweisEB::WärmebrückeHo
     auto w = Wärmebrücke::Lesen(Global::Projekt, nr);
     if (!w) return std::nullopt;
     return Wärmebrückenwerte{w->Psi, w->Bez};
+}
+
+void frmNachweisEB::BezeichnungNachArtwechsel(int r, bool fenster, int nr, const std::string& neueBez) {
+    const std::string bez = basZIRVO_Format::TextRechtsTrimmen(txtBtBez[r].Text());
+    if (bez.empty()) return;
+    // The item of the other kind under this number, as the row would have
+    // taken its name.
+    std::string vorher;
+    if (fenster) {
+        const auto b = BauteilHolen(nr);
+        if (!b) return;
+        vorher = basZIRVO_Format::TextRechtsTrimmen(b->Bez);
+    } else {
+        const auto f = FensterHolen(nr);
+        if (!f) return;
+        vorher = basZIRVO_Format::TextRechtsTrimmen(f->Bez);
+    }
+    if (bez == vorher) ZelleSetzen(txtBtBez[r], neueBez);
 }
 
 bool frmNachweisEB::BauteileNachweisen() {
@@ -74,6 +93,7 @@ bool frmNachweisEB::BauteileNachweisen() {
             if (!f) return Fehler("Fenster nicht gefunden", txtBtNr[r]);
             ZelleSetzen(txtBtU[r], f->U);
             ZelleSetzen(txtBtG[r], f->g);
+            BezeichnungNachArtwechsel(r, true, nr, f->Bez);
             if (f->FF > 0 && f->g < 0.3)
                 return Fehler("Fenster mit einem Gesamtenergiedurchlassgrad kleiner als 0,3 sind bei "
                               "Einzelbauteilnachweisen nicht erlaubt.",
@@ -84,6 +104,7 @@ bool frmNachweisEB::BauteileNachweisen() {
             ZelleSetzen(txtBtU[r], b->U);
             ZelleSetzen(txtBtG[r], 0.0);
             if (txtBtBez[r].Text().empty()) ZelleSetzen(txtBtBez[r], b->Bez);
+            else BezeichnungNachArtwechsel(r, false, nr, b->Bez);
         }
     }
 

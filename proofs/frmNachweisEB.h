@@ -208,6 +208,7 @@ private:
     };
     struct Fensterwerte {
         double U = 0, g = 0, FF = 0;
+        std::string Bez;
     };
     struct Wärmebrückenwerte {
         double Psi = 0;
@@ -221,6 +222,11 @@ private:
     void WärmebrückenEinlesen();
     void BauteileSpeichern();
     void WärmebrückenSpeichern();
+    // The designation of a row whose code now names the other kind of item
+    // (window or door against opaque component) under the same number: one
+    // that is the name of the item named before was filled from it and
+    // becomes the new item's name; one the engineer typed stays.
+    void BezeichnungNachArtwechsel(int Zeile, bool Fenster, int nr, const std::string& NeueBez);
     bool BauteilZeileLeer(int Zeile) const;
     bool WärmebrückeZeileLeer(int Zeile) const;
     void FeldformateSetzen();

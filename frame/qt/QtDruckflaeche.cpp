@@ -39,14 +39,11 @@ std::string PdfFehler(const QString& ziel, const std::string& grund) {
 // Whether a file can be made in the folder of ziel: one is made there and
 // removed again. The reason when not.
 bool OrdnerBeschreibbar(const QFileInfo& ziel, std::string& grund) {
-    std::string muster = QFile::encodeName(ziel.absolutePath() + "/." + ziel.fileName() + ".XXXXXX").toStdString();
-    const int fd = ::mkstemp(muster.data());
-    if (fd < 0) {
-        grund = Systemfehler::Text(errno);
-        return false;
-    }
-    ::close(fd);
-    ::unlink(muster.c_str());
+    const std::string probe =
+        Dateien::TemporärSchreiben(Dateien::Temporärmuster(QFile::encodeName(ziel.absoluteFilePath()).toStdString()),
+                                   "", 0600, &grund);
+    if (probe.empty()) return false;
+    ::unlink(probe.c_str());
     return true;
 }
 
@@ -56,23 +53,16 @@ bool OrdnerBeschreibbar(const QFileInfo& ziel, std::string& grund) {
 // be the file of a printout under way in another copy of the program).
 // Removed at the next printout to that folder.
 void PdfResteEntfernen(const QString& ordner) {
-    namespace fs = std::filesystem;
-    const auto grenze = fs::file_time_type::clock::now() - std::chrono::minutes(1);
-    std::error_code ec;
-    for (fs::directory_iterator it(QFile::encodeName(ordner).toStdString(), ec), ende; !ec && it != ende;
-         it.increment(ec)) {
-        const std::string name = it->path().filename().string();
-        const std::size_t rest = std::string_view(".tmpXXXXXX").size();
-        if (name.size() < 1 + 5 + rest) continue;
-        const std::string ziel = name.substr(1, name.size() - 1 - rest);
-        if (QString::fromStdString(ziel.substr(ziel.size() - 4)).compare(".pdf", Qt::CaseInsensitive) != 0 ||
-            !Dateien::IstSchreibrest(name, ziel))
-            continue;
-        std::error_code ec2;
-        if (!fs::is_regular_file(it->symlink_status(ec2)) || ec2) continue;
-        const auto geschrieben = fs::last_write_time(it->path(), ec2);
-        if (!ec2 && geschrieben <= grenze) ::unlink(it->path().c_str());
-    }
+    const std::size_t rest = std::string_view(".tmpXXXXXX").size();
+    Dateien::ResteEntfernen(
+        QFile::encodeName(ordner).toStdString(),
+        [rest](std::string_view name) {
+            if (name.size() < 1 + 5 + rest) return false;
+            const std::string_view ziel = name.substr(1, name.size() - 1 - rest);
+            return QString::fromUtf8(ziel.substr(ziel.size() - 4).data(), 4).compare(".pdf", Qt::CaseInsensitive) == 0 &&
+                   Dateien::IstSchreibrest(name, ziel);
+        },
+        Dateien::Restealter);
 }
 
 // Why the CUPS queue takes no jobs now, with the reason its administrator
@@ -170,8 +160,11 @@ std::unique_ptr<QtDruckfläche> QtDruckfläche::System(const QString& name, QStr
 
 std::unique_ptr<QtDruckfläche> QtDruckfläche::Pdf(const QString& ziel, QString& fehler) {
     const QFileInfo zielInfo(ziel);
-    if (zielInfo.isDir()) {
-        fehler = QString::fromStdString(PdfFehler(ziel, DS("ist ein Ordner")));
+    // Only a regular file is written over (never a folder, a device or a
+    // FIFO, also behind a link): known now, before the user waits for the
+    // printout.
+    if (const std::string art = Dateien::Artfehler(QFile::encodeName(ziel).toStdString()); !art.empty()) {
+        fehler = QString::fromStdString(PdfFehler(ziel, art));
         return nullptr;
     }
     // The file is written at the end; that its folder takes a file is
@@ -182,6 +175,8 @@ std::unique_ptr<QtDruckfläche> QtDruckfläche::Pdf(const QString& ziel, QString
         return nullptr;
     }
     PdfResteEntfernen(zielInfo.absolutePath());
+    // Its own, also where its name is too long to be read back from theirs.
+    Dateien::SchreibresteEntfernen(QFile::encodeName(zielInfo.absoluteFilePath()).toStdString(), Dateien::Restealter);
     std::unique_ptr<QtDruckfläche> f = Messung();
     f->ziel_ = zielInfo.absoluteFilePath();
     f->pdf_->setTitle(zielInfo.completeBaseName());

@@ -1,4 +1,5 @@
 #include "frame/qt/QtPlattform.h"
+#include "frame/qt/Schriftdialog.h"
 
 #include "frame/qt/Fensterlage.h"
 #include "frame/qt/QtDruckflaeche.h"
@@ -145,13 +146,22 @@ std::optional<Plattform::Schrift> QtDateidialoge::SchriftWählen(const Plattform
     const QString gedruckt = QFontInfo(QtDruckfläche::Druckfont({vorgabe.Name, 9, vorgabe.Fett})).family();
     QFont start(gedruckt);
     if (vorgabe.Grösse > 0) start.setPointSizeF(vorgabe.Grösse);
-    start.setBold(vorgabe.Fett);
-    start.setItalic(vorgabe.Kursiv);
-    bool ok = false;
-    QFont f = QFontDialog::getFont(&ok, start, Fensterlage::Eigentümer());
-    if (!ok) return std::nullopt;
+    // Should the window that owns the dialog go while it is open, the
+    // dialog goes with it: then it counts as cancelled.
+    auto dialog = std::make_unique<Schriftdialog>(start, vorgabe, Fensterlage::Eigentümer());
+    QPointer<Schriftdialog> wache(dialog.get());
+    const int antwort = dialog->exec();
+    if (!wache) {
+        (void)dialog.release();
+        return std::nullopt;
+    }
+    if (antwort != QDialog::Accepted) return std::nullopt;
+    const QFont f = dialog->currentFont();
     const bool gleich = f.family().compare(gedruckt, Qt::CaseInsensitive) == 0;
-    return Plattform::Schrift{gleich ? vorgabe.Name : s(f.family()), f.pointSizeF(), f.bold(), f.italic()};
+    Plattform::Schrift gewählt = vorgabe;
+    gewählt.Name = gleich ? vorgabe.Name : s(f.family());
+    gewählt.Grösse = f.pointSizeF();
+    return gewählt;
 }
 
 std::vector<std::string> QtDrucker::DruckerListe() {

@@ -1,5 +1,6 @@
 #include "frame/qt/QtStart.h"
 
+#include "frame/Eigenordner.h"
 #include "frame/basZIRVO3801.h"
 #include "frame/basZIRVOVersion.h"
 #include "frame/qt/Bildschirmschrift.h"
@@ -23,7 +24,6 @@
 
 #include <chrono>
 
-#include <sys/stat.h>
 #include <unistd.h>
 
 #ifndef ZIRVO_VERSION_URL
@@ -77,31 +77,28 @@ QString Laufzeitordner() {
     const QString system = QString("/run/user/%1").arg(uid);
     QFileInfo s(system);
     if (s.isDir() && s.ownerId() == uid && s.isWritable()) return system;
-    const QString eigen = QDir(QDir::tempPath()).filePath(QString("zirvo-%1").arg(uid));
-    ::mkdir(QFile::encodeName(eigen).constData(), 0700);
-    struct stat st {};
-    if (::lstat(QFile::encodeName(eigen).constData(), &st) == 0 && S_ISDIR(st.st_mode) && st.st_uid == uid &&
-        (st.st_mode & 077) == 0)
-        return eigen;
-    return QDir::tempPath();
+    return QFile::decodeName(
+        Eigenordner::Ausweichordner(QFile::encodeName(QDir::tempPath()).toStdString(), Eigenordner::Cacheordner())
+            .c_str());
 }
 
 void LaufzeitordnerSetzen() {
     if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR")) return;
     const QString ordner = Laufzeitordner();
     // Only a folder of the user's own: Qt refuses a shared one.
-    if (ordner != QDir::tempPath()) qputenv("XDG_RUNTIME_DIR", QFile::encodeName(ordner));
+    if (!ordner.isEmpty()) qputenv("XDG_RUNTIME_DIR", QFile::encodeName(ordner));
 }
 
 Einzelstart::Einzelstart(const QString& ordner) {
     const QString o = ordner.isEmpty() ? Laufzeitordner() : ordner;
-    pfad_ = QDir(o).filePath("ZIRVO3801.lock");
+    if (!o.isEmpty()) pfad_ = QDir(o).filePath("ZIRVO3801.lock");
 }
 
 Einzelstart::~Einzelstart() = default;
 
 bool Einzelstart::WeitereKopieLäuft() {
-    if (sperre_) return false;
+    // Without a folder of the user's own there is no guard.
+    if (sperre_ || pfad_.isEmpty()) return false;
     auto sperre = std::make_unique<QLockFile>(pfad_);
     // The lock stays valid however long the program runs; a lock left by a
     // copy that ended abnormally is taken over.

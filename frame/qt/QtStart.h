@@ -42,9 +42,8 @@ bool QtDeutsch();
 std::string VersionsordnerAusEinstellung(const std::string& url);
 
 // The user's runtime folder: $XDG_RUNTIME_DIR, else the system's folder for
-// the user (/run/user/UID), else a folder of the user's own in the temporary
-// folder (made with access for the user alone; one that belongs to somebody
-// else or is a link is not used), else the temporary folder itself.
+// the user (/run/user/UID), else a private folder of the user's own
+// (Eigenordner::Ausweichordner), else "" (no guard).
 QString Laufzeitordner();
 // Before Qt starts: a missing $XDG_RUNTIME_DIR is set to that folder (when it
 // is the user's own), so neither the lock file nor Qt has to guess.

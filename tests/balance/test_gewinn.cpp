@@ -154,12 +154,14 @@ TEST(Gewinn, GenutzteWaermeeintraege) {
     EXPECT_EQ(f.lblQug.Caption(), "80.7");
     EXPECT_EQ(f.lblEtaG.Caption(), "1.00");
 
-    // Without a heat storage capacity the factor is 0 and nothing is utilised.
+    // Without a heat storage capacity nothing is utilised: an input error,
+    // as the zone commands have it, with no figure on view.
     p.ZSetNum(0, "C");
     ASSERT_FALSE(f.Einlesen());
-    EXPECT_EQ(Gespeichert("Qug"), Monatsarray{});
-    EXPECT_EQ(f.lblQug.Caption(), "0.0");
-    EXPECT_EQ(f.lblEtaG.Caption(), "0.00");
+    EXPECT_TRUE(f.Berechnen());
+    EXPECT_EQ(Eingabefehler.Text, "Bitte Wärmespeicherfähigkeit in den Nutzungsangaben definieren.");
+    EXPECT_EQ(f.lblQug.Caption(), "");
+    EXPECT_EQ(f.lblEtaG.Caption(), "");
 }
 
 TEST(Gewinn, PersonenflaecheNullGibtKeinePersonengewinne) {

@@ -132,6 +132,14 @@ TEST(Lueftung, NatuerlicheUndMechanischeLueftungVonHand) {
     f.txtfV.setText("0.5");
     f.txtfV_Change();
     EXPECT_EQ(f.lblQth.Caption(), "0.70");
+    // An efficiency that the heat load does not take gives no rate (80
+    // would give -43.30).
+    f.txtfV.setText("1.0");
+    for (const char* eta : {"80", "1", "-0.01"}) {
+        f.txtEtaV.setText(eta);
+        f.txtEtaV_Change();
+        EXPECT_EQ(f.lblQth.Caption(), "") << eta;
+    }
 }
 
 TEST(Lueftung, BetriebsartenUndAnteil) {

@@ -13,12 +13,14 @@
 #include "frame/basZIRVOFehler.h"
 #include "frame/basZIRVO_Array.h"
 #include "frame/basZIRVO_HiRi.h"
+#include "tests/mainwindow/Befehlsfenster.h"
 #include "tests/support/Tabellenpruefung.h"
 #include "tests/support/Zonenprojekt.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -124,11 +126,10 @@ TEST(TransmissionF, VerlusteGewinneUndLabels) {
     //   May L 0.7218288                         Nov G 1.3825 (L 1.672)
     //   Jun L 0.402192                          Dec G 1.19875 (L 1.990)
     // Sum 11.9748608 -> 12.0; share 11.9748608 / 26.7575 = 0.44753 -> 0.448.
-    EXPECT_EQ(Zahl(f.lblFQs), 12.0);
-    EXPECT_EQ(Zahl(f.lblFQsf), 0.448);
-    Monatsarray eta = Monate(z.P, "EtaG");
-    EXPECT_NEAR(eta[0], 1, 1e-9);
-    EXPECT_NEAR(eta[6], 0.1749888 / (0.00875 * 297), 1e-9);
+    // They need the zone's ventilation and internal gains: the table's
+    // step alone shows none, the zone computation below does.
+    EXPECT_EQ(f.lblFQs.Caption(), "");
+    EXPECT_EQ(f.lblFQsf.Caption(), "");
 
     // The envelope records: absolute losses and gains of the window row.
     Monatsarray verlust{}, gewinn{};
@@ -148,18 +149,66 @@ TEST(TransmissionF, VerlusteGewinneUndLabels) {
     EXPECT_EQ(f.txtFFS1[1].ToolTipText(), " fS1 = 0.000 ");
     EXPECT_EQ(f.txtFFS1[2].ToolTipText(), "");
 
-    // Without a heat storage capacity no gain is utilised; without any gain
-    // the share is 0.
-    z.P.ZSetNum(0, "C");
+    // The zone without ventilation and internal gains: its losses and gains
+    // are those of the table.
+    for (const char* wert : {"AVE", "PWP", "El"}) z.P.ZSetNum(0, wert);
+    ASSERT_FALSE(f.ProjektZoneBerechnen()) << Eingabefehler.Text;
+    EXPECT_EQ(Zahl(f.lblFQs), 12.0);
+    EXPECT_EQ(Zahl(f.lblFQsf), 0.448);
+    Monatsarray eta = Monate(z.P, "EtaG");
+    EXPECT_NEAR(eta[0], 1, 1e-9);
+    EXPECT_NEAR(eta[6], 0.1749888 / (0.00875 * 297), 1e-9);
+
+    // The table's step alone again shows none; without any gain the share is 0.
     ASSERT_FALSE(f.BerechnenQtF());
-    EXPECT_EQ(Zahl(f.lblFQs), 0);
-    EXPECT_EQ(f.lblFQsf.Caption(), "  0.000");
-    z.P.ZSetNum(10, "C");
+    EXPECT_EQ(f.lblFQs.Caption(), "");
+    EXPECT_EQ(f.lblFQsf.Caption(), "");
     f.txtFg[0].setText("");
-    ASSERT_FALSE(f.BerechnenQtF());
+    ASSERT_FALSE(f.ProjektZoneBerechnen());
     EXPECT_EQ(Monate(z.P, "QgS")[12], 0);
     EXPECT_EQ(Zahl(f.lblFQs), 0);
     EXPECT_EQ(Zahl(f.lblFQsf), 0);
+}
+
+// The window table's utilised solar gains and their factor depend on the
+// whole zone: whatever input changed last (a window, a wall, the use), they
+// are what the check of the project then shows; while the zone cannot be
+// computed they are empty and the status bar says why.
+TEST(TransmissionF, GenutzteSolareGewinneAusDerZonenrechnung) {
+    Testhilfe::Befehlsfenster w;
+    auto& f = w.F;
+    w.Projektangaben();
+    w.z.Zeile(TabelleA, 0, {"W", "Wand", "40", "", "0.2", "", "S"});
+    w.z.Zeile(F, 0, {"F", "Fenster", "10", "", "1.0", "", "S", "", "0.5", "0.7", "-", "-"});
+    f.ProjektZoneSpeichern();
+    f.MenüsAktivieren();
+    f.mnuZoneF_Click();
+    frmNutzung::Anzeigen = [](frmNutzung& d) {
+        d.txtAVE.setText("1.4");
+        d.cmdOK_Click();
+    };
+    // What changes, and the status bar's note while the figures are empty
+    // ("": they are shown); the note on typed text stays beside the reason.
+    const std::pair<std::function<void()>, const char*> fälle[] = {
+        {[&] { w.Tippen(f.txtFFl[0], "20"); }, ""},
+        {[&] { f.mnuProjektNutzung_Click(); }, ""},
+        {[&] { f.txtDaC[0].setText("X"), w.Tippen(f.txtFg[0], "0.6 x"); },
+         "Keine Zahl: 0.6 x – gelesen als 0.60; Genutzte solare Wärmeeinträge nicht berechnet – Gebäudehülle "
+         "gegen Aussenluft, Zeile 1: Keinen gültigen Code."},
+        {[&] { f.txtDaC[0].setText("W"), w.Tippen(f.txtFg[0], "0.5"); }, ""},
+    };
+    for (const auto& [ändern, hinweis] : fälle) {
+        SCOPED_TRACE(hinweis);
+        f.sbrStatusbarText.setCaption("");
+        ändern();
+        const std::string qs = f.lblFQs.Caption(), eta = f.lblFQsf.Caption();
+        EXPECT_EQ(f.sbrStatusbarText.Caption(), hinweis);
+        EXPECT_EQ(qs.empty(), *hinweis != 0);
+        if (*hinweis) continue;
+        f.mnuExtrasOK_Click();
+        EXPECT_EQ(f.lblFQs.Caption() + f.lblFQsf.Caption(), qs + eta);
+    }
+    EXPECT_EQ(w.Meldungen(), std::vector<std::string>{});
 }
 
 TEST(TransmissionF, VerschattungNeigungUndNordrichtung) {

@@ -86,7 +86,7 @@ TEST(Systemfehler, DeutscheGruende) {
     EXPECT_FALSE(Dateien::SicherSchreiben((ordner / "fehlt" / "a.txt").string(), "x", &fehler));
     EXPECT_EQ(fehler, "Datei oder Ordner nicht gefunden");
     EXPECT_FALSE(Dateien::SicherSchreiben(ordner.string(), "x", &fehler));
-    EXPECT_EQ(fehler, "ist ein Ordner");
+    EXPECT_EQ(fehler, "\"" + ordner.string() + "\" ist ein Ordner und keine gewöhnliche Datei.");
     EXPECT_FALSE(Dateien::Lesen((ordner / "fehlt.txt").string(), &fehler));
     EXPECT_EQ(fehler, "Datei oder Ordner nicht gefunden");
     fs::remove_all(ordner);

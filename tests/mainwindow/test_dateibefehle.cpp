@@ -8,12 +8,15 @@
 #include "frame/basZIRVODialogSprache.h"
 #include "frame/basZIRVO_Format.h"
 #include "frame/Dateien.h"
+#include "frame/Sperrdatei.h"
 #include "tests/mainwindow/Befehlsfenster.h"
 #include "tests/support/Fremdbenutzer.h"
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <fstream>
+#include <sys/file.h>
 #include <unistd.h>
 
 using Plattform::Antwort;
@@ -433,6 +436,69 @@ TEST(Dateibefehle, FremdeÄnderungFragtVorDemÜberschreiben) {
     EXPECT_TRUE(w.F.Form_QueryUnload());
     EXPECT_EQ(w.Meldungen(), (std::vector<std::string>{Frage, frage(datei)}));
     EXPECT_EQ(Dateiinhalt(datei), ihres);
+}
+
+// Two copies of the program, each with its own input, press Save on one
+// project at the same moment, round after round: the second always finds
+// the first one's file and is asked; none saves over the other unasked.
+TEST(Dateibefehle, ZweiGleichzeitigeSpeichernFragen) {
+    basZIRVODialogSprache::SpracheSetzen();
+    constexpr int Runden = 40;
+    const std::string frage = "Die Projektdatei wurde seit dem Öffnen oder dem letzten Speichern verändert";
+    Befehlsfenster w;
+    int gefragt = 0;
+    for (int runde = 0; runde < Runden; ++runde) {
+        SCOPED_TRACE("Runde " + std::to_string(runde));
+        const std::string datei = w.Pfad("Haus" + std::to_string(runde) + ".zirvo9");
+        ASSERT_NO_FATAL_FAILURE(GespeichertDannGetippt(w, datei, "vorher"));
+        // Both copies start from the same file and are let go together.
+        int los[2];
+        ASSERT_EQ(::pipe(los), 0);
+        auto kopie = [&](int nummer) {
+            return [&, nummer] {
+                ::close(los[1]);
+                w.Tippen(w.F.txtDaBez[0], "Kopie " + std::to_string(nummer));
+                w.M.Antworten = {Antwort::Abbrechen};
+                char c;
+                while (::read(los[0], &c, 1) > 0) {}
+                w.F.mnuDateiSpeichern_Click();
+                std::string texte;
+                for (const std::string& t : w.Meldungen()) texte += t + "\n";
+                return texte;
+            };
+        };
+        Testhilfe::Kindprozess erste(kopie(1)), zweite(kopie(2));
+        ::close(los[1]);
+        ::close(los[0]);
+        const auto a = erste.Ergebnis(), b = zweite.Ergebnis();
+        ASSERT_TRUE(a && b);
+        // One saved without a word, the other was asked and cancelled.
+        const bool ersteGefragt = a->find(frage) != std::string::npos;
+        EXPECT_TRUE((a->empty() && b->find(frage) != std::string::npos) || (ersteGefragt && b->empty()))
+            << *a << "|" << *b;
+        EXPECT_EQ(GetipptIn(datei), ersteGefragt ? "Kopie 2" : "Kopie 1");
+        gefragt += ersteGefragt || b->find(frage) != std::string::npos;
+    }
+    EXPECT_EQ(gefragt, Runden);
+
+    // A copy that holds the lock longer than a moment (its user still
+    // answering that question): the save says so and writes nothing.
+    const std::string datei = w.Pfad("Haus0.zirvo9");
+    const std::string vorher = Dateiinhalt(datei);
+    const int andere = ::open(Sperrdatei::Daneben(datei).c_str(), O_RDONLY | O_CLOEXEC);
+    ASSERT_EQ(::flock(andere, LOCK_EX), 0);
+    ASSERT_NO_FATAL_FAILURE(GespeichertDannGetippt(w, w.Pfad("Neu.zirvo9"), "neu"));
+    w.D.Antworten.push_back(datei);
+    w.M.Antworten = {Antwort::Ja};
+    w.F.mnuDateiSpeichernUnter_Click();
+    const auto texte = w.Meldungen();
+    ASSERT_EQ(texte.size(), 2u);
+    EXPECT_EQ(texte[1], "Datei:  " + datei +
+                            "\r\n\r\nDie Projektdatei wird gerade von einem anderen Programm gespeichert.\r\nDas "
+                            "Projekt wurde nicht gespeichert. Bitte versuchen Sie es nochmals.");
+    EXPECT_EQ(Dateiinhalt(datei), vorher);
+    EXPECT_EQ(Global::Projekt.Dateiname(), w.Pfad("Neu.zirvo9"));
+    ::close(andere);
 }
 
 TEST(Dateibefehle, UnlesbareUndFehlendeDateien) {

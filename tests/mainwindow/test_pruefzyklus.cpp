@@ -504,6 +504,12 @@ void Gerät(Projekt& p, double LSt, double ha, double WRG, double AVw = 0.2, dou
     p.ZSetNum(AVa, "LmAVa");
 }
 
+// The heat load's recovery efficiency with an effectiveness.
+void EtaV(Projekt& p, double EtaV, double fV = 0.9) {
+    p.PSetNum(EtaV, "HL_EtaV");
+    p.PSetNum(fV, "HL_fV");
+}
+
 // An extra consumer in row 2 of the gains dialog, as stored.
 void Verbraucher(Projekt& p, double W, double ha, double fe) {
     auto zeilen = Kollektion::Neu();
@@ -542,6 +548,13 @@ TEST(Prüfzyklus, UnmöglicheEingabenSindEingabefehler) {
         Steuerelement* zelle;
     };
     const std::string fehlt = "Zeile 3: Der U-Wert fehlt.";
+    const std::string ohneZeit =
+        "Lüftung: Die Betriebszeit des Lüftungsgeräts fehlt: ohne Betriebszeit und ohne Aussenluft-Volumenstrom "
+        "ausserhalb der Betriebszeit hat der mechanisch belüftete Teil keine Aussenluft.";
+    auto etaV = [](const char* w) {
+        return std::string("Lüftung: Der Anlagennutzungsgrad der Wärmerückgewinnung (") + w +
+               ") muss mindestens 0 und kleiner als 1 sein.";
+    };
     auto bu = [](const char* b, const char* w) {
         return std::string("Zeile 3: Der b-Faktor ") + b + " (" + w + ") muss zwischen 0 und 1 sein.";
     };
@@ -581,11 +594,32 @@ TEST(Prüfzyklus, UnmöglicheEingabenSindEingabefehler) {
         // Ventilation: the unit and the envelope's air count only with a
         // mechanical ventilation; the effectiveness always.
         {TabelleLüftung, {}, [](Projekt& p) { Gerät(p, 0, 8760, 100); }, "", nullptr},
-        {TabelleLüftung, {}, [](Projekt& p) { Gerät(p, 500, 0, 0, 0, 0); }, "", nullptr},
         {TabelleLüftung, {}, [](Projekt& p) { Gerät(p, 0, 0, 0, 0, 0); },
          "Lüftung: Für den mechanisch belüfteten Teil ist weder ein Luftstrom des Lüftungsgeräts noch ein "
          "Aussenluft-Volumenstrom angegeben.",
          &L.txtLSt[0]},
+        // The outside air that the unit and the envelope give the part, as
+        // computed: none is an error at the input that takes it away.
+        {TabelleLüftung, {}, [](Projekt& p) { Gerät(p, 500, 0, 0, 0, 0); }, ohneZeit, &L.txtha[0]},
+        {TabelleLüftung, {}, [](Projekt& p) { Gerät(p, 500, 0, 0, 0.2, 0); }, ohneZeit, &L.txtha[0]},
+        {TabelleLüftung, {}, [](Projekt& p) { Gerät(p, 500, 0, 0, 0, 0.01); }, "", nullptr},
+        {TabelleLüftung, {}, [](Projekt& p) { Gerät(p, 500, 1, 0, 0, 0); }, "", nullptr},
+        {TabelleLüftung, {}, [](Projekt& p) { Gerät(p, 500, 8760, 0, 0, 0); }, "", nullptr},
+        {TabelleLüftung, {}, [](Projekt& p) { Gerät(p, 500, 4000, 100, 0, 0); },
+         "Lüftung: Mit einer Wärmerückgewinnung WRG von 100 % und ohne Aussenluft-Volumenstrom während der "
+         "Betriebszeit hat der mechanisch belüftete Teil keine Aussenluft.",
+         &L.txtWRG[0]},
+        {TabelleLüftung, {}, [](Projekt& p) { Gerät(p, 500, 4000, 100, 0.01, 0); }, "", nullptr},
+        {TabelleLüftung, {}, [](Projekt& p) { Gerät(p, 500, 8760, 99, 0, 0); }, "", nullptr},
+        {TabelleLüftung, {}, [](Projekt& p) { Gerät(p, 0, 8760, 0, 0, 0.2); },
+         "Lüftung: Mit einer Betriebszeit von 8760 h/a und ohne Luftstrom des Lüftungsgeräts oder "
+         "Aussenluft-Volumenstrom während der Betriebszeit hat der mechanisch belüftete Teil keine Aussenluft.",
+         &L.txtAVEMLwB},
+        {TabelleLüftung, {}, [](Projekt& p) { Gerät(p, 0, 0, 0, 0, 0, 0); }, "", nullptr},
+        {TabelleLüftung, {}, [](Projekt& p) {
+             Gerät(p, 500, 0, 0, 0, 0, 2);
+             p.ZSetNum(50, "MLAnteil");
+         }, ohneZeit, &L.txtha[0]},
         {TabelleLüftung, {}, [](Projekt& p) { Gerät(p, 500, 8761, 80); },
          "Lüftung: Die Betriebszeit des Lüftungsgeräts (8761 h/a) muss zwischen 0 und 8760 h/a sein.", &L.txtha[0]},
         {TabelleLüftung, {}, [](Projekt& p) { Gerät(p, 500, -1, 80); },
@@ -605,6 +639,15 @@ TEST(Prüfzyklus, UnmöglicheEingabenSindEingabefehler) {
         {TabelleLüftung, {}, [](Projekt& p) { Gerät(p, 500, 9999, 150, -1, -1, 0); }, "", nullptr},
         {TabelleLüftung, {}, [](Projekt& p) { p.PSetNum(-1, "HL_fV"); },
          "Lüftung: Die Lüftungseffektivität der mechanischen Lüftung (-1) darf nicht negativ sein.", &L.txtfV},
+        // The heat load's recovery efficiency counts where an effectiveness is given.
+        {TabelleLüftung, {}, [](Projekt& p) { EtaV(p, -0.01); }, etaV("-0.01"), &L.txtEtaV},
+        {TabelleLüftung, {}, [](Projekt& p) { EtaV(p, 0); }, "", nullptr},
+        {TabelleLüftung, {}, [](Projekt& p) { EtaV(p, 0.99); }, "", nullptr},
+        {TabelleLüftung, {}, [](Projekt& p) { EtaV(p, 0.999); }, "", nullptr},
+        {TabelleLüftung, {}, [](Projekt& p) { EtaV(p, 1); }, etaV("1"), &L.txtEtaV},
+        {TabelleLüftung, {}, [](Projekt& p) { EtaV(p, 1.01); }, etaV("1.01"), &L.txtEtaV},
+        {TabelleLüftung, {}, [](Projekt& p) { EtaV(p, 80); }, etaV("80"), &L.txtEtaV},
+        {TabelleLüftung, {}, [](Projekt& p) { EtaV(p, 80, 0); }, "", nullptr},
         {TabelleLüftung, {}, [](Projekt& p) { p.ZSetNum(-0.1, "AVE"); },
          "Nutzung: Der Aussenluft-Volumenstrom pro EBF (-0.1 m³/hm²) darf nicht negativ sein.", &L.lblAVEnL},
         // Gains: the use of the zone and the extra consumers.
@@ -626,6 +669,9 @@ TEST(Prüfzyklus, UnmöglicheEingabenSindEingabefehler) {
          "Nutzung: Der Reduktionsfaktor Elektroverbrauch (1.1) muss zwischen 0 und 1 sein.", &G.lblfe},
         {TabelleGewinn, {}, [](Projekt& p) { p.ZSetNum(-0.1, "C"); },
          "Nutzung: Die Wärmespeicherfähigkeit (-0.1 kWh/m²K) darf nicht negativ sein.", nullptr},
+        {TabelleGewinn, {}, [](Projekt& p) { p.ZSetNum(0, "C"); },
+         "Bitte Wärmespeicherfähigkeit in den Nutzungsangaben definieren.", nullptr},
+        {TabelleGewinn, {}, [](Projekt& p) { p.ZSetNum(0.01, "C"); }, "", nullptr},
         {TabelleGewinn, {}, [](Projekt& p) { Verbraucher(p, 100, 8760, 1); }, "", nullptr},
         {TabelleGewinn, {}, [](Projekt& p) { Verbraucher(p, -100, 1000, 1); },
          "Wärmeeinträge, Zeile 2: Die Leistung (-100 W) darf nicht negativ sein.", &G.txtW[1]},
@@ -650,6 +696,7 @@ TEST(Prüfzyklus, UnmöglicheEingabenSindEingabefehler) {
         w.P.ZSetColl(nullptr, "Lm_");
         w.P.ZSetColl(nullptr, "GE_");
         w.P.PSetNum(0, "HL_fV");
+        w.P.PSetNum(0, "HL_EtaV");
         if (fall.werte) fall.werte(w.P);
         f.sbrStatusbarText.setCaption("");
         f.mnuExtrasOK_Click();
@@ -680,12 +727,20 @@ TEST(Prüfzyklus, UnmöglicheEingabenSindEingabefehler) {
             L.txtWRG_LostFocus(0);
             gesehen.push_back(L.lblQv.Caption() + "|" + f.sbrStatusbarText.Caption());
         }
+        // The heat-load values as typed, not as the project held them.
+        L.txtfV.setText("1");
+        L.txtEtaV.setText("80");
+        L.txtAVEMLwB_LostFocus();
+        gesehen.push_back(L.lblQv.Caption() + "|" + f.sbrStatusbarText.Caption());
         L.cmdSchliessen_Click();
     };
     f.MenüsAktivieren();
     f.mnuZoneL_Click();
-    ASSERT_EQ(gesehen.size(), 2u);
+    ASSERT_EQ(gesehen.size(), 3u);
     EXPECT_EQ(gesehen[0], "|Lüftung: Die Wärmerückgewinnung WRG (150 %) muss zwischen 0 und 100 % sein.");
     EXPECT_NE(gesehen[1].front(), '|');
     EXPECT_EQ(gesehen[1].back(), '|');
+    EXPECT_EQ(gesehen[2], "|" + etaV("80"));
+    // Closing kept what was typed.
+    EXPECT_EQ(w.P.PGetNum("HL_EtaV"), 80);
 }

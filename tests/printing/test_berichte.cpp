@@ -51,10 +51,14 @@ TEST(Bericht, Initialisieren) {
          "Schriftgrösse: 0 pt liegt ausserhalb des Bereichs von 6 bis 15 pt.\r\n\r\nBitte passen Sie die "
          "Einstellungen unter «Druck einrichten» an."},
         {"a font too large for the grid", "Laser", true, 10, 3, 3, false, 0, 0, 0, 0, 0, 0,
+         // landscape: top and bottom at most 29.7 - 0.2 * 128 / 0.88 = 0.61 cm,
+         // left and right 21 - 41 * 0.4267 = 3.51 cm
          "Die Schrift Arial in 10 pt passt nicht in das Raster der Ausdrucke. Ihre Ziffern (0.2 cm) sind breiter "
-         "als eine Spalte des Rasters im Querformat (128 Spalten auf 26.7 cm)."
-         "\r\n\r\nMit diesen Seitenrändern passt Arial höchstens in 9 pt.\r\n\r\nBitte passen Sie die "
-         "Einstellungen unter «Druck einrichten» an."},
+         "als 88 % einer Spalte des Rasters im Querformat: eine Spalte ist dort 0.209 cm breit (128 Spalten auf 26.7 "
+         "cm), eine Ziffer darf höchstens 0.184 cm breit sein.\r\n\r\nMit diesen Seitenrändern passt Arial "
+         "höchstens in 9 pt. Mit schmaleren Seitenrändern lässt sich Arial in 10 pt drucken, zum Beispiel mit links "
+         "2.2 cm, oben 0.3 cm, rechts 1.1 cm und unten 0.3 cm.\r\n\r\nBitte passen Sie die Einstellungen unter "
+         "«Druck einrichten» an."},
     };
     for (const Fall& c : fälle) {
         SCOPED_TRACE(c.was);

@@ -77,24 +77,45 @@ TEST(Druckraster, Meldungen) {
         const char* meldung;
     } fälle[] = {
         {9, 3, 1.5, 1.5, {false, true}, false, ""},
+        // by font height 65 rows hold the cover with its file name; top and
+        // bottom at most 29.7 - 66 * 0.4053 = 2.95 cm
         {9.5, 0, 0, 1.5, {false}, false,
          "Die Schrift Arial in 9.5 pt passt nicht in das Raster der Ausdrucke. Ihre Zeilen (0.41 cm mit "
          "tiefgestellten Zeichen) sind höher als eine Zeile des Rasters im Hochformat (66 Zeilen auf 26.7 cm)."
-         "\r\n\r\nMit diesen Seitenrändern passt Arial höchstens in 9 pt."},
+         "\r\n\r\nMit diesen Seitenrändern passt Arial höchstens in 9 pt. Mit «Anzahl Druckzeilen gemäss "
+         "Druckerschrift» (im Druckdialog des Systemnachweises) lässt sich Arial in 9.5 pt drucken. Mit schmaleren "
+         "Seitenrändern lässt sich Arial in 9.5 pt drucken, zum Beispiel mit links 0 cm, oben 1.4 cm, rechts 0 cm "
+         "und unten 1.4 cm."},
+        // a column 16.5 / 79 = 0.209 cm, 88 % of it 0.184 cm; left and right
+        // at most 21 - 0.19 * 79 / 0.88 = 3.94 cm, top and bottom 2.95 cm
+        {9.5, 3, 1.5, 1.5, {false}, false,
+         "Die Schrift Arial in 9.5 pt passt nicht in das Raster der Ausdrucke. Ihre Ziffern (0.19 cm) sind breiter "
+         "als 88 % einer Spalte des Rasters im Hochformat: eine Spalte ist dort 0.209 cm breit (79 Spalten auf 16.5 "
+         "cm), eine Ziffer darf höchstens 0.184 cm breit sein.\r\n\r\nMit diesen Seitenrändern passt Arial "
+         "höchstens in 9 pt. Mit schmaleren Seitenrändern lässt sich Arial in 9.5 pt drucken, zum Beispiel mit links "
+         "2.5 cm, oben 1.4 cm, rechts 1.2 cm und unten 1.4 cm."},
         // fits in portrait, not in landscape (0.88 * 25.9 / 128 = 0.1781):
-        // what fits both is named
+        // what fits both is named; top and bottom at most
+        // 29.7 - 0.18 * 128 / 0.88 = 3.52 cm
         {9, 3, 1.5, 1.9, {false, true}, false,
          "Die Schrift Arial in 9 pt passt nicht in das Raster der Ausdrucke. Ihre Ziffern (0.18 cm) sind breiter als "
-         "eine Spalte des Rasters im Querformat (128 Spalten auf 25.9 cm).\r\n\r\nMit diesen Seitenrändern passt "
-         "Arial höchstens in 8.5 pt."},
+         "88 % einer Spalte des Rasters im Querformat: eine Spalte ist dort 0.202 cm breit (128 Spalten auf 25.9 cm), "
+         "eine Ziffer darf höchstens 0.178 cm breit sein.\r\n\r\nMit diesen Seitenrändern passt Arial höchstens in "
+         "8.5 pt. Mit schmaleren Seitenrändern lässt sich Arial in 9 pt drucken, zum Beispiel mit links 3 cm, oben "
+         "1.7 cm, rechts 1.5 cm und unten 1.7 cm."},
+        // 65 rows need 65 * 0.4053 = 26.35 cm: top and bottom 3.35 cm
         {9.5, 0, 0, 2, {false}, true,
          "Die Schrift Arial in 9.5 pt passt nicht in das Raster der Ausdrucke. Mit «Anzahl Druckzeilen gemäss "
          "Druckerschrift» hat eine Seite im Hochformat nur 63 Zeilen; das Titelblatt braucht 65.\r\n\r\nMit diesen "
-         "Seitenrändern passt Arial höchstens in 9 pt."},
+         "Seitenrändern passt Arial höchstens in 9 pt. Mit schmaleren Seitenrändern lässt sich Arial in 9.5 pt "
+         "drucken, zum Beispiel mit links 0 cm, oben 1.6 cm, rechts 0 cm und unten 1.6 cm."},
+        // left and right at most 21 - 16.16 = 4.84 cm
         {9, 6, 6, 1.5, {false}, false,
          "Die Schrift Arial in 9 pt passt nicht in das Raster der Ausdrucke. Ihre Ziffern (0.18 cm) sind breiter als "
-         "eine Spalte des Rasters im Hochformat (79 Spalten auf 9 cm).\r\n\r\nMit diesen Seitenrändern passt Arial "
-         "in keiner Grösse ab 6 pt: bitte wählen Sie schmalere Ränder."},
+         "88 % einer Spalte des Rasters im Hochformat: eine Spalte ist dort 0.114 cm breit (79 Spalten auf 9 cm), "
+         "eine Ziffer darf höchstens 0.1 cm breit sein.\r\n\r\nMit diesen Seitenrändern passt Arial in keiner "
+         "Grösse ab 6 pt: bitte wählen Sie schmalere Ränder. Mit schmaleren Seitenrändern lässt sich Arial in 9 pt "
+         "drucken, zum Beispiel mit links 2.4 cm, oben 1.5 cm, rechts 2.4 cm und unten 1.5 cm."},
         {16, 3, 1.5, 1.5, {false}, false, "Schriftgrösse: 16 pt liegt ausserhalb des Bereichs von 6 bis 15 pt."},
         {9, 7, 1.5, 1.5, {false}, false, "Linker Rand: 7 cm liegt ausserhalb des Bereichs von 0 bis 6 cm."},
     };

@@ -37,15 +37,20 @@ TEST(frmDruckIni, BereicheUndStandardwerte) {
         {"9", "0", "1", 0, 0, 0, "Linienstärke: 0 liegt ausserhalb des Bereichs von 1 bis 5."},
         {"9", "3", "7", 0, 0, 0, "Linker Rand: 7 cm liegt ausserhalb des Bereichs von 0 bis 6 cm."},
         {"9", "3", "-1", 0, 0, 0, "Linker Rand: -1 cm liegt ausserhalb des Bereichs von 0 bis 6 cm."},
-        // 16.5 cm over 79 columns: 0.21 cm digits take more than 95 % of 0.21
+        // 16.5 cm over 79 columns: 0.21 cm digits take more than 88 % of
+        // 0.209; left and right at most 21 - 0.21 * 79 / 0.88 = 2.15 cm, top
+        // and bottom 29.7 - 66 * 0.448 = 0.13 cm
         {"10,5", "3", "2,25", 0, 0, 0,
          "Die Schrift Arial in 10.5 pt passt nicht in das Raster der Ausdrucke. Ihre Ziffern (0.21 cm) sind breiter "
-         "als eine Spalte des Rasters im Hochformat (79 Spalten auf 16.5 cm).\r\n\r\nMit diesen Seitenrändern "
-         "passt Arial höchstens in 8.5 pt."},
+         "als 88 % einer Spalte des Rasters im Hochformat: eine Spalte ist dort 0.209 cm breit (79 Spalten auf 16.5 "
+         "cm), eine Ziffer darf höchstens 0.184 cm breit sein.\r\n\r\nMit diesen Seitenrändern passt Arial "
+         "höchstens in 8.5 pt. Mit schmaleren Seitenrändern lässt sich Arial in 10.5 pt drucken, zum Beispiel mit "
+         "links 1 cm, oben 0 cm, rechts 1 cm und unten 0 cm."},
         {"15", "5", "6", 0, 0, 0,
          "Die Schrift Arial in 15 pt passt nicht in das Raster der Ausdrucke. Ihre Ziffern (0.3 cm) sind breiter "
-         "als eine Spalte des Rasters im Hochformat (79 Spalten auf 9 cm).\r\n\r\nMit diesen Seitenrändern passt "
-         "Arial in keiner Grösse ab 6 pt: bitte wählen Sie schmalere Ränder."},
+         "als 88 % einer Spalte des Rasters im Hochformat: eine Spalte ist dort 0.114 cm breit (79 Spalten auf 9 cm), "
+         "eine Ziffer darf höchstens 0.1 cm breit sein.\r\n\r\nMit diesen Seitenrändern passt Arial in keiner "
+         "Grösse ab 6 pt: bitte wählen Sie schmalere Ränder."},
     };
     for (const Fall& c : fälle) {
         SCOPED_TRACE(std::string(c.grösse) + " / " + c.linie + " / " + c.rand);
@@ -86,6 +91,26 @@ TEST(frmDruckIni, BereicheUndStandardwerte) {
         EXPECT_EQ(d.umgebung.meldungen.Letzte()->Text.substr(0, 40), "Die Schrift Arial in 12 pt passt nicht i");
     }
 
+    // Margins of 1.9 cm fit 9 pt upright (0.88 * 17.2 / 79 = 0.1916) but not
+    // the landscape energy table (0.88 * 25.9 / 128 = 0.1781): stored, with
+    // a word that that table needs a smaller size.
+    {
+        Dialog d;
+        for (TextBox* t : {&d.f.txtLinks, &d.f.txtOben, &d.f.txtRechts, &d.f.txtUnten}) t->setText("1,9");
+        d.f.cmdOK_Click();
+        EXPECT_TRUE(d.f.Entladen);
+        EXPECT_FLOAT_EQ(Global::Initialisierung.DruckerRandLinks, 1.9f);
+        ASSERT_NE(d.umgebung.meldungen.Letzte(), nullptr);
+        EXPECT_EQ(d.umgebung.meldungen.Letzte()->Text,
+                  "Die Einstellungen passen für alle Ausdrucke im Hochformat; die Energietabelle im Querformat braucht "
+                  "aber eine kleinere Schrift und wird so nicht gedruckt.\r\n\r\nDie Schrift Arial in 9 pt passt "
+                  "nicht in das Raster der Ausdrucke. Ihre Ziffern (0.18 cm) sind breiter als 88 % einer Spalte des "
+                  "Rasters im Querformat: eine Spalte ist dort 0.202 cm breit (128 Spalten auf 25.9 cm), eine Ziffer "
+                  "darf höchstens 0.178 cm breit sein.\r\n\r\nMit diesen Seitenrändern passt Arial höchstens in 8.5 "
+                  "pt. Mit schmaleren Seitenrändern lässt sich Arial in 9 pt drucken, zum Beispiel mit links 1.9 cm, "
+                  "oben 1.7 cm, rechts 1.9 cm und unten 1.7 cm.");
+    }
+
     // What the dialog shows; Standard; Abbrechen stores nothing.
     Dialog d;
     EXPECT_EQ(d.f.cboDrucker.List(), (std::vector<std::string>{"Laser", "PDF-Datei"}));
@@ -122,32 +147,59 @@ TEST(frmDruckIni, DerDruckerDerAusdrucke) {
 }
 
 TEST(frmDruckIni, Testseite) {
+    // Settings that do not fit are said before anything is asked; a word on
+    // the landscape energy table comes before the question.
+    static constexpr const char* frage = "Sollen die Einstellungen gespeichert und ein Testausdruck erstellt werden?";
     struct Fall {
         Antwort antwort;
         const char* drucker;
         int aufträge;
         const char* letzteMeldung;
+        const char* rand = "";            // typed into all four margins
+        const char* ersteMeldung = frage; // its start
+        int meldungen = 0;                // shown in all, when not 0
     } fälle[] = {
-        {Antwort::Nein, "Laser", 0, "Sollen die Einstellungen gespeichert und ein Testausdruck erstellt werden?"},
-        {Antwort::Abbrechen, "Laser", 0, "Sollen die Einstellungen gespeichert und ein Testausdruck erstellt werden?"},
+        {Antwort::Nein, "Laser", 0, frage},
+        {Antwort::Abbrechen, "Laser", 0, frage},
         {Antwort::Ja, "Laser", 1,
          "OK, die Testseite ist gedruckt.\r\n\r\nBitte warten Sie, bis die Testseite beim Drucker erscheint."},
-        {Antwort::Ja, "PDF-Datei", 0, "Sollen die Einstellungen gespeichert und ein Testausdruck erstellt werden?"},
+        {Antwort::Ja, "PDF-Datei", 0, frage},
+        {Antwort::Ja, "Laser", 0, "Die Schrift Arial in 9 pt passt nicht in das Raster der Ausdrucke. Ihre Ziffern "
+         "(0.18 cm) sind breiter als 88 % einer Spalte des Rasters im Hochformat: eine Spalte ist dort 0.114 cm breit "
+         "(79 Spalten auf 9 cm), eine Ziffer darf höchstens 0.1 cm breit sein.\r\n\r\nMit diesen Seitenrändern "
+         "passt Arial in keiner Grösse ab 6 pt: bitte wählen Sie schmalere Ränder. Mit schmaleren Seitenrändern "
+         "lässt sich Arial in 9 pt drucken, zum Beispiel mit links 2.4 cm, oben 2.1 cm, rechts 2.4 cm und unten "
+         "2.1 cm.", // left and right at most 4.84 cm, top and bottom 29.7 - 66 * 0.384 = 4.36 cm
+         "6", "Die Schrift Arial in 9 pt passt nicht", 1},
+        {Antwort::Ja, "Laser", 1,
+         "OK, die Testseite ist gedruckt.\r\n\r\nBitte warten Sie, bis die Testseite beim Drucker erscheint.", "1,9",
+         "Die Einstellungen passen für alle Ausdrucke im Hochformat; die Energietabelle", 3},
     };
     for (const Fall& c : fälle) {
-        SCOPED_TRACE(c.drucker);
+        SCOPED_TRACE(std::string(c.drucker) + " " + c.rand);
         Dialog d;
-        d.umgebung.meldungen.Antworten.push_back(c.antwort);
+        d.umgebung.meldungen.Antworten = {Antwort::OK, c.antwort};
+        if (!*c.rand) d.umgebung.meldungen.Antworten.erase(d.umgebung.meldungen.Antworten.begin());
+        for (TextBox* t : {&d.f.txtLinks, &d.f.txtOben, &d.f.txtRechts, &d.f.txtUnten})
+            if (*c.rand) t->setText(c.rand);
         d.f.txtLinie.setText("2");
         for (int i = 0; i < d.f.cboDrucker.ListCount(); ++i)
             if (d.f.cboDrucker.ListEntry(i) == c.drucker) d.f.cboDrucker.setListIndex(i);
         d.f.cmdTestseite_Click();
         const auto& gezeigt = d.umgebung.meldungen.Gezeigt;
-        EXPECT_EQ(gezeigt.front().Vorgabe, Antwort::Nein);
+        EXPECT_EQ(gezeigt.front().Text.rfind(c.ersteMeldung, 0), 0u) << gezeigt.front().Text;
+        if (c.ersteMeldung == frage) {
+            EXPECT_EQ(gezeigt.front().Vorgabe, Antwort::Nein);
+        }
+        if (c.meldungen) {
+            EXPECT_EQ(static_cast<int>(gezeigt.size()), c.meldungen);
+        }
         EXPECT_EQ(gezeigt.back().Text, c.letzteMeldung);
         EXPECT_EQ(static_cast<int>(d.druck.drucker.Beendet.size()), c.aufträge);
-        // Yes stores the settings first; the dialog stays open.
-        EXPECT_FLOAT_EQ(Global::Initialisierung.DruckerLinie, c.antwort == Antwort::Ja ? 2 : 3);
+        // Yes stores the settings first (settings that do not fit never);
+        // the dialog stays open.
+        const bool gespeichert = c.antwort == Antwort::Ja && std::string(c.rand) != "6";
+        EXPECT_FLOAT_EQ(Global::Initialisierung.DruckerLinie, gespeichert ? 2 : 3);
         EXPECT_FALSE(d.f.Entladen);
         if (c.aufträge) {
             EXPECT_TRUE(d.druck.drucker.Beendet[0].Suchen("Zeichensatz mit griechischem Alphabet"));

@@ -314,6 +314,60 @@ TEST_F(NachweisEB, Grenzwertliste) {
     EXPECT_EQ(E.lvwGrenzwerte.ColumnHeaders().size(), 4u);
 }
 
+// The designation of a component row follows the kind of item its code
+// names under the number: one filled from the item gives way to the new
+// item's (also after store and load), one the engineer typed stays.
+TEST_F(NachweisEB, BezeichnungFolgtDemElement) {
+    z.BauteilAnlegen(1, 0.15, "Flachdach Klassentrakt");
+    z.FensterAnlegen(1, 0.9, 0.5, 0.7, "Fenster Süd");
+    z.BauteilAnlegen(2, 0.2, "Wand Turnhalle");
+    // One row per case: the cells typed and the designation each leaves;
+    // a null cell stores the rows and loads them again.
+    struct Schritt {
+        Steuerelementfeld<TextBox>* feld;
+        const char* text;
+        const char* bez;
+    };
+    const std::vector<std::vector<Schritt>> fälle = {
+        {{&E.txtBtNr, "1", "Flachdach Klassentrakt"}, {&E.txtBtC, "D1u", "Fenster Süd"},
+         {&E.txtBtC, "A1", "Flachdach Klassentrakt"}},
+        {{&E.txtBtBez, "Oberlicht", "Oberlicht"}, {&E.txtBtNr, "1", "Oberlicht"}, {&E.txtBtC, "D1u", "Oberlicht"}},
+        // A window row takes no designation; the same kind or another number keeps it.
+        {{&E.txtBtC, "D1", ""}, {&E.txtBtNr, "1", ""}, {&E.txtBtC, "B1", "Flachdach Klassentrakt"},
+         {&E.txtBtC, "A1", "Flachdach Klassentrakt"}, {&E.txtBtNr, "2", "Flachdach Klassentrakt"}},
+        {{&E.txtBtNr, "1", "Flachdach Klassentrakt"}, {nullptr, "", "Flachdach Klassentrakt"},
+         {&E.txtBtC, "D1u", "Fenster Süd"}},
+    };
+    bool fehlgeschlagen = true;
+    for (std::size_t k = 0; k < fälle.size(); ++k) {
+        const int r = static_cast<int>(k);
+        E.ZelleSetzen(E.txtBtTi[r], "20");
+        for (const Schritt& s : fälle[k]) {
+            SCOPED_TRACE(std::to_string(k) + ": " + s.text);
+            if (!s.feld) {
+                E.Speichern(fehlgeschlagen);
+                E.Einlesen();
+                continue;
+            }
+            // A key in the cell ends the display of an earlier fault (a code
+            // typed before its number has no U-value yet).
+            TextBox& zelle = (*s.feld)[r];
+            std::int16_t taste = 'A';
+            E.Zelle_GotFocus(zelle);
+            E.Zelle_KeyDown(zelle, taste, 0);
+            zelle.setText(s.text);
+            E.Zelle_LostFocus(zelle);
+            EXPECT_EQ(E.txtBtBez[r].Text(), s.bez);
+        }
+    }
+    EXPECT_FALSE(E.BauteileNachweisen()) << Eingabefehler.Text;
+    // A row stored with the component's name under a window code is mended.
+    E.ZelleSetzen(E.txtBtBez[3], "Flachdach Klassentrakt");
+    E.Speichern(fehlgeschlagen);
+    E.Einlesen();
+    EXPECT_EQ(E.txtBtBez[3].Text(), "Fenster Süd");
+}
+
 // Printing with a faulty row brings its page to the front and shows the
 // fault on the tinted cell; the window stores its rows when it closes and,
 // while it is open, before the project is saved.

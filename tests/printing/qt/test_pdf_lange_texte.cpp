@@ -12,6 +12,8 @@
 #include "printing/Druckauftraege.h"
 #include "printing/Druckeinstellungen.h"
 #include "printing/ZIRVO3801Drucken.h"
+#include "printing/frmDrucken.h"
+#include "frame/basZIRVO_HiRi.h"
 #include "tests/support/Grenzprojekte.h"
 #include "tests/support/Projektbeschreibung.h"
 #include "tests/support/qt/Pdfdruck.h"
@@ -47,6 +49,26 @@ void Anlegen(Testhilfe::Zonenprojekt& z) {
         p.ZSetStr(Zonenname(i), "Bez");
         p.ZSetStr(Zonencode(i), "Code");
     }
+    // North turned, and tilted windows: orientations such as "WSW,37°",
+    // the widest the windows table has.
+    p.PSetStr("NNE", "Nord");
+    basZIRVO_HiRi::NordAktuell = "NNE";
+    for (std::int16_t i = 0; i < p.ZonenAnzahl(); ++i) {
+        p.SetNZone(i);
+        const KollektionZeiger f = p.ZGetColl("F_");
+        if (!f) continue;
+        auto neu = Kollektion::Neu();
+        for (int r = 1; r <= f->Anzahl(); ++r) {
+            auto zeile = Kollektion::Neu();
+            const KollektionZeiger alt = f->Koll(r);
+            for (int k = 1; alt && k <= alt->Anzahl(); ++k) {
+                if (k == 8 && alt->Text(1) != "l") zeile->Hinzufügen(37.0);
+                else zeile->WertHinzufügen(*alt->Eintrag(k));
+            }
+            neu->Hinzufügen(zeile);
+        }
+        p.ZSetColl(neu, "F_");
+    }
     p.SetNZone(0);
     const char* const codes[] = {"B1u*", "D4u*", "A2*", "C3u"};
     // Beside them a component with a long designation and layer, and a
@@ -73,6 +95,9 @@ void Anlegen(Testhilfe::Zonenprojekt& z) {
 }
 
 TEST(PdfLangeTexte, NichtsUeberdrucktUndNamenEndenMitAuslassung) {
+    struct NordZurück {
+        ~NordZurück() { basZIRVO_HiRi::NordAktuell.clear(); }
+    } nord;
     struct Fall {
         const char* name;
         double grösse;
@@ -84,11 +109,23 @@ TEST(PdfLangeTexte, NichtsUeberdrucktUndNamenEndenMitAuslassung) {
     const auto System = [](Testhilfe::Pdfdruck& d) {
         return Testhilfe::SystemnachweisDrucken(d.z.umgebung, 0, "1", false) == "OK, Ausdruck abgeschlossen.";
     };
+    const auto SystemNachSchrift = [](Testhilfe::Pdfdruck& d) {
+        frmDrucken dialog;
+        dialog.Form_Load();
+        dialog.optAusdruck_Click(0);
+        dialog.chkADGD.setValue(1);
+        dialog.cmdDrucken_Click();
+        const auto* m = d.z.umgebung.meldungen.Letzte();
+        return m && m->Text == "OK, Ausdruck abgeschlossen.";
+    };
     const Fall fälle[] = {
         {"Systemnachweis", 9, System, true, true},
         {"Systemnachweis", 7, System, true, true},
         // The largest size the page takes, without margins.
         {"Systemnachweis", 10.5, System, true, true, false, 0},
+        // The zone's name cut short in the envelope summary's heading.
+        {"Systemnachweis", 7, System, true, true, false, 3},
+        {"Systemnachweis", 9.5, SystemNachSchrift, true, true, false, 2},
         {"Einzelbauteilnachweis", 9,
          [](Testhilfe::Pdfdruck&) {
              ZIRVO3801Drucken r;
@@ -120,7 +157,8 @@ TEST(PdfLangeTexte, NichtsUeberdrucktUndNamenEndenMitAuslassung) {
         if (c.rand >= 0)
             ini.DruckerRandLinks = ini.DruckerRandOben = ini.DruckerRandRechts = ini.DruckerRandUnten = c.rand;
         Anlegen(d.z);
-        const std::string pdf = d.Ziel(std::string(c.name) + "_" + std::to_string(int(10 * c.grösse)) + ".pdf");
+        const std::string pdf = d.Ziel(std::string(c.name) + "_" + std::to_string(int(10 * c.grösse)) +
+                                     (c.rand >= 0 ? "_" + std::to_string(int(c.rand)) : "") + ".pdf");
         ASSERT_TRUE(c.drucken(d));
         const std::vector<Wort> wörter = Wörter(pdf);
         ASSERT_FALSE(wörter.empty());
@@ -155,7 +193,11 @@ TEST(PdfLangeTexte, NichtsUeberdrucktUndNamenEndenMitAuslassung) {
             // in the first row; the second names the zone a page continues.
             std::string kopf, zusatz;
             const double erste = w.empty() ? 0 : w.front()->yMax;
-            for (const Wort* x : w)
+            // From left to right, whatever order pdftotext reads a line in.
+            std::vector<const Wort*> links = w;
+            std::stable_sort(links.begin(), links.end(),
+                             [](const Wort* a, const Wort* b) { return a->xMin < b->xMin; });
+            for (const Wort* x : links)
                 if (x->yMax < oben) (x->yMin < erste ? kopf : zusatz) += " " + x->Text;
             if (!kopf.empty()) kopf.erase(0, 1);
             if (zusatz.find("Thermische Zone:") != std::string::npos) ++zonenseiten;

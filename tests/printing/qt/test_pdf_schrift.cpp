@@ -12,6 +12,7 @@
 #include "frame/qt/Druckschriften.h"
 #include "frame/qt/QtDruckflaeche.h"
 #include "frame/qt/QtPlattform.h"
+#include "frame/qt/Schriftdialog.h"
 #include "printing/Druckauftraege.h"
 #include "printing/ZIRVO3801Drucken.h"
 #include "printing/frmDruckIni.h"
@@ -353,16 +354,22 @@ TEST(Druckschrift, ArialHatArialsBreiten) {
 
 namespace {
 
-// Druck einrichten > Durchsuchen through Qt's font dialog, answered as the
-// user: the family shown when it opens, the one chosen (none: OK at once).
-QString SchriftDurchsuchen(frmDruckIni& dialog, const char* wählen) {
+// Druck einrichten > Durchsuchen through the font dialog, answered as the
+// user: the family shown when it opens, the one chosen (none: OK at once),
+// the size typed (none: as it opened).
+QString SchriftDurchsuchen(frmDruckIni& dialog, const char* wählen, const char* grösse = nullptr) {
     QString geöffnet;
     Testhilfe::Modal([&] { dialog.cmdSchriftDurchsuchen_Click(); },
                      [&](QDialog& d) {
-                         auto* f = qobject_cast<QFontDialog*>(&d);
+                         auto* f = qobject_cast<Schriftdialog*>(&d);
                          ASSERT_NE(f, nullptr);
                          geöffnet = f->currentFont().family();
-                         if (wählen) f->setCurrentFont(QFont(wählen, f->currentFont().pointSize()));
+                         if (wählen) {
+                             QFont neu(wählen);
+                             neu.setPointSizeF(f->currentFont().pointSizeF());
+                             f->setCurrentFont(neu);
+                         }
+                         if (grösse) f->GrössentextSetzen(grösse);
                          f->accept();
                      });
     return geöffnet;
@@ -373,18 +380,23 @@ QString SchriftDurchsuchen(frmDruckIni& dialog, const char* wählen) {
 // The font dialog lists faces, and "Arial" is the carried Liberation Sans:
 // it opens on the face the print font prints with, and OK with nothing
 // changed keeps the stored name (no "Sans Serif" for "Arial"); another face
-// chosen is stored under its own name.
+// chosen is stored under its own name. A size the fit messages name can be
+// typed with a decimal point or comma.
 TEST(Druckschrift, SchriftdialogOhneÄnderungBehältDenNamen) {
     struct Fall {
         const char* gespeichert;
         const char* gewählt; // nullptr: OK at once
         const char* geöffnet;
         const char* danach;
+        const char* getippt = nullptr; // the size typed
+        const char* grösse = "8";      // the size label afterwards
     } fälle[] = {
         {"Arial", nullptr, QtDruckschriften::Familie, "Arial"},
         {"ARIAL", nullptr, QtDruckschriften::Familie, "ARIAL"},
         {"DejaVu Sans", nullptr, "DejaVu Sans", "DejaVu Sans"},
         {"Arial", "DejaVu Sans", QtDruckschriften::Familie, "DejaVu Sans"},
+        {"Arial", nullptr, QtDruckschriften::Familie, "Arial", "8,5", "8.5"},
+        {"Arial", nullptr, QtDruckschriften::Familie, "Arial", "10.5", "10.5"},
     };
     for (const Fall& c : fälle) {
         SCOPED_TRACE(std::string(c.gespeichert) + " > " + (c.gewählt ? c.gewählt : "OK"));
@@ -396,9 +408,9 @@ TEST(Druckschrift, SchriftdialogOhneÄnderungBehältDenNamen) {
         Global::Initialisierung.DruckerSchriftgrösse = 8;
         frmDruckIni dialog;
         dialog.Form_Load();
-        EXPECT_EQ(SchriftDurchsuchen(dialog, c.gewählt).toStdString(), c.geöffnet);
+        EXPECT_EQ(SchriftDurchsuchen(dialog, c.gewählt, c.getippt).toStdString(), c.geöffnet);
         EXPECT_EQ(dialog.lblSchrift.Caption(), c.danach);
-        EXPECT_EQ(dialog.lblSchriftgrösse.Caption(), "8");
+        EXPECT_EQ(dialog.lblSchriftgrösse.Caption(), c.grösse);
         dialog.cmdOK_Click();
         EXPECT_EQ(Global::Initialisierung.DruckerSchrift, c.danach);
     }

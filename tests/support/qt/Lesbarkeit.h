@@ -103,6 +103,8 @@ public:
 };
 
 inline constexpr double Eps = 0.05;     // pt: what rounding may leave between boxes that meet
+// pt: the gap a word keeps to every rule; nearer, the rule touches it.
+inline constexpr double Abstand = 0.3;
 
 inline bool Schneiden(double a1, double a2, double b1, double b2) { return std::min(a2, b2) - std::max(a1, b1) > Eps; }
 
@@ -154,19 +156,23 @@ inline std::vector<std::string> Mängel(const std::vector<Wort>& wörter, const 
             if (s.Seite != seite || s.Weiss) continue;
             for (const Wort* w : ws) {
                 const bool quer = s.y2 - s.y1 < s.x2 - s.x1;
-                const double d = s.Breite / 2;
-                const bool gekreuzt = quer ? s.y1 + d > w->yMin + Eps && s.y1 - d < w->yMax - Eps &&
-                                                 Schneiden(s.x1, s.x2, w->xMin, w->xMax)
-                                           : s.x1 + d > w->xMin + Eps && s.x1 - d < w->xMax - Eps &&
-                                                 Schneiden(s.y1, s.y2, w->yMin, w->yMax);
+                // The rule's ink against the word's box widened by g.
+                const auto trifft = [&](double g) {
+                    const double d = s.Breite / 2;
+                    return quer ? s.y1 + d > w->yMin - g + Eps && s.y1 - d < w->yMax + g - Eps &&
+                                      Schneiden(s.x1, s.x2, w->xMin - g, w->xMax + g)
+                                : s.x1 + d > w->xMin - g + Eps && s.x1 - d < w->xMax + g - Eps &&
+                                      Schneiden(s.y1, s.y2, w->yMin - g, w->yMax + g);
+                };
+                const bool gekreuzt = trifft(0), berührt = !gekreuzt && trifft(Abstand);
                 // A label on a white fill drawn after the rule covers it.
-                if (gekreuzt && std::none_of(striche.begin() + static_cast<std::ptrdiff_t>(s.Nr), striche.end(),
+                if ((gekreuzt || berührt) && std::none_of(striche.begin() + static_cast<std::ptrdiff_t>(s.Nr), striche.end(),
                                              [&](const Strich& f) {
                                                  return f.Weiss && f.Seite == seite && f.x1 <= w->xMin + 1 &&
                                                         f.x2 >= w->xMax - 1 && f.y1 <= w->yMin + 1 &&
                                                         f.y2 >= w->yMax - 1;
                                              }))
-                    mangel("crossed by a rule", wo(*w));
+                    mangel(gekreuzt ? "crossed by a rule" : "touched by a rule", wo(*w));
             }
         }
     }

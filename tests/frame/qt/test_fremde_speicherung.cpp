@@ -1,0 +1,206 @@
+// Every file the program writes (project, material database, settings, PDF)
+// as a colleague saves it: it stays its owner's, with its group, mode and
+// access-control list; a save killed midway leaves the old content for the
+// owner's next open; a FIFO (or a link to one) is never written over and
+// never waited on.
+#include "components/Baustoff.h"
+#include "frame/Dateien.h"
+#include "frame/Initialisierung.h"
+#include "frame/qt/QtDruckflaeche.h"
+#include "project/Projekt.h"
+#include "tests/components/Komponentenhilfe.h"
+#include "tests/support/Fremdbenutzer.h"
+#include "tests/support/Testplattform.h"
+
+#include <csignal>
+#include <cstring>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/xattr.h>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Schreiber {
+    const char* Titel;
+    const char* Name;
+    // Saves the n-th content (the larger n, the longer); "" or the message.
+    std::function<std::string(const std::string& pfad, int n)> Speichern;
+    // Opens the file as the program does.
+    std::function<void(const std::string& pfad)> Öffnen;
+};
+
+std::string Roh(const std::string& pfad) {
+    std::ifstream ein(pfad, std::ios::binary);
+    return std::string((std::istreambuf_iterator<char>(ein)), std::istreambuf_iterator<char>());
+}
+
+// Owner, group, mode, the file itself and its access-control list.
+std::string Merkmale(const std::string& pfad) {
+    struct stat st {};
+    char liste[1024];
+    const ssize_t n = ::getxattr(pfad.c_str(), "system.posix_acl_access", liste, sizeof liste);
+    return ::stat(pfad.c_str(), &st) != 0 ? "fehlt"
+                                            : std::to_string(st.st_uid) + " " + std::to_string(st.st_gid) + " " +
+                                                  std::to_string(st.st_mode & 07777) + " " + std::to_string(st.st_ino) +
+                                                  " " + std::string(liste, static_cast<std::size_t>(std::max<ssize_t>(n, 0)));
+}
+
+struct Umgebung {
+    Testhilfe::Testumgebung test;
+    Testhilfe::SkriptUmgebung umgebung;
+    Plattform::DiensteSetzen dienste{
+        Plattform::Dienste{&test.meldungen, &test.dateidialoge, nullptr, nullptr, &umgebung}};
+    std::string Letzte() const { return test.meldungen.Gezeigt.empty() ? "" : test.meldungen.Gezeigt.back().Text; }
+};
+
+std::vector<Schreiber> AlleSchreiber(Umgebung& u) {
+    return {
+        {"Projektdatei", "Haus.zirvo9",
+         [&u](const std::string& pfad, int n) {
+             Projekt p;
+             p.ProjektNeu();
+             p.PSetStr("Haus " + std::string(static_cast<std::size_t>(n) * 300, 'h'), "Bez");
+             return p.ProjektSpeichern(pfad) == 0 ? std::string() : u.Letzte();
+         },
+         [](const std::string& pfad) { (void)Projekt().ProjektEinlesen(pfad); }},
+        {"Baustoff-Datenbank", "Baustoff.dbk",
+         [&u](const std::string& pfad, int n) {
+             Baustoff db;
+             if (!db.DBOpen(pfad)) return u.Letzte();
+             db.NewRecord();
+             db.setBez("Satz " + std::string(static_cast<std::size_t>(n) * 300, 'b'));
+             return db.Save() > 0 ? std::string() : u.Letzte();
+         },
+         [](const std::string& pfad) { (void)Baustoff().DBOpen(pfad); }},
+        {"Einstellungen", "ZIRVO3801.ini",
+         [](const std::string&, int n) {
+             Initialisierung ini;
+             ini.ProgrammSetzen("", "", "", "");
+             ini.Projektverfasser = "Verfasser " + std::string(static_cast<std::size_t>(n) * 300, 'v');
+             std::string fehler;
+             return ini.RegistrierungSpeichern(&fehler) ? std::string() : fehler;
+         },
+         [](const std::string&) { Initialisierung().RegistrierungEinlesen(); }},
+        {"PDF", "Nachweis.pdf",
+         [](const std::string& pfad, int n) {
+             QString fehler;
+             auto f = QtDruckfläche::Pdf(QString::fromStdString(pfad), fehler);
+             if (!f) return fehler.toStdString();
+             f->Schrift({"Arial", 10, false});
+             for (int i = 0; i < n * 20; ++i) f->Text(1, 0.5 * i, "Zeile " + std::to_string(i) + " von " + std::to_string(n));
+             std::string grund;
+             return f->Beenden(grund) ? std::string() : grund;
+         },
+         [](const std::string& pfad) { (void)Dateien::Lesen(pfad); }},
+    };
+}
+
+} // namespace
+
+// The owner (uid 4711, a group of its own) shares a file 0640 with the user
+// nobody by an access-control list, in a group folder 0775 of both. nobody
+// saves it: owner, group, mode, list and the file itself stay. nobody's
+// next save is killed midway (past its file-size limit): the owner's next
+// open finds the content of the save before, whole.
+TEST(FremdeSpeicherung, DateiBleibtDesBesitzers) {
+    std::string grund;
+    const auto niemand = Testhilfe::Niemand(grund);
+    if (!niemand) GTEST_SKIP() << grund;
+    const gid_t team = Testhilfe::FreieGruppe(), eigene = team + 1;
+    passwd besitzer = *niemand;
+    besitzer.pw_uid = 4711;
+    besitzer.pw_gid = eigene;
+    Umgebung u;
+    Testhilfe::Testordner ordner("fremde_speicherung"), programm("fremde_speicherung_programm");
+    u.umgebung.Programm = programm.pfad.string();
+    u.umgebung.Konfiguration = ordner.pfad.string();
+    ASSERT_EQ(::chown(ordner.pfad.c_str(), 0, team), 0);
+    ASSERT_EQ(::chmod(ordner.pfad.c_str(), 0775), 0);
+    // Owner rw, nobody rw by name, the owner's group r, others nothing.
+    const std::uint32_t version = 2;
+    const std::uint16_t e[][4] = {{1, 6, 0xFFFF, 0xFFFF}, {2, 6, 0, 0}, {4, 4, 0xFFFF, 0xFFFF},
+                                  {16, 6, 0xFFFF, 0xFFFF}, {32, 0, 0xFFFF, 0xFFFF}};
+    std::string liste(reinterpret_cast<const char*>(&version), 4);
+    liste.append(reinterpret_cast<const char*>(e), sizeof e);
+    std::memcpy(liste.data() + 4 + 8 + 4, &niemand->pw_uid, 4);
+
+    for (const Schreiber& s : AlleSchreiber(u)) {
+        SCOPED_TRACE(s.Titel);
+        const std::string pfad = ordner.Datei(s.Name);
+        ASSERT_EQ(s.Speichern(pfad, 1), "");
+        ASSERT_EQ(::chown(pfad.c_str(), besitzer.pw_uid, eigene), 0);
+        if (::setxattr(pfad.c_str(), "system.posix_acl_access", liste.data(), liste.size(), 0) != 0)
+            GTEST_SKIP() << "the file system keeps no access-control lists: " << std::strerror(errno);
+        const std::string vorher = Merkmale(pfad), alt = Roh(pfad);
+
+        EXPECT_EQ(Testhilfe::AlsBenutzer(*niemand, {team}, [&] { return s.Speichern(pfad, 2); }), "");
+        const std::string gespeichert = Roh(pfad);
+        EXPECT_NE(gespeichert, alt);
+        EXPECT_EQ(Merkmale(pfad), vorher);
+        EXPECT_FALSE(fs::exists(Dateien::Kopiepfad(pfad)));
+        EXPECT_FALSE(Dateien::HatSchreibreste(pfad));
+
+        // Killed once the copy of the old content is whole and the new
+        // content reaches the file-size limit.
+        EXPECT_FALSE(Testhilfe::AlsBenutzer(*niemand, {team}, [&] {
+            std::signal(SIGXFSZ, SIG_DFL);
+            const rlimit grenze{gespeichert.size(), gespeichert.size()};
+            ::setrlimit(RLIMIT_FSIZE, &grenze);
+            return s.Speichern(pfad, 6);
+        }));
+        EXPECT_TRUE(fs::exists(Dateien::Kopiepfad(pfad)));
+
+        EXPECT_EQ(Testhilfe::AlsBenutzer(besitzer, {eigene, team},
+                                         [&] {
+                                             s.Öffnen(pfad);
+                                             return Roh(pfad) + (fs::exists(Dateien::Kopiepfad(pfad)) ? "+Kopie" : "");
+                                         }),
+                  gespeichert);
+        EXPECT_EQ(Merkmale(pfad), vorher);
+    }
+}
+
+// A path that is a FIFO, or a link to one: no writer writes over it or
+// waits on it; the message names the FIFO; it stays a FIFO, the link a link.
+TEST(FremdeSpeicherung, FifoWirdWederGeschriebenNochAbgewartet) {
+    Umgebung u;
+    Testhilfe::Testordner ordner("fifo_speicherung"), programm("fifo_speicherung_programm");
+    u.umgebung.Programm = programm.pfad.string();
+    u.umgebung.Konfiguration = ordner.pfad.string();
+    const std::string fifo = ordner.Datei("Rohr");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0666), 0);
+    for (const Schreiber& s : AlleSchreiber(u)) {
+        // The material database's open refuses it (so it is never saved).
+        const bool db = std::string(s.Titel) == "Baustoff-Datenbank";
+        for (const bool link : {false, true}) {
+            SCOPED_TRACE(std::string(s.Titel) + (link ? " (Link)" : ""));
+            const std::string pfad = ordner.Datei(s.Name);
+            fs::remove(pfad);
+            if (link) fs::create_symlink(fifo, pfad);
+            else ASSERT_EQ(::mkfifo(pfad.c_str(), 0666), 0);
+            const std::string ziel = link ? fifo : pfad;
+            // In a child, which a minute ends should it wait.
+            Testhilfe::Kindprozess kind([&] {
+                ::alarm(60);
+                const std::string meldung = db ? (Baustoff().DBOpen(pfad) ? "offen" : "") : s.Speichern(pfad, 1);
+                std::string lesefehler;
+                const bool gelesen = Dateien::Lesen(pfad, &lesefehler).has_value();
+                s.Öffnen(pfad);
+                return meldung + "|" + (gelesen ? "gelesen" : lesefehler);
+            });
+            const auto ergebnis = kind.Ergebnis();
+            ASSERT_TRUE(ergebnis);
+            const std::string art = "\"" + ziel + "\" ist eine benannte Pipe (FIFO) und keine gewöhnliche Datei.";
+            if (!db) EXPECT_NE(ergebnis->find(art + "|"), std::string::npos) << *ergebnis;
+            else EXPECT_EQ(ergebnis->find("offen"), std::string::npos) << *ergebnis;
+            EXPECT_NE(ergebnis->find("|" + art), std::string::npos) << *ergebnis;
+            EXPECT_TRUE(fs::is_fifo(fs::symlink_status(ziel)));
+            EXPECT_EQ(fs::is_symlink(fs::symlink_status(pfad)), link);
+            fs::remove(pfad);
+        }
+    }
+}
