@@ -39,7 +39,7 @@ std::string SperrText(const Sperre& s) {
                DS("Bitte versuchen Sie es nochmals.");
     std::string grund = Systemfehler::Text(s.Grund());
     if (const std::string besitzer = Dateien::Besitzer(s.Pfad()); !besitzer.empty())
-        grund = DSFormat("Besitzer @", besitzer) + ", " + grund;
+        grund = DSFormat("Eigentümer @", besitzer) + ", " + grund;
     return DS("Die Sperrdatei der Baustoff-Datenbank kann nicht geöffnet werden.") + CRLF + s.Pfad() + " (" + grund +
            ")";
 }

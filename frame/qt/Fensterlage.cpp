@@ -74,7 +74,7 @@ void Setze(QWidget* fenster, Merkmal m, bool an) {
 
 // Qt knows the frame the desktop drew around the window on the screen.
 bool RahmenBekannt(const QWidget* fenster) {
-    return fenster->isVisible() && fenster->frameGeometry() != fenster->geometry();
+    return fenster->isVisible() && !Rahmenmaß(fenster->geometry(), fenster->frameGeometry()).isNull();
 }
 
 // Where a window nobody placed opens: over its owner, or over the screen.
@@ -205,12 +205,16 @@ QRect Eingepasst(const QRect& rahmen, const QRect& frei) {
     return {x, y, breite, höhe};
 }
 
+QMargins Rahmenmaß(const QRect& innen, const QRect& außen) {
+    const QMargins rand(innen.left() - außen.left(), innen.top() - außen.top(), außen.right() - innen.right(),
+                        außen.bottom() - innen.bottom());
+    if (rand.left() < 0 || rand.top() < 0 || rand.right() < 0 || rand.bottom() < 0) return {};
+    return rand;
+}
+
 QMargins Rahmen(const QWidget* fenster) {
     if (fenster->isVisible()) {
-        const QRect innen = fenster->geometry();
-        const QRect außen = fenster->frameGeometry();
-        const QMargins rand(innen.left() - außen.left(), innen.top() - außen.top(), außen.right() - innen.right(),
-                            außen.bottom() - innen.bottom());
+        const QMargins rand = Rahmenmaß(fenster->geometry(), fenster->frameGeometry());
         if (!rand.isNull()) {
             ZuletztGesehen() = rand;
             return rand;

@@ -49,6 +49,14 @@ QWidget* Eigentümer();
 // it was as the area allows.
 QRect Eingepasst(const QRect& rahmen, const QRect& frei);
 
+// The frame between a window's inner and outer rectangle; null when they
+// show none: the two are equal, or the outer one does not reach round the
+// inner one on every side. Until the desktop has taken a window over, Qt
+// reckons its frame from the window's size on the display, which may still
+// be the size it was made with (a dialog's 100 × 30): such a frame is no
+// frame, and placing the window by it would place it as that small.
+QMargins Rahmenmaß(const QRect& innen, const QRect& außen);
+
 // The window's frame as the desktop draws it: the real one once the window
 // is on the screen, before that the one seen last on another window.
 QMargins Rahmen(const QWidget* fenster);

@@ -412,6 +412,7 @@ TEST(Dateibefehle, FremdeÄnderungFragtVorDemÜberschreiben) {
         EXPECT_EQ(w.Meldungen(), fall.Antworten.empty() ? std::vector<std::string>{}
                                                         : std::vector<std::string>{frage(datei)});
         if (!fall.Antworten.empty()) {
+            ASSERT_NE(w.M.Letzte(), nullptr);
             EXPECT_EQ(w.M.Letzte()->Knöpfe, Plattform::Knöpfe::JaNeinAbbrechen);
             EXPECT_EQ(w.M.Letzte()->Vorgabe, Antwort::Ja);
         }

@@ -77,6 +77,28 @@ TEST(Fensterlage, EingepasstBleibtInDerFreienFläche) {
     for (const Fall& f : fälle) EXPECT_EQ(Fensterlage::Eingepasst(f.rahmen, f.frei), f.soll) << f.was;
 }
 
+// The frame between a window's inner and outer rectangle, and what Qt
+// reckons before the desktop has the window: the display's size of the
+// window still the one it was made with (a dialog's 100 × 30 at 0,0).
+TEST(Fensterlage, RahmenNurRundUmDasFenster) {
+    struct Rahmenfall {
+        QRect innen, außen;
+        QMargins soll;
+        const char* was;
+    };
+    const Rahmenfall fälle[] = {
+        {{413, 199, 767, 542}, {412, 179, 769, 567}, {1, 20, 1, 5}, "openbox, resizable"},
+        {{634, 410, 327, 84}, {633, 390, 329, 105}, {1, 20, 1, 1}, "openbox, fixed size"},
+        {{414, 199, 767, 542}, {412, 197, 771, 546}, {2, 2, 2, 2}, "offscreen"},
+        {{0, 0, 767, 542}, {0, 0, 767, 542}, {}, "no frame yet"},
+        {{0, 0, 767, 542}, {0, 0, 100, 30}, {}, "the size it was made with"},
+        {{412, 179, 767, 542}, {412, 179, 100, 30}, {}, "placed, the size not yet applied"},
+        {{412, 179, 767, 542}, {411, 159, 700, 567}, {}, "narrower than the window"},
+        {{412, 179, 767, 542}, {413, 159, 767, 567}, {}, "right of its left edge"},
+    };
+    for (const Rahmenfall& f : fälle) EXPECT_EQ(Fensterlage::Rahmenmaß(f.innen, f.außen), f.soll) << f.was;
+}
+
 TEST(Fensterlage, JedesGezeigteFensterLiegtAufDemBildschirm) {
     Fensterlage::Wächter wächter;
     const QRect frei = Frei();
