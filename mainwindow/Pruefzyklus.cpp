@@ -33,6 +33,10 @@ void frmZIRVO3801::FehlerAnzeigen() {
         if (t >= TabelleEBF && t <= TabelleF) {
             TabelleAnzeigen(t);
             if (PaneTabelle[AktivePane] != t) FehlerAnzeigeFehlgeschlagen = true;
+        } else {
+            // The tables stay where they are, but the check may have loaded
+            // another zone into them: their titles name it.
+            TitelAlleZeichnen();
         }
     } catch (...) {
         FehlerAnzeigeFehlgeschlagen = true;

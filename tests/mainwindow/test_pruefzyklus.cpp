@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <map>
 
 using Testhilfe::Befehlsfenster;
@@ -720,14 +721,14 @@ TEST(Prüfzyklus, MeldungenNennenDenOrt) {
         TextBox* fokus;                   // the focused cell afterwards
     } fälle[] = {
         {1, {{TabelleEBF, 1, {"Anbau {20*21+}", "", "2.5"}}}, 0, false,
-         "Zone: [Z2]\nTabelle: Energiebezugsfläche, Zeile 2\n\nFormel:  20*21+\r\nFehler:  Syntaxfehler", TabelleEBF,
+         "Zone: Turnhalle [Z2]\nTabelle: Energiebezugsfläche, Zeile 2\n\nFormel:  20*21+\r\nFehler:  Syntaxfehler", TabelleEBF,
          &f.txtEBFBez[1]},
-        {2, {{TabelleEBF, 0, {"Geschoss", "0"}}}, 0, false, "Zone: [Z3]\n\nFehlende EBF", TabelleA, &f.txtDaBez[1]},
+        {2, {{TabelleEBF, 0, {"Geschoss", "0"}}}, 0, false, "Zone: Verwaltung [Z3]\n\nFehlende EBF", TabelleA, &f.txtDaBez[1]},
         // the gate of the system proof (which refused the table too)
-        {0, {{TabelleEBF, 0, {"Geschoss", "0"}}}, 0, true, "Zone: [Z1]\n\nBitte Energiebezugsfläche eingeben.", 0,
+        {0, {{TabelleEBF, 0, {"Geschoss", "0"}}}, 0, true, "Zone: Klassenzimmer [Z1]\n\nBitte Energiebezugsfläche eingeben.", 0,
          nullptr},
         {2, {}, 120, false,
-         "Zone: [Z3]\n\nLüftung: Die Wärmerückgewinnung WRG (120 %) muss zwischen 0 und 100 % sein.", TabelleA,
+         "Zone: Verwaltung [Z3]\n\nLüftung: Die Wärmerückgewinnung WRG (120 %) muss zwischen 0 und 100 % sein.", TabelleA,
          &f.txtDaBez[1]},
         {2, {}, 100, false, "", TabelleA, &f.txtDaBez[1]},
     };
@@ -737,6 +738,11 @@ TEST(Prüfzyklus, MeldungenNennenDenOrt) {
         f.Nachweis3801Anzeigen = [] {};
         f.MenüsAktivieren();
         DreiZonen(w);
+        for (std::int16_t i = 0; i < 3; ++i) {
+            w.P.SetNZone(i);
+            w.P.ZSetStr(std::array{"Klassenzimmer", "Turnhalle", "Verwaltung"}[static_cast<std::size_t>(i)], "Bez");
+        }
+        w.P.SetNZone(0);
         ZoneEingeben(w, c.zone, c.zeilen);
         const std::int16_t bisher = w.P.GetNZone();
         w.P.SetNZone(c.zone);
@@ -758,8 +764,11 @@ TEST(Prüfzyklus, MeldungenNennenDenOrt) {
         else f.mnuExtrasOK_Click();
         EXPECT_EQ(w.Meldungen(), c.meldung.empty() ? std::vector<std::string>{} : std::vector{c.meldung});
         EXPECT_EQ(f.PaneTabelle[static_cast<std::size_t>(f.AktivePane)], c.tabelle);
+        // The tables' title names the zone they hold.
         if (c.tabelle != 0) {
             EXPECT_EQ(f.Tabellen[static_cast<std::size_t>(c.tabelle)]->Fokuszelle(), c.fokus);
+            const std::string& titel = f.picTitel[0].Text();
+            EXPECT_EQ(titel.substr(0, titel.find("  :  ")), w.P.ZGetStr("Bez"));
         }
     }
 }
