@@ -57,6 +57,11 @@ void frmFlächen::Summieren() {
             const std::string C = zelle(zeile, 1);
             const double Fl = zahl(zeile, 3);
             const int o = Orientierung(zelle(zeile, 7));
+            // A row of "U_" without a b-factor (bu, bG; a stored 0 is an
+            // empty cell) borders a neighbour zone or a room of given
+            // temperature: the zone computation leaves it out of A_th.
+            const bool beheizt = std::string_view(schlüssel) == "U_" && zahl(zeile, 8) == 0 && zahl(zeile, 9) == 0;
+            if (beheizt && (C == "D" || (C == "W" && o >= 0) || C == "B")) summen_.Beheizt += Fl;
             if (C == "l") {
                 summen_.WBLänge += Fl;
             } else if (C == "p") {
@@ -130,6 +135,19 @@ void frmFlächen::FlächenAuflisten() {
     ÜberschriftAnhängen(DS("Total (Gebäudehülle)"));
     TextAnhängen(CRLF);
     zeile(fenster, opak, fenster + opak);
+    TextAnhängen(CRLF);
+
+    // What the proof's envelope area leaves out, and the area itself as the
+    // zone's computation gave it, so that the two totals can be reconciled.
+    ÜberschriftAnhängen(DS("davon gegen beheizte Zonen und Räume (nicht in A_th)"));
+    TextAnhängen(CRLF);
+    zeile(0, s.Beheizt, s.Beheizt);
+    TextAnhängen(CRLF);
+
+    const double AeF = P.ZGetNum("AeF"), AeOpak = P.ZGetNum("AeA") + P.ZGetNum("AeU");
+    ÜberschriftAnhängen(DS("A_th (thermische Gebäudehüllfläche)"));
+    TextAnhängen(CRLF);
+    zeile(AeF, AeOpak, AeF + AeOpak);
     TextAnhängen(CRLF);
 
     ÜberschriftAnhängen(DS("Wärmebrücken längenbezogen"));

@@ -22,6 +22,9 @@ public:
         double Dach = 0, Boden = 0, FensterH = 0;
         std::array<double, 8> Wand{}, Fenster{};
         double WBLänge = 0, WBAnzahl = 0;
+        // Roof, walls and floor of "U_" against a neighbour zone or a room
+        // of given temperature: in the envelope total, not in A_th.
+        double Beheizt = 0;
     };
     const Summen& Flächen() const { return summen_; }
 

@@ -48,7 +48,7 @@ std::string Statustext(const EingabefehlerDaten& f) {
     return text;
 }
 
-void FehlerMelden() {
+void FehlerMelden(const std::string& Ort) {
     using Plattform::Symbol;
     std::string wort;
     Symbol symbol;
@@ -58,7 +58,9 @@ void FehlerMelden() {
     case ArtHinweis: wort = DS("Hinweis"); symbol = Symbol::Information; break;
     default: return;
     }
-    Plattform::meldungen().Zeigen(Meldungstext(Eingabefehler), Titel(wort), symbol, Plattform::Knöpfe::OK);
+    const std::string text = Meldungstext(Eingabefehler);
+    Plattform::meldungen().Zeigen(Ort.empty() ? text : Ort + "\n\n" + text, Titel(wort), symbol,
+                                  Plattform::Knöpfe::OK);
 }
 
 } // namespace basZIRVOFehler

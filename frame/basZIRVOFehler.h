@@ -43,7 +43,8 @@ std::string Zeilenangabe(int zeile);
 std::string Statustext(const EingabefehlerDaten& f);
 
 // Shows the pending error in a modal message box; the record stays as it is.
-void FehlerMelden();
+// Ort, when given, stands above the message: where the input is.
+void FehlerMelden(const std::string& Ort = {});
 
 } // namespace basZIRVOFehler
 

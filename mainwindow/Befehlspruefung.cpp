@@ -13,10 +13,12 @@
 
 namespace {
 
-// The missing input, in an error box that bears the program's title.
-bool Fehlt(std::string_view text) {
-    Plattform::meldungen().Zeigen(DS(text), basZIRVO3801::ProgrammTitel, Plattform::Symbol::Fehler,
-                                  Plattform::Knöpfe::OK);
+// The missing input, in an error box that bears the program's title; an
+// input of the current zone names the zone (of several) above it.
+bool Fehlt(std::string_view text, bool zone = false) {
+    const std::string ort = zone ? frmZIRVO3801::Zonenangabe() : std::string();
+    Plattform::meldungen().Zeigen(ort.empty() ? DS(text) : ort + "\n\n" + DS(text), basZIRVO3801::ProgrammTitel,
+                                  Plattform::Symbol::Fehler, Plattform::Knöpfe::OK);
     return false;
 }
 
@@ -34,11 +36,11 @@ bool frmZIRVO3801::BefehlMöglich(std::string_view Buchstabe) {
         return Fehlt("Bitte Klimastation in den Projektangaben definieren.");
     if (Buchstabe == "N") return true;
 
-    if (p.ZGetInt("Gk") == 0) return Fehlt("Bitte Gebäudekategorie in den Nutzungsangaben definieren.");
+    if (p.ZGetInt("Gk") == 0) return Fehlt("Bitte Gebäudekategorie in den Nutzungsangaben definieren.", true);
     // Only exactly 0 fails: a negative capacity or area passes.
-    if (const auto fehlt = Eingabebereich::FehlendeWärmespeicherfähigkeit(); !fehlt.empty()) return Fehlt(fehlt);
+    if (const auto fehlt = Eingabebereich::FehlendeWärmespeicherfähigkeit(); !fehlt.empty()) return Fehlt(fehlt, true);
     if (Buchstabe == "E") return true;
 
-    if (p.ZGetNum("EBF") == 0) return Fehlt("Bitte Energiebezugsfläche eingeben.");
+    if (p.ZGetNum("EBF") == 0) return Fehlt("Bitte Energiebezugsfläche eingeben.", true);
     return true;
 }

@@ -33,6 +33,10 @@ void frmZIRVO3801::FehlerAnzeigen() {
         if (t >= TabelleEBF && t <= TabelleF) {
             TabelleAnzeigen(t);
             if (PaneTabelle[AktivePane] != t) FehlerAnzeigeFehlgeschlagen = true;
+        } else {
+            // The tables stay where they are, but the check may have loaded
+            // another zone into them: their titles name it.
+            TitelAlleZeichnen();
         }
     } catch (...) {
         FehlerAnzeigeFehlgeschlagen = true;
@@ -61,9 +65,25 @@ void frmZIRVO3801::FehlerAnzeigen() {
         getönt = true;
     }
 
-    basZIRVOFehler::FehlerMelden();
+    // Where to look: the zone, and the table and row of a cell (a message
+    // that names its row keeps it).
+    std::string ort = Zonenangabe();
+    if (element && element->Index >= 0 && t >= TabelleEBF && t <= TabelleF) {
+        std::string tabelle = Tabellen[static_cast<std::size_t>(t)] ? Tabellen[static_cast<std::size_t>(t)]->Titel : "";
+        const std::string zeile = basZIRVOFehler::Zeilenangabe(element->Index);
+        if (!Eingabefehler.Text.starts_with(zeile)) tabelle += ", " + zeile.substr(0, zeile.size() - 2);
+        ort += (ort.empty() ? "" : "\n") + DS("Tabelle") + ": " + tabelle;
+    }
+    basZIRVOFehler::FehlerMelden(ort);
 
     if (getönt) element->setBackColor(farbe);
+}
+
+std::string frmZIRVO3801::Zonenangabe() {
+    const Projekt& p = Global::Projekt;
+    if (p.ZonenAnzahl() < 2) return {};
+    const std::string bez = p.ZGetStr("Bez");
+    return DS("Zone") + ": " + (bez.empty() ? "" : bez + " ") + "[" + p.ZGetStr("Code") + "]";
 }
 
 bool frmZIRVO3801::AlleZonenPrüfen(bool Verluste) {

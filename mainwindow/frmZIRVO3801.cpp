@@ -381,7 +381,9 @@ bool frmZIRVO3801::TabelleBerechnen(std::int16_t t) {
 
 void frmZIRVO3801::SummenHinweisen(std::int16_t t, bool fehler) {
     std::string& hinweis = summenhinweise_[static_cast<std::size_t>(t)];
-    if (!fehler) {
+    // Without a project there are no totals to miss: the emptied tables of
+    // a closed project say nothing.
+    if (!fehler || !Global::Projekt.Exist()) {
         Statusmeldung::Zurücknehmen(hinweis);
         hinweis.clear();
         return;

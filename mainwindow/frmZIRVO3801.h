@@ -417,8 +417,12 @@ public:
     // Computes the current zone; True (the error shown) when it failed.
     bool ZoneBerechnenPrüfen();
     // Shows the pending input error: its table in the active pane, its cell
-    // focused and tinted while the message is open.
+    // focused and tinted while the message is open. The message names where
+    // to look: the zone (of several), the table and the row of the cell.
     void FehlerAnzeigen();
+    // "Zone: name [code]" of the current zone when the project has several,
+    // else "": the first line of a message about the zone.
+    static std::string Zonenangabe();
     // Computes and stores every zone, then checks the partitions between
     // zones; True when an error was found and shown.
     bool AlleZonenPrüfen(bool Verluste);

@@ -51,6 +51,7 @@ struct Spalte {
 struct Tabelle {
     std::array<Spalte, 10> spalten{};
     double EBF = 0;
+    double Ath = 0; // the envelope area of the proof, as the zones' computations gave it
     Spalte& Dach() { return spalten[0]; }
     Spalte& Wand(std::string_view orientierung) {
         return spalten[1 + static_cast<std::size_t>(basZIRVO_HiRi::HiRiIndex(orientierung))];
@@ -68,6 +69,7 @@ struct Tabelle {
 void ZoneSammeln(Tabelle& t) {
     const Projekt& p = Global::Projekt;
     t.EBF += p.Zone__Energiebezugsfläche();
+    t.Ath += p.ZGetNum("AeA") + p.ZGetNum("AeU") + p.ZGetNum("AeF");
     if (const KollektionZeiger a = p.ZGetColl("A_"))
         for (int i = 1; i <= a->Anzahl(); ++i)
             if (const KollektionZeiger z = a->Koll(i))
@@ -131,7 +133,7 @@ void ZIRVO3801Drucken::GebäudehülleTabelle(bool alleZonen) {
         }
 
         Drucken& d = drucken_;
-        d.Box(47, true);
+        d.Box(49, true);
         d.Text(1, 1, DS("Gebäudehülle"), true);
         if (n > 1) {
             d.Text(1, 41, DS("Zone") + ":   ");
@@ -197,5 +199,12 @@ void ZIRVO3801Drucken::GebäudehülleTabelle(bool alleZonen) {
                    DruckZahl((total[Zeile::Fenster] + total[Opak] + total[Unbeheizt] + total[Erdreich]) / t.EBF, 2,
                              true));
         }
+        // The total holds the areas against heated rooms, the proof's
+        // envelope area does not: both figures under the total column, so
+        // that the two can be reconciled.
+        d.Text(48, 1, DSFormat("davon gegen beheizte Zonen und Räume (nicht in @) [m²]", "A÷(th)"));
+        d.Text(48, col(10), DruckZahl(total[Beheizt], 1, true), true, true, 7);
+        d.Text(49, 1, DSFormat("@ (thermische Gebäudehüllfläche) [m²]", "A÷(th)"));
+        d.Text(49, col(10), DruckZahl(t.Ath, 1, true), true, true, 7);
     }
 }

@@ -145,6 +145,26 @@ void EnergientabellePrüfen(const frmEnergien& f, const Erwartung& e) {
         }
 }
 
+// The lines of the area report: label, then the three columns (window,
+// opaque, total; "" = empty).
+std::vector<std::array<std::string, 4>> Berichtszeilen(const std::string& bericht) {
+    std::vector<std::array<std::string, 4>> zeilen;
+    std::istringstream text(bericht);
+    for (std::string z; std::getline(text, z);) {
+        std::array<std::string, 4> spalten;
+        std::size_t i = 0;
+        for (std::size_t a = 0, e; i < 4; a = e + 1, ++i) {
+            e = z.find('\t', a);
+            std::string s = z.substr(a, e == std::string::npos ? std::string::npos : e - a);
+            s.erase(0, s.find_first_not_of(' '));
+            spalten[i] = s;
+            if (e == std::string::npos) break;
+        }
+        zeilen.push_back(spalten);
+    }
+    return zeilen;
+}
+
 } // namespace
 
 TEST(Ergebnisansichten, EnergientabelleJederZoneDerGoldenenProjekte) {
@@ -224,21 +244,7 @@ TEST(Ergebnisansichten, FlaechenberichtMitHandSummen) {
     ASSERT_TRUE(Testhilfe::AlleZonenBerechnen(umgebung.F).empty());
     frmFlächen f;
     f.Form_Load();
-    // Each line: label, then the three columns (window, opaque, total; "" = empty).
-    std::vector<std::array<std::string, 4>> zeilen;
-    std::istringstream text(f.rtbT.Text());
-    for (std::string z; std::getline(text, z);) {
-        std::array<std::string, 4> spalten;
-        std::size_t i = 0;
-        for (std::size_t a = 0, e; i < 4; a = e + 1, ++i) {
-            e = z.find('\t', a);
-            std::string s = z.substr(a, e == std::string::npos ? std::string::npos : e - a);
-            s.erase(0, s.find_first_not_of(' '));
-            spalten[i] = s;
-            if (e == std::string::npos) break;
-        }
-        zeilen.push_back(spalten);
-    }
+    const auto zeilen = Berichtszeilen(f.rtbT.Text());
     const std::vector<std::array<std::string, 4>> soll = {
         {"", "", "", ""},
         {"Projekt: ", "AlleZeilenarten", "", ""},
@@ -265,6 +271,13 @@ TEST(Ergebnisansichten, FlaechenberichtMitHandSummen) {
         {"Total (Gebäudehülle)", "", "", ""},
         {"", "24.6", "340.5", "365.1"},
         {"", "", "", ""},
+        // the wall to the neighbour room of 12.4 °C is not in A_th
+        {"davon gegen beheizte Zonen und Räume (nicht in A_th)", "", "", ""},
+        {"", "", "15.0", "15.0"},
+        {"", "", "", ""},
+        {"A_th (thermische Gebäudehüllfläche)", "", "", ""},
+        {"", "24.6", "325.5", "350.1"},
+        {"", "", "", ""},
         {"Wärmebrücken längenbezogen", "", "", ""},
         {"", "", "", "82.5"},
         {"", "", "", ""},
@@ -278,6 +291,45 @@ TEST(Ergebnisansichten, FlaechenberichtMitHandSummen) {
     EXPECT_EQ(f.rtbT.Farben().front().Farbe, RGB(31, 0, 127));
     ASSERT_EQ(f.rtbT.Tabstopps().size(), 2u);
     EXPECT_EQ(f.rtbT.Tabstopps()[1].Tabs, (std::vector<std::int32_t>{1600, 2700, 3600}));
+}
+
+// The envelope total of a zone holds its partitions against heated zones
+// and rooms of given temperature, the proof's A_th does not: the report
+// shows both, and total less the partitions is A_th. Three zones with
+// partitions to each other (B1 its ceiling to W1; L1 a wall to W1 and one to
+// a cold room).
+TEST(Ergebnisansichten, FlaechenberichtGleichtTotalUndAthAb) {
+    Testhilfe::Zonenprojekt umgebung;
+    ASSERT_EQ(Testhilfe::ProjektÖffnen(Testhilfe::Projektordner() / "MehrereZonen.zirvo9"), "");
+    ASSERT_TRUE(Testhilfe::AlleZonenBerechnen(umgebung.F).empty());
+    using Zeile = std::array<std::string, 4>;
+    const struct {
+        std::int16_t zone;
+        Zeile total, beheizt, ath;
+    } fälle[] = {
+        // windows E 15 + door W 4; walls 45 + 45, earth 120, ceiling to W1 120
+        {1, {"", "19.0", "330.0", "349.0"}, {"", "", "120.0", "120.0"}, {"", "19.0", "210.0", "229.0"}},
+        // gate 12; roof 60, wall 30, earth 60, wall to W1 20, to the cold room 10
+        {2, {"", "12.0", "180.0", "192.0"}, {"", "", "30.0", "30.0"}, {"", "12.0", "150.0", "162.0"}},
+    };
+    for (const auto& c : fälle) {
+        SCOPED_TRACE(c.zone);
+        Global::Projekt.SetNZone(c.zone);
+        umgebung.F.ProjektZoneEinlesen();
+        ASSERT_FALSE(umgebung.F.ProjektZoneBerechnen());
+        frmFlächen f;
+        f.Form_Load();
+        const auto zeilen = Berichtszeilen(f.rtbT.Text());
+        const auto nach = [&](const std::string& überschrift) {
+            for (std::size_t i = 0; i + 1 < zeilen.size(); ++i)
+                if (zeilen[i][0] == überschrift) return zeilen[i + 1];
+            return Zeile{"fehlt"};
+        };
+        EXPECT_EQ(nach("Total (Gebäudehülle)"), c.total);
+        EXPECT_EQ(nach("davon gegen beheizte Zonen und Räume (nicht in A_th)"), c.beheizt);
+        EXPECT_EQ(nach("A_th (thermische Gebäudehüllfläche)"), c.ath);
+        EXPECT_EQ(Anzeigezahl::Festkomma(Global::Projekt.ZGetNum("Ae"), 1), c.ath[3]);
+    }
 }
 
 // The losses per component of AlleZeilenarten, built by the all-zones check:

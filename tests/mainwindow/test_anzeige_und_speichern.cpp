@@ -12,6 +12,7 @@
 
 #include <filesystem>
 #include <fstream>
+#include <utility>
 #include <sys/stat.h>
 
 using Plattform::Antwort;
@@ -258,4 +259,40 @@ TEST(Zellregeln, EingefügterTextWieGetippt) {
     EXPECT_EQ(f.Zelle_Einfügen(f.txtFC[0], "Fenster"), "FT");
     EXPECT_EQ(f.Zelle_Einfügen(f.txtDaO[0], "süd\n"), "SÜD");
     EXPECT_EQ(f.Zelle_Einfügen(f.txtDaFl[0], "12,5\tm²"), "12,5m²");
+}
+
+// The status bar's right panel names the zone whose tables are shown after
+// the use dialog; with the project closed both panels are empty, even when
+// the table on screen could not compute its totals without the project.
+TEST(Statusleiste, ZoneDerTabellenUndOhneProjekt) {
+    Befehlsfenster w;
+    auto& f = w.F;
+    w.Projektangaben();
+    w.P.ZSetStr("H", "Code");
+    w.P.SetNZone(w.z.ZoneHinzufügen("VW"));
+    w.P.ZSetStr("Verwaltung", "Bez");
+    w.P.SetNZone(0);
+    f.ProjektZoneEinlesen();
+    f.MenüsAktivieren();
+    f.mnuZoneEBF_Click();
+    for (const auto& [index, zone] : {std::pair{1, "Verwaltung [VW]"}, {0, "Haus [H]"}}) {
+        frmNutzung::Anzeigen = [index](frmNutzung& d) {
+            d.cboZonen.setListIndex(index);
+            d.cboZonen_Click();
+            d.cmdOK_Click();
+        };
+        f.mnuProjektNutzung_Click();
+        f.StatusleisteAbgleichen();
+        EXPECT_EQ(f.sbrStatusbarProjekt.Caption(), std::string("Neues Projekt (nicht gespeichert)   Zone: ") + zone);
+        EXPECT_EQ(f.picTitel[0].Text(), w.P.ZGetStr("Bez") + "  :  Energiebezugsfläche");
+    }
+
+    // Closed with the outside-air table on screen, whose totals need an EBF.
+    f.mnuZoneA_Click();
+    w.M.Antworten.push_back(Antwort::Nein);
+    f.mnuDateiSchliessen_Click();
+    ASSERT_FALSE(w.P.Exist());
+    f.StatusleisteAbgleichen();
+    EXPECT_EQ(f.sbrStatusbarProjekt.Caption(), "");
+    EXPECT_EQ(f.sbrStatusbarText.Caption(), "");
 }

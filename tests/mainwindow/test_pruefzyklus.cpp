@@ -12,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <map>
 
 using Testhilfe::Befehlsfenster;
@@ -21,6 +22,20 @@ namespace {
 
 const std::string KeinGegenstück = "Keine entsprechende Eingabezeile in der Nachbarzone gefunden.";
 const std::string OhneOrientierung = "Die Orientierung muss bei Wandflächen angegeben werden.";
+
+// A message without the lines above it that say where the input is (zone,
+// table and row: checked by their own test).
+std::string OhneOrt(const std::string& text) {
+    const std::size_t ende = text.find("\n\n");
+    if (ende == std::string::npos) return text;
+    for (std::size_t a = 0; a < ende; a = text.find('\n', a) + 1)
+        if (text.compare(a, 6, "Zone: ") != 0 && text.compare(a, 9, "Tabelle: ") != 0) return text;
+    return text.substr(ende + 2);
+}
+std::vector<std::string> OhneOrt(std::vector<std::string> texte) {
+    for (std::string& t : texte) t = OhneOrt(t);
+    return texte;
+}
 
 // The rows of a zone, typed into its tables as the user does and stored:
 // table number, row, texts in column order.
@@ -69,7 +84,7 @@ TEST(Prüfzyklus, AlleZonenHaltenBeimErstenFehler) {
 
     EXPECT_TRUE(f.AlleZonenPrüfen(true));
     ASSERT_EQ(meldungen.Gezeigt.size(), 1u);
-    EXPECT_EQ(meldungen.Gezeigt[0].Text, OhneOrientierung);
+    EXPECT_EQ(OhneOrt(meldungen.Gezeigt[0].Text), OhneOrientierung);
     EXPECT_EQ(meldungen.Gezeigt[0].Symbol, Plattform::Symbol::Fehler);
     // The faulty zone is current, its table A in the active pane, the cell
     // focused and tinted while the message was open, then restored.
@@ -122,7 +137,7 @@ TEST(Prüfzyklus, Trennbauteile) {
     meldungen.Beobachtet = &f.txtDuTin[0];
     EXPECT_TRUE(f.AlleZonenPrüfen(false));
     ASSERT_EQ(meldungen.Gezeigt.size(), 1u);
-    EXPECT_EQ(meldungen.Gezeigt[0].Text, KeinGegenstück);
+    EXPECT_EQ(OhneOrt(meldungen.Gezeigt[0].Text), KeinGegenstück);
     EXPECT_EQ(w.P.GetNZone(), 2);
     EXPECT_EQ(Eingabefehler.Zone, 2);
     EXPECT_EQ(Eingabefehler.Tabelle, TabelleU);
@@ -159,7 +174,7 @@ TEST(Prüfzyklus, FehleranzeigeOhneZelleUndOhneFokus) {
     Eingabefehler.Beginnen(0, TabelleA);
     Eingabefehler.Setzen("U fehlt", &f.txtDaU[3]);
     f.FehlerAnzeigen();
-    EXPECT_EQ(w.Meldungen(), std::vector<std::string>{"U fehlt"});
+    EXPECT_EQ(OhneOrt(w.Meldungen()), std::vector<std::string>{"U fehlt"});
     EXPECT_TRUE(f.FehlerAnzeigeFehlgeschlagen);
     EXPECT_EQ(f.txtDaU[3].BackColor(), FarbeFenster);
     f.txtDaFl[0].setText("12.345");
@@ -177,7 +192,7 @@ TEST(Prüfzyklus, FehleranzeigeOhneZelleUndOhneFokus) {
     w.Tippen(f.txtDaC[0], "W");
     w.Tippen(f.txtDaU[0], "0.3");
     f.mnuZoneQh_Click();
-    EXPECT_EQ(w.Meldungen(), std::vector<std::string>{OhneOrientierung});
+    EXPECT_EQ(OhneOrt(w.Meldungen()), std::vector<std::string>{OhneOrientierung});
     EXPECT_EQ(qh, 0);
     w.Tippen(f.txtDaO[0], "W");
     f.mnuZoneQh_Click();
@@ -485,7 +500,7 @@ TEST(Prüfzyklus, UndGWerteAusserhalbDesMöglichen) {
             EXPECT_TRUE(w.Meldungen().empty());
             EXPECT_EQ(f.sbrStatusbarText.Caption(), "Projekt getestet: keine Fehler");
         } else {
-            EXPECT_EQ(w.Meldungen(), std::vector<std::string>{fall.meldung});
+            EXPECT_EQ(OhneOrt(w.Meldungen()), std::vector<std::string>{fall.meldung});
             EXPECT_EQ(Eingabefehler.Steuerelement, &(f.*fall.zelle)[2]);
             EXPECT_EQ(f.PaneTabelle[static_cast<std::size_t>(f.AktivePane)], fall.tabelle);
         }
@@ -705,14 +720,14 @@ TEST(Prüfzyklus, UnmöglicheEingabenSindEingabefehler) {
             EXPECT_EQ(f.sbrStatusbarText.Caption(), "Projekt getestet: keine Fehler");
             continue;
         }
-        EXPECT_EQ(w.Meldungen(), std::vector<std::string>{fall.meldung});
+        EXPECT_EQ(OhneOrt(w.Meldungen()), std::vector<std::string>{fall.meldung});
         EXPECT_EQ(Eingabefehler.Tabelle, fall.tabelle);
         EXPECT_EQ(Eingabefehler.Steuerelement, fall.zelle);
         EXPECT_EQ(summen.at(fall.tabelle)->Caption(), "");
         EXPECT_NE(f.sbrStatusbarText.Caption(), "Projekt getestet: keine Fehler");
         qhGezeigt = false;
         f.mnuZoneQh_Click();
-        EXPECT_EQ(w.Meldungen(), std::vector<std::string>{fall.meldung});
+        EXPECT_EQ(OhneOrt(w.Meldungen()), std::vector<std::string>{fall.meldung});
         EXPECT_FALSE(qhGezeigt);
     }
 
@@ -743,4 +758,62 @@ TEST(Prüfzyklus, UnmöglicheEingabenSindEingabefehler) {
     EXPECT_EQ(gesehen[2], "|" + etaV("80"));
     // Closing kept what was typed.
     EXPECT_EQ(w.P.PGetNum("HL_EtaV"), 80);
+}
+
+// The messages of the check say where to look: the zone of several, the
+// table and row of a faulty cell; an error of the ventilation or gains
+// values moves no table and no cell. Three zones, the check started from
+// row 2 of the first zone's outside-air table.
+TEST(Prüfzyklus, MeldungenNennenDenOrt) {
+    frmZIRVO3801& f = Global::frmZIRVO3801;
+    const struct {
+        std::int16_t zone;
+        std::vector<Eingabe> zeilen; // typed into the zone
+        double WRG;                  // of a mechanical ventilation, 0 = none
+        bool nachweis;               // the system proof instead of the check
+        std::string meldung;
+        std::int16_t tabelle; // in the active pane afterwards (0 = none), its focus cell
+        TextBox* fokus;
+    } fälle[] = {
+        {1, {{TabelleEBF, 1, {"Anbau {20*21+}", "", "2.5"}}}, 0, false,
+         "Zone: Turnhalle [Z2]\nTabelle: Energiebezugsfläche, Zeile 2\n\nFormel:  20*21+\r\nFehler:  Syntaxfehler",
+         TabelleEBF, &f.txtEBFBez[1]},
+        {2, {{TabelleEBF, 0, {"Geschoss", "0"}}}, 0, false, "Zone: Verwaltung [Z3]\n\nFehlende EBF", TabelleA,
+         &f.txtDaBez[1]},
+        // the gate of the system proof (which refused the table too)
+        {0, {{TabelleEBF, 0, {"Geschoss", "0"}}}, 0, true,
+         "Zone: Klassenzimmer [Z1]\n\nBitte Energiebezugsfläche eingeben.", 0, nullptr},
+        {2, {}, 120, false,
+         "Zone: Verwaltung [Z3]\n\nLüftung: Die Wärmerückgewinnung WRG (120 %) muss zwischen 0 und 100 % sein.",
+         TabelleA, &f.txtDaBez[1]},
+        {2, {}, 100, false, "", TabelleA, &f.txtDaBez[1]},
+    };
+    for (const auto& c : fälle) {
+        SCOPED_TRACE(c.meldung);
+        Befehlsfenster w;
+        f.Nachweis3801Anzeigen = [] {};
+        f.MenüsAktivieren();
+        DreiZonen(w);
+        for (std::int16_t i = 2; i >= 0; --i) {
+            w.P.SetNZone(i);
+            w.P.ZSetStr(std::array{"Klassenzimmer", "Turnhalle", "Verwaltung"}[static_cast<std::size_t>(i)], "Bez");
+            if (i == c.zone && c.WRG != 0) Gerät(w.P, 500, 4000, c.WRG);
+        }
+        ZoneEingeben(w, c.zone, c.zeilen);
+        w.P.SetNZone(c.nachweis ? c.zone : 0);
+        f.ProjektZoneEinlesen();
+        f.mnuZoneA_Click();
+        f.Tabellen[TabelleA]->TabSetTextBox(f.txtDaBez[1]);
+        f.Tabellen[TabelleA]->TabSetFocus();
+        w.Meldungen();
+        if (c.nachweis) f.mnuNachweis3801System_Click();
+        else f.mnuExtrasOK_Click();
+        EXPECT_EQ(w.Meldungen(), c.meldung.empty() ? std::vector<std::string>{} : std::vector{c.meldung});
+        EXPECT_EQ(f.PaneTabelle[static_cast<std::size_t>(f.AktivePane)], c.tabelle);
+        // The tables' title names the zone they hold.
+        if (c.tabelle != 0) {
+            EXPECT_EQ(f.Tabellen[static_cast<std::size_t>(c.tabelle)]->Fokuszelle(), c.fokus);
+            EXPECT_EQ(f.picTitel[0].Text().rfind(w.P.ZGetStr("Bez") + "  :  ", 0), 0u) << f.picTitel[0].Text();
+        }
+    }
 }

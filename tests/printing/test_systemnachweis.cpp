@@ -22,6 +22,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <deque>
 #include <map>
@@ -124,7 +125,7 @@ TEST(Systemnachweis, KästenUndSeiten) {
             {"Energiebilanz mit Grenzwert Q", {mehrere ? n + 7 : 6}},
             {"Heizlast mit Grenzwert P", {mehrere ? n + 13 : 11}},
             {"Spezielle Eingabedaten", {n + 7}},
-            {"Gebäudehülle", std::vector<int>(mehrere ? n + 1 : 1, 47)},
+            {"Gebäudehülle", std::vector<int>(mehrere ? n + 1 : 1, 49)},
             {"Heizwärmebedarf", std::vector<int>(static_cast<std::size_t>(n), 11)},
             {"Projekt", {58, 11}}, // the cover's frame and the protocol's project data
             {"Zusammenfassung", {1}},
@@ -162,6 +163,49 @@ TEST(Systemnachweis, KästenUndSeiten) {
             if (Spalte(t->x1) >= 17 && Ende(*t) == 76 && t->Schrift.Fett && t->Text.find('.') != std::string::npos)
                 ++monate;
         EXPECT_GE(monate, n);
+    }
+}
+
+// The envelope summary's total holds the areas against heated zones and
+// rooms, the proof's A_th does not: below the table the one and the other
+// stand under the total column, total less the first is the second. Per
+// box: total, against heated, A_th (hand sums of the projects' rows).
+TEST(Systemnachweis, GebäudehülleTotalUndAth) {
+    const struct {
+        const char* name;
+        std::vector<std::array<const char*, 3>> kästen;
+    } fälle[] = {
+        // 190.5 opaque, 24.6 windows, 55 unheated, 80 earth, 15 to the neighbour at 12.4 °C
+        {"AlleZeilenarten", {{"365.1", "15.0", "350.1"}}},
+        // all zones, then W1 (floor to B1, wall to L1), B1 (ceiling to W1),
+        // L1 (wall to W1, wall to the cold room)
+        {"MehrereZonen",
+         {{"956.0", "290.0", "666.0"},
+          {"415.0", "140.0", "275.0"},
+          {"349.0", "120.0", "229.0"},
+          {"192.0", "30.0", "162.0"}}},
+    };
+    for (const auto& c : fälle) {
+        SCOPED_TRACE(c.name);
+        Druck d(c.name);
+        const auto& gedruckt = d.Drucken(0);
+        ASSERT_EQ(gedruckt.size(), 1u);
+        const Aufzeichnungsfläche& f = gedruckt.front();
+        std::vector<Kasten> hülle;
+        for (const Kasten& k : Kästen(f))
+            if (k.Titel == "Gebäudehülle") hülle.push_back(k);
+        ASSERT_EQ(hülle.size(), c.kästen.size());
+        for (std::size_t i = 0; i < hülle.size(); ++i) {
+            const auto letzter = [&](int zeile) {
+                const std::string t = Zeilentext(f, hülle[i].Seite, hülle[i].Anfang + zeile);
+                return t.substr(t.rfind('|') + 1);
+            };
+            EXPECT_EQ(letzter(23), c.kästen[i][0]) << i;
+            EXPECT_EQ(Zeilentext(f, hülle[i].Seite, hülle[i].Anfang + 48),
+                      std::string("davon gegen beheizte Zonen und Räume (nicht in A|th|) [m²]|") + c.kästen[i][1]);
+            EXPECT_EQ(Zeilentext(f, hülle[i].Seite, hülle[i].Anfang + 49),
+                      std::string("A|th| (thermische Gebäudehüllfläche) [m²]|") + c.kästen[i][2]);
+        }
     }
 }
 
