@@ -210,11 +210,11 @@ QMargins Rahmenmaß(const QRect& innen, const QRect& außen) {
                         außen.bottom() - innen.bottom());
     if (rand.left() < 0 || rand.top() < 0 || rand.right() < 0 || rand.bottom() < 0) return {};
     // A desktop draws its frame alike on the left and the right, and no
-    // deeper below the window than its title bar above it. A pair of
-    // rectangles from two moments (the display reporting the size the
-    // window was made with while the outer one still has the size set
+    // thicker beside or below the window than its title bar above it. A
+    // pair of rectangles from two moments (the display reporting the size
+    // the window was made with while the outer one still has the size set
     // since) may reach round each other, but not so.
-    if (rand.left() != rand.right() || rand.bottom() > rand.top()) return {};
+    if (rand.left() != rand.right() || rand.bottom() > rand.top() || rand.left() > rand.top()) return {};
     return rand;
 }
 

@@ -99,6 +99,7 @@ TEST(Fensterlage, RahmenNurRundUmDasFenster) {
         {{412, 179, 100, 30}, {412, 179, 767, 542}, {}, "the size it was made with, the outer one set since"},
         {{798, 502, 100, 30}, {412, 179, 769, 567}, {}, "made-with size, the outer one framed since"},
         {{412, 179, 767, 30}, {411, 159, 769, 567}, {}, "made-with height, deeper below than above"},
+        {{746, 435, 100, 30}, {412, 179, 768, 542}, {}, "made-with size in the middle of the outer one"},
     };
     for (const Rahmenfall& f : fälle) EXPECT_EQ(Fensterlage::Rahmenmaß(f.innen, f.außen), f.soll) << f.was;
 }
