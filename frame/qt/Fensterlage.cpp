@@ -209,6 +209,12 @@ QMargins Rahmenmaß(const QRect& innen, const QRect& außen) {
     const QMargins rand(innen.left() - außen.left(), innen.top() - außen.top(), außen.right() - innen.right(),
                         außen.bottom() - innen.bottom());
     if (rand.left() < 0 || rand.top() < 0 || rand.right() < 0 || rand.bottom() < 0) return {};
+    // A desktop draws its frame alike on the left and the right, and no
+    // thicker beside or below the window than its title bar above it. A
+    // pair of rectangles from two moments (the display reporting the size
+    // the window was made with while the outer one still has the size set
+    // since) may reach round each other, but not so.
+    if (rand.left() != rand.right() || rand.bottom() > rand.top() || rand.left() > rand.top()) return {};
     return rand;
 }
 

@@ -53,8 +53,11 @@ QRect Eingepasst(const QRect& rahmen, const QRect& frei);
 // show none: the two are equal, or the outer one does not reach round the
 // inner one on every side. Until the desktop has taken a window over, Qt
 // reckons its frame from the window's size on the display, which may still
-// be the size it was made with (a dialog's 100 × 30): such a frame is no
-// frame, and placing the window by it would place it as that small.
+// be the size it was made with (a dialog's 100 × 30), against an outer
+// one still of the size set since: such a frame is no frame (it is not
+// alike left and right, or thicker beside or below than above), and
+// placing the window by it would place it as that small, or as that large
+// (its top left in the middle of where it should stand).
 QMargins Rahmenmaß(const QRect& innen, const QRect& außen);
 
 // The window's frame as the desktop draws it: the real one once the window

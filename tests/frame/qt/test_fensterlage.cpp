@@ -79,7 +79,8 @@ TEST(Fensterlage, EingepasstBleibtInDerFreienFläche) {
 
 // The frame between a window's inner and outer rectangle, and what Qt
 // reckons before the desktop has the window: the display's size of the
-// window still the one it was made with (a dialog's 100 × 30 at 0,0).
+// window still the one it was made with (a dialog's 100 × 30 at 0,0),
+// against an outer rectangle from before or after it.
 TEST(Fensterlage, RahmenNurRundUmDasFenster) {
     struct Rahmenfall {
         QRect innen, außen;
@@ -95,6 +96,10 @@ TEST(Fensterlage, RahmenNurRundUmDasFenster) {
         {{412, 179, 767, 542}, {412, 179, 100, 30}, {}, "placed, the size not yet applied"},
         {{412, 179, 767, 542}, {411, 159, 700, 567}, {}, "narrower than the window"},
         {{412, 179, 767, 542}, {413, 159, 767, 567}, {}, "right of its left edge"},
+        {{412, 179, 100, 30}, {412, 179, 767, 542}, {}, "the size it was made with, the outer one set since"},
+        {{798, 502, 100, 30}, {412, 179, 769, 567}, {}, "made-with size, the outer one framed since"},
+        {{412, 179, 767, 30}, {411, 159, 769, 567}, {}, "made-with height, deeper below than above"},
+        {{746, 435, 100, 30}, {412, 179, 768, 542}, {}, "made-with size in the middle of the outer one"},
     };
     for (const Rahmenfall& f : fälle) EXPECT_EQ(Fensterlage::Rahmenmaß(f.innen, f.außen), f.soll) << f.was;
 }
