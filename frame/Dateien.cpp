@@ -50,13 +50,7 @@ std::string ArtText(const std::string& pfad, mode_t modus) {
 // another program writes it, at most about wartezeit; false when it is
 // still held then. A file system without such locks counts as locked.
 bool Sperren(int fd, int art, std::chrono::milliseconds wartezeit) {
-    const auto bis = std::chrono::steady_clock::now() + wartezeit;
-    for (;;) {
-        if (::flock(fd, art | LOCK_NB) == 0) return true;
-        if (errno != EWOULDBLOCK && errno != EINTR) return true;
-        if (std::chrono::steady_clock::now() >= bis) return false;
-        std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
+    return Dateien::SperreAbwarten(fd, art, wartezeit) != EWOULDBLOCK;
 }
 constexpr std::chrono::milliseconds Schreibwartezeit(10000);
 
@@ -558,6 +552,22 @@ bool SicherSchreiben(const std::string& pfad, std::string_view inhalt, std::stri
 
 void DateigrössenSignalAbschalten() { std::signal(SIGXFSZ, SIG_IGN); }
 
+int SperreAbwarten(int fd, int art, std::chrono::milliseconds wartezeit) {
+    const auto bis = std::chrono::steady_clock::now() + wartezeit;
+    for (;;) {
+        if (::flock(fd, art | LOCK_NB) == 0) return 0;
+        const int grund = errno;
+        if (grund != EWOULDBLOCK && grund != EINTR) return grund;
+        if (grund == EWOULDBLOCK && std::chrono::steady_clock::now() >= bis) return grund;
+        if (grund == EWOULDBLOCK) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+}
+
+std::size_t Zeichenanfang(std::string_view text, std::size_t stelle) {
+    while (stelle > 0 && stelle < text.size() && (static_cast<unsigned char>(text[stelle]) & 0xC0) == 0x80) --stelle;
+    return stelle;
+}
+
 std::string Kurzname(std::string_view dateiname) {
     // "." before it and ".tmpXXXXXX" (or the copy's ending, as long) after.
     constexpr std::size_t zusatz = 1 + 10, grenze = 255;
@@ -568,22 +578,22 @@ std::string Kurzname(std::string_view dateiname) {
     for (unsigned char c : dateiname) h = (h ^ c) * 1099511628211ull;
     char zeichen[17];
     std::snprintf(zeichen, sizeof zeichen, "%016llx", static_cast<unsigned long long>(h));
-    std::size_t bleibt = grenze - zusatz - 1 - 16;
-    while (bleibt > 0 && (static_cast<unsigned char>(dateiname[bleibt]) & 0xC0) == 0x80) --bleibt;
+    const std::size_t bleibt = Zeichenanfang(dateiname, grenze - zusatz - 1 - 16);
     return std::string(dateiname.substr(0, bleibt)) + "~" + zeichen;
 }
 
-std::string Temporärmuster(const std::string& pfad) {
+namespace {
+// "." + the short name + endung beside the file a link points to.
+std::string Versteckt(const std::string& pfad, const std::string& endung) {
     const std::filesystem::path ziel(LinkZiel(pfad));
-    return (std::filesystem::path(Ordner(ziel.string())) / ("." + Kurzname(ziel.filename().string()) + ".tmpXXXXXX"))
+    return (std::filesystem::path(Ordner(ziel.string())) / ("." + Kurzname(ziel.filename().string()) + endung))
         .string();
 }
+} // namespace
 
-std::string Kopiepfad(const std::string& pfad) {
-    const std::filesystem::path ziel(LinkZiel(pfad));
-    return (std::filesystem::path(Ordner(ziel.string())) / ("." + Kurzname(ziel.filename().string()) + Kopieendung))
-        .string();
-}
+std::string Temporärmuster(const std::string& pfad) { return Versteckt(pfad, ".tmpXXXXXX"); }
+
+std::string Kopiepfad(const std::string& pfad) { return Versteckt(pfad, Kopieendung); }
 
 bool IstSchreibrest(std::string_view name, std::string_view dateiname) {
     // "." name ".tmp" and the six letters or digits mkstemp puts in.

@@ -80,6 +80,13 @@ bool IstSchreibrest(std::string_view name, std::string_view dateiname);
 // in "~" and 16 hexadecimal digits of the whole name's hash, so that every
 // file that can be opened can be saved under its name.
 std::string Kurzname(std::string_view dateiname);
+// The start of the UTF-8 character at stelle of text (stelle itself where
+// a character starts there).
+std::size_t Zeichenanfang(std::string_view text, std::size_t stelle);
+// Takes the flock lock art (LOCK_SH or LOCK_EX) on the open file, waiting
+// at most about wartezeit while another holds it: 0 when taken, else the
+// reason (EWOULDBLOCK: still held).
+int SperreAbwarten(int fd, int art, std::chrono::milliseconds wartezeit);
 // The mkstemp pattern of a temporary file beside the file (the one a link
 // points to).
 std::string Temporärmuster(const std::string& pfad);

@@ -2,11 +2,11 @@
 
 #include "frame/Dateien.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
-#include <thread>
 #include <unistd.h>
 
 Sperrdatei::Sperrdatei(const std::string& pfad, bool exklusiv, const std::string& datei,
@@ -37,14 +37,7 @@ Sperrdatei::Sperrdatei(const std::string& pfad, bool exklusiv, const std::string
         return;
     }
     RechteAngleichen(datei);
-    const auto bis = std::chrono::steady_clock::now() + warten;
-    while (::flock(fd_, (exklusiv ? LOCK_EX : LOCK_SH) | LOCK_NB) != 0) {
-        const int grund = errno;
-        if (grund == EINTR) continue;
-        if (grund == EWOULDBLOCK && std::chrono::steady_clock::now() < bis) {
-            std::this_thread::sleep_for(std::chrono::milliseconds(5));
-            continue;
-        }
+    if (const int grund = Dateien::SperreAbwarten(fd_, exklusiv ? LOCK_EX : LOCK_SH, warten); grund != 0) {
         grund_ = grund;
         besetzt_ = grund == EWOULDBLOCK;
         ::close(fd_);
@@ -81,10 +74,6 @@ std::string Sperrdatei::Daneben(const std::string& datei) {
     const std::size_t anfang = name.rfind('/') + 1;
     // A name at the 255 bytes a name may have gives up its last character
     // (and what is left of a character cut there).
-    if (name.size() - anfang >= 255) {
-        std::size_t ende = anfang + 254;
-        while (ende > anfang && (static_cast<unsigned char>(name[ende]) & 0xC0) == 0x80) --ende;
-        name.resize(ende);
-    }
+    if (name.size() - anfang >= 255) name.resize(std::max(anfang, Dateien::Zeichenanfang(name, anfang + 254)));
     return name + "$";
 }
