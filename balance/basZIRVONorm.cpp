@@ -66,7 +66,8 @@ bool StandardnutzungPrüfen(Projekt& projekt, const std::string& Text) {
     std::int16_t Grund = 0, zone = 0;
     if (ZonenPrüfen(projekt, Grund, zone)) return true;
     const std::string ort = Zonenangabe(projekt, zone);
-    std::string meldung = Text + ":\r\n\r\n" + (ort.empty() ? "" : ort + "\r\n") + DS("Grund") + ":  " + grundText(Grund);
+    const std::string meldung =
+        Text + ":\r\n\r\n" + (ort.empty() ? "" : ort + "\r\n") + DS("Grund") + ":  " + grundText(Grund);
     Plattform::meldungen().Zeigen(meldung, ProgrammTitel, Plattform::Symbol::Fehler, Plattform::Knöpfe::OK);
     return false;
 }

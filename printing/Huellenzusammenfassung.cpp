@@ -11,6 +11,7 @@
 #include "project/ProjektGlobal.h"
 
 #include <array>
+#include <string>
 
 namespace {
 
@@ -24,6 +25,7 @@ enum Zeile { Opak, Fenster, Unbeheizt, Erdreich, Beheizt, Total, Anteil, FS1, FS
 // sums the means are made of.
 struct Spalte {
     std::array<double, Zeilen> wert{};
+    std::string zwischen; // a name between the main names it holds as well (north not turned)
     double fS1 = 0, fS2 = 0, fS3 = 0, fensterfläche = 0; // area-weighted, windows
     double bFläche = 0, bSumme = 0;                       // area-weighted b, unheated and earth
 
@@ -53,8 +55,18 @@ struct Tabelle {
     double EBF = 0;
     double Ath = 0; // the envelope area of the proof, as the zones' computations gave it
     Spalte& Dach() { return spalten[0]; }
+    // The orientation as the zone computation takes it: under a turned
+    // north every name has its column; without, a name between two main
+    // names shares the column of the main name before it clockwise, which
+    // is then headed by both. A name of no direction counts in the first.
     Spalte& Wand(std::string_view orientierung) {
-        return spalten[1 + static_cast<std::size_t>(basZIRVO_HiRi::HiRiIndex(orientierung))];
+        using namespace basZIRVO_HiRi;
+        const std::string richtung = Rechenrichtung(orientierung);
+        const int o = Richtungsspalte(richtung);
+        Spalte& s = spalten[1 + static_cast<std::size_t>(o < 0 ? 0 : o)];
+        if (o >= 0 && richtung != HimmelsrichtungDrehen(Hauptrichtungen[static_cast<std::size_t>(o)]))
+            s.zwischen = richtung;
+        return s;
     }
     Spalte& Boden() { return spalten[9]; }
     Spalte* Element(std::string_view code, std::string_view orientierung) {
@@ -156,9 +168,15 @@ void ZIRVO3801Drucken::GebäudehülleTabelle(bool alleZonen) {
         d.Text(3, 8, DS("Wand"));
         d.Text(3, 64, DS("Boden"));
         d.Text(3, 71, DS("Total"));
-        for (int j = 1; j <= 8; ++j)
-            d.Text(5, col(j) + 2,
-                   basZIRVO_HiRi::HimmelsrichtungDrehen(basZIRVO_HiRi::Hauptrichtungen[static_cast<std::size_t>(j - 1)]));
+        for (int j = 1; j <= 8; ++j) {
+            const auto o = static_cast<std::size_t>(j - 1);
+            const std::string name = basZIRVO_HiRi::HimmelsrichtungDrehen(basZIRVO_HiRi::Hauptrichtungen[o]);
+            // Both names where the column holds one between (cut short
+            // before the next column's line where the face is wide).
+            const std::string& zwischen = t.spalten[o + 1].zwischen;
+            if (zwischen.empty()) d.Text(5, col(j) + 2, name);
+            else d.TextBis(5, col(j) + 1, name + "/" + zwischen, false, col(j + 1));
+        }
         d.Text(28, 1, DS("Verschattungfaktor f÷(S)   (flächengewichteter Mittelwert der Fenster gegen aussen)"));
         d.Text(42, 1, DS("Bauteile gegen Erdreich und unbeheizt   (flächengewichteter Mittelwert)"));
         d.Text(47, 1, DSFormat("Flächenanteil (Fenster + Türen) / @", "A÷(E)") + " :");
@@ -203,8 +221,8 @@ void ZIRVO3801Drucken::GebäudehülleTabelle(bool alleZonen) {
         // envelope area does not: both figures under the total column, so
         // that the two can be reconciled.
         d.Text(48, 1, DSFormat("davon gegen beheizte Zonen und Räume (nicht in @) [m²]", "A÷(th)"));
-        d.Text(48, col(10), DruckZahl(total[Beheizt], 1, true), true, true, 7);
+        d.Text(48, col(10), DruckZahl(total[Beheizt], 1, false), true, true, 7);
         d.Text(49, 1, DSFormat("@ (thermische Gebäudehüllfläche) [m²]", "A÷(th)"));
-        d.Text(49, col(10), DruckZahl(t.Ath, 1, true), true, true, 7);
+        d.Text(49, col(10), DruckZahl(t.Ath, 1, false), true, true, 7);
     }
 }

@@ -169,7 +169,8 @@ bool frmDrucken::AusdruckStarten(const std::string& letters, int copies, bool du
         std::string m2 = DS("Bitte testen Sie das Projekt mit allen Zonen.");
         if (!Eingabefehler.Text.empty()) {
             const std::string ort = basZIRVO3801::Zonenangabe(Global::Projekt, Eingabefehler.Zone);
-            m2 += CRLF + std::string(CRLF) + (ort.empty() ? "" : ort + CRLF) + basZIRVOFehler::Meldungstext(Eingabefehler);
+            m2 += std::string(CRLF) + CRLF + (ort.empty() ? "" : ort + CRLF) +
+                  basZIRVOFehler::Meldungstext(Eingabefehler);
         }
         if (letters != "B" && letters != "N") {
             Meldung(m1 + CRLF + CRLF + m2, Plattform::Symbol::Fehler);
