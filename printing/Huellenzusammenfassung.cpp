@@ -12,6 +12,7 @@
 
 #include <array>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -58,7 +59,8 @@ struct Tabelle {
     // The orientation as the zone computation takes it: under a turned
     // north every name has its column; without, a name between two main
     // names shares the column of the main name before it clockwise, which
-    // is then headed by both. A name of no direction counts in the first.
+    // is then marked and named below the table. A name of no direction
+    // counts in the first.
     Spalte& Wand(std::string_view orientierung) {
         using namespace basZIRVO_HiRi;
         const std::string richtung = Rechenrichtung(orientierung);
@@ -145,7 +147,18 @@ void ZIRVO3801Drucken::GebäudehülleTabelle(bool alleZonen) {
         }
 
         Drucken& d = drucken_;
-        d.Box(49, true);
+        // The columns that hold a name between the main names as well, said
+        // below the table.
+        std::string paare;
+        for (std::size_t o = 0; o < 8; ++o)
+            if (const std::string& zwischen = t.spalten[o + 1].zwischen; !zwischen.empty())
+                paare += (paare.empty() ? "" : ", ") +
+                         basZIRVO_HiRi::HimmelsrichtungDrehen(basZIRVO_HiRi::Hauptrichtungen[o]) + " " + DS("mit") +
+                         " " + zwischen;
+        const std::vector<std::string> hinweis =
+            paare.empty() ? std::vector<std::string>{}
+                          : d.Umbrechen("* " + DS("samt Zwischenrichtung") + ": " + paare, 77, false);
+        d.Box(49 + static_cast<int>(hinweis.size()), true);
         d.Text(1, 1, DS("Gebäudehülle"), true);
         if (n > 1) {
             d.Text(1, 41, DS("Zone") + ":   ");
@@ -171,11 +184,8 @@ void ZIRVO3801Drucken::GebäudehülleTabelle(bool alleZonen) {
         for (int j = 1; j <= 8; ++j) {
             const auto o = static_cast<std::size_t>(j - 1);
             const std::string name = basZIRVO_HiRi::HimmelsrichtungDrehen(basZIRVO_HiRi::Hauptrichtungen[o]);
-            // Both names where the column holds one between (cut short
-            // before the next column's line where the face is wide).
-            const std::string& zwischen = t.spalten[o + 1].zwischen;
-            if (zwischen.empty()) d.Text(5, col(j) + 2, name);
-            else d.TextBis(5, col(j) + 1, name + "/" + zwischen, false, col(j + 1));
+            // Marked where the column holds a name between as well.
+            d.TextBis(5, col(j) + 2, t.spalten[o + 1].zwischen.empty() ? name : name + "*", false, col(j + 1));
         }
         d.Text(28, 1, DS("Verschattungfaktor f÷(S)   (flächengewichteter Mittelwert der Fenster gegen aussen)"));
         d.Text(42, 1, DS("Bauteile gegen Erdreich und unbeheizt   (flächengewichteter Mittelwert)"));
@@ -224,5 +234,6 @@ void ZIRVO3801Drucken::GebäudehülleTabelle(bool alleZonen) {
         d.Text(48, col(10), DruckZahl(total[Beheizt], 1, false), true, true, 7);
         d.Text(49, 1, DSFormat("@ (thermische Gebäudehüllfläche) [m²]", "A÷(th)"));
         d.Text(49, col(10), DruckZahl(t.Ath, 1, false), true, true, 7);
+        d.Textzeilen(50, 1, hinweis, false);
     }
 }

@@ -310,6 +310,9 @@ TEST(Ergebnisansichten, FlaechenberichtGleichtTotalUndAthAb) {
         std::int16_t zone;
         Zeile total, beheizt, ath;
     } fälle[] = {
+        // windows S 24, N 8 and the oriel SSW 3 (under an unturned north a
+        // line of its own); roof 120, walls 60 + 60, floor to B1 120, wall to L1 20
+        {0, {"", "35.0", "380.0", "415.0"}, {"", "", "140.0", "140.0"}, {"", "35.0", "240.0", "275.0"}},
         // windows E 15 + door W 4; walls 45 + 45, earth 120, ceiling to W1 120
         {1, {"", "19.0", "330.0", "349.0"}, {"", "", "120.0", "120.0"}, {"", "19.0", "210.0", "229.0"}},
         // gate 12; roof 60, wall 30, earth 60, wall to W1 20, to the cold room 10
@@ -340,7 +343,8 @@ TEST(Ergebnisansichten, FlaechenberichtGleichtTotalUndAthAb) {
 // envelope summary in the column of that orientation: a name between the
 // main names typed under an unturned north (the computation takes the
 // radiation of that direction) has a line of its own in the report and
-// shares the column of the main name before it clockwise, headed by both.
+// shares the column of the main name before it clockwise, which is marked
+// and named below the table.
 // The zone: roof 100 m², wall S 150 m², a window of 3 m² and a wall of 20 m²
 // in the orientation of the case; the report's total is the sum of its
 // lines and equals A_th (253.0 + 20.0 m²), the summary's too.
@@ -350,17 +354,18 @@ TEST(Ergebnisansichten, JedesFensterInBerichtUndZusammenfassung) {
         const char* O;       // of the window and the second wall, as stored
         const char* zeile;   // the report's line of both
         const char* spalte;  // the summary's column head
+        const char* hinweis; // below the summary's table
         const char* S;       // the report's line of the wall S
         const char* opak;    // the opaque area of the summary's column
     } fälle[] = {
-        {"", "ENE", "- ENE", "NE/ENE", "- S", "20.0"},
-        {"", "SSW", "- SSW", "S/SSW", "- S", "170.0"}, // the column of S and SSW
-        {"", "NNW", "- NNW", "NW/NNW", "- S", "20.0"},
-        {"", "NE", "- NE", "NE", "- S", "20.0"},
-        {"NNE", "NE", "- ENE", "ENE", "- SSW", "20.0"},
+        {"", "ENE", "- ENE", "NE*", "* samt Zwischenrichtung: NE mit ENE", "- S", "20.0"},
+        {"", "SSW", "- SSW", "S*", "* samt Zwischenrichtung: S mit SSW", "- S", "170.0"}, // with the wall S
+        {"", "NNW", "- NNW", "NW*", "* samt Zwischenrichtung: NW mit NNW", "- S", "20.0"},
+        {"", "NE", "- NE", "NE", "", "- S", "20.0"},
+        {"NNE", "NE", "- ENE", "ENE", "", "- SSW", "20.0"},
         // a name between typed under a turned north (as a file may hold it)
-        {"NNE", "ENE", "- ENE", "ENE", "- SSW", "20.0"},
-        {"NNW", "NNE", "- NNE", "NNE", "- SSE", "20.0"},
+        {"NNE", "ENE", "- ENE", "ENE", "", "- SSW", "20.0"},
+        {"NNW", "NNE", "- NNE", "NNE", "", "- SSE", "20.0"},
     };
     for (const auto& c : fälle) {
         SCOPED_TRACE(std::string(c.nord) + " " + c.O);
@@ -435,6 +440,7 @@ TEST(Ergebnisansichten, JedesFensterInBerichtUndZusammenfassung) {
         EXPECT_EQ(opak.at(10), "270.0");
         EXPECT_EQ(raster.Zeilentext(titel->Seite, kopf + 48), "davon gegen beheizte Zonen und Räume (nicht in A|th|) [m²]");
         EXPECT_EQ(raster.Zeilentext(titel->Seite, kopf + 49), "A|th| (thermische Gebäudehüllfläche) [m²]|273.0");
+        EXPECT_EQ(raster.Zeilentext(titel->Seite, kopf + 50), c.hinweis);
     }
 }
 
