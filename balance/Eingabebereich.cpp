@@ -1,6 +1,7 @@
 #include "balance/Eingabebereich.h"
 
 #include "balance/Anzeigezahl.h"
+#include "balance/Gebaeudekategorie.h"
 #include "frame/basZIRVODialogSprache.h"
 #include "frame/basZIRVOFehler.h"
 #include "project/ProjektGlobal.h"
@@ -46,9 +47,15 @@ Prüfung Nutzungsprüfung(std::string_view schlüssel, double wert, Steuerelemen
     return {0, 0, 0, {}, element};
 }
 
-std::string_view FehlendeWärmespeicherfähigkeit() {
-    if (Global::Projekt.ZGetNum("C") != 0) return {};
-    return "Bitte Wärmespeicherfähigkeit in den Nutzungsangaben definieren.";
+bool OhneKategorie(const Projekt& projekt) {
+    // A number that names no category (a file may hold one) is none.
+    return Global::Gebäudekategorie.Code(projekt.ZGetInt("Gk")).empty();
+}
+
+std::string_view FehlendeNutzungsangabe(const Projekt& projekt) {
+    if (OhneKategorie(projekt)) return KategorieFehlt;
+    if (projekt.ZGetNum("C") == 0) return SpeicherfähigkeitFehlt;
+    return {};
 }
 
 } // namespace Eingabebereich

@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+class Projekt;
 class Steuerelement;
 
 namespace Eingabebereich {
@@ -42,9 +43,18 @@ bool Ausserhalb(std::int16_t tabelle, std::initializer_list<Prüfung> prüfungen
 // value is mended in the use dialog. An unknown key is never out of range.
 Prüfung Nutzungsprüfung(std::string_view schlüssel, double wert, Steuerelement* element);
 
-// The current zone's heat-storage capacity is missing (exactly 0; a
-// negative one is out of range above): the message that the zone commands
-// refuse it with and the zone computation stops at, "" when it is given.
-std::string_view FehlendeWärmespeicherfähigkeit();
+// The messages of a zone whose use lacks its building category (none of 1
+// to 12) or its heat-storage capacity (exactly 0; a negative one is out of
+// range above).
+inline constexpr std::string_view KategorieFehlt = "Bitte Gebäudekategorie in den Nutzungsangaben definieren.";
+inline constexpr std::string_view SpeicherfähigkeitFehlt =
+    "Bitte Wärmespeicherfähigkeit in den Nutzungsangaben definieren.";
+
+// The current zone has no building category.
+bool OhneKategorie(const Projekt& projekt);
+// What the current zone lacks of its use, in the order the zone commands
+// test it: the message they refuse the zone with and its computation stops
+// at, "" when category and capacity are given.
+std::string_view FehlendeNutzungsangabe(const Projekt& projekt);
 
 } // namespace Eingabebereich

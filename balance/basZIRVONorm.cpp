@@ -1,5 +1,6 @@
 #include "balance/basZIRVONorm.h"
 
+#include "balance/Eingabebereich.h"
 #include "balance/Gebaeudekategorie.h"
 #include "frame/Plattform.h"
 #include "frame/basZIRVO3801.h"
@@ -36,26 +37,22 @@ std::string grundText(std::int16_t Grund) {
     switch (Grund) {
     case GrundMechLüftung: return DS("Mechanische Lüftung vorhanden");
     case GrundZusatzverbraucher: return DS("Zusätzlicher Elektrizitätsverbrauch vorhanden");
+    case GrundKategorie: return DS(Eingabebereich::KategorieFehlt);
     default: return DS("Standardwerte geändert");
     }
 }
 
 } // namespace
 
-bool StandardnutzungPrüfen(Projekt& projekt, const std::string& Text) {
-    std::int16_t Grund = 0;
-    if (StandardwerteAlleZonenPrüfen(projekt, Grund)) return true;
-    std::string meldung = Text + ":\r\n\r\n" + DS("Grund") + ":  " + grundText(Grund);
-    Plattform::meldungen().Zeigen(meldung, ProgrammTitel, Plattform::Symbol::Fehler, Plattform::Knöpfe::OK);
-    return false;
-}
+namespace {
 
-bool StandardwerteAlleZonenPrüfen(Projekt& projekt, std::int16_t& Grund) {
+// The check of every zone up to the first that fails, which it tells.
+bool ZonenPrüfen(Projekt& projekt, std::int16_t& Grund, std::int16_t& zone) {
     Grund = 0;
     bool ok = false;
     std::int16_t bisher = projekt.GetNZone();
-    for (std::int16_t z = 0; z < projekt.ZonenAnzahl(); ++z) {
-        projekt.SetNZone(z);
+    for (zone = 0; zone < projekt.ZonenAnzahl(); ++zone) {
+        projekt.SetNZone(zone);
         ok = StandardwerteZonePrüfen(projekt, Grund);
         if (!ok) break;
     }
@@ -63,7 +60,33 @@ bool StandardwerteAlleZonenPrüfen(Projekt& projekt, std::int16_t& Grund) {
     return ok;
 }
 
+} // namespace
+
+bool StandardnutzungPrüfen(Projekt& projekt, const std::string& Text) {
+    std::int16_t Grund = 0, zone = 0;
+    if (ZonenPrüfen(projekt, Grund, zone)) return true;
+    const std::string ort = Zonenangabe(projekt, zone);
+    const std::string meldung =
+        Text + ":\r\n\r\n" + (ort.empty() ? "" : ort + "\r\n") + DS("Grund") + ":  " + grundText(Grund);
+    Plattform::meldungen().Zeigen(meldung, ProgrammTitel, Plattform::Symbol::Fehler, Plattform::Knöpfe::OK);
+    return false;
+}
+
+std::string Zonenangabe(const Projekt& projekt, std::int16_t zone) {
+    if (projekt.ZonenAnzahl() < 2) return {};
+    const std::string bez = projekt.Zone_GetStr(zone, "Bez");
+    return DS("Zone") + ": " + (bez.empty() ? "" : bez + " ") + "[" + projekt.Zone_GetStr(zone, "Code") + "]";
+}
+
+bool StandardwerteAlleZonenPrüfen(Projekt& projekt, std::int16_t& Grund) {
+    std::int16_t zone = 0;
+    return ZonenPrüfen(projekt, Grund, zone);
+}
+
 bool StandardwerteZonePrüfen(const Projekt& projekt, std::int16_t& Grund) {
+    // Without a category there are no standard values to keep.
+    Grund = GrundKategorie;
+    if (Eingabebereich::OhneKategorie(projekt)) return false;
     Grund = GrundStandardwerte;
     std::int16_t Gk = projekt.ZGetInt("Gk");
     for (const auto& s : Standardwerte)

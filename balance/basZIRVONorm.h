@@ -15,12 +15,17 @@ namespace basZIRVO3801 {
 enum StandardGrund : std::int16_t {
     GrundStandardwerte = 0,   // "Standardwerte geändert"
     GrundMechLüftung = 1,     // "Mechanische Lüftung vorhanden"
-    GrundZusatzverbraucher = 2 // "Zusätzlicher Elektrizitätsverbrauch vorhanden"
+    GrundZusatzverbraucher = 2, // "Zusätzlicher Elektrizitätsverbrauch vorhanden"
+    GrundKategorie = 3          // no building category: the zone commands' message
 };
 
 // True when every zone of the project uses the standard values. Otherwise
-// shows Text, the reason and False.
+// shows Text, the zone (of several) and the reason and False.
 bool StandardnutzungPrüfen(Projekt& projekt, const std::string& Text);
+
+// The zone as messages name it where there are several: "Zone: " with its
+// name and its code in brackets; "" for a project of one zone.
+std::string Zonenangabe(const Projekt& projekt, std::int16_t zone);
 
 // Checks the zones in order, each made current in turn, up to the first
 // that fails; the current zone is restored afterwards. The result and Grund
@@ -28,10 +33,11 @@ bool StandardnutzungPrüfen(Projekt& projekt, const std::string& Text);
 // with Grund 0.
 bool StandardwerteAlleZonenPrüfen(Projekt& projekt, std::int16_t& Grund);
 
-// The check of the current zone: its eight use values equal the standard
-// values of its category (else False, Grund 0), no mechanical ventilation
-// (else False, Grund 1), no additional electricity consumers (else False,
-// Grund 2); then True with Grund 2.
+// The check of the current zone: a building category (else False, Grund
+// 3), its eight use values equal the standard values of that category (else
+// False, Grund 0), no mechanical ventilation (else False, Grund 1), no
+// additional electricity consumers (else False, Grund 2); then True with
+// Grund 2.
 bool StandardwerteZonePrüfen(const Projekt& projekt, std::int16_t& Grund);
 
 // The usage counter of item numbers 1..99 per element type "D", "W", "B",

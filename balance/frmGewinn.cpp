@@ -180,9 +180,10 @@ bool frmGewinn::EingabenAusserhalb() {
     // presence count only where there are persons. The heat-storage
     // capacity decides how much of the gains is utilised.
     const std::string nutzung = DS("Nutzung") + ": ";
-    // Without any capacity the zone commands refuse the zone; its
-    // computation says the same.
-    if (const auto fehlt = Eingabebereich::FehlendeWärmespeicherfähigkeit(); !fehlt.empty()) {
+    // Without a category (and so without its limits) or without any
+    // capacity the zone commands refuse the zone; its computation says the
+    // same.
+    if (const auto fehlt = Eingabebereich::FehlendeNutzungsangabe(Global::Projekt); !fehlt.empty()) {
         Eingabefehler.Beginnen(Global::Projekt.GetNZone(), tabelle);
         Eingabefehler.Setzen(DS(fehlt), nullptr);
         return true;

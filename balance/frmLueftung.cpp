@@ -308,6 +308,18 @@ bool frmLüftung::EingabenAusserhalb(int modus) {
                              "Die Wärmerückgewinnung WRG (@ %) muss zwischen 0 und 100 % sein.", &txtWRG[i]}},
                            vorspann))
                 return true;
+        // A unit's air counts only for its operating time: without one it
+        // would count for nothing, whatever else ventilates the part.
+        for (int i = 0; i < Gerätezeilen; ++i) {
+            const double LSt = ZahlLesen(txtLSt[i].Text());
+            if (LSt == 0 || ZahlLesen(txtha[i].Text()) != 0) continue;
+            Eingabefehler.Beginnen(Global::Projekt.GetNZone(), tabelle);
+            Eingabefehler.Setzen(vorspann + DSFormat("Die Betriebszeit des Lüftungsgeräts fehlt: ohne Betriebszeit "
+                                                     "zählt sein Luftstrom (@ m³/h) nicht.",
+                                                     Anzeigezahl::Zahltext(LSt)),
+                                 &txtha[i]);
+            return true;
+        }
         if (Ausserhalb(tabelle,
                        {{ZahlLesen(txtAVEMLwB.Text()), 0, Unbegrenzt,
                          "Der Aussenluft-Volumenstrom während der Betriebszeit (@ m³/h·m²) darf nicht negativ sein.",

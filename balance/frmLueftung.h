@@ -76,7 +76,8 @@ public:
     // storing nothing, when a value it reads lies outside its physical
     // range (a negative air flow or air rate, operating hours beyond
     // 0..8760 h/a, a heat recovery beyond 0..100 %, a negative ventilation
-    // effectiveness, a heat-load recovery efficiency below 0 or from 1 on):
+    // effectiveness, a heat-load recovery efficiency below 0 or from 1 on)
+    // or a unit has an air flow and no operating time:
     // the message in Eingabefehler (table 5) names the dialog and the
     // field, and the record holds the field. While the dialog is shown,
     // its results are then empty and the status bar says why. Likewise

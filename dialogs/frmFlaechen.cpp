@@ -15,11 +15,18 @@ Textbericht::Lage gemerkt;
 
 constexpr const char* CRLF = "\r\n";
 
-// Index 0..7 of a main orientation name, -1 for any other text.
-int Orientierung(const std::string& O) {
-    for (std::size_t i = 0; i < basZIRVO_HiRi::Hauptrichtungen.size(); ++i)
-        if (O == basZIRVO_HiRi::Hauptrichtungen[i]) return static_cast<int>(i);
-    return -1;
+// The sums of the orientation an element's name stands for, a new one in
+// its place clockwise (names of no compass direction after those, in the
+// order met).
+frmFlächen::Richtung& Richtungssumme(std::vector<frmFlächen::Richtung>& richtungen, const std::string& O) {
+    const std::string name = basZIRVO_HiRi::Rechenrichtung(O);
+    const int folge = basZIRVO_HiRi::Kompassfolge(name);
+    auto stelle = richtungen.begin();
+    for (; stelle != richtungen.end(); ++stelle) {
+        if (stelle->Name == name) return *stelle;
+        if (basZIRVO_HiRi::Kompassfolge(stelle->Name) > folge) break;
+    }
+    return *richtungen.insert(stelle, {name, 0, 0});
 }
 
 } // namespace
@@ -56,25 +63,27 @@ void frmFlächen::Summieren() {
             if (!zeile) continue;
             const std::string C = zelle(zeile, 1);
             const double Fl = zahl(zeile, 3);
-            const int o = Orientierung(zelle(zeile, 7));
+            const std::string O = zelle(zeile, 7);
             // A row of "U_" without a b-factor (bu, bG; a stored 0 is an
             // empty cell) borders a neighbour zone or a room of given
             // temperature: the zone computation leaves it out of A_th.
             const bool beheizt = std::string_view(schlüssel) == "U_" && zahl(zeile, 8) == 0 && zahl(zeile, 9) == 0;
-            if (beheizt && (C == "D" || (C == "W" && o >= 0) || C == "B")) summen_.Beheizt += Fl;
+            if (beheizt && (C == "D" || C == "W" || C == "B")) summen_.Beheizt += Fl;
+            // Every window and wall the zone computation counts, each under
+            // the orientation it computes with.
             if (C == "l") {
                 summen_.WBLänge += Fl;
             } else if (C == "p") {
                 summen_.WBAnzahl += Fl;
             } else if (fenster && (C == "F" || C == "T")) {
-                if (zahl(zeile, 8) != 0 || zelle(zeile, 7) == "H")
+                if (zahl(zeile, 8) != 0 || O == "H")
                     summen_.FensterH += Fl;
-                else if (o >= 0)
-                    summen_.Fenster[static_cast<std::size_t>(o)] += Fl;
+                else
+                    Richtungssumme(summen_.Richtungen, O).Fenster += Fl;
             } else if (!fenster && C == "D") {
                 summen_.Dach += Fl;
             } else if (!fenster && C == "W") {
-                if (o >= 0) summen_.Wand[static_cast<std::size_t>(o)] += Fl;
+                Richtungssumme(summen_.Richtungen, O).Wand += Fl;
             } else if (!fenster && C == "B") {
                 summen_.Boden += Fl;
             }
@@ -115,10 +124,10 @@ void frmFlächen::FlächenAuflisten() {
 
     ÜberschriftAnhängen(DS("Wand"));
     TextAnhängen(CRLF);
-    for (std::size_t o = 0; o < 8; ++o) {
-        if (s.Wand[o] == 0 && s.Fenster[o] == 0) continue;
-        TextAnhängen(" - " + basZIRVO_HiRi::HimmelsrichtungDrehen(basZIRVO_HiRi::Hauptrichtungen[o]));
-        zeile(s.Fenster[o], s.Wand[o], s.Fenster[o] + s.Wand[o]);
+    for (const Richtung& r : s.Richtungen) {
+        if (r.Wand == 0 && r.Fenster == 0) continue;
+        TextAnhängen(" - " + r.Name);
+        zeile(r.Fenster, r.Wand, r.Fenster + r.Wand);
     }
     TextAnhängen(CRLF);
 
@@ -128,9 +137,9 @@ void frmFlächen::FlächenAuflisten() {
     TextAnhängen(CRLF);
 
     double fenster = s.FensterH, opak = s.Dach + s.Boden;
-    for (std::size_t o = 0; o < 8; ++o) {
-        fenster += s.Fenster[o];
-        opak += s.Wand[o];
+    for (const Richtung& r : s.Richtungen) {
+        fenster += r.Fenster;
+        opak += r.Wand;
     }
     ÜberschriftAnhängen(DS("Total (Gebäudehülle)"));
     TextAnhängen(CRLF);

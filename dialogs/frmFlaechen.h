@@ -8,19 +8,28 @@
 
 #include "dialogs/Textbericht.h"
 
-#include <array>
 #include <functional>
+#include <string>
+#include <vector>
 
 class frmFlächen : public Textbericht {
 public:
     frmFlächen();
 
-    // The sums of the last report: opaque roof, walls by orientation (N, NE,
-    // E, SE, S, SW, W, NW), floor; windows horizontal and by orientation;
-    // length of the linear and number of the point thermal bridges.
+    // The walls and wall windows of one orientation, named as the zone
+    // computation takes it (a main name turned by the project's north, a
+    // name between the main names as it is).
+    struct Richtung {
+        std::string Name;
+        double Wand = 0, Fenster = 0;
+    };
+    // The sums of the last report: opaque roof, walls and wall windows by
+    // orientation (clockwise from the turned north, other names after
+    // them), floor; horizontal windows; length of the linear and number of
+    // the point thermal bridges.
     struct Summen {
         double Dach = 0, Boden = 0, FensterH = 0;
-        std::array<double, 8> Wand{}, Fenster{};
+        std::vector<Richtung> Richtungen;
         double WBLänge = 0, WBAnzahl = 0;
         // Roof, walls and floor of "U_" against a neighbour zone or a room
         // of given temperature: in the envelope total, not in A_th.

@@ -1,6 +1,7 @@
 #include "frame/basZIRVO_HiRi.h"
 
 #include "frame/Windows1252.h"
+#include "frame/basZIRVO_Format.h"
 
 namespace basZIRVO_HiRi {
 
@@ -75,5 +76,22 @@ std::int16_t HiRiIndex(std::string_view name) {
 }
 
 bool NordGedreht() { return !NordAktuell.empty(); }
+
+std::string Rechenrichtung(std::string_view name) { return HimmelsrichtungDrehen(basZIRVO_Format::TextTrimmen(name)); }
+
+int Kompassfolge(std::string_view richtung) {
+    std::size_t anfang = 0;
+    while (anfang < Kompassnamen.size() && Kompassnamen[anfang] != HimmelsrichtungDrehen("N")) ++anfang;
+    for (std::size_t i = 0; i < Kompassnamen.size(); ++i)
+        if (Kompassnamen[(anfang + i) % Kompassnamen.size()] == richtung) return static_cast<int>(i);
+    return static_cast<int>(Kompassnamen.size());
+}
+
+int Richtungsspalte(std::string_view richtung) {
+    for (std::size_t i = 0; i < Hauptrichtungen.size(); ++i)
+        if (HimmelsrichtungDrehen(Hauptrichtungen[i]) == richtung) return static_cast<int>(i);
+    if (NordGedreht()) return -1;
+    return Position(RichtungenNNE, richtung);
+}
 
 } // namespace basZIRVO_HiRi

@@ -37,6 +37,27 @@ std::string HimmelsrichtungZurückdrehen(std::string_view name);
 // Index 0 to 7 of a main name (exact comparison); 0 for any other name.
 std::int16_t HiRiIndex(std::string_view name);
 
+// The sixteen names clockwise from north: the main names and those between.
+inline constexpr std::array<std::string_view, 16> Kompassnamen = {
+    "N", "NNE", "NE", "ENE", "E", "ESE", "SE", "SSE", "S", "SSW", "SW", "WSW", "W", "WNW", "NW", "NNW"};
+
+// The orientation an element's name stands for, as the zone computation
+// takes it: blanks trimmed, a main name turned by the current rotation, any
+// other name (one between the main names among them) as it is.
+std::string Rechenrichtung(std::string_view name);
+
+// The place of an orientation (as Rechenrichtung gives it) in a list of
+// orientations clockwise from the turned north: 0 to 15 for the sixteen
+// names, 16 for any other.
+int Kompassfolge(std::string_view richtung);
+
+// The column 0 to 7 of a table whose eight columns are headed by the turned
+// main names, for an orientation (as Rechenrichtung gives it): the column
+// headed by it; without a rotation, for a name between two main names, the
+// column of the main name before it clockwise (the one rotation "NNE" turns
+// onto it); -1 for any other name.
+int Richtungsspalte(std::string_view richtung);
+
 // True when the project's north is turned (NordAktuell not empty).
 bool NordGedreht();
 

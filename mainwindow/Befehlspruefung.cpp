@@ -36,9 +36,9 @@ bool frmZIRVO3801::BefehlMöglich(std::string_view Buchstabe) {
         return Fehlt("Bitte Klimastation in den Projektangaben definieren.");
     if (Buchstabe == "N") return true;
 
-    if (p.ZGetInt("Gk") == 0) return Fehlt("Bitte Gebäudekategorie in den Nutzungsangaben definieren.", true);
-    // Only exactly 0 fails: a negative capacity or area passes.
-    if (const auto fehlt = Eingabebereich::FehlendeWärmespeicherfähigkeit(); !fehlt.empty()) return Fehlt(fehlt, true);
+    // The category, then the capacity; only a capacity of exactly 0 fails,
+    // a negative capacity or area passes.
+    if (const auto fehlt = Eingabebereich::FehlendeNutzungsangabe(p); !fehlt.empty()) return Fehlt(fehlt, true);
     if (Buchstabe == "E") return true;
 
     if (p.ZGetNum("EBF") == 0) return Fehlt("Bitte Energiebezugsfläche eingeben.", true);

@@ -3,6 +3,7 @@
 // brought into view, focused and tinted while its message is open.
 #include "mainwindow/frmZIRVO3801.h"
 
+#include "balance/basZIRVONorm.h"
 #include "frame/basZIRVODialogSprache.h"
 #include "frame/basZIRVOFehler.h"
 #include "project/ProjektGlobal.h"
@@ -80,10 +81,7 @@ void frmZIRVO3801::FehlerAnzeigen() {
 }
 
 std::string frmZIRVO3801::Zonenangabe() {
-    const Projekt& p = Global::Projekt;
-    if (p.ZonenAnzahl() < 2) return {};
-    const std::string bez = p.ZGetStr("Bez");
-    return DS("Zone") + ": " + (bez.empty() ? "" : bez + " ") + "[" + p.ZGetStr("Code") + "]";
+    return basZIRVO3801::Zonenangabe(Global::Projekt, Global::Projekt.GetNZone());
 }
 
 bool frmZIRVO3801::AlleZonenPrüfen(bool Verluste) {

@@ -11,6 +11,8 @@
 #include "project/ProjektGlobal.h"
 
 #include <array>
+#include <string>
+#include <vector>
 
 namespace {
 
@@ -24,6 +26,7 @@ enum Zeile { Opak, Fenster, Unbeheizt, Erdreich, Beheizt, Total, Anteil, FS1, FS
 // sums the means are made of.
 struct Spalte {
     std::array<double, Zeilen> wert{};
+    std::string zwischen; // a name between the main names it holds as well (north not turned)
     double fS1 = 0, fS2 = 0, fS3 = 0, fensterfläche = 0; // area-weighted, windows
     double bFläche = 0, bSumme = 0;                       // area-weighted b, unheated and earth
 
@@ -53,8 +56,19 @@ struct Tabelle {
     double EBF = 0;
     double Ath = 0; // the envelope area of the proof, as the zones' computations gave it
     Spalte& Dach() { return spalten[0]; }
+    // The orientation as the zone computation takes it: under a turned
+    // north every name has its column; without, a name between two main
+    // names shares the column of the main name before it clockwise, which
+    // is then marked and named below the table. A name of no direction
+    // counts in the first.
     Spalte& Wand(std::string_view orientierung) {
-        return spalten[1 + static_cast<std::size_t>(basZIRVO_HiRi::HiRiIndex(orientierung))];
+        using namespace basZIRVO_HiRi;
+        const std::string richtung = Rechenrichtung(orientierung);
+        const int o = Richtungsspalte(richtung);
+        Spalte& s = spalten[1 + static_cast<std::size_t>(o < 0 ? 0 : o)];
+        if (o >= 0 && richtung != HimmelsrichtungDrehen(Hauptrichtungen[static_cast<std::size_t>(o)]))
+            s.zwischen = richtung;
+        return s;
     }
     Spalte& Boden() { return spalten[9]; }
     Spalte* Element(std::string_view code, std::string_view orientierung) {
@@ -133,7 +147,18 @@ void ZIRVO3801Drucken::GebäudehülleTabelle(bool alleZonen) {
         }
 
         Drucken& d = drucken_;
-        d.Box(49, true);
+        // The columns that hold a name between the main names as well, said
+        // below the table.
+        std::string paare;
+        for (std::size_t o = 0; o < 8; ++o)
+            if (const std::string& zwischen = t.spalten[o + 1].zwischen; !zwischen.empty())
+                paare += (paare.empty() ? "" : ", ") +
+                         basZIRVO_HiRi::HimmelsrichtungDrehen(basZIRVO_HiRi::Hauptrichtungen[o]) + " " + DS("mit") +
+                         " " + zwischen;
+        const std::vector<std::string> hinweis =
+            paare.empty() ? std::vector<std::string>{}
+                          : d.Umbrechen("* " + DS("samt Zwischenrichtung") + ": " + paare, 77, false);
+        d.Box(49 + static_cast<int>(hinweis.size()), true);
         d.Text(1, 1, DS("Gebäudehülle"), true);
         if (n > 1) {
             d.Text(1, 41, DS("Zone") + ":   ");
@@ -156,9 +181,12 @@ void ZIRVO3801Drucken::GebäudehülleTabelle(bool alleZonen) {
         d.Text(3, 8, DS("Wand"));
         d.Text(3, 64, DS("Boden"));
         d.Text(3, 71, DS("Total"));
-        for (int j = 1; j <= 8; ++j)
-            d.Text(5, col(j) + 2,
-                   basZIRVO_HiRi::HimmelsrichtungDrehen(basZIRVO_HiRi::Hauptrichtungen[static_cast<std::size_t>(j - 1)]));
+        for (int j = 1; j <= 8; ++j) {
+            const auto o = static_cast<std::size_t>(j - 1);
+            const std::string name = basZIRVO_HiRi::HimmelsrichtungDrehen(basZIRVO_HiRi::Hauptrichtungen[o]);
+            // Marked where the column holds a name between as well.
+            d.TextBis(5, col(j) + 2, t.spalten[o + 1].zwischen.empty() ? name : name + "*", false, col(j + 1));
+        }
         d.Text(28, 1, DS("Verschattungfaktor f÷(S)   (flächengewichteter Mittelwert der Fenster gegen aussen)"));
         d.Text(42, 1, DS("Bauteile gegen Erdreich und unbeheizt   (flächengewichteter Mittelwert)"));
         d.Text(47, 1, DSFormat("Flächenanteil (Fenster + Türen) / @", "A÷(E)") + " :");
@@ -203,8 +231,9 @@ void ZIRVO3801Drucken::GebäudehülleTabelle(bool alleZonen) {
         // envelope area does not: both figures under the total column, so
         // that the two can be reconciled.
         d.Text(48, 1, DSFormat("davon gegen beheizte Zonen und Räume (nicht in @) [m²]", "A÷(th)"));
-        d.Text(48, col(10), DruckZahl(total[Beheizt], 1, true), true, true, 7);
+        d.Text(48, col(10), DruckZahl(total[Beheizt], 1, false), true, true, 7);
         d.Text(49, 1, DSFormat("@ (thermische Gebäudehüllfläche) [m²]", "A÷(th)"));
-        d.Text(49, col(10), DruckZahl(t.Ath, 1, true), true, true, 7);
+        d.Text(49, col(10), DruckZahl(t.Ath, 1, false), true, true, 7);
+        d.Textzeilen(50, 1, hinweis, false);
     }
 }

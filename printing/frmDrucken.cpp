@@ -8,6 +8,7 @@
 #include "frame/basZIRVO3801.h"
 #include "frame/basZIRVOBildschirmschrift.h"
 #include "frame/basZIRVODialogSprache.h"
+#include "frame/basZIRVOFehler.h"
 #include "frame/basZIRVOSymbole.h"
 #include "mainwindow/frmZIRVO3801.h"
 #include "printing/Druckeinstellungen.h"
@@ -159,9 +160,18 @@ void frmDrucken::cmdDrucken_Click() {
 }
 
 bool frmDrucken::AusdruckStarten(const std::string& letters, int copies, bool duplex, bool allComponents) {
+    // A zone that does not compute leaves its input error: the refusal
+    // names the zone (of several) and the input, a partition without its
+    // counterpart none.
+    Eingabefehler.Setzen({}, nullptr);
     if (AlleZonenBerechnen()) {
         const std::string m1 = DS("Es ist ein Fehler bei der Aufbereitung der Projektdaten aufgetreten.");
-        const std::string m2 = DS("Bitte testen Sie das Projekt mit allen Zonen.");
+        std::string m2 = DS("Bitte testen Sie das Projekt mit allen Zonen.");
+        if (!Eingabefehler.Text.empty()) {
+            const std::string ort = basZIRVO3801::Zonenangabe(Global::Projekt, Eingabefehler.Zone);
+            m2 += std::string(CRLF) + CRLF + (ort.empty() ? "" : ort + CRLF) +
+                  basZIRVOFehler::Meldungstext(Eingabefehler);
+        }
         if (letters != "B" && letters != "N") {
             Meldung(m1 + CRLF + CRLF + m2, Plattform::Symbol::Fehler);
             return true;

@@ -27,14 +27,16 @@ using Testhilfe::Zahl;
 // One project with one zone and a station; the number settings use "." as
 // decimal point. The zone: EBF = EBF0 = 100 m², 40 m² per person, 70 W per
 // person, 12 h presence a day, 80 kWh/m² electricity with factor 0.7,
-// Ti 20 °C and heat storage capacity 0.1 kWh/(m²K); no outside air and no
-// envelope, so the heat-transfer coefficient is 0.
+// Ti 20 °C and heat storage capacity 0.1 kWh/(m²K) (of category I: a zone
+// without one does not compute); no outside air and no envelope, so the
+// heat-transfer coefficient is 0.
 class Gewinnzone : public Testhilfe::Stationszone {
 public:
     Gewinnzone() { ZoneFüllen(); }
 
     static void ZoneFüllen() {
         Projekt& p = Global::Projekt;
+        p.ZSetInt(1, "Gk");
         p.ZSetNum(100, "EBF");
         p.ZSetNum(100, "EBF0");
         p.ZSetNum(40, "PFl");

@@ -231,11 +231,16 @@ TEST(Lueftung, BetriebszeitUndWaermerueckgewinnung) {
     f.txtWRG_LostFocus(0);
     EXPECT_NEAR(Gespeichert("Qvm")[0], 0.444672, 1e-6);
 
-    // Never running: only the rate outside the operating time, no unit air.
-    //   V = 0.5 * 100 = 50 m³/h; Hm = 50 * 0.3266 * 0.024 / 100 = 0.0039192
-    //   Qvm(Jan) = 567.3 * 0.0039192 = 2.223362; year 3465.3 * 0.0039192 = 13.581 -> "13.6"
+    // A unit with air but never running is an input error: no result.
     f.txtha[0].setText("0");
     f.txtha_LostFocus(0);
+    EXPECT_TRUE(f.Berechnen());
+    EXPECT_EQ(f.txtQ[0].Text(), "");
+    // Without its air: only the rate outside the operating time.
+    //   V = 0.5 * 100 = 50 m³/h; Hm = 50 * 0.3266 * 0.024 / 100 = 0.0039192
+    //   Qvm(Jan) = 567.3 * 0.0039192 = 2.223362; year 3465.3 * 0.0039192 = 13.581 -> "13.6"
+    f.txtLSt[0].setText("");
+    f.txtLSt_LostFocus(0);
     EXPECT_NEAR(Gespeichert("Qvm")[0], 2.223362, 1e-6);
     EXPECT_EQ(Zahl(f.txtQ[0]), 13.6);
 

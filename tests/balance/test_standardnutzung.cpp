@@ -94,9 +94,12 @@ TEST(Standardnutzung, AlleZonenUndMeldung) {
     p.ZoneNeu();
     standardnutzung(p, 10);
     p.ZSetNum(1, "ML");
+    p.ZSetStr("Werkstatt", "Bez");
+    p.ZSetStr("Z2", "Code");
     p.ZoneNeu();
     standardnutzung(p, 1);
     p.ZSetNum(21, "Ti");
+    p.ZSetStr("Z3", "Code");
     p.SetNZone(2);
 
     // Stops at zone 1 with its reason; zone 2 is not looked at.
@@ -107,7 +110,7 @@ TEST(Standardnutzung, AlleZonenUndMeldung) {
     EXPECT_FALSE(basZIRVO3801::StandardnutzungPrüfen(p, "Nachweis nicht möglich"));
     ASSERT_EQ(umgebung.meldungen.Gezeigt.size(), 1u);
     const auto& m = umgebung.meldungen.Gezeigt[0];
-    EXPECT_EQ(m.Text, "Nachweis nicht möglich:\r\n\r\nGrund:  Mechanische Lüftung vorhanden");
+    EXPECT_EQ(m.Text, "Nachweis nicht möglich:\r\n\r\nZone: Werkstatt [Z2]\r\nGrund:  Mechanische Lüftung vorhanden");
     EXPECT_EQ(m.Titel, basZIRVO3801::ProgrammTitel);
     EXPECT_EQ(m.Symbol, Plattform::Symbol::Fehler);
     EXPECT_EQ(m.Knöpfe, Plattform::Knöpfe::OK);
@@ -116,12 +119,12 @@ TEST(Standardnutzung, AlleZonenUndMeldung) {
     p.SetNZone(1);
     p.ZSetNum(0, "ML");
     EXPECT_FALSE(basZIRVO3801::StandardnutzungPrüfen(p, "X"));
-    EXPECT_EQ(umgebung.meldungen.Gezeigt.back().Text, "X:\r\n\r\nGrund:  Standardwerte geändert");
+    EXPECT_EQ(umgebung.meldungen.Gezeigt.back().Text, "X:\r\n\r\nZone: [Z3]\r\nGrund:  Standardwerte geändert");
     p.SetNZone(2);
     p.ZSetColl(verbraucherTabelle(2), "GE_");
     p.ZSetNum(20, "Ti");
     EXPECT_FALSE(basZIRVO3801::StandardnutzungPrüfen(p, "X"));
-    EXPECT_EQ(umgebung.meldungen.Gezeigt.back().Text, "X:\r\n\r\nGrund:  Zusätzlicher Elektrizitätsverbrauch vorhanden");
+    EXPECT_EQ(umgebung.meldungen.Gezeigt.back().Text, "X:\r\n\r\nZone: [Z3]\r\nGrund:  Zusätzlicher Elektrizitätsverbrauch vorhanden");
     p.ZSetColl(nullptr, "GE_");
     EXPECT_TRUE(basZIRVO3801::StandardwerteAlleZonenPrüfen(p, grund));
     EXPECT_EQ(grund, 2);

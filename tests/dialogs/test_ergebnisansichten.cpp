@@ -9,12 +9,15 @@
 #include "dialogs/frmFlaechen.h"
 #include "frame/Dateien.h"
 #include "frame/basVB6NumCvt.h"
+#include "frame/basZIRVO_HiRi.h"
 #include "project/ProjektGlobal.h"
+#include "tests/printing/Druckumgebung.h"
 #include "tests/support/Goldenprojekt.h"
 #include "tests/support/Zonenprojekt.h"
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <map>
@@ -307,6 +310,9 @@ TEST(Ergebnisansichten, FlaechenberichtGleichtTotalUndAthAb) {
         std::int16_t zone;
         Zeile total, beheizt, ath;
     } fälle[] = {
+        // windows S 24, N 8 and the oriel SSW 3 (under an unturned north a
+        // line of its own); roof 120, walls 60 + 60, floor to B1 120, wall to L1 20
+        {0, {"", "35.0", "380.0", "415.0"}, {"", "", "140.0", "140.0"}, {"", "35.0", "240.0", "275.0"}},
         // windows E 15 + door W 4; walls 45 + 45, earth 120, ceiling to W1 120
         {1, {"", "19.0", "330.0", "349.0"}, {"", "", "120.0", "120.0"}, {"", "19.0", "210.0", "229.0"}},
         // gate 12; roof 60, wall 30, earth 60, wall to W1 20, to the cold room 10
@@ -329,6 +335,112 @@ TEST(Ergebnisansichten, FlaechenberichtGleichtTotalUndAthAb) {
         EXPECT_EQ(nach("davon gegen beheizte Zonen und Räume (nicht in A_th)"), c.beheizt);
         EXPECT_EQ(nach("A_th (thermische Gebäudehüllfläche)"), c.ath);
         EXPECT_EQ(Anzeigezahl::Festkomma(Global::Projekt.ZGetNum("Ae"), 1), c.ath[3]);
+    }
+}
+
+// Every window and wall the zone computation counts stands in the area
+// report, under the orientation it is computed with, and in the printed
+// envelope summary in the column of that orientation: a name between the
+// main names typed under an unturned north (the computation takes the
+// radiation of that direction) has a line of its own in the report and
+// shares the column of the main name before it clockwise, which is marked
+// and named below the table.
+// The zone: roof 100 m², wall S 150 m², a window of 3 m² and a wall of 20 m²
+// in the orientation of the case; the report's total is the sum of its
+// lines and equals A_th (253.0 + 20.0 m²), the summary's too.
+TEST(Ergebnisansichten, JedesFensterInBerichtUndZusammenfassung) {
+    const struct {
+        const char* nord;
+        const char* O;       // of the window and the second wall, as stored
+        const char* zeile;   // the report's line of both
+        const char* spalte;  // the summary's column head
+        const char* hinweis; // below the summary's table
+        const char* S;       // the report's line of the wall S
+        const char* opak;    // the opaque area of the summary's column
+    } fälle[] = {
+        {"", "ENE", "- ENE", "NE*", "* samt Zwischenrichtung: NE mit ENE", "- S", "20.0"},
+        {"", "SSW", "- SSW", "S*", "* samt Zwischenrichtung: S mit SSW", "- S", "170.0"}, // with the wall S
+        {"", "NNW", "- NNW", "NW*", "* samt Zwischenrichtung: NW mit NNW", "- S", "20.0"},
+        {"", "NE", "- NE", "NE", "", "- S", "20.0"},
+        {"NNE", "NE", "- ENE", "ENE", "", "- SSW", "20.0"},
+        // a name between typed under a turned north (as a file may hold it)
+        {"NNE", "ENE", "- ENE", "ENE", "", "- SSW", "20.0"},
+        {"NNW", "NNE", "- NNE", "NNE", "", "- SSE", "20.0"},
+    };
+    for (const auto& c : fälle) {
+        SCOPED_TRACE(std::string(c.nord) + " " + c.O);
+        Testhilfe::Zonenprojekt z;
+        Testhilfe::Druckumgebung druck;
+        z.P.PSetStr(c.nord, "Nord");
+        basZIRVO_HiRi::NordAktuell = c.nord;
+        z.EBFSetzen(100);
+        z.Zeile(TabelleA, 0, {"D", "Dach", "100", "", "0.15"});
+        z.Zeile(TabelleA, 1, {"W", "Wand", "150", "", "0.2", "", "S"});
+        z.Zeile(TabelleA, 2, {"W", "Wand", "20", "", "0.2", "", c.O});
+        z.Zeile(TabelleF, 0, {"F", "Fenster", "3", "", "1.0", "", c.O, "", "0.5", "0.75", "-", "-"});
+        z.F.ProjektZoneSpeichern();
+        ASSERT_FALSE(z.F.ProjektZoneBerechnen());
+
+        frmFlächen f;
+        f.Form_Load();
+        const auto zeilen = Berichtszeilen(f.rtbT.Text());
+        using Zeile = std::array<std::string, 4>;
+        const auto nach = [&](const std::string& überschrift) {
+            for (std::size_t i = 0; i + 1 < zeilen.size(); ++i)
+                if (zeilen[i][0] == überschrift) return zeilen[i + 1];
+            return Zeile{"fehlt"};
+        };
+        // The parts: roof, the wall lines, floor (none).
+        std::vector<Zeile> wände;
+        for (const Zeile& zeile : zeilen)
+            if (zeile[0].starts_with("- ")) wände.push_back(zeile);
+        EXPECT_EQ(wände.size(), 2u);
+        const Zeile richtung = {c.zeile, "3.0", "20.0", "23.0"};
+        EXPECT_EQ(nach("Dach"), (Zeile{"", "", "100.0", "100.0"}));
+        EXPECT_NE(std::find(wände.begin(), wände.end(), richtung), wände.end());
+        EXPECT_NE(std::find(wände.begin(), wände.end(), Zeile{c.S, "", "150.0", "150.0"}), wände.end());
+        EXPECT_EQ(nach("Total (Gebäudehülle)"), (Zeile{"", "3.0", "270.0", "273.0"}));
+        EXPECT_EQ(nach("davon gegen beheizte Zonen und Räume (nicht in A_th)"), (Zeile{"", "", "", ""}));
+        EXPECT_EQ(nach("A_th (thermische Gebäudehüllfläche)"), (Zeile{"", "3.0", "270.0", "273.0"}));
+
+        // The summary: the window's and the wall's column, its total, the
+        // rows below the table (nothing against heated rooms).
+        ZIRVO3801Drucken r;
+        ASSERT_TRUE(r.Initialisieren(false, false));
+        r.SetzeUhrzeit();
+        r.DruckBeginn(false);
+        bool failed = false;
+        r.Zusammenfassung(failed);
+        ASSERT_FALSE(failed);
+        const Testhilfe::Seitenraster raster = Testhilfe::Druckumgebung::Raster(r);
+        const Aufzeichnungsfläche::Aufruf* titel = nullptr;
+        for (int seite = 1; seite <= 3 && !titel; ++seite) titel = raster.Genau("Gebäudehülle", seite);
+        ASSERT_TRUE(titel);
+        const int kopf = raster.Zeile(titel->y1) - 1;
+        // Column j (roof 0, the orientations 1 to 8, floor 9, total 10) of a
+        // text by where it begins (a head) or ends (a value).
+        const auto spalte = [&](const Aufzeichnungsfläche::Aufruf* a, bool wert) {
+            return wert ? (raster.Ende(*a) + 1) / 7 - 1 : (raster.Spalte(a->x1) + 1) / 7;
+        };
+        const auto zeilenwerte = [&](int zeile, bool wert) {
+            std::map<int, std::string> werte;
+            for (const auto* a : raster.InZeile(titel->Seite, kopf + zeile))
+                if (a->x1 > titel->x1 + 1) werte[spalte(a, wert)] = a->Text;
+            return werte;
+        };
+        const auto köpfe = zeilenwerte(5, false);
+        const auto fenster = zeilenwerte(11, true);
+        const auto opak = zeilenwerte(8, true);
+        int j = 0;
+        for (const auto& [k, text] : köpfe)
+            if (text == c.spalte) j = k;
+        ASSERT_GT(j, 0) << c.spalte;
+        EXPECT_EQ(fenster, (std::map<int, std::string>{{j, "3.0"}, {10, "3.0"}}));
+        EXPECT_EQ(opak.at(j), c.opak);
+        EXPECT_EQ(opak.at(10), "270.0");
+        EXPECT_EQ(raster.Zeilentext(titel->Seite, kopf + 48), "davon gegen beheizte Zonen und Räume (nicht in A|th|) [m²]");
+        EXPECT_EQ(raster.Zeilentext(titel->Seite, kopf + 49), "A|th| (thermische Gebäudehüllfläche) [m²]|273.0");
+        EXPECT_EQ(raster.Zeilentext(titel->Seite, kopf + 50), c.hinweis);
     }
 }
 

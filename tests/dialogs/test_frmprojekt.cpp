@@ -357,8 +357,11 @@ TEST_F(Projektdialog, Freigaben) {
 
 TEST_F(Projektdialog, NachweisPrüftDieStandardnutzung) {
     Nutzung(false);
+    projekt.ZSetStr("Z1", "Code");
     projekt.ZoneNeu();
     Nutzung(true);
+    projekt.ZSetStr("Lager", "Bez");
+    projekt.ZSetStr("Z2", "Code");
     projekt.SetNZone(1);
     projekt.PSetInt(2, "ArtB");
 
@@ -366,12 +369,13 @@ TEST_F(Projektdialog, NachweisPrüftDieStandardnutzung) {
     f.Form_Load();
     EXPECT_TRUE(f.optArtB[2].Value());
 
-    // Switching to "Nachweis" with a zone off its standard use: the message,
-    // and the former task comes back with its rules.
+    // Switching to "Nachweis" with a zone off its standard use: the message
+    // (naming the zone of several), and the former task comes back with its
+    // rules.
     Klicken(f.optArtB, 0, &frmProjekt::optArtB_Click, f);
     ASSERT_EQ(umgebung.meldungen.Gezeigt.size(), 1u);
     const auto& m = umgebung.meldungen.Gezeigt[0];
-    EXPECT_EQ(m.Text, "Es ist nicht möglich, einen Nachweis zu erstellen:\r\n\r\nGrund:  Standardwerte geändert");
+    EXPECT_EQ(m.Text, "Es ist nicht möglich, einen Nachweis zu erstellen:\r\n\r\nZone: [Z1]\r\nGrund:  Standardwerte geändert");
     EXPECT_EQ(m.Symbol, Plattform::Symbol::Fehler);
     EXPECT_EQ(m.Titel, basZIRVO3801::ProgrammTitel);
     EXPECT_TRUE(f.optArtB[2].Value());
@@ -387,7 +391,8 @@ TEST_F(Projektdialog, NachweisPrüftDieStandardnutzung) {
     Klicken(f.optArtB, 0, &frmProjekt::optArtB_Click, f);
     ASSERT_EQ(umgebung.meldungen.Gezeigt.size(), 2u);
     EXPECT_EQ(umgebung.meldungen.Gezeigt[1].Text,
-              "Es ist nicht möglich, einen Nachweis zu erstellen:\r\n\r\nGrund:  Mechanische Lüftung vorhanden");
+              "Es ist nicht möglich, einen Nachweis zu erstellen:\r\n\r\nZone: [Z1]\r\nGrund:  Mechanische Lüftung "
+              "vorhanden");
     EXPECT_TRUE(f.optArtB[2].Value());
 
     // All zones standard: "Nachweis" stands.

@@ -566,6 +566,8 @@ TEST(Prüfzyklus, UnmöglicheEingabenSindEingabefehler) {
     const std::string ohneZeit =
         "Lüftung: Die Betriebszeit des Lüftungsgeräts fehlt: ohne Betriebszeit und ohne Aussenluft-Volumenstrom "
         "ausserhalb der Betriebszeit hat der mechanisch belüftete Teil keine Aussenluft.";
+    const std::string geräteluftOhneZeit =
+        "Lüftung: Die Betriebszeit des Lüftungsgeräts fehlt: ohne Betriebszeit zählt sein Luftstrom (500 m³/h) nicht.";
     auto etaV = [](const char* w) {
         return std::string("Lüftung: Der Anlagennutzungsgrad der Wärmerückgewinnung (") + w +
                ") muss mindestens 0 und kleiner als 1 sein.";
@@ -615,9 +617,9 @@ TEST(Prüfzyklus, UnmöglicheEingabenSindEingabefehler) {
          &L.txtLSt[0]},
         // The outside air that the unit and the envelope give the part, as
         // computed: none is an error at the input that takes it away.
-        {TabelleLüftung, {}, [](Projekt& p) { Gerät(p, 500, 0, 0, 0, 0); }, ohneZeit, &L.txtha[0]},
-        {TabelleLüftung, {}, [](Projekt& p) { Gerät(p, 500, 0, 0, 0.2, 0); }, ohneZeit, &L.txtha[0]},
-        {TabelleLüftung, {}, [](Projekt& p) { Gerät(p, 500, 0, 0, 0, 0.01); }, "", nullptr},
+        {TabelleLüftung, {}, [](Projekt& p) { Gerät(p, 500, 0, 0, 0, 0); }, geräteluftOhneZeit, &L.txtha[0]},
+        {TabelleLüftung, {}, [](Projekt& p) { Gerät(p, 0, 0, 0, 0.2, 0); }, ohneZeit, &L.txtha[0]},
+        {TabelleLüftung, {}, [](Projekt& p) { Gerät(p, 0, 0, 0, 0, 0.01); }, "", nullptr},
         {TabelleLüftung, {}, [](Projekt& p) { Gerät(p, 500, 1, 0, 0, 0); }, "", nullptr},
         {TabelleLüftung, {}, [](Projekt& p) { Gerät(p, 500, 8760, 0, 0, 0); }, "", nullptr},
         {TabelleLüftung, {}, [](Projekt& p) { Gerät(p, 500, 4000, 100, 0, 0); },
@@ -632,7 +634,7 @@ TEST(Prüfzyklus, UnmöglicheEingabenSindEingabefehler) {
          &L.txtAVEMLwB},
         {TabelleLüftung, {}, [](Projekt& p) { Gerät(p, 0, 0, 0, 0, 0, 0); }, "", nullptr},
         {TabelleLüftung, {}, [](Projekt& p) {
-             Gerät(p, 500, 0, 0, 0, 0, 2);
+             Gerät(p, 0, 0, 0, 0.2, 0, 2);
              p.ZSetNum(50, "MLAnteil");
          }, ohneZeit, &L.txtha[0]},
         {TabelleLüftung, {}, [](Projekt& p) { Gerät(p, 500, 8761, 80); },
