@@ -264,7 +264,7 @@ TEST_F(Hauptfenster, StartOhneProjekt) {
         EXPECT_FALSE(basZIRVO3801::Main("", umgebung2));
         EXPECT_FALSE(zweites.isVisible());
         ASSERT_EQ(meldungen.Gezeigt.size(), 1u);
-        EXPECT_EQ(meldungen.Gezeigt[0].Text, "Das Programm kann nicht mehrfach gestartet werden.");
+        EXPECT_EQ(meldungen.Nr(0).Text, "Das Programm kann nicht mehrfach gestartet werden.");
     }
 }
 
@@ -316,8 +316,8 @@ TEST_F(Hauptfenster, StartMitProjekt) {
     meldungen.Gezeigt.clear();
     ASSERT_TRUE(starten("/gibt/es/nicht.zirvo9"));
     ASSERT_EQ(meldungen.Gezeigt.size(), 1u);
-    EXPECT_EQ(meldungen.Gezeigt[0].Text, "Datei:  /gibt/es/nicht.zirvo9\r\n\r\nDateiname oder Pfad ungültig.");
-    EXPECT_EQ(meldungen.Gezeigt[0].Symbol, Plattform::Symbol::Fehler);
+    EXPECT_EQ(meldungen.Nr(0).Text, "Datei:  /gibt/es/nicht.zirvo9\r\n\r\nDateiname oder Pfad ungültig.");
+    EXPECT_EQ(meldungen.Nr(0).Symbol, Plattform::Symbol::Fehler);
     EXPECT_FALSE(Global::Projekt.Exist());
     EXPECT_EQ(fenster->windowTitle(), "Bauphysik ZIRVO 380/1");
 }
@@ -338,7 +338,7 @@ TEST_F(Hauptfenster, EinstellungenZwischenZweiLäufen) {
     EXPECT_NE(ini.find("File1=" + pfad + "\r\n"), std::string::npos) << ini;
     EXPECT_NE(ini.find("Folder Projects=" + ordner.Pfad("Projekte")), std::string::npos) << ini;
     ASSERT_FALSE(meldungen.Gezeigt.empty());
-    EXPECT_EQ(meldungen.Gezeigt.back().Text, "Soll das aktuelle Projekt gespeichert werden?");
+    EXPECT_EQ(meldungen.Zuletzt().Text, "Soll das aktuelle Projekt gespeichert werden?");
 
     // The next run: placement, recent projects and folders as they were.
     Global::Initialisierung = ::Initialisierung();
