@@ -22,6 +22,33 @@ std::string Seite(const std::string& ordner, std::int32_t kontext) {
 
 namespace {
 
+// The windows, as their menus and buttons reach them.
+constexpr Fensterhilfe Fenstertabelle[] = {
+    {"frmZIRVO3801", 1000},
+    {"frmZIRVO3801Start", 0},
+    {"frmProjekt", 1010},
+    {"frmNutzung", 2010},
+    {"frmNutzungZone", 2020},
+    {"frmBauteil", 7010},
+    {"frmBauteilListe", VomEigentümer}, // the component editor's page names it
+    {"frmBaustoff", 0},
+    {"frmLüftung", 3060},
+    {"frmGewinn", 3060},
+    {"frmQh", 3060},
+    {"frmEnergien", 4010},
+    {"frmFlächen", 4010},
+    {"frmBauteilVerluste", 4010},
+    {"frmWärmeleistungsbedarf", 0},
+    {"frmTabellenRechner", 0},
+    {"frmNachweis3801", 6010},
+    {"frmNachweisEB", 6110},
+    {"frmDrucken", 5010},
+    {"frmDruckenEB", 6110},
+    {"frmDruckIni", 9050},
+    {"frmOptionen", 0},
+    {"frmOrdnerSuchen", 0},
+};
+
 bool Ziffer(char c) { return c >= '0' && c <= '9'; }
 
 // True when the text at p starts with the word, letter case ignored.
@@ -33,6 +60,14 @@ bool Beginnt(const std::string& t, std::size_t p, std::string_view wort) {
 }
 
 } // namespace
+
+std::span<const Fensterhilfe> Fensterkontexte() { return Fenstertabelle; }
+
+std::int32_t Fensterkontext(std::string_view fenster) {
+    for (const Fensterhilfe& f : Fenstertabelle)
+        if (f.Fenster == fenster) return f.Kontext;
+    return VomEigentümer;
+}
 
 std::string ZahlenAnzeigen(const std::string& html, const std::string& trenner) {
     if (trenner != ",") return html;

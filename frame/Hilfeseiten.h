@@ -5,7 +5,9 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace Hilfeseiten {
@@ -15,6 +17,26 @@ inline constexpr const char* Startseite = "start.html";
 // The page that a context opens: its own page when the folder holds one,
 // else the start page.
 std::string Seite(const std::string& ordner, std::int32_t kontext);
+
+// The context of a window whose owner's page describes it, and of any
+// window the table does not know (message boxes, file dialogs).
+inline constexpr std::int32_t VomEigentümer = -1;
+
+// A window of the program, by its window model's name, with the help
+// context F1 opens in it: the page that describes it; 0 for a window
+// without a page of its own (the start page); VomEigentümer. A window with
+// a page per tab page (project data, zones, components, the single-
+// component proof, the main window's tables) tells its page of the moment
+// itself; its context here is its first page.
+struct Fensterhilfe {
+    std::string_view Fenster;
+    std::int32_t Kontext;
+};
+// Every window of the program.
+std::span<const Fensterhilfe> Fensterkontexte();
+// The context of the window of that name; VomEigentümer for a name the
+// table does not know.
+std::int32_t Fensterkontext(std::string_view fenster);
 
 struct Eintrag {
     std::string Titel; // the page's <title>, its file name when it has none

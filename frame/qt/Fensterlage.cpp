@@ -16,6 +16,8 @@
 #include <QWindow>
 
 #include <algorithm>
+#include <functional>
+#include <utility>
 #include <vector>
 
 namespace Fensterlage {
@@ -24,6 +26,17 @@ namespace {
 QPointer<QWidget>& HauptfensterZeiger() {
     static QPointer<QWidget> fenster;
     return fenster;
+}
+
+std::function<QRect(const QWidget*)>& Außenbericht() {
+    static std::function<QRect(const QWidget*)> bericht;
+    return bericht;
+}
+
+// The window's outer rectangle as Qt (or a test in its place) reports it.
+QRect Außen(const QWidget* fenster) {
+    const auto& bericht = Außenbericht();
+    return bericht ? bericht(fenster) : fenster->frameGeometry();
 }
 
 // The frame last seen on a window on the screen; before the first one, what
@@ -74,13 +87,13 @@ void Setze(QWidget* fenster, Merkmal m, bool an) {
 
 // Qt knows the frame the desktop drew around the window on the screen.
 bool RahmenBekannt(const QWidget* fenster) {
-    return fenster->isVisible() && !Rahmenmaß(fenster->geometry(), fenster->frameGeometry()).isNull();
+    return fenster->isVisible() && !Rahmenmaß(fenster->geometry(), Außen(fenster)).isNull();
 }
 
 // Where a window nobody placed opens: over its owner, or over the screen.
 QRect Über(const QWidget* fenster) {
     const QWidget* eigentümer = fenster->parentWidget() ? fenster->parentWidget()->window() : nullptr;
-    QRect über = eigentümer && eigentümer->isVisible() ? eigentümer->frameGeometry() : QRect();
+    QRect über = eigentümer && eigentümer->isVisible() ? Außen(eigentümer) : QRect();
     if (über.isEmpty()) {
         QScreen* s = eigentümer ? eigentümer->screen() : QGuiApplication::primaryScreen();
         if (s) über = s->availableGeometry();
@@ -123,7 +136,7 @@ QSize Boden(const QWidget* fenster, const QSize& platz) {
 // Puts the window's frame at the corner, its inner area of that size.
 void Setzen(QWidget* fenster, const QPoint& ecke, const QSize& innen) {
     if (innen != fenster->size()) fenster->resize(innen);
-    if (ecke != fenster->frameGeometry().topLeft() || !fenster->testAttribute(Qt::WA_Moved)) fenster->move(ecke);
+    if (ecke != Außen(fenster).topLeft() || !fenster->testAttribute(Qt::WA_Moved)) fenster->move(ecke);
     // Until the desktop has drawn its frame around a window on the screen,
     // Qt gives a place set now to the window's inner area, and the desktop
     // draws the frame around it: at the screen's top edge the title bar
@@ -186,6 +199,8 @@ void Nachprüfen(QWidget* fenster, QEvent::Type art) {
 
 void HauptfensterSetzen(QWidget* fenster) { HauptfensterZeiger() = fenster; }
 
+void AußenmaßSetzen(std::function<QRect(const QWidget*)> bericht) { Außenbericht() = std::move(bericht); }
+
 QWidget* Hauptfenster() { return HauptfensterZeiger(); }
 
 QWidget* Eigentümer() {
@@ -220,7 +235,7 @@ QMargins Rahmenmaß(const QRect& innen, const QRect& außen) {
 
 QMargins Rahmen(const QWidget* fenster) {
     if (fenster->isVisible()) {
-        const QMargins rand = Rahmenmaß(fenster->geometry(), fenster->frameGeometry());
+        const QMargins rand = Rahmenmaß(fenster->geometry(), Außen(fenster));
         if (!rand.isNull()) {
             ZuletztGesehen() = rand;
             return rand;
@@ -353,7 +368,7 @@ bool Wächter::eventFilter(QObject* objekt, QEvent* ereignis) {
             // does not heed it).
             const bool zuKlein = w->width() < w->minimumWidth() || w->height() < w->minimumHeight();
             const bool zuGross = !Rollbereich(w) && Rollfähig(w) &&
-                                 !PasstKleinste(w, Rahmen(w), FreieFläche(w->frameGeometry(), w));
+                                 !PasstKleinste(w, Rahmen(w), FreieFläche(Außen(w), w));
             if (zuKlein || zuGross)
                 QTimer::singleShot(0, w, [f = QPointer<QWidget>(w)] {
                     if (f && f->isVisible()) Einpassen(f);

@@ -23,6 +23,8 @@
 #include <QSize>
 #include <Qt>
 
+#include <functional>
+
 class QScrollArea;
 class QWidget;
 
@@ -48,6 +50,12 @@ QWidget* Eigentümer();
 // the free area: no wider and no higher than the area, as close to where
 // it was as the area allows.
 QRect Eingepasst(const QRect& rahmen, const QRect& frei);
+
+// What the placement takes as a window's outer rectangle, frame included:
+// what Qt reports (QWidget::frameGeometry), or what a test reports in its
+// place, such as a desktop's report before it has taken the window over;
+// an empty function: Qt's again.
+void AußenmaßSetzen(std::function<QRect(const QWidget*)> bericht);
 
 // The frame between a window's inner and outer rectangle; null when they
 // show none: the two are equal, or the outer one does not reach round the

@@ -33,12 +33,18 @@ public:
     std::function<std::int32_t()> kontext;
 };
 
-// The context of a window: its own, else that of the window that owns it.
+// The context of the window that has the key: the page it tells of the
+// moment (a number above 0), else the page of the program's window of its name; a window the
+// program's table does not know (a message box, a file dialog) takes the
+// context of the window that owns it. So a dialog never shows the page of
+// the window behind it.
 std::int32_t Kontext(QWidget* w) {
     for (; w; w = w->parentWidget()) {
         QWidget* fenster = w->window();
         if (auto* q = fenster->findChild<Kontextquelle*>("Hilfekontext", Qt::FindDirectChildrenOnly))
-            if (q->kontext) return q->kontext();
+            if (const std::int32_t k = q->kontext ? q->kontext() : 0; k > 0) return k;
+        const std::int32_t k = Hilfeseiten::Fensterkontext(fenster->objectName().toStdString());
+        if (k != Hilfeseiten::VomEigentümer) return k;
         w = fenster;
     }
     return 0;

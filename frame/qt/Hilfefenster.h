@@ -39,8 +39,10 @@ private:
 namespace QtHilfe {
 
 // F1 in the window (or in a window it owns) opens the help at the context
-// number the function gives at that moment; a window without one uses its
-// owner's, and without any the start page opens.
+// number the function gives at that moment: for a window whose page changes
+// with its tab pages. Any other window of the program opens the page of its
+// name (Hilfeseiten::Fensterkontext); a window that is not the program's
+// uses its owner's, and without any the start page opens.
 void KontextBinden(QWidget* fenster, std::function<std::int32_t()> kontext);
 
 // The platform's help: the help window, F1 in the program's windows, and

@@ -9,6 +9,7 @@
 // It refuses (and the build fails) when a topic the program asks for, a
 // topic a link leads to, or a page of a help context is missing.
 #include "frame/Dateien.h"
+#include "frame/Hilfeseiten.h"
 #include "frame/Windows1252.h"
 #include "frame/basZIRVODialogSprache.h"
 #include "mainwindow/Hilfethemen.h"
@@ -26,9 +27,10 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// The help context numbers that the windows use.
+// The help context numbers that the windows use besides those of the
+// windows' table (their tab pages, the menu's "what is new").
 constexpr int Kontexte[] = {1000, 1010, 1020, 1030, 1040, 1050, 2010, 2020, 3010, 3020, 3030, 3050,
-                            5010, 6010, 6110, 6120, 6130, 6140, 7010, 7020, 7030, 9050, 9910};
+                            6110, 6120, 6130, 6140, 7010, 7020, 7030, 9910};
 
 int Fehler(const std::string& text) {
     std::cerr << "HilfeBauen: " << text << '\n';
@@ -100,6 +102,9 @@ int main(int argc, char** argv) {
         if (!vorhanden.count("start.html")) return Fehler("Startseite start.html fehlt");
         for (int k : Kontexte)
             if (!vorhanden.count(std::to_string(k) + ".html")) return Fehler("Hilfeseite fehlt: " + std::to_string(k));
+        for (const Hilfeseiten::Fensterhilfe& f : Hilfeseiten::Fensterkontexte())
+            if (f.Kontext > 0 && !vorhanden.count(std::to_string(f.Kontext) + ".html"))
+                return Fehler("Hilfeseite fehlt: " + std::to_string(f.Kontext) + " (" + std::string(f.Fenster) + ")");
     } catch (const std::exception& e) {
         return Fehler(e.what());
     }

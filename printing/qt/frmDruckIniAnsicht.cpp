@@ -2,7 +2,6 @@
 
 #include "frame/qt/Bildschirmschrift.h"
 #include "frame/qt/Bindung.h"
-#include "frame/qt/Hilfefenster.h"
 #include "printing/Druckauftraege.h"
 #include "printing/frmDruckIni.h"
 
@@ -23,7 +22,6 @@ using namespace Dialoghilfe;
 
 frmDruckIniAnsicht::frmDruckIniAnsicht(frmDruckIni& modell, QWidget* eigentümer) : QDialog(eigentümer), m_(modell) {
     setObjectName("frmDruckIni");
-    QtHilfe::KontextBinden(this, [] { return 9050; });
     setWindowTitle(Q(m_.Caption));
     if (!m_.Icon.empty() && QFile::exists(Q(m_.Icon))) setWindowIcon(QIcon(Q(m_.Icon)));
     QtBildschirmschrift::Anwenden(this, m_);

@@ -2,7 +2,6 @@
 
 #include "frame/qt/Bildschirmschrift.h"
 #include "frame/qt/Bindung.h"
-#include "frame/qt/Hilfefenster.h"
 #include "printing/frmDrucken.h"
 
 #include <QCheckBox>
@@ -32,7 +31,6 @@ QCheckBox* Kästchen(CheckBox& zustand, QWidget* eltern) {
 
 frmDruckenAnsicht::frmDruckenAnsicht(frmDrucken& modell, QWidget* eigentümer) : QDialog(eigentümer), m_(modell) {
     setObjectName("frmDrucken");
-    QtHilfe::KontextBinden(this, [] { return 5010; });
     setWindowTitle(Q(m_.Caption));
     if (!m_.Icon.empty() && QFile::exists(Q(m_.Icon))) setWindowIcon(QIcon(Q(m_.Icon)));
     QtBildschirmschrift::Anwenden(this, m_);

@@ -2,7 +2,6 @@
 
 #include "frame/qt/Bildschirmschrift.h"
 #include "frame/qt/Bindung.h"
-#include "frame/qt/Hilfefenster.h"
 #include "frame/qt/ListViewBindung.h"
 #include "proofs/frmNachweis3801.h"
 
@@ -18,7 +17,6 @@ using namespace Dialoghilfe;
 frmNachweis3801Ansicht::frmNachweis3801Ansicht(frmNachweis3801& modell, QWidget* eigentümer)
     : QDialog(eigentümer), m_(modell) {
     setObjectName("frmNachweis3801");
-    QtHilfe::KontextBinden(this, [] { return 6010; });
     m_.Form_Load();
     setWindowTitle(Q(m_.Caption));
     QtBildschirmschrift::Anwenden(this, m_);

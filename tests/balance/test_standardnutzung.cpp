@@ -109,7 +109,7 @@ TEST(Standardnutzung, AlleZonenUndMeldung) {
 
     EXPECT_FALSE(basZIRVO3801::StandardnutzungPrüfen(p, "Nachweis nicht möglich"));
     ASSERT_EQ(umgebung.meldungen.Gezeigt.size(), 1u);
-    const auto& m = umgebung.meldungen.Gezeigt[0];
+    const auto& m = umgebung.meldungen.Nr(0);
     EXPECT_EQ(m.Text, "Nachweis nicht möglich:\r\n\r\nZone: Werkstatt [Z2]\r\nGrund:  Mechanische Lüftung vorhanden");
     EXPECT_EQ(m.Titel, basZIRVO3801::ProgrammTitel);
     EXPECT_EQ(m.Symbol, Plattform::Symbol::Fehler);
@@ -119,12 +119,12 @@ TEST(Standardnutzung, AlleZonenUndMeldung) {
     p.SetNZone(1);
     p.ZSetNum(0, "ML");
     EXPECT_FALSE(basZIRVO3801::StandardnutzungPrüfen(p, "X"));
-    EXPECT_EQ(umgebung.meldungen.Gezeigt.back().Text, "X:\r\n\r\nZone: [Z3]\r\nGrund:  Standardwerte geändert");
+    EXPECT_EQ(umgebung.meldungen.Zuletzt().Text, "X:\r\n\r\nZone: [Z3]\r\nGrund:  Standardwerte geändert");
     p.SetNZone(2);
     p.ZSetColl(verbraucherTabelle(2), "GE_");
     p.ZSetNum(20, "Ti");
     EXPECT_FALSE(basZIRVO3801::StandardnutzungPrüfen(p, "X"));
-    EXPECT_EQ(umgebung.meldungen.Gezeigt.back().Text, "X:\r\n\r\nZone: [Z3]\r\nGrund:  Zusätzlicher Elektrizitätsverbrauch vorhanden");
+    EXPECT_EQ(umgebung.meldungen.Zuletzt().Text, "X:\r\n\r\nZone: [Z3]\r\nGrund:  Zusätzlicher Elektrizitätsverbrauch vorhanden");
     p.ZSetColl(nullptr, "GE_");
     EXPECT_TRUE(basZIRVO3801::StandardwerteAlleZonenPrüfen(p, grund));
     EXPECT_EQ(grund, 2);

@@ -152,7 +152,7 @@ TEST(Waermeleistung, FehlerDerAuslegungsrechnung) {
     z.f.cmdBerechnen_Click();
     EXPECT_EQ(z.f.txtResultat.Text(), "");
     ASSERT_NE(z.umgebung.meldungen.Letzte(), nullptr);
-    EXPECT_EQ(z.umgebung.meldungen.Letzte()->Text, "Keinen gültigen Code.");
+    EXPECT_EQ(z.umgebung.meldungen.Zuletzt().Text, "Keinen gültigen Code.");
     EXPECT_EQ(Eingabefehler.Steuerelement, &z.F.txtDaC[1]);
     // restored all the same
     EXPECT_EQ(z.P.ZGetNum("AVE"), 0.7);

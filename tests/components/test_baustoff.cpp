@@ -220,8 +220,8 @@ TEST_F(BaustoffDatei, JedeDateiBehaeltJedenSatz) {
             EXPECT_EQ(b.Save(), -1);
             EXPECT_EQ(Lesen(pfad), f.Inhalt);
             EXPECT_EQ(test.meldungen.Gezeigt.size(), 6u);
-            EXPECT_NE(test.meldungen.Gezeigt[0].Text.find("BAUSTOFF.DBK|2.0"), std::string::npos);
-            EXPECT_EQ(test.meldungen.Gezeigt[0].Symbol, Plattform::Symbol::Warnung);
+            EXPECT_NE(test.meldungen.Nr(0).Text.find("BAUSTOFF.DBK|2.0"), std::string::npos);
+            EXPECT_EQ(test.meldungen.Nr(0).Symbol, Plattform::Symbol::Warnung);
             continue;
         }
         EXPECT_EQ(Lesen(pfad), f.Danach);

@@ -53,7 +53,7 @@ TEST_F(BaustoffDatei, ZweiKopienVerlierenKeinenSatz) {
     b.setBez("Wartet");
     EXPECT_EQ(b.Save(), -1);
     ASSERT_EQ(test.meldungen.Gezeigt.size(), 1u);
-    EXPECT_NE(test.meldungen.Gezeigt[0].Text.find("anderen Programm"), std::string::npos);
+    EXPECT_NE(test.meldungen.Nr(0).Text.find("anderen Programm"), std::string::npos);
     EXPECT_EQ(b.Bez(), "Wartet");
     Baustoff c;
     EXPECT_FALSE(c.DBOpen(pfad));
@@ -127,7 +127,7 @@ TEST_F(BaustoffDatei, AndereKopieHatDenSatzGeaendert) {
             EXPECT_TRUE(a.Überholt());
             EXPECT_EQ(Lesen(pfad), anderer);
             ASSERT_EQ(test.meldungen.Gezeigt.size(), 1u);
-            EXPECT_NE(test.meldungen.Gezeigt[0].Text.find(
+            EXPECT_NE(test.meldungen.Nr(0).Text.find(
                           "Der Baustoff wurde inzwischen in einer anderen Programmkopie geändert oder gelöscht."),
                       std::string::npos);
             if (!löscht) {

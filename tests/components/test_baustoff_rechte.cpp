@@ -42,8 +42,8 @@ TEST_F(BaustoffDatei, SchreibgeschuetzteDatei) {
     ASSERT_TRUE(db.DBOpen(pfad));
     EXPECT_TRUE(db.NurLesen());
     ASSERT_EQ(test.meldungen.Gezeigt.size(), 1u);
-    EXPECT_NE(test.meldungen.Gezeigt[0].Text.find("schreibgeschützt"), std::string::npos);
-    EXPECT_EQ(test.meldungen.Gezeigt[0].Symbol, Plattform::Symbol::Warnung);
+    EXPECT_NE(test.meldungen.Nr(0).Text.find("schreibgeschützt"), std::string::npos);
+    EXPECT_EQ(test.meldungen.Nr(0).Symbol, Plattform::Symbol::Warnung);
     EXPECT_EQ(Neu(db, "Neu"), -1);
     ASSERT_TRUE(db.Find(1));
     EXPECT_EQ(db.Delete(), -1);
@@ -89,7 +89,7 @@ TEST_F(BaustoffDatei, GrenzeDerDateigroesse) {
         EXPECT_EQ(f.Ändern(db), -1);
         EXPECT_EQ(Lesen(pfad), f.Inhalt);
         ASSERT_EQ(test.meldungen.Gezeigt.size(), 1u);
-        EXPECT_NE(test.meldungen.Gezeigt[0].Text.find("zu gross"), std::string::npos);
+        EXPECT_NE(test.meldungen.Nr(0).Text.find("zu gross"), std::string::npos);
     }
     // Up to the limit it is written.
     Schreiben(pfad, text);

@@ -272,7 +272,7 @@ TEST_F(Editor, KopierenLöschenUndWechsel) {
     e.mnuBauteilKopieren_Click();
     EXPECT_EQ(e.txtBBez.Text(), "Wand 3");
     ASSERT_EQ(z.umgebung.meldungen.Gezeigt.size(), 1u);
-    EXPECT_EQ(z.umgebung.meldungen.Gezeigt[0].Titel, "Bauteil überschreiben");
+    EXPECT_EQ(z.umgebung.meldungen.Nr(0).Titel, "Bauteil überschreiben");
 
     // Delete asks, empties the page (U2 and CodeGr stay), and the next store removes it.
     e.txtBCodeGr.setText("C1");

@@ -374,7 +374,7 @@ TEST_F(Projektdialog, NachweisPrüftDieStandardnutzung) {
     // rules.
     Klicken(f.optArtB, 0, &frmProjekt::optArtB_Click, f);
     ASSERT_EQ(umgebung.meldungen.Gezeigt.size(), 1u);
-    const auto& m = umgebung.meldungen.Gezeigt[0];
+    const auto& m = umgebung.meldungen.Nr(0);
     EXPECT_EQ(m.Text, "Es ist nicht möglich, einen Nachweis zu erstellen:\r\n\r\nZone: [Z1]\r\nGrund:  Standardwerte geändert");
     EXPECT_EQ(m.Symbol, Plattform::Symbol::Fehler);
     EXPECT_EQ(m.Titel, basZIRVO3801::ProgrammTitel);
@@ -390,7 +390,7 @@ TEST_F(Projektdialog, NachweisPrüftDieStandardnutzung) {
     projekt.ZSetNum(1, "ML");
     Klicken(f.optArtB, 0, &frmProjekt::optArtB_Click, f);
     ASSERT_EQ(umgebung.meldungen.Gezeigt.size(), 2u);
-    EXPECT_EQ(umgebung.meldungen.Gezeigt[1].Text,
+    EXPECT_EQ(umgebung.meldungen.Nr(1).Text,
               "Es ist nicht möglich, einen Nachweis zu erstellen:\r\n\r\nZone: [Z1]\r\nGrund:  Mechanische Lüftung "
               "vorhanden");
     EXPECT_TRUE(f.optArtB[2].Value());
@@ -480,9 +480,9 @@ TEST_F(Projektdialog, UnbekannteKlimastationBleibt) {
     frmProjekt f(projekt);
     f.Form_Load();
     ASSERT_EQ(umgebung.meldungen.Gezeigt.size(), 1u);
-    EXPECT_EQ(umgebung.meldungen.Gezeigt[0].Text, "Die Klimastation [Atlantis -Nord] konnte nicht gefunden werden.");
-    EXPECT_EQ(umgebung.meldungen.Gezeigt[0].Symbol, Plattform::Symbol::Information);
-    EXPECT_EQ(umgebung.meldungen.Gezeigt[0].Titel, basZIRVO3801::ProgrammTitel);
+    EXPECT_EQ(umgebung.meldungen.Nr(0).Text, "Die Klimastation [Atlantis -Nord] konnte nicht gefunden werden.");
+    EXPECT_EQ(umgebung.meldungen.Nr(0).Symbol, Plattform::Symbol::Information);
+    EXPECT_EQ(umgebung.meldungen.Nr(0).Titel, basZIRVO3801::ProgrammTitel);
     EXPECT_EQ(f.cboKlimastation.ListIndex(), -1);
     EXPECT_EQ(f.lblATJahr.Caption(), "");
     EXPECT_EQ(f.txtKlH.Text(), "");

@@ -695,7 +695,7 @@ TEST_F(Nutzung, ZoneLoeschen) {
     umgebung.meldungen.Antworten.push_back(Plattform::Antwort::Nein);
     f.cmdZoneLöschen_Click();
     ASSERT_EQ(Meldungen(), 1u);
-    const auto& frage = umgebung.meldungen.Gezeigt[0];
+    const auto& frage = umgebung.meldungen.Nr(0);
     EXPECT_EQ(frage.Text, "Zone:  Büro  [B]\n\nWollen Sie diese Zone wirklich löschen?");
     EXPECT_EQ(frage.Vorgabe, Plattform::Antwort::Nein);
     EXPECT_EQ(frage.Symbol, Plattform::Symbol::Frage);

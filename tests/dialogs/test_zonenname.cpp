@@ -46,7 +46,7 @@ protected:
         auto vorher = umgebung.meldungen.Gezeigt.size();
         d.cmdOK_Click();
         if (umgebung.meldungen.Gezeigt.size() == vorher) return {};
-        const auto& m = umgebung.meldungen.Gezeigt.back();
+        const auto& m = umgebung.meldungen.Zuletzt();
         EXPECT_EQ(m.Symbol, Plattform::Symbol::Fehler);
         EXPECT_EQ(m.Titel, basZIRVO3801::ProgrammTitel);
         return m.Text;

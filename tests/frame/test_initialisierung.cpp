@@ -441,8 +441,8 @@ TEST_F(IniTest, DatenbankOrdnerUndDatei) {
     EXPECT_EQ(basZIRVO3801::BaustoffDatenbankDatei(), (ordner.Konfiguration / "Baustoff.dbk").string());
     EXPECT_EQ(aufrufe, (std::vector<std::int16_t>{1}));
     ASSERT_EQ(test.meldungen.Gezeigt.size(), 1u);
-    EXPECT_NE(test.meldungen.Gezeigt[0].Text.find("\n" + ordner.Konfiguration.string() + "\n"), std::string::npos);
-    EXPECT_EQ(test.meldungen.Gezeigt[0].Symbol, Plattform::Symbol::Frage);
+    EXPECT_NE(test.meldungen.Nr(0).Text.find("\n" + ordner.Konfiguration.string() + "\n"), std::string::npos);
+    EXPECT_EQ(test.meldungen.Nr(0).Symbol, Plattform::Symbol::Frage);
     EXPECT_EQ(test.meldungen.UngeplanteFragen, 1); // answered "Nein"
     test.meldungen.UngeplanteFragen = 0;
     EXPECT_TRUE(fs::is_directory(ordner.Konfiguration));
@@ -463,7 +463,7 @@ TEST_F(IniTest, DatenbankOrdnerUndDatei) {
     basZIRVO3801::OptionenAufruf = [&](std::int16_t karte) { aufrufe.push_back(karte); return false; };
     EXPECT_EQ(basZIRVO3801::BaustoffDatenbankDatei(), "");
     ASSERT_EQ(test.meldungen.Gezeigt.size(), 2u);
-    EXPECT_EQ(test.meldungen.Gezeigt[1].Text, "Ordner:  " + daten + "\nKein Zugriff auf diesen Datenbank-Ordner.");
+    EXPECT_EQ(test.meldungen.Nr(1).Text, "Ordner:  " + daten + "\nKein Zugriff auf diesen Datenbank-Ordner.");
     EXPECT_EQ(aufrufe.size(), 2u);
     basZIRVO3801::OptionenAufruf = nullptr;
     EXPECT_EQ(basZIRVO3801::DatenbankOrdner(), "");

@@ -32,7 +32,7 @@ TEST(Eingabefehler, MeldungMitTitelSymbolUndNummer) {
     Eingabefehler.Setzen(DS("Ungültige Fläche"), &zelle);
     basZIRVOFehler::FehlerMelden();
     ASSERT_EQ(umgebung.meldungen.Gezeigt.size(), 1u);
-    const auto& m = umgebung.meldungen.Gezeigt[0];
+    const auto& m = umgebung.meldungen.Nr(0);
     EXPECT_EQ(m.Text, "Ungültige Fläche");
     EXPECT_EQ(m.Titel, "Bauphysik ZIRVO:  Fehler");
     EXPECT_EQ(m.Symbol, Plattform::Symbol::Fehler);
@@ -42,13 +42,13 @@ TEST(Eingabefehler, MeldungMitTitelSymbolUndNummer) {
     Eingabefehler.Art = basZIRVOFehler::ArtWarnung;
     Eingabefehler.Nummer = 17;
     basZIRVOFehler::FehlerMelden();
-    EXPECT_EQ(umgebung.meldungen.Gezeigt[1].Text, "Ungültige Fläche\n\nFehlernummer:  17");
-    EXPECT_EQ(umgebung.meldungen.Gezeigt[1].Titel, "Bauphysik ZIRVO:  Warnung");
-    EXPECT_EQ(umgebung.meldungen.Gezeigt[1].Symbol, Plattform::Symbol::Warnung);
+    EXPECT_EQ(umgebung.meldungen.Nr(1).Text, "Ungültige Fläche\n\nFehlernummer:  17");
+    EXPECT_EQ(umgebung.meldungen.Nr(1).Titel, "Bauphysik ZIRVO:  Warnung");
+    EXPECT_EQ(umgebung.meldungen.Nr(1).Symbol, Plattform::Symbol::Warnung);
 
     Eingabefehler.Art = basZIRVOFehler::ArtHinweis;
     basZIRVOFehler::FehlerMelden();
-    EXPECT_EQ(umgebung.meldungen.Gezeigt[2].Symbol, Plattform::Symbol::Information);
+    EXPECT_EQ(umgebung.meldungen.Nr(2).Symbol, Plattform::Symbol::Information);
 
     Eingabefehler.Art = 0;
     basZIRVOFehler::FehlerMelden();

@@ -200,7 +200,7 @@ TEST_F(OptionenTest, DatenbankOrdnerFragtEinmal) {
     EXPECT_TRUE(fs::is_directory(baum.Konfiguration));
     EXPECT_EQ(gezeigt, 0);
     ASSERT_EQ(test.meldungen.Gezeigt.size(), 1u);
-    const Testhilfe::GezeigteMeldung& frage = test.meldungen.Gezeigt[0];
+    const Testhilfe::GezeigteMeldung& frage = test.meldungen.Nr(0);
     EXPECT_EQ(frage.Text, "Die Baustoff-Datenbank (Baustoff.dbk) wird im Ordner der Einstellungen angelegt:\n\n" +
                               baum.Konfiguration.string() +
                               "\n\nDiesen Ordner verwenden? Mit \"Nein\" wählen Sie in den Optionen einen anderen "
@@ -243,10 +243,10 @@ TEST_F(OptionenTest, DatenbankOrdnerFragtEinmal) {
     EXPECT_EQ(basZIRVO3801::BaustoffDatenbankDatei(), "");
     EXPECT_EQ(gezeigt, 2);
     ASSERT_EQ(test.meldungen.Gezeigt.size(), 1u);
-    EXPECT_EQ(test.meldungen.Gezeigt[0].Text,
+    EXPECT_EQ(test.meldungen.Nr(0).Text,
               "Ordner:  " + Pfad("Gelöscht") + "\nKein Zugriff auf diesen Datenbank-Ordner.");
-    EXPECT_EQ(test.meldungen.Gezeigt[0].Titel, "Bauphysik ZIRVO:  Fehler");
-    EXPECT_EQ(test.meldungen.Gezeigt[0].Symbol, Plattform::Symbol::Fehler);
+    EXPECT_EQ(test.meldungen.Nr(0).Titel, "Bauphysik ZIRVO:  Fehler");
+    EXPECT_EQ(test.meldungen.Nr(0).Symbol, Plattform::Symbol::Fehler);
     EXPECT_EQ(ini.OrdnerDatenbank, Pfad("Gelöscht"));
 }
 

@@ -182,7 +182,7 @@ TEST_F(StartTest, ZweiteKopieWirdAbgewiesen) {
     // Texts and comma input were on before the check; nothing else ran.
     EXPECT_EQ(start.Log, (L{"Kopie?"}));
     ASSERT_EQ(test.meldungen.Gezeigt.size(), 1u);
-    const auto& m = test.meldungen.Gezeigt[0];
+    const auto& m = test.meldungen.Nr(0);
     EXPECT_EQ(m.Text, "Das Programm kann nicht mehrfach gestartet werden.");
     EXPECT_EQ(m.Titel, basZIRVO3801::ProgrammTitel);
     EXPECT_EQ(m.Symbol, Plattform::Symbol::Fehler);
@@ -255,7 +255,7 @@ TEST_F(StartTest, EinstellungenNichtSchreibbar) {
     Global::Initialisierung.OrdnerProjekte = "/p";
     basZIRVO3801::ProgrammBeenden();
     ASSERT_EQ(test.meldungen.Gezeigt.size(), 1u);
-    const auto& m = test.meldungen.Gezeigt[0];
+    const auto& m = test.meldungen.Nr(0);
     EXPECT_EQ(m.Text.rfind("Die Einstellungen konnten nicht gespeichert werden.\n" + IniPfad().string() + "\n", 0),
               0u)
         << m.Text;

@@ -82,6 +82,7 @@ TEST(Routinen, SanduhrBleibtBisZurÄusserstenOperation) {
 TEST(Routinen, SanduhrZählerSetzen) {
     Routinen r;
     EXPECT_EQ(SanduhrZähler(5), 3);
+    ASSERT_FALSE(r.sanduhr.Sanduhren.empty()) << "the busy pointer was never set";
     EXPECT_TRUE(r.sanduhr.Sanduhren.back());
     EXPECT_EQ(SanduhrZähler(2), 0);
     EXPECT_FALSE(r.sanduhr.Sanduhren.back());
@@ -129,7 +130,7 @@ TEST(Routinen, OhneDruckerEineMeldung) {
     Routinen r;
     EXPECT_FALSE(DruckerVorhanden());
     ASSERT_EQ(r.umgebung.meldungen.Gezeigt.size(), 1u);
-    const auto m = r.umgebung.meldungen.Gezeigt[0];
+    const auto m = r.umgebung.meldungen.Nr(0);
     EXPECT_EQ(m.Text, "Es ist kein Drucker im System vorhanden.\r\nBitte installieren Sie einen Drucker in Windows.");
     EXPECT_EQ(m.Symbol, Plattform::Symbol::Fehler);
     EXPECT_EQ(m.Knöpfe, Plattform::Knöpfe::OK);
@@ -138,7 +139,7 @@ TEST(Routinen, OhneDruckerEineMeldung) {
     Global::Initialisierung.DruckerName = "Büro";
     EXPECT_FALSE(DruckEingerichtet());
     ASSERT_EQ(r.umgebung.meldungen.Gezeigt.size(), 2u);
-    EXPECT_EQ(r.umgebung.meldungen.Gezeigt[1].Text, m.Text);
+    EXPECT_EQ(r.umgebung.meldungen.Nr(1).Text, m.Text);
 
     r.drucker.Liste = {"PDF"};
     EXPECT_TRUE(DruckerVorhanden());
@@ -157,8 +158,8 @@ TEST(Routinen, DruckEingerichtetPrüftDenEingestelltenDrucker) {
     EXPECT_FALSE(DruckerOK());
     EXPECT_FALSE(DruckEingerichtet());
     ASSERT_EQ(r.umgebung.meldungen.Gezeigt.size(), 1u);
-    EXPECT_EQ(r.umgebung.meldungen.Gezeigt[0].Text, "Bitte zuerst den Druck einrichten.");
-    EXPECT_EQ(r.umgebung.meldungen.Gezeigt[0].Symbol, Plattform::Symbol::Fehler);
+    EXPECT_EQ(r.umgebung.meldungen.Nr(0).Text, "Bitte zuerst den Druck einrichten.");
+    EXPECT_EQ(r.umgebung.meldungen.Nr(0).Symbol, Plattform::Symbol::Fehler);
 
     std::string eingestellt = "Büro 3. Stock";
     EingestellterDrucker = [&] { return eingestellt; };

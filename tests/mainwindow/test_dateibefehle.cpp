@@ -281,7 +281,7 @@ TEST(Dateibefehle, SpeichernInGeschütztenOrdner) {
     auto texte = w.Meldungen();
     ASSERT_EQ(texte.size(), 1u);
     EXPECT_NE(texte[0].find(ziel), std::string::npos);
-    EXPECT_EQ(w.M.Letzte()->Symbol, Plattform::Symbol::Fehler);
+    EXPECT_EQ(w.M.Zuletzt().Symbol, Plattform::Symbol::Fehler);
     EXPECT_FALSE(std::filesystem::exists(ziel));
     Projekt& p = Global::Projekt;
     EXPECT_TRUE(p.Exist());
@@ -413,8 +413,8 @@ TEST(Dateibefehle, FremdeÄnderungFragtVorDemÜberschreiben) {
                                                         : std::vector<std::string>{frage(datei)});
         if (!fall.Antworten.empty()) {
             ASSERT_NE(w.M.Letzte(), nullptr);
-            EXPECT_EQ(w.M.Letzte()->Knöpfe, Plattform::Knöpfe::JaNeinAbbrechen);
-            EXPECT_EQ(w.M.Letzte()->Vorgabe, Antwort::Ja);
+            EXPECT_EQ(w.M.Zuletzt().Knöpfe, Plattform::Knöpfe::JaNeinAbbrechen);
+            EXPECT_EQ(w.M.Zuletzt().Vorgabe, Antwort::Ja);
         }
         EXPECT_EQ(fall.Meins ? GetipptIn(datei) : Dateiinhalt(datei), fall.Meins ? "meins" : ihres);
         EXPECT_EQ(Global::Projekt.Dateiname(), fall.Kopie ? kopie : datei);
@@ -524,7 +524,7 @@ TEST(Dateibefehle, UnlesbareUndFehlendeDateien) {
     ASSERT_EQ(texte.size(), 2u);
     EXPECT_EQ(texte[0], Frage);
     EXPECT_EQ(texte[1].rfind("Datei:  " + kaputt + "\r\n\r\nDie Datei kann nicht als Projekt gelesen werden.", 0), 0u);
-    EXPECT_EQ(w.M.Gezeigt.back().Symbol, Plattform::Symbol::Fehler);
+    EXPECT_EQ(w.M.Zuletzt().Symbol, Plattform::Symbol::Fehler);
     EXPECT_TRUE(Global::Projekt.Exist());
     EXPECT_EQ(Global::Projekt.Dateiname(), gut);
     EXPECT_EQ(Global::Projekt.PGetStr("Id"), "P-1");
@@ -631,8 +631,8 @@ TEST(Befehlsprüfung, MeldungenInDerReihenfolge) {
 
     // The fixture's project: station and category, no identification, no area.
     prüfen("P", "Bitte Projektangaben eingeben.");
-    EXPECT_EQ(w.M.Letzte()->Titel, basZIRVO3801::ProgrammTitel);
-    EXPECT_EQ(w.M.Letzte()->Symbol, Plattform::Symbol::Fehler);
+    EXPECT_EQ(w.M.Zuletzt().Titel, basZIRVO3801::ProgrammTitel);
+    EXPECT_EQ(w.M.Zuletzt().Symbol, Plattform::Symbol::Fehler);
     p.PSetStr("P-1", "Id");
     // A station named but not loaded.
     Global::Klimastation_MB2028.KlimastationEinlesen("");
@@ -732,13 +732,13 @@ TEST(Menübefehle, InfoboxenUndOptionen) {
     cVB6_NumCvt::InstanzSetzen(cVB6_NumCvt("Schweiz", "de-CH", ".", "'", ".", "'"));
     f.mnuHilfeInfoZahlenformat_Click();
     const std::string v = "Version  9a";
-    EXPECT_EQ(w.M.Letzte()->Text, basZIRVO3801::ProgrammTitel + "\r\n" + v +
+    EXPECT_EQ(w.M.Zuletzt().Text, basZIRVO3801::ProgrammTitel + "\r\n" + v +
                                       "\r\n\r\nZahlenformat\r\n - Region          \tSchweiz\r\n"
                                       " - Sprachcode\tde-CH\r\n - Format Zahlen\t123'456'789.000\r\n"
                                       " - Format Währung\t123'456'789.00\r\n");
-    EXPECT_EQ(w.M.Letzte()->Symbol, Plattform::Symbol::Information);
+    EXPECT_EQ(w.M.Zuletzt().Symbol, Plattform::Symbol::Information);
     f.mnuHilfeInfo_Click();
-    EXPECT_EQ(w.M.Letzte()->Text.rfind(basZIRVO3801::ProgrammTitel + "\r\n" + v + "\r\n\r\n", 0), 0u);
+    EXPECT_EQ(w.M.Zuletzt().Text.rfind(basZIRVO3801::ProgrammTitel + "\r\n" + v + "\r\n\r\n", 0), 0u);
 
     // The help at its context numbers.
     Testhilfe::SkriptHilfe hilfe;

@@ -84,8 +84,8 @@ TEST(Prüfzyklus, AlleZonenHaltenBeimErstenFehler) {
 
     EXPECT_TRUE(f.AlleZonenPrüfen(true));
     ASSERT_EQ(meldungen.Gezeigt.size(), 1u);
-    EXPECT_EQ(OhneOrt(meldungen.Gezeigt[0].Text), OhneOrientierung);
-    EXPECT_EQ(meldungen.Gezeigt[0].Symbol, Plattform::Symbol::Fehler);
+    EXPECT_EQ(OhneOrt(meldungen.Nr(0).Text), OhneOrientierung);
+    EXPECT_EQ(meldungen.Nr(0).Symbol, Plattform::Symbol::Fehler);
     // The faulty zone is current, its table A in the active pane, the cell
     // focused and tinted while the message was open, then restored.
     EXPECT_EQ(w.P.GetNZone(), 1);
@@ -137,7 +137,7 @@ TEST(Prüfzyklus, Trennbauteile) {
     meldungen.Beobachtet = &f.txtDuTin[0];
     EXPECT_TRUE(f.AlleZonenPrüfen(false));
     ASSERT_EQ(meldungen.Gezeigt.size(), 1u);
-    EXPECT_EQ(OhneOrt(meldungen.Gezeigt[0].Text), KeinGegenstück);
+    EXPECT_EQ(OhneOrt(meldungen.Nr(0).Text), KeinGegenstück);
     EXPECT_EQ(w.P.GetNZone(), 2);
     EXPECT_EQ(Eingabefehler.Zone, 2);
     EXPECT_EQ(Eingabefehler.Tabelle, TabelleU);
@@ -401,7 +401,7 @@ TEST(Zeilen, EnergienEinerZeile) {
     }
     text += "\r\nJahr\t" + zwei(summe) + " GJ";
     EXPECT_EQ(w.Meldungen(), std::vector<std::string>{text});
-    EXPECT_EQ(w.M.Letzte()->Symbol, Plattform::Symbol::Keins);
+    EXPECT_EQ(w.M.Zuletzt().Symbol, Plattform::Symbol::Keins);
     // January by hand: (20 - 0.4) K * 31 d * 0.2 W/m²K * 40 m² * 24 h = 116.66 kWh = 0.42 GJ.
     EXPECT_NE(text.find("\r\n1\t0.42 GJ\r\n2\t"), std::string::npos);
 

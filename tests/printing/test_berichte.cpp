@@ -71,7 +71,7 @@ TEST(Bericht, Initialisieren) {
         ASSERT_EQ(b.r.Initialisieren(false, c.quer), c.ok);
         if (!c.ok) {
             ASSERT_NE(b.projekt.umgebung.meldungen.Letzte(), nullptr);
-            EXPECT_EQ(b.projekt.umgebung.meldungen.Letzte()->Text, c.meldung);
+            EXPECT_EQ(b.projekt.umgebung.meldungen.Zuletzt().Text, c.meldung);
             EXPECT_TRUE(b.druck.drucker.Aufträge.empty());
             continue;
         }
@@ -97,17 +97,17 @@ TEST(Bericht, Initialisieren) {
     EXPECT_TRUE(b.druck.drucker.Aufträge.empty());
     b.projekt.umgebung.dateidialoge.Antworten.push_back("/tmp/bericht");
     ASSERT_TRUE(b.r.Initialisieren(false, false));
-    EXPECT_EQ(b.druck.drucker.Aufträge.back().second, "/tmp/bericht.pdf");
+    EXPECT_EQ(Testhilfe::ZuletztAufgezeichnet(b.druck.drucker.Aufträge, "print job asked for").second, "/tmp/bericht.pdf");
     EXPECT_TRUE(b.projekt.umgebung.meldungen.Gezeigt.empty());
     // A document that cannot be finished says so.
     b.F().Beendenfehler = "Platte voll";
     EXPECT_FALSE(b.r.Beenden());
-    EXPECT_NE(b.projekt.umgebung.meldungen.Letzte()->Text.find("Platte voll"), std::string::npos);
+    EXPECT_NE(b.projekt.umgebung.meldungen.Zuletzt().Text.find("Platte voll"), std::string::npos);
     // A printer that cannot take the job says so too.
     b.druck.drucker.Auftragsfehler = "belegt";
     Global::Initialisierung.DruckerName = "Laser";
     EXPECT_FALSE(b.r.Initialisieren(false, false));
-    EXPECT_EQ(b.projekt.umgebung.meldungen.Letzte()->Text, "Drucker nicht verfügbar\r\nLaser\r\nbelegt");
+    EXPECT_EQ(b.projekt.umgebung.meldungen.Zuletzt().Text, "Drucker nicht verfügbar\r\nLaser\r\nbelegt");
 }
 
 TEST(Bericht, ZahlenTitelUndEnde) {

@@ -278,7 +278,7 @@ TEST(Exemplare, DruckerOhneDuplexEinheitUndAuftragsname) {
     }
     dialog.optAusdruck_Click(1);
     dialog.cmdDrucken_Click();
-    EXPECT_EQ(d.projekt.umgebung.meldungen.Letzte()->Text, "OK, Ausdruck abgeschlossen.");
+    EXPECT_EQ(d.projekt.umgebung.meldungen.Zuletzt().Text, "OK, Ausdruck abgeschlossen.");
     EXPECT_TRUE(ini.DruckerDuplex) << "the setting stays";
     ASSERT_EQ(d.druck.drucker.Beendet.size(), 1u);
     EXPECT_EQ(d.druck.drucker.Beendet[0].Duplex, 1);

@@ -88,7 +88,7 @@ TEST(frmDruckIni, BereicheUndStandardwerte) {
         d.f.cmdSchriftDurchsuchen_Click();
         EXPECT_EQ(d.f.lblSchriftgrösse.Caption(), "12");
         ASSERT_NE(d.umgebung.meldungen.Letzte(), nullptr);
-        EXPECT_EQ(d.umgebung.meldungen.Letzte()->Text.substr(0, 40), "Die Schrift Arial in 12 pt passt nicht i");
+        EXPECT_EQ(d.umgebung.meldungen.Zuletzt().Text.substr(0, 40), "Die Schrift Arial in 12 pt passt nicht i");
     }
 
     // Margins of 1.9 cm fit 9 pt upright (0.88 * 17.2 / 79 = 0.1916) but not
@@ -101,7 +101,7 @@ TEST(frmDruckIni, BereicheUndStandardwerte) {
         EXPECT_TRUE(d.f.Entladen);
         EXPECT_FLOAT_EQ(Global::Initialisierung.DruckerRandLinks, 1.9f);
         ASSERT_NE(d.umgebung.meldungen.Letzte(), nullptr);
-        EXPECT_EQ(d.umgebung.meldungen.Letzte()->Text,
+        EXPECT_EQ(d.umgebung.meldungen.Zuletzt().Text,
                   "Die Einstellungen passen für alle Ausdrucke im Hochformat; die Energietabelle im Querformat braucht "
                   "aber eine kleinere Schrift und wird so nicht gedruckt.\r\n\r\nDie Schrift Arial in 9 pt passt "
                   "nicht in das Raster der Ausdrucke. Ihre Ziffern (0.18 cm) sind breiter als 88 % einer Spalte des "
@@ -186,15 +186,15 @@ TEST(frmDruckIni, Testseite) {
         for (int i = 0; i < d.f.cboDrucker.ListCount(); ++i)
             if (d.f.cboDrucker.ListEntry(i) == c.drucker) d.f.cboDrucker.setListIndex(i);
         d.f.cmdTestseite_Click();
-        const auto& gezeigt = d.umgebung.meldungen.Gezeigt;
-        EXPECT_EQ(gezeigt.front().Text.rfind(c.ersteMeldung, 0), 0u) << gezeigt.front().Text;
+        const auto& meldungen = d.umgebung.meldungen;
+        EXPECT_EQ(meldungen.Nr(0).Text.rfind(c.ersteMeldung, 0), 0u) << meldungen.Nr(0).Text;
         if (c.ersteMeldung == frage) {
-            EXPECT_EQ(gezeigt.front().Vorgabe, Antwort::Nein);
+            EXPECT_EQ(meldungen.Nr(0).Vorgabe, Antwort::Nein);
         }
         if (c.meldungen) {
-            EXPECT_EQ(static_cast<int>(gezeigt.size()), c.meldungen);
+            EXPECT_EQ(static_cast<int>(meldungen.Gezeigt.size()), c.meldungen);
         }
-        EXPECT_EQ(gezeigt.back().Text, c.letzteMeldung);
+        EXPECT_EQ(meldungen.Zuletzt().Text, c.letzteMeldung);
         EXPECT_EQ(static_cast<int>(d.druck.drucker.Beendet.size()), c.aufträge);
         // Yes stores the settings first (settings that do not fit never);
         // the dialog stays open.
@@ -202,7 +202,7 @@ TEST(frmDruckIni, Testseite) {
         EXPECT_FLOAT_EQ(Global::Initialisierung.DruckerLinie, gespeichert ? 2 : 3);
         EXPECT_FALSE(d.f.Entladen);
         if (c.aufträge) {
-            EXPECT_TRUE(d.druck.drucker.Beendet[0].Suchen("Zeichensatz mit griechischem Alphabet"));
+            EXPECT_TRUE(d.druck.drucker.Job(0).Suchen("Zeichensatz mit griechischem Alphabet"));
         }
     }
 }

@@ -108,7 +108,7 @@ TEST(Systemnachweis, KästenUndSeiten) {
         const int n = Global::Projekt.ZonenAnzahl();
         const auto& gedruckt = d.Drucken(0);
         ASSERT_EQ(gedruckt.size(), 1u);
-        ASSERT_EQ(d.Meldung()->Text, "OK, Ausdruck abgeschlossen.");
+        ASSERT_EQ(d.projekt.umgebung.meldungen.Zuletzt().Text, "OK, Ausdruck abgeschlossen.");
         const Aufzeichnungsfläche& f = gedruckt.front();
         const auto kästen = Kästen(f);
 

@@ -585,7 +585,7 @@ TEST(ProjektDatei, MisslungenesSpeichernLässtDieAlteDatei) {
     EXPECT_FALSE(fs::exists(o / "neu.zirvo9"));
     EXPECT_EQ(p.Dateiname(), pfad);   // the project keeps its old file name
     ASSERT_EQ(u.test.meldungen.Gezeigt.size(), 2u);
-    EXPECT_EQ(u.test.meldungen.Gezeigt[0].Symbol, Plattform::Symbol::Fehler);
+    EXPECT_EQ(u.test.meldungen.Nr(0).Symbol, Plattform::Symbol::Fehler);
     EXPECT_FALSE(u.test.meldungen.Gezeigt[0].Text.empty());
     int dateien = 0;
     for (auto& e : fs::directory_iterator(o)) {
@@ -602,7 +602,7 @@ TEST(ProjektDatei, MisslungenesSpeichernLässtDieAlteDatei) {
     EXPECT_EQ(neu.ProjektSpeichern(""), -1);
     EXPECT_EQ(neu.Dateiname(), "");
     ASSERT_EQ(u.test.meldungen.Gezeigt.size(), 4u);
-    EXPECT_EQ(u.test.meldungen.Letzte()->Text, "Dateiname oder Pfad ungültig.");
+    EXPECT_EQ(u.test.meldungen.Zuletzt().Text, "Dateiname oder Pfad ungültig.");
 
     ASSERT_EQ(p.ProjektSpeichern(""), 0);
     Projekt q;
@@ -619,8 +619,8 @@ TEST(ProjektDatei, ZeichenAusserhalbDerCodeseiteWerdenGemeldet) {
     ASSERT_EQ(p.ProjektSpeichern((ordner.pfad / "z.zirvo9").string()), 0);
     // Saved all the same, with a warning that names the count.
     ASSERT_EQ(u.test.meldungen.Gezeigt.size(), 1u);
-    EXPECT_EQ(u.test.meldungen.Gezeigt[0].Symbol, Plattform::Symbol::Warnung);
-    EXPECT_NE(u.test.meldungen.Gezeigt[0].Text.find("gespeichert. 2 Zeichen"), std::string::npos);
+    EXPECT_EQ(u.test.meldungen.Nr(0).Symbol, Plattform::Symbol::Warnung);
+    EXPECT_NE(u.test.meldungen.Nr(0).Text.find("gespeichert. 2 Zeichen"), std::string::npos);
     Projekt q;
     ASSERT_EQ(q.ProjektEinlesen((ordner.pfad / "z.zirvo9").string()), 0);
     EXPECT_EQ(q.PGetStr("Bez"), "Wärme ? 5 ? Ziel");

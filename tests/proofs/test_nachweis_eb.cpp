@@ -387,7 +387,7 @@ TEST_F(NachweisEB, FehleranzeigeSchliessenUndSpeichern) {
     EXPECT_EQ(E.tabNachweis.SelectedKey(), "W");
     EXPECT_EQ(E.AktuelleTabelle, 2);
     ASSERT_EQ(meldungen.Gezeigt.size(), 1u);
-    EXPECT_EQ(meldungen.Gezeigt[0].Text, "Ungültiger Code");
+    EXPECT_EQ(meldungen.Nr(0).Text, "Ungültiger Code");
     EXPECT_EQ(meldungen.Farben, std::vector<Farbe>{FarbeFehler});
     EXPECT_EQ(E.txtWbC[0].BackColor(), FarbeFenster);
     EXPECT_EQ(E.Tabellen[2]->Fokuszelle(), &E.txtWbC[0]);

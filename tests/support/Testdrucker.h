@@ -6,6 +6,7 @@
 
 #include "frame/Plattform.h"
 #include "printing/Aufzeichnungsflaeche.h"
+#include "tests/support/Aufgezeichnet.h"
 
 #include <algorithm>
 #include <string>
@@ -18,8 +19,12 @@ public:
     std::vector<std::string> Liste;
     // Jobs asked for: printer and target file.
     std::vector<std::pair<std::string, std::string>> Aufträge;
-    // The surfaces of the jobs that ended, in order.
+    // The surfaces of the jobs that ended, in order; job i (from 0) of
+    // them, the test failing without it.
     std::vector<Aufzeichnungsfläche> Beendet;
+    const Aufzeichnungsfläche& Job(std::size_t i, std::source_location ort = std::source_location::current()) const {
+        return Aufgezeichnet(Beendet, i, "print job ended", ort);
+    }
     // Not empty: every job fails to start with this reason.
     std::string Auftragsfehler;
     // Printers without a duplex unit.

@@ -4,6 +4,7 @@
 
 #include "frame/Plattform.h"
 #include "frame/Steuerelemente.h"
+#include "tests/support/Aufgezeichnet.h"
 
 #include <deque>
 #include <optional>
@@ -41,6 +42,14 @@ public:
         return knöpfe == Plattform::Knöpfe::JaNein ? Plattform::Antwort::Nein : Plattform::Antwort::Abbrechen;
     }
     const GezeigteMeldung* Letzte() const { return Gezeigt.empty() ? nullptr : &Gezeigt.back(); }
+    // The box shown last, and box i (from 0): without it the test fails
+    // with "no message box shown" (or how many were).
+    const GezeigteMeldung& Zuletzt(std::source_location ort = std::source_location::current()) const {
+        return ZuletztAufgezeichnet(Gezeigt, "message box shown", ort);
+    }
+    const GezeigteMeldung& Nr(std::size_t i, std::source_location ort = std::source_location::current()) const {
+        return Aufgezeichnet(Gezeigt, i, "message box shown", ort);
+    }
 };
 
 // Records, with every message box, the background colour one control has

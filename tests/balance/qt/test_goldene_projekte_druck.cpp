@@ -119,7 +119,7 @@ TEST(GoldeneProjekte, SystemnachweisAlsPdf) {
         dialog.Form_Load();
         dialog.cmdDrucken_Click();
         ASSERT_NE(umgebung.umgebung.meldungen.Letzte(), nullptr);
-        ASSERT_EQ(umgebung.umgebung.meldungen.Letzte()->Text, "OK, Ausdruck abgeschlossen.");
+        ASSERT_EQ(umgebung.umgebung.meldungen.Zuletzt().Text, "OK, Ausdruck abgeschlossen.");
         Global::Initialisierung = alt;
 
         const std::string gedruckt = Testhilfe::Pdf::Text(pdf);

@@ -145,7 +145,7 @@ TEST_F(NutzungAnsicht, EingabeErreichtDasModellUndOkSpeichert) {
     EXPECT_EQ(tab->currentIndex(), 0);
     EXPECT_EQ(seiten->currentWidget()->objectName(), "picNutzung");
     ASSERT_FALSE(meldungen.Gezeigt.empty());
-    EXPECT_EQ(meldungen.Gezeigt.back().Text, "Bitte Regelungszuschlag zur Raumtemperatur (0-2[K]) angeben.");
+    EXPECT_EQ(meldungen.Zuletzt().Text, "Bitte Regelungszuschlag zur Raumtemperatur (0-2[K]) angeben.");
     EXPECT_EQ(ansicht.focusWidget(), txtRR);
 
     txtRR->clear();
@@ -241,7 +241,7 @@ TEST_F(NutzungAnsicht, Namensdialog) {
     txtCode->setText("W");
     Kind<QPushButton>(ansicht, "cmdOK")->click();
     ASSERT_EQ(meldungen.Gezeigt.size(), 1u);
-    EXPECT_EQ(meldungen.Gezeigt[0].Text, "Der Code hat bereits eine andere Zone.");
+    EXPECT_EQ(meldungen.Nr(0).Text, "Der Code hat bereits eine andere Zone.");
     EXPECT_TRUE(ansicht.isVisible());
     txtCode->setText("B");
     Kind<QPushButton>(ansicht, "cmdOK")->click();

@@ -427,7 +427,7 @@ TEST_F(QtStartTest, GanzerStartMitErsatzfenster) {
     EXPECT_FALSE(basZIRVO3801::Main("", umgebung2));
     EXPECT_TRUE(zweites.Log.empty());
     ASSERT_EQ(meldungen.Gezeigt.size(), 1u);
-    EXPECT_EQ(meldungen.Gezeigt[0].Text, "Das Programm kann nicht mehrfach gestartet werden.");
-    EXPECT_EQ(meldungen.Gezeigt[0].Symbol, Plattform::Symbol::Fehler);
-    EXPECT_EQ(meldungen.Gezeigt[0].Knöpfe, Plattform::Knöpfe::OK);
+    EXPECT_EQ(meldungen.Nr(0).Text, "Das Programm kann nicht mehrfach gestartet werden.");
+    EXPECT_EQ(meldungen.Nr(0).Symbol, Plattform::Symbol::Fehler);
+    EXPECT_EQ(meldungen.Nr(0).Knöpfe, Plattform::Knöpfe::OK);
 }

@@ -264,7 +264,7 @@ TEST_F(Hauptfenster, StartOhneProjekt) {
         EXPECT_FALSE(basZIRVO3801::Main("", umgebung2));
         EXPECT_FALSE(zweites.isVisible());
         ASSERT_EQ(meldungen.Gezeigt.size(), 1u);
-        EXPECT_EQ(meldungen.Gezeigt[0].Text, "Das Programm kann nicht mehrfach gestartet werden.");
+        EXPECT_EQ(meldungen.Nr(0).Text, "Das Programm kann nicht mehrfach gestartet werden.");
     }
 }
 
@@ -316,8 +316,8 @@ TEST_F(Hauptfenster, StartMitProjekt) {
     meldungen.Gezeigt.clear();
     ASSERT_TRUE(starten("/gibt/es/nicht.zirvo9"));
     ASSERT_EQ(meldungen.Gezeigt.size(), 1u);
-    EXPECT_EQ(meldungen.Gezeigt[0].Text, "Datei:  /gibt/es/nicht.zirvo9\r\n\r\nDateiname oder Pfad ungültig.");
-    EXPECT_EQ(meldungen.Gezeigt[0].Symbol, Plattform::Symbol::Fehler);
+    EXPECT_EQ(meldungen.Nr(0).Text, "Datei:  /gibt/es/nicht.zirvo9\r\n\r\nDateiname oder Pfad ungültig.");
+    EXPECT_EQ(meldungen.Nr(0).Symbol, Plattform::Symbol::Fehler);
     EXPECT_FALSE(Global::Projekt.Exist());
     EXPECT_EQ(fenster->windowTitle(), "Bauphysik ZIRVO 380/1");
 }
@@ -338,7 +338,7 @@ TEST_F(Hauptfenster, EinstellungenZwischenZweiLäufen) {
     EXPECT_NE(ini.find("File1=" + pfad + "\r\n"), std::string::npos) << ini;
     EXPECT_NE(ini.find("Folder Projects=" + ordner.Pfad("Projekte")), std::string::npos) << ini;
     ASSERT_FALSE(meldungen.Gezeigt.empty());
-    EXPECT_EQ(meldungen.Gezeigt.back().Text, "Soll das aktuelle Projekt gespeichert werden?");
+    EXPECT_EQ(meldungen.Zuletzt().Text, "Soll das aktuelle Projekt gespeichert werden?");
 
     // The next run: placement, recent projects and folders as they were.
     Global::Initialisierung = ::Initialisierung();
@@ -445,12 +445,21 @@ TEST_F(Hauptfenster, TastenÜberZellenUndTabellen) {
     Menü(m.mnuZoneEBF);
     ASSERT_EQ(m.PaneTabelle[1], 1);
     EXPECT_EQ(Fokus(), Zelle(m.txtEBFBez[0]));
-    Hinein(m.txtDaU[3]);
+    // The last row the lower pane shows: as many rows as the desktop's face
+    // lets fit in half the height.
+    int z = 0;
+    while (m.txtDaU.Enthält(z + 2) && Zelle(m.txtDaU[z + 1])->isVisible()) ++z;
+    Hinein(m.txtDaU[z]);
+    ASSERT_EQ(Fokus(), Zelle(m.txtDaU[z]));
     EXPECT_EQ(m.AktivePane, 0);
     EXPECT_TRUE(m.picTitel[0].Aktiv());
     EXPECT_FALSE(m.picTitel[1].Aktiv());
     Taste(Fokus(), Qt::Key_Return);
-    EXPECT_EQ(Fokus(), Zelle(m.txtDaH[3]));
+    EXPECT_EQ(Fokus(), Zelle(m.txtDaH[z]));
+    // Tab in it brings the next row into the pane.
+    Taste(Fokus(), Qt::Key_Tab);
+    EXPECT_EQ(Fokus(), Zelle(m.txtDaH[z + 1]));
+    EXPECT_TRUE(Zelle(m.txtDaH[z + 1])->isVisible());
     Hinein(m.txtEBFhG[0]);
     EXPECT_EQ(m.AktivePane, 1);
     EXPECT_EQ(m.HelpContextID, 3010);
@@ -759,9 +768,11 @@ TEST_F(Hauptfenster, DoppelklickAufDenTitelMitAllenEreignissen) {
     Doppelklick(unten, 5);
     EXPECT_DOUBLE_EQ(m.Aufteilung, 0.5);
 
-    // A drag is still a drag: pressed and let go 40 pixels further down.
+    // A drag is still a drag: pressed and let go 40 pixels further down,
+    // the strip follows the pointer (the share is reckoned from where the
+    // strip was, not from the half of a pane area of any height).
     const QPointF start = unten->mapToGlobal(QPointF(unten->width() / 2.0, 5));
-    const double vorher = m.Aufteilung;
+    const std::int32_t oben = m.picTitel[0].Top();
     {
         QMouseEvent d(QEvent::MouseButtonPress, unten->mapFromGlobal(start), start, Qt::LeftButton, Qt::LeftButton,
                       Qt::NoModifier);
@@ -771,7 +782,8 @@ TEST_F(Hauptfenster, DoppelklickAufDenTitelMitAllenEreignissen) {
                       Qt::NoModifier);
         QApplication::sendEvent(unten, &u);
     }
-    EXPECT_NEAR(m.Aufteilung, vorher + Twips(40) / static_cast<double>(m.PaneFläche[3]), 1e-9);
+    EXPECT_EQ(m.picTitel[0].Top(), oben + Twips(40));
+    EXPECT_NEAR(m.Aufteilung, (oben + Twips(40) - m.PaneFläche[1]) / static_cast<double>(m.PaneFläche[3]), 1e-9);
 }
 
 // The ventilation dialog changes the zone's balance: once it is closed, the

@@ -4,6 +4,49 @@
 // topic against the program's category table; the help window at the page
 // of a help context, from the menu and from F1.
 #include "balance/Gebaeudekategorie.h"
+#include "balance/frmGewinn.h"
+#include "balance/frmLueftung.h"
+#include "balance/frmQh.h"
+#include "balance/frmWaermeleistungsbedarf.h"
+#include "balance/qt/frmGewinnAnsicht.h"
+#include "balance/qt/frmLueftungAnsicht.h"
+#include "balance/qt/frmQhAnsicht.h"
+#include "balance/qt/frmTabellenRechnerAnsicht.h"
+#include "balance/qt/frmWaermeleistungsbedarfAnsicht.h"
+#include "components/frmBaustoff.h"
+#include "components/frmBauteil.h"
+#include "components/frmBauteilListe.h"
+#include "components/qt/frmBaustoffAnsicht.h"
+#include "components/qt/frmBauteilAnsicht.h"
+#include "components/qt/frmBauteilListeAnsicht.h"
+#include "dialogs/frmBauteilVerluste.h"
+#include "dialogs/frmEnergien.h"
+#include "dialogs/frmFlaechen.h"
+#include "dialogs/frmNutzung.h"
+#include "dialogs/frmNutzungZone.h"
+#include "dialogs/frmProjekt.h"
+#include "dialogs/qt/TextberichtAnsicht.h"
+#include "dialogs/qt/frmEnergienAnsicht.h"
+#include "dialogs/qt/frmNutzungAnsicht.h"
+#include "dialogs/qt/frmNutzungZoneAnsicht.h"
+#include "dialogs/qt/frmProjektAnsicht.h"
+#include "frame/Hilfeseiten.h"
+#include "frame/frmOptionen.h"
+#include "frame/frmOrdnerSuchen.h"
+#include "frame/frmZIRVO3801Start.h"
+#include "frame/qt/frmOptionenAnsicht.h"
+#include "frame/qt/frmOrdnerSuchenAnsicht.h"
+#include "frame/qt/frmZIRVO3801StartAnsicht.h"
+#include "printing/frmDruckIni.h"
+#include "printing/frmDrucken.h"
+#include "printing/frmDruckenEB.h"
+#include "printing/qt/frmDruckIniAnsicht.h"
+#include "printing/qt/frmDruckenAnsicht.h"
+#include "printing/qt/frmDruckenEBAnsicht.h"
+#include "proofs/frmNachweis3801.h"
+#include "proofs/frmNachweisEB.h"
+#include "proofs/qt/frmNachweis3801Ansicht.h"
+#include "proofs/qt/frmNachweisEBAnsicht.h"
 #include "frame/Dateien.h"
 #include "frame/Programmstart.h"
 #include "frame/Windows1252.h"
@@ -269,4 +312,96 @@ TEST_F(Hilfe, HilfefensterBeimKontext) {
         EXPECT_EQ(text->find("<!--ZIRVO:"), std::string::npos) << s;
         EXPECT_NE(text->find(wort), std::string::npos) << s;
     }
+}
+
+// F1 in every window of the program opens the page that describes it, also
+// while the main window behind it shows a table: each dialog its own page,
+// a dialog without one the start page, never the page of the table behind.
+// The windows are those of the table of help contexts, each one once.
+TEST_F(Hilfe, JedesFensterSeinerSeite) {
+    const std::string lüftung = "Lüftung, Wärmeeinträge und Heizwärmebedarf", start = "ZIRVO 380/1 – Hilfe",
+                      auswertungen = "Auswertungen";
+    QWidget* haupt = fenster.get();
+    frmProjekt projekt;
+    frmNutzung nutzung;
+    frmEnergien energien;
+    frmFlächen flächen;
+    frmBauteilVerluste verluste;
+    frmDrucken drucken;
+    frmDruckenEB druckenEB;
+    frmDruckIni druckIni;
+    frmOptionen optionen;
+    frmOrdnerSuchen ordner;
+    frmBaustoff baustoff;
+    std::unique_ptr<QWidget> editor;
+    using Bau = std::function<std::unique_ptr<QWidget>()>;
+    const struct {
+        const char* fenster;
+        Bau bauen;
+        std::string seite; // the title of the page F1 opens
+    } fälle[] = {
+        {"frmZIRVO3801Start", [&] { return std::make_unique<frmZIRVO3801StartAnsicht>(Global::frmZIRVO3801Start, haupt); }, start},
+        {"frmProjekt", [&] { return std::make_unique<frmProjektAnsicht>(projekt, haupt); }, "Projektangaben: Projekt"},
+        {"frmNutzung", [&] { return std::make_unique<frmNutzungAnsicht>(nutzung, haupt); }, "Nutzung der Zone"},
+        {"frmNutzungZone", [&] { return std::make_unique<frmNutzungZoneAnsicht>(Global::frmNutzungZone, haupt); }, "Zonen"},
+        {"frmBauteil",
+         [&] {
+             auto e = std::make_unique<frmBauteilAnsicht>(Global::frmBauteil, haupt);
+             editor.reset(e.release());
+             return std::unique_ptr<QWidget>();
+         },
+         "Bauteile: Dach, Wand, Boden"},
+        {"frmBauteilListe", [&] { return std::make_unique<frmBauteilListeAnsicht>(Global::frmBauteilListe, editor.get()); },
+         "Bauteile: Dach, Wand, Boden"},
+        {"frmBaustoff", [&] { return std::make_unique<frmBaustoffAnsicht>(baustoff, haupt); }, start},
+        {"frmLüftung", [&] { return std::make_unique<frmLüftungAnsicht>(Global::frmLüftung, haupt); }, lüftung},
+        {"frmGewinn", [&] { return std::make_unique<frmGewinnAnsicht>(Global::frmGewinn, haupt); }, lüftung},
+        {"frmQh", [&] { return std::make_unique<frmQhAnsicht>(Global::frmQh, haupt); }, lüftung},
+        {"frmEnergien", [&] { return std::make_unique<frmEnergienAnsicht>(energien, haupt); }, auswertungen},
+        {"frmFlächen", [&] { return std::make_unique<TextberichtAnsicht>(flächen, "frmFlächen", QSize(200, 200), haupt); },
+         auswertungen},
+        {"frmBauteilVerluste",
+         [&] { return std::make_unique<TextberichtAnsicht>(verluste, "frmBauteilVerluste", QSize(200, 200), haupt); },
+         auswertungen},
+        {"frmWärmeleistungsbedarf",
+         [&] { return std::make_unique<frmWärmeleistungsbedarfAnsicht>(Global::frmWärmeleistungsbedarf, haupt); }, start},
+        {"frmTabellenRechner", [&] { return std::make_unique<frmTabellenRechnerAnsicht>(haupt); }, start},
+        {"frmNachweis3801", [&] { return std::make_unique<frmNachweis3801Ansicht>(Global::frmNachweis3801, haupt); },
+         "Systemnachweis"},
+        {"frmNachweisEB", [&] { return std::make_unique<frmNachweisEBAnsicht>(Global::frmNachweisEB, haupt); },
+         "Einzelbauteilnachweis: Allgemein"},
+        {"frmDrucken", [&] { return std::make_unique<frmDruckenAnsicht>(drucken, haupt); }, "Drucken"},
+        {"frmDruckenEB", [&] { return std::make_unique<frmDruckenEBAnsicht>(druckenEB, haupt); },
+         "Einzelbauteilnachweis: Allgemein"},
+        {"frmDruckIni", [&] { return std::make_unique<frmDruckIniAnsicht>(druckIni, haupt); }, "Drucker einrichten"},
+        {"frmOptionen", [&] { return std::make_unique<frmOptionenAnsicht>(optionen, haupt); }, start},
+        {"frmOrdnerSuchen", [&] { return std::make_unique<frmOrdnerSuchenAnsicht>(ordner, haupt); }, start},
+    };
+    // Every window of the table once, and no other.
+    std::vector<std::string> namen, getestet;
+    for (const auto& f : Hilfeseiten::Fensterkontexte())
+        if (f.Fenster != "frmZIRVO3801") namen.emplace_back(f.Fenster);
+    for (const auto& f : fälle) getestet.emplace_back(f.fenster);
+    std::sort(namen.begin(), namen.end());
+    std::sort(getestet.begin(), getestet.end());
+    EXPECT_EQ(getestet, namen);
+
+    m.HelpContextID = 3020; // the table behind
+    for (const auto& f : fälle) {
+        SCOPED_TRACE(f.fenster);
+        if (hilfe.Fenster()) hilfe.Fenster()->Öffnen(1000);
+        std::unique_ptr<QWidget> w = f.bauen();
+        QWidget* fenster = w ? w.get() : editor.get();
+        ASSERT_NE(fenster, nullptr);
+        EXPECT_EQ(fenster->objectName().toStdString(), f.fenster);
+        // The key reaches the field that has the focus, or the window.
+        QWidget* ziel = fenster->findChild<QLineEdit*>();
+        QKeyEvent d(QEvent::KeyPress, Qt::Key_F1, Qt::NoModifier);
+        QApplication::sendEvent(ziel ? ziel : fenster, &d);
+        ASSERT_NE(hilfe.Fenster(), nullptr);
+        const auto seite = Dateien::Lesen(hilfe.Fenster()->Seite().toStdString());
+        ASSERT_TRUE(seite) << hilfe.Fenster()->Seite().toStdString();
+        EXPECT_EQ(Hilfeseiten::Titel(*seite), f.seite);
+    }
+    m.HelpContextID = 1000;
 }

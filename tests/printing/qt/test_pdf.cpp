@@ -180,7 +180,7 @@ TEST(PdfDruck, AbgebrochenerDruckLaesstDieDateiStehen) {
     ZIRVO3801Drucken r;
     EXPECT_FALSE(r.Initialisieren(false, false));
     ASSERT_NE(d.z.umgebung.meldungen.Letzte(), nullptr);
-    EXPECT_EQ(d.z.umgebung.meldungen.Letzte()->Text.rfind("Drucker nicht verfügbar\r\nPDF-Datei\r\n", 0), 0u);
+    EXPECT_EQ(d.z.umgebung.meldungen.Zuletzt().Text.rfind("Drucker nicht verfügbar\r\nPDF-Datei\r\n", 0), 0u);
 }
 
 TEST(PdfDruck, DruckeinstellungenAufDemBildschirm) {

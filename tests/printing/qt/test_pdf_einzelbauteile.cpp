@@ -77,7 +77,7 @@ TEST(PdfDruck, Einzelbauteilnachweis) {
     Global::Initialisierung = alt;
     ASSERT_TRUE(gezeigt);
     ASSERT_NE(z.umgebung.meldungen.Letzte(), nullptr);
-    EXPECT_EQ(z.umgebung.meldungen.Letzte()->Text, "OK, Ausdruck abgeschlossen.");
+    EXPECT_EQ(z.umgebung.meldungen.Zuletzt().Text, "OK, Ausdruck abgeschlossen.");
 
     const std::string text = Text(pdf);
     const auto seiten = Seiten(text);

@@ -265,7 +265,7 @@ TEST(PdfSchrift, DateigrenzeLaesstDieAlteDatei) {
             << "the reason is given";
         for (const auto& m : d.z.umgebung.meldungen.Gezeigt) EXPECT_NE(m.Text, "OK, Ausdruck abgeschlossen.");
         ASSERT_FALSE(d.z.umgebung.meldungen.Gezeigt.empty());
-        EXPECT_EQ(d.z.umgebung.meldungen.Gezeigt.back().Symbol, Plattform::Symbol::Fehler);
+        EXPECT_EQ(d.z.umgebung.meldungen.Zuletzt().Symbol, Plattform::Symbol::Fehler);
     }
     // Without the limit the same printout takes the old file's place.
     d.z.umgebung.dateidialoge.Antworten.push_back(ziel);
@@ -277,7 +277,7 @@ TEST(PdfSchrift, DateigrenzeLaesstDieAlteDatei) {
     const std::string fehlt = d.ordner.Datei("fehlt/x.pdf");
     d.z.umgebung.dateidialoge.Antworten.push_back(fehlt);
     EXPECT_NE(d.Systemnachweis(1), "OK, Ausdruck abgeschlossen.");
-    const std::string m = d.z.umgebung.meldungen.Letzte()->Text;
+    const std::string m = d.z.umgebung.meldungen.Zuletzt().Text;
     EXPECT_EQ(m.rfind("Drucker nicht verfügbar\r\nPDF-Datei\r\nDie PDF-Datei konnte nicht geschrieben werden: " + fehlt +
                           "\r\n",
                       0),

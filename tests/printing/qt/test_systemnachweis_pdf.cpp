@@ -59,7 +59,7 @@ TEST(SystemnachweisPdf, BeispielprojektUeberDenDialog) {
     Testhilfe::Kind<QPushButton>(ansicht, "cmdDrucken")->click();
     Global::Initialisierung = alt;
     ASSERT_NE(z.umgebung.meldungen.Letzte(), nullptr);
-    EXPECT_EQ(z.umgebung.meldungen.Letzte()->Text, "OK, Ausdruck abgeschlossen.");
+    EXPECT_EQ(z.umgebung.meldungen.Zuletzt().Text, "OK, Ausdruck abgeschlossen.");
     EXPECT_TRUE(modell.Entladen);
     EXPECT_TRUE(ansicht.isHidden());
 

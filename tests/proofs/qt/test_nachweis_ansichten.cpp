@@ -202,7 +202,7 @@ TEST_F(NachweisAnsichten, BauteilOhneUWertZeigtAufDieNummer) {
     Eingeben(e.txtBtU[8], "0,2");
     Eingeben(e.txtBtC[8], "A1");
     ASSERT_EQ(umgebung.meldungen.Gezeigt.size(), 1u);
-    EXPECT_EQ(umgebung.meldungen.Gezeigt[0].Text, "Das Bauteil Nr. 42 hat keinen U-Wert.");
+    EXPECT_EQ(umgebung.meldungen.Nr(0).Text, "Das Bauteil Nr. 42 hat keinen U-Wert.");
     QLineEdit* nummer = eb->Zelle(e.txtBtNr[8]);
     EXPECT_TRUE(nummer->hasFocus());
     EXPECT_EQ(nummer->selectedText().trimmed(), "42");
