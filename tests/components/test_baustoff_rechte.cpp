@@ -145,11 +145,11 @@ mode_t Rechte(const std::string& pfad) {
     return ::stat(pfad.c_str(), &st) == 0 ? st.st_mode & 07777 : 0;
 }
 
-// Under umask 077 the lock file gets the read and write bits the database
-// file has for its group and others (so does an older lock file of this
-// user that lacks them), so a second user of the group opens, reads and
-// saves; a lock file this user cannot open is named with its owner, and
-// the database opens for reading only.
+// Under umask 077 the lock file is readable by everyone and gets the write
+// bits the database file has for its group and others (so does an older
+// lock file of this user that lacks them), so a second user of the group
+// opens, reads and saves; a lock file this user cannot open is named with
+// its owner, and the database opens for reading only.
 TEST_F(BaustoffDatei, SperrdateiFuerJedenBenutzer) {
     struct Fall {
         const char* Titel;
@@ -158,8 +158,8 @@ TEST_F(BaustoffDatei, SperrdateiFuerJedenBenutzer) {
         mode_t SperreDanach;
     };
     const Fall fälle[] = {
-        {"Neue Datenbank", 0, 0, 0644}, {"Datei 0644", 0644, 0, 0644}, {"Datei 0660", 0660, 0, 0660},
-        {"Datei 0666", 0666, 0, 0666},  {"Datei 0600", 0600, 0, 0600}, {"Alte Sperrdatei 0600, Datei 0664", 0664, 0600, 0664},
+        {"Neue Datenbank", 0, 0, 0644}, {"Datei 0644", 0644, 0, 0644}, {"Datei 0660", 0660, 0, 0664},
+        {"Datei 0666", 0666, 0, 0666},  {"Datei 0600", 0600, 0, 0644}, {"Alte Sperrdatei 0600, Datei 0664", 0664, 0600, 0664},
     };
     // The umask, for as long as it lives.
     struct Umask {
@@ -196,7 +196,7 @@ TEST_F(BaustoffDatei, SperrdateiFuerJedenBenutzer) {
         Baustoff db;
         EXPECT_TRUE(db.DBOpen(datei));
     }
-    EXPECT_EQ(Rechte(teamsperre), 0660u);
+    EXPECT_EQ(Rechte(teamsperre), 0664u);
     const std::string text = AlsAndererBenutzer(
         [&] {
             Baustoff db;
@@ -217,9 +217,10 @@ TEST_F(BaustoffDatei, SperrdateiFuerJedenBenutzer) {
             return test.meldungen.Gezeigt.empty() ? std::string("!") : test.meldungen.Gezeigt[0].Text;
         },
         gruppe);
-    for (const std::string& teil : {std::string("Die Sperrdatei der Baustoff-Datenbank kann nicht geöffnet werden."),
-                                    teamsperre + " (Eigentümer root, keine Berechtigung)"})
-        EXPECT_NE(meldung.find(teil), std::string::npos) << meldung;
+    EXPECT_NE(meldung.find("Die Sperrdatei \"" + teamsperre +
+                           "\" (Eigentümer: root) kann nicht geöffnet werden: keine Berechtigung."),
+              std::string::npos)
+        << meldung;
     EXPECT_EQ(Lesen(datei), "BAUSTOFF.DBK|1.0\r\n1|bA\r\n2|bB\r\n");
 }
 
