@@ -213,15 +213,20 @@ void frmZIRVO3801::mnuDateiÖffnen_Click() {
 
 bool frmZIRVO3801::ProjektÖffnen(const std::string& Pfad) {
     std::int32_t fehler;
+    std::string grund;
     {
         Sanduhr sanduhr;
-        fehler = Global::Projekt.ProjektEinlesen(Pfad);
+        fehler = Global::Projekt.ProjektEinlesen(Pfad, &grund);
     }
     if (fehler != 0) {
         std::string text = DS("Datei") + ":  " + Pfad + CRLF + CRLF;
         // The reader's numbers do not tell a missing file from a broken one.
         if (!basZIRVO::DateiVorhanden(Pfad)) {
             text += DS("Dateiname oder Pfad ungültig.");
+        } else if (!grund.empty()) {
+            // Not to be read at all (being written by another program, not
+            // readable for this user): the reason, not a number.
+            text += DS("Die Datei kann nicht gelesen werden.") + " (" + grund + ")";
         } else {
             text += DS("Die Datei kann nicht als Projekt gelesen werden.");
             text += std::string(CRLF) + CRLF + DS("Fehlernummer") + ":  " + std::to_string(fehler);
