@@ -331,6 +331,11 @@ bool Baustoff::DateienPrüfen() {
 bool Baustoff::DateiLesen(std::vector<std::string>& zeilen, std::string& fehler, std::string* fremderKopf) const {
     zeilen.clear();
     if (fremderKopf) fremderKopf->clear();
+    // A FIFO, device or folder (also behind a link) is said as what it is.
+    if (const std::string art = Dateien::Artfehler(pfad_); !art.empty()) {
+        fehler = DS("Die Datei kann nicht gelesen werden.") + " (" + art + ")";
+        return false;
+    }
     std::error_code ec;
     const std::uintmax_t grösse = fs::file_size(pfad_, ec);
     if (ec) {
