@@ -38,11 +38,11 @@ bool Sperrdatei::Öffnen(int& fd, const std::string& datei) {
     // name (nor opening one at all where it is seen first).
     constexpr int art = O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY;
     stand_ = Stand::Unbenutzbar;
-    art_ = 0;
+    satz_.clear();
     grund_ = 0;
     struct stat st {};
     if (::lstat(pfad_.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
-        art_ = st.st_mode;
+        satz_ = Dateien::Artsatz(st.st_mode);
         return false;
     }
     fd = ::open(pfad_.c_str(), O_RDWR | art);
@@ -59,18 +59,28 @@ bool Sperrdatei::Öffnen(int& fd, const std::string& datei) {
     if (fd < 0 && errno != ELOOP && errno != ENOENT) fd = ::open(pfad_.c_str(), O_RDONLY | art);
     if (fd < 0) {
         grund_ = errno;
-        if (::lstat(pfad_.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) art_ = st.st_mode;
+        if (::lstat(pfad_.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) satz_ = Dateien::Artsatz(st.st_mode);
         return false;
     }
+    // A second name of another file (a hard link a colleague made, even to
+    // the guarded file itself) is no lock file: its lock would stop that
+    // file's own writes, and its rights are that file's.
+    struct stat geschützt {};
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
         grund_ = errno;
-        art_ = S_ISREG(st.st_mode) ? 0 : st.st_mode;
-        ::close(fd);
-        fd = -1;
-        return false;
+        if (!S_ISREG(st.st_mode)) satz_ = Dateien::Artsatz(st.st_mode);
+    } else if (!datei.empty() && ::stat(datei.c_str(), &geschützt) == 0 && geschützt.st_dev == st.st_dev &&
+               geschützt.st_ino == st.st_ino) {
+        satz_ = DS("ist die Datei selbst, die sie schützen soll.");
+    } else if (st.st_nlink > 1) {
+        satz_ = DS("ist keine eigene Datei, sondern ein weiterer Name einer anderen Datei (ein harter Link).");
+    } else {
+        Angleichen(fd, datei);
+        return true;
     }
-    Angleichen(fd, datei);
-    return true;
+    ::close(fd);
+    fd = -1;
+    return false;
 }
 
 Sperrdatei::Sperrdatei(const std::string& pfad, bool exklusiv, const std::string& datei,
@@ -130,7 +140,7 @@ std::string Sperrdatei::Hindernis() const {
         text += " (" + DS("Eigentümer:") + " " + besitzer + ")";
     if (stand_ == Stand::Besetzt) return text + " " + DS("wird von einem anderen Programm gehalten.");
     if (stand_ == Stand::OhneSperren) return text + " " + DS("kann nicht gesperrt werden:") + " " + grund();
-    if (art_ != 0) return text + " " + Dateien::Artsatz(art_);
+    if (!satz_.empty()) return text + " " + satz_;
     return text + " " + DS("kann nicht geöffnet werden:") + " " + grund();
 }
 

@@ -9,15 +9,15 @@
 // and one this user makes (or owns) is readable by everyone who reaches
 // its folder, with the group and the group's and others' write bits of the
 // guarded file. A lock file is never made anew over what lies under its
-// name: a link, FIFO, device, socket or folder there, or a file this user
-// cannot open, stands in the way and is named (Hindernis) with its owner;
+// name: a link, FIFO, device, socket or folder there, a second name of
+// another file, or a file this user cannot open, stands in the way and is
+// named (Hindernis) with its owner;
 // nor is it ever removed, and a lock taken on a file that has meanwhile
 // lost the name is given up and taken again on the file that has it.
 #pragma once
 
 #include <chrono>
 #include <string>
-#include <sys/types.h>
 
 class Sperrdatei {
 public:
@@ -65,6 +65,7 @@ private:
     int fd_ = -1;
     int grund_ = 0;
     Stand stand_ = Stand::Unbenutzbar;
-    // The kind of what lies under the name when it is no regular file.
-    mode_t art_ = 0;
+    // What lies under the name when it is no lock file ("ist ein Ordner und
+    // keine gewöhnliche Datei."); "" when the system refused it (grund_).
+    std::string satz_;
 };

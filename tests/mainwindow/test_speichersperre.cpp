@@ -62,6 +62,11 @@ std::string Geteilt(Befehlsfenster& w, const Zwei& z, const std::string& datei) 
         datei, Testhilfe::Zugriffsliste({{1, 6}, {2, 6, z.Kollege.pw_uid}, {4, 4}, {16, 6}, {32, 0}}));
 }
 
+mode_t Modus(const std::string& pfad) {
+    struct stat st {};
+    return ::stat(pfad.c_str(), &st) == 0 ? st.st_mode & 07777 : 0;
+}
+
 // The texts of the message boxes, one a line.
 std::string Texte(Befehlsfenster& w) {
     std::string texte;
@@ -132,7 +137,8 @@ TEST(Speichersperre, WasUnterDemSperrnamenLiegt) {
         const char* Titel;
         // Puts it under the lock name (as root; it is then given to its owner).
         std::function<void(const std::string& sperre, const std::string& datei)> Hinlegen;
-        bool DerKollegin; // the owner's (else the colleague's); the other one saves
+        bool IhrEigen;  // the owner's (else the colleague's)
+        bool SieSpeichert; // the owner saves (else the colleague)
         std::string Hindernis; // what the message says of it; "": the save goes through
     };
     const auto fifo = [](const std::string& s, const std::string&) { ASSERT_EQ(::mkfifo(s.c_str(), 0666), 0); };
@@ -141,21 +147,27 @@ TEST(Speichersperre, WasUnterDemSperrnamenLiegt) {
         ASSERT_EQ(::chmod(s.c_str(), 0600), 0);
     };
     const Fall fälle[] = {
-        {"eine benannte Pipe", fifo, false, "ist eine benannte Pipe (FIFO) und keine gewöhnliche Datei."},
+        {"eine benannte Pipe", fifo, false, true, "ist eine benannte Pipe (FIFO) und keine gewöhnliche Datei."},
         {"ein Link auf die Projektdatei", [](const std::string& s, const std::string& d) { fs::create_symlink(d, s); },
-         false, "ist ein Link und keine gewöhnliche Datei."},
+         false, true, "ist ein Link und keine gewöhnliche Datei."},
         {"ein Link auf ein Gerät", [](const std::string& s, const std::string&) { fs::create_symlink("/dev/null", s); },
-         false, "ist ein Link und keine gewöhnliche Datei."},
-        {"ein Ordner", [](const std::string& s, const std::string&) { fs::create_directory(s); }, false,
+         false, true, "ist ein Link und keine gewöhnliche Datei."},
+        {"ein Ordner", [](const std::string& s, const std::string&) { fs::create_directory(s); }, false, true,
          "ist ein Ordner und keine gewöhnliche Datei."},
-        {"eine Datei 0600 des Kollegen", datei0600, false, "kann nicht geöffnet werden: keine Berechtigung."},
-        {"die Sperrdatei 0600 der Besitzerin (einer älteren Version)", datei0600, true,
+        // A second name of the project, which the colleague may make: its
+        // rights would be given to the project.
+        {"ein harter Link auf die Projektdatei",
+         [](const std::string& s, const std::string& d) { ASSERT_EQ(::link(d.c_str(), s.c_str()), 0); }, true, true,
+         "ist die Datei selbst, die sie schützen soll."},
+        {"eine Datei 0600 des Kollegen", datei0600, false, true, "kann nicht geöffnet werden: keine Berechtigung."},
+        {"die Sperrdatei 0600 der Besitzerin (einer älteren Version)", datei0600, true, false,
          "kann nicht geöffnet werden: keine Berechtigung."},
         {"eine lesbare Datei des Kollegen", [](const std::string& s, const std::string&) { std::ofstream(s) << "$"; },
-         false, ""},
+         false, true, ""},
     };
     struct Lauf {
         std::string Datei, Sperre, Vorher;
+        mode_t Modus = 0;
         std::unique_ptr<Testhilfe::Kindprozess> Kind;
     };
     std::vector<Lauf> läufe;
@@ -167,11 +179,12 @@ TEST(Speichersperre, WasUnterDemSperrnamenLiegt) {
         l.Sperre = Sperrdatei::Daneben(l.Datei);
         if (const std::string grund = Geteilt(w, z, l.Datei); !grund.empty()) GTEST_SKIP() << grund;
         l.Vorher = GetipptIn(l.Datei);
+        l.Modus = Modus(l.Datei);
         ASSERT_NO_FATAL_FAILURE(f.Hinlegen(l.Sperre, l.Datei));
-        const passwd& eigentümer = f.DerKollegin ? z.Besitzerin : z.Kollege;
+        const passwd& eigentümer = f.IhrEigen ? z.Besitzerin : z.Kollege;
         ASSERT_EQ(::lchown(l.Sperre.c_str(), eigentümer.pw_uid, eigentümer.pw_gid), 0);
-        const passwd& wer = f.DerKollegin ? z.Kollege : z.Besitzerin;
-        const std::vector<gid_t> gruppen = f.DerKollegin ? std::vector<gid_t>{} : std::vector<gid_t>{z.Eigene};
+        const passwd& wer = f.SieSpeichert ? z.Besitzerin : z.Kollege;
+        const std::vector<gid_t> gruppen = f.SieSpeichert ? std::vector<gid_t>{z.Eigene} : std::vector<gid_t>{};
         l.Kind = std::make_unique<Testhilfe::Kindprozess>(Testhilfe::AlsBenutzerSchritt(wer, gruppen, [&w] {
             // Should it hang, a minute ends it.
             ::alarm(60);
@@ -187,7 +200,7 @@ TEST(Speichersperre, WasUnterDemSperrnamenLiegt) {
         SCOPED_TRACE(f.Titel);
         const auto ergebnis = l.Kind->Ergebnis();
         ASSERT_TRUE(ergebnis);
-        const std::string besitzer = f.DerKollegin ? "4711" : z.Kollege.pw_name;
+        const std::string besitzer = f.IhrEigen ? "4711" : z.Kollege.pw_name;
         const std::string meldung =
             f.Hindernis.empty()
                 ? ""
@@ -198,8 +211,10 @@ TEST(Speichersperre, WasUnterDemSperrnamenLiegt) {
                       "oder speichern Sie das Projekt unter einem anderen Namen.\n";
         EXPECT_EQ(*ergebnis, meldung + "|" + l.Datei + "|nachher");
         EXPECT_EQ(GetipptIn(l.Datei), f.Hindernis.empty() ? "nachher" : l.Vorher);
-        // What lies under the lock name stays as it was.
+        // What lies under the lock name stays as it was, and so do the
+        // project's rights.
         EXPECT_EQ(Dateien::Besitzer(l.Sperre), besitzer);
+        EXPECT_EQ(Modus(l.Datei), l.Modus);
     }
 }
 
