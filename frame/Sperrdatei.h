@@ -33,6 +33,8 @@ public:
     bool Gehalten() const { return fd_ >= 0; }
     // Held by another program (rather than not to be had at all).
     bool Besetzt() const { return stand_ == Stand::Besetzt; }
+    // There is no lock file, and the folder takes none (for this user).
+    bool NichtAnlegbar() const { return stand_ == Stand::Unanlegbar; }
     // The lock file is there, but its file system takes no such locks (no
     // one can hold one there).
     bool OhneSperren() const { return stand_ == Stand::OhneSperren; }

@@ -85,9 +85,11 @@ bool ProjektSperren(const std::string& datei, std::optional<Sperrdatei>& sperre)
                 DS("Das Projekt wurde nicht gespeichert. Bitte versuchen Sie es nochmals.");
     } else {
         text += sperre->Hindernis() + CRLF + CRLF +
-                DS("Ohne ihre Sperre könnte das Speichern die Änderungen eines anderen Programms überschreiben. Das "
-                   "Projekt wurde nicht gespeichert. Bitte lassen Sie die Sperrdatei entfernen, oder speichern Sie "
-                   "das Projekt unter einem anderen Namen.");
+                (sperre->NichtAnlegbar()
+                     ? DS("Das Projekt wurde nicht gespeichert.")
+                     : DS("Ohne ihre Sperre könnte das Speichern die Änderungen eines anderen Programms "
+                          "überschreiben. Das Projekt wurde nicht gespeichert. Bitte lassen Sie die Sperrdatei "
+                          "entfernen, oder speichern Sie das Projekt unter einem anderen Namen."));
         symbol = Plattform::Symbol::Fehler;
     }
     sperre.reset();
