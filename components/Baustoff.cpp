@@ -30,18 +30,14 @@ constexpr const char* CRLF = "\r\n";
 
 using Sperre = Sperrdatei;
 
-// Why the lock could not be had: another copy holds it, or the lock file
-// cannot be opened or made; then the message names it, with its owner and
-// the reason.
+// Why the lock could not be had: another copy holds it, or something
+// stands in the way of the lock file; then the message names it, with its
+// owner and what is wrong with it.
 std::string SperrText(const Sperre& s) {
     if (s.Besetzt())
         return DS("Die Baustoff-Datenbank wird gerade von einem anderen Programm benutzt.") + CRLF +
                DS("Bitte versuchen Sie es nochmals.");
-    std::string grund = Systemfehler::Text(s.Grund());
-    if (const std::string besitzer = Dateien::Besitzer(s.Pfad()); !besitzer.empty())
-        grund = DSFormat("Eigentümer @", besitzer) + ", " + grund;
-    return DS("Die Sperrdatei der Baustoff-Datenbank kann nicht geöffnet werden.") + CRLF + s.Pfad() + " (" + grund +
-           ")";
+    return s.Hindernis();
 }
 
 // The folder of a file.
@@ -335,6 +331,11 @@ bool Baustoff::DateienPrüfen() {
 bool Baustoff::DateiLesen(std::vector<std::string>& zeilen, std::string& fehler, std::string* fremderKopf) const {
     zeilen.clear();
     if (fremderKopf) fremderKopf->clear();
+    // A FIFO, device or folder (also behind a link) is said as what it is.
+    if (const std::string art = Dateien::Artfehler(pfad_); !art.empty()) {
+        fehler = DS("Die Datei kann nicht gelesen werden.") + " (" + art + ")";
+        return false;
+    }
     std::error_code ec;
     const std::uintmax_t grösse = fs::file_size(pfad_, ec);
     if (ec) {

@@ -38,13 +38,12 @@ std::string Art(mode_t modus) {
     if (S_ISCHR(modus) || S_ISBLK(modus)) return DS("ein Gerät");
     if (S_ISFIFO(modus)) return DS("eine benannte Pipe (FIFO)");
     if (S_ISSOCK(modus)) return DS("ein Socket");
-    if (S_ISLNK(modus)) return DS("ein Link ohne Ende");
+    if (S_ISLNK(modus)) return DS("ein Link");
     return DS("eine besondere Datei");
 }
 
-std::string ArtText(const std::string& pfad, mode_t modus) {
-    return DSFormat2("\"@\" ist @ und keine gewöhnliche Datei.", pfad, Art(modus));
-}
+// (The path is put in as it is: it may hold an "@" of its own.)
+std::string ArtText(const std::string& pfad, mode_t modus) { return "\"" + pfad + "\" " + Artsatz(modus); }
 
 // Waits for the lock on the open file (art LOCK_SH or LOCK_EX) as long as
 // another program writes it, at most about wartezeit; false when it is
@@ -114,6 +113,8 @@ enum class Rückholung { Keine, Erledigt, Unmöglich };
 Rückholung KopieZurückholen(const std::string& ziel, std::string* fehler);
 
 } // namespace
+
+std::string Artsatz(mode_t modus) { return DSFormat("ist @ und keine gewöhnliche Datei.", Art(modus)); }
 
 std::optional<std::string> Lesen(const std::string& pfad, std::string* fehler) {
     const std::string ziel = LinkZiel(pfad);

@@ -11,6 +11,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <sys/types.h>
 
 namespace Dateien {
 
@@ -100,6 +101,11 @@ inline constexpr std::chrono::seconds Restealter{60};
 // The message for a path that names (behind its links) something that is
 // no regular file: its path and kind; "" for a regular file or none.
 std::string Artfehler(const std::string& pfad);
+// What a file of that mode is when it is no regular file, as the messages
+// say it after its name: "ist eine benannte Pipe (FIFO) und keine
+// gewöhnliche Datei." (a link, for a name that is never followed: "ist ein
+// Link ...").
+std::string Artsatz(mode_t modus);
 // True when s is six letters or digits, as mkstemp puts in for "XXXXXX".
 bool IstZufallsendung(std::string_view s);
 // Removes the leftovers of interrupted writes of pfad (beside the file a

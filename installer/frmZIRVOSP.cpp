@@ -198,8 +198,13 @@ std::string frmZIRVOSP::NichtGefunden() const {
         text += DS(" nicht gefunden (gesucht: '") + (fs::path(Ziel) / Versionsordner() / Hauptprogramm).string() +
                 DS("' und '") + (fs::path(Ziel) / Hauptprogramm).string() + "').";
     } else if (fremdeVersion_.empty()) {
-        text += DS(" gefunden ('") + fremdesProgramm_ + DS("'), aber seine Version ist nicht lesbar: '") +
-                WindowsFileInfo::Versionsdatei(fremdesProgramm_) + DS("' fehlt oder ist beschädigt.");
+        // A record that is no file (a FIFO, a link to a device) is said as
+        // what it is.
+        const std::string satz = WindowsFileInfo::Versionsdatei(fremdesProgramm_);
+        std::string art = Dateien::Artfehler(satz);
+        if (!art.empty() && Dateien::LinkZiel(satz) != satz) art = "'" + satz + DS("' ist ein Link: ") + art;
+        text += DS(" gefunden ('") + fremdesProgramm_ + DS("'), aber seine Version ist nicht lesbar: ") +
+                (art.empty() ? "'" + satz + DS("' fehlt oder ist beschädigt.") : art);
     } else {
         text += DS(" in der Version ") + fremdeVersion_ + DS(" gefunden ('") + fremdesProgramm_ + "')." + nl +
                 DSFormat("Dieses Service Pack ist für die Version @.", v_);

@@ -69,19 +69,31 @@ bool SchreibgeschütztGemeldet(const std::string& datei) {
 constexpr std::chrono::milliseconds Sperrwartezeit{3000};
 
 // Takes the lock of a project file (the lock file beside it) for a save.
-// True when the save may go on: with the lock held, or without it where
-// its lock file can neither be opened nor made (a save there was never
-// serialised, and is not refused for it). False after a message when
-// another copy still holds it after a moment's wait.
+// True when the save may go on: with the lock held, or where the lock
+// file's file system takes no locks (no copy can hold one there). False
+// after a message when another copy still holds it after a moment's wait,
+// or when something under the lock file's name stands in the way (a link,
+// FIFO or folder; a file this user cannot open; a folder that takes no
+// lock file): a save without the lock could write over a colleague's.
 bool ProjektSperren(const std::string& datei, std::optional<Sperrdatei>& sperre) {
     sperre.emplace(Sperrdatei::Daneben(datei), true, datei, Sperrwartezeit);
-    if (sperre->Gehalten() || !sperre->Besetzt()) return true;
+    if (sperre->Gehalten() || sperre->OhneSperren()) return true;
+    std::string text = DS("Datei") + ":  " + datei + CRLF + CRLF;
+    Plattform::Symbol symbol = Plattform::Symbol::Warnung;
+    if (sperre->Besetzt()) {
+        text += DS("Die Projektdatei wird gerade von einem anderen Programm gespeichert.") + CRLF +
+                DS("Das Projekt wurde nicht gespeichert. Bitte versuchen Sie es nochmals.");
+    } else {
+        text += sperre->Hindernis() + CRLF + CRLF +
+                (sperre->NichtAnlegbar()
+                     ? DS("Das Projekt wurde nicht gespeichert.")
+                     : DS("Ohne ihre Sperre könnte das Speichern die Änderungen eines anderen Programms "
+                          "überschreiben. Das Projekt wurde nicht gespeichert. Bitte lassen Sie die Sperrdatei "
+                          "entfernen, oder speichern Sie das Projekt unter einem anderen Namen."));
+        symbol = Plattform::Symbol::Fehler;
+    }
     sperre.reset();
-    const std::string text = DS("Datei") + ":  " + datei + CRLF + CRLF +
-                             DS("Die Projektdatei wird gerade von einem anderen Programm gespeichert.") + CRLF +
-                             DS("Das Projekt wurde nicht gespeichert. Bitte versuchen Sie es nochmals.");
-    Plattform::meldungen().Zeigen(text, basZIRVO3801::ProgrammTitel, Plattform::Symbol::Warnung,
-                                  Plattform::Knöpfe::OK);
+    Plattform::meldungen().Zeigen(text, basZIRVO3801::ProgrammTitel, symbol, Plattform::Knöpfe::OK);
     return false;
 }
 
@@ -203,15 +215,20 @@ void frmZIRVO3801::mnuDateiÖffnen_Click() {
 
 bool frmZIRVO3801::ProjektÖffnen(const std::string& Pfad) {
     std::int32_t fehler;
+    std::string grund;
     {
         Sanduhr sanduhr;
-        fehler = Global::Projekt.ProjektEinlesen(Pfad);
+        fehler = Global::Projekt.ProjektEinlesen(Pfad, &grund);
     }
     if (fehler != 0) {
         std::string text = DS("Datei") + ":  " + Pfad + CRLF + CRLF;
         // The reader's numbers do not tell a missing file from a broken one.
         if (!basZIRVO::DateiVorhanden(Pfad)) {
             text += DS("Dateiname oder Pfad ungültig.");
+        } else if (!grund.empty()) {
+            // Not to be read at all (being written by another program, not
+            // readable for this user): the reason, not a number.
+            text += DS("Die Datei kann nicht gelesen werden.") + " (" + grund + ")";
         } else {
             text += DS("Die Datei kann nicht als Projekt gelesen werden.");
             text += std::string(CRLF) + CRLF + DS("Fehlernummer") + ":  " + std::to_string(fehler);

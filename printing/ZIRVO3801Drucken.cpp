@@ -127,7 +127,9 @@ bool ZIRVO3801Drucken::AuftragBeginnen() {
     std::string fehler;
     auto auftrag = Plattform::drucker().Auftrag(name, ziel, fehler);
     if (!auftrag) {
-        Fehlermeldung(DS("Drucker nicht verfügbar") + "\r\n" + name + (fehler.empty() ? "" : "\r\n" + fehler));
+        // A PDF file that cannot be written is said as such, not as a printer.
+        if (name == Plattform::PdfDrucker && !fehler.empty()) Fehlermeldung(fehler);
+        else Fehlermeldung(DS("Drucker nicht verfügbar") + "\r\n" + name + (fehler.empty() ? "" : "\r\n" + fehler));
         return false;
     }
     // The document's name: the PDF's title is the name of its file; a job

@@ -123,8 +123,10 @@ public:
     // Reads a project file into this object. 0 when it was read: the project
     // then holds the file's content and its path as file name. Otherwise the
     // number of the failure (1 missing file, 2 unreadable file, else the
-    // document's error number) and this project stays exactly as it was.
-    [[nodiscard]] std::int32_t ProjektEinlesen(const std::string& Dateiname);
+    // document's error number) and this project stays exactly as it was;
+    // for an unreadable file the reader's reason goes to grund (such as a
+    // file being written by another program).
+    [[nodiscard]] std::int32_t ProjektEinlesen(const std::string& Dateiname, std::string* grund = nullptr);
     // Zones of the last file read that were beyond the 8 a project keeps
     // (they are not in the project and a save drops them).
     std::int16_t ÜbergangeneZonen() const { return übergangeneZonen_; }
@@ -188,7 +190,7 @@ private:
 
     // Reading the file: each reader takes tokens up to the end of its object
     // or section and stops at once when reading has ended (error or end of text).
-    static std::int32_t ProjektdateiLesen(const std::string& Pfad, std::string& Text);
+    static std::int32_t ProjektdateiLesen(const std::string& Pfad, std::string& Text, std::string* grund);
     std::int32_t TextLesen(const std::string& Text);
     std::int16_t Nächstes(std::string& Name, std::string& Wert);
     template <class Sonst>

@@ -354,14 +354,14 @@ bool Projekt::DateiFremdGeändert() const {
 
 // ================================================================ reading
 
-std::int32_t Projekt::ProjektdateiLesen(const std::string& Pfad, std::string& Text) {
+std::int32_t Projekt::ProjektdateiLesen(const std::string& Pfad, std::string& Text, std::string* grund) {
     if (!Dateien::Vorhanden(Pfad)) return 1;
     // What a save killed midway left beside the file.
     Dateien::SchreibresteEntfernen(Pfad, Dateien::Restealter);
     std::error_code ec;
     auto grösse = std::filesystem::file_size(Pfad, ec);
     if (!ec && grösse > Sdbase::MaxLänge) return Sdbase::FehlerZuLang;
-    auto inhalt = Dateien::Lesen(Pfad);
+    auto inhalt = Dateien::Lesen(Pfad, grund);
     if (!inhalt) return 2;
     if (inhalt->size() > Sdbase::MaxLänge) return Sdbase::FehlerZuLang;
     Text = std::move(*inhalt);
@@ -781,10 +781,10 @@ std::int32_t Projekt::TextLesen(const std::string& Text) {
     return 0;
 }
 
-std::int32_t Projekt::ProjektEinlesen(const std::string& Dateiname) {
+std::int32_t Projekt::ProjektEinlesen(const std::string& Dateiname, std::string* grund) {
     try {
         std::string text;
-        if (std::int32_t code = ProjektdateiLesen(Dateiname, text); code != 0) return code;
+        if (std::int32_t code = ProjektdateiLesen(Dateiname, text, grund); code != 0) return code;
         Projekt neu;
         if (std::int32_t code = neu.TextLesen(text); code != 0) return code;
         neu.dateiname_ = Dateiname;

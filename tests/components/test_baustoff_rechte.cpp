@@ -8,6 +8,7 @@
 #include "tests/components/Komponentenhilfe.h"
 #include "tests/support/Fremdbenutzer.h"
 #include "tests/support/Testplattform.h"
+#include "tests/support/Zugriffsliste.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -145,9 +146,10 @@ mode_t Rechte(const std::string& pfad) {
     return ::stat(pfad.c_str(), &st) == 0 ? st.st_mode & 07777 : 0;
 }
 
-// Under umask 077 the lock file gets the read and write bits the database
-// file has for its group and others (so does an older lock file of this
-// user that lacks them), so a second user of the group opens, reads and
+// Under umask 077 the lock file is readable by everyone and gets the write
+// bits the database file has for its group and others (so does an older
+// lock file of this user that lacks them), so a second user of the group,
+// or one an access-control entry lets write the file, opens, reads and
 // saves; a lock file this user cannot open is named with its owner, and
 // the database opens for reading only.
 TEST_F(BaustoffDatei, SperrdateiFuerJedenBenutzer) {
@@ -158,8 +160,8 @@ TEST_F(BaustoffDatei, SperrdateiFuerJedenBenutzer) {
         mode_t SperreDanach;
     };
     const Fall fälle[] = {
-        {"Neue Datenbank", 0, 0, 0644}, {"Datei 0644", 0644, 0, 0644}, {"Datei 0660", 0660, 0, 0660},
-        {"Datei 0666", 0666, 0, 0666},  {"Datei 0600", 0600, 0, 0600}, {"Alte Sperrdatei 0600, Datei 0664", 0664, 0600, 0664},
+        {"Neue Datenbank", 0, 0, 0644}, {"Datei 0644", 0644, 0, 0644}, {"Datei 0660", 0660, 0, 0664},
+        {"Datei 0666", 0666, 0, 0666},  {"Datei 0600", 0600, 0, 0644}, {"Alte Sperrdatei 0600, Datei 0664", 0664, 0600, 0664},
     };
     // The umask, for as long as it lives.
     struct Umask {
@@ -196,7 +198,7 @@ TEST_F(BaustoffDatei, SperrdateiFuerJedenBenutzer) {
         Baustoff db;
         EXPECT_TRUE(db.DBOpen(datei));
     }
-    EXPECT_EQ(Rechte(teamsperre), 0660u);
+    EXPECT_EQ(Rechte(teamsperre), 0664u);
     const std::string text = AlsAndererBenutzer(
         [&] {
             Baustoff db;
@@ -217,10 +219,36 @@ TEST_F(BaustoffDatei, SperrdateiFuerJedenBenutzer) {
             return test.meldungen.Gezeigt.empty() ? std::string("!") : test.meldungen.Gezeigt[0].Text;
         },
         gruppe);
-    for (const std::string& teil : {std::string("Die Sperrdatei der Baustoff-Datenbank kann nicht geöffnet werden."),
-                                    teamsperre + " (Eigentümer root, keine Berechtigung)"})
-        EXPECT_NE(meldung.find(teil), std::string::npos) << meldung;
+    EXPECT_NE(meldung.find("Die Sperrdatei \"" + teamsperre +
+                           "\" (Eigentümer: root) kann nicht geöffnet werden: keine Berechtigung."),
+              std::string::npos)
+        << meldung;
     EXPECT_EQ(Lesen(datei), "BAUSTOFF.DBK|1.0\r\n1|bA\r\n2|bB\r\n");
+
+    // Shared 0640 with the second user by an entry of its access-control
+    // list alone (no group in common) by a user under umask 077: the second
+    // user takes the lock all the same, and saves.
+    const std::string geteilt = team + "/Geteilt.dbk";
+    Schreiben(geteilt, "BAUSTOFF.DBK|1.0\r\n1|bA\r\n");
+    std::string grund;
+    const auto zweiter = Testhilfe::Niemand(grund);
+    ASSERT_TRUE(zweiter) << grund;
+    ASSERT_TRUE(::chmod(team.c_str(), 0777) == 0 && ::chmod(geteilt.c_str(), 0640) == 0);
+    grund = Testhilfe::ListeSetzen(
+        geteilt, Testhilfe::Zugriffsliste({{1, 6}, {2, 6, zweiter->pw_uid}, {4, 4}, {16, 6}, {32, 0}}));
+    if (!grund.empty()) GTEST_SKIP() << grund;
+    {
+        Umask umask;
+        Baustoff db;
+        EXPECT_TRUE(db.DBOpen(geteilt));
+    }
+    EXPECT_EQ(AlsAndererBenutzer([&] {
+                  Baustoff db;
+                  const bool offen = db.DBOpen(geteilt) && !db.NurLesen() && test.meldungen.Gezeigt.empty();
+                  return std::string(offen && Neu(db, "B") == 2 ? "" : "!");
+              }),
+              "");
+    EXPECT_EQ(Lesen(geteilt), "BAUSTOFF.DBK|1.0\r\n1|bA\r\n2|bB\r\n");
 }
 
 // A database in a folder this user may not write (with or without a lock

@@ -11,6 +11,7 @@
 #include "frame/basZIRVODialogSprache.h"
 #include "tests/support/Fremdbenutzer.h"
 #include "tests/support/Testplattform.h"
+#include "tests/support/Zugriffsliste.h"
 
 #include <cerrno>
 #include <chrono>
@@ -27,6 +28,9 @@
 #include <unistd.h>
 
 namespace fs = std::filesystem;
+using Testhilfe::ListeSetzen;
+using Testhilfe::ListeVon;
+using Testhilfe::Zugriffsliste;
 
 namespace {
 
@@ -40,30 +44,6 @@ struct stat Status(const std::string& pfad) {
     struct stat st {};
     EXPECT_EQ(::stat(pfad.c_str(), &st), 0) << pfad;
     return st;
-}
-
-// An access-control list as the system keeps it: version 2, then per entry
-// its kind (1 owner, 2 a user, 4 group, 8 a group, 16 mask, 32 others), its
-// rights (4 read, 2 write) and the user or group it names.
-struct Zugriff {
-    std::uint16_t Art, Rechte;
-    std::uint32_t Id = 0xFFFFFFFFu;
-};
-std::string Zugriffsliste(std::initializer_list<Zugriff> einträge) {
-    const std::uint32_t version = 2;
-    return std::string(reinterpret_cast<const char*>(&version), 4) +
-           std::string(reinterpret_cast<const char*>(einträge.begin()), einträge.size() * sizeof(Zugriff));
-}
-constexpr const char* Acl = "system.posix_acl_access";
-std::string ListeVon(const std::string& pfad) {
-    char puffer[1024];
-    const ssize_t n = ::getxattr(pfad.c_str(), Acl, puffer, sizeof puffer);
-    return n > 0 ? std::string(puffer, static_cast<std::size_t>(n)) : std::string();
-}
-// Gives the file the list; else the reason, when its file system keeps none.
-std::string ListeSetzen(const std::string& pfad, const std::string& liste) {
-    if (::setxattr(pfad.c_str(), Acl, liste.data(), liste.size(), 0) == 0) return "";
-    return std::string("the file system keeps no access-control lists: ") + std::strerror(errno);
 }
 
 } // namespace

@@ -131,4 +131,25 @@ private:
     std::size_t gelesen_ = 0;
 };
 
+// The project saved as datei with Save As, then text typed into table A
+// and not yet saved.
+inline void GespeichertDannGetippt(Befehlsfenster& w, const std::string& datei, const std::string& text) {
+    w.Projektangaben();
+    w.F.MenüsAktivieren();
+    w.D.Antworten.push_back(datei);
+    w.F.mnuDateiSpeichernUnter_Click();
+    ASSERT_EQ(Global::Projekt.Dateiname(), datei);
+    w.F.mnuZoneA_Click();
+    w.Tippen(w.F.txtDaBez[0], text);
+    w.Meldungen();
+}
+
+// The text typed into table A's first row of the project file.
+inline std::string GetipptIn(const std::string& datei) {
+    Projekt gelesen;
+    if (gelesen.ProjektEinlesen(datei) != 0) return "(nicht lesbar)";
+    const KollektionZeiger a = gelesen.ZGetColl("A_");
+    return a && a->Anzahl() >= 1 && a->Koll(1) ? a->Koll(1)->Text(2) : "";
+}
+
 } // namespace Testhilfe

@@ -21,6 +21,8 @@
 
 using Plattform::Antwort;
 using Testhilfe::Befehlsfenster;
+using Testhilfe::GespeichertDannGetippt;
+using Testhilfe::GetipptIn;
 
 namespace {
 
@@ -245,23 +247,6 @@ TEST(Dateibefehle, SdfNurUnterNeuemNamen) {
     EXPECT_FALSE(Global::Projekt.Exist());
 }
 
-namespace {
-
-// The project saved as datei with Save As, then text typed into table A
-// and not yet saved.
-void GespeichertDannGetippt(Befehlsfenster& w, const std::string& datei, const std::string& text) {
-    w.Projektangaben();
-    w.F.MenüsAktivieren();
-    w.D.Antworten.push_back(datei);
-    w.F.mnuDateiSpeichernUnter_Click();
-    ASSERT_EQ(Global::Projekt.Dateiname(), datei);
-    w.F.mnuZoneA_Click();
-    w.Tippen(w.F.txtDaBez[0], text);
-    w.Meldungen();
-}
-
-} // namespace
-
 TEST(Dateibefehle, SpeichernInGeschütztenOrdner) {
     Befehlsfenster w;
     auto& f = w.F;
@@ -305,14 +290,6 @@ TEST(Dateibefehle, SpeichernInGeschütztenOrdner) {
     EXPECT_TRUE(Global::Projekt.Exist());
     EXPECT_EQ(Global::Projekt.PGetStr("Id"), "P-1");
     EXPECT_EQ(f.txtDaBez[0].Text(), "noch nicht gespeichert");
-}
-
-// The text typed into table A's first row of the project file.
-std::string GetipptIn(const std::string& datei) {
-    Projekt gelesen;
-    if (gelesen.ProjektEinlesen(datei) != 0) return "(nicht lesbar)";
-    const KollektionZeiger a = gelesen.ZGetColl("A_");
-    return a && a->Anzahl() >= 1 && a->Koll(1) ? a->Koll(1)->Text(2) : "";
 }
 
 // A project file this user may not write is not replaced: one whose mode

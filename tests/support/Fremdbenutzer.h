@@ -72,19 +72,26 @@ private:
     int rohr_ = -1;
 };
 
+// A child process as the user, with only the groups given besides its
+// own, that runs schritt (several may run at once, as Kindprozess). It
+// ends at once, without a result, when it cannot become that user.
+inline std::function<std::string()> AlsBenutzerSchritt(const passwd& benutzer, const std::vector<gid_t>& gruppen,
+                                                       const std::function<std::string()>& schritt) {
+    return [benutzer, gruppen, schritt] {
+        if (::setgroups(gruppen.size(), gruppen.data()) != 0 ||
+            ::setresgid(benutzer.pw_gid, benutzer.pw_gid, benutzer.pw_gid) != 0 ||
+            ::setresuid(benutzer.pw_uid, benutzer.pw_uid, benutzer.pw_uid) != 0)
+            ::_exit(2);
+        return schritt();
+    };
+}
+
 // Runs schritt in a child process as the user, with only the groups given
 // besides its own; the text schritt returns comes back. Nothing when the
 // child could not become that user or did not end normally.
 inline std::optional<std::string> AlsBenutzer(const passwd& benutzer, const std::vector<gid_t>& gruppen,
                                               const std::function<std::string()>& schritt) {
-    return Kindprozess([&] {
-               if (::setgroups(gruppen.size(), gruppen.data()) != 0 ||
-                   ::setresgid(benutzer.pw_gid, benutzer.pw_gid, benutzer.pw_gid) != 0 ||
-                   ::setresuid(benutzer.pw_uid, benutzer.pw_uid, benutzer.pw_uid) != 0)
-                   ::_exit(2);
-               return schritt();
-           })
-        .Ergebnis();
+    return Kindprozess(AlsBenutzerSchritt(benutzer, gruppen, schritt)).Ergebnis();
 }
 
 } // namespace Testhilfe

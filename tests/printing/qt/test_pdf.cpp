@@ -174,13 +174,16 @@ TEST(PdfDruck, AbgebrochenerDruckLaesstDieDateiStehen) {
     EXPECT_EQ(Dateien::Lesen(ziel).value_or("").substr(0, 5), "%PDF-");
     EXPECT_NE(fs::status(ziel).permissions() & fs::perms::others_read, fs::perms::none);
     EXPECT_EQ(std::distance(fs::directory_iterator(d.ordner.pfad), fs::directory_iterator{}), 1);
-    // A folder that is not there: the printer says why and nothing is printed.
+    // A folder that is not there: the message says why the file cannot be
+    // written, and nothing is printed.
     Global::Initialisierung.DruckerName = Plattform::PdfDrucker;
     d.z.umgebung.dateidialoge.Antworten.push_back(d.ordner.Datei("fehlt/x.pdf"));
     ZIRVO3801Drucken r;
     EXPECT_FALSE(r.Initialisieren(false, false));
     ASSERT_NE(d.z.umgebung.meldungen.Letzte(), nullptr);
-    EXPECT_EQ(d.z.umgebung.meldungen.Zuletzt().Text.rfind("Drucker nicht verfügbar\r\nPDF-Datei\r\n", 0), 0u);
+    EXPECT_EQ(d.z.umgebung.meldungen.Zuletzt().Text.rfind(
+                  "Die PDF-Datei konnte nicht geschrieben werden: " + d.ordner.Datei("fehlt/x.pdf") + "\r\n", 0),
+              0u);
 }
 
 TEST(PdfDruck, DruckeinstellungenAufDemBildschirm) {

@@ -278,7 +278,7 @@ TEST(PdfSchrift, DateigrenzeLaesstDieAlteDatei) {
     d.z.umgebung.dateidialoge.Antworten.push_back(fehlt);
     EXPECT_NE(d.Systemnachweis(1), "OK, Ausdruck abgeschlossen.");
     const std::string m = d.z.umgebung.meldungen.Zuletzt().Text;
-    EXPECT_EQ(m.rfind("Drucker nicht verfügbar\r\nPDF-Datei\r\nDie PDF-Datei konnte nicht geschrieben werden: " + fehlt +
+    EXPECT_EQ(m.rfind("Die PDF-Datei konnte nicht geschrieben werden: " + fehlt +
                           "\r\n",
                       0),
               0u)
