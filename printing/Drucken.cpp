@@ -75,7 +75,8 @@ void Drucken::Auftrag(std::unique_ptr<Plattform::Druckfläche> fläche) {
     fläche_ = std::move(fläche);
     gezeichnet_ = überlauf_ = false;
     felder_.clear();
-    senkrechte_.clear();
+    linien_.clear();
+    freiflächen_.clear();
     raumfehler_.clear();
     feldOffen_ = freiNächstes_ = false;
     if (fläche_) fläche_->Schrift(schrift_);
@@ -260,7 +261,8 @@ void Drucken::Box(int rows, bool shaded) {
         gezeichnet_ = true;
         if (shaded) fläche_->Fläche(links, y1, rechts, y1 + 2 * zellenhöhe_, Hellgrau);
         fläche_->Rechteck(links, y1, rechts, y2, 2 * linie_, Schwarz);
-        for (const double x : {links, rechts}) senkrechte_.push_back({x, y1, y2, 2 * linie_});
+        for (const double x : {links, rechts}) linien_.push_back({x, y1, x, y2, 2 * linie_});
+        for (const double y : {y1, y2}) linien_.push_back({links, y, rechts, y, 2 * linie_});
     }
     boxanfang_ = b;
     boxende_ = b + rows + 1;
@@ -277,7 +279,8 @@ void Drucken::Rahmenlinie(double x1, double y1, double x2, double y2, bool dick,
     gezeichnet_ = true;
     const double breite = dick ? 2 * linie_ : linie_;
     fläche_->Linie(x1, y1, x2, y2, breite, grau ? Grau : Schwarz);
-    if (std::abs(x1 - x2) < 1e-9) senkrechte_.push_back({x1, std::min(y1, y2), std::max(y1, y2), breite});
+    if (std::abs(x1 - x2) < 1e-9 || std::abs(y1 - y2) < 1e-9)
+        linien_.push_back({std::min(x1, x2), std::min(y1, y2), std::max(x1, x2), std::max(y1, y2), breite});
 }
 
 void Drucken::LineX(int row1, int col1, int row2, int col2, bool thick, bool grey) {
@@ -310,6 +313,8 @@ void Drucken::Drucke(std::string_view text) {
     const double x2 = e < text.size() ? x + fläche_->Textbreite(text.substr(0, e)) : aktX_;
     if (f.x2 < f.x1) f.x1 = x1;
     f.x2 = x2;
+    f.y1 = std::min(f.y1, aktY_);
+    f.y2 = std::max(f.y2, aktY_ + fläche_->Zeilenhöhe());
     f.Text += text;
 }
 
@@ -356,49 +361,103 @@ void Drucken::TextBegrenzt(int row, int col, std::string_view text, bool bold, b
     if (static_cast<double>(text.size()) * 1.25 * em > platz) {
         if (breite < 0) breite = Markupbreite(text);
         if (breite > platz) {
-            if (neu) Feldbeginn(zeile, true);
+            const std::string kurz = Gekürzt(text, platz, true);
+            if (neu) Feldbeginn(zeile, true, kurz);
             else if (!felder_.empty()) felder_.back().Gekürzt = true;
-            PrintMarkup(Gekürzt(text, platz, true));
+            PrintMarkup(kurz);
             if (bold) Fett(fett);
             return;
         }
     }
-    if (neu) Feldbeginn(zeile, false);
+    if (neu) Feldbeginn(zeile, false, text);
     PrintMarkup(text);
     if (bold) Fett(fett);
 }
 
-void Drucken::Feldbeginn(int zeile, bool gekürzt) {
-    felder_.push_back({zeile, aktX_, aktX_ - 1, {}, gekürzt, freiNächstes_});
+void Drucken::Feldbeginn(int zeile, bool gekürzt, std::string_view text) {
+    if (freiNächstes_) Freifüllen(text);
     freiNächstes_ = false;
+    felder_.push_back({zeile, aktX_, aktX_ - 1, 1e300, -1e300, {}, gekürzt});
     feldOffen_ = true;
 }
 
-void Drucken::Freistellen(int row, int col, double breite) {
-    if (!fläche_) return;
-    const double x = (col + 1) * zellenbreite_, y = (boxanfang_ + row) * zellenhöhe_;
-    fläche_->Fläche(x, y, x + breite, y + zellenhöhe_, 0xFFFFFF);
-    freiNächstes_ = true;
+void Drucken::Freifüllen(std::string_view text) {
+    if (!fläche_ || text.empty()) return;
+    // As deep as its line, or as its subscript below the line where it has one.
+    const double h = fläche_->Zeilenhöhe();
+    double tiefe = h;
+    Zerlegen(text, [&](Teil art, std::string_view) {
+        if (art != Teil::Tiefgestellt) return;
+        Plattform::Druckschrift klein = schrift_;
+        klein.Grösse = TiefGrösse(schrift_.Grösse);
+        fläche_->Schrift(klein);
+        tiefe = std::max(tiefe, TiefVersatz(h) + fläche_->Zeilenhöhe());
+        fläche_->Schrift(schrift_);
+    });
+    // The gap around it, but never onto the rules through the middle of the
+    // rows above and below (the check then finds the gap too small).
+    const double rand = Höhenabstand(), dick = linie_ * 2.54 / 600;
+    const double x1 = aktX_ - rand, x2 = aktX_ + Markupbreite(text) + rand;
+    const double y1 = std::max(aktY_ - rand, aktY_ - zellenhöhe_ / 2 + dick);
+    const double y2 = std::min(aktY_ + tiefe + rand, aktY_ + 1.5 * zellenhöhe_ - dick);
+    fläche_->Fläche(x1, y1, x2, y2, 0xFFFFFF);
+    freiflächen_.push_back({x1, y1, x2, y2, linien_.size()});
 }
 
 double Drucken::Textabstand(bool zurLinie) const {
     const double em = grundschrift_.Grösse * 2.54 / 72;
     // A text's width holds the side bearings of its first and last glyph:
     // two texts whose widths overlap by less than a twentieth of an em keep
-    // their ink apart (the tightest heads of the tables, a "#" in its one
-    // cell before a unit, do so in DejaVu Sans Condensed). A line has no
-    // such margin: a text keeps clear of it by its width.
+    // their ink apart. A line has no such margin: a text keeps clear of it
+    // by its width.
     return zurLinie ? em / 1000 : -em / 20;
+}
+
+double Drucken::Höhenabstand() const {
+    // A text's line reaches from the top of its tallest letters to the foot
+    // of its brackets: a line ending nearer than a quarter of an em above
+    // or below it runs, to the eye, into its letters.
+    return grundschrift_.Grösse * 2.54 / 72 / 4;
+}
+
+bool Drucken::Berührt(const Feld& f, const Linie& l, std::size_t nr,
+                      const std::vector<Freifläche>& freiflächen) const {
+    // Across a line a text keeps its width clear of the line's half width;
+    // along it, above and below, the room of Höhenabstand. A line's ends
+    // are square: they reach half its width beyond its end points.
+    const double halb = l.Breite * 2.54 / 600 / 2, seitlich = halb + Textabstand(true), oben = Höhenabstand();
+    constexpr double eps = 1e-9;
+    if (l.x1 == l.x2) {
+        if (l.x1 <= f.x1 - seitlich || l.x1 >= f.x2 + seitlich) return false;
+        // The parts of the line that no white fill drawn after it covers.
+        std::vector<std::pair<double, double>> teile{{l.y1 - halb, l.y2 + halb}};
+        for (const Freifläche& w : freiflächen) {
+            if (w.linien <= nr || w.x1 > l.x1 - halb + eps || w.x2 < l.x1 + halb - eps) continue;
+            std::vector<std::pair<double, double>> rest;
+            for (const auto& [a, b] : teile) {
+                if (a < w.y1) rest.push_back({a, std::min(b, w.y1)});
+                if (b > w.y2) rest.push_back({std::max(a, w.y2), b});
+            }
+            teile.swap(rest);
+        }
+        return std::any_of(teile.begin(), teile.end(), [&](const auto& t) {
+            return t.first < f.y2 + oben - eps && t.second > f.y1 - oben + eps;
+        });
+    }
+    return l.x1 - halb < f.x2 + seitlich && l.x2 + halb > f.x1 - seitlich && l.y1 > f.y1 - oben - halb + eps &&
+           l.y1 < f.y2 + oben + halb - eps;
 }
 
 void Drucken::Räumeprüfen() {
     std::vector<Feld> felder;
     felder.swap(felder_);
-    std::vector<Senkrechte> senkrechte;
-    senkrechte.swap(senkrechte_);
+    std::vector<Linie> linien;
+    linien.swap(linien_);
+    std::vector<Freifläche> freiflächen;
+    freiflächen.swap(freiflächen_);
     feldOffen_ = false;
     if (!raumfehler_.empty() || !fläche_ || !fläche_->Schriftbreiten()) return;
-    const double abstand = Textabstand(false), linienabstand = Textabstand(true);
+    const double abstand = Textabstand(false);
     const auto fehler = [&](const Feld& f, const std::string& woran) {
         raumfehler_ = DSFormat(DSFormat(DSFormat(DSFormat(DS("Mit der Schrift @ in @ pt bleibt «@» nicht in seinem "
                                                              "Feld der Ausdrucke: es reicht an @."),
@@ -430,11 +489,9 @@ void Drucken::Räumeprüfen() {
             // a begins left of b: a is the text that reaches into b.
             if (b.x2 >= b.x1 && a.x1 < b.x2 + abstand) melden(folge[k], "«" + b.Text + "»");
         }
-        if (a.Gekürzt || a.Frei) continue;
-        const double y1 = a.Zeile * zellenhöhe_, y2 = y1 + zellenhöhe_;
-        for (const Senkrechte& s : senkrechte) {
-            const double d = s.Breite * 2.54 / 600 / 2 + linienabstand;
-            if (s.y1 < y2 - 1e-9 && s.y2 > y1 + 1e-9 && s.x > a.x1 - d && s.x < a.x2 + d) {
+        if (a.Gekürzt) continue;
+        for (std::size_t n = 0; n < linien.size(); ++n) {
+            if (Berührt(a, linien[n], n, freiflächen)) {
                 melden(folge[k], DS("eine Linie"));
                 break;
             }
@@ -512,7 +569,7 @@ double Drucken::Markupbreite(std::string_view text, bool bold) const {
     return breite;
 }
 
-std::vector<std::string> Drucken::Umbrechen(std::string_view text, int width, bool bold, int höchstens) {
+std::vector<std::string> Drucken::Umbrechen(std::string_view text, double width, bool bold, int höchstens) {
     std::vector<std::string> zeilen;
     if (!fläche_) return zeilen;
     const double max = width * zellenbreite_;
@@ -539,14 +596,17 @@ std::vector<std::string> Drucken::Umbrechen(std::string_view text, int width, bo
             rest = rest.substr(bis + 1);
             continue;
         }
-        // Not even the first word fits: break it where the box ends, after
-        // one character at least, and go on with the rest.
+        // Not even the first word fits: break it after its last comma that
+        // fits (a list of values), else where the box ends, after one
+        // character at least, and go on with the rest.
         std::size_t ende = ErstesZeichen(rest);
         while (ende < rest.size()) {
             std::size_t weiter = ende + ErstesZeichen(rest.substr(ende));
             if (fläche_->Textbreite(rest.substr(0, weiter)) > max) break;
             ende = weiter;
         }
+        const std::size_t komma = rest.substr(0, ende).rfind(',');
+        if (komma != std::string_view::npos && komma + 1 < ende) ende = komma + 1;
         zeilen.emplace_back(rest.substr(0, ende));
         rest = rest.substr(ende);
     }

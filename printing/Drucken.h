@@ -18,11 +18,14 @@
 //
 // Every text keeps its room: while a page is laid out the engine notes
 // where each text stands in its row (a text chained with row -1 belongs to
-// the one before) and where the column lines and frames run; a text that
-// would come nearer than a gap to the next text of its row, or to a line
-// that runs through its row, marks the printout (Raumfehler), naming the
+// the one before), how far it reaches up and down (its line, and a
+// subscript below it), and where the rules, column lines and frames run; a
+// text that would come nearer than a gap to the next text of its row, or
+// to a line beside, above or below it (a column line that ends or resumes
+// near it, a rule, a frame), marks the printout (Raumfehler), naming the
 // first such text, and Terminate refuses to finish it. Texts cut short with
-// "…" stay in their room by being cut.
+// "…" stay in their room by being cut. A text on a white fill (Freistellen)
+// covers the lines drawn before it: they stop that gap above and below it.
 //
 // Texts given to Text carry the inline markup of printed text ("÷"):
 //   ÷0, ÷1     an empty and a ticked box
@@ -136,14 +139,15 @@ public:
     // bis, as TextBis counts them; the width to wrap it in (Umbrechen).
     static int Spaltenbreite(int col, int bis) { return bis - col; }
     // Plain text wrapped at blanks into lines of at most width cells; a word
-    // wider than that is broken. Returns the lines printed (0 for "").
+    // wider than that is broken after a comma, else where the line ends.
+    // Returns the lines printed (0 for "").
     int TextBox(int row, int col, int width, std::string_view text, bool bold);
     // Lines (as Umbrechen gives them) one below the other from row, as Text
     // prints them.
     void Textzeilen(int row, int col, const std::vector<std::string>& zeilen, bool bold);
     // The lines TextBox would print; with höchstens > 0 no more than that
     // many, the last one then cut short with "…" when text remains.
-    std::vector<std::string> Umbrechen(std::string_view text, int width, bool bold, int höchstens = 0);
+    std::vector<std::string> Umbrechen(std::string_view text, double width, bool bold, int höchstens = 0);
     void SkipRows(int n) { blockanfang_ += n; }
     void SkipCentimeters(double cm);
 
@@ -161,11 +165,15 @@ public:
     // in words, for the first text that left it (the pages laid out so far).
     std::string Raumfehler();
     // The room a text needs from the next text of its row, or from a line
-    // through its row (beyond the line's half width), cm.
+    // beside it (beyond the line's half width), cm.
     double Textabstand(bool zurLinie) const;
-    // A white fill under the next text (row, col as in Text, width cm): it
-    // covers the lines the text crosses.
-    void Freistellen(int row, int col, double breite);
+    // The room a text keeps above and below it from a line (beyond the
+    // line's half width): the end of a column line, a rule, a frame, cm.
+    double Höhenabstand() const;
+    // The next text (of Text) is printed on a white fill that covers the
+    // lines drawn before it where it stands, and the gap of Höhenabstand
+    // around it: a label set into column lines.
+    void Freistellen() { freiNächstes_ = true; }
 
     // --- state, for the report class and for tests ---
     double Zellenbreite() const { return zellenbreite_; }
@@ -213,19 +221,35 @@ private:
     struct Feld {
         int Zeile;
         double x1, x2; // the printed characters, blanks at either end left out
+        double y1, y2; // from the top of its line to the foot of its lowest line (a subscript's)
         std::string Text;
-        bool Gekürzt, Frei;
+        bool Gekürzt;
     };
-    struct Senkrechte {
-        double x, y1, y2, Breite;
+    // A line from (x1, y1) to (x2, y2), upright or level, as drawn.
+    struct Linie {
+        double x1, y1, x2, y2, Breite;
+    };
+    // A white fill, over the lines drawn before it (the first `linien`).
+    struct Freifläche {
+        double x1, y1, x2, y2;
+        std::size_t linien;
     };
     std::vector<Feld> felder_;
-    std::vector<Senkrechte> senkrechte_;
+    std::vector<Linie> linien_;
+    std::vector<Freifläche> freiflächen_;
     bool feldOffen_ = false; // the last text may be continued with row -1
     bool freiNächstes_ = false;
     std::string raumfehler_;
     Plattform::Druckschrift grundschrift_; // as Initialize set it
-    void Feldbeginn(int zeile, bool gekürzt);
+    // A new field for the text about to be printed (on its white fill when
+    // one was asked for).
+    void Feldbeginn(int zeile, bool gekürzt, std::string_view text);
+    // The white fill under a text about to be printed at the current
+    // position, as wide and as deep as its marked-up characters.
+    void Freifüllen(std::string_view text);
+    // Whether line number nr of the page comes nearer to the field than its
+    // room, where no white fill drawn after it covers it.
+    bool Berührt(const Feld& f, const Linie& l, std::size_t nr, const std::vector<Freifläche>& freiflächen) const;
     void Räumeprüfen();
 
     void SchriftSetzen(const Plattform::Druckschrift& s);

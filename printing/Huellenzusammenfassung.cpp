@@ -213,7 +213,7 @@ void ZIRVO3801Drucken::GebäudehülleTabelle(bool alleZonen) {
         for (std::size_t k = 0; k < Zeilen; ++k) {
             // The label covers the grey column lines it crosses.
             const std::string& label = zeilen[k].label;
-            d.Freistellen(zeilen[k].zeile, 1, d.Markupbreite(label));
+            d.Freistellen();
             d.Text(zeilen[k].zeile, 1, label);
             const int r = zeilen[k].zeile + 1;
             for (int j = 0; j < 10; ++j)

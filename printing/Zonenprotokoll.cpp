@@ -19,13 +19,6 @@ namespace {
 std::string Zahl(double x, int stellen) { return ZIRVO3801Drucken::DruckZahl(x, stellen, true); }
 std::string ZahlOderLeer(double x, int stellen) { return ZIRVO3801Drucken::DruckZahl(x, stellen, false); }
 
-// The number of UTF-8 characters of a text.
-std::size_t Zeichen(const std::string& s) {
-    std::size_t n = 0;
-    for (unsigned char c : s) n += (c & 0xC0) != 0x80;
-    return n;
-}
-
 // The orientation head split at its first blank into two lines.
 std::pair<std::string, std::string> Zweizeilig(const std::string& text) {
     const std::size_t blank = text.find(' ');
@@ -34,6 +27,28 @@ std::pair<std::string, std::string> Zweizeilig(const std::string& text) {
     oben.erase(oben.find_last_not_of(' ') + 1);
     unten.erase(0, unten.find_first_not_of(' '));
     return {oben, unten};
+}
+
+// A shading input of a window in its column: wrapped at its blanks and
+// after its commas into the room from the cell after `spalte` up to x = bis
+// (cm). A value of it (a part between blanks and commas) is never broken:
+// where one is wider than that room, the column begins further left, as far
+// as the cell after `frühestens`.
+struct Spaltentext {
+    int spalte;
+    std::vector<std::string> zeilen;
+};
+Spaltentext InSpalte(Drucken& d, const std::string& text, int spalte, int frühestens, double bis) {
+    double breitester = 0;
+    for (std::size_t a = 0; a < text.size();) {
+        std::size_t e = text.find_first_of(" ,", a);
+        e = e == std::string::npos ? text.size() : e + (text[e] == ',');
+        if (e > a) breitester = std::max(breitester, d.Markupbreite(text.substr(a, e - a), true));
+        a = e + (e < text.size() && text[e] == ' ');
+    }
+    const auto raum = [&](int c) { return bis / d.Zellenbreite() - (c + 1); };
+    while (spalte > frühestens && raum(spalte) * d.Zellenbreite() < breitester) --spalte;
+    return {spalte, d.Umbrechen(text, raum(spalte), true, FortlaufendeBox::ZeilenJeEintrag)};
 }
 
 } // namespace
@@ -64,14 +79,20 @@ void ZIRVO3801Drucken::Hülle(int art) {
     const int v = fenster ? -1 : 0;
     Drucken& d = drucken_;
     // A row takes as many lines as its designation needs (column 4 up to
-    // the area), or its shading texts (column 65 up to the frame), or a
-    // window's orientation with its tilt, which goes on in a second line
-    // where it would come too near the column line of the g-value.
+    // the area), or a window's shading inputs, each in its column (fS1 up to
+    // a cell before the column of fS2,3, fS2,3 up to the frame; a list of
+    // fS2,3 whose values do not fit there begins further left, below the
+    // value of fS1), or a window's orientation with its tilt, which goes on
+    // in a second line where it would come too near the column line of the
+    // g-value.
     struct Zeilentexte {
-        std::vector<std::string> bez, schatten, richtung;
+        std::vector<std::string> bez, richtung;
+        Spaltentext fS1{70, {}}, fS23{73, {}};
+        int fS23Zeile = 0; // the line of the row in which fS2,3 begins
         int Zeilen() const {
-            return std::max<int>({1, static_cast<int>(bez.size()), static_cast<int>(schatten.size()),
-                                  static_cast<int>(richtung.size())});
+            return std::max<int>({1, static_cast<int>(bez.size()), static_cast<int>(richtung.size()),
+                                  static_cast<int>(fS1.zeilen.size()),
+                                  fS23Zeile + static_cast<int>(fS23.zeilen.size())});
         }
     };
     std::vector<Zeilentexte> texte(static_cast<std::size_t>(n));
@@ -91,9 +112,11 @@ void ZIRVO3801Drucken::Hülle(int art) {
             } else {
                 x.richtung = {richtung};
             }
-            if (fenster && Zeichen(z->Text(12)) > 2)
-                x.schatten = d.Umbrechen(ZahlOderLeer(z->Zahl(10), 2) + " " + z->Text(11) + " " + z->Text(12), 12,
-                                         true, FortlaufendeBox::ZeilenJeEintrag);
+            if (fenster) {
+                x.fS1 = InSpalte(d, z->Text(11), 70, 69, 73 * d.Zellenbreite());
+                x.fS23 = InSpalte(d, z->Text(12), 73, 70, d.Textgrenze());
+                if (x.fS23.spalte < 73) x.fS23Zeile = static_cast<int>(x.fS1.zeilen.size());
+            }
         }
         zeilen += x.Zeilen();
     }
@@ -133,8 +156,11 @@ void ZIRVO3801Drucken::Hülle(int art) {
             d.Text(kopf + 1, 4, DS("Text"));
             d.Text(kopf, 36, DS("Fläche"));
             d.Text(kopf + 1, 38, einheiten_[E_m2]);
-            d.Text(kopf + 1, 43, "#");
-            d.Text(kopf + 1, 44, einheiten_[E_W_m2K]);
+            // The item number has no unit: its head stands over the numbers
+            // in the row of "U" and "H"; the U-value's unit, wider than its
+            // column, ends with the U-values.
+            d.Text(kopf, 43, "#", false, true, 2);
+            d.Text(kopf + 1, 46, einheiten_[E_W_m2K], false, true, 4);
             d.Text(kopf, 46, "U");
             d.Text(kopf, 51, "H");
             const auto [orientierung1, orientierung2] = Zweizeilig(DS("Orientie- rung"));
@@ -181,13 +207,12 @@ void ZIRVO3801Drucken::Hülle(int art) {
             d.Text(r, 70, z->Text(10), true);
         }
         if (fenster) {
+            // Each value under its head: the frame factor ends a cell before
+            // the column of fS1, whose head begins there.
             d.Text(r, 60, ZahlOderLeer(z->Zahl(9), 2), true, true, 4);
-            if (x.schatten.empty()) {
-                d.Text(r, 65, ZahlOderLeer(z->Zahl(10), 2), true, true, 4);
-                d.Text(r, 70, z->Text(11), true);
-                d.Text(r, 73, z->Text(12), true);
-            }
-            d.Textzeilen(r, 65, x.schatten, true);
+            d.Text(r, 65, ZahlOderLeer(z->Zahl(10), 2), true, true, 3);
+            d.Textzeilen(r, x.fS1.spalte, x.fS1.zeilen, true);
+            d.Textzeilen(r + x.fS23Zeile, x.fS23.spalte, x.fS23.zeilen, true);
         }
     }
     box.Ende();

@@ -393,8 +393,9 @@ TEST(Drucken, ZeilenNachSchrifthoehe) {
 
 } // namespace
 
-// Every text keeps its room: the next text of its row and the lines through
-// it stay clear of it, or the printout is not finished and names the text.
+// Every text keeps its room: the next text of its row and the lines beside,
+// above and below it stay clear of it, or the printout is not finished and
+// names the text.
 // The recording surface's characters are 0.18 cm wide at 9 pt, a cell
 // 0.209 cm.
 TEST(Drucken, TexteBleibenInIhremFeld) {
@@ -415,7 +416,16 @@ TEST(Drucken, TexteBleibenInIhremFeld) {
          "«AB CD» [..] an «X»"},
         {"a text over a column line", [](Drucken& d) { d.LineV(2, false); d.Text(3, 1, "AB"); }, "«AB» [..] an eine Linie"},
         {"a text in the row of the heading", [](Drucken& d) { d.LineV(2, false); d.Text(1, 1, "AB"); }, ""},
-        {"on a white fill", [](Drucken& d) { d.LineV(2, false); d.Freistellen(3, 1, 0.36); d.Text(3, 1, "AB"); }, ""},
+        {"on a white fill", [](Drucken& d) { d.LineV(2, false); d.Freistellen(); d.Text(3, 1, "AB"); }, ""},
+        {"a line drawn over it after its white fill",
+         [](Drucken& d) {
+             d.Freistellen();
+             d.Text(3, 1, "AB");
+             d.LineV(2, false);
+         },
+         "«AB» [..] an eine Linie"},
+        {"a rule through its row", [](Drucken& d) { d.Text(3, 1, "AB"); d.LineH(3, false); }, "«AB» [..] an eine Linie"},
+        {"a rule in the next row", [](Drucken& d) { d.Text(3, 1, "A÷(B)"); d.LineH(4, false); }, ""},
         {"cut short at the frame", [](Drucken& d) { d.Text(3, 74, "ABCDEFGH"); }, ""},
         {"the first on the page is named",
          [](Drucken& d) {

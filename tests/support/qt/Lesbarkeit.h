@@ -103,8 +103,13 @@ public:
 };
 
 inline constexpr double Eps = 0.05;     // pt: what rounding may leave between boxes that meet
-// pt: the gap a word keeps to every rule; nearer, the rule touches it.
+// pt: the gap a word keeps to every rule beside it; nearer, the rule
+// touches it.
 inline constexpr double Abstand = 0.3;
+// The gap a word keeps to a rule above or below it (a rule, or where a
+// column line ends or resumes beside a label on its white fill): a fifth of
+// the height of its line; nearer, the line runs into its letters.
+inline double Höhe(const Wort& w) { return (w.yMax - w.yMin) / 5; }
 
 inline bool Schneiden(double a1, double a2, double b1, double b2) { return std::min(a2, b2) - std::max(a1, b1) > Eps; }
 
@@ -154,25 +159,36 @@ inline std::vector<std::string> Mängel(const std::vector<Wort>& wörter, const 
         }
         for (const Strich& s : striche) {
             if (s.Seite != seite || s.Weiss) continue;
+            const bool quer = s.y2 - s.y1 < s.x2 - s.x1;
+            const double d = s.Breite / 2;
+            // The parts of the rule that no white fill drawn after it covers
+            // (along the rule; its square ends reach half its width beyond).
+            std::vector<std::pair<double, double>> teile{{(quer ? s.x1 : s.y1) - d, (quer ? s.x2 : s.y2) + d}};
+            for (auto f = striche.begin() + static_cast<std::ptrdiff_t>(s.Nr); f != striche.end(); ++f) {
+                if (!f->Weiss || f->Seite != seite ||
+                    !(quer ? f->y1 <= s.y1 - d + Eps && f->y2 >= s.y1 + d - Eps
+                           : f->x1 <= s.x1 - d + Eps && f->x2 >= s.x1 + d - Eps))
+                    continue;
+                std::vector<std::pair<double, double>> rest;
+                for (const auto& [a, b] : teile) {
+                    if (a < (quer ? f->x1 : f->y1)) rest.push_back({a, std::min(b, quer ? f->x1 : f->y1)});
+                    if (b > (quer ? f->x2 : f->y2)) rest.push_back({std::max(a, quer ? f->x2 : f->y2), b});
+                }
+                teile.swap(rest);
+            }
             for (const Wort* w : ws) {
-                const bool quer = s.y2 - s.y1 < s.x2 - s.x1;
-                // The rule's ink against the word's box widened by g.
-                const auto trifft = [&](double g) {
-                    const double d = s.Breite / 2;
-                    return quer ? s.y1 + d > w->yMin - g + Eps && s.y1 - d < w->yMax + g - Eps &&
-                                      Schneiden(s.x1, s.x2, w->xMin - g, w->xMax + g)
-                                : s.x1 + d > w->xMin - g + Eps && s.x1 - d < w->xMax + g - Eps &&
-                                      Schneiden(s.y1, s.y2, w->yMin - g, w->yMax + g);
+                // A rule's ink against the word's box widened by g beside it
+                // and h above and below it.
+                const auto trifft = [&](double g, double h) {
+                    const double u1 = quer ? w->yMin - h : w->xMin - g, u2 = quer ? w->yMax + h : w->xMax + g;
+                    const double v1 = quer ? w->xMin - g : w->yMin - h, v2 = quer ? w->xMax + g : w->yMax + h;
+                    const double c = quer ? s.y1 : s.x1;
+                    return c + d > u1 + Eps && c - d < u2 - Eps &&
+                           std::any_of(teile.begin(), teile.end(),
+                                       [&](const auto& t) { return Schneiden(t.first, t.second, v1, v2); });
                 };
-                const bool gekreuzt = trifft(0), berührt = !gekreuzt && trifft(Abstand);
-                // A label on a white fill drawn after the rule covers it.
-                if ((gekreuzt || berührt) && std::none_of(striche.begin() + static_cast<std::ptrdiff_t>(s.Nr), striche.end(),
-                                             [&](const Strich& f) {
-                                                 return f.Weiss && f.Seite == seite && f.x1 <= w->xMin + 1 &&
-                                                        f.x2 >= w->xMax - 1 && f.y1 <= w->yMin + 1 &&
-                                                        f.y2 >= w->yMax - 1;
-                                             }))
-                    mangel(gekreuzt ? "crossed by a rule" : "touched by a rule", wo(*w));
+                const bool gekreuzt = trifft(0, 0), berührt = !gekreuzt && trifft(Abstand, Höhe(*w));
+                if (gekreuzt || berührt) mangel(gekreuzt ? "crossed by a rule" : "touched by a rule", wo(*w));
             }
         }
     }
