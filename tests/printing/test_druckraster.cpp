@@ -114,7 +114,7 @@ TEST(Druckraster, Meldungen) {
          "Die Schrift Arial in 9 pt passt nicht in das Raster der Ausdrucke. Ihre Ziffern (0.18 cm) sind breiter als "
          "88 % einer Spalte des Rasters im Hochformat: eine Spalte ist dort 0.114 cm breit (79 Spalten auf 9 cm), "
          "eine Ziffer darf höchstens 0.1 cm breit sein.\r\n\r\nMit diesen Seitenrändern passt Arial in keiner "
-         "Grösse ab 6 pt: bitte wählen Sie schmalere Ränder. Mit schmaleren Seitenrändern lässt sich Arial in 9 pt "
+         "Grösse ab 6 pt. Mit schmaleren Seitenrändern lässt sich Arial in 9 pt "
          "drucken, zum Beispiel mit links 2.4 cm, oben 1.5 cm, rechts 2.4 cm und unten 1.5 cm."},
         {16, 3, 1.5, 1.5, {false}, false, "Schriftgrösse: 16 pt liegt ausserhalb des Bereichs von 6 bis 15 pt."},
         {9, 7, 1.5, 1.5, {false}, false, "Linker Rand: 7 cm liegt ausserhalb des Bereichs von 0 bis 6 cm."},
