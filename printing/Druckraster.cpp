@@ -64,6 +64,10 @@ Druckeinstellungen::Werte Schmaler(const Druckeinstellungen::Werte& w, int seite
     return v;
 }
 
+bool GleicheRänder(const Druckeinstellungen::Werte& a, const Druckeinstellungen::Werte& b) {
+    return a.Links == b.Links && a.Oben == b.Oben && a.Rechts == b.Rechts && a.Unten == b.Unten;
+}
+
 // The search for what prints: every setting tried is checked in every way
 // given, the grid of each first (cheap), then their dry runs.
 class Suche {
@@ -121,9 +125,8 @@ public:
         for (const auto& [s, t] : {std::pair{seiten, beide}, std::pair{beide, obenUnten}}) {
             const Druckeinstellungen::Werte v = Schmaler(w, s, t);
             const double r = v.Links + v.Rechts + v.Oben + v.Unten;
-            const bool anders = v.Links != w.Links || v.Rechts != w.Rechts || v.Oben != w.Oben || v.Unten != w.Unten;
             // Of as much kept, the one with the wider side margins.
-            if (anders && r > rest + 1e-9) beste = v, rest = r;
+            if (!GleicheRänder(v, w) && r > rest + 1e-9) beste = v, rest = r;
         }
         return beste;
     }
@@ -230,8 +233,10 @@ std::string Meldung(Plattform::Druckfläche& f, const Druckeinstellungen::Werte&
         return text;
     }
     if (grösste > 0) {
-        text += " " + Format("Auch mit schmaleren Seitenrändern lässt sich @ in @ pt nicht drucken.",
-                             {schrift, Zahl(w.Grösse)});
+        // (Margins of 0 have none narrower.)
+        if (!GleicheRänder(Schmaler(w, 0, 0), w))
+            text += " " + Format("Auch mit schmaleren Seitenrändern lässt sich @ in @ pt nicht drucken.",
+                                 {schrift, Zahl(w.Grösse)});
         return text;
     }
     // No size for these margins, and no margins for this size: the largest

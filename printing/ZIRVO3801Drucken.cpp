@@ -8,6 +8,7 @@
 #include "frame/basZIRVO.h"
 #include "frame/basZIRVO3801.h"
 #include "frame/basZIRVODialogSprache.h"
+#include "frame/basZIRVOSymbole.h"
 #include "printing/Druckeinstellungen.h"
 #include "printing/Druckraster.h"
 #include "printing/Musterprojekt.h"
@@ -94,6 +95,28 @@ private:
     int seite_ = 1;
 };
 
+// The symbol texts of a setting (with special characters or without) for
+// the span of a trial; those of the printout after it.
+class Symboltexte {
+public:
+    explicit Symboltexte(bool einfach) {
+        for (std::size_t i = 0; i < texte_.size(); ++i) alt_[i] = *texte_[i];
+        basZIRVOSymbole::SymbolZeichen(einfach);
+    }
+    ~Symboltexte() {
+        for (std::size_t i = 0; i < texte_.size(); ++i) *texte_[i] = alt_[i];
+    }
+    Symboltexte(const Symboltexte&) = delete;
+    Symboltexte& operator=(const Symboltexte&) = delete;
+
+private:
+    const std::array<std::string*, 7> texte_{
+        &basZIRVOSymbole::SymbolAngekreuzt, &basZIRVOSymbole::SymbolNichtAngekreuzt, &basZIRVOSymbole::SymbolDelta,
+        &basZIRVOSymbole::SymbolTheta,      &basZIRVOSymbole::SymbolEta,             &basZIRVOSymbole::SymbolChi,
+        &basZIRVOSymbole::SymbolPsi};
+    std::array<std::string, 7> alt_;
+};
+
 } // namespace
 
 bool ZIRVO3801Drucken::DruckerOK() {
@@ -173,7 +196,9 @@ void ZIRVO3801Drucken::ProbeBeginnen(Plattform::Druckfläche& f, const Druckeins
 }
 
 std::string ZIRVO3801Drucken::Einrichtungsprobe(Plattform::Druckfläche& f, const Druckeinstellungen::Werte& w) {
-    // Each report on its own, so that the message can name it.
+    // Each report on its own, so that the message can name it; the symbols
+    // as the setting prints them.
+    const Symboltexte symbole(w.Einfach);
     const auto bericht = [&](const char* name, auto&& abschnitte) {
         std::string fehler = Probelauf(f, w, false, abschnitte);
         if (!fehler.empty()) fehler += " " + DSFormat("Das betrifft @.", DS(name));
@@ -186,7 +211,7 @@ std::string ZIRVO3801Drucken::Einrichtungsprobe(Plattform::Druckfläche& f, cons
         {"das Titelblatt des Systemnachweises", [](ZIRVO3801Drucken& b, bool& x) { b.Titelblatt(false, x); }},
         {"die Zusammenfassung des Systemnachweises", [](ZIRVO3801Drucken& b, bool& x) { b.Zusammenfassung(x); }},
         {"das Protokoll des Systemnachweises", [](ZIRVO3801Drucken& b, bool& x) { b.Protokoll(x); }},
-        {"die Bauteilblätter des Systemnachweises", [](ZIRVO3801Drucken& b, bool& x) { b.Bauteile(false, x); }}};
+        {"die Bauteilblätter des Systemnachweises", [](ZIRVO3801Drucken& b, bool& x) { b.Bauteile(true, x); }}};
     for (int nr = 0; nr < Musterprojekt::Anzahl && fehler.empty(); ++nr) {
         const Musterprojekt::Stellvertretung muster(nr);
         for (const auto& [name, teil] : teile) {
