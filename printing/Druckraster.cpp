@@ -143,7 +143,8 @@ std::string Ablehnung(Plattform::Druckfläche& f, const Druckeinstellungen::Wert
     for (const Ausdruck& a : wege) {
         const Prüfung p = Prüfen(f, w, a.Quer, a.ZeilenNachSchrift, dateiname);
         if (!p.Passt())
-            return Format("Die Schrift @ in @ pt passt nicht in das Raster der Ausdrucke.", {w.Schrift, Zahl(w.Grösse)}) +
+            return Format("Die Schrift @ in @ pt passt nicht in das Raster der Ausdrucke.",
+                          {w.Schrift, Zahl(w.Grösse)}) +
                    " " + Grundtext(p, a.Quer);
     }
     for (const Ausdruck& a : wege)

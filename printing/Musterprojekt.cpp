@@ -54,8 +54,7 @@ Monatstabelle Verluste(const std::array<double, 5>& januar) {
 
 struct Zonenart {
     const char* code;
-    const char* name;
-    std::int16_t Gk;
+    std::int16_t Gk; // the zone is named by its category
     double ML;          // 0 natural, 1 mechanical, else both
     int verbraucher;    // extra consumers
     bool bemerkungen;   // remarks on the gains and the values that differ
@@ -67,7 +66,7 @@ void ZoneAnlegen(Projekt& p, const Zonenart& z) {
     const Gebäudekategorie& k = Global::Gebäudekategorie;
     const std::int16_t Gk = z.Gk;
     p.ZSetStr(z.code, "Code");
-    p.ZSetStr(z.name, "Bez");
+    p.ZSetStr(k.Bezeichnung(Gk), "Bez");
     p.ZSetInt(Gk, "Gk");
     // The use values: the category's, or one more where they differ.
     const double mehr = z.bemerkungen ? 1 : 0;
@@ -245,19 +244,19 @@ const std::vector<std::pair<Projekt, std::string>>& Projekte() {
         const Projektart arten[Anzahl] = {
             {"Wohn- und Geschäftshaus Muster",
              0, 0, 0, 0.8, "",
-             {{"A", "Wohnen", 1, 0, 0, false, 35, 45, true},
-              {"B", "Wohnen Einfamilienhaus", 2, 1, 6, true, 30, 0, true},
-              {"C", "Verwaltung", 3, 0.5, 0, true, 0, 40, true},
-              {"D", "Schule", 4, 0, 0, false, 0, 0, false},
-              {"E", "Verkauf", 5, 0, 2, true, 0, 0, true},
-              {"F", "Restaurant", 6, 0, 0, true, 0, 0, true},
-              {"G", "Versammlung", 7, 0, 0, false, 0, 0, true},
-              {"H", "Spital", 8, 0, 0, false, 0, 0, true}}},
+             {{"A", 1, 0, 0, false, 35, 45, true},
+              {"B", 2, 1, 6, true, 30, 0, true},
+              {"C", 3, 0.5, 0, true, 0, 40, true},
+              {"D", 4, 0, 0, false, 0, 0, false},
+              {"E", 5, 0, 2, true, 0, 0, true},
+              {"F", 6, 0, 0, true, 0, 0, true},
+              {"G", 7, 0, 0, false, 0, 0, true},
+              {"H", 8, 0, 0, false, 0, 0, true}}},
             {"Gewerbebau Muster", 2, 0, 1, 0, "NNE",
-             {{"I", "Industrie", 10, 1, 1, false, 0, 0, true},
-              {"K", "Lager", 11, 0.5, 0, false, 0, 0, true},
-              {"L", "Sportbauten", 12, 0, 0, true, 0, 0, true}}},
-            {"Umbau Muster", 0, 1, 0, 0.8, "NNW", {{"", "Werkstatt", 9, 0, 0, true, 0, 0, true}}},
+             {{"I", 10, 1, 1, false, 0, 0, true},
+              {"K", 11, 0.5, 0, false, 0, 0, true},
+              {"L", 12, 0, 0, true, 0, 0, true}}},
+            {"Umbau Muster", 0, 1, 0, 0.8, "NNW", {{"", 9, 0, 0, true, 0, 0, true}}},
         };
         std::vector<std::pair<Projekt, std::string>> v;
         for (const Projektart& a : arten) v.emplace_back(Anlegen(a), a.nord);

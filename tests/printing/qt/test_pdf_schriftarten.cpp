@@ -40,8 +40,8 @@ struct Vorschlag {
 std::vector<Vorschlag> Vorschläge(const std::string& meldung, const Druckeinstellungen::Werte& w, bool zeilen) {
     static const std::regex grösse(R"(passt .+? höchstens in ([0-9.]+) pt\.)"),
         zeilenwahl(R"(Mit «Anzahl Druckzeilen gemäss Druckerschrift» .+? lässt sich .+? in ([0-9.]+) pt drucken)"),
-        ränder(R"(Mit schmaleren Seitenrändern lässt sich .+? in ([0-9.]+) pt drucken, zum Beispiel mit links ([0-9.]+) )"
-               R"(cm, oben ([0-9.]+) cm, rechts ([0-9.]+) cm und unten ([0-9.]+) cm)");
+        ränder(R"(Mit schmaleren Seitenrändern lässt sich .+? in ([0-9.]+) pt drucken, zum Beispiel mit )"
+               R"(links ([0-9.]+) cm, oben ([0-9.]+) cm, rechts ([0-9.]+) cm und unten ([0-9.]+) cm)");
     std::vector<Vorschlag> v;
     std::smatch m;
     if (std::regex_search(meldung, m, grösse)) {
@@ -53,7 +53,8 @@ std::vector<Vorschlag> Vorschläge(const std::string& meldung, const Druckeinste
     if (std::regex_search(meldung, m, ränder)) {
         Vorschlag x{w, zeilen, m[0]};
         x.w.Grösse = std::stod(m[1]);
-        x.w.Links = std::stod(m[2]), x.w.Oben = std::stod(m[3]), x.w.Rechts = std::stod(m[4]), x.w.Unten = std::stod(m[5]);
+        x.w.Links = std::stod(m[2]), x.w.Oben = std::stod(m[3]);
+        x.w.Rechts = std::stod(m[4]), x.w.Unten = std::stod(m[5]);
         v.push_back(x);
     }
     return v;
@@ -89,8 +90,8 @@ TEST(PdfSchriftarten, LesbarOderAbgelehnt) {
         // Settings whose fonts fit the grid and whose cover and test page
         // keep their texts, but not the summary's unit heads: the dialog
         // lays the summary out and says so.
-        {"Liberation Serif", 10, false, "Mit der Schrift Liberation Serif in 10 pt bleibt", Einheit, true, Zusammenfassung,
-         {3, 1, 1.5, 1}},
+        {"Liberation Serif", 10, false, "Mit der Schrift Liberation Serif in 10 pt bleibt", Einheit, true,
+         Zusammenfassung, {3, 1, 1.5, 1}},
         {"FreeSerif", 10, false, "Mit der Schrift FreeSerif in 10 pt bleibt", Einheit, true, Zusammenfassung},
         {"FreeSerif", 10, false, "Mit der Schrift FreeSerif in 10 pt bleibt", Einheit, true, Zusammenfassung,
          {2, 2, 2, 2}},
@@ -167,7 +168,8 @@ TEST(PdfSchriftarten, LesbarOderAbgelehnt) {
         return std::string();
     };
     for (const Fall& c : fälle) {
-        const Druckeinstellungen::Werte w{c.schrift, c.grösse, false, 3, c.ränder[0], c.ränder[1], c.ränder[2], c.ränder[3]};
+        const Druckeinstellungen::Werte w{c.schrift,    c.grösse,    false,       3,
+                                          c.ränder[0], c.ränder[1], c.ränder[2], c.ränder[3]};
         const std::string was = std::string(c.schrift) + " " + Anzeigezahl::Zahltext(c.grösse) + " pt, margins " +
                                 Anzeigezahl::Zahltext(w.Links) + "/" + Anzeigezahl::Zahltext(w.Oben) + "/" +
                                 Anzeigezahl::Zahltext(w.Rechts) + "/" + Anzeigezahl::Zahltext(w.Unten) +
