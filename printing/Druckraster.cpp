@@ -82,9 +82,9 @@ public:
         return true;
     }
 
-    // The largest size below that of w, in half points from 6 pt, that
-    // prints with the margins of v; 0 when none does. A size prints in a
-    // grid where a larger one does, so nothing larger than w is tried.
+    // The largest size below `unter`, in half points from 6 pt, that prints
+    // with the margins of v; 0 when none does. A size prints in a grid where
+    // a larger one does, so nothing from the size refused on is tried.
     double GrössteSchrift(const Druckeinstellungen::Werte& v, double unter, const std::vector<Ausdruck>& wege) {
         Druckeinstellungen::Werte k = v;
         for (k.Grösse = Druckeinstellungen::GrösseBis; k.Grösse >= Druckeinstellungen::GrösseVon; k.Grösse -= 0.5)
