@@ -33,7 +33,8 @@ private:
 // Makes zone i current, loads it into the main window's tables and computes
 // its heating-demand result (the balance and the proof values "Ae", "HgNw",
 // "PhNw", "PhNwGw" are stored in the zone). The last zone walked stays
-// current.
+// current. While a reference project stands in (Musterprojekt) it only
+// makes the zone current.
 void ZoneRechnen(std::int16_t i);
 
 // The printed limit of a zone's heating demand: "HgNw" times 1.5 for a

@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <optional>
 
 namespace Druckraster {
@@ -53,40 +54,107 @@ std::string Grundtext(const Prüfung& p, bool quer) {
     return {};
 }
 
-// Margins narrower than those of w with which its font fits in every
-// orientation given: the left and right margins narrowed by one share, the
-// top and bottom ones by another (in twentieths, whole millimetres), as
-// little as will do.
-std::optional<Druckeinstellungen::Werte> SchmalereRänder(Plattform::Druckfläche& f, const Druckeinstellungen::Werte& w,
-                                                         const std::vector<bool>& quer, bool zeilenNachSchrift,
-                                                         bool dateiname) {
-    const auto passt = [&](const Druckeinstellungen::Werte& v) {
-        return std::all_of(quer.begin(), quer.end(),
-                           [&](bool q) { return Prüfen(f, v, q, zeilenNachSchrift, dateiname).Passt(); });
-    };
-    const auto schmaler = [](double rand, int zwanzigstel) { return std::floor(rand * zwanzigstel / 2 + 1e-9) / 10; };
-    const auto schmalere = [&](int seiten, int obenUnten) {
-        Druckeinstellungen::Werte v = w;
-        v.Links = schmaler(w.Links, seiten), v.Rechts = schmaler(w.Rechts, seiten);
-        v.Oben = schmaler(w.Oben, obenUnten), v.Unten = schmaler(w.Unten, obenUnten);
-        return v;
-    };
-    // Narrower margins never take room from the grid: when none at all
-    // will do, none will.
-    if (!passt(schmalere(0, 0))) return std::nullopt;
-    std::optional<Druckeinstellungen::Werte> beste;
-    double rest = -1; // what the best keeps of the margins, cm
-    for (int seiten = 20; seiten >= 0; --seiten)
-        for (int obenUnten = 20; obenUnten >= 0; --obenUnten) {
-            const Druckeinstellungen::Werte v = schmalere(seiten, obenUnten);
+// The margins of w narrowed: the left and right ones to `seiten`, the top
+// and bottom ones to `obenUnten` twentieths, each to whole millimetres.
+Druckeinstellungen::Werte Schmaler(const Druckeinstellungen::Werte& w, int seiten, int obenUnten) {
+    const auto rand = [](double r, int zwanzigstel) { return std::floor(r * zwanzigstel / 2 + 1e-9) / 10; };
+    Druckeinstellungen::Werte v = w;
+    v.Links = rand(w.Links, seiten), v.Rechts = rand(w.Rechts, seiten);
+    v.Oben = rand(w.Oben, obenUnten), v.Unten = rand(w.Unten, obenUnten);
+    return v;
+}
+
+bool GleicheRänder(const Druckeinstellungen::Werte& a, const Druckeinstellungen::Werte& b) {
+    return a.Links == b.Links && a.Oben == b.Oben && a.Rechts == b.Rechts && a.Unten == b.Unten;
+}
+
+// The search for what prints: every setting tried is checked in every way
+// given, the grid of each first (cheap), then their dry runs.
+class Suche {
+public:
+    Suche(Plattform::Druckfläche& f, bool dateiname) : f_(f), dateiname_(dateiname) {}
+
+    bool Druckt(const Druckeinstellungen::Werte& v, const std::vector<Ausdruck>& wege) {
+        for (const Ausdruck& a : wege)
+            if (!Prüfen(f_, v, a.Quer, a.ZeilenNachSchrift, dateiname_).Passt()) return false;
+        for (const Ausdruck& a : wege)
+            if (a.Lauf && !a.Lauf(f_, v, a.ZeilenNachSchrift).empty()) return false;
+        return true;
+    }
+
+    // The largest size below `unter`, in half points from 6 pt, that prints
+    // with the margins of v; 0 when none does. A size prints in a grid where
+    // a larger one does, so nothing from the size refused on is tried.
+    double GrössteSchrift(const Druckeinstellungen::Werte& v, double unter, const std::vector<Ausdruck>& wege) {
+        Druckeinstellungen::Werte k = v;
+        for (k.Grösse = Druckeinstellungen::GrösseBis; k.Grösse >= Druckeinstellungen::GrösseVon; k.Grösse -= 0.5)
+            if (k.Grösse < unter - 1e-9 && Druckt(k, wege)) return k.Grösse;
+        return 0;
+    }
+
+    // Margins narrower than those of w with which w prints, narrowed little:
+    // the left and right margins by one share, the top and bottom ones by
+    // another. Less of a margin never takes room from the grid, so when none
+    // at all will do, none will; and where a pair of shares prints, every
+    // smaller pair does. So the largest equal shares that print are found by
+    // halving, then from there the largest share of either kind with the
+    // other kept; of the two, the one that keeps more of the margins.
+    std::optional<Druckeinstellungen::Werte> SchmalereRänder(const Druckeinstellungen::Werte& w,
+                                                            const std::vector<Ausdruck>& wege) {
+        std::map<std::pair<int, int>, bool> bekannt;
+        const auto druckt = [&](int seiten, int obenUnten) {
+            const auto [eintrag, neu] = bekannt.try_emplace({seiten, obenUnten}, false);
+            if (neu) eintrag->second = Druckt(Schmaler(w, seiten, obenUnten), wege);
+            return eintrag->second;
+        };
+        if (!druckt(0, 0)) return std::nullopt;
+        // The largest share from `von` on that still prints, where `von` does.
+        const auto grenze = [](int von, const auto& gut) {
+            int ja = von, nein = 21;
+            while (nein - ja > 1) {
+                const int mitte = (ja + nein) / 2;
+                (gut(mitte) ? ja : nein) = mitte;
+            }
+            return ja;
+        };
+        const int beide = grenze(0, [&](int i) { return druckt(i, i); });
+        const int seiten = grenze(beide, [&](int i) { return druckt(i, beide); });
+        const int obenUnten = grenze(beide, [&](int i) { return druckt(beide, i); });
+        std::optional<Druckeinstellungen::Werte> beste;
+        double rest = -1; // what the best keeps of the margins, cm
+        for (const auto& [s, t] : {std::pair{seiten, beide}, std::pair{beide, obenUnten}}) {
+            const Druckeinstellungen::Werte v = Schmaler(w, s, t);
             const double r = v.Links + v.Rechts + v.Oben + v.Unten;
-            if (r <= rest) break;
-            const bool anders = v.Links != w.Links || v.Rechts != w.Rechts || v.Oben != w.Oben || v.Unten != w.Unten;
-            if (!anders || !passt(v)) continue;
-            beste = v, rest = r;
-            break; // narrower still keeps less
+            // Of as much kept, the one with the wider side margins.
+            if (!GleicheRänder(v, w) && r > rest + 1e-9) beste = v, rest = r;
         }
-    return beste;
+        return beste;
+    }
+
+private:
+    Plattform::Druckfläche& f_;
+    bool dateiname_;
+};
+
+// Why w does not print in the ways given ("" when it does): the first way
+// whose grid does not hold the font, else the first dry run that fails.
+std::string Ablehnung(Plattform::Druckfläche& f, const Druckeinstellungen::Werte& w, const std::vector<Ausdruck>& wege,
+                      bool dateiname) {
+    for (const Ausdruck& a : wege) {
+        const Prüfung p = Prüfen(f, w, a.Quer, a.ZeilenNachSchrift, dateiname);
+        if (!p.Passt())
+            return Format("Die Schrift @ in @ pt passt nicht in das Raster der Ausdrucke.",
+                          {w.Schrift, Zahl(w.Grösse)}) +
+                   " " + Grundtext(p, a.Quer);
+    }
+    for (const Ausdruck& a : wege)
+        if (a.Lauf)
+            if (std::string fehler = a.Lauf(f, w, a.ZeilenNachSchrift); !fehler.empty()) return fehler;
+    return {};
+}
+
+std::string Ränder(const Druckeinstellungen::Werte& v) {
+    return Format("links @, oben @, rechts @ und unten @", {Cm(v.Links), Cm(v.Oben), Cm(v.Rechts), Cm(v.Unten)});
 }
 
 } // namespace
@@ -128,49 +196,80 @@ Prüfung Prüfen(Plattform::Druckfläche& f, const Druckeinstellungen::Werte& w,
 
 double GrössteSchrift(Plattform::Druckfläche& f, const Druckeinstellungen::Werte& w, const std::vector<bool>& quer,
                       bool zeilenNachSchrift, bool dateiname) {
-    Druckeinstellungen::Werte v = w;
-    for (v.Grösse = Druckeinstellungen::GrösseBis; v.Grösse >= Druckeinstellungen::GrösseVon; v.Grösse -= 0.5)
-        if (std::all_of(quer.begin(), quer.end(),
-                        [&](bool q) { return Prüfen(f, v, q, zeilenNachSchrift, dateiname).Passt(); }))
-            return v.Grösse;
-    return 0;
+    std::vector<Ausdruck> wege;
+    for (const bool q : quer) wege.push_back({q, zeilenNachSchrift, {}, false});
+    return Suche(f, dateiname).GrössteSchrift(w, Druckeinstellungen::GrösseBis + 1, wege);
+}
+
+std::string Meldung(Plattform::Druckfläche& f, const Druckeinstellungen::Werte& w, const std::vector<Ausdruck>& drucke,
+                    const std::vector<Ausdruck>& speichern, bool dateiname) {
+    if (std::string fehler = Druckeinstellungen::Bereichsfehler(w); !fehler.empty()) return fehler;
+    std::string text = Ablehnung(f, w, drucke, dateiname);
+    if (text.empty()) return {};
+    text += "\r\n\r\n";
+    Suche suche(f, dateiname);
+    // The set-up dialog's checks first: its dry runs are the shorter ones.
+    std::vector<Ausdruck> alle = speichern;
+    alle.insert(alle.end(), drucke.begin(), drucke.end());
+    const std::string& schrift = w.Schrift;
+    const double grösste = suche.GrössteSchrift(w, w.Grösse, alle);
+    if (grösste > 0)
+        text += Format("Mit diesen Seitenrändern passt @ höchstens in @ pt.", {schrift, Zahl(grösste)});
+    else
+        text += Format("Mit diesen Seitenrändern passt @ in keiner Grösse ab @ pt.",
+                       {schrift, Zahl(Druckeinstellungen::GrösseVon)});
+    // Rows by font height, where the user chooses them: the same settings,
+    // nothing stored.
+    std::vector<Ausdruck> mitZeilen = drucke;
+    bool zeilenwahl = false;
+    for (Ausdruck& a : mitZeilen)
+        if (a.Zeilenwahl && !a.ZeilenNachSchrift) a.ZeilenNachSchrift = zeilenwahl = true;
+    if (zeilenwahl && suche.Druckt(w, mitZeilen))
+        text += " " + Format("Mit «Anzahl Druckzeilen gemäss Druckerschrift» (im Druckdialog des "
+                             "Systemnachweises) lässt sich @ in @ pt drucken.",
+                             {schrift, Zahl(w.Grösse)});
+    if (const auto v = suche.SchmalereRänder(w, alle)) {
+        text += " " + Format("Mit schmaleren Seitenrändern lässt sich @ in @ pt drucken, zum Beispiel mit @.",
+                             {schrift, Zahl(w.Grösse), Ränder(*v)});
+        return text;
+    }
+    if (grösste > 0) {
+        // (Margins of 0 have none narrower.)
+        if (!GleicheRänder(Schmaler(w, 0, 0), w))
+            text += " " + Format("Auch mit schmaleren Seitenrändern lässt sich @ in @ pt nicht drucken.",
+                                 {schrift, Zahl(w.Grösse)});
+        return text;
+    }
+    // No size for these margins, and no margins for this size: the largest
+    // size that prints without margins, with margins as wide as will do.
+    const double ohneRänder = suche.GrössteSchrift(Schmaler(w, 0, 0), w.Grösse, alle);
+    if (ohneRänder > 0) {
+        Druckeinstellungen::Werte kleiner = w;
+        kleiner.Grösse = ohneRänder;
+        if (const auto v = suche.SchmalereRänder(kleiner, alle)) {
+            text += " " + Format("Mit schmaleren Seitenrändern lässt sich @ in @ pt drucken, zum Beispiel mit @.",
+                                 {schrift, Zahl(ohneRänder), Ränder(*v)});
+            return text;
+        }
+    }
+    text += " " + Format("Auch ohne Seitenränder lässt sich @ in keiner Grösse ab @ pt drucken: bitte wählen Sie eine "
+                         "andere Schrift.",
+                         {schrift, Zahl(Druckeinstellungen::GrösseVon)});
+    return text;
 }
 
 std::string Meldung(Plattform::Druckfläche& f, const Druckeinstellungen::Werte& w, const std::vector<bool>& quer,
                     bool zeilenNachSchrift, bool dateiname) {
-    if (std::string fehler = Druckeinstellungen::Bereichsfehler(w); !fehler.empty()) return fehler;
-    for (const bool q : quer) {
-        const Prüfung p = Prüfen(f, w, q, zeilenNachSchrift, dateiname);
-        if (p.Passt()) continue;
-        std::string text = Format("Die Schrift @ in @ pt passt nicht in das Raster der Ausdrucke.",
-                                  {w.Schrift, Zahl(w.Grösse)}) +
-                           " " + Grundtext(p, q) + "\r\n\r\n";
-        const double grösste = GrössteSchrift(f, w, quer, zeilenNachSchrift, dateiname);
-        if (grösste > 0)
-            text += Format("Mit diesen Seitenrändern passt @ höchstens in @ pt.", {w.Schrift, Zahl(grösste)});
-        else
-            text += Format("Mit diesen Seitenrändern passt @ in keiner Grösse ab @ pt: bitte wählen Sie schmalere "
-                           "Ränder.",
-                           {w.Schrift, Zahl(Druckeinstellungen::GrösseVon)});
-        // The ways to print the size chosen.
-        const bool hochformat = std::none_of(quer.begin(), quer.end(), [](bool q) { return q; });
-        if (!zeilenNachSchrift && hochformat &&
-            std::all_of(quer.begin(), quer.end(), [&](bool q) { return Prüfen(f, w, q, true, dateiname).Passt(); }))
-            text += " " + Format("Mit «Anzahl Druckzeilen gemäss Druckerschrift» (im Druckdialog des "
-                                 "Systemnachweises) lässt sich @ in @ pt drucken.",
-                                 {w.Schrift, Zahl(w.Grösse)});
-        if (const auto v = SchmalereRänder(f, w, quer, zeilenNachSchrift, dateiname))
-            text += " " + Format("Mit schmaleren Seitenrändern lässt sich @ in @ pt drucken, zum Beispiel mit links @, "
-                                 "oben @, rechts @ und unten @.",
-                                 {w.Schrift, Zahl(w.Grösse), Cm(v->Links), Cm(v->Oben), Cm(v->Rechts), Cm(v->Unten)});
-        return text;
-    }
-    return {};
+    const bool hochformat = std::none_of(quer.begin(), quer.end(), [](bool q) { return q; });
+    std::vector<Ausdruck> wege;
+    for (const bool q : quer) wege.push_back({q, zeilenNachSchrift, {}, hochformat});
+    return Meldung(f, w, wege, {}, dateiname);
 }
 
 std::string Druckermeldung(const std::string& drucker, const Druckeinstellungen::Werte& w,
-                           const std::vector<bool>& quer, bool zeilenNachSchrift, bool dateiname) {
-    if (const auto f = Plattform::drucker().Messfläche(drucker)) return Meldung(*f, w, quer, zeilenNachSchrift, dateiname);
+                           const std::vector<Ausdruck>& drucke, const std::vector<Ausdruck>& speichern,
+                           bool dateiname) {
+    if (const auto f = Plattform::drucker().Messfläche(drucker)) return Meldung(*f, w, drucke, speichern, dateiname);
     return Druckeinstellungen::Bereichsfehler(w);
 }
 

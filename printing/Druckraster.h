@@ -19,11 +19,14 @@
 //
 // The printer settings dialog asks it of the font and margins the user
 // chooses, the start of every printout of the settings it prints with; the
-// metrics are those of the printer's own surface.
+// metrics are those of the printer's own surface. Where the settings do not
+// print, the message names what does, found with the checks the printout
+// makes: the grid and the dry run that lays the reports out on that surface.
 #pragma once
 
 #include "printing/Druckeinstellungen.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -71,16 +74,43 @@ Prüfung Prüfen(Plattform::Druckfläche& f, const Druckeinstellungen::Werte& w,
 double GrössteSchrift(Plattform::Druckfläche& f, const Druckeinstellungen::Werte& w, const std::vector<bool>& quer,
                       bool zeilenNachSchrift, bool dateiname);
 
-// "" when the settings w lie in their ranges and their font fits in every
-// orientation given; else the message saying why not (for digits too wide:
-// the share of a column they may take and the column's width) and naming
-// what fits: the largest size for these margins, and where rows by font
-// height (upright) or narrower margins would print the size of w.
+// A dry run of reports on the measuring surface f with the settings w, rows
+// by font height or not: "" when every text keeps its room, else what
+// leaves it (a message).
+using Probelauf = std::function<std::string(Plattform::Druckfläche& f, const Druckeinstellungen::Werte& w,
+                                            bool zeilenNachSchrift)>;
+
+// One way the settings are printed: an orientation, rows by font height or
+// not, and the reports laid out then (Lauf; none: the grid alone).
+// Zeilenwahl: the user chooses the rows by font height for it (the print
+// dialog of the system proof), so that they are a way out to name.
+struct Ausdruck {
+    bool Quer = false;
+    bool ZeilenNachSchrift = false;
+    Probelauf Lauf;
+    bool Zeilenwahl = false;
+};
+
+// "" when the settings w lie in their ranges and print in every way of
+// drucke (the grid, then the dry runs); else the message saying why not
+// (for digits too wide: the share of a column they may take and the
+// column's width; for a text that leaves its room: the dry run's words)
+// and what does print, each found with the same checks: the largest size
+// for these margins; rows by font height where a way has Zeilenwahl;
+// narrower margins for the size of w (where none do, a smaller size with
+// narrower margins, or that nothing prints). A size or margins named also
+// print in every way of speichern (the set-up dialog's checks, so that they
+// can be stored).
+std::string Meldung(Plattform::Druckfläche& f, const Druckeinstellungen::Werte& w, const std::vector<Ausdruck>& drucke,
+                    const std::vector<Ausdruck>& speichern, bool dateiname);
+// The grid alone in every orientation given; rows by font height named
+// where they would print an upright printout.
 std::string Meldung(Plattform::Druckfläche& f, const Druckeinstellungen::Werte& w, const std::vector<bool>& quer,
                     bool zeilenNachSchrift, bool dateiname);
 // The same on the surface the printer named gives to measure on; where it
 // gives none, the ranges alone.
 std::string Druckermeldung(const std::string& drucker, const Druckeinstellungen::Werte& w,
-                           const std::vector<bool>& quer, bool zeilenNachSchrift, bool dateiname);
+                           const std::vector<Ausdruck>& drucke, const std::vector<Ausdruck>& speichern,
+                           bool dateiname);
 
 } // namespace Druckraster

@@ -9,6 +9,7 @@
 #include "balance/Gebaeudekategorie.h"
 #include "frame/basZIRVOSymbole.h"
 #include "printing/FortlaufendeBox.h"
+#include "printing/Musterprojekt.h"
 #include "mainwindow/frmZIRVO3801.h"
 #include "project/ProjektGlobal.h"
 
@@ -56,11 +57,14 @@ void ZIRVO3801Drucken::Nutzungszone(int zone, bool& failed) {
     const std::string name = DS("Thermische Zone") + " " + p.Zone_GetStr(static_cast<std::int16_t>(zone), "Bez");
     Abschnitt(name, failed, [&](bool&) {
         p.SetNZone(static_cast<std::int16_t>(zone));
-        frmZIRVO3801& F = Global::frmZIRVO3801;
-        F.ProjektZoneEinlesen();
-        // A zone that does not compute is printed with what was stored.
-        F.ProjektZoneBerechnen();
-        F.ProjektZoneSpeichern();
+        // A zone that does not compute is printed with what was stored; a
+        // reference project carries its results.
+        if (!Musterprojekt::Aktiv()) {
+            frmZIRVO3801& F = Global::frmZIRVO3801;
+            F.ProjektZoneEinlesen();
+            F.ProjektZoneBerechnen();
+            F.ProjektZoneSpeichern();
+        }
         Drucken& d = drucken_;
         // The heading box is never left alone at the foot of a page: it
         // begins the page of the zone's first box, the use data.

@@ -3,6 +3,7 @@
 
 #include "balance/frmQh.h"
 #include "mainwindow/frmZIRVO3801.h"
+#include "printing/Musterprojekt.h"
 #include "proofs/frmNachweis3801.h"
 #include "project/ProjektGlobal.h"
 
@@ -13,6 +14,8 @@ namespace Berichtshilfen {
 
 void ZoneRechnen(std::int16_t i) {
     Global::Projekt.SetNZone(i);
+    // A reference project carries its results.
+    if (Musterprojekt::Aktiv()) return;
     Global::frmZIRVO3801.ProjektZoneEinlesen();
     Global::frmQh.Einlesen();
 }

@@ -8,8 +8,10 @@
 #include "frame/basZIRVO.h"
 #include "frame/basZIRVO3801.h"
 #include "frame/basZIRVODialogSprache.h"
+#include "frame/basZIRVOSymbole.h"
 #include "printing/Druckeinstellungen.h"
 #include "printing/Druckraster.h"
+#include "printing/Musterprojekt.h"
 #include "printing/Zeichensaetze.h"
 #include "project/ProjektGlobal.h"
 
@@ -17,6 +19,7 @@
 #include <cstdio>
 #include <ctime>
 #include <filesystem>
+#include <functional>
 
 namespace {
 
@@ -53,36 +56,65 @@ void PdfVorschlag(std::string& ordner, std::string& name) {
 
 // A dry run's surface: the printer's measuring surface for the paper and
 // the metrics, with nothing drawn on it (on a system printer a drawing
-// would begin a job).
+// would begin a job). The measuring surface stays its owner's. When a new
+// page begins and the engine has found a text out of its room, the layout
+// stops (seiteFertig throws).
 class Probefläche : public Plattform::Druckfläche {
 public:
-    explicit Probefläche(std::unique_ptr<Plattform::Druckfläche> f) : f_(std::move(f)) {}
-    void Querformat(bool quer) override { f_->Querformat(quer); }
-    double PapierBreite() const override { return f_->PapierBreite(); }
-    double PapierHöhe() const override { return f_->PapierHöhe(); }
-    double DruckbereichBreite() const override { return f_->DruckbereichBreite(); }
-    double DruckbereichHöhe() const override { return f_->DruckbereichHöhe(); }
+    Probefläche(Plattform::Druckfläche& f, std::function<void()> seiteFertig)
+        : f_(f), seiteFertig_(std::move(seiteFertig)) {}
+    void Querformat(bool quer) override { f_.Querformat(quer); }
+    double PapierBreite() const override { return f_.PapierBreite(); }
+    double PapierHöhe() const override { return f_.PapierHöhe(); }
+    double DruckbereichBreite() const override { return f_.DruckbereichBreite(); }
+    double DruckbereichHöhe() const override { return f_.DruckbereichHöhe(); }
     int DuplexModus() const override { return 1; }
     void DuplexModusSetzen(int) override {}
     void Massstab(double, double, double, double) override {}
-    Plattform::Druckerangaben Angaben() const override { return f_->Angaben(); }
-    void Schrift(const Plattform::Druckschrift& s) override { f_->Schrift(s); }
-    std::string GefundeneSchrift() const override { return f_->GefundeneSchrift(); }
-    double Textbreite(std::string_view t) const override { return f_->Textbreite(t); }
-    double Zeilenhöhe() const override { return f_->Zeilenhöhe(); }
-    bool Schriftbreiten() const override { return f_->Schriftbreiten(); }
+    Plattform::Druckerangaben Angaben() const override { return f_.Angaben(); }
+    void Schrift(const Plattform::Druckschrift& s) override { f_.Schrift(s); }
+    std::string GefundeneSchrift() const override { return f_.GefundeneSchrift(); }
+    double Textbreite(std::string_view t) const override { return f_.Textbreite(t); }
+    double Zeilenhöhe() const override { return f_.Zeilenhöhe(); }
+    bool Schriftbreiten() const override { return f_.Schriftbreiten(); }
     void Text(double, double, std::string_view) override {}
     void Linie(double, double, double, double, double, Plattform::Druckfarbe) override {}
     void Rechteck(double, double, double, double, double, Plattform::Druckfarbe) override {}
     void Fläche(double, double, double, double, Plattform::Druckfarbe) override {}
     int Seitennummer() const override { return seite_; }
-    void NeueSeite() override { ++seite_; }
+    void NeueSeite() override {
+        seiteFertig_();
+        ++seite_;
+    }
     void NeuesExemplar() override { seite_ = 1; }
     bool Beenden(std::string&) override { return true; }
 
 private:
-    std::unique_ptr<Plattform::Druckfläche> f_;
+    Plattform::Druckfläche& f_;
+    std::function<void()> seiteFertig_;
     int seite_ = 1;
+};
+
+// The symbol texts of a setting (with special characters or without) for
+// the span of a trial; those of the printout after it.
+class Symboltexte {
+public:
+    explicit Symboltexte(bool einfach) {
+        for (std::size_t i = 0; i < texte_.size(); ++i) alt_[i] = *texte_[i];
+        basZIRVOSymbole::SymbolZeichen(einfach);
+    }
+    ~Symboltexte() {
+        for (std::size_t i = 0; i < texte_.size(); ++i) *texte_[i] = alt_[i];
+    }
+    Symboltexte(const Symboltexte&) = delete;
+    Symboltexte& operator=(const Symboltexte&) = delete;
+
+private:
+    const std::array<std::string*, 7> texte_{
+        &basZIRVOSymbole::SymbolAngekreuzt, &basZIRVOSymbole::SymbolNichtAngekreuzt, &basZIRVOSymbole::SymbolDelta,
+        &basZIRVOSymbole::SymbolTheta,      &basZIRVOSymbole::SymbolEta,             &basZIRVOSymbole::SymbolChi,
+        &basZIRVOSymbole::SymbolPsi};
+    std::array<std::string, 7> alt_;
 };
 
 } // namespace
@@ -142,18 +174,11 @@ bool ZIRVO3801Drucken::AuftragBeginnen() {
 }
 
 bool ZIRVO3801Drucken::EinstellungenPassen(bool landscape) {
-    std::string drucker;
-    Druckeinstellungen::Werte w;
-    return EinstellungenGültig(landscape, drucker, w);
-}
-
-bool ZIRVO3801Drucken::EinstellungenGültig(bool landscape, std::string& drucker, Druckeinstellungen::Werte& w) {
     Druckeinstellungen::DruckerVorgabe(Global::Initialisierung);
     const Initialisierung& ini = Global::Initialisierung;
-    drucker = ini.DruckerName;
-    w = Druckeinstellungen::Gelesen(ini);
     const std::string fehler =
-        Druckraster::Druckermeldung(ini.DruckerName, w, {landscape}, Drucken::ZeilenNachSchrift, ini.DruckerDateiname);
+        Druckraster::Druckermeldung(ini.DruckerName, Druckeinstellungen::Gelesen(ini),
+                                    {{landscape, Drucken::ZeilenNachSchrift, {}, false}}, {}, ini.DruckerDateiname);
     if (fehler.empty()) return true;
     Einstellungsfehler(fehler);
     return false;
@@ -163,14 +188,51 @@ void ZIRVO3801Drucken::Einstellungsfehler(const std::string& fehler) {
     Fehlermeldung(fehler + "\r\n\r\n" + DS("Bitte passen Sie die Einstellungen unter «Druck einrichten» an."));
 }
 
-bool ZIRVO3801Drucken::ProbeBeginnen(const std::string& drucker, const Druckeinstellungen::Werte& w,
+void ZIRVO3801Drucken::ProbeBeginnen(Plattform::Druckfläche& f, const Druckeinstellungen::Werte& w,
                                      bool landscape) {
-    auto fläche = Plattform::drucker().Messfläche(drucker);
-    if (!fläche) return false;
-    drucken_.Auftrag(std::make_unique<Probefläche>(std::move(fläche)));
+    drucken_.Auftrag(std::make_unique<Probefläche>(f, [this] {
+        if (!drucken_.Raumfehler().empty()) throw Probeabbruch{};
+    }));
     Einrichten(false, landscape, w);
     SetzeUhrzeit();
-    return true;
+}
+
+std::string ZIRVO3801Drucken::Einrichtungsprobe(Plattform::Druckfläche& f, const Druckeinstellungen::Werte& w) {
+    // Each report on its own, so that the message can name it; the symbols
+    // as the setting prints them.
+    const Symboltexte symbole(w.Einfach);
+    const auto bericht = [&](const char* name, auto&& abschnitte) {
+        std::string fehler = Probelauf(f, w, false, abschnitte);
+        if (!fehler.empty()) fehler += " " + DSFormat("Das betrifft @.", DS(name));
+        return fehler;
+    };
+    std::string fehler = bericht("das Titelblatt", [](ZIRVO3801Drucken& b, bool&) { b.TitelblattFeste(); });
+    if (fehler.empty()) fehler = bericht("die Testseite", [](ZIRVO3801Drucken& b, bool&) { b.TestseiteDrucken(); });
+    using Teil = void (*)(ZIRVO3801Drucken&, bool&);
+    const std::pair<const char*, Teil> teile[] = {
+        {"das Titelblatt des Systemnachweises", [](ZIRVO3801Drucken& b, bool& x) { b.Titelblatt(false, x); }},
+        {"die Zusammenfassung des Systemnachweises", [](ZIRVO3801Drucken& b, bool& x) { b.Zusammenfassung(x); }},
+        {"das Protokoll des Systemnachweises", [](ZIRVO3801Drucken& b, bool& x) { b.Protokoll(x); }},
+        {"die Bauteilblätter des Systemnachweises", [](ZIRVO3801Drucken& b, bool& x) { b.Bauteile(true, x); }}};
+    for (int nr = 0; nr < Musterprojekt::Anzahl && fehler.empty(); ++nr) {
+        const Musterprojekt::Stellvertretung muster(nr);
+        for (const auto& [name, teil] : teile) {
+            fehler = bericht(name, [teil](ZIRVO3801Drucken& b, bool& failed) {
+                b.DruckBeginn(false);
+                b.SeitentitelSetzen();
+                teil(b, failed);
+            });
+            if (!fehler.empty()) break;
+        }
+    }
+    return fehler;
+}
+
+Druckraster::Ausdruck ZIRVO3801Drucken::Einrichtung() {
+    return {false, false, [](Plattform::Druckfläche& f, const Druckeinstellungen::Werte& w, bool) {
+                return Einrichtungsprobe(f, w);
+            },
+            false};
 }
 
 std::string ZIRVO3801Drucken::ProbeEnde() {

@@ -21,8 +21,10 @@
 #pragma once
 
 #include "frame/basZIRVO_Array.h"
+#include "frame/Initialisierung.h"
 #include "printing/Druckeinstellungen.h"
 #include "printing/Drucken.h"
+#include "printing/Druckraster.h"
 
 #include <array>
 #include <string>
@@ -74,33 +76,55 @@ public:
     bool Beenden(bool weitereExemplare = false);
     void Duplex(bool on) { drucken_.Duplex(on); }
 
-    // A dry run: the sections laid out once on the measuring surface of the
-    // printer drucker with the settings w (nothing printed, no file asked
-    // for). "" when every text of them kept its room; else what does not
-    // fit, naming the first text that leaves its room.
+    // A dry run: the sections laid out once on the measuring surface f (the
+    // printer's, which stays its caller's) with the settings w (nothing
+    // printed, no file asked for). "" when every text of them kept its room;
+    // else what does not fit, naming the first text that leaves its room
+    // (the layout stops at the end of that page).
     template <class Abschnitte>
-    static std::string Probelauf(const std::string& drucker, const Druckeinstellungen::Werte& w, bool landscape,
+    static std::string Probelauf(Plattform::Druckfläche& f, const Druckeinstellungen::Werte& w, bool landscape,
                                  Abschnitte&& abschnitte) {
         ZIRVO3801Drucken probe;
-        if (!probe.ProbeBeginnen(drucker, w, landscape)) return {};
+        probe.ProbeBeginnen(f, w, landscape);
         bool failed = false;
         try {
             abschnitte(probe, failed);
+        } catch (const Probeabbruch&) {
         } catch (...) {
             // The printout itself will say so.
             return {};
         }
         return probe.ProbeEnde();
     }
+    // The set-up dialog's trial of settings, upright and without rows by
+    // font height: the cover's fixed parts and the test page, and the
+    // system proof (cover, summary, protocol, component sheets) of every
+    // reference project (Musterprojekt), which exercise every fixed text of
+    // the reports; "" when each text keeps its room, else what leaves it
+    // and in which report. A setting it passes prints the system proof of
+    // any project as far as its fixed texts go.
+    static std::string Einrichtungsprobe(Plattform::Druckfläche& f, const Druckeinstellungen::Werte& w);
+    // That trial as a way the settings are printed.
+    static Druckraster::Ausdruck Einrichtung();
     // The same before a printout, with the printer and settings it prints
     // with: False, said in a message, when the settings do not fit
     // (Initialisieren) or a text would leave its room; the printout is then
-    // not begun.
-    template <class Abschnitte> static bool VorDemDruck(bool landscape, Abschnitte&& abschnitte) {
-        std::string drucker;
-        Druckeinstellungen::Werte w;
-        if (!EinstellungenGültig(landscape, drucker, w)) return false;
-        const std::string fehler = Probelauf(drucker, w, landscape, std::forward<Abschnitte>(abschnitte));
+    // not begun. The message names what prints the sections instead, also
+    // passing the set-up dialog's trial (so that it can be stored);
+    // zeilenwahl: the printout's rows by font height are the user's choice.
+    template <class Abschnitte>
+    static bool VorDemDruck(bool landscape, Abschnitte&& abschnitte, bool zeilenwahl = false) {
+        Druckeinstellungen::DruckerVorgabe(Global::Initialisierung);
+        const Initialisierung& ini = Global::Initialisierung;
+        const Druckraster::Ausdruck druck{
+            landscape, Drucken::ZeilenNachSchrift,
+            [&](Plattform::Druckfläche& f, const Druckeinstellungen::Werte& v, bool zeilenNachSchrift) {
+                const Drucken::ZeilenNachSchriftSetzen zeilen(zeilenNachSchrift);
+                return Probelauf(f, v, landscape, abschnitte);
+            },
+            zeilenwahl};
+        const std::string fehler = Druckraster::Druckermeldung(ini.DruckerName, Druckeinstellungen::Gelesen(ini),
+                                                               {druck}, {Einrichtung()}, ini.DruckerDateiname);
         if (fehler.empty()) return true;
         Einstellungsfehler(fehler);
         return false;
@@ -207,19 +231,18 @@ private:
     // The job on the printer of the settings (the PDF printer asks for its
     // file); False, said in a message where needed, when there is none.
     bool AuftragBeginnen();
-    // The dry run's surface and settings; False when the printer gives no
-    // surface to measure on.
-    bool ProbeBeginnen(const std::string& drucker, const Druckeinstellungen::Werte& w, bool landscape);
+    // A dry run stops at the end of the page where a text left its room.
+    struct Probeabbruch {};
+    // The dry run on the measuring surface f with the settings w.
+    void ProbeBeginnen(Plattform::Druckfläche& f, const Druckeinstellungen::Werte& w, bool landscape);
     std::string ProbeEnde();
-    // EinstellungenPassen, with the printer and values of the settings.
-    static bool EinstellungenGültig(bool landscape, std::string& drucker, Druckeinstellungen::Werte& w);
     static void Einstellungsfehler(const std::string& fehler);
     void Einrichten(bool duplex, bool landscape, const Druckeinstellungen::Werte& w);
     // Font, line width, margins, duplex and grid of the settings.
     void Einrichten(bool duplex, bool landscape);
     // Whether the settings can be printed in that orientation: in range, the
     // font fitting the grid (Druckraster); else False, said in a message.
-    bool EinstellungenPassen(bool landscape);
+    static bool EinstellungenPassen(bool landscape);
 
     template <class F> void Abschnitt(const std::string& teil, bool& failed, F&& abschnitt);
 

@@ -122,19 +122,12 @@ void frmDruckIni::EinstellungenSpeichern() {
 
 bool frmDruckIni::EinstellungenPrüfen() {
     // The settings serve every upright printout (with rows as the layout
-    // has them); the landscape energy table may need a smaller size, which
+    // has them): each fixed text of the reports in its room (every printout
+    // is laid out once more before it begins, with its project). The
+    // landscape energy table may need a smaller size, which
     // Querformathinweis says.
-    const Druckeinstellungen::Werte w = Eingaben();
-    std::string fehler = Druckraster::Druckermeldung(GewählterDrucker(), w, {false}, false, false);
-    // Each text of the cover's fixed parts and the test page in its room
-    // (every printout is laid out once more before it begins, with its
-    // project).
-    if (fehler.empty())
-        fehler = ZIRVO3801Drucken::Probelauf(GewählterDrucker(), w, false, [](ZIRVO3801Drucken& b, bool&) {
-            b.TitelblattFeste();
-            b.Seiten().NewPage();
-            b.TestseiteDrucken();
-        });
+    const std::string fehler =
+        Druckraster::Druckermeldung(GewählterDrucker(), Eingaben(), {ZIRVO3801Drucken::Einrichtung()}, {}, false);
     if (fehler.empty()) return true;
     Plattform::meldungen().Zeigen(fehler, basZIRVO3801::ProgrammTitel, Plattform::Symbol::Warnung,
                                   Plattform::Knöpfe::OK);
@@ -142,11 +135,17 @@ bool frmDruckIni::EinstellungenPrüfen() {
 }
 
 void frmDruckIni::Querformathinweis() {
-    const Druckeinstellungen::Werte w = Eingaben();
-    std::string fehler = Druckraster::Druckermeldung(GewählterDrucker(), w, {true}, false, false);
-    if (fehler.empty())
-        fehler = ZIRVO3801Drucken::Probelauf(GewählterDrucker(), w, true,
-                                             [](ZIRVO3801Drucken& b, bool& failed) { b.Energien(failed); });
+    // The energy table of the current zone; what the message names can be
+    // stored too.
+    const Druckraster::Ausdruck energietabelle{
+        true, false,
+        [](Plattform::Druckfläche& f, const Druckeinstellungen::Werte& v, bool) {
+            return ZIRVO3801Drucken::Probelauf(f, v, true,
+                                               [](ZIRVO3801Drucken& b, bool& failed) { b.Energien(failed); });
+        },
+        false};
+    const std::string fehler = Druckraster::Druckermeldung(GewählterDrucker(), Eingaben(), {energietabelle},
+                                                           {ZIRVO3801Drucken::Einrichtung()}, false);
     if (fehler.empty()) return;
     Plattform::meldungen().Zeigen(DS("Die Einstellungen passen für alle Ausdrucke im Hochformat; die Energietabelle "
                                      "im Querformat braucht aber eine kleinere Schrift und wird so nicht gedruckt.") +

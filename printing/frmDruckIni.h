@@ -2,16 +2,20 @@
 // font and its size, printing without special characters, the line width
 // and the four page margins, kept in the settings object (and so in the
 // settings file). OK and "Testseite" store the values only when each lies
-// in its range and the font fits the reports' grid with these margins in
-// portrait (Druckraster); else a message says what is wrong and what fits
-// (the largest size for these margins, and where rows by font height or
-// narrower margins print the size chosen), and the dialog stays open with
-// the values as typed; "Testseite" says it before it asks anything. A
-// setting whose font fits portrait but not the landscape energy table is
-// stored with a word that that table needs a smaller size (its printout
-// refuses at its start). A font chosen is checked at once. "Testseite"
-// stores the values and prints the test page. Opened modally from File >
-// Druck einrichten and from the print dialogs (Aufruf).
+// in its range, the font fits the reports' grid with these margins in
+// portrait (Druckraster) and every fixed text of the reports keeps its room
+// (the cover's fixed parts, the test page and the system proof of the
+// reference projects laid out on the printer's measuring surface,
+// ZIRVO3801Drucken::Einrichtungsprobe); else a message says what is wrong,
+// in which report, and what prints instead (the largest size for these
+// margins, narrower margins for the size chosen, each passing the same
+// checks), and the dialog stays open with the values as typed; "Testseite"
+// says it before it asks anything. A setting that fits portrait but not the
+// landscape energy table is stored with a word that that table needs a
+// smaller size (its printout refuses at its start). A font chosen is
+// checked at once. "Testseite" stores the values and prints the test page.
+// Opened modally from File > Druck einrichten and from the print dialogs
+// (Aufruf).
 #pragma once
 
 #include "frame/Steuerelemente.h"

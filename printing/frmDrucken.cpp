@@ -219,8 +219,9 @@ bool frmDrucken::ExemplareDrucken(const std::string& letters, int copies, bool d
             if (failed) break;
         }
     };
-    // Settings under which a text would leave its room have said so.
-    if (!ZIRVO3801Drucken::VorDemDruck(false, abschnitte)) return true;
+    // Settings under which a text would leave its room have said so (and
+    // whether rows by font height, this dialog's choice, would print them).
+    if (!ZIRVO3801Drucken::VorDemDruck(false, abschnitte, true)) return true;
     for (int exemplar = 1; exemplar <= copies; ++exemplar) {
         if (!b.Initialisieren(duplex, false)) return true;
         bool failed = false;

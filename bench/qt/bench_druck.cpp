@@ -3,7 +3,12 @@
 // printer, draw the table of the current zone, write and rename the file),
 // and the whole system proof of the large 8-zone project with 20
 // components through its print dialog (every zone computed, then cover,
-// summary, protocol and component sheets).
+// summary, protocol and component sheets). And the refusals of settings
+// that do not print, with the search for what does: in the printer
+// settings dialog (its layout trial of every fixed text) and at the start
+// of the system proof of the large project, for DejaVu Sans Mono 8 pt at
+// the default margins, where no size prints and the search goes on to a
+// smaller size with narrower margins (the longest search).
 // The Qt application object is made by the program's main (bench_main.cpp).
 #include "bench/Grossprojekt.h"
 #include "frame/Initialisierung.h"
@@ -12,6 +17,8 @@
 #include "frame/basZIRVODialogSprache.h"
 #include "frame/qt/QtPlattform.h"
 #include "printing/Druckauftraege.h"
+#include "printing/Druckraster.h"
+#include "printing/ZIRVO3801Drucken.h"
 #include "printing/frmDrucken.h"
 #include "project/ProjektGlobal.h"
 
@@ -134,5 +141,37 @@ void BM_SystemnachweisAlsPdf(benchmark::State& state) {
     state.counters["Bauteile"] = 20;
 }
 BENCHMARK(BM_SystemnachweisAlsPdf)->Unit(benchmark::kMillisecond);
+
+// The settings of a fresh install but for a monospaced face of 8 pt.
+void Monospace8() {
+    Global::Initialisierung.DruckerSchrift = "DejaVu Sans Mono";
+    Global::Initialisierung.DruckerSchriftgrösse = 8;
+}
+
+void BM_DruckeinrichtungAbgelehnt(benchmark::State& state) {
+    PdfUmgebung pdf("einrichtung.pdf");
+    GrossesProjektÖffnen(20);
+    Monospace8();
+    const Druckeinstellungen::Werte w = Druckeinstellungen::Gelesen(Global::Initialisierung);
+    for (auto _ : state) {
+        const std::string meldung =
+            Druckraster::Druckermeldung(Plattform::PdfDrucker, w, {ZIRVO3801Drucken::Einrichtung()}, {}, false);
+        if (meldung.empty()) state.SkipWithError("not refused");
+    }
+}
+BENCHMARK(BM_DruckeinrichtungAbgelehnt)->Unit(benchmark::kMillisecond);
+
+void BM_SystemnachweisAbgelehnt(benchmark::State& state) {
+    PdfUmgebung pdf("abgelehnt.pdf");
+    GrossesProjektÖffnen(20);
+    Monospace8();
+    for (auto _ : state) {
+        frmDrucken dialog;
+        dialog.Form_Load();
+        dialog.cmdDrucken_Click();
+        if (dialog.Entladen) state.SkipWithError("not refused");
+    }
+}
+BENCHMARK(BM_SystemnachweisAbgelehnt)->Unit(benchmark::kMillisecond);
 
 } // namespace

@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
 
 using Druckraster::Grund;
@@ -114,7 +116,7 @@ TEST(Druckraster, Meldungen) {
          "Die Schrift Arial in 9 pt passt nicht in das Raster der Ausdrucke. Ihre Ziffern (0.18 cm) sind breiter als "
          "88 % einer Spalte des Rasters im Hochformat: eine Spalte ist dort 0.114 cm breit (79 Spalten auf 9 cm), "
          "eine Ziffer darf höchstens 0.1 cm breit sein.\r\n\r\nMit diesen Seitenrändern passt Arial in keiner "
-         "Grösse ab 6 pt: bitte wählen Sie schmalere Ränder. Mit schmaleren Seitenrändern lässt sich Arial in 9 pt "
+         "Grösse ab 6 pt. Mit schmaleren Seitenrändern lässt sich Arial in 9 pt "
          "drucken, zum Beispiel mit links 2.4 cm, oben 1.5 cm, rechts 2.4 cm und unten 1.5 cm."},
         {16, 3, 1.5, 1.5, {false}, false, "Schriftgrösse: 16 pt liegt ausserhalb des Bereichs von 6 bis 15 pt."},
         {9, 7, 1.5, 1.5, {false}, false, "Linker Rand: 7 cm liegt ausserhalb des Bereichs von 0 bis 6 cm."},
@@ -123,6 +125,74 @@ TEST(Druckraster, Meldungen) {
         SCOPED_TRACE(c.meldung);
         const Druckeinstellungen::Werte w{"Arial", c.grösse, false, 3, c.links, c.obenUnten, c.rechts, c.obenUnten};
         EXPECT_EQ(Druckraster::Meldung(f, w, c.quer, c.zeilenNachSchrift, true), c.meldung);
+    }
+}
+
+TEST(Druckraster, VorschlägeDruckenAuch) {
+    // What a refusal names is found with the dry runs of the printout too
+    // (here stand-ins that refuse by size or margins) and, for a size or
+    // margins, with those of the set-up dialog, so that it can be stored.
+    Testhilfe::Testumgebung umgebung;
+    Aufzeichnungsfläche f;
+    using Druckraster::Ausdruck;
+    using Werte = Druckeinstellungen::Werte;
+    const auto lauf = [](std::function<bool(const Werte&, bool)> passt) {
+        return [passt](Plattform::Druckfläche&, const Werte& w, bool zeilen) {
+            return passt(w, zeilen) ? std::string() : std::string("Ein Text bleibt nicht in seinem Feld.");
+        };
+    };
+    const auto bisGrösse = [](double g) { return [g](const Werte& w, bool) { return w.Grösse <= g; }; };
+    const auto nie = [](const Werte&, bool) { return false; };
+    struct Fall {
+        const char* was;
+        double grösse, links, rechts, obenUnten;
+        std::vector<Ausdruck> drucke, speichern;
+        const char* meldung;
+    } fälle[] = {
+        {"the reports hold 8 pt at most", 9, 3, 1.5, 1.5, {{false, false, lauf(bisGrösse(8)), true}}, {},
+         "Ein Text bleibt nicht in seinem Feld.\r\n\r\nMit diesen Seitenrändern passt Arial höchstens in 8 pt. Auch "
+         "mit schmaleren Seitenrändern lässt sich Arial in 9 pt nicht drucken."},
+        // left and right at most 3 cm: twentieths of 3 and 1.5 cm, 13 of
+        // them give 1.9 + 0.9 cm (14: 2.1 + 1 cm)
+        {"the reports hold side margins of 3 cm at most", 9, 3, 1.5, 1.5,
+         {{false, false, lauf([](const Werte& w, bool) { return w.Links + w.Rechts <= 3 + 1e-9; }), true}}, {},
+         "Ein Text bleibt nicht in seinem Feld.\r\n\r\nMit diesen Seitenrändern passt Arial in keiner Grösse ab 6 "
+         "pt. Mit schmaleren Seitenrändern lässt sich Arial in 9 pt drucken, zum Beispiel mit links 1.9 cm, oben 1.5 "
+         "cm, rechts 0.9 cm und unten 1.5 cm."},
+        {"nothing prints", 9, 3, 1.5, 1.5, {{false, false, lauf(nie), true}}, {},
+         "Ein Text bleibt nicht in seinem Feld.\r\n\r\nMit diesen Seitenrändern passt Arial in keiner Grösse ab 6 "
+         "pt. Auch ohne Seitenränder lässt sich Arial in keiner Grösse ab 6 pt drucken: bitte wählen Sie eine "
+         "andere Schrift."},
+        // the grid by font height holds 9.5 pt (Druckraster.Meldungen), the
+        // reports do not
+        {"rows by font height that the reports refuse", 9.5, 0, 0, 1.5,
+         {{false, false, lauf([](const Werte&, bool zeilen) { return !zeilen; }), true}}, {},
+         "Die Schrift Arial in 9.5 pt passt nicht in das Raster der Ausdrucke. Ihre Zeilen (0.41 cm mit "
+         "tiefgestellten Zeichen) sind höher als eine Zeile des Rasters im Hochformat (66 Zeilen auf 26.7 cm)."
+         "\r\n\r\nMit diesen Seitenrändern passt Arial höchstens in 9 pt. Mit schmaleren Seitenrändern lässt sich "
+         "Arial in 9.5 pt drucken, zum Beispiel mit links 0 cm, oben 1.4 cm, rechts 0 cm und unten 1.4 cm."},
+        // rows by font height are named only where the user chooses them
+        {"no choice of rows", 9.5, 0, 0, 1.5, {{false, false, {}, false}}, {},
+         "Die Schrift Arial in 9.5 pt passt nicht in das Raster der Ausdrucke. Ihre Zeilen (0.41 cm mit "
+         "tiefgestellten Zeichen) sind höher als eine Zeile des Rasters im Hochformat (66 Zeilen auf 26.7 cm)."
+         "\r\n\r\nMit diesen Seitenrändern passt Arial höchstens in 9 pt. Mit schmaleren Seitenrändern lässt sich "
+         "Arial in 9.5 pt drucken, zum Beispiel mit links 0 cm, oben 1.4 cm, rechts 0 cm und unten 1.4 cm."},
+        // the printout holds 9 pt, the set-up dialog 7 pt at most
+        {"what the set-up dialog would not store", 9.5, 3, 1.5, 1.5, {{false, false, {}, true}},
+         {{false, false, lauf(bisGrösse(7)), false}},
+         "Die Schrift Arial in 9.5 pt passt nicht in das Raster der Ausdrucke. Ihre Ziffern (0.19 cm) sind breiter "
+         "als 88 % einer Spalte des Rasters im Hochformat: eine Spalte ist dort 0.209 cm breit (79 Spalten auf 16.5 "
+         "cm), eine Ziffer darf höchstens 0.184 cm breit sein.\r\n\r\nMit diesen Seitenrändern passt Arial "
+         "höchstens in 7 pt. Auch mit schmaleren Seitenrändern lässt sich Arial in 9.5 pt nicht drucken."},
+        // the settings as they stand print; the set-up dialog's checks are
+        // for what is named
+        {"settings that print", 9, 3, 1.5, 1.5, {{false, false, lauf(bisGrösse(9)), true}},
+         {{false, false, lauf(nie), false}}, ""},
+    };
+    for (const Fall& c : fälle) {
+        SCOPED_TRACE(c.was);
+        const Werte w{"Arial", c.grösse, false, 3, c.links, c.obenUnten, c.rechts, c.obenUnten};
+        EXPECT_EQ(Druckraster::Meldung(f, w, c.drucke, c.speichern, false), c.meldung);
     }
 }
 

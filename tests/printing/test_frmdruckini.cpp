@@ -46,11 +46,16 @@ TEST(frmDruckIni, BereicheUndStandardwerte) {
          "cm), eine Ziffer darf höchstens 0.184 cm breit sein.\r\n\r\nMit diesen Seitenrändern passt Arial "
          "höchstens in 8.5 pt. Mit schmaleren Seitenrändern lässt sich Arial in 10.5 pt drucken, zum Beispiel mit "
          "links 1 cm, oben 0 cm, rechts 1 cm und unten 0 cm."},
+        // no size at 6 cm, nor 15 pt with any margins: the largest size
+        // without margins is 10.5 pt (29.7 / 66 = 0.45 >= 0.448), whose
+        // digits need left and right at most 2.15 cm: 0.9 cm each, in
+        // twentieths of 6 cm
         {"15", "5", "6", 0, 0, 0,
          "Die Schrift Arial in 15 pt passt nicht in das Raster der Ausdrucke. Ihre Ziffern (0.3 cm) sind breiter "
          "als 88 % einer Spalte des Rasters im Hochformat: eine Spalte ist dort 0.114 cm breit (79 Spalten auf 9 cm), "
          "eine Ziffer darf höchstens 0.1 cm breit sein.\r\n\r\nMit diesen Seitenrändern passt Arial in keiner "
-         "Grösse ab 6 pt: bitte wählen Sie schmalere Ränder."},
+         "Grösse ab 6 pt. Mit schmaleren Seitenrändern lässt sich Arial in 10.5 pt drucken, zum Beispiel mit links "
+         "0.9 cm, oben 0 cm, rechts 0.9 cm und unten 0 cm."},
     };
     for (const Fall& c : fälle) {
         SCOPED_TRACE(std::string(c.grösse) + " / " + c.linie + " / " + c.rand);
@@ -167,7 +172,7 @@ TEST(frmDruckIni, Testseite) {
         {Antwort::Ja, "Laser", 0, "Die Schrift Arial in 9 pt passt nicht in das Raster der Ausdrucke. Ihre Ziffern "
          "(0.18 cm) sind breiter als 88 % einer Spalte des Rasters im Hochformat: eine Spalte ist dort 0.114 cm breit "
          "(79 Spalten auf 9 cm), eine Ziffer darf höchstens 0.1 cm breit sein.\r\n\r\nMit diesen Seitenrändern "
-         "passt Arial in keiner Grösse ab 6 pt: bitte wählen Sie schmalere Ränder. Mit schmaleren Seitenrändern "
+         "passt Arial in keiner Grösse ab 6 pt. Mit schmaleren Seitenrändern "
          "lässt sich Arial in 9 pt drucken, zum Beispiel mit links 2.4 cm, oben 2.1 cm, rechts 2.4 cm und unten "
          "2.1 cm.", // left and right at most 4.84 cm, top and bottom 29.7 - 66 * 0.384 = 4.36 cm
          "6", "Die Schrift Arial in 9 pt passt nicht", 1},
