@@ -1,6 +1,5 @@
-// The main window's frame: menus and tool bars, the aligned regions, the
-// placement on the desktop, the panes with their title strips and splitter,
-// the grids of the four tables, showing a table and switching the zone.
+// The main window's frame: menus and tool bars, start and end, the
+// placement on the desktop and the status bar.
 #include "mainwindow/frmZIRVO3801.h"
 
 #include "frame/Initialisierung.h"
@@ -10,25 +9,14 @@
 #include "frame/basZIRVOBildschirmschrift.h"
 #include "frame/basZIRVODialogSprache.h"
 #include "frame/frmZIRVO3801Start.h"
+#include "mainwindow/Fensterteile.h"
 #include "project/ProjektGlobal.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
 
-namespace {
-
-// To the nearest whole number, halves to the even one.
-std::int32_t GeradeRunden(double x) {
-    double r = std::round(x);
-    if (std::fabs(x - std::trunc(x)) == 0.5 && std::fmod(r, 2.0) != 0) r -= std::copysign(1.0, x);
-    return static_cast<std::int32_t>(r);
-}
-
-// The smallest height a drag leaves to a pane.
-constexpr double Mindesthöhe = 60;
-
-} // namespace
+using Fensterteile::GeradeRunden;
 
 // --- tool bars ---
 
@@ -199,6 +187,39 @@ static void SymbolleistenAnlegen(frmZIRVO3801& f) {
     knopf(t2, "Q", "QH", "Heizwärmebedarf");
 }
 
+// A tool-bar button is enabled as its command's menu entry can be chosen:
+// the entry and the menu that holds it both enabled. Without a project the
+// buttons of the Projekt and Zone commands are thus disabled, as their menus.
+void frmZIRVO3801::SymbolleistenAbgleichen() {
+    struct Befehl {
+        std::string_view key;
+        const Menüeintrag* eintrag;
+        const Menüeintrag* menü;
+    };
+    const Befehl eins[] = {{"New", &mnuDateiNeu, &mnuDatei},
+                           {"Open", &mnuDateiÖffnen, &mnuDatei},
+                           {"Save", &mnuDateiSpeichern, &mnuDatei},
+                           {"Print", &mnuDateiDrucken, &mnuDatei},
+                           {"OK", &mnuExtrasOK, &mnuExtras},
+                           {"B", &mnuTabellenBaustoffe, &mnuTabellen},
+                           {"T", &mnuTabellenStandardnutzung, &mnuTabellen}};
+    const Befehl zwei[] = {{"P", &mnuProjektAngaben, &mnuProjekt}, {"N", &mnuProjektNutzung, &mnuProjekt},
+                           {"B", &mnuProjektBauteile, &mnuProjekt}, {"E", &mnuZoneEBF, &mnuZone},
+                           {"A", &mnuZoneA, &mnuZone},             {"U", &mnuZoneU, &mnuZone},
+                           {"F", &mnuZoneF, &mnuZone},             {"L", &mnuZoneL, &mnuZone},
+                           {"G", &mnuZoneG, &mnuZone},             {"Q", &mnuZoneQh, &mnuZone}};
+    auto wählbar = [](const Befehl& b) { return b.eintrag->Enabled() && b.menü->Enabled(); };
+    for (const Befehl& b : eins)
+        if (Symbolknopf* k = tbrToolbar1.Knopf(b.key)) k->setEnabled(wählbar(b));
+    for (const Befehl& b : zwei)
+        if (Symbolknopf* k = tbrToolbar2.Knopf(b.key)) k->setEnabled(wählbar(b));
+    if (Symbolknopf* t = tbrToolbar1.Knopf("T")) {
+        for (const auto& e : t->ButtonMenus())
+            e->setEnabled(mnuTabellen.Enabled() &&
+                          (e->Tag() == "S" ? mnuTabellenStandardnutzung : mnuTabellenRechenwerte).Enabled());
+    }
+}
+
 // --- start and end ---
 
 void frmZIRVO3801::Form_Load() {
@@ -295,507 +316,4 @@ void frmZIRVO3801::NeuereVersionAnzeigen(const std::string& text) {
     lblNeuereVersionLage[2] = 400;
     lblNeuereVersionLage[3] = 400;
     lblNeuereVersionVorhanden.setVisible(true);
-}
-
-// --- layout ---
-
-// The aligned regions: the tool bars at the top, the status bar at the
-// bottom, the help panel and its dividing strip at the right edge between them.
-static void Ausrichten(frmZIRVO3801& f) {
-    std::int32_t oben = 0;
-    if (f.tbrToolbar1.Visible()) {
-        f.tbrToolbar1.Move(0, 0, f.ScaleWidth, f.tbrToolbar1.Height());
-        oben = f.tbrToolbar1.Height();
-    }
-    if (f.tbrToolbar2.Visible()) {
-        f.tbrToolbar2.Move(0, oben, f.ScaleWidth, f.tbrToolbar2.Height());
-        oben += f.tbrToolbar2.Height();
-    }
-    std::int32_t unten = f.ScaleHeight;
-    if (f.sbrStatusbar.Visible()) {
-        unten -= f.sbrStatusbar.Height();
-        f.sbrStatusbar.Move(0, unten, f.ScaleWidth, f.sbrStatusbar.Height());
-    }
-    const std::int32_t höhe = std::max<std::int32_t>(0, unten - oben);
-    std::int32_t rechts = f.ScaleWidth;
-    if (f.picHilfe.Visible()) {
-        rechts -= f.picHilfe.Width();
-        f.picHilfe.Move(rechts, oben, f.picHilfe.Width(), höhe);
-    }
-    if (f.picTrHilfe.Visible()) f.picTrHilfe.Move(rechts - f.picTrHilfe.Width(), oben, f.picTrHilfe.Width(), höhe);
-}
-
-std::int32_t frmZIRVO3801::HilfeBreite() const {
-    // The user's width, else a fifth of the window; the panes keep at least
-    // MinPanebreite, the panel at least MinHilfebreite (where there is room).
-    const std::int32_t gewählt = Global::Initialisierung.HilfeBreite;
-    std::int32_t breite = gewählt > 0 ? gewählt : ScaleWidth / 5;
-    breite = std::min(breite, ScaleWidth - picTrHilfe.Width() - MinPanebreite);
-    return std::max(breite, std::min<std::int32_t>(MinHilfebreite, ScaleWidth / 2));
-}
-
-void frmZIRVO3801::Form_Resize() {
-    if (picHilfe.Visible()) picHilfe.Move(picHilfe.Left(), picHilfe.Top(), std::max(40, HilfeBreite()), picHilfe.Height());
-    Ausrichten(*this);
-    PanesAnzeigen();
-}
-
-void frmZIRVO3801::picTrHilfe_MouseDown() { HilfeZiehen = true; }
-
-void frmZIRVO3801::picTrHilfe_MouseMove(double x) {
-    if (!HilfeZiehen) return;
-    // The strip follows the pointer: the panel is what lies right of it.
-    const auto breite = static_cast<std::int32_t>(ScaleWidth - x - picTrHilfe.Width() / 2.0);
-    Global::Initialisierung.HilfeBreite = std::max<std::int32_t>(1, breite);
-    Global::Initialisierung.HilfeBreite = HilfeBreite();
-    Form_Resize();
-}
-
-void frmZIRVO3801::picTrHilfe_MouseUp(double x) {
-    picTrHilfe_MouseMove(x);
-    HilfeZiehen = false;
-}
-
-void frmZIRVO3801::PaneRechteckeBerechnen() {
-    const std::int32_t links = 0;
-    std::int32_t oben = 0;
-    if (tbrToolbar1.Visible()) oben = tbrToolbar1.Height() + tbrToolbar2.Height();
-    std::int32_t breite = ScaleWidth;
-    if (picHilfe.Visible()) breite = ScaleWidth - picTrHilfe.Width() - picHilfe.Width();
-    std::int32_t höhe = ScaleHeight - oben;
-    if (sbrStatusbar.Visible()) höhe -= sbrStatusbar.Height();
-    // Panes narrower than the tables scroll sideways: their bar takes the
-    // bottom of the pane area.
-    const std::int32_t tabellen = GezeigteBreite();
-    const bool rollen = breite > 0 && tabellen > breite;
-    if (rollen) höhe = std::max<std::int32_t>(0, höhe - hsbPanes.Height());
-    PaneVersatz = std::clamp<std::int32_t>(PaneVersatz, 0, rollen ? tabellen - breite : 0);
-    PaneFläche = {links, oben, breite, höhe};
-    if (rollen) hsbPanes.Move(links, oben + höhe, breite, hsbPanes.Height());
-    hsbPanes.setVisible(rollen);
-
-    if (Aufteilung != 0) {
-        PaneHöhe[0] = GeradeRunden((1 - Aufteilung) * höhe);
-        PaneOben[0] = oben + höhe - PaneHöhe[0];
-        PaneHöhe[1] = höhe - PaneHöhe[0];
-        PaneOben[1] = oben;
-        PaneLinks = {links, links};
-        PaneBreite = {breite, breite};
-    } else {
-        PaneLinks[0] = links;
-        PaneOben[0] = oben;
-        PaneBreite[0] = breite;
-        PaneHöhe[0] = höhe;
-        PaneLinks[1] = PaneOben[1] = PaneBreite[1] = PaneHöhe[1] = 0;
-    }
-}
-
-void frmZIRVO3801::TitelAlleZeichnen() {
-    TitelZeichnen(0);
-    TitelZeichnen(1);
-}
-
-void frmZIRVO3801::TitelZeichnen(std::int16_t i) {
-    if (i < 0 || i > 1) return;
-    Titelstreifen& s = picTitel[i];
-    const bool aktiv = i == AktivePane;
-    s.setAktiv(aktiv);
-    if (s.Height() > PaneFläche[3] || PaneTabelle[static_cast<std::size_t>(i)] == 0) {
-        s.setVisible(false);
-        return;
-    }
-    s.setVisible(true);
-    std::string text = s.Tag();
-    if (Global::Projekt.ZonenAnzahl() >= 2) text = Global::Projekt.ZGetStr("Bez") + "  :  " + text;
-    s.setText(std::move(text));
-    if (!aktiv) return;
-    HilfeKontextSetzen(0);
-    static constexpr const char* themen[] = {"", "EBF", "A", "U", "F"};
-    for (const auto& t : Tabellen) {
-        if (t && t->Titel == s.Tag()) {
-            if (t->KeyNr >= 1 && t->KeyNr <= 4) InfoAnzeigen(themen[t->KeyNr]);
-            HilfeKontextSetzen(t->KeyNr);
-            break;
-        }
-    }
-}
-
-void frmZIRVO3801::HilfeKontextSetzen(std::int16_t t) {
-    switch (t) {
-    case 0: HelpContextID = 1000; break;
-    case 1: HelpContextID = 3010; break;
-    case 2: HelpContextID = 3020; break;
-    case 3: HelpContextID = 3030; break;
-    case 4: HelpContextID = 3050; break;
-    default: break;
-    }
-}
-
-void frmZIRVO3801::Form_Click() {
-    const std::int16_t soll = Aufteilung != 0 ? 1 : 0;
-    if (AktivePane != soll) {
-        AktivePane = soll;
-        PanesAnzeigen();
-    }
-    if (picTitel[0].Visible() && FokusSetzen) FokusSetzen(picTitel[0]);
-}
-
-// --- the zone selector ---
-
-void frmZIRVO3801::ZonenListeAktualisieren() {
-    Symbolknopf* n = tbrToolbar2.Knopf("N");
-    if (!n) return;
-    Projekt& p = Global::Projekt;
-    n->ButtonMenusLeeren();
-    if (p.ZonenAnzahl() > 1) {
-        n->setStyle(Symbolknopf::tbrDropdown);
-        const std::int16_t bisher = p.GetNZone();
-        for (std::int16_t i = 0; i < p.ZonenAnzahl(); ++i) {
-            p.SetNZone(i);
-            n->ButtonMenuHinzufügen(std::string(), p.ZGetStr("Bez") + " [" + p.ZGetStr("Code") + "]");
-        }
-        p.SetNZone(bisher);
-    } else {
-        n->setStyle(Symbolknopf::tbrDefault);
-    }
-}
-
-void frmZIRVO3801::tbrToolbar2_ButtonDropDown() {
-    Symbolknopf* n = tbrToolbar2.Knopf("N");
-    if (!n) return;
-    const Projekt& p = Global::Projekt;
-    const auto& einträge = n->ButtonMenus();
-    for (std::int16_t i = 0; i < p.ZonenAnzahl() && i < static_cast<std::int16_t>(einträge.size()); ++i)
-        einträge[static_cast<std::size_t>(i)]->setEnabled(i != p.GetNZone());
-}
-
-void frmZIRVO3801::tbrToolbar2_ButtonMenuClick(std::int16_t Index) { ZoneWechseln(static_cast<std::int16_t>(Index - 1)); }
-
-// --- the grids ---
-
-namespace {
-
-struct Spaltenplan {
-    Steuerelementfeld<TextBox> frmZIRVO3801::*feld;
-    std::int16_t tabSpalte;
-};
-
-} // namespace
-
-PictureBox* frmZIRVO3801::TabellenBox(std::int16_t t) {
-    switch (t) {
-    case TabelleEBF: return &picEBF;
-    case TabelleA: return &picDa;
-    case TabelleU: return &picDu;
-    case TabelleF: return &picF;
-    default: return nullptr;
-    }
-}
-
-// The captions of the four grids: column heads in the words of the printed
-// envelope tables, the element types of the totals blocks.
-static void BeschriftungenSetzen(frmZIRVO3801& f) {
-    auto setzen = [](Steuerelementfeld<Label>& feld, std::initializer_list<std::string_view> texte) {
-        int i = 0;
-        for (std::string_view t : texte)
-            if (i < feld.Anzahl()) feld[i++].setCaption(DS(t));
-    };
-    setzen(f.lblEBF, {"Bezeichnung", "Fläche\n[m²]", "Geschosshöhe\n[m]", "EBF\n[m²]"});
-    f.lblEBFTot.setCaption(DS("Total"));
-    const std::initializer_list<std::string_view> kopf = {"Fläche", "U", "Qt [kWh/m²]"};
-    const std::string_view typen[] = {"D   Dach", "W   Wand", "B   Boden", "l   Wärmebrücke linear",
-                                      "p   Wärmebrücke punktuell"};
-    const std::string_view spalten[] = {"\nC",  "Bauteil / Wärmebrücke\nText", "Fläche\n[m²]", "\n#",
-                                        "U\n[W/m²K]", "\nH", "Orientie-\nrung"};
-    for (Steuerelementfeld<Label>* feld : {&f.lblDa, &f.lblDu}) {
-        setzen(*feld, kopf);
-        int i = 3;
-        for (std::string_view t : typen) (*feld)[i++].setCaption(DS(t));
-        for (std::string_view t : spalten) (*feld)[i++].setCaption(DS(t));
-    }
-    f.lblDu[15].setCaption(DS("bu\n[-]"));
-    f.lblDu[16].setCaption(DS("bG\n[-]"));
-    f.lblDu[17].setCaption(DS("θin / Zone\n[°C] / [-]"));
-    setzen(f.lblF, {"Fläche", "U", "Qt [kWh/m²]", "F   Fenster", "T   Türen", "l   Wärmebrücke linear",
-                    "p   Wärmebrücke punktuell", "Genutzte solare Wärmeeinträge", "Ausnutzungsgrad [-]"});
-    int i = 9;
-    for (std::string_view t : spalten) f.lblF[i++].setCaption(DS(t));
-    for (std::string_view t : {"Neigung\n[°]", "g\n[-]", "ff\n[-]", "fS1\n[-]", "fS2,3\n[-]"})
-        f.lblF[i++].setCaption(DS(t));
-}
-
-// A tool-bar button is enabled as its command's menu entry can be chosen:
-// the entry and the menu that holds it both enabled. Without a project the
-// buttons of the Projekt and Zone commands are thus disabled, as their menus.
-void frmZIRVO3801::SymbolleistenAbgleichen() {
-    struct Befehl {
-        std::string_view key;
-        const Menüeintrag* eintrag;
-        const Menüeintrag* menü;
-    };
-    const Befehl eins[] = {{"New", &mnuDateiNeu, &mnuDatei},
-                           {"Open", &mnuDateiÖffnen, &mnuDatei},
-                           {"Save", &mnuDateiSpeichern, &mnuDatei},
-                           {"Print", &mnuDateiDrucken, &mnuDatei},
-                           {"OK", &mnuExtrasOK, &mnuExtras},
-                           {"B", &mnuTabellenBaustoffe, &mnuTabellen},
-                           {"T", &mnuTabellenStandardnutzung, &mnuTabellen}};
-    const Befehl zwei[] = {{"P", &mnuProjektAngaben, &mnuProjekt}, {"N", &mnuProjektNutzung, &mnuProjekt},
-                           {"B", &mnuProjektBauteile, &mnuProjekt}, {"E", &mnuZoneEBF, &mnuZone},
-                           {"A", &mnuZoneA, &mnuZone},             {"U", &mnuZoneU, &mnuZone},
-                           {"F", &mnuZoneF, &mnuZone},             {"L", &mnuZoneL, &mnuZone},
-                           {"G", &mnuZoneG, &mnuZone},             {"Q", &mnuZoneQh, &mnuZone}};
-    auto wählbar = [](const Befehl& b) { return b.eintrag->Enabled() && b.menü->Enabled(); };
-    for (const Befehl& b : eins)
-        if (Symbolknopf* k = tbrToolbar1.Knopf(b.key)) k->setEnabled(wählbar(b));
-    for (const Befehl& b : zwei)
-        if (Symbolknopf* k = tbrToolbar2.Knopf(b.key)) k->setEnabled(wählbar(b));
-    if (Symbolknopf* t = tbrToolbar1.Knopf("T")) {
-        for (const auto& e : t->ButtonMenus())
-            e->setEnabled(mnuTabellen.Enabled() &&
-                          (e->Tag() == "S" ? mnuTabellenStandardnutzung : mnuTabellenRechenwerte).Enabled());
-    }
-}
-
-void frmZIRVO3801::TabelleInitialisieren() {
-    using F = frmZIRVO3801;
-    struct Plan {
-        std::int16_t nummer;
-        std::string_view titel;
-        std::int16_t zeilen;
-        vb6CCVScrollBar F::*balken;
-        std::vector<Spaltenplan> spalten;
-        std::vector<std::pair<Label*, bool>> labels;
-    };
-    std::vector<std::pair<Label*, bool>> ebf, da, du, fe;
-    for (int i = 0; i < lblEBF.Anzahl(); ++i) ebf.emplace_back(&lblEBF[i], false);
-    for (Label* l : {&lblEBFTot, &lblEBFTotAh0, &lblEBFTotAh}) ebf.emplace_back(l, true);
-    for (Label* l : {&lblDaFl, &lblDaU, &lblDaQt, &lblWaFl, &lblWaU, &lblWaQt, &lblBaFl, &lblBaU, &lblBaQt,
-                     &lbllaFl, &lbllaU, &lbllaQt, &lblpaFl, &lblpaU, &lblpaQt})
-        da.emplace_back(l, false);
-    for (int i = 0; i < lblDa.Anzahl(); ++i) da.emplace_back(&lblDa[i], false);
-    for (Label* l : {&lblDuFl, &lblDuU, &lblDuQt, &lblWuFl, &lblWuU, &lblWuQt, &lblBuFl, &lblBuU, &lblBuQt,
-                     &lblluFl, &lblluU, &lblluQt, &lblpuFl, &lblpuU, &lblpuQt})
-        du.emplace_back(l, false);
-    for (int i = 0; i < lblDu.Anzahl(); ++i) du.emplace_back(&lblDu[i], false);
-    for (Label* l : {&lblFFl, &lblFU, &lblFQt, &lblTFl, &lblTU, &lblTQt, &lbllfFl, &lbllfU, &lbllfQt, &lblpfFl,
-                     &lblpfU, &lblpfQt})
-        fe.emplace_back(l, false);
-    for (int i = 0; i < lblF.Anzahl(); ++i) fe.emplace_back(&lblF[i], false);
-    for (Label* l : {&lblFQs, &lblFQsf}) fe.emplace_back(l, false);
-
-    const Plan pläne[4] = {
-        {TabelleEBF, "Energiebezugsfläche", ZeilenEBF, &F::sbrEBFVScroll,
-         {{&F::txtEBFBez, 0}, {&F::txtEBFFl, 1}, {&F::txtEBFhG, 2}, {&F::txtEBFAh, -1}}, ebf},
-        {TabelleA, "Gebäudehülle gegen Aussenluft", ZeilenHülle, &F::sbrDaVScroll,
-         {{&F::txtDaC, 0}, {&F::txtDaBez, 1}, {&F::txtDaFl, 2}, {&F::txtDaBt, 3}, {&F::txtDaU, 4}, {&F::txtDaH, 5},
-          {&F::txtDaO, 6}},
-         da},
-        {TabelleU, "Gebäudehülle gegen unbeheizte Räume, Erdreich und beheizte Räume", ZeilenHülle,
-         &F::sbrDuVScroll,
-         {{&F::txtDuC, 0}, {&F::txtDuBez, 1}, {&F::txtDuFl, 2}, {&F::txtDuBt, 3}, {&F::txtDuU, 4}, {&F::txtDuH, 5},
-          {&F::txtDuO, 6}, {&F::txtDuBu, 7}, {&F::txtDuBG, 8}, {&F::txtDuTin, 9}},
-         du},
-        {TabelleF, "Gebäudehülle Fenster, Türen und Tore gegen Aussenluft", ZeilenHülle, &F::sbrFVScroll,
-         {{&F::txtFC, 0}, {&F::txtFBez, 1}, {&F::txtFFl, 2}, {&F::txtFBt, 3}, {&F::txtFU, 4}, {&F::txtFH, 5},
-          {&F::txtFO, 6}, {&F::txtFOn, 7}, {&F::txtFg, 8}, {&F::txtFFF, 9}, {&F::txtFFS1, 10},
-          {&F::txtFFS23, 11}},
-         fe},
-    };
-
-    for (const Plan& plan : pläne) {
-        basZIRVO3801::ZahlLabelAktualisieren();
-        auto tabelle = std::make_unique<EingabeTabelle>();
-        tabelle->KeyNr = plan.nummer;
-        tabelle->Titel = DS(plan.titel);
-        tabelle->setTab(*TabellenBox(plan.nummer));
-        tabelle->setTabelleZeilen((this->*(plan.spalten.front().feld))[0], plan.zeilen);
-        for (const auto& [label, total] : plan.labels) tabelle->setLabel(*label, total);
-        for (std::int16_t r = 0; r < plan.zeilen; ++r)
-            for (const Spaltenplan& s : plan.spalten) tabelle->setTabText((this->*(s.feld))[r], r, s.tabSpalte);
-        tabelle->setVScrollbar(this->*(plan.balken));
-        tabelle->SetTabIndex();
-        tabelle->setVisible(false);
-        Tabellen[static_cast<std::size_t>(plan.nummer)] = std::move(tabelle);
-    }
-    // The computed area of the EBF table is not typed.
-    for (int r = 0; r < txtEBFAh.Anzahl(); ++r) txtEBFAh[r].setLocked(true);
-    BeschriftungenSetzen(*this);
-}
-
-std::int16_t frmZIRVO3801::TabelleIndex(std::int16_t t) const {
-    for (std::int16_t k = 1; k <= 4; ++k)
-        if (Tabellen[static_cast<std::size_t>(k)] && Tabellen[static_cast<std::size_t>(k)]->KeyNr == t) return k;
-    return 0;
-}
-
-bool frmZIRVO3801::PaneBerechnen() { return TabelleBerechnen(PaneTabelle[static_cast<std::size_t>(AktivePane)]); }
-
-bool frmZIRVO3801::PaneSpeichern() {
-    const std::int16_t t = PaneTabelle[static_cast<std::size_t>(AktivePane)];
-    if (t < 1) return false;
-    return TabelleSpeichern(t);
-}
-
-// --- showing a table, switching the zone ---
-
-bool frmZIRVO3801::TabelleAnzeigen(std::int16_t t) {
-    std::int16_t& aktiv = PaneTabelle[static_cast<std::size_t>(AktivePane)];
-    if (t == 0) {
-        TabelleSpeichern(aktiv);
-        HilfeKontextSetzen(0);
-        return false;
-    }
-    const std::int16_t k = TabelleIndex(t);
-    if (k == 0) return false;
-    EingabeTabelle& tabelle = *Tabellen[static_cast<std::size_t>(k)];
-    for (std::int16_t p = 0; p < 2; ++p) {
-        if (PaneTabelle[static_cast<std::size_t>(p)] == t) {
-            AktivePane = p;
-            TitelAlleZeichnen();
-            tabelle.TabSetFocus();
-            return false;
-        }
-    }
-    if (aktiv > 0) TabelleSpeichern(aktiv);
-    aktiv = t;
-    TabelleEinlesen(t);
-    PanesAnzeigen();
-    tabelle.TabSetFocus();
-    return false;
-}
-
-bool frmZIRVO3801::ZoneWechseln(std::int16_t i) {
-    Projekt& p = Global::Projekt;
-    if (i == p.GetNZone()) return false;
-    TabelleSpeichern(PaneTabelle[0]);
-    TabelleSpeichern(PaneTabelle[1]);
-    p.SetNZone(i);
-    ProjektZoneEinlesen();
-    PanesAnzeigen();
-    return false;
-}
-
-// --- panes and splitter ---
-
-void frmZIRVO3801::PanesAnzeigen() {
-    if (Aufteilung == 0) {
-        // The upper pane is closed: what was typed in its table is kept, and
-        // the lower pane takes the attention.
-        if (PaneTabelle[1] != 0) {
-            TabelleSpeichern(PaneTabelle[1]);
-            PaneTabelle[1] = 0;
-        }
-        AktivePane = 0;
-    }
-    for (std::int16_t k = 1; k <= 4; ++k) {
-        EingabeTabelle* t = Tabellen[static_cast<std::size_t>(k)].get();
-        if (!t) continue;
-        if (t->KeyNr != PaneTabelle[0] && t->KeyNr != PaneTabelle[1] && t->getVisible()) t->setVisible(false);
-    }
-    PaneRechteckeBerechnen();
-    const int panes = Aufteilung != 0 ? 2 : 1;
-    for (int p = 0; p < panes; ++p) {
-        const std::int16_t k = TabelleIndex(PaneTabelle[static_cast<std::size_t>(p)]);
-        if (PaneTabelle[static_cast<std::size_t>(p)] <= 0 || k == 0) continue;
-        EingabeTabelle& tabelle = *Tabellen[static_cast<std::size_t>(k)];
-        Titelstreifen& s = picTitel[p];
-        const auto i = static_cast<std::size_t>(p);
-        s.setTag(tabelle.Titel);
-        s.Move(PaneLinks[i], PaneOben[i], PaneBreite[i], s.Height());
-        s.setVisible(true);
-        // Scrolled sideways, its rows' scroll bar stays at the pane's right
-        // edge, in front of the help panel.
-        tabelle.setSichtbarBis(hsbPanes.Visible() ? PaneVersatz + PaneBreite[i] : 0);
-        tabelle.Move(PaneLinks[i] - PaneVersatz, PaneOben[i] + s.Height(), std::max(PaneBreite[i], GezeigteBreite()),
-                     PaneHöhe[i] - s.Height());
-        tabelle.setVisible(true);
-    }
-    TitelAlleZeichnen();
-}
-
-std::int32_t frmZIRVO3801::GezeigteBreite() const {
-    std::int32_t breite = 0;
-    for (std::size_t p = 0; p < 2; ++p) {
-        const std::int16_t t = PaneTabelle[p];
-        if (t < 1 || t > 4 || (p == 1 && Aufteilung == 0)) continue;
-        const std::int32_t b = Tabellenbreiten[static_cast<std::size_t>(t)];
-        breite = std::max(breite, b > 0 ? b : Tabellenbreite);
-    }
-    return breite;
-}
-
-void frmZIRVO3801::hsbPanes_Change(std::int32_t Wert) {
-    if (Wert == PaneVersatz) return;
-    PaneVersatz = Wert;
-    PanesAnzeigen();
-}
-
-void frmZIRVO3801::PaneAktivieren(const PictureBox& box) {
-    for (std::int16_t p = 0; p < 2; ++p) {
-        const std::int16_t k = TabelleIndex(PaneTabelle[static_cast<std::size_t>(p)]);
-        if (PaneTabelle[static_cast<std::size_t>(p)] <= 0 || k == 0) continue;
-        EingabeTabelle& tabelle = *Tabellen[static_cast<std::size_t>(k)];
-        if (tabelle.getTab() != &box) continue;
-        if (p == AktivePane) return;
-        AktivePane = p;
-        TitelAlleZeichnen();
-        tabelle.TabSetFocus();
-        return;
-    }
-}
-
-void frmZIRVO3801::picEBF_Click() { PaneAktivieren(picEBF); }
-void frmZIRVO3801::picDa_Click() { PaneAktivieren(picDa); }
-void frmZIRVO3801::picDu_Click() { PaneAktivieren(picDu); }
-void frmZIRVO3801::picF_Click() { PaneAktivieren(picF); }
-
-void frmZIRVO3801::picTitel_MouseDown(std::int16_t Index, double y) {
-    if (Index < 0 || Index > 1) return;
-    const std::int16_t k = TabelleIndex(PaneTabelle[static_cast<std::size_t>(Index)]);
-    if (PaneTabelle[static_cast<std::size_t>(Index)] > 0 && k > 0) {
-        if (PictureBox* box = Tabellen[static_cast<std::size_t>(k)]->getTab()) PaneAktivieren(*box);
-    }
-    if (Index == 0) {
-        picTrennZeiger.setVisible(true);
-        ZiehStart = GeradeRunden(y);
-        Ziehen = true;
-    }
-}
-
-void frmZIRVO3801::picTitel_MouseMove(std::int16_t Index, double y) {
-    if (Index != 0) return;
-    const Titelstreifen& s = picTitel[0];
-    const std::int32_t lage = s.Top() + GeradeRunden(y);
-    if (lage >= PaneFläche[1] && lage <= PaneFläche[1] + PaneFläche[3] - Mindesthöhe)
-        picTrennZeiger.Move(s.Left() + 3, lage - 2, s.Width() - 6, picTrennZeiger.Height());
-}
-
-void frmZIRVO3801::picTitel_MouseUp(std::int16_t Index, double y) {
-    if (Index != 0) return;
-    picTrennZeiger.setVisible(false);
-    // Only the release of a press that began a drag moves the border: the
-    // release after a double click (the strip has moved under the pointer
-    // by then) leaves the share the double click set.
-    if (!Ziehen) return;
-    Ziehen = false;
-    const double H = PaneFläche[3];
-    // No pane area, nothing to share.
-    if (H <= 0) return;
-    double a = (picTitel[0].Top() + y - ZiehStart - PaneFläche[1]) / H;
-    if (a < Mindesthöhe / H) a = 0;
-    else if (a > (H - Mindesthöhe) / H) a = (H - Mindesthöhe) / H;
-    Aufteilung = a;
-    PanesAnzeigen();
-    const std::int16_t k = TabelleIndex(PaneTabelle[static_cast<std::size_t>(AktivePane)]);
-    if (PaneTabelle[static_cast<std::size_t>(AktivePane)] > 0 && k > 0) Tabellen[static_cast<std::size_t>(k)]->TabSetFocus();
-}
-
-void frmZIRVO3801::picTitel_DblClick(std::int16_t Index) {
-    if (Index != 0) return;
-    // The second press of a double click begins no drag.
-    Ziehen = false;
-    picTrennZeiger.setVisible(false);
-    Aufteilung = Aufteilung == 0 ? 0.5 : 0;
-    PanesAnzeigen();
 }
