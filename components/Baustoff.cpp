@@ -328,7 +328,8 @@ bool Baustoff::DateienPrüfen() {
     return true;
 }
 
-bool Baustoff::DateiLesen(std::vector<std::string>& zeilen, std::string& fehler, std::string* fremderKopf) const {
+bool Baustoff::DateiLesen(std::vector<std::string>& zeilen, std::string& fehler, std::string* fremderKopf,
+                          std::string* hinweis) const {
     zeilen.clear();
     if (fremderKopf) fremderKopf->clear();
     // A FIFO, device or folder (also behind a link) is said as what it is.
@@ -347,7 +348,9 @@ bool Baustoff::DateiLesen(std::vector<std::string>& zeilen, std::string& fehler,
         return false;
     }
     std::string grund;
-    auto inhalt = Dateien::Lesen(pfad_, &grund);
+    Dateien::Nebenkopie kopie{grenzen_.Bytes, {}};
+    auto inhalt = Dateien::Lesen(pfad_, &grund, &kopie);
+    if (hinweis) *hinweis = kopie.Hinweis;
     if (!inhalt) {
         fehler = DS("Die Datei kann nicht gelesen werden.") + " (" + grund + ")";
         return false;
@@ -408,7 +411,8 @@ bool Baustoff::DateiSchreiben(const std::vector<std::string>& zeilen, std::strin
         }
     }
     std::string grund;
-    if (Dateien::SicherSchreiben(pfad_, text, &grund)) return true;
+    Dateien::Nebenkopie kopie{grenzen_.Bytes, {}};
+    if (Dateien::SicherSchreiben(pfad_, text, &grund, &kopie)) return true;
     fehler = DS("Die Datei kann nicht geschrieben werden.") + " (" + grund + ")";
     return false;
 }
@@ -447,7 +451,7 @@ bool Baustoff::DBOpen(const std::string& Pfad) {
     if (Pfad.empty() || DateienPrüfen()) return false;
     ResteEntfernen();
     std::vector<std::string> zeilen;
-    std::string fehler, fremderKopf, ohneSperre;
+    std::string fehler, fremderKopf, ohneSperre, kopiehinweis;
     {
         Sperre sperre(sperrpfad_, false, pfad_);
         if (!sperre.Gehalten()) {
@@ -461,7 +465,10 @@ bool Baustoff::DBOpen(const std::string& Pfad) {
             // copy of the old content, so a read never sees half of one.
             ohneSperre = SperrText(sperre);
         }
-        if (!DateiLesen(zeilen, fehler, &fremderKopf)) {
+        const bool gelesen = DateiLesen(zeilen, fehler, &fremderKopf, &kopiehinweis);
+        // What lies beside the file under the name of a copy and was left alone.
+        if (!kopiehinweis.empty()) Melden(kopiehinweis, Plattform::Symbol::Warnung);
+        if (!gelesen) {
             Melden(fehler);
             return false;
         }

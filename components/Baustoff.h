@@ -163,7 +163,10 @@ private:
     bool VorlageKopieren();
     // The record lines of the file, or false (with the reason for a message).
     // fremderKopf: the header of a version this program does not know, or "".
-    bool DateiLesen(std::vector<std::string>& zeilen, std::string& fehler, std::string* fremderKopf) const;
+    // hinweis: what lay beside the file under the name of a copy and was
+    // left alone ("" for nothing).
+    bool DateiLesen(std::vector<std::string>& zeilen, std::string& fehler, std::string* fremderKopf,
+                    std::string* hinweis = nullptr) const;
     bool DateiSchreiben(const std::vector<std::string>& zeilen, std::string& fehler) const;
     // Under the lock: the file as it stands now, to be changed; "" or the
     // reason it cannot be.

@@ -1,4 +1,5 @@
 #include "frame/Dateien.h"
+#include "frame/DateienIntern.h"
 
 #include "frame/Systemfehler.h"
 #include "frame/basZIRVODialogSprache.h"
@@ -19,20 +20,17 @@
 #include <sys/stat.h>
 #include <sys/xattr.h>
 #include <thread>
+#include <utility>
 #include <unistd.h>
 #include <vector>
 
 namespace Dateien {
 
-namespace {
+namespace Intern {
 void melden(std::string* fehler, const std::string& text) {
     if (fehler) *fehler = text;
 }
-} // namespace
 
-namespace {
-
-// What kind of file a mode names, as a message says it.
 std::string Art(mode_t modus) {
     if (S_ISDIR(modus)) return DS("ein Ordner");
     if (S_ISCHR(modus) || S_ISBLK(modus)) return DS("ein Gerät");
@@ -42,18 +40,21 @@ std::string Art(mode_t modus) {
     return DS("eine besondere Datei");
 }
 
+} // namespace Intern
+using namespace Intern;
+
+namespace {
 // (The path is put in as it is: it may hold an "@" of its own.)
 std::string ArtText(const std::string& pfad, mode_t modus) { return "\"" + pfad + "\" " + Artsatz(modus); }
 
-// Waits for the lock on the open file (art LOCK_SH or LOCK_EX) as long as
-// another program writes it, at most about wartezeit; false when it is
-// still held then. A file system without such locks counts as locked.
+} // namespace
+
+namespace Intern {
+// A file system without such locks counts as locked.
 bool Sperren(int fd, int art, std::chrono::milliseconds wartezeit) {
     return Dateien::SperreAbwarten(fd, art, wartezeit) != EWOULDBLOCK;
 }
-constexpr std::chrono::milliseconds Schreibwartezeit(10000);
 
-// The whole content of an open file, from its start.
 bool AllesLesen(int fd, std::string& inhalt, int& grund) {
     inhalt.clear();
     char puffer[65536];
@@ -109,40 +110,27 @@ int RegulärÖffnen(const std::string& pfad, int flags, std::string* fehler) {
     return -1;
 }
 
-enum class Rückholung { Keine, Erledigt, Unmöglich };
-Rückholung KopieZurückholen(const std::string& ziel, std::string* fehler);
-
-} // namespace
+} // namespace Intern
 
 std::string Artsatz(mode_t modus) { return DSFormat("ist @ und keine gewöhnliche Datei.", Art(modus)); }
 
-std::optional<std::string> Lesen(const std::string& pfad, std::string* fehler) {
+std::optional<std::string> Lesen(const std::string& pfad, std::string* fehler, Nebenkopie* kopie) {
     const std::string ziel = LinkZiel(pfad);
     // A write into the file itself that was cut off: its copy holds the
-    // old content whole. It goes back into the file; where this user may
-    // not write the file (or another program is just writing it), the copy
-    // is read in its place.
-    // (A copy gone meanwhile was taken away by the write that is now done.)
-    if (KopieZurückholen(ziel, fehler) == Rückholung::Unmöglich) {
-        const int fd = RegulärÖffnen(Kopiepfad(ziel), O_RDONLY, fehler);
-        std::string inhalt;
-        int grund = 0;
-        const bool ok = fd >= 0 && AllesLesen(fd, inhalt, grund);
-        if (fd >= 0) ::close(fd);
-        if (ok) return inhalt;
-        struct stat st {};
-        if (fd >= 0 || ::lstat(Kopiepfad(ziel).c_str(), &st) == 0 || errno != ENOENT) {
-            if (fd >= 0) melden(fehler, Systemfehler::Text(grund));
-            return std::nullopt;
-        }
+    // old content whole, and it goes back into the file first.
+    std::string hinweis;
+    const auto rück = KopieZurückholen(ziel, kopie ? kopie->Grenze : Standardgrenze, &hinweis, &hinweis);
+    if (kopie) kopie->Hinweis = hinweis;
+    if (rück == Rückholung::Besetzt) {
+        melden(fehler, hinweis);
+        if (kopie) kopie->Hinweis.clear();
+        return std::nullopt;
     }
     const int fd = RegulärÖffnen(ziel, O_RDONLY, fehler);
     if (fd < 0) return std::nullopt;
-    // Not while another program writes into the file itself; should it take
-    // too long, the copy it made holds the old content whole.
+    // Not while another program writes into the file itself.
     if (!Sperren(fd, LOCK_SH, Schreibwartezeit)) {
         ::close(fd);
-        if (Vorhanden(Kopiepfad(ziel))) return Lesen(Kopiepfad(ziel), fehler);
         melden(fehler, DS("die Datei wird gerade von einem anderen Programm geschrieben"));
         return std::nullopt;
     }
@@ -171,10 +159,12 @@ std::string LinkZiel(const std::string& pfad) {
 }
 
 namespace {
-
 // The extended attribute that holds a file's access-control list (the
 // entries beyond owner, group and others).
 constexpr const char* Zugriffsliste = "system.posix_acl_access";
+} // namespace
+
+namespace Intern {
 
 // The access-control list of a file as the system stores it; "" when it
 // has none (or its file system knows none). Nothing, with errno, when it
@@ -196,6 +186,9 @@ std::optional<std::string> ZugriffslisteLesen(const char* pfad) {
         if (errno != ERANGE) return std::nullopt;
     }
 }
+} // namespace Intern
+
+namespace {
 
 // What a replaced file hands on to the file that replaces it.
 struct AlteDatei {
@@ -203,33 +196,58 @@ struct AlteDatei {
     std::string zugriffsliste;
 };
 
-// A new file made from muster with the bytes, flushed and closed. Before
+// A file made from a mkstemp pattern that its writer holds (an flock on
+// it) while it is open, so that no one takes it for a leftover of a write
+// that was killed. Closed (and the lock given up) when the object goes.
+struct Temporärdatei {
+    std::string pfad;
+    int fd = -1;
+    Temporärdatei() = default;
+    Temporärdatei(const Temporärdatei&) = delete;
+    Temporärdatei& operator=(const Temporärdatei&) = delete;
+    Temporärdatei(Temporärdatei&& t) noexcept : pfad(std::move(t.pfad)), fd(std::exchange(t.fd, -1)) {}
+    ~Temporärdatei() {
+        if (fd >= 0) ::close(fd);
+    }
+    bool Leer() const { return fd < 0; }
+};
+
+// A new file made from muster with the bytes, flushed, and held. Before
 // the bytes go in, vorbereiten(fd) gives it its rights: 0 when done, an
 // errno value to fail with, or -1 when the file cannot get them (no file
 // is left then, and nothing is reported).
-std::string temporärSchreiben(const std::string& muster, std::string_view inhalt,
-                              const std::function<int(int fd)>& vorbereiten, std::string* fehler) {
-    std::string temp = muster;
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0) {
-        melden(fehler, Systemfehler::Text(errno));
-        return "";
+Temporärdatei temporärSchreiben(const std::string& muster, std::string_view inhalt,
+                                const std::function<int(int fd)>& vorbereiten, std::string* fehler) {
+    Temporärdatei t;
+    for (int versuch = 0;; ++versuch) {
+        t.pfad = muster;
+        t.fd = ::mkstemp(t.pfad.data());
+        if (t.fd < 0) {
+            melden(fehler, Systemfehler::Text(errno));
+            return t;
+        }
+        // Held from now on. A reader that took the file for a leftover in
+        // the moment before has it (or has removed it): another one.
+        struct stat st {};
+        const bool gesperrt = ::flock(t.fd, LOCK_EX | LOCK_NB) == 0 || errno != EWOULDBLOCK;
+        if ((gesperrt && ::fstat(t.fd, &st) == 0 && st.st_nlink > 0) || versuch >= 20) break;
+        ::close(t.fd);
+        t.fd = -1;
     }
-    int grund = vorbereiten(fd);
+    int grund = vorbereiten(t.fd);
     for (const char* p = inhalt.data(); grund == 0 && p < inhalt.data() + inhalt.size();) {
-        const ssize_t n = ::write(fd, p, static_cast<std::size_t>(inhalt.data() + inhalt.size() - p));
+        const ssize_t n = ::write(t.fd, p, static_cast<std::size_t>(inhalt.data() + inhalt.size() - p));
         if (n >= 0) p += n;
         else if (errno != EINTR) grund = errno;
     }
-    // The file is closed whether or not the flush succeeded.
-    if (grund == 0 && ::fsync(fd) != 0) grund = errno;
-    if (::close(fd) != 0 && grund == 0) grund = errno;
+    if (grund == 0 && ::fsync(t.fd) != 0) grund = errno;
     if (grund != 0) {
         if (grund > 0) melden(fehler, Systemfehler::Text(grund));
-        ::unlink(temp.c_str());
-        return "";
+        ::unlink(t.pfad.c_str());
+        ::close(t.fd);
+        t.fd = -1;
     }
-    return temp;
+    return t;
 }
 
 // Gives a new file the permission bits rechte; with alt, first that file's
@@ -323,6 +341,9 @@ int KopieRechte(int fd, const AlteDatei& alt) {
     return 0;
 }
 
+} // namespace
+
+namespace Intern {
 // The system's answer for this user (its permission bits and access-control
 // list as they apply), and the mode that gives nobody write access, which
 // the system does not hold against root.
@@ -336,53 +357,51 @@ std::string Ordner(const std::string& ziel) {
     return p.has_parent_path() ? p.parent_path().string() : std::string(".");
 }
 
-const std::string Kopieendung = ".altinhalt";
+} // namespace Intern
 
-Rückholung KopieZurückholen(const std::string& ziel, std::string* fehler) {
-    const std::string kopie = Kopiepfad(ziel);
-    struct stat st {};
-    if (::lstat(kopie.c_str(), &st) != 0 || !S_ISREG(st.st_mode) || ::stat(ziel.c_str(), &st) != 0 ||
-        !S_ISREG(st.st_mode))
-        return Rückholung::Keine;
-    // Without the right to write the file, or while another program writes
-    // it, the copy is read in its place.
-    const int fd = RegulärÖffnen(ziel, O_RDWR | O_NOFOLLOW, nullptr);
-    if (fd < 0) return Rückholung::Unmöglich;
-    Rückholung ergebnis = Rückholung::Unmöglich;
-    std::string alt;
-    int grund = 0;
-    if (!Sperren(fd, LOCK_EX, Schreibwartezeit)) {
-        melden(fehler, DS("die Datei wird gerade von einem anderen Programm geschrieben"));
-    } else if (const int kfd = RegulärÖffnen(kopie, O_RDONLY | O_NOFOLLOW, fehler); kfd < 0) {
-        // The write that held the lock was done and took its copy away. A
-        // copy this user cannot read stays in the way: saved over, it would
-        // come back later over the newer content.
-        if (::lstat(kopie.c_str(), &st) != 0 && errno == ENOENT) ergebnis = Rückholung::Keine;
-        else melden(fehler, kopie + ": " + (fehler ? *fehler : std::string()));
-    } else {
-        const bool gelesen = AllesLesen(kfd, alt, grund);
-        ::close(kfd);
-        if (gelesen && AllesSchreiben(fd, alt, grund)) {
-            ::unlink(kopie.c_str());
-            OrdnerAufDisk(Ordner(ziel));
-            ergebnis = Rückholung::Erledigt;
-        } else {
-            melden(fehler, Systemfehler::Text(grund));
+namespace {
+
+bool schreiben(const std::string& pfad, std::string_view inhalt, std::string* fehler, Nebenkopie* nk,
+               int versuch = 0);
+
+// Puts the copy of the old content (the held temporary file) under its
+// name, never over another file there: only over an empty one of this
+// user's own, a copy applied and emptied before.
+bool KopieAblegen(const std::string& temp, const std::string& kopie, std::string* fehler) {
+    if (::renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, kopie.c_str(), RENAME_NOREPLACE) == 0) return true;
+    int grund = errno;
+    if (grund == EINVAL || grund == ENOSYS) {
+        // A file system that knows no such rename: a second name, which is
+        // never made over another file either.
+        if (::link(temp.c_str(), kopie.c_str()) == 0) {
+            ::unlink(temp.c_str());
+            return true;
         }
+        grund = errno;
     }
-    ::close(fd);
-    return ergebnis;
+    struct stat st {};
+    if (grund == EEXIST && ::lstat(kopie.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_size == 0 &&
+        st.st_uid == ::geteuid()) {
+        if (::rename(temp.c_str(), kopie.c_str()) == 0) return true;
+        grund = errno;
+    }
+    ::unlink(temp.c_str());
+    if (::lstat(kopie.c_str(), &st) == 0)
+        melden(fehler, DSFormat2("neben der Datei liegt \"@\" (Besitzer: @), wo dieses Programm beim Speichern "
+                                 "den bisherigen Inhalt ablegt; diese Datei bleibt, wie sie ist",
+                                 kopie, Besitzer(kopie)));
+    else melden(fehler, Systemfehler::Text(grund));
+    return false;
 }
-
-bool schreiben(const std::string& pfad, std::string_view inhalt, std::string* fehler, int versuch = 0);
 
 // Writes into the file itself, whose owner (or group or mode) a new file
 // made by this user could not have: first a complete copy of its old
-// content beside it, on disk, then the new content, then the copy goes. A
-// write that is cut off leaves the copy, which the next open or save puts
-// back (KopieZurückholen).
+// content beside it (with the new content, so that the next open can tell
+// a cut-off write of exactly these bytes), on disk and held, then the new
+// content, then the copy goes. A write that is cut off leaves the copy,
+// which the next open or save puts back (KopieZurückholen).
 bool ImDateiSchreiben(const std::string& ziel, std::string_view inhalt, const AlteDatei& alt, std::string* fehler,
-                      int versuch) {
+                      Nebenkopie* nk, int versuch) {
     const int fd = RegulärÖffnen(ziel, O_RDWR | O_NOFOLLOW, fehler);
     if (fd < 0) return false;
     auto fehlschlag = [&](const std::string& text) {
@@ -398,7 +417,7 @@ bool ImDateiSchreiben(const std::string& ziel, std::string_view inhalt, const Al
     if (::fstat(fd, &offen) != 0 || ::stat(ziel.c_str(), &jetzt) != 0 || offen.st_ino != jetzt.st_ino ||
         offen.st_dev != jetzt.st_dev) {
         ::close(fd);
-        if (versuch < 20) return schreiben(ziel, inhalt, fehler, versuch + 1);
+        if (versuch < 20) return schreiben(ziel, inhalt, fehler, nk, versuch + 1);
         melden(fehler, DS("die Datei wird gerade von einem anderen Programm geschrieben"));
         return false;
     }
@@ -407,18 +426,15 @@ bool ImDateiSchreiben(const std::string& ziel, std::string_view inhalt, const Al
     if (!AllesLesen(fd, bisher, grund)) return fehlschlag(Systemfehler::Text(grund));
     const std::string kopie = Kopiepfad(ziel), ordner = Ordner(ziel);
     std::string kopiefehler;
-    const std::string temp =
-        temporärSchreiben(Temporärmuster(ziel), bisher, [&alt](int kfd) { return KopieRechte(kfd, alt); }, &kopiefehler);
-    if (temp.empty()) return fehlschlag(kopiefehler);
-    if (::rename(temp.c_str(), kopie.c_str()) != 0) {
-        grund = errno;
-        ::unlink(temp.c_str());
-        return fehlschlag(Systemfehler::Text(grund));
-    }
+    Temporärdatei temp = temporärSchreiben(Temporärmuster(ziel), Kopietext(offen, bisher, inhalt),
+                                           [&alt](int kfd) { return KopieRechte(kfd, alt); }, &kopiefehler);
+    if (temp.Leer()) return fehlschlag(kopiefehler);
+    if (!KopieAblegen(temp.pfad, kopie, &kopiefehler)) return fehlschlag(kopiefehler);
     if (!OrdnerAufDisk(ordner, &kopiefehler)) {
         ::unlink(kopie.c_str());
         return fehlschlag(kopiefehler);
     }
+    if (ImDateiUnterbrechung && ::pwrite(fd, inhalt.data(), inhalt.size() / 2, 0) >= 0) ImDateiUnterbrechung();
     if (!AllesSchreiben(fd, inhalt, grund)) {
         // The old content back; should that fail too, the copy stays for
         // the next open.
@@ -428,7 +444,8 @@ bool ImDateiSchreiben(const std::string& ziel, std::string_view inhalt, const Al
     }
     // The copy's removal must be on disk before the save counts as done:
     // a copy that came back after a crash would undo it.
-    ::unlink(kopie.c_str());
+    if (::unlink(kopie.c_str()) != 0 && (::ftruncate(temp.fd, 0) != 0 || ::fsync(temp.fd) != 0))
+        return fehlschlag(Systemfehler::Text(errno));
     ::close(fd);
     return OrdnerAufDisk(ordner, fehler);
 }
@@ -437,7 +454,7 @@ bool ImDateiSchreiben(const std::string& ziel, std::string_view inhalt, const Al
 // renamed over it, with the permission bits, access-control list, group and
 // owner of the old file (0644 and the writer's without one); into the file
 // itself where a new file could not have them.
-bool schreiben(const std::string& pfad, std::string_view inhalt, std::string* fehler, int versuch) {
+bool schreiben(const std::string& pfad, std::string_view inhalt, std::string* fehler, Nebenkopie* nk, int versuch) {
     const std::string ziel = LinkZiel(pfad);
     AlteDatei alt;
     const bool hatAlte = ::stat(ziel.c_str(), &alt.status) == 0;
@@ -457,25 +474,25 @@ bool schreiben(const std::string& pfad, std::string_view inhalt, std::string* fe
         melden(fehler, DS("die Datei ist schreibgeschützt"));
         return false;
     }
-    const std::string kopie = Kopiepfad(ziel);
     if (hatAlte) {
-        // What a write that was cut off left: the old content goes back first.
-        if (KopieZurückholen(ziel, fehler) == Rückholung::Unmöglich) return false;
+        // What a write that was cut off left: the old content goes back
+        // first. A copy that could not be applied and stays would undo
+        // this save later.
+        std::string hinweis;
+        const auto rück = KopieZurückholen(ziel, nk ? nk->Grenze : Standardgrenze, fehler, &hinweis);
+        if (nk) nk->Hinweis = hinweis;
+        if (rück == Rückholung::Besetzt || rück == Rückholung::Unmöglich) return false;
         auto liste = ZugriffslisteLesen(ziel.c_str());
         if (!liste) {
             melden(fehler, Systemfehler::Text(errno));
             return false;
         }
         alt.zugriffsliste = std::move(*liste);
-    } else if (struct stat st {}; ::lstat(kopie.c_str(), &st) == 0 && S_ISREG(st.st_mode)) {
-        // The copy of a file that has since been removed: it must not come
-        // back over the new file.
-        ::unlink(kopie.c_str());
     }
     SchreibresteEntfernen(ziel, Restealter);
     // Another user's file: only root may give a new file its owner.
     if (hatAlte && ::geteuid() != 0 && alt.status.st_uid != ::geteuid())
-        return ImDateiSchreiben(ziel, inhalt, alt, fehler, versuch);
+        return ImDateiSchreiben(ziel, inhalt, alt, fehler, nk, versuch);
     // The old file stays locked until the new one has taken its name, so
     // that no write into it (nor a reader) comes in between.
     struct Sperrhalter {
@@ -491,7 +508,7 @@ bool schreiben(const std::string& pfad, std::string_view inhalt, std::string* fe
     }
     const int rechte = hatAlte ? static_cast<int>(alt.status.st_mode & 07777) : 0644;
     bool ungleich = false;
-    const std::string temp = temporärSchreiben(
+    Temporärdatei temp = temporärSchreiben(
         Temporärmuster(ziel), inhalt,
         [&](int fd) {
             const int r = RechteGeben(fd, rechte, hatAlte ? &alt : nullptr, hatAlte);
@@ -502,12 +519,12 @@ bool schreiben(const std::string& pfad, std::string_view inhalt, std::string* fe
     if (ungleich) {
         if (alte.fd >= 0) ::close(alte.fd);
         alte.fd = -1;
-        return ImDateiSchreiben(ziel, inhalt, alt, fehler, versuch);
+        return ImDateiSchreiben(ziel, inhalt, alt, fehler, nk, versuch);
     }
-    if (temp.empty()) return false;
-    if (::rename(temp.c_str(), ziel.c_str()) != 0) {
+    if (temp.Leer()) return false;
+    if (::rename(temp.pfad.c_str(), ziel.c_str()) != 0) {
         melden(fehler, Systemfehler::Text(errno));
-        ::unlink(temp.c_str());
+        ::unlink(temp.pfad.c_str());
         return false;
     }
     // The new name is on disk only once the folder is.
@@ -517,8 +534,10 @@ bool schreiben(const std::string& pfad, std::string_view inhalt, std::string* fe
 } // namespace
 
 std::string TemporärSchreiben(const std::string& muster, std::string_view inhalt, int rechte, std::string* fehler) {
-    return temporärSchreiben(muster, inhalt, [rechte](int fd) { return RechteGeben(fd, rechte, nullptr, false); },
+    const Temporärdatei t =
+        temporärSchreiben(muster, inhalt, [rechte](int fd) { return RechteGeben(fd, rechte, nullptr, false); },
                              fehler);
+    return t.Leer() ? std::string() : t.pfad;
 }
 
 std::string Artfehler(const std::string& pfad) {
@@ -547,8 +566,17 @@ bool OrdnerAufDisk(const std::string& ordner, std::string* fehler) {
     return ok;
 }
 
-bool SicherSchreiben(const std::string& pfad, std::string_view inhalt, std::string* fehler) {
-    return schreiben(pfad, inhalt, fehler);
+bool KopieNachsehen(const std::string& pfad, Nebenkopie& kopie, std::string* fehler) {
+    const std::string ziel = LinkZiel(pfad);
+    struct stat st {};
+    kopie.Hinweis.clear();
+    if (::stat(ziel.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return true;
+    const auto rück = KopieZurückholen(ziel, kopie.Grenze, fehler, &kopie.Hinweis);
+    return rück != Rückholung::Besetzt && rück != Rückholung::Unmöglich;
+}
+
+bool SicherSchreiben(const std::string& pfad, std::string_view inhalt, std::string* fehler, Nebenkopie* kopie) {
+    return schreiben(pfad, inhalt, fehler, kopie);
 }
 
 void DateigrössenSignalAbschalten() { std::signal(SIGXFSZ, SIG_IGN); }
@@ -570,8 +598,9 @@ std::size_t Zeichenanfang(std::string_view text, std::size_t stelle) {
 }
 
 std::string Kurzname(std::string_view dateiname) {
-    // "." before it and ".tmpXXXXXX" (or the copy's ending, as long) after.
-    constexpr std::size_t zusatz = 1 + 10, grenze = 255;
+    // "." before it and the temporary file's ending (the copy's is shorter)
+    // after.
+    constexpr std::size_t zusatz = 1 + Tempendung.size() + 6, grenze = 255;
     if (dateiname.size() + zusatz <= grenze) return std::string(dateiname);
     // Cut at a character's start; the whole name's hash (FNV-1a) keeps apart
     // names that begin alike.
@@ -592,17 +621,17 @@ std::string Versteckt(const std::string& pfad, const std::string& endung) {
 }
 } // namespace
 
-std::string Temporärmuster(const std::string& pfad) { return Versteckt(pfad, ".tmpXXXXXX"); }
+std::string Temporärmuster(const std::string& pfad) { return Versteckt(pfad, std::string(Tempendung) + "XXXXXX"); }
 
-std::string Kopiepfad(const std::string& pfad) { return Versteckt(pfad, Kopieendung); }
+std::string Kopiepfad(const std::string& pfad) { return Versteckt(pfad, std::string(Kopieendung)); }
 
 bool IstSchreibrest(std::string_view name, std::string_view dateiname) {
-    // "." name ".tmp" and the six letters or digits mkstemp puts in.
+    // "." name, the ending and the six letters or digits mkstemp puts in.
     if (dateiname.empty()) return false;
     const std::string kurz = Kurzname(dateiname);
-    const std::size_t länge = 1 + kurz.size() + 4 + 6;
+    const std::size_t länge = 1 + kurz.size() + Tempendung.size() + 6;
     if (name.size() != länge || name[0] != '.' || name.substr(1, kurz.size()) != kurz ||
-        name.substr(1 + kurz.size(), 4) != ".tmp")
+        name.substr(1 + kurz.size(), Tempendung.size()) != Tempendung)
         return false;
     return IstZufallsendung(name.substr(länge - 6));
 }
@@ -644,10 +673,23 @@ int ResteEntfernen(const std::string& ordner, const std::function<bool(std::stri
     const auto grenze = fs::file_time_type::clock::now() - mindestalter;
     int entfernt = 0;
     for (const auto& rest : Reste(ordner, istRest)) {
+        // Its writer holds it while it writes: it goes only once this
+        // program gets its lock. Where the file system takes no locks, only
+        // one untouched for mindestalter goes.
+        const int fd = ::open(rest.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC);
+        if (fd < 0) continue;
+        struct stat offen {}, jetzt {};
+        const int gesperrt = ::flock(fd, LOCK_EX | LOCK_NB) == 0 ? 0 : errno;
         std::error_code ec;
         const auto geschrieben = fs::last_write_time(rest, ec);
-        if (mindestalter.count() > 0 && (ec || geschrieben > grenze)) continue;
-        if (::unlink(rest.c_str()) == 0) ++entfernt;
+        const bool frei =
+            gesperrt == 0 || (gesperrt != EWOULDBLOCK && gesperrt != EINTR &&
+                              !(mindestalter.count() > 0 && (ec || geschrieben > grenze)));
+        // Still the file that was looked at.
+        if (frei && ::fstat(fd, &offen) == 0 && ::lstat(rest.c_str(), &jetzt) == 0 && offen.st_ino == jetzt.st_ino &&
+            offen.st_dev == jetzt.st_dev && S_ISREG(jetzt.st_mode) && ::unlink(rest.c_str()) == 0)
+            ++entfernt;
+        ::close(fd);
     }
     return entfernt;
 }

@@ -2,7 +2,9 @@
 // first: it goes to a temporary file beside the target, is flushed to disk
 // and then renamed over it, so a failure leaves the old file as it was.
 // Where the new file could not keep the old one's owner, the old content is
-// first copied beside it and the new content written into the file itself.
+// first copied beside it and the new content written into the file itself;
+// such a copy is applied only when it provably belongs to a write into this
+// very file that was cut off, by someone who could have written the file.
 #pragma once
 
 #include <chrono>
@@ -15,12 +17,29 @@
 
 namespace Dateien {
 
+// The largest file of a kind whose reader gives none.
+inline constexpr std::size_t Standardgrenze = std::size_t(256) << 20;
+
+// What a reader or writer of a kind of file has the open or save look for
+// beside it: Grenze, the largest file of its kind (a copy of more is none of
+// its); filled in, Hinweis, the message about a file under the copy's name
+// that was left alone, or a copy that could not be applied ("" for none).
+struct Nebenkopie {
+    std::size_t Grenze = Standardgrenze;
+    std::string Hinweis;
+};
+
 // The whole file as bytes, or nothing when it cannot be read. Only a
 // regular file is read (a FIFO or device is refused at once, it never
 // waits). The old content that an interrupted write into the file left in
-// its copy is put back first (or read from the copy, where this user may
-// not write the file).
-std::optional<std::string> Lesen(const std::string& pfad, std::string* fehler = nullptr);
+// its copy is put back first, where the copy provably belongs to that
+// write (it names the file's device and inode and holds the old and the
+// new content, the file holds a mix of the two, its owner may write the
+// file, it is no larger than kopie->Grenze allows) and can be removed or
+// emptied afterwards; any other file of that name is neither read nor
+// changed, and named in kopie->Hinweis.
+std::optional<std::string> Lesen(const std::string& pfad, std::string* fehler = nullptr,
+                                 Nebenkopie* kopie = nullptr);
 
 // Writes the bytes to pfad atomically. A path that is a symbolic link writes
 // the file the link points to (the link stays a link); the old file's
@@ -33,13 +52,28 @@ std::optional<std::string> Lesen(const std::string& pfad, std::string* fehler = 
 // no member of), the new content goes into the file itself instead, after a
 // complete copy of the old content beside it (Kopiepfad) is on disk; the
 // copy goes once the new content is, and a write cut off in between leaves
-// it for the next open or save to put back. Only a regular file is written
+// it for the next open or save to put back (as Lesen does; a copy of such a
+// write that cannot be applied stops the save, kopie->Hinweis names another
+// file of its name). Only a regular file is written
 // over: a device, FIFO, socket or folder (also behind a link) is refused
 // with its path and kind, and nothing changes. A write-protected file (see
 // Schreibgeschützt) is not replaced. Leftovers of earlier writes of the
-// file older than Restealter are removed. Returns false and the reason on
+// file whose writers are gone are removed. Returns false and the reason on
 // failure.
-bool SicherSchreiben(const std::string& pfad, std::string_view inhalt, std::string* fehler = nullptr);
+bool SicherSchreiben(const std::string& pfad, std::string_view inhalt, std::string* fehler = nullptr,
+                     Nebenkopie* kopie = nullptr);
+
+// Puts back what a cut-off write into the file (the one a link points to)
+// left in its copy, as Lesen and SicherSchreiben do first, for a writer
+// that never reads its file (a PDF target). False and the reason where
+// another program writes the file just now or such a copy cannot be
+// applied; kopie.Hinweis as Lesen fills it.
+bool KopieNachsehen(const std::string& pfad, Nebenkopie& kopie, std::string* fehler = nullptr);
+
+// For the tests of cut-off writes: when set, called in a write into the file
+// itself once the copy of the old content is on disk and the first half of
+// the new content is in the file.
+extern void (*ImDateiUnterbrechung)();
 
 // True when the file (the one a link points to) exists and this user may
 // not write it: the system refuses the user write access (the permission
@@ -72,9 +106,13 @@ bool OrdnerAufDisk(const std::string& ordner, std::string* fehler = nullptr);
 bool Vorhanden(const std::string& pfad);
 
 // The temporary files that SicherSchreiben makes beside a target are named
-// "." + Kurzname(the target's name) + ".tmp" + six letters or digits. A save
-// that was killed midway leaves one behind: true when name (a bare file
-// name) is such a leftover of the file dateiname.
+// "." + Kurzname(the target's name) + Tempendung + six letters or digits,
+// an ending no one gives a file by hand; their writer holds an flock on
+// them while it writes. A save that was killed midway leaves one behind:
+// true when name (a bare file name) is such a leftover of the file
+// dateiname.
+inline constexpr std::string_view Tempendung = ".~zirvo-tmp-";
+inline constexpr std::string_view Kopieendung = ".~zirvo-journal";
 bool IstSchreibrest(std::string_view name, std::string_view dateiname);
 // The file name itself where a temporary name made of it fits the file
 // system's 255 bytes; a longer one is cut (at a character's start) and ends
@@ -93,10 +131,10 @@ int SperreAbwarten(int fd, int art, std::chrono::milliseconds wartezeit);
 std::string Temporärmuster(const std::string& pfad);
 // Where the copy of the old content of a file (the one a link points to)
 // lies while its new content is written into it: "." + Kurzname(its name) +
-// ".altinhalt" beside it.
+// Kopieendung beside it.
 std::string Kopiepfad(const std::string& pfad);
-// How old a leftover must be before a writer without the file's lock may
-// take it away: a younger one may be another copy's write under way.
+// How old a leftover must be before it may go where its file system takes
+// no flock (where it does, the writer's lock tells whether it is gone).
 inline constexpr std::chrono::seconds Restealter{60};
 // The message for a path that names (behind its links) something that is
 // no regular file: its path and kind; "" for a regular file or none.
@@ -109,10 +147,10 @@ std::string Artsatz(mode_t modus);
 // True when s is six letters or digits, as mkstemp puts in for "XXXXXX".
 bool IstZufallsendung(std::string_view s);
 // Removes the leftovers of interrupted writes of pfad (beside the file a
-// link points to, as the writes put them) and returns how many. Without a
-// minimum age only call it while no other write of that file can be under
-// way (under the file's lock); with one, only leftovers untouched that long
-// go.
+// link points to, as the writes put them) and returns how many: those whose
+// lock this program gets (their writer is gone). Where the file system takes
+// no locks, only those untouched for mindestalter (all without one: then
+// only call it while no other write of that file can be under way).
 int SchreibresteEntfernen(const std::string& pfad, std::chrono::seconds mindestalter = std::chrono::seconds(0));
 // The same for the plain files in ordner whose names istRest takes.
 int ResteEntfernen(const std::string& ordner, const std::function<bool(std::string_view name)>& istRest,

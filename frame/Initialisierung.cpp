@@ -194,13 +194,21 @@ std::string Pfad(const std::string& ordner, const std::string& name) {
     return (fs::path(ordner) / name).string();
 }
 
-// The file's lines, or nothing when it is missing or cannot be a settings file.
-std::optional<std::vector<std::string>> DateiLesen(const std::string& pfad) {
+// The file's lines, or nothing when it is missing or cannot be a settings
+// file. zeigen: the open at start, which tells of a file that lay beside
+// it under the name of a copy and was left alone.
+std::optional<std::vector<std::string>> DateiLesen(const std::string& pfad, bool zeigen = false) {
     std::error_code ec;
     if (!fs::is_regular_file(pfad, ec)) return std::nullopt;
     auto grösse = fs::file_size(pfad, ec);
     if (ec || grösse > MaxDateigrösse) return std::nullopt;
-    auto bytes = Dateien::Lesen(pfad);
+    Dateien::Nebenkopie kopie{MaxDateigrösse, {}};
+    auto bytes = Dateien::Lesen(pfad, nullptr, &kopie);
+    // What lay beside the file under the name of a copy and was left alone.
+    if (zeigen && !kopie.Hinweis.empty())
+        Plattform::meldungen().Zeigen(DS("Datei") + ":  " + pfad + "\r\n\r\n" + kopie.Hinweis,
+                                      basZIRVOFehler::Titel(DS("Hinweis")), Plattform::Symbol::Warnung,
+                                      Plattform::Knöpfe::OK);
     if (!bytes || bytes->size() > MaxDateigrösse) return std::nullopt;
     return ZeilenTeilen(Windows1252::NachUtf8(*bytes));
 }
@@ -216,7 +224,8 @@ bool DateiSchreiben(const std::string& pfad, const std::vector<std::string>& zei
         }
     }
     std::string grund;
-    if (!Dateien::SicherSchreiben(pfad, Windows1252::AusUtf8(ZeilenVerbinden(zeilen)), &grund)) {
+    Dateien::Nebenkopie kopie{MaxDateigrösse, {}};
+    if (!Dateien::SicherSchreiben(pfad, Windows1252::AusUtf8(ZeilenVerbinden(zeilen)), &grund, &kopie)) {
         if (fehler) *fehler = pfad + ": " + grund;
         return false;
     }
@@ -238,7 +247,7 @@ bool Initialisierung::ProgrammSetzen(const std::string&, const std::string&, con
 void Initialisierung::RegistrierungEinlesen() {
     // What a save killed midway left beside the file.
     Dateien::SchreibresteEntfernen(basZIRVOIni::IniDateiname(), Dateien::Restealter);
-    const auto zeilen = DateiLesen(basZIRVOIni::IniDateiname()).value_or(std::vector<std::string>{});
+    const auto zeilen = DateiLesen(basZIRVOIni::IniDateiname(), true).value_or(std::vector<std::string>{});
     auto text = [&](const char* k) { return WertSuchen(zeilen, k).value_or(""); };
 
     // Placement: whole numbers of twips, also those beyond the 16-bit range

@@ -215,11 +215,15 @@ void frmZIRVO3801::mnuDateiÖffnen_Click() {
 
 bool frmZIRVO3801::ProjektÖffnen(const std::string& Pfad) {
     std::int32_t fehler;
-    std::string grund;
+    std::string grund, hinweis;
     {
         Sanduhr sanduhr;
-        fehler = Global::Projekt.ProjektEinlesen(Pfad, &grund);
+        fehler = Global::Projekt.ProjektEinlesen(Pfad, &grund, &hinweis);
     }
+    // What lay beside the file under the name of a copy and was left alone.
+    if (!hinweis.empty())
+        Plattform::meldungen().Zeigen(DS("Datei") + ":  " + Pfad + CRLF + CRLF + hinweis,
+                                      basZIRVO3801::ProgrammTitel, Plattform::Symbol::Warnung, Plattform::Knöpfe::OK);
     if (fehler != 0) {
         std::string text = DS("Datei") + ":  " + Pfad + CRLF + CRLF;
         // The reader's numbers do not tell a missing file from a broken one.

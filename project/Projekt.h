@@ -125,8 +125,11 @@ public:
     // number of the failure (1 missing file, 2 unreadable file, else the
     // document's error number) and this project stays exactly as it was;
     // for an unreadable file the reader's reason goes to grund (such as a
-    // file being written by another program).
-    [[nodiscard]] std::int32_t ProjektEinlesen(const std::string& Dateiname, std::string* grund = nullptr);
+    // file being written by another program). hinweis: what lay beside the
+    // file under the name of a copy and was left alone, or a copy that
+    // could not be applied ("" for nothing), also when the read failed.
+    [[nodiscard]] std::int32_t ProjektEinlesen(const std::string& Dateiname, std::string* grund = nullptr,
+                                               std::string* hinweis = nullptr);
     // Zones of the last file read that were beyond the 8 a project keeps
     // (they are not in the project and a save drops them).
     std::int16_t ÜbergangeneZonen() const { return übergangeneZonen_; }
@@ -190,7 +193,8 @@ private:
 
     // Reading the file: each reader takes tokens up to the end of its object
     // or section and stops at once when reading has ended (error or end of text).
-    static std::int32_t ProjektdateiLesen(const std::string& Pfad, std::string& Text, std::string* grund);
+    static std::int32_t ProjektdateiLesen(const std::string& Pfad, std::string& Text, std::string* grund,
+                                          std::string* hinweis = nullptr);
     std::int32_t TextLesen(const std::string& Text);
     std::int16_t Nächstes(std::string& Name, std::string& Wert);
     template <class Sonst>

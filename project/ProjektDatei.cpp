@@ -304,7 +304,10 @@ bool Projekt::ProjektdateiSchreiben(const std::string& Pfad, const std::string& 
     std::string fehler;
     bool ok = false;
     if (Pfad.empty()) fehler = DS("Dateiname oder Pfad ungültig.");
-    else ok = Dateien::SicherSchreiben(Pfad, Text, &fehler);
+    else {
+        Dateien::Nebenkopie kopie{Sdbase::MaxLänge, {}};
+        ok = Dateien::SicherSchreiben(Pfad, Text, &fehler, &kopie);
+    }
     if (!ok) {
         std::string meldung = Pfad.empty() ? fehler : DS("Datei") + ":  " + Pfad + "\r\n\r\n" + fehler;
         Plattform::meldungen().Zeigen(meldung, basZIRVO3801::ProgrammTitel, Plattform::Symbol::Fehler,
@@ -348,20 +351,24 @@ bool Projekt::DateiFremdGeändert() const {
     // Only the content counts: a file written anew with the same bytes (or
     // merely touched) holds nobody's work that a save would lose. A file
     // that can no longer be read may hold anything.
-    const auto inhalt = Dateien::Lesen(dateiname_);
+    Dateien::Nebenkopie kopie{Sdbase::MaxLänge, {}};
+    const auto inhalt = Dateien::Lesen(dateiname_, nullptr, &kopie);
     return !inhalt || Dateien::Stand(*inhalt) != *dateistand_;
 }
 
 // ================================================================ reading
 
-std::int32_t Projekt::ProjektdateiLesen(const std::string& Pfad, std::string& Text, std::string* grund) {
+std::int32_t Projekt::ProjektdateiLesen(const std::string& Pfad, std::string& Text, std::string* grund,
+                                        std::string* hinweis) {
     if (!Dateien::Vorhanden(Pfad)) return 1;
     // What a save killed midway left beside the file.
     Dateien::SchreibresteEntfernen(Pfad, Dateien::Restealter);
     std::error_code ec;
     auto grösse = std::filesystem::file_size(Pfad, ec);
     if (!ec && grösse > Sdbase::MaxLänge) return Sdbase::FehlerZuLang;
-    auto inhalt = Dateien::Lesen(Pfad, grund);
+    Dateien::Nebenkopie kopie{Sdbase::MaxLänge, {}};
+    auto inhalt = Dateien::Lesen(Pfad, grund, &kopie);
+    if (hinweis) *hinweis = kopie.Hinweis;
     if (!inhalt) return 2;
     if (inhalt->size() > Sdbase::MaxLänge) return Sdbase::FehlerZuLang;
     Text = std::move(*inhalt);
@@ -781,10 +788,11 @@ std::int32_t Projekt::TextLesen(const std::string& Text) {
     return 0;
 }
 
-std::int32_t Projekt::ProjektEinlesen(const std::string& Dateiname, std::string* grund) {
+std::int32_t Projekt::ProjektEinlesen(const std::string& Dateiname, std::string* grund, std::string* hinweis) {
+    if (hinweis) hinweis->clear();
     try {
         std::string text;
-        if (std::int32_t code = ProjektdateiLesen(Dateiname, text, grund); code != 0) return code;
+        if (std::int32_t code = ProjektdateiLesen(Dateiname, text, grund, hinweis); code != 0) return code;
         Projekt neu;
         if (std::int32_t code = neu.TextLesen(text); code != 0) return code;
         neu.dateiname_ = Dateiname;

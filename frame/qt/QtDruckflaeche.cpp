@@ -1,7 +1,9 @@
 #include "frame/qt/QtDruckflaeche.h"
 
 #include "frame/Dateien.h"
+#include "frame/Plattform.h"
 #include "frame/Systemfehler.h"
+#include "frame/basZIRVO3801.h"
 #include "frame/basZIRVODialogSprache.h"
 #include "frame/qt/Druckschriften.h"
 
@@ -31,6 +33,10 @@ QColor Farbe(Plattform::Druckfarbe f) {
     return QColor(static_cast<int>(f & 0xFF), static_cast<int>((f >> 8) & 0xFF), static_cast<int>((f >> 16) & 0xFF));
 }
 
+// The largest PDF file a printout writes (a proof of many zones runs to a
+// few megabytes; a copy of a larger one beside a target is none of ours).
+constexpr std::size_t PdfGrenze = Dateien::Standardgrenze;
+
 std::string PdfFehler(const QString& ziel, const std::string& grund) {
     return DS("Die PDF-Datei konnte nicht geschrieben werden:") + " " + ziel.toStdString() +
            (grund.empty() ? "" : "\r\n" + grund);
@@ -48,12 +54,12 @@ bool OrdnerBeschreibbar(const QFileInfo& ziel, std::string& grund) {
 }
 
 // What a PDF printout that was killed while it wrote its file left beside
-// the target: "." + a name ending in ".pdf" + ".tmp" + mkstemp's six
-// letters, a plain file, untouched for a minute at least (a younger one may
-// be the file of a printout under way in another copy of the program).
+// the target: "." + a name ending in ".pdf" + the temporary files' ending +
+// mkstemp's six letters, a plain file that its writer no longer holds (a
+// printout under way in another copy of the program holds its own).
 // Removed at the next printout to that folder.
 void PdfResteEntfernen(const QString& ordner) {
-    const std::size_t rest = std::string_view(".tmpXXXXXX").size();
+    const std::size_t rest = Dateien::Tempendung.size() + 6;
     Dateien::ResteEntfernen(
         QFile::encodeName(ordner).toStdString(),
         [rest](std::string_view name) {
@@ -167,9 +173,20 @@ std::unique_ptr<QtDruckfläche> QtDruckfläche::Pdf(const QString& ziel, QString
         fehler = QString::fromStdString(PdfFehler(ziel, art));
         return nullptr;
     }
+    // What a cut-off write of the PDF left beside it goes back now; a file
+    // under the copy's name that is none is named and left alone.
+    std::string grund;
+    Dateien::Nebenkopie kopie{PdfGrenze, {}};
+    if (!Dateien::KopieNachsehen(QFile::encodeName(ziel).toStdString(), kopie, &grund)) {
+        fehler = QString::fromStdString(PdfFehler(zielInfo.absoluteFilePath(), grund));
+        return nullptr;
+    }
+    if (!kopie.Hinweis.empty())
+        Plattform::meldungen().Zeigen(DS("Datei") + ":  " + zielInfo.absoluteFilePath().toStdString() + "\r\n\r\n" +
+                                          kopie.Hinweis,
+                                      basZIRVO3801::ProgrammTitel, Plattform::Symbol::Warnung, Plattform::Knöpfe::OK);
     // The file is written at the end; that its folder takes a file is
     // known now, before the user waits for the printout.
-    std::string grund;
     if (!OrdnerBeschreibbar(zielInfo, grund)) {
         fehler = QString::fromStdString(PdfFehler(zielInfo.absoluteFilePath(), grund));
         return nullptr;
@@ -374,8 +391,10 @@ bool QtDruckfläche::Beenden(std::string& fehler) {
     // Whole on disk before it takes the name of the old file; else the old
     // file stays and the reason is told.
     std::string grund;
+    Dateien::Nebenkopie kopie{PdfGrenze, {}};
     if (!Dateien::SicherSchreiben(QFile::encodeName(ziel_).toStdString(),
-                                  std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())), &grund)) {
+                                  std::string_view(pdf.constData(), static_cast<std::size_t>(pdf.size())), &grund,
+                                  &kopie)) {
         fehler = PdfFehler(ziel_, grund);
         return false;
     }

@@ -246,9 +246,9 @@ TEST_F(BaustoffDatei, KopienGleichzeitig) {
 // other copy holds the lock; files of other names stay.
 TEST_F(BaustoffDatei, ResteEinesAbgebrochenenSpeicherns) {
     Schreiben(pfad, "BAUSTOFF.DBK|1.0\r\n1|bA\r\n");
-    const std::string rest = ordner.Datei(".Baustoff.dbk.tmpAb12Z9");
-    const std::vector<std::string> fremde = {ordner.Datei(".Baustoff.dbk.tmpAb12Z"), ordner.Datei("Baustoff.dbk.tmpAb12Z9"),
-                                             ordner.Datei(".Baustoff.dbk.tmpAb1-Z9"), ordner.Datei(".Andere.dbk.tmpAb12Z9")};
+    const std::string rest = ordner.Datei(".Baustoff.dbk.~zirvo-tmp-Ab12Z9");
+    const std::vector<std::string> fremde = {ordner.Datei(".Baustoff.dbk.~zirvo-tmp-Ab12Z"), ordner.Datei("Baustoff.dbk.~zirvo-tmp-Ab12Z9"),
+                                             ordner.Datei(".Baustoff.dbk.~zirvo-tmp-Ab1-Z9"), ordner.Datei(".Andere.dbk.~zirvo-tmp-Ab12Z9")};
     Schreiben(rest, "BAUSTOFF.DBK|1.0\r\n1|b");
     for (const auto& f : fremde) Schreiben(f, "fremd");
     {

@@ -119,7 +119,7 @@ TEST_F(BaustoffDatei, DateigrenzeWieVolleDisk) {
         if (!m || m->Text.find("(die Datei wird zu gross)") == std::string::npos) fehler |= 4;
         if (Lesen(pfad) != text) fehler |= 8;
         for (auto& e : std::filesystem::directory_iterator(ordner.pfad))
-            if (e.path().filename().string().find(".tmp") != std::string::npos) fehler |= 16;
+            if (e.path().filename().string().find("~zirvo-tmp-") != std::string::npos) fehler |= 16;
         ::_exit(fehler);
     }
     int status = 0;

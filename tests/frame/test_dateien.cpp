@@ -9,6 +9,8 @@
 #include <fstream>
 #include <future>
 #include <gtest/gtest.h>
+#include <sys/file.h>
+#include <fcntl.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -123,29 +125,38 @@ TEST(Dateien, DateigrenzeWieVolleDisk) {
 }
 
 // The names of the leftovers of an interrupted write, and their removal
-// beside the file a link points to.
+// beside the file a link points to: only those whose writer no longer
+// holds them; a user's own file that merely looks like one stays.
 TEST(Dateien, Schreibreste) {
-    EXPECT_TRUE(Dateien::IstSchreibrest(".a.txt.tmpAb12Z9", "a.txt"));
-    for (const char* kein : {"a.txt.tmpAb12Z9", ".a.txt.tmpAb12Z", ".a.txt.tmpAb12Z90", ".a.txt.tmpAb-2Z9",
-                             ".b.txt.tmpAb12Z9", ".a.txt.tmAb12Z9x", ".a.txt.TMPAb12Z9"})
+    EXPECT_TRUE(Dateien::IstSchreibrest(".a.txt.~zirvo-tmp-Ab12Z9", "a.txt"));
+    for (const char* kein : {"a.txt.~zirvo-tmp-Ab12Z9", ".a.txt.~zirvo-tmp-Ab12Z", ".a.txt.~zirvo-tmp-Ab12Z90",
+                             ".a.txt.~zirvo-tmp-Ab-2Z9", ".b.txt.~zirvo-tmp-Ab12Z9", ".a.txt.tmpAb12Z9",
+                             ".a.txt.tmpBackup", ".a.txt.~ZIRVO-TMP-Ab12Z9"})
         EXPECT_FALSE(Dateien::IstSchreibrest(kein, "a.txt")) << kein;
-    EXPECT_FALSE(Dateien::IstSchreibrest("..tmpAb12Z9", ""));
+    EXPECT_FALSE(Dateien::IstSchreibrest(".~zirvo-tmp-Ab12Z9", ""));
 
     fs::path ordner = fs::temp_directory_path() / ("zirvo_test_reste_" + std::to_string(::getpid()));
     fs::remove_all(ordner);
-    fs::create_directories(ordner / "echt");
-    std::ofstream(ordner / "echt" / "a.txt") << "a";
-    fs::create_symlink(ordner / "echt" / "a.txt", ordner / "link.txt");
-    std::ofstream(ordner / "echt" / ".a.txt.tmpAb12Z9") << "rest";
-    std::ofstream(ordner / "echt" / ".a.txt.tmpXXXXXX") << "rest";
-    std::ofstream(ordner / "echt" / ".a.txt.tmpAb12Z") << "fremd";
-    fs::create_directory(ordner / "echt" / ".a.txt.tmpOrdner");
-    fs::create_directory(ordner / "echt" / ".a.txt.tmpQwErTy");
+    const fs::path echt = ordner / "echt";
+    fs::create_directories(echt);
+    std::ofstream(echt / "a.txt") << "a";
+    fs::create_symlink(echt / "a.txt", ordner / "link.txt");
+    for (const char* name : {".a.txt.~zirvo-tmp-Ab12Z9", ".a.txt.~zirvo-tmp-XXXXXX", ".a.txt.~zirvo-tmp-Halten",
+                             ".a.txt.~zirvo-tmp-Ab12Z", ".a.txt.tmpBackup", ".a.txt.tmpAb12Z9"})
+        std::ofstream(echt / name) << "rest";
+    fs::create_directory(echt / ".a.txt.~zirvo-tmp-QwErTy");
+    // A writer at work holds its file.
+    const int gehalten = ::open((echt / ".a.txt.~zirvo-tmp-Halten").c_str(), O_RDONLY);
+    ASSERT_GE(gehalten, 0);
+    ASSERT_EQ(::flock(gehalten, LOCK_EX), 0);
     EXPECT_TRUE(Dateien::HatSchreibreste((ordner / "link.txt").string()));
     EXPECT_EQ(Dateien::SchreibresteEntfernen((ordner / "link.txt").string()), 2);
-    EXPECT_FALSE(Dateien::HatSchreibreste((ordner / "echt" / "a.txt").string()));
-    EXPECT_TRUE(fs::exists(ordner / "echt" / ".a.txt.tmpAb12Z"));
-    EXPECT_TRUE(fs::is_directory(ordner / "echt" / ".a.txt.tmpQwErTy"));
-    EXPECT_TRUE(fs::exists(ordner / "echt" / "a.txt"));
+    EXPECT_TRUE(fs::exists(echt / ".a.txt.~zirvo-tmp-Halten"));
+    ::close(gehalten);
+    EXPECT_EQ(Dateien::SchreibresteEntfernen((ordner / "link.txt").string(), Dateien::Restealter), 1);
+    EXPECT_FALSE(Dateien::HatSchreibreste((echt / "a.txt").string()));
+    for (const char* bleibt : {".a.txt.~zirvo-tmp-Ab12Z", ".a.txt.tmpBackup", ".a.txt.tmpAb12Z9", "a.txt"})
+        EXPECT_TRUE(fs::exists(echt / bleibt)) << bleibt;
+    EXPECT_TRUE(fs::is_directory(echt / ".a.txt.~zirvo-tmp-QwErTy"));
     fs::remove_all(ordner);
 }

@@ -23,6 +23,8 @@
 #include <grp.h>
 #include <gtest/gtest.h>
 #include <pwd.h>
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
 #include <unistd.h>
@@ -190,8 +192,8 @@ TEST(GemeinsamerOrdner, ErsetztNurWasDerSchreiberSchreibenDarf) {
 }
 
 // A project or settings save killed midway leaves its temporary file beside
-// the file: the next open or save of that file removes it once it is a
-// minute old (a younger one may be another copy's save under way). Every
+// the file: the next open or save of that file removes it once its writer
+// no longer holds it (one still held is another copy's save under way). Every
 // name that can be opened, up to 255 bytes, can be saved under itself.
 TEST(GemeinsamerOrdner, SchreibresteUndLangeNamen) {
     Testhilfe::Testumgebung test;
@@ -213,7 +215,6 @@ TEST(GemeinsamerOrdner, SchreibresteUndLangeNamen) {
                                                   {lang(245), false},     {langÜ(250), true},
                                                   {langÜ(255), true},     {"ZIRVO3801.ini", false},
                                                   {"ZIRVO3801.ini", true}};
-    const auto vorZweiMinuten = fs::file_time_type::clock::now() - std::chrono::minutes(2);
     for (const auto& [name, speichernd] : fälle) {
         SCOPED_TRACE(name.size());
         const std::string pfad = ordner.Datei(name);
@@ -226,7 +227,7 @@ TEST(GemeinsamerOrdner, SchreibresteUndLangeNamen) {
             return projekt ? p.ProjektSpeichern(pfad) == 0 : ini.RegistrierungSpeichern();
         };
         ASSERT_TRUE(speichern());
-        // Leftovers as a killed save leaves them: one old, one just written.
+        // Leftovers as a killed save leaves them, and one a writer holds.
         std::string alt = Dateien::Temporärmuster(pfad), jung = alt;
         alt.replace(alt.size() - 6, 6, "Alt123");
         jung.replace(jung.size() - 6, 6, "Jung45");
@@ -234,12 +235,14 @@ TEST(GemeinsamerOrdner, SchreibresteUndLangeNamen) {
         std::ofstream(alt) << "halb";
         std::ofstream(jung) << "halb";
         ASSERT_TRUE(fs::exists(alt));
-        fs::last_write_time(alt, vorZweiMinuten);
+        const int gehalten = ::open(jung.c_str(), O_RDONLY);
+        ASSERT_EQ(::flock(gehalten, LOCK_EX), 0);
         if (speichernd) EXPECT_TRUE(speichern());
         else if (projekt) EXPECT_EQ(Projekt().ProjektEinlesen(pfad), 0);
         else Initialisierung().RegistrierungEinlesen();
         EXPECT_FALSE(fs::exists(alt));
         EXPECT_TRUE(fs::exists(jung));
+        ::close(gehalten);
         fs::remove(jung);
         EXPECT_FALSE(Dateien::HatSchreibreste(pfad));
     }

@@ -324,13 +324,13 @@ void ZIRVOSP::Durchlaufen(const Fall& f, std::string& übersprungen) {
     case Störung::Reste:
         Schreiben(ziel / ".ZIRVOSP.Hilfe.txt.aB3xY9", "Rest");
         Schreiben(ziel / ".ZIRVOSP.Neu.txt.000000", "Rest");
-        Schreiben(ziel / ".Hilfe.txt.tmpQ1w2E3", "Rest eines früheren Installers");
-        fs::last_write_time(ziel / ".Hilfe.txt.tmpQ1w2E3",
-                            fs::last_write_time(ziel / ".Hilfe.txt.tmpQ1w2E3") - std::chrono::minutes(2));
+        Schreiben(ziel / ".Hilfe.txt.~zirvo-tmp-Q1w2E3", "Rest eines früheren Installers");
+        fs::last_write_time(ziel / ".Hilfe.txt.~zirvo-tmp-Q1w2E3",
+                            fs::last_write_time(ziel / ".Hilfe.txt.~zirvo-tmp-Q1w2E3") - std::chrono::minutes(2));
         // Just written: the program may be saving its file right now.
-        Schreiben(ziel / ".Neu.txt.tmpA1b2C3", "fremd");
+        Schreiben(ziel / ".Neu.txt.~zirvo-tmp-A1b2C3", "fremd");
         Schreiben(ziel / ".ZIRVOSP.kurz", "fremd");
-        Schreiben(ziel / ".Fremd.txt.tmpQ1w2E3", "fremd");
+        Schreiben(ziel / ".Fremd.txt.~zirvo-tmp-Q1w2E3", "fremd");
         break;
     case Störung::Gesperrt:
         // Its temporary file is its own, not a leftover.
@@ -455,11 +455,11 @@ void ZIRVOSP::Durchlaufen(const Fall& f, std::string& übersprungen) {
         const bool fremd = Lesen(d.path()) == "fremd" || (sperreBleibt && name == frmZIRVOSP::Sperrdatei) ||
                            (Lesen(d.path()) == "Rest" && f.Status != 0);
         reste += Lesen(d.path()) == "Rest";
-        EXPECT_TRUE(fremd || (name.find(".tmp") == std::string::npos && name.rfind(".ZIRVOSP", 0) != 0)) << name;
+        EXPECT_TRUE(fremd || (name.find("~zirvo-tmp-") == std::string::npos && name.rfind(".ZIRVOSP", 0) != 0)) << name;
     }
     EXPECT_EQ(reste, FremdeSperrdatei(f.Stoerung) && f.Status != 0 ? 250 : 0);
     std::vector<const char*> bleiben;
-    if (f.Stoerung == Störung::Reste) bleiben = {".ZIRVOSP.kurz", ".Fremd.txt.tmpQ1w2E3", ".Neu.txt.tmpA1b2C3"};
+    if (f.Stoerung == Störung::Reste) bleiben = {".ZIRVOSP.kurz", ".Fremd.txt.~zirvo-tmp-Q1w2E3", ".Neu.txt.~zirvo-tmp-A1b2C3"};
     if (f.Stoerung == Störung::Gesperrt) bleiben = {".ZIRVOSP.Neu.txt.aB3xY9"};
     for (const char* b : bleiben) EXPECT_EQ(Lesen(ziel / b), "fremd") << b;
     if (f.Stoerung == Störung::Verweise) {

@@ -33,6 +33,8 @@
 #include <QProcess>
 
 #include <gtest/gtest.h>
+#include <sys/file.h>
+#include <fcntl.h>
 
 #include <csignal>
 #include <algorithm>
@@ -287,9 +289,9 @@ TEST(PdfSchrift, DateigrenzeLaesstDieAlteDatei) {
 
 // A printout killed while it wrote its PDF left its temporary file beside
 // the target; the next printout to that folder removes such files: exactly
-// "." NAME ".pdf.tmp" and six letters or digits, plain files only, none
-// written to within the last minute (another copy of the program may be
-// printing it).
+// "." NAME ".pdf.~zirvo-tmp-" and six letters or digits, plain files only, none
+// that its writer still holds (another copy of the program may be printing
+// it).
 TEST(PdfSchrift, ResteAbgebrochenerAusdruckeWerdenEntfernt) {
     PdfDruck d;
     const fs::path ordner = d.ordner.pfad;
@@ -298,21 +300,22 @@ TEST(PdfSchrift, ResteAbgebrochenerAusdruckeWerdenEntfernt) {
     struct Fall {
         const char* name;
         Art art;
-        bool alt;
+        bool frei; // no writer holds it
         bool bleibt;
     };
     const Fall fälle[] = {
-        {".Nachweis.pdf.tmpAb12Z9", Datei, true, false},
-        {".Nachweis vom Mai.PDF.tmpzzzzzz", Datei, true, false},
-        {".Nachweis.pdf.tmpAb12Z", Datei, true, true},   // five letters
-        {".Nachweis.pdf.tmpAb1-Z9", Datei, true, true},  // not mkstemp's letters
-        {"Nachweis.pdf.tmpAb12Z9", Datei, true, true},   // not hidden
-        {".Nachweis.txt.tmpAb12Z9", Datei, true, true},  // not a PDF
-        {".pdf.tmpAb12Z9", Datei, true, true},           // no name
-        {".jung.pdf.tmpAb12Z9", Datei, false, true},     // may be written now
-        {".Ordner.pdf.tmpAb12Z9", Ordner, true, true},
-        {".Link.pdf.tmpAb12Z9", Link, true, true},
+        {".Nachweis.pdf.~zirvo-tmp-Ab12Z9", Datei, true, false},
+        {".Nachweis vom Mai.PDF.~zirvo-tmp-zzzzzz", Datei, true, false},
+        {".Nachweis.pdf.~zirvo-tmp-Ab12Z", Datei, true, true},   // five letters
+        {".Nachweis.pdf.~zirvo-tmp-Ab1-Z9", Datei, true, true},  // not mkstemp's letters
+        {"Nachweis.pdf.~zirvo-tmp-Ab12Z9", Datei, true, true},   // not hidden
+        {".Nachweis.txt.~zirvo-tmp-Ab12Z9", Datei, true, true},  // not a PDF
+        {".pdf.~zirvo-tmp-Ab12Z9", Datei, true, true},           // no name
+        {".jung.pdf.~zirvo-tmp-Ab12Z9", Datei, false, true},     // being written now
+        {".Ordner.pdf.~zirvo-tmp-Ab12Z9", Ordner, true, true},
+        {".Link.pdf.~zirvo-tmp-Ab12Z9", Link, true, true},
     };
+    int gehalten = -1;
     std::ofstream(ordner / "Ziel des Links") << "fremd";
     fs::last_write_time(ordner / "Ziel des Links", vorZweiMinuten);
     for (const Fall& f : fälle) {
@@ -320,12 +323,17 @@ TEST(PdfSchrift, ResteAbgebrochenerAusdruckeWerdenEntfernt) {
         if (f.art == Datei) std::ofstream(pfad) << "%PDF-1.4 halb";
         if (f.art == Ordner) fs::create_directory(pfad);
         if (f.art == Link) fs::create_symlink(ordner / "Ziel des Links", pfad);
-        if (f.alt && f.art != Link) fs::last_write_time(pfad, vorZweiMinuten);
+        if (f.art != Link) fs::last_write_time(pfad, vorZweiMinuten);
+        if (!f.frei) {
+            gehalten = ::open(pfad.c_str(), O_RDONLY);
+            ASSERT_EQ(::flock(gehalten, LOCK_EX), 0);
+        }
     }
     d.Ziel("Titelblatt.pdf");
     ASSERT_EQ(d.Systemnachweis(1), "OK, Ausdruck abgeschlossen.");
     for (const Fall& f : fälle) EXPECT_EQ(fs::exists(fs::symlink_status(ordner / f.name)), f.bleibt) << f.name;
     EXPECT_TRUE(fs::exists(ordner / "Ziel des Links"));
+    ::close(gehalten);
     EXPECT_TRUE(fs::exists(ordner / "Titelblatt.pdf"));
 }
 
