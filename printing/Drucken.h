@@ -164,8 +164,11 @@ public:
     // "" while every text of this job kept its room; else what does not fit,
     // in words, for the first text that left it (the pages laid out so far).
     std::string Raumfehler();
+    // The gap a text keeps beside a line, beyond the line's half width, pt:
+    // nearer, to the eye, the line touches its letters.
+    static constexpr double Linienabstand = 0.3;
     // The room a text needs from the next text of its row, or from a line
-    // beside it (beyond the line's half width), cm.
+    // beside it (beyond the line's half width: Linienabstand), cm.
     double Textabstand(bool zurLinie) const;
     // The room a text keeps above and below it from a line (beyond the
     // line's half width): the end of a column line, a rule, a frame, cm.
