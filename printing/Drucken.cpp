@@ -408,9 +408,9 @@ double Drucken::Textabstand(bool zurLinie) const {
     const double em = grundschrift_.Grösse * 2.54 / 72;
     // A text's width holds the side bearings of its first and last glyph:
     // two texts whose widths overlap by less than a twentieth of an em keep
-    // their ink apart. A line has no such margin: a text keeps clear of it
-    // by its width.
-    return zurLinie ? em / 1000 : -em / 20;
+    // their ink apart. A line has no such margin: a text keeps the gap of
+    // Linienabstand from its ink.
+    return zurLinie ? Linienabstand * 2.54 / 72 : -em / 20;
 }
 
 double Drucken::Höhenabstand() const {

@@ -10,22 +10,24 @@
 // changes sides. A box that may be longer than a page is drawn through
 // FortlaufendeBox, which goes on over as many pages as it needs.
 //
-// No text comes nearer than an eighth of a cell to the boxes' right frame:
-// a text that would is cut short there and ends in "…". Nothing is drawn below the
-// grid's last row without a word: a box too tall for a fresh page, or a
-// text below the last row, marks the printout as run over (Überlauf), and
-// Terminate then refuses to finish it.
+// No text comes nearer than an eighth of a cell to the boxes' right frame,
+// nor nearer than Linienabstand to its ink: a text that would is cut short
+// there and ends in "…". Nothing is drawn below the grid's last row without
+// a word: a box too tall for a fresh page, or a text below the last row,
+// marks the printout as run over (Überlauf), and Terminate then refuses to
+// finish it.
 //
 // Every text keeps its room: while a page is laid out the engine notes
 // where each text stands in its row (a text chained with row -1 belongs to
 // the one before), how far it reaches up and down (its line, and a
 // subscript below it), and where the rules, column lines and frames run; a
 // text that would come nearer than a gap to the next text of its row, or
-// to a line beside, above or below it (a column line that ends or resumes
-// near it, a rule, a frame), marks the printout (Raumfehler), naming the
-// first such text, and Terminate refuses to finish it. Texts cut short with
-// "…" stay in their room by being cut. A text on a white fill (Freistellen)
-// covers the lines drawn before it: they stop that gap above and below it.
+// to a line beside it (Linienabstand clear of its ink), above or below it
+// (a column line that ends or resumes near it, a rule, a frame:
+// Höhenabstand), marks the printout (Raumfehler), naming the first such
+// text, and Terminate refuses to finish it. Texts cut short with "…" stay
+// in their room by being cut. A text on a white fill (Freistellen) covers
+// the lines drawn before it: they stop that gap above and below it.
 //
 // Texts given to Text carry the inline markup of printed text ("÷"):
 //   ÷0, ÷1     an empty and a ticked box
@@ -43,6 +45,7 @@
 
 #include "frame/Druckflaeche.h"
 
+#include <algorithm>
 #include <memory>
 #include <optional>
 #include <string>
@@ -164,8 +167,11 @@ public:
     // "" while every text of this job kept its room; else what does not fit,
     // in words, for the first text that left it (the pages laid out so far).
     std::string Raumfehler();
+    // The gap a text keeps beside a line, beyond the line's half width, pt:
+    // nearer, to the eye, the line touches its letters.
+    static constexpr double Linienabstand = 0.3;
     // The room a text needs from the next text of its row, or from a line
-    // beside it (beyond the line's half width), cm.
+    // beside it (beyond the line's half width: Linienabstand), cm.
     double Textabstand(bool zurLinie) const;
     // The room a text keeps above and below it from a line (beyond the
     // line's half width): the end of a column line, a rule, a frame, cm.
@@ -192,8 +198,12 @@ public:
     // The x of the right frame of a box, cm.
     double RechterRahmen() const { return zeichen_ * zellenbreite_ - zellenbreite_ / 2; }
     // Where a text of a box ends at the latest, cm: an eighth of a cell
-    // before the right frame, so that the frame never touches it.
-    double Textgrenze() const { return RechterRahmen() - zellenbreite_ / 8; }
+    // before the right frame, and no nearer to the frame's ink than
+    // Linienabstand (the frame is drawn twice the line width), so that the
+    // frame never touches it.
+    double Textgrenze() const {
+        return RechterRahmen() - std::max(zellenbreite_ / 8, linie_ * 2.54 / 600 + Textabstand(true));
+    }
 
 private:
     std::unique_ptr<Plattform::Druckfläche> fläche_;

@@ -332,6 +332,14 @@ TEST(Drucken, RechterRahmenUndLeererAusdruck) {
         EXPECT_EQ(texte.back()->Text, c.gedruckt);
         EXPECT_LE(texte.back()->x2, s.d.RechterRahmen() - s.d.Zellenbreite() / 8 + 1e-9);
     }
+    // A text ends an eighth of a cell (0.0261 cm) before the right frame,
+    // and where the frame is wider, 0.3 pt (0.0106 cm) clear of its ink: the
+    // frame of line width 5 is 0.0423 cm wide.
+    for (const auto& [linie, abstand] : {std::pair{3.0, 0.0261}, {5.0, 0.0318}}) {
+        Seite breit;
+        breit.d.Initialize("Arial", 9, linie);
+        EXPECT_NEAR(breit.d.RechterRahmen() - breit.d.Textgrenze(), abstand, 1e-4) << linie;
+    }
     EXPECT_EQ(s.d.Umbrechen("eins zwei drei vier fünf", 10, false, 2),
               (std::vector<std::string>{"eins zwei", "drei vier…"}));
     std::string fehler;
@@ -415,6 +423,11 @@ TEST(Drucken, TexteBleibenInIhremFeld) {
          },
          "«AB CD» [..] an «X»"},
         {"a text over a column line", [](Drucken& d) { d.LineV(2, false); d.Text(3, 1, "AB"); }, "«AB» [..] an eine Linie"},
+        // The line at 5.5 cells (1.149 cm) and 0.0064 cm wide; "ABCD" ends
+        // at 1.138 cm, 0.0051 cm (0.146 pt) clear of its ink; "ABC" at 0.958 cm.
+        {"a text nearer beside a column line than the gap",
+         [](Drucken& d) { d.LineV(4, false); d.Text(3, 1, "ABCD"); }, "«ABCD» [..] an eine Linie"},
+        {"a text the gap beside a column line", [](Drucken& d) { d.LineV(4, false); d.Text(3, 1, "ABC"); }, ""},
         {"a text in the row of the heading", [](Drucken& d) { d.LineV(2, false); d.Text(1, 1, "AB"); }, ""},
         {"on a white fill", [](Drucken& d) { d.LineV(2, false); d.Freistellen(); d.Text(3, 1, "AB"); }, ""},
         {"a line drawn over it after its white fill",

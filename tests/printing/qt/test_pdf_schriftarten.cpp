@@ -72,7 +72,7 @@ TEST(PdfSchriftarten, LesbarOderAbgelehnt) {
         const char* ablehnung; // "" it prints; else the start of the refusal
         const char* text;      // the text it names as not fitting ("" none)
         bool dialog;           // the set-up dialog refuses it already
-        const char* dialogtext = ""; // what the dialog's refusal names
+        const char* dialogtext = ""; // what the dialog's refusal or note names
         double ränder[4] = {3, 1.5, 1.5, 1.5};
     } fälle[] = {
         // Monospaced faces: the cover's dot lines of the signatures run into
@@ -104,6 +104,11 @@ TEST(PdfSchriftarten, LesbarOderAbgelehnt) {
         {"DejaVu Sans Condensed", 8, false, "", "", false},
         // Lines too high for the rows: rows by font height print them.
         {"Arial", 11, false, "Die Schrift Arial in 11 pt passt nicht", "", true, "", {0, 0, 0, 0}},
+        // Labels that fill their rows, brackets that reach the top and foot
+        // of a line, between column lines and on their white fills; stored
+        // with a word on the landscape energy table, which it leaves out.
+        {"FreeSans", 11, false, "", "", false, "die Energietabelle im Querformat braucht aber eine kleinere Schrift",
+         {0, 0, 0, 0}},
         // The settings of a fresh install.
         {"Arial", 9, false, "", "", false},
     };
@@ -136,12 +141,7 @@ TEST(PdfSchriftarten, LesbarOderAbgelehnt) {
     };
     // The system proof printed with the settings w: "" and a legible PDF,
     // or the refusal (no file asked for, none written, no "OK").
-    // berührt: a word may come nearer to a rule than the gap a reader sees
-    // (it neither crosses it nor overprints). What a refusal names is found
-    // with the room check of the printout, which holds a text clear of a
-    // line by no more than its own width, so such a touch is not held
-    // against a proposal here.
-    const auto drucken = [&](const Druckeinstellungen::Werte& w, bool zeilenNachSchrift, bool berührt = false) {
+    const auto drucken = [&](const Druckeinstellungen::Werte& w, bool zeilenNachSchrift) {
         Testhilfe::Druckumgebung::Einstellungen(Plattform::PdfDrucker);
         ini.DruckerSchrift = w.Schrift;
         ini.DruckerSchriftgrösse = static_cast<float>(w.Grösse);
@@ -161,10 +161,7 @@ TEST(PdfSchriftarten, LesbarOderAbgelehnt) {
             return letzte();
         }
         const Druckraster::Raster r = Druckraster::Seite(Druckeinstellungen::Gelesen(ini), false, 21, 29.7);
-        std::vector<std::string> mängel = Mängel(Wörter(pdf), drucker.Striche, r);
-        if (berührt)
-            std::erase_if(mängel, [](const std::string& m) { return m.rfind("touched by a rule", 0) == 0; });
-        EXPECT_EQ(mängel, std::vector<std::string>{});
+        EXPECT_EQ(Mängel(Wörter(pdf), drucker.Striche, r), std::vector<std::string>{});
         return std::string();
     };
     for (const Fall& c : fälle) {
@@ -185,7 +182,7 @@ TEST(PdfSchriftarten, LesbarOderAbgelehnt) {
         }
         std::string dialogmeldung;
         EXPECT_EQ(einrichten(w, dialogmeldung), !c.dialog) << dialogmeldung;
-        EXPECT_EQ(!dialogmeldung.empty(), c.dialog) << dialogmeldung;
+        EXPECT_EQ(!dialogmeldung.empty(), c.dialog || *c.dialogtext) << dialogmeldung;
         if (c.dialog && *c.text && !c.zeilenNachSchrift) {
             EXPECT_NE(dialogmeldung.find(c.text), std::string::npos) << dialogmeldung;
         }
@@ -205,7 +202,7 @@ TEST(PdfSchriftarten, LesbarOderAbgelehnt) {
                                           "/" + Anzeigezahl::Zahltext(v.w.Rechts) + "/" +
                                           Anzeigezahl::Zahltext(v.w.Unten) + (v.zeilenNachSchrift ? " rows" : "");
             if (!gedruckt.insert(schlüssel).second) return;
-            EXPECT_EQ(drucken(v.w, v.zeilenNachSchrift, true), "");
+            EXPECT_EQ(drucken(v.w, v.zeilenNachSchrift), "");
         };
         for (const Vorschlag& v : vorschläge) {
             SCOPED_TRACE("printout: " + v.was);

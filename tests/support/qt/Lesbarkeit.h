@@ -6,6 +6,7 @@
 
 #include "frame/Plattform.h"
 #include "frame/qt/QtPlattform.h"
+#include "printing/Drucken.h"
 #include "printing/Druckraster.h"
 #include "tests/support/qt/Pdftext.h"
 
@@ -103,9 +104,9 @@ public:
 };
 
 inline constexpr double Eps = 0.05;     // pt: what rounding may leave between boxes that meet
-// pt: the gap a word keeps to every rule beside it; nearer, the rule
-// touches it.
-inline constexpr double Abstand = 0.3;
+// pt: the gap a word keeps to every rule beside it, the one the page engine
+// keeps; nearer, the rule touches it.
+inline constexpr double Abstand = Drucken::Linienabstand;
 // The gap a word keeps to a rule above or below it (a rule, or where a
 // column line ends or resumes beside a label on its white fill): a fifth of
 // the height of its line; nearer, the line runs into its letters.
