@@ -69,14 +69,15 @@ void frmDruckIni::EinstellungenAnzeigen() {
     // one no longer installed gives way to the system's default.
     Wählen(cboDrucker, Druckeinstellungen::Drucker(ini));
     if (cboDrucker.ListIndex() < 0) Wählen(cboDrucker, Plattform::drucker().StandardDrucker());
+    const Druckeinstellungen::Werte w = Druckeinstellungen::Gelesen(ini);
     lblSchrift.setCaption(ini.DruckerSchrift);
-    lblSchriftgrösse.setCaption(Text(ini.DruckerSchriftgrösse));
-    chkOhneSz.setValue(ini.DruckerSchriftEinfach != 0 ? 1 : 0);
-    txtLinie.setText(Text(ini.DruckerLinie));
-    txtLinks.setText(Text(ini.DruckerRandLinks));
-    txtOben.setText(Text(ini.DruckerRandOben));
-    txtRechts.setText(Text(ini.DruckerRandRechts));
-    txtUnten.setText(Text(ini.DruckerRandUnten));
+    lblSchriftgrösse.setCaption(Text(w.Grösse));
+    chkOhneSz.setValue(w.Einfach ? 1 : 0);
+    txtLinie.setText(Text(w.Linie));
+    txtLinks.setText(Text(w.Links));
+    txtOben.setText(Text(w.Oben));
+    txtRechts.setText(Text(w.Rechts));
+    txtUnten.setText(Text(w.Unten));
 }
 
 void frmDruckIni::cmdStandard_Click() {
@@ -111,7 +112,7 @@ void frmDruckIni::EinstellungenSpeichern() {
     ini.DruckerName = GewählterDrucker();
     ini.DruckerSchrift = w.Schrift;
     // Stored as the settings keep them, then checked as stored.
-    const auto gespeichert = [](double wert) { return static_cast<double>(static_cast<float>(wert)); };
+    const auto gespeichert = [](double wert) { return basVB6NumCvt::EinfachWert(static_cast<float>(wert)); };
     ini.DruckerSchriftgrösse = static_cast<float>(Druckeinstellungen::Schriftgrösse(gespeichert(w.Grösse)));
     ini.DruckerSchriftEinfach = w.Einfach ? 1.0f : 0.0f;
     ini.DruckerLinie = static_cast<float>(Druckeinstellungen::Linie(gespeichert(w.Linie)));

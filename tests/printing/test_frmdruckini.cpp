@@ -1,6 +1,9 @@
 // The printer settings dialog: what it shows, what it stores (each value
 // out of range by its default), and the test page it prints.
+#include "balance/Anzeigezahl.h"
+#include "frame/Dateien.h"
 #include "printing/frmDruckIni.h"
+#include "tests/components/Komponentenhilfe.h"
 #include "tests/printing/Druckumgebung.h"
 
 #include <gtest/gtest.h>
@@ -127,6 +130,54 @@ TEST(frmDruckIni, BereicheUndStandardwerte) {
     d.f.txtLinks.setText("5");
     d.f.cmdSchliessen_Click();
     EXPECT_FLOAT_EQ(Global::Initialisierung.DruckerRandLinks, 3);
+}
+
+TEST(frmDruckIni, WerteWieGetippt) {
+    // The settings keep single precision: what was typed comes back as typed
+    // in the dialog opened again and in the settings file, not as the
+    // digits of its nearest Single ("2.79999995231628").
+    struct Fall {
+        const char* grösse;
+        const char* linie;
+        const char* ränder[4];
+        const char* datei; // the margins in the settings file
+    } fälle[] = {
+        {"8.5", "3", {"2.8", "1.4", "1.4", "1.4"}, "2.8,1.4,1.4,1.4"},
+        {"9", "2", {"3", "0.1", "1.25", "0.7"}, "3,0.1,1.25,0.7"},
+        {"7.5", "1", {"0", "5.9", "0.3", "2.15"}, "0,5.9,0.3,2.15"},
+    };
+    for (const Fall& c : fälle) {
+        SCOPED_TRACE(c.datei);
+        Testhilfe::Testordner ordner("druckini_werte");
+        {
+            Dialog d;
+            d.druck.uhr.Konfiguration = ordner.pfad.string();
+            d.f.lblSchriftgrösse.setCaption(c.grösse);
+            d.f.txtLinie.setText(c.linie);
+            TextBox* felder[] = {&d.f.txtLinks, &d.f.txtOben, &d.f.txtRechts, &d.f.txtUnten};
+            for (int i = 0; i < 4; ++i) felder[i]->setText(c.ränder[i]);
+            d.f.cmdOK_Click();
+            ASSERT_TRUE(d.f.Entladen) << d.umgebung.meldungen.Zuletzt().Text;
+            ASSERT_TRUE(Global::Initialisierung.RegistrierungSpeichern());
+            const std::string inhalt = Dateien::Lesen(ordner.Datei("ZIRVO3801.ini")).value_or("");
+            EXPECT_NE(inhalt.find("Printer Margins=" + std::string(c.datei) + "\r\n"), std::string::npos) << inhalt;
+            EXPECT_NE(inhalt.find("Printer FontSize=" + std::string(c.grösse) + "\r\n"), std::string::npos)
+                << inhalt;
+
+            frmDruckIni wieder;
+            wieder.Form_Load();
+            EXPECT_EQ(wieder.lblSchriftgrösse.Caption(), c.grösse);
+            EXPECT_EQ(wieder.txtLinie.Text(), c.linie);
+            const TextBox* gezeigt[] = {&wieder.txtLinks, &wieder.txtOben, &wieder.txtRechts, &wieder.txtUnten};
+            for (int i = 0; i < 4; ++i) EXPECT_EQ(gezeigt[i]->Text(), c.ränder[i]);
+        }
+        // Read back from the file, the same.
+        Testhilfe::Druckumgebung druck;
+        druck.uhr.Konfiguration = ordner.pfad.string();
+        Global::Initialisierung.RegistrierungEinlesen();
+        EXPECT_EQ(Anzeigezahl::Zahltext(Druckeinstellungen::Gelesen(Global::Initialisierung).Links),
+                  c.ränder[0]);
+    }
 }
 
 TEST(frmDruckIni, DerDruckerDerAusdrucke) {
