@@ -10,6 +10,7 @@
 #include "frame/basZIRVODialogSprache.h"
 #include "printing/Druckeinstellungen.h"
 #include "printing/Druckraster.h"
+#include "printing/Druckzeichen.h"
 #include "printing/ZIRVO3801Drucken.h"
 
 std::function<void(frmDruckIni&)> frmDruckIni::Anzeigen;
@@ -160,6 +161,9 @@ void frmDruckIni::cmdSchriftDurchsuchen_Click() {
     vorgabe.Grösse = ZahlLesen(lblSchriftgrösse.Caption());
     vorgabe.GrösseVon = Druckeinstellungen::GrösseVon;
     vorgabe.GrösseBis = Druckeinstellungen::GrösseBis;
+    // Only faces that draw what the reports print in them, as the special
+    // characters are chosen.
+    vorgabe.Zeichen = Druckzeichen::Zeichen(chkOhneSz.Value() == 1);
     auto gewählt = Plattform::dateidialoge().SchriftWählen(vorgabe);
     if (!gewählt) return;
     lblSchrift.setCaption(gewählt->Name);

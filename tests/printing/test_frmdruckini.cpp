@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 namespace {
 
 using Plattform::Antwort;
@@ -177,6 +179,82 @@ TEST(frmDruckIni, WerteWieGetippt) {
         Global::Initialisierung.RegistrierungEinlesen();
         EXPECT_EQ(Anzeigezahl::Zahltext(Druckeinstellungen::Gelesen(Global::Initialisierung).Links),
                   c.ränder[0]);
+    }
+}
+
+// A printer whose faces lack characters: by the name of the font (with
+// " fett" for bold), those it does not draw with glyphs of its own.
+struct Lückendrucker : Testhilfe::Testdrucker {
+    struct Fläche : Aufzeichnungsfläche {
+        const std::map<std::string, std::u32string>& lücken;
+        Plattform::Druckschrift aktuell;
+        explicit Fläche(const std::map<std::string, std::u32string>& l) : lücken(l) {}
+        void Schrift(const Plattform::Druckschrift& s) override {
+            aktuell = s;
+            Aufzeichnungsfläche::Schrift(s);
+        }
+        char32_t FehlendesZeichen(std::u32string_view zeichen) const override {
+            const auto l = lücken.find(aktuell.Name + (aktuell.Fett ? " fett" : ""));
+            if (l == lücken.end()) return 0;
+            for (const char32_t z : zeichen)
+                if (l->second.find(z) != std::u32string::npos) return z;
+            return 0;
+        }
+    };
+    std::map<std::string, std::u32string> Lücken;
+    std::unique_ptr<Plattform::Druckfläche> Messfläche(const std::string&) override {
+        return std::make_unique<Fläche>(Lücken);
+    }
+};
+
+TEST(frmDruckIni, SchriftOhneEigeneZeichen) {
+    // A face that does not draw every letter, digit and sign of the reports
+    // with its own glyphs (upright and bold; the Greek letters only where
+    // special characters are printed) is neither stored nor printed with:
+    // the message names the face and the first character it lacks.
+    static constexpr const char* Fremd = ": die Ausdrucke würden damit in fremden Zeichen gedruckt. ";
+    struct Fall {
+        const char* schrift;
+        bool einfach;
+        const char* meldung; // "" stored and printed
+    } fälle[] = {
+        {"Ohne Griechisch", false, "Die Schrift Ohne Griechisch hat kein eigenes Zeichen für «Δ»"},
+        {"Ohne Griechisch", true, ""},
+        {"Ohne Umlaute", true, "Die Schrift Ohne Umlaute hat kein eigenes Zeichen für «ü»"},
+        {"Fett ohne Hochzahl", true, "Die Schrift Fett ohne Hochzahl hat kein eigenes Zeichen für «²»"},
+        {"Arial", false, ""},
+    };
+    const std::string griechisch = "Mit «Ohne Sonderzeichen (Alpha, Beta, Gamma, usw.)» braucht Ohne Griechisch "
+                                   "keine griechischen Buchstaben.";
+    const std::string andere = "Bitte wählen Sie eine andere Schrift.";
+    for (const Fall& c : fälle) {
+        SCOPED_TRACE(std::string(c.schrift) + (c.einfach ? ", without special characters" : ""));
+        Dialog d;
+        Lückendrucker drucker;
+        drucker.Liste = d.druck.drucker.Liste;
+        drucker.Lücken = {{"Ohne Griechisch", U"ΔθηχψΣ"}, {"Ohne Griechisch fett", U"ΔθηχψΣ"},
+                          {"Ohne Umlaute", U"ü"}, {"Fett ohne Hochzahl fett", U"²³"}};
+        Plattform::DiensteSetzen dienste{Plattform::Dienste{nullptr, nullptr, &drucker, nullptr, nullptr}};
+        std::string erwartet;
+        if (*c.meldung) erwartet = c.meldung + std::string(Fremd) + (c.einfach ? andere : griechisch);
+
+        // As a settings file edited by hand would show it: OK.
+        d.f.lblSchrift.setCaption(c.schrift);
+        d.f.chkOhneSz.setValue(c.einfach ? 1 : 0);
+        d.f.cmdOK_Click();
+        const auto* m = d.umgebung.meldungen.Letzte();
+        EXPECT_EQ(m ? m->Text : "", erwartet);
+        EXPECT_EQ(d.f.Entladen, erwartet.empty());
+        EXPECT_EQ(Global::Initialisierung.DruckerSchrift, erwartet.empty() ? c.schrift : "Arial");
+
+        // The printout with such settings does not begin.
+        Global::Initialisierung.DruckerSchrift = c.schrift;
+        Global::Initialisierung.DruckerSchriftEinfach = c.einfach ? 1 : 0;
+        d.umgebung.meldungen.Gezeigt.clear();
+        ZIRVO3801Drucken bericht;
+        EXPECT_EQ(bericht.Initialisieren(false, false), erwartet.empty());
+        m = d.umgebung.meldungen.Letzte();
+        EXPECT_EQ(m ? m->Text.substr(0, erwartet.size()) : "", erwartet);
     }
 }
 

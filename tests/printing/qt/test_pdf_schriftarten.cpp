@@ -6,6 +6,9 @@
 // that does not fit, and no file is written.
 #include "balance/Anzeigezahl.h"
 #include "frame/qt/QtDruckflaeche.h"
+#include "frame/qt/QtPlattform.h"
+#include "frame/qt/Schriftdialog.h"
+#include "frame/qt/Schriftzeichen.h"
 #include "frame/Initialisierung.h"
 #include "printing/Druckraster.h"
 #include "printing/frmDruckIni.h"
@@ -14,9 +17,13 @@
 #include "tests/support/qt/Lesbarkeit.h"
 #include "tests/support/qt/Pdfdruck.h"
 #include "tests/support/qt/Pdftext.h"
+#include "tests/support/qt/Widgethilfe.h"
 
 #include <gtest/gtest.h>
 
+#include <QComboBox>
+#include <QDialog>
+#include <QFontDatabase>
 #include <QFontInfo>
 
 #include <algorithm>
@@ -74,6 +81,7 @@ TEST(PdfSchriftarten, LesbarOderAbgelehnt) {
         bool dialog;           // the set-up dialog refuses it already
         const char* dialogtext = ""; // what the dialog's refusal names
         double ränder[4] = {3, 1.5, 1.5, 1.5};
+        bool einfach = false; // special characters as words
     } fälle[] = {
         // Monospaced faces: the cover's dot lines of the signatures run into
         // each other; narrower margins print them in a smaller size.
@@ -95,7 +103,10 @@ TEST(PdfSchriftarten, LesbarOderAbgelehnt) {
         {"FreeSerif", 10, false, "Mit der Schrift FreeSerif in 10 pt bleibt", Einheit, true, Zusammenfassung},
         {"FreeSerif", 10, false, "Mit der Schrift FreeSerif in 10 pt bleibt", Einheit, true, Zusammenfassung,
          {2, 2, 2, 2}},
-        {"Caladea", 9, false, "Mit der Schrift Caladea in 9 pt bleibt", Einheit, true, Zusammenfassung},
+        // (Caladea has no Greek letters: without special characters, which
+        // prints them as words.)
+        {"Caladea", 9, false, "Mit der Schrift Caladea in 9 pt bleibt", "«thetai» nicht in seinem Feld", true,
+         Zusammenfassung, {3, 1.5, 1.5, 1.5}, true},
         // Proportional faces: legible at every size their digits fit.
         {"DejaVu Sans", 6, false, "", "", false},
         {"DejaVu Sans", 7, false, "", "", false},
@@ -121,6 +132,7 @@ TEST(PdfSchriftarten, LesbarOderAbgelehnt) {
     const auto einrichten = [&](const Druckeinstellungen::Werte& w, std::string& meldung) {
         ini.DruckerSchrift = "Arial";
         ini.DruckerSchriftgrösse = 9;
+        ini.DruckerSchriftEinfach = w.Einfach ? 1 : 0;
         meldungen.Gezeigt.clear();
         frmDruckIni dialog;
         dialog.Form_Load();
@@ -145,6 +157,7 @@ TEST(PdfSchriftarten, LesbarOderAbgelehnt) {
         Testhilfe::Druckumgebung::Einstellungen(Plattform::PdfDrucker);
         ini.DruckerSchrift = w.Schrift;
         ini.DruckerSchriftgrösse = static_cast<float>(w.Grösse);
+        ini.DruckerSchriftEinfach = w.Einfach ? 1 : 0;
         ini.DruckerRandLinks = static_cast<float>(w.Links), ini.DruckerRandOben = static_cast<float>(w.Oben);
         ini.DruckerRandRechts = static_cast<float>(w.Rechts), ini.DruckerRandUnten = static_cast<float>(w.Unten);
         const std::string pdf = d.Ziel("Schrift" + std::to_string(++nr) + ".pdf");
@@ -168,12 +181,13 @@ TEST(PdfSchriftarten, LesbarOderAbgelehnt) {
         return std::string();
     };
     for (const Fall& c : fälle) {
-        const Druckeinstellungen::Werte w{c.schrift,    c.grösse,    false,       3,
+        const Druckeinstellungen::Werte w{c.schrift,    c.grösse,    c.einfach,   3,
                                           c.ränder[0], c.ränder[1], c.ränder[2], c.ränder[3]};
         const std::string was = std::string(c.schrift) + " " + Anzeigezahl::Zahltext(c.grösse) + " pt, margins " +
                                 Anzeigezahl::Zahltext(w.Links) + "/" + Anzeigezahl::Zahltext(w.Oben) + "/" +
                                 Anzeigezahl::Zahltext(w.Rechts) + "/" + Anzeigezahl::Zahltext(w.Unten) +
-                                (c.zeilenNachSchrift ? ", by font height" : "");
+                                (c.zeilenNachSchrift ? ", by font height" : "") +
+                                (c.einfach ? ", without special characters" : "");
         SCOPED_TRACE(was);
         if (std::string(c.schrift) != "Arial" &&
             QFontInfo(QtDruckfläche::Druckfont({c.schrift, c.grösse, false})).family().toStdString() != c.schrift) {
@@ -218,6 +232,101 @@ TEST(PdfSchriftarten, LesbarOderAbgelehnt) {
             EXPECT_TRUE(einrichten(v.w, rest)) << rest;
             vorschlagDrucken(v);
         }
+    }
+}
+
+// Whether the system has the family (by its name, whatever the foundry);
+// where it has not, only the sanitizer pass (fontconfig limited to DejaVu)
+// may go without it.
+bool Vorhanden(const QString& familie) {
+    for (const QString& f : QFontDatabase::families())
+        if (QtSchriftzeichen::OhneGiesserei(f) == familie) return true;
+    EXPECT_NE(std::getenv("FONTCONFIG_FILE"), nullptr) << "the test needs the faces of scripts/install-deps.sh";
+    return false;
+}
+
+// A face that does not draw the reports' letters with glyphs of its own:
+// a symbol face (Greek letters and signs at the places of Latin ones),
+// dingbats, or a face without Greek letters while special characters are
+// printed. It is not offered at "Durchsuchen" (typed, the dialog refuses
+// it), not stored at OK and not printed with (a settings file edited by
+// hand): each names the face and the first character it lacks, and no
+// file is written.
+TEST(PdfSchriftarten, OhneEigeneZeichenAbgelehnt) {
+    struct Fall {
+        const char* schrift;
+        bool einfach;
+        const char* zeichen; // the first it lacks; "" it prints
+    } fälle[] = {
+        {"Standard Symbols PS", false, "A"},
+        {"Standard Symbols PS", true, "A"},
+        {"D050000L", true, "A"},
+        {"Caladea", false, "Δ"},
+        {"DejaVu Sans", false, ""},
+    };
+    Testhilfe::Pdfdruck d("pdf_fremde_zeichen", 1767225600 + 10 * 3600);
+    Testhilfe::MaximalprojektAnlegen(d.z);
+    auto& meldungen = d.z.umgebung.meldungen;
+    const auto letzte = [&] { return meldungen.Letzte() ? meldungen.Letzte()->Text : std::string(); };
+    Initialisierung& ini = Global::Initialisierung;
+    for (const Fall& c : fälle) {
+        SCOPED_TRACE(std::string(c.schrift) + (c.einfach ? ", without special characters" : ""));
+        if (!Vorhanden(c.schrift)) continue;
+        const std::string abgelehnt = "Die Schrift " + std::string(c.schrift) + " hat kein eigenes Zeichen für «" +
+                                      c.zeichen + "»: die Ausdrucke würden damit in fremden Zeichen gedruckt.";
+        Testhilfe::Druckumgebung::Einstellungen(Plattform::PdfDrucker);
+        ini.DruckerSchriftEinfach = c.einfach ? 1 : 0;
+        ini.DruckerSchriftgrösse = 7; // a size DejaVu Sans prints in
+
+        // "Durchsuchen": the list has it only where it prints; typed, it is
+        // taken there alone.
+        frmDruckIni dialog;
+        dialog.Form_Load();
+        {
+            QtPlattform::QtDateidialoge dialoge;
+            Plattform::DiensteSetzen dienste{Plattform::Dienste{nullptr, &dialoge, nullptr, nullptr, nullptr}};
+            meldungen.Gezeigt.clear();
+            Testhilfe::Modal([&] { dialog.cmdSchriftDurchsuchen_Click(); },
+                             [&](QDialog& fenster) {
+                                 auto* f = qobject_cast<Schriftdialog*>(&fenster);
+                                 ASSERT_NE(f, nullptr);
+                                 EXPECT_EQ(f->Familien().contains(c.schrift), !*c.zeichen);
+                                 Testhilfe::Kind<QComboBox>(*f, "cboSchrift")->setEditText(c.schrift);
+                                 f->accept();
+                                 EXPECT_EQ(f->isVisible(), !!*c.zeichen) << "refused, the dialog stays open";
+                             });
+            if (*c.zeichen) {
+                EXPECT_EQ(letzte().rfind("Die Schrift «" + std::string(c.schrift) + "» steht nicht in der Liste", 0),
+                          0u)
+                    << letzte();
+                EXPECT_EQ(dialog.lblSchrift.Caption(), "Arial");
+            } else {
+                EXPECT_EQ(dialog.lblSchrift.Caption(), c.schrift);
+            }
+        }
+
+        // OK with the face named (as a settings file edited by hand shows it).
+        meldungen.Gezeigt.clear();
+        dialog.lblSchrift.setCaption(c.schrift);
+        dialog.cmdOK_Click();
+        EXPECT_EQ(dialog.Entladen, !*c.zeichen) << letzte();
+        if (!*c.zeichen) continue;
+        EXPECT_EQ(letzte().rfind(abgelehnt, 0), 0u) << letzte();
+        EXPECT_EQ(ini.DruckerSchrift, "Arial");
+
+        // The system proof with such settings: refused before a file is
+        // asked for, never "OK".
+        ini.DruckerSchrift = c.schrift;
+        const std::string pdf = d.Ziel("Fremd.pdf");
+        meldungen.Gezeigt.clear();
+        frmDrucken druck;
+        druck.Form_Load();
+        druck.optAusdruck_Click(0);
+        druck.cmdDrucken_Click();
+        EXPECT_EQ(letzte().rfind(abgelehnt, 0), 0u) << letzte();
+        EXPECT_EQ(d.z.umgebung.dateidialoge.Antworten.size(), 1u) << "no file asked for";
+        d.z.umgebung.dateidialoge.Antworten.clear();
+        EXPECT_FALSE(std::filesystem::exists(pdf));
     }
 }
 
