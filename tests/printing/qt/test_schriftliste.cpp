@@ -102,9 +102,13 @@ TEST(Schriftliste, GetippteFamilieBleibt) {
         dialog.Form_Load();
         Testhilfe::Modal([&] { dialog.cmdSchriftDurchsuchen_Click(); },
                          [&](QDialog& fenster) {
-                             QLineEdit* feld = Testhilfe::Kind<QComboBox>(fenster, "cboSchrift")->lineEdit();
-                             ASSERT_NE(feld, nullptr);
-                             feld->selectAll();
+                             auto* liste = Testhilfe::Kind<QComboBox>(fenster, "cboSchrift");
+                             ASSERT_NE(liste, nullptr);
+                             // Into its field; a list without one searches as typed.
+                             QWidget* feld = liste->lineEdit();
+                             if (feld) liste->lineEdit()->selectAll();
+                             else feld = liste;
+                             feld->setFocus();
                              Testhilfe::Tippen(feld, c.getippt);
                              for (const QEvent::Type art : {QEvent::KeyPress, QEvent::KeyRelease}) {
                                  QKeyEvent enter(art, Qt::Key_Return, Qt::NoModifier);
