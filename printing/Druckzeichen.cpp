@@ -3,15 +3,10 @@
 #include "frame/Windows1252.h"
 #include "frame/basZIRVODialogSprache.h"
 #include "printing/Druckeinstellungen.h"
-#include "printing/Zeichensaetze.h"
 
 namespace Druckzeichen {
 
 namespace {
-
-// The letters of the markup's Greek escapes (basZIRVOSymbole: Delta, theta,
-// eta, chi, psi), at their places in the Greek set.
-constexpr const char* GriechischeMarken = "Dhgwx";
 
 // The first character of the set that the face of w lacks, upright or bold;
 // 0 when it has them all.
@@ -25,7 +20,7 @@ char32_t Fehlendes(Plattform::Druckfläche& f, const Druckeinstellungen::Werte& 
 
 } // namespace
 
-std::u32string Zeichen(bool einfach) {
+std::u32string Zeichen() {
     std::u32string z;
     for (char32_t c = U'A'; c <= U'Z'; ++c) z += c;
     for (char32_t c = U'a'; c <= U'z'; ++c) z += c;
@@ -34,9 +29,6 @@ std::u32string Zeichen(bool einfach) {
     for (char32_t c = U'!'; c <= U'~'; ++c)
         if (!(c >= U'0' && c <= U'9') && !(c >= U'A' && c <= U'Z') && !(c >= U'a' && c <= U'z')) z += c;
     z += U"²³°·…–«»";
-    if (!einfach)
-        for (const char* m = GriechischeMarken; *m; ++m)
-            z += Zeichensätze::Zeichen(Zeichensätze::Griechisch, static_cast<unsigned char>(*m) + 128);
     return z;
 }
 
@@ -47,21 +39,12 @@ std::string Text(char32_t zeichen) {
 }
 
 std::string Fehler(Plattform::Druckfläche& f, const Druckeinstellungen::Werte& w) {
-    const char32_t z = Fehlendes(f, w, Zeichen(w.Einfach));
+    const char32_t z = Fehlendes(f, w, Zeichen());
     if (!z) return {};
-    std::string text = DSFormat2("Die Schrift @ hat kein eigenes Zeichen für «@»: die Ausdrucke würden damit "
-                                 "in fremden Zeichen gedruckt.",
-                                 w.Schrift, Text(z));
-    // Special characters printed as words need no Greek letters.
-    Druckeinstellungen::Werte ohne = w;
-    ohne.Einfach = true;
-    if (!w.Einfach && !Fehlendes(f, ohne, Zeichen(true)))
-        text += " " + DSFormat("Mit «Ohne Sonderzeichen (Alpha, Beta, Gamma, usw.)» braucht @ keine griechischen "
-                               "Buchstaben.",
-                               w.Schrift);
-    else
-        text += " " + DS("Bitte wählen Sie eine andere Schrift.");
-    return text;
+    return DSFormat2("Die Schrift @ hat kein eigenes Zeichen für «@»: die Ausdrucke würden damit in fremden "
+                     "Zeichen gedruckt.",
+                     w.Schrift, Text(z)) +
+           " " + DS("Bitte wählen Sie eine andere Schrift.");
 }
 
 } // namespace Druckzeichen

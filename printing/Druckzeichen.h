@@ -22,17 +22,17 @@ namespace Druckzeichen {
 
 // The characters, in this order: the Latin letters (with the umlauts and
 // the accents of Swiss place names), the digits, the signs of the reports'
-// texts (punctuation, "²", "³", "°", "·", "…", "–", "«", "»") and, unless
-// einfach (special characters printed as words), the Greek letters of the
-// markup (Δ, θ, η, χ, ψ). The boxes of the markup are not among them: they
-// are signs of the printer's symbol set, drawn from whatever face has them.
-std::u32string Zeichen(bool einfach);
+// texts (punctuation, "²", "³", "°", "·", "…", "–", "«", "»"). The Greek
+// letters and the boxes of the markup are not among them: they are printed
+// from the printer's Greek and symbol sets, drawn from whatever face has
+// them, as they are on every face.
+std::u32string Zeichen();
 
 // The character as the messages quote it (UTF-8).
 std::string Text(char32_t zeichen);
 
 // "" when the face of w on the surface f draws every character of
-// Zeichen(w.Einfach) with glyphs of its own, upright and bold; else the
+// Zeichen() with glyphs of its own, upright and bold; else the
 // message naming the face and the first character it lacks (f's font is
 // changed).
 std::string Fehler(Plattform::Druckfläche& f, const Druckeinstellungen::Werte& w);

@@ -161,9 +161,8 @@ void frmDruckIni::cmdSchriftDurchsuchen_Click() {
     vorgabe.Grösse = ZahlLesen(lblSchriftgrösse.Caption());
     vorgabe.GrösseVon = Druckeinstellungen::GrösseVon;
     vorgabe.GrösseBis = Druckeinstellungen::GrösseBis;
-    // Only faces that draw what the reports print in them, as the special
-    // characters are chosen.
-    vorgabe.Zeichen = Druckzeichen::Zeichen(chkOhneSz.Value() == 1);
+    // Only faces that draw what the reports print in them.
+    vorgabe.Zeichen = Druckzeichen::Zeichen();
     auto gewählt = Plattform::dateidialoge().SchriftWählen(vorgabe);
     if (!gewählt) return;
     lblSchrift.setCaption(gewählt->Name);

@@ -81,7 +81,6 @@ TEST(PdfSchriftarten, LesbarOderAbgelehnt) {
         bool dialog;           // the set-up dialog refuses it already
         const char* dialogtext = ""; // what the dialog's refusal names
         double ränder[4] = {3, 1.5, 1.5, 1.5};
-        bool einfach = false; // special characters as words
     } fälle[] = {
         // Monospaced faces: the cover's dot lines of the signatures run into
         // each other; narrower margins print them in a smaller size.
@@ -103,10 +102,7 @@ TEST(PdfSchriftarten, LesbarOderAbgelehnt) {
         {"FreeSerif", 10, false, "Mit der Schrift FreeSerif in 10 pt bleibt", Einheit, true, Zusammenfassung},
         {"FreeSerif", 10, false, "Mit der Schrift FreeSerif in 10 pt bleibt", Einheit, true, Zusammenfassung,
          {2, 2, 2, 2}},
-        // (Caladea has no Greek letters: without special characters, which
-        // prints them as words.)
-        {"Caladea", 9, false, "Mit der Schrift Caladea in 9 pt bleibt", "«thetai» nicht in seinem Feld", true,
-         Zusammenfassung, {3, 1.5, 1.5, 1.5}, true},
+        {"Caladea", 9, false, "Mit der Schrift Caladea in 9 pt bleibt", Einheit, true, Zusammenfassung},
         // Proportional faces: legible at every size their digits fit.
         {"DejaVu Sans", 6, false, "", "", false},
         {"DejaVu Sans", 7, false, "", "", false},
@@ -132,7 +128,6 @@ TEST(PdfSchriftarten, LesbarOderAbgelehnt) {
     const auto einrichten = [&](const Druckeinstellungen::Werte& w, std::string& meldung) {
         ini.DruckerSchrift = "Arial";
         ini.DruckerSchriftgrösse = 9;
-        ini.DruckerSchriftEinfach = w.Einfach ? 1 : 0;
         meldungen.Gezeigt.clear();
         frmDruckIni dialog;
         dialog.Form_Load();
@@ -157,7 +152,6 @@ TEST(PdfSchriftarten, LesbarOderAbgelehnt) {
         Testhilfe::Druckumgebung::Einstellungen(Plattform::PdfDrucker);
         ini.DruckerSchrift = w.Schrift;
         ini.DruckerSchriftgrösse = static_cast<float>(w.Grösse);
-        ini.DruckerSchriftEinfach = w.Einfach ? 1 : 0;
         ini.DruckerRandLinks = static_cast<float>(w.Links), ini.DruckerRandOben = static_cast<float>(w.Oben);
         ini.DruckerRandRechts = static_cast<float>(w.Rechts), ini.DruckerRandUnten = static_cast<float>(w.Unten);
         const std::string pdf = d.Ziel("Schrift" + std::to_string(++nr) + ".pdf");
@@ -181,13 +175,12 @@ TEST(PdfSchriftarten, LesbarOderAbgelehnt) {
         return std::string();
     };
     for (const Fall& c : fälle) {
-        const Druckeinstellungen::Werte w{c.schrift,    c.grösse,    c.einfach,   3,
+        const Druckeinstellungen::Werte w{c.schrift,    c.grösse,    false,       3,
                                           c.ränder[0], c.ränder[1], c.ränder[2], c.ränder[3]};
         const std::string was = std::string(c.schrift) + " " + Anzeigezahl::Zahltext(c.grösse) + " pt, margins " +
                                 Anzeigezahl::Zahltext(w.Links) + "/" + Anzeigezahl::Zahltext(w.Oben) + "/" +
                                 Anzeigezahl::Zahltext(w.Rechts) + "/" + Anzeigezahl::Zahltext(w.Unten) +
-                                (c.zeilenNachSchrift ? ", by font height" : "") +
-                                (c.einfach ? ", without special characters" : "");
+                                (c.zeilenNachSchrift ? ", by font height" : "");
         SCOPED_TRACE(was);
         if (std::string(c.schrift) != "Arial" &&
             QFontInfo(QtDruckfläche::Druckfont({c.schrift, c.grösse, false})).family().toStdString() != c.schrift) {
@@ -246,9 +239,8 @@ bool Vorhanden(const QString& familie) {
 }
 
 // A face that does not draw the reports' letters with glyphs of its own:
-// a symbol face (Greek letters and signs at the places of Latin ones),
-// dingbats, or a face without Greek letters while special characters are
-// printed. It is not offered at "Durchsuchen" (typed, the dialog refuses
+// a symbol face (Greek letters and signs at the places of Latin ones) or
+// dingbats. It is not offered at "Durchsuchen" (typed, the dialog refuses
 // it), not stored at OK and not printed with (a settings file edited by
 // hand): each names the face and the first character it lacks, and no
 // file is written.
@@ -261,7 +253,7 @@ TEST(PdfSchriftarten, OhneEigeneZeichenAbgelehnt) {
         {"Standard Symbols PS", false, "A"},
         {"Standard Symbols PS", true, "A"},
         {"D050000L", true, "A"},
-        {"Caladea", false, "Δ"},
+        {"Caladea", false, ""}, // Greek letters come from the printer's Greek set
         {"DejaVu Sans", false, ""},
     };
     Testhilfe::Pdfdruck d("pdf_fremde_zeichen", 1767225600 + 10 * 3600);
