@@ -72,6 +72,11 @@ public:
     // made-up widths says not, and the texts are then not held to their
     // rooms (Drucken).
     virtual bool Schriftbreiten() const { return true; }
+    // The first character of zeichen that the face of the current font does
+    // not draw with a glyph of its own (where the printer would lend one of
+    // another face, or a symbol face has a sign at a letter's place); 0 when
+    // it draws them all. A surface without real faces draws them all.
+    virtual char32_t FehlendesZeichen(std::u32string_view) const { return 0; }
 
     // --- drawing, in user coordinates ---
     // The text with its top-left corner at (x, y), in the current font.

@@ -186,6 +186,8 @@ std::vector<std::string> Teilen(std::string_view text, char trenner) {
 }
 
 std::string Zahltext(double x) { return basVB6NumCvt::ZahlText(x); }
+// A Single setting as it was typed ("2.8", not "2.79999995231628").
+std::string Einfachtext(float x) { return basVB6NumCvt::ZahlText(basVB6NumCvt::EinfachWert(x)); }
 std::string Flagtext(bool b) { return b ? "1" : "0"; }
 
 // ---- the file ------------------------------------------------------------
@@ -359,12 +361,12 @@ bool Initialisierung::RegistrierungSpeichern(std::string* fehler) const {
     WertSetzen(zeilen, "Folder Projects", ordner(OrdnerProjekte));
     WertSetzen(zeilen, "Printer", DruckerName);
     WertSetzen(zeilen, "Printer Font", DruckerSchrift);
-    WertSetzen(zeilen, "Printer FontSize", Zahltext(DruckerSchriftgrösse));
-    WertSetzen(zeilen, "Printer FontSimple", Zahltext(DruckerSchriftEinfach));
-    WertSetzen(zeilen, "Printer LineWidth", Zahltext(DruckerLinie));
+    WertSetzen(zeilen, "Printer FontSize", Einfachtext(DruckerSchriftgrösse));
+    WertSetzen(zeilen, "Printer FontSimple", Einfachtext(DruckerSchriftEinfach));
+    WertSetzen(zeilen, "Printer LineWidth", Einfachtext(DruckerLinie));
     WertSetzen(zeilen, "Printer Margins",
-               Zahltext(DruckerRandLinks) + "," + Zahltext(DruckerRandOben) + "," + Zahltext(DruckerRandRechts) +
-                   "," + Zahltext(DruckerRandUnten));
+               Einfachtext(DruckerRandLinks) + "," + Einfachtext(DruckerRandOben) + "," + Einfachtext(DruckerRandRechts) +
+                   "," + Einfachtext(DruckerRandUnten));
     WertSetzen(zeilen, "Printer Duplex", Flagtext(DruckerDuplex));
     WertSetzen(zeilen, "Printer Filename", Flagtext(DruckerDateiname));
     WertSetzen(zeilen, "Author Project", Projektverfasser);

@@ -41,6 +41,9 @@ struct Schrift {
     bool Kursiv = false;
     // The sizes the caller takes (pt, both ends included); 0: any.
     double GrösseVon = 0, GrösseBis = 0;
+    // The characters a face must draw with glyphs of its own to be offered
+    // (Druckzeichen); empty: any face.
+    std::u32string Zeichen = {};
 };
 
 // A font size as typed into the font dialog: whole or with a decimal point

@@ -572,6 +572,17 @@ std::string ZahlText(double wert) {
     return std::string(s, n);
 }
 
+double EinfachWert(float wert) {
+    if (!std::isfinite(wert)) return 0;
+    // The shortest digits that read back to the same Single, read as a double.
+    char puffer[32];
+    const auto [ende, fehler] = std::to_chars(puffer, puffer + sizeof puffer, wert);
+    if (fehler != std::errc()) return wert;
+    double d = wert;
+    std::from_chars(puffer, ende, d);
+    return d;
+}
+
 std::string FestkommaText(double wert, int nachkommastellen) {
     if (!std::isfinite(wert) || nachkommastellen < 0) return {};
     char puffer[32];

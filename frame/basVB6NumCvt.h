@@ -43,6 +43,11 @@ double GanzzahlGerade(double x);
 // finite is written "0".
 std::string ZahlText(double wert);
 
+// A Single (a setting the settings file keeps in single precision) as the
+// value its shortest decimal text names: 2.8f is 2.8, not 2.79999995231628,
+// so a value typed with one decimal keeps that decimal wherever it is shown,
+// written or computed with. A value that is not finite is 0.
+double EinfachWert(float wert);
 // The basic form ZahlText starts from: the same digits, but no "0" before the
 // point below 1 (".5", "-.25").
 std::string ZahlGrundform(double wert);

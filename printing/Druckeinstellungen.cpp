@@ -36,14 +36,16 @@ double Linie(double x) { return Im(x, LinieVon, LinieBis, ZahlLesenDbl(Standardw
 double Rand(int i, double x) { return Im(x, RandVon, RandBis, ZahlLesenDbl(Standardwert(i))); }
 
 Werte Gelesen(const Initialisierung& ini) {
+    // The settings keep Singles: each value as it was typed.
+    using basVB6NumCvt::EinfachWert;
     return {ini.DruckerSchrift.empty() ? Standardwert(0) : ini.DruckerSchrift,
-            ini.DruckerSchriftgrösse,
+            EinfachWert(ini.DruckerSchriftgrösse),
             ini.DruckerSchriftEinfach != 0,
-            ini.DruckerLinie,
-            ini.DruckerRandLinks,
-            ini.DruckerRandOben,
-            ini.DruckerRandRechts,
-            ini.DruckerRandUnten};
+            EinfachWert(ini.DruckerLinie),
+            EinfachWert(ini.DruckerRandLinks),
+            EinfachWert(ini.DruckerRandOben),
+            EinfachWert(ini.DruckerRandRechts),
+            EinfachWert(ini.DruckerRandUnten)};
 }
 
 Werte Geprüft(const Initialisierung& ini) {

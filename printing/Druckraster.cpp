@@ -5,6 +5,7 @@
 #include "frame/Plattform.h"
 #include "frame/basZIRVODialogSprache.h"
 #include "printing/Drucken.h"
+#include "printing/Druckzeichen.h"
 #include "printing/ZIRVO3801Drucken.h"
 
 #include <algorithm>
@@ -204,6 +205,7 @@ double GrössteSchrift(Plattform::Druckfläche& f, const Druckeinstellungen::Wer
 std::string Meldung(Plattform::Druckfläche& f, const Druckeinstellungen::Werte& w, const std::vector<Ausdruck>& drucke,
                     const std::vector<Ausdruck>& speichern, bool dateiname) {
     if (std::string fehler = Druckeinstellungen::Bereichsfehler(w); !fehler.empty()) return fehler;
+    if (std::string fehler = Druckzeichen::Fehler(f, w); !fehler.empty()) return fehler;
     std::string text = Ablehnung(f, w, drucke, dateiname);
     if (text.empty()) return {};
     text += "\r\n\r\n";

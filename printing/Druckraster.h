@@ -91,8 +91,9 @@ struct Ausdruck {
     bool Zeilenwahl = false;
 };
 
-// "" when the settings w lie in their ranges and print in every way of
-// drucke (the grid, then the dry runs); else the message saying why not
+// "" when the settings w lie in their ranges, their face draws the reports'
+// characters with its own glyphs (Druckzeichen) and they print in every way
+// of drucke (the grid, then the dry runs); else the message saying why not
 // (for digits too wide: the share of a column they may take and the
 // column's width; for a text that leaves its room: the dry run's words)
 // and what does print, each found with the same checks: the largest size

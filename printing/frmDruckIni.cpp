@@ -10,6 +10,7 @@
 #include "frame/basZIRVODialogSprache.h"
 #include "printing/Druckeinstellungen.h"
 #include "printing/Druckraster.h"
+#include "printing/Druckzeichen.h"
 #include "printing/ZIRVO3801Drucken.h"
 
 std::function<void(frmDruckIni&)> frmDruckIni::Anzeigen;
@@ -69,14 +70,15 @@ void frmDruckIni::EinstellungenAnzeigen() {
     // one no longer installed gives way to the system's default.
     Wählen(cboDrucker, Druckeinstellungen::Drucker(ini));
     if (cboDrucker.ListIndex() < 0) Wählen(cboDrucker, Plattform::drucker().StandardDrucker());
+    const Druckeinstellungen::Werte w = Druckeinstellungen::Gelesen(ini);
     lblSchrift.setCaption(ini.DruckerSchrift);
-    lblSchriftgrösse.setCaption(Text(ini.DruckerSchriftgrösse));
-    chkOhneSz.setValue(ini.DruckerSchriftEinfach != 0 ? 1 : 0);
-    txtLinie.setText(Text(ini.DruckerLinie));
-    txtLinks.setText(Text(ini.DruckerRandLinks));
-    txtOben.setText(Text(ini.DruckerRandOben));
-    txtRechts.setText(Text(ini.DruckerRandRechts));
-    txtUnten.setText(Text(ini.DruckerRandUnten));
+    lblSchriftgrösse.setCaption(Text(w.Grösse));
+    chkOhneSz.setValue(w.Einfach ? 1 : 0);
+    txtLinie.setText(Text(w.Linie));
+    txtLinks.setText(Text(w.Links));
+    txtOben.setText(Text(w.Oben));
+    txtRechts.setText(Text(w.Rechts));
+    txtUnten.setText(Text(w.Unten));
 }
 
 void frmDruckIni::cmdStandard_Click() {
@@ -111,7 +113,7 @@ void frmDruckIni::EinstellungenSpeichern() {
     ini.DruckerName = GewählterDrucker();
     ini.DruckerSchrift = w.Schrift;
     // Stored as the settings keep them, then checked as stored.
-    const auto gespeichert = [](double wert) { return static_cast<double>(static_cast<float>(wert)); };
+    const auto gespeichert = [](double wert) { return basVB6NumCvt::EinfachWert(static_cast<float>(wert)); };
     ini.DruckerSchriftgrösse = static_cast<float>(Druckeinstellungen::Schriftgrösse(gespeichert(w.Grösse)));
     ini.DruckerSchriftEinfach = w.Einfach ? 1.0f : 0.0f;
     ini.DruckerLinie = static_cast<float>(Druckeinstellungen::Linie(gespeichert(w.Linie)));
@@ -159,6 +161,8 @@ void frmDruckIni::cmdSchriftDurchsuchen_Click() {
     vorgabe.Grösse = ZahlLesen(lblSchriftgrösse.Caption());
     vorgabe.GrösseVon = Druckeinstellungen::GrösseVon;
     vorgabe.GrösseBis = Druckeinstellungen::GrösseBis;
+    // Only faces that draw what the reports print in them.
+    vorgabe.Zeichen = Druckzeichen::Zeichen();
     auto gewählt = Plattform::dateidialoge().SchriftWählen(vorgabe);
     if (!gewählt) return;
     lblSchrift.setCaption(gewählt->Name);

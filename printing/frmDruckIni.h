@@ -12,8 +12,10 @@
 // checks), and the dialog stays open with the values as typed; "Testseite"
 // says it before it asks anything. A setting that fits portrait but not the
 // landscape energy table is stored with a word that that table needs a
-// smaller size (its printout refuses at its start). A font chosen is
-// checked at once. "Testseite" stores the values and prints the test page.
+// smaller size (its printout refuses at its start). "Durchsuchen" offers,
+// and OK stores, only faces that draw the reports' characters with glyphs
+// of their own (Druckzeichen: the Greek letters only while special
+// characters are printed); a font chosen is checked at once. "Testseite" stores the values and prints the test page.
 // Opened modally from File > Druck einrichten and from the print dialogs
 // (Aufruf).
 #pragma once

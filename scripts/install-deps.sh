@@ -4,6 +4,8 @@ set -euo pipefail
 PAKETE=(build-essential cmake g++ qt6-base-dev libgl-dev googletest libgtest-dev libgmock-dev libbenchmark-dev qt6-translations-l10n poppler-utils)
 PAKETE+=(fonts-liberation2 fonts-dejavu-core) # Liberation Sans: built into the program for "Arial", with Arial's widths; DejaVu: what a bare system prints with (the sanitizer pass)
 PAKETE+=(fonts-freefont-ttf fonts-crosextra-caladea) # FreeSans, FreeSerif and Caladea: faces of the print tests (FreeSans's brackets fill its line; the serif faces' fixed report texts are each printed legibly or refused)
+PAKETE+=(fonts-dejavu-extra) # DejaVu Sans Condensed: a face of the print tests, and the longer family a typed "DejaVu Sans" must not become
+PAKETE+=(fonts-urw-base35) # Standard Symbols PS and D050000L: faces without letters of their own, which the set-up dialog refuses; Nimbus faces under two foundries, listed once
 PAKETE+=(libqt6svg6) # the SVG icon engine: the program icon built in as SVG
 PAKETE+=(libcups2-dev) # CUPS itself: whether a queue takes jobs, and CUPS's answer to a job (Qt reports neither)
 PAKETE+=(cups-daemon cups-client) # the tests' own CUPS server (cupsd, lpadmin, cupsreject), started in a temporary folder

@@ -6,6 +6,7 @@
 #include "frame/basZIRVO3801.h"
 #include "frame/basZIRVODialogSprache.h"
 #include "frame/qt/Druckschriften.h"
+#include "frame/qt/Schriftzeichen.h"
 
 #include <QFileInfo>
 #include <QFontInfo>
@@ -283,6 +284,10 @@ std::string QtDruckfläche::GefundeneSchrift() const { return QFontInfo(schrift_
 double QtDruckfläche::Textbreite(std::string_view text) const {
     QFontMetricsF m(schrift_, gerät_);
     return m.horizontalAdvance(Q(text)) / PunkteJeCm();
+}
+
+char32_t QtDruckfläche::FehlendesZeichen(std::u32string_view zeichen) const {
+    return QtSchriftzeichen::Fehlendes(schrift_, zeichen);
 }
 
 double QtDruckfläche::Zeilenhöhe() const {

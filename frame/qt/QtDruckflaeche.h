@@ -6,7 +6,8 @@
 // The report font is asked for by the name the settings give; "Arial" (the
 // default) is the face the program carries for it, Liberation Sans
 // (QtDruckschriften), any other name a font of the system. Characters the
-// face lacks come from a fallback face. Printed text is never shaped into ligatures: "ff", "fi", "fl" stay
+// face lacks come from a fallback face; which ones it lacks, the surface
+// says (FehlendesZeichen), so that no printout begins with them. Printed text is never shaped into ligatures: "ff", "fi", "fl" stay
 // two letters, so every word of a printout is found and copied as written.
 // A system printer's job is named (Dokumentname) and refused at once when
 // the queue takes no jobs; a job the printing system did not accept is a
@@ -66,6 +67,7 @@ public:
     std::string GefundeneSchrift() const override;
     double Textbreite(std::string_view text) const override;
     double Zeilenhöhe() const override;
+    char32_t FehlendesZeichen(std::u32string_view zeichen) const override;
 
     void Text(double x, double y, std::string_view text) override;
     void Linie(double x1, double y1, double x2, double y2, double breite, Plattform::Druckfarbe farbe) override;

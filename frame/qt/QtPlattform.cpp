@@ -1,5 +1,6 @@
 #include "frame/qt/QtPlattform.h"
 #include "frame/qt/Schriftdialog.h"
+#include "frame/qt/Schriftzeichen.h"
 
 #include "frame/qt/Fensterlage.h"
 #include "frame/qt/QtDruckflaeche.h"
@@ -143,7 +144,8 @@ std::optional<Plattform::Schrift> QtDateidialoge::SchriftWählen(const Plattform
     // The dialog lists faces, not the names that stand for one ("Arial" is
     // the carried Liberation Sans): it opens on the face the font prints
     // with, and a face that comes back unchanged keeps the name it had.
-    const QString gedruckt = QFontInfo(QtDruckfläche::Druckfont({vorgabe.Name, 9, vorgabe.Fett})).family();
+    const QString gedruckt =
+        QtSchriftzeichen::OhneGiesserei(QFontInfo(QtDruckfläche::Druckfont({vorgabe.Name, 9, vorgabe.Fett})).family());
     QFont start(gedruckt);
     if (vorgabe.Grösse > 0) start.setPointSizeF(vorgabe.Grösse);
     // Should the window that owns the dialog go while it is open, the

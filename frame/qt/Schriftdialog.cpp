@@ -1,10 +1,13 @@
 #include "frame/qt/Schriftdialog.h"
 
 #include "frame/basZIRVODialogSprache.h"
+#include "frame/qt/Schriftzeichen.h"
 
 #include <QComboBox>
+#include <QCompleter>
 #include <QDialogButtonBox>
-#include <QFontComboBox>
+#include <QFontDatabase>
+#include <QFontInfo>
 #include <QFormLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -21,13 +24,21 @@ QString Grössentext(double x) { return QString::number(x, 'g', 4); }
 } // namespace
 
 Schriftdialog::Schriftdialog(const QFont& start, const Plattform::Schrift& bereich, QWidget* eigentümer)
-    : QDialog(eigentümer), bereich_(bereich), gelesen_(start.pointSizeF()) {
+    : QDialog(eigentümer), bereich_(bereich), familien_(QtSchriftzeichen::Familien(bereich.Zeichen)),
+      gelesen_(start.pointSizeF()) {
     setObjectName("dlgSchrift");
     setWindowTitle(Q(DS("Schrift")));
-    familie_ = new QFontComboBox(this);
+    familie_ = new QComboBox(this);
     familie_->setObjectName("cboSchrift");
-    familie_->setWritingSystem(QFontDatabase::Latin);
-    familie_->setEditable(false);
+    familie_->setEditable(true);
+    familie_->setInsertPolicy(QComboBox::NoInsert);
+    familie_->addItems(familien_);
+    // Completion offers the families a typed name begins, in a list to
+    // choose from; it never writes a longer name into the field.
+    auto* vervollständigung = new QCompleter(familien_, familie_);
+    vervollständigung->setCaseSensitivity(Qt::CaseInsensitive);
+    vervollständigung->setCompletionMode(QCompleter::PopupCompletion);
+    familie_->setCompleter(vervollständigung);
     grösse_ = new QComboBox(this);
     grösse_->setObjectName("cboGrösse");
     grösse_->setEditable(true);
@@ -40,7 +51,7 @@ Schriftdialog::Schriftdialog(const QFont& start, const Plattform::Schrift& berei
         for (int g : QFontDatabase::standardSizes()) grösse_->addItem(QString::number(g));
     grösse_->lineEdit()->setValidator(
         new QRegularExpressionValidator(QRegularExpression(R"(\d{0,3}([.,]\d{0,2})?)"), grösse_));
-    muster_ = new QLabel("AaBbYyZz 0123456789", this);
+    muster_ = new QLabel("AaBbYyZz ÄÖÜäöü 0123456789", this);
     muster_->setMinimumSize(320, 60);
     muster_->setAlignment(Qt::AlignCenter);
     muster_->setFrameShape(QFrame::StyledPanel);
@@ -56,19 +67,32 @@ Schriftdialog::Schriftdialog(const QFont& start, const Plattform::Schrift& berei
     außen->addWidget(knöpfe);
     connect(knöpfe, &QDialogButtonBox::accepted, this, &Schriftdialog::accept);
     connect(knöpfe, &QDialogButtonBox::rejected, this, &Schriftdialog::reject);
-    connect(familie_, &QFontComboBox::currentFontChanged, this, [this] { MusterZeigen(); });
+    connect(familie_, &QComboBox::currentTextChanged, this, [this] { MusterZeigen(); });
     connect(grösse_, &QComboBox::currentTextChanged, this, [this] { MusterZeigen(); });
     setCurrentFont(start);
 }
 
+QString Schriftdialog::Familie() const {
+    const QString text = familie_->currentText().trimmed();
+    if (familien_.contains(text, Qt::CaseSensitive)) return text;
+    for (const QString& f : familien_)
+        if (f.compare(text, Qt::CaseInsensitive) == 0) return f;
+    return {};
+}
+
 QFont Schriftdialog::currentFont() const {
-    QFont f = familie_->currentFont();
+    QFont f(Familie().isEmpty() ? familie_->currentText().trimmed() : Familie());
     if (gelesen_ > 0) f.setPointSizeF(gelesen_);
     return f;
 }
 
 void Schriftdialog::setCurrentFont(const QFont& f) {
-    familie_->setCurrentFont(f);
+    // The family as the list names it (a face found under a foundry's name
+    // is that family).
+    const QString name = QtSchriftzeichen::OhneGiesserei(QFontInfo(f).family());
+    const int i = familie_->findText(name, Qt::MatchFixedString | Qt::MatchCaseSensitive);
+    if (i >= 0) familie_->setCurrentIndex(i);
+    familie_->setEditText(i >= 0 ? familie_->itemText(i) : name);
     if (f.pointSizeF() > 0) {
         gelesen_ = f.pointSizeF();
         GrössentextSetzen(::Grössentext(gelesen_));
@@ -82,19 +106,29 @@ void Schriftdialog::GrössentextSetzen(const QString& text) { grösse_->setEditT
 
 void Schriftdialog::MusterZeigen() {
     std::string fehler;
-    QFont f = familie_->currentFont();
+    QFont f(Familie().isEmpty() ? font().family() : Familie());
     if (const auto g = Plattform::SchriftgrösseLesen(grösse_->currentText().toStdString(), bereich_, fehler))
         f.setPointSizeF(*g);
     muster_->setFont(f);
 }
 
 void Schriftdialog::accept() {
+    const auto warnen = [this](const std::string& text, QWidget* feld) {
+        Plattform::meldungen().Zeigen(text, windowTitle().toStdString(), Plattform::Symbol::Warnung,
+                                      Plattform::Knöpfe::OK);
+        feld->setFocus();
+    };
+    if (Familie().isEmpty()) {
+        warnen(DSFormat("Die Schrift «@» steht nicht in der Liste: die Liste zeigt die Schriften, die alle Zeichen "
+                        "der Ausdrucke mit eigenen Zeichen drucken.",
+                        familie_->currentText().trimmed().toStdString()),
+               familie_);
+        return;
+    }
     std::string fehler;
     const auto g = Plattform::SchriftgrösseLesen(grösse_->currentText().toStdString(), bereich_, fehler);
     if (!g) {
-        Plattform::meldungen().Zeigen(fehler, windowTitle().toStdString(), Plattform::Symbol::Warnung,
-                                      Plattform::Knöpfe::OK);
-        grösse_->setFocus();
+        warnen(fehler, grösse_);
         return;
     }
     gelesen_ = *g;

@@ -97,7 +97,7 @@ TEST_F(IniTest, RundreiseMitJedemSchlüssel) {
     ASSERT_TRUE(ini.RegistrierungSpeichern());
 
     // Windows-1252, CR LF between the lines, none at the end, keys in order;
-    // single-precision values are written with all digits of their double.
+    // single-precision values are written as their shortest text.
     EXPECT_EQ(Inhalt(), "Window Position=-60,120,15360,11520,1\r\n"
                         "File1=/p/\xE4.zirvo9\r\n"
                         "File2=/p/b.zirvo9\r\n"
@@ -107,7 +107,7 @@ TEST_F(IniTest, RundreiseMitJedemSchlüssel) {
                         "Folder Projects=/home/b\xE4r/Projekte = neu\r\n"
                         "Printer=PDF\r\n"
                         "Printer Font=Arial\r\n"
-                        "Printer FontSize=0.100000001490116\r\n"
+                        "Printer FontSize=0.1\r\n"
                         "Printer FontSimple=-1\r\n"
                         "Printer LineWidth=0.25\r\n"
                         "Printer Margins=2.5,1.5,1,0.75\r\n"

@@ -1,9 +1,14 @@
 // The printer settings dialog: what it shows, what it stores (each value
 // out of range by its default), and the test page it prints.
+#include "balance/Anzeigezahl.h"
+#include "frame/Dateien.h"
 #include "printing/frmDruckIni.h"
+#include "tests/components/Komponentenhilfe.h"
 #include "tests/printing/Druckumgebung.h"
 
 #include <gtest/gtest.h>
+
+#include <map>
 
 namespace {
 
@@ -127,6 +132,129 @@ TEST(frmDruckIni, BereicheUndStandardwerte) {
     d.f.txtLinks.setText("5");
     d.f.cmdSchliessen_Click();
     EXPECT_FLOAT_EQ(Global::Initialisierung.DruckerRandLinks, 3);
+}
+
+TEST(frmDruckIni, WerteWieGetippt) {
+    // The settings keep single precision: what was typed comes back as typed
+    // in the dialog opened again and in the settings file, not as the
+    // digits of its nearest Single ("2.79999995231628").
+    struct Fall {
+        const char* grösse;
+        const char* linie;
+        const char* ränder[4];
+        const char* datei; // the margins in the settings file
+    } fälle[] = {
+        {"8.5", "3", {"2.8", "1.4", "1.4", "1.4"}, "2.8,1.4,1.4,1.4"},
+        {"9", "2", {"3", "0.1", "1.25", "0.7"}, "3,0.1,1.25,0.7"},
+        {"7.5", "1", {"0", "5.9", "0.3", "2.15"}, "0,5.9,0.3,2.15"},
+    };
+    for (const Fall& c : fälle) {
+        SCOPED_TRACE(c.datei);
+        Testhilfe::Testordner ordner("druckini_werte");
+        {
+            Dialog d;
+            d.druck.uhr.Konfiguration = ordner.pfad.string();
+            d.f.lblSchriftgrösse.setCaption(c.grösse);
+            d.f.txtLinie.setText(c.linie);
+            TextBox* felder[] = {&d.f.txtLinks, &d.f.txtOben, &d.f.txtRechts, &d.f.txtUnten};
+            for (int i = 0; i < 4; ++i) felder[i]->setText(c.ränder[i]);
+            d.f.cmdOK_Click();
+            ASSERT_TRUE(d.f.Entladen) << d.umgebung.meldungen.Zuletzt().Text;
+            ASSERT_TRUE(Global::Initialisierung.RegistrierungSpeichern());
+            const std::string inhalt = Dateien::Lesen(ordner.Datei("ZIRVO3801.ini")).value_or("");
+            EXPECT_NE(inhalt.find("Printer Margins=" + std::string(c.datei) + "\r\n"), std::string::npos) << inhalt;
+            EXPECT_NE(inhalt.find("Printer FontSize=" + std::string(c.grösse) + "\r\n"), std::string::npos)
+                << inhalt;
+
+            frmDruckIni wieder;
+            wieder.Form_Load();
+            EXPECT_EQ(wieder.lblSchriftgrösse.Caption(), c.grösse);
+            EXPECT_EQ(wieder.txtLinie.Text(), c.linie);
+            const TextBox* gezeigt[] = {&wieder.txtLinks, &wieder.txtOben, &wieder.txtRechts, &wieder.txtUnten};
+            for (int i = 0; i < 4; ++i) EXPECT_EQ(gezeigt[i]->Text(), c.ränder[i]);
+        }
+        // Read back from the file, the same.
+        Testhilfe::Druckumgebung druck;
+        druck.uhr.Konfiguration = ordner.pfad.string();
+        Global::Initialisierung.RegistrierungEinlesen();
+        EXPECT_EQ(Anzeigezahl::Zahltext(Druckeinstellungen::Gelesen(Global::Initialisierung).Links),
+                  c.ränder[0]);
+    }
+}
+
+// A printer whose faces lack characters: by the name of the font (with
+// " fett" for bold), those it does not draw with glyphs of its own.
+struct Lückendrucker : Testhilfe::Testdrucker {
+    struct Fläche : Aufzeichnungsfläche {
+        const std::map<std::string, std::u32string>& lücken;
+        Plattform::Druckschrift aktuell;
+        explicit Fläche(const std::map<std::string, std::u32string>& l) : lücken(l) {}
+        void Schrift(const Plattform::Druckschrift& s) override {
+            aktuell = s;
+            Aufzeichnungsfläche::Schrift(s);
+        }
+        char32_t FehlendesZeichen(std::u32string_view zeichen) const override {
+            const auto l = lücken.find(aktuell.Name + (aktuell.Fett ? " fett" : ""));
+            if (l == lücken.end()) return 0;
+            for (const char32_t z : zeichen)
+                if (l->second.find(z) != std::u32string::npos) return z;
+            return 0;
+        }
+    };
+    std::map<std::string, std::u32string> Lücken;
+    std::unique_ptr<Plattform::Druckfläche> Messfläche(const std::string&) override {
+        return std::make_unique<Fläche>(Lücken);
+    }
+};
+
+TEST(frmDruckIni, SchriftOhneEigeneZeichen) {
+    // A face that does not draw every letter, digit and sign of the reports
+    // with its own glyphs (upright and bold) is neither stored nor printed
+    // with: the message names the face and the first character it lacks.
+    // The markup's Greek letters come from the printer's Greek set, with or
+    // without special characters: a face without them prints.
+    static constexpr const char* Fremd = ": die Ausdrucke würden damit in fremden Zeichen gedruckt. ";
+    struct Fall {
+        const char* schrift;
+        bool einfach;
+        const char* meldung; // "" stored and printed
+    } fälle[] = {
+        {"Ohne Griechisch", false, ""},
+        {"Ohne Griechisch", true, ""},
+        {"Ohne Umlaute", true, "Die Schrift Ohne Umlaute hat kein eigenes Zeichen für «ü»"},
+        {"Fett ohne Hochzahl", true, "Die Schrift Fett ohne Hochzahl hat kein eigenes Zeichen für «²»"},
+        {"Arial", false, ""},
+    };
+    const std::string andere = "Bitte wählen Sie eine andere Schrift.";
+    for (const Fall& c : fälle) {
+        SCOPED_TRACE(std::string(c.schrift) + (c.einfach ? ", without special characters" : ""));
+        Dialog d;
+        Lückendrucker drucker;
+        drucker.Liste = d.druck.drucker.Liste;
+        drucker.Lücken = {{"Ohne Griechisch", U"ΔθηχψΣ"}, {"Ohne Griechisch fett", U"ΔθηχψΣ"},
+                          {"Ohne Umlaute", U"ü"}, {"Fett ohne Hochzahl fett", U"²³"}};
+        Plattform::DiensteSetzen dienste{Plattform::Dienste{nullptr, nullptr, &drucker, nullptr, nullptr}};
+        std::string erwartet;
+        if (*c.meldung) erwartet = c.meldung + std::string(Fremd) + andere;
+
+        // As a settings file edited by hand would show it: OK.
+        d.f.lblSchrift.setCaption(c.schrift);
+        d.f.chkOhneSz.setValue(c.einfach ? 1 : 0);
+        d.f.cmdOK_Click();
+        const auto* m = d.umgebung.meldungen.Letzte();
+        EXPECT_EQ(m ? m->Text : "", erwartet);
+        EXPECT_EQ(d.f.Entladen, erwartet.empty());
+        EXPECT_EQ(Global::Initialisierung.DruckerSchrift, erwartet.empty() ? c.schrift : "Arial");
+
+        // The printout with such settings does not begin.
+        Global::Initialisierung.DruckerSchrift = c.schrift;
+        Global::Initialisierung.DruckerSchriftEinfach = c.einfach ? 1 : 0;
+        d.umgebung.meldungen.Gezeigt.clear();
+        ZIRVO3801Drucken bericht;
+        EXPECT_EQ(bericht.Initialisieren(false, false), erwartet.empty());
+        m = d.umgebung.meldungen.Letzte();
+        EXPECT_EQ(m ? m->Text.substr(0, erwartet.size()) : "", erwartet);
+    }
 }
 
 TEST(frmDruckIni, DerDruckerDerAusdrucke) {

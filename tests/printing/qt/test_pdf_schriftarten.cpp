@@ -6,6 +6,9 @@
 // that does not fit, and no file is written.
 #include "balance/Anzeigezahl.h"
 #include "frame/qt/QtDruckflaeche.h"
+#include "frame/qt/QtPlattform.h"
+#include "frame/qt/Schriftdialog.h"
+#include "frame/qt/Schriftzeichen.h"
 #include "frame/Initialisierung.h"
 #include "printing/Druckraster.h"
 #include "printing/frmDruckIni.h"
@@ -14,9 +17,13 @@
 #include "tests/support/qt/Lesbarkeit.h"
 #include "tests/support/qt/Pdfdruck.h"
 #include "tests/support/qt/Pdftext.h"
+#include "tests/support/qt/Widgethilfe.h"
 
 #include <gtest/gtest.h>
 
+#include <QComboBox>
+#include <QDialog>
+#include <QFontDatabase>
 #include <QFontInfo>
 
 #include <algorithm>
@@ -215,6 +222,100 @@ TEST(PdfSchriftarten, LesbarOderAbgelehnt) {
             EXPECT_TRUE(einrichten(v.w, rest)) << rest;
             vorschlagDrucken(v);
         }
+    }
+}
+
+// Whether the system has the family (by its name, whatever the foundry);
+// where it has not, only the sanitizer pass (fontconfig limited to DejaVu)
+// may go without it.
+bool Vorhanden(const QString& familie) {
+    for (const QString& f : QFontDatabase::families())
+        if (QtSchriftzeichen::OhneGiesserei(f) == familie) return true;
+    EXPECT_NE(std::getenv("FONTCONFIG_FILE"), nullptr) << "the test needs the faces of scripts/install-deps.sh";
+    return false;
+}
+
+// A face that does not draw the reports' letters with glyphs of its own:
+// a symbol face (Greek letters and signs at the places of Latin ones) or
+// dingbats. It is not offered at "Durchsuchen" (typed, the dialog refuses
+// it), not stored at OK and not printed with (a settings file edited by
+// hand): each names the face and the first character it lacks, and no
+// file is written.
+TEST(PdfSchriftarten, OhneEigeneZeichenAbgelehnt) {
+    struct Fall {
+        const char* schrift;
+        bool einfach;
+        const char* zeichen; // the first it lacks; "" it prints
+    } fälle[] = {
+        {"Standard Symbols PS", false, "A"},
+        {"Standard Symbols PS", true, "A"},
+        {"D050000L", true, "A"},
+        {"Caladea", false, ""}, // Greek letters come from the printer's Greek set
+        {"DejaVu Sans", false, ""},
+    };
+    Testhilfe::Pdfdruck d("pdf_fremde_zeichen", 1767225600 + 10 * 3600);
+    Testhilfe::MaximalprojektAnlegen(d.z);
+    auto& meldungen = d.z.umgebung.meldungen;
+    const auto letzte = [&] { return meldungen.Letzte() ? meldungen.Letzte()->Text : std::string(); };
+    Initialisierung& ini = Global::Initialisierung;
+    for (const Fall& c : fälle) {
+        SCOPED_TRACE(std::string(c.schrift) + (c.einfach ? ", without special characters" : ""));
+        if (!Vorhanden(c.schrift)) continue;
+        const std::string abgelehnt = "Die Schrift " + std::string(c.schrift) + " hat kein eigenes Zeichen für «" +
+                                      c.zeichen + "»: die Ausdrucke würden damit in fremden Zeichen gedruckt.";
+        Testhilfe::Druckumgebung::Einstellungen(Plattform::PdfDrucker);
+        ini.DruckerSchriftEinfach = c.einfach ? 1 : 0;
+        ini.DruckerSchriftgrösse = 7; // a size DejaVu Sans prints in
+
+        // "Durchsuchen": the list has it only where it prints; typed, it is
+        // taken there alone.
+        frmDruckIni dialog;
+        dialog.Form_Load();
+        {
+            QtPlattform::QtDateidialoge dialoge;
+            Plattform::DiensteSetzen dienste{Plattform::Dienste{nullptr, &dialoge, nullptr, nullptr, nullptr}};
+            meldungen.Gezeigt.clear();
+            Testhilfe::Modal([&] { dialog.cmdSchriftDurchsuchen_Click(); },
+                             [&](QDialog& fenster) {
+                                 auto* f = qobject_cast<Schriftdialog*>(&fenster);
+                                 ASSERT_NE(f, nullptr);
+                                 EXPECT_EQ(f->Familien().contains(c.schrift), !*c.zeichen);
+                                 Testhilfe::Kind<QComboBox>(*f, "cboSchrift")->setEditText(c.schrift);
+                                 f->accept();
+                                 EXPECT_EQ(f->isVisible(), !!*c.zeichen) << "refused, the dialog stays open";
+                             });
+            if (*c.zeichen) {
+                EXPECT_EQ(letzte().rfind("Die Schrift «" + std::string(c.schrift) + "» steht nicht in der Liste", 0),
+                          0u)
+                    << letzte();
+                EXPECT_EQ(dialog.lblSchrift.Caption(), "Arial");
+            } else {
+                EXPECT_EQ(dialog.lblSchrift.Caption(), c.schrift);
+            }
+        }
+
+        // OK with the face named (as a settings file edited by hand shows it).
+        meldungen.Gezeigt.clear();
+        dialog.lblSchrift.setCaption(c.schrift);
+        dialog.cmdOK_Click();
+        EXPECT_EQ(dialog.Entladen, !*c.zeichen) << letzte();
+        if (!*c.zeichen) continue;
+        EXPECT_EQ(letzte().rfind(abgelehnt, 0), 0u) << letzte();
+        EXPECT_EQ(ini.DruckerSchrift, "Arial");
+
+        // The system proof with such settings: refused before a file is
+        // asked for, never "OK".
+        ini.DruckerSchrift = c.schrift;
+        const std::string pdf = d.Ziel("Fremd.pdf");
+        meldungen.Gezeigt.clear();
+        frmDrucken druck;
+        druck.Form_Load();
+        druck.optAusdruck_Click(0);
+        druck.cmdDrucken_Click();
+        EXPECT_EQ(letzte().rfind(abgelehnt, 0), 0u) << letzte();
+        EXPECT_EQ(d.z.umgebung.dateidialoge.Antworten.size(), 1u) << "no file asked for";
+        d.z.umgebung.dateidialoge.Antworten.clear();
+        EXPECT_FALSE(std::filesystem::exists(pdf));
     }
 }
 
