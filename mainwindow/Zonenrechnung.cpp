@@ -222,10 +222,12 @@ bool frmZIRVO3801::ZonenrechnungÜbernehmen(bool laden) {
 
     // The same inputs: what the computation left comes back.
     for (std::size_t i = 0; i < z.zellen.size(); ++i) {
-        z.zellen[i]->setText(e.zellenNachher[i]);
-        z.zellen[i]->setToolTipText(e.tippsNachher[i]);
+        TextBox& zelle = *z.zellen[i];
+        if (zelle.Text() != e.zellenNachher[i]) zelle.setText(e.zellenNachher[i]);
+        if (zelle.ToolTipText() != e.tippsNachher[i]) zelle.setToolTipText(e.tippsNachher[i]);
     }
-    for (std::size_t i = 0; i < z.summen.size(); ++i) z.summen[i]->setCaption(e.summen[i]);
+    for (std::size_t i = 0; i < z.summen.size(); ++i)
+        if (z.summen[i]->Caption() != e.summen[i]) z.summen[i]->setCaption(e.summen[i]);
     Gebäudehülle& hülle = Gebäudehülle::Instanz();
     if (hülle.Zonenstand(zone) != e.hüllenstand) {
         hülle.ZonenzeilenEinsetzen(zone, e.hülle);

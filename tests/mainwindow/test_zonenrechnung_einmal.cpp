@@ -63,11 +63,20 @@ void AlleZonen(frmZIRVO3801& F) { EXPECT_EQ(Testhilfe::AlleZonenBerechnen(F), st
 
 // One change of an input; Zelle: it is typed into the tables of the
 // current zone and the zone computed, else every zone is computed after it.
+// Aussen: what lies outside the project file, set again after it is read.
 struct Änderung {
     const char* Name;
     bool Zelle;
     std::function<void(Projekt&, frmZIRVO3801&)> Ändern;
+    std::function<void()> Aussen = [] {};
 };
+
+// Another station than the project's, for the whole program only.
+std::string AndereStation() {
+    std::vector<std::string> namen;
+    Global::Klimastation_MB2028.AlleStationsnamen(namen);
+    return namen.at(namen.front() == Global::Projekt.PGetStr("KlSt") ? 1 : 0);
+}
 
 // A copy of an item with member `position` replaced by a number.
 KollektionZeiger MitZahl(const KollektionZeiger& alt, std::int32_t position, double zahl) {
@@ -85,14 +94,15 @@ const std::vector<Änderung>& Änderungen() {
         {"Zelle Aussenluft", true, [](Projekt&, frmZIRVO3801& F) { F.txtDaFl[0].setText("77.5"); }},
         {"Zelle unbeheizt", true, [](Projekt&, frmZIRVO3801& F) { F.txtDuFl[0].setText("33.5"); }},
         {"Zelle Fenster", true, [](Projekt&, frmZIRVO3801& F) { F.txtFFl[0].setText("4.4"); }},
-        {"Klimastation", false,
+        {"Klimastation des Projekts", false,
          [](Projekt& P, frmZIRVO3801&) {
-             std::vector<std::string> namen;
-             Global::Klimastation_MB2028.AlleStationsnamen(namen);
-             const std::string neu = namen.at(namen.front() == P.PGetStr("KlSt") ? 1 : 0);
+             const std::string neu = AndereStation();
              P.PSetStr(neu, "KlSt");
              Global::Klimastation_MB2028.KlimastationEinlesen(neu);
          }},
+        {"Klimastation der Rechnung", false,
+         [](Projekt&, frmZIRVO3801&) { Global::Klimastation_MB2028.KlimastationEinlesen(AndereStation()); },
+         [] { Global::Klimastation_MB2028.KlimastationEinlesen(AndereStation()); }},
         {"Nordrichtung", false,
          [](Projekt& P, frmZIRVO3801&) {
              P.PSetStr("NNE", "Nord");
@@ -156,6 +166,7 @@ TEST(Zonenrechnung, NachJederÄnderungWieFrischGelesen) {
         ASSERT_EQ(P.ProjektSpeichern(datei.string()), 0);
         ASSERT_EQ(Testhilfe::ProjektÖffnen(datei), "");
         std::filesystem::remove(datei);
+        ä.Aussen();
         AlleZonen(F);
         AlleZonen(F);
         const Figuren frisch = FigurenLesen();
