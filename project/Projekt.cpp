@@ -40,18 +40,13 @@ void Projekt::StrukturGeändert() {
 }
 
 void Projekt::ZonenständeErneuern() {
-    zonenstände_.resize(zonen_.size());
-    for (Zonenstand& z : zonenstände_) z = {NeuerStand(), NeuerStand()};
+    eingabestände_.resize(zonen_.size());
+    for (std::uint64_t& stand : eingabestände_) stand = NeuerStand();
 }
 
 std::uint64_t Projekt::Eingabestand(std::int16_t Index) const {
-    if (Index < 0 || static_cast<std::size_t>(Index) >= zonenstände_.size()) return 0;
-    return zonenstände_[static_cast<std::size_t>(Index)].eingabe;
-}
-
-std::uint64_t Projekt::Ergebnisstand(std::int16_t Index) const {
-    if (Index < 0 || static_cast<std::size_t>(Index) >= zonenstände_.size()) return 0;
-    return zonenstände_[static_cast<std::size_t>(Index)].ergebnis;
+    if (Index < 0 || static_cast<std::size_t>(Index) >= eingabestände_.size()) return 0;
+    return eingabestände_[static_cast<std::size_t>(Index)];
 }
 
 const Kollektion* Projekt::Zonenwerte(std::int16_t Index) const {
@@ -66,7 +61,7 @@ void Projekt::ProjektLeeren() {
     exist_ = false;
     projektwerte_ = Kollektion();
     zonen_.clear();
-    zonenstände_.clear();
+    eingabestände_.clear();
     zonenAnzahl_ = 0;
     aktuelleZone_ = 0;
     übergangeneZonen_ = 0;
@@ -80,8 +75,8 @@ std::int16_t Projekt::ZonenAnzahl() const { return zonenAnzahl_; }
 std::int16_t Projekt::ZoneNeu() {
     if (zonenAnzahl_ >= MaxZonen) return -1;
     zonen_.emplace_back();
-    zonenstände_.resize(zonen_.size());
-    zonenstände_.back() = {NeuerStand(), NeuerStand()};
+    eingabestände_.resize(zonen_.size());
+    eingabestände_.back() = NeuerStand();
     aktuelleZone_ = zonenAnzahl_;
     ++zonenAnzahl_;
     return 0;
@@ -162,14 +157,14 @@ void Projekt::ZSetVar(Kollektion::Wert Wert, std::string_view Schlüssel) {
 }
 
 void Projekt::ZoneGeändert() {
-    // Zones added without ZoneNeu (while a file is read) get their marks here.
-    if (zonenstände_.size() < zonen_.size()) {
-        const std::size_t bisher = zonenstände_.size();
-        zonenstände_.resize(zonen_.size());
-        for (std::size_t i = bisher; i < zonenstände_.size(); ++i) zonenstände_[i] = {NeuerStand(), NeuerStand()};
+    if (aktuelleZone_ == rechenzone_) return;
+    // Zones added without ZoneNeu get their marks here.
+    if (eingabestände_.size() < zonen_.size()) {
+        const std::size_t bisher = eingabestände_.size();
+        eingabestände_.resize(zonen_.size());
+        for (std::size_t i = bisher; i < eingabestände_.size(); ++i) eingabestände_[i] = NeuerStand();
     }
-    Zonenstand& stand = zonenstände_[static_cast<std::size_t>(aktuelleZone_)];
-    (aktuelleZone_ == rechenzone_ ? stand.ergebnis : stand.eingabe) = NeuerStand();
+    eingabestände_[static_cast<std::size_t>(aktuelleZone_)] = NeuerStand();
 }
 
 void Projekt::PSetColl(KollektionZeiger Wert, std::string_view Schlüssel) {

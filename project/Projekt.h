@@ -58,15 +58,14 @@ public:
     std::uint64_t Strukturstand() const { return strukturstand_; }
     // Program-wide unique marks of the stored values, in the same way: the
     // mark of the project values changes with every write that changes one
-    // of them; each zone has a mark of its inputs and one of its results.
-    // A write that changes a value of the zone whose computation is running
-    // (Rechenzone) changes that zone's result mark, any other write of a
-    // zone value its input mark. Whoever keeps what a computation made of
-    // the project compares the marks to know whether its inputs still hold.
+    // of them, the input mark of a zone with every write that changes one
+    // of its values, except the writes of the zone's own computation while
+    // it runs (Rechenzone): those are its results, which no other zone's
+    // computation reads. Whoever keeps what a computation made of the
+    // project compares the marks to know whether its inputs still hold.
     std::uint64_t Projektwertestand() const { return projektwertestand_; }
     // 0 for an index outside the zones.
     std::uint64_t Eingabestand(std::int16_t Index) const;
-    std::uint64_t Ergebnisstand(std::int16_t Index) const;
     // Every value of zone Index as stored (null outside the zones), to
     // compare with or to copy; it changes with the next write.
     const Kollektion* Zonenwerte(std::int16_t Index) const;
@@ -182,15 +181,12 @@ private:
     void StrukturGeändert();
     static std::uint64_t NeuerStand();
     std::uint64_t projektwertestand_ = 0;
-    // Per zone: the marks of its inputs and of its results.
-    struct Zonenstand {
-        std::uint64_t eingabe = 0, ergebnis = 0;
-    };
-    std::vector<Zonenstand> zonenstände_;
+    // Per zone: the mark of its inputs.
+    std::vector<std::uint64_t> eingabestände_;
     std::int16_t rechenzone_ = -1;
     // Gives every zone fresh marks (the zones were renumbered or replaced).
     void ZonenständeErneuern();
-    // A value of the current zone changed: its input or result mark.
+    // A value of the current zone changed: its input mark, unless it computes.
     void ZoneGeändert();
     std::string dateiname_;
     // What the file held when it was last read or written here.
