@@ -41,6 +41,8 @@ void Gebäudehülle::StandPrüfen() {
     elemente_.clear();
     index_.clear();
     strukturstand_ = stand;
+    zonenstände_.clear();
+    leerstand_ = ++zähler_;
 }
 
 bool Gebäudehülle::ZoneImProjekt(std::int16_t Zone) { return Zone >= 0 && Zone < Global::Projekt.ZonenAnzahl(); }
@@ -70,6 +72,7 @@ std::size_t Gebäudehülle::ElementSuchen(std::int16_t Zone, std::int16_t Art, s
 
 void Gebäudehülle::Zurücksetzen(std::int16_t Zone) {
     StandPrüfen();
+    Geändert(Zone);
     for (auto& e : elemente_) {
         if (e.Zone != Zone) continue;
         GebäudehülleElement leer;
@@ -84,6 +87,7 @@ GebäudehülleElement& Gebäudehülle::ZeileEintragen(std::int16_t Zone, std::in
                                                   const std::string& Code, double Fläche, std::int16_t Bt, double U,
                                                   bool Heizung, const std::string& Orientierung) {
     StandPrüfen();
+    Geändert(Zone);
     auto& e = elemente_[ElementSuchen(Zone, Art, Zeile)];
     e.Code = Code;
     e.Fläche = Fläche;
@@ -145,6 +149,7 @@ double Gebäudehülle::Faktor_H(std::int16_t Zone) {
 
 void Gebäudehülle::Gesamtwärmeverlust(std::int16_t Zone, const Monatsarray& Qt, const Monatsarray& EtaG) {
     StandPrüfen();
+    Geändert(Zone);
     for (auto& e : elemente_) {
         if (e.Zone != Zone) continue;
         for (std::size_t m = 0; m < Monate; ++m) {
@@ -267,4 +272,24 @@ bool Gebäudehülle::FürTest__QMt(std::int16_t Zone, std::int16_t Art, std::int
     Kopieren(e.Verlust, Verlust);
     Kopieren(e.Gewinn, Gewinn);
     return true;
+}
+
+std::vector<GebäudehülleElement> Gebäudehülle::Zonenzeilen(std::int16_t Zone) {
+    StandPrüfen();
+    std::vector<GebäudehülleElement> zeilen;
+    for (const auto& e : elemente_)
+        if (e.Zone == Zone) zeilen.push_back(e);
+    return zeilen;
+}
+
+void Gebäudehülle::ZonenzeilenEinsetzen(std::int16_t Zone, const std::vector<GebäudehülleElement>& Zeilen) {
+    Zurücksetzen(Zone);
+    for (const auto& z : Zeilen)
+        if (z.Zone == Zone) elemente_[ElementSuchen(z.Zone, z.Art, z.Zeile)] = z;
+}
+
+std::uint64_t Gebäudehülle::Zonenstand(std::int16_t Zone) {
+    StandPrüfen();
+    const auto it = zonenstände_.find(Zone);
+    return it == zonenstände_.end() ? leerstand_ : it->second;
 }

@@ -102,10 +102,24 @@ public:
     // Number of records held.
     std::int32_t Anzahl();
 
+    // Copies of every record of the zone, and putting such copies back in
+    // place of the zone's records (those not among them are emptied): the
+    // memo of the zone computation keeps what a computation left and gives
+    // it back instead of computing the same inputs again.
+    std::vector<GebäudehülleElement> Zonenzeilen(std::int16_t Zone);
+    void ZonenzeilenEinsetzen(std::int16_t Zone, const std::vector<GebäudehülleElement>& Zeilen);
+    // A mark of the zone's records, unique for the run: it changes with
+    // every write of them and whenever all records are dropped.
+    std::uint64_t Zonenstand(std::int16_t Zone);
+
 private:
     std::vector<GebäudehülleElement> elemente_;
     std::unordered_map<std::uint64_t, std::size_t> index_; // key (zone, kind, row) -> record
     std::uint64_t strukturstand_ = 0;
+    // Marks of the zones' records; a zone without one has leerstand_.
+    std::unordered_map<std::int16_t, std::uint64_t> zonenstände_;
+    std::uint64_t zähler_ = 0, leerstand_ = 0;
+    void Geändert(std::int16_t Zone) { zonenstände_[Zone] = ++zähler_; }
 
     static std::uint64_t Schlüssel(std::int16_t Zone, std::int16_t Art, std::int16_t Zeile);
 

@@ -34,15 +34,6 @@ private:
 
 } // namespace
 
-bool frmZIRVO3801::ProjektZoneBerechnen() {
-    const bool bisher = zoneBerechnen_;
-    zoneBerechnen_ = true;
-    const bool fehler = ZoneSchritteBerechnen();
-    zoneBerechnen_ = bisher;
-    GenutzteSolareGewinneSetzen(fehler);
-    return fehler;
-}
-
 bool frmZIRVO3801::ZoneSchritteBerechnen() {
     Projekt& p = Global::Projekt;
     const std::int16_t zone = p.GetNZone();

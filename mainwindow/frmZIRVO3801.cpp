@@ -11,6 +11,7 @@
 #include "frame/basZIRVO_HiRi.h"
 #include "project/ProjektGlobal.h"
 
+#include <algorithm>
 #include <cmath>
 #include <vector>
 
@@ -238,7 +239,7 @@ void frmZIRVO3801::OrientierungTooltipSetzen(TextBox& zelle) {
     else zelle.setToolTipText(std::string());
 }
 
-void frmZIRVO3801::TabelleLaden(std::int16_t t) {
+void frmZIRVO3801::TabelleLaden(std::int16_t t, bool berechnen) {
     const Tabellenbeschreibung& b = *Beschreibung(t);
     std::int16_t erste = 0, sichtbar = 0, zeilen = 0;
     TabelleEigenschaften(t, erste, sichtbar, zeilen);
@@ -272,7 +273,22 @@ void frmZIRVO3801::TabelleLaden(std::int16_t t) {
     if (b.orientierung)
         for (int i = 0; i < n; ++i) OrientierungTooltipSetzen((this->*(b.orientierung))[i]);
 
-    TabelleBerechnen(t);
+    if (berechnen) TabelleBerechnen(t);
+}
+
+void frmZIRVO3801::ZellenSammeln(std::vector<TextBox*>& zellen, std::vector<Label*>& summen) {
+    zellen.clear();
+    summen.clear();
+    for (std::int16_t t = TabelleEBF; t <= TabelleF; ++t) {
+        const Tabellenbeschreibung& b = *Beschreibung(t);
+        for (const Spalte& spalte : b.spalten) {
+            Steuerelementfeld<TextBox>& feld = Feld(spalte);
+            for (int i = feld.LBound(); i <= feld.UBound(); ++i) zellen.push_back(&feld[i]);
+        }
+        for (Label frmZIRVO3801::*summe : b.summen) summen.push_back(&(this->*summe));
+    }
+    for (Label* l : {&lblFQs, &lblFQsf})
+        if (std::find(summen.begin(), summen.end(), l) == summen.end()) summen.push_back(l);
 }
 
 void frmZIRVO3801::TabelleAblegen(std::int16_t t) {
@@ -366,12 +382,16 @@ void frmZIRVO3801::SummenLeeren(std::int16_t t) {
 
 bool frmZIRVO3801::TabelleBerechnen(std::int16_t t) {
     bool fehler = false;
-    switch (t) {
-    case TabelleEBF: fehler = BerechnenEBF(); break;
-    case TabelleA: fehler = BerechnenQtA(); break;
-    case TabelleU: fehler = BerechnenQtU(); break;
-    case TabelleF: fehler = BerechnenQtF(); break;
-    default: return false;
+    {
+        // What a table's step writes into the zone is among its results.
+        Projekt::Rechenbereich rechnung(Global::Projekt);
+        switch (t) {
+        case TabelleEBF: fehler = BerechnenEBF(); break;
+        case TabelleA: fehler = BerechnenQtA(); break;
+        case TabelleU: fehler = BerechnenQtU(); break;
+        case TabelleF: fehler = BerechnenQtF(); break;
+        default: return false;
+        }
     }
     SummenHinweisen(t, fehler);
     // A table recomputed on its own changes the zone's balance.
@@ -393,16 +413,6 @@ void frmZIRVO3801::SummenHinweisen(std::int16_t t, bool fehler) {
     if (PaneTabelle[0] != t && PaneTabelle[1] != t) return;
     hinweis = DS("Summen nicht berechnet") + " – " + basZIRVOFehler::Statustext(Eingabefehler);
     Statusmeldung::Melden(hinweis);
-}
-
-void frmZIRVO3801::ProjektZoneEinlesen() {
-    const bool bisher = zoneLaden_;
-    zoneLaden_ = true;
-    for (std::int16_t t = TabelleEBF; t <= TabelleF; ++t) TabelleEinlesen(t);
-    Global::frmLüftung.Einlesen();
-    Global::frmGewinn.Einlesen();
-    zoneLaden_ = bisher;
-    GenutzteSolareGewinneAnzeigen();
 }
 
 void frmZIRVO3801::ProjektZoneSpeichern() {

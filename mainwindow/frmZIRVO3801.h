@@ -206,7 +206,14 @@ public:
 
     // --- the balance of the current zone ---
     // True when the zone could not be computed; the error is in Eingabefehler.
+    // A zone whose inputs are those of its last successful computation is
+    // not computed again: that computation's figures are given back (see
+    // Zonenrechnung below).
     bool ProjektZoneBerechnen();
+    // How often a zone was really computed (a memo hit not counted); read by tests.
+    std::uint64_t Zonenberechnungen = 0;
+    // Forgets every kept computation: the next one of each zone computes.
+    void ZonenrechnungenVergessen();
     // True when a partition row to a neighbour zone has no mirror row there.
     bool ProjektZoneTrennbauteileTesten();
     bool BerechnenEBF();
@@ -689,7 +696,40 @@ private:
     Steuerelementfeld<TextBox>& Feld(const Spalte& spalte);
     void ZelleSetzen(TextBox& zelle, const Kollektion::Wert* wert);
     bool ZeileLeer(const Tabellenbeschreibung& b, int zeile);
-    void TabelleLaden(std::int16_t t);
+    // Loads the cells of table t; with berechnen, computes the table as well.
+    void TabelleLaden(std::int16_t t, bool berechnen = true);
+    // Every cell of the four tables and every total label the computation
+    // writes (lblFQs and lblFQsf included), in a fixed order.
+    void ZellenSammeln(std::vector<TextBox*>& zellen, std::vector<Label*>& summen);
+
+    // The memo of the zone computation. Per zone index it keeps what the
+    // last successful computation read (the marks of every stored value it
+    // can read: the project values, every zone's inputs, the zone's own
+    // results; the climate station and the other program-wide settings it
+    // reads; the text of every cell of the four tables) and what it left in
+    // the window and the envelope records. A computation whose inputs are
+    // those kept gives the kept figures back. Only a computation that left
+    // the stored values as it found them is kept, so what is given back is
+    // what computing again would give.
+    struct Zonenrechnung;
+    struct Rechenstand;
+    std::shared_ptr<Zonenrechnung> zonenrechnung_;
+    Zonenrechnung& ZonenrechnungHolen();
+    // True, and the kept figures are back, when the current zone's inputs
+    // are those of its kept computation. Laden: called by the loading of
+    // the zone, whose record of input errors it then leaves as a load does.
+    bool ZonenrechnungÜbernehmen(bool laden);
+    // Keeps the computation just done (or forgets the zone's one on failure).
+    void ZonenrechnungMerken(const Rechenstand& vorher, bool fehler);
+    // The computation's inputs as they stand now, without the cells and the
+    // zone's own values; Rechenbeginn: with them, before a computation.
+    Rechenstand RechenstandLesen() const;
+    Rechenstand Rechenbeginn();
+    // Computes the current zone (counted) and keeps the computation as one
+    // that started from vorher.
+    bool ZoneBerechnenAb(const Rechenstand& vorher);
+    // The inputs are those kept (the cells apart).
+    bool ZoneUnverändert(const Rechenstand& gemerkt) const;
     void TabelleAblegen(std::int16_t t);
     void OrientierungTooltipSetzen(TextBox& zelle);
     // The status note on the last computation of each table ("" when none).

@@ -1,5 +1,7 @@
 #include "project/Kollektion.h"
 
+#include <cstring>
+
 #include "frame/basVB6NumCvt.h"
 
 std::string Kollektion::Vergleichsform(std::string_view schlüssel) {
@@ -55,32 +57,69 @@ bool Kollektion::WertHinzufügen(Wert wert, std::string_view schlüssel) {
     return true;
 }
 
-void Kollektion::Setzen(Wert wert, std::string_view schlüssel) {
+bool Kollektion::Setzen(Wert wert, std::string_view schlüssel) {
     const auto* k = std::get_if<KollektionZeiger>(&wert);
     const bool entfernen = k && !*k;
     if (schlüssel.empty()) {
-        if (!entfernen) WertHinzufügen(std::move(wert));
-        return;
+        if (entfernen) return false;
+        WertHinzufügen(std::move(wert));
+        return true;
     }
     std::string v = Vergleichsform(schlüssel);
     const std::uint32_t prüfwert = Prüfwert(v);
     const std::int32_t i = SuchenGefaltet(v, prüfwert);
     if (i < 0) {
-        if (entfernen) return;
+        if (entfernen) return false;
         Element& e = einträge_.emplace_back();
         e.schlüssel.assign(schlüssel);
         e.vergleich = std::move(v);
         e.prüfwert = prüfwert;
         e.wert = std::move(wert);
-        return;
+        return true;
     }
     if (entfernen) {
         einträge_.erase(einträge_.begin() + i);
-        return;
+        return true;
     }
     Element& e = einträge_[static_cast<std::size_t>(i)];
-    if (e.schlüssel != schlüssel) e.schlüssel.assign(schlüssel);
-    e.wert = std::move(wert);
+    bool geändert = false;
+    if (e.schlüssel != schlüssel) {
+        e.schlüssel.assign(schlüssel);
+        geändert = true;
+    }
+    if (!Gleich(e.wert, wert)) {
+        e.wert = std::move(wert);
+        geändert = true;
+    }
+    return geändert;
+}
+
+bool Kollektion::Gleich(const Wert& a, const Wert& b) {
+    if (a.index() != b.index()) return false;
+    if (const auto* t = std::get_if<std::string>(&a)) return *t == std::get<std::string>(b);
+    if (const auto* z = std::get_if<double>(&a)) {
+        // Bit for bit: 0 and -0 differ, a NaN equals only itself.
+        const double y = std::get<double>(b);
+        return std::memcmp(z, &y, sizeof y) == 0;
+    }
+    return Gleich(std::get<KollektionZeiger>(a), std::get<KollektionZeiger>(b));
+}
+
+bool Kollektion::Gleich(const KollektionZeiger& a, const KollektionZeiger& b) {
+    if (a == b) return true;
+    if (!a || !b) return false;
+    return Gleich(*a, *b);
+}
+
+bool Kollektion::Gleich(const Kollektion& a, const Kollektion& b) {
+    if (&a == &b) return true;
+    if (a.einträge_.size() != b.einträge_.size()) return false;
+    for (std::size_t i = 0; i < a.einträge_.size(); ++i) {
+        const Element& x = a.einträge_[i];
+        const Element& y = b.einträge_[i];
+        if (x.schlüssel != y.schlüssel || !Gleich(x.wert, y.wert)) return false;
+    }
+    return true;
 }
 
 bool Kollektion::Hinzufügen(std::string text, std::string_view schlüssel) {

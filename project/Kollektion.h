@@ -50,8 +50,15 @@ public:
     // Stores the value under the key: the entry with the key (compared as
     // above) takes the value and the key as given and keeps its place;
     // without one the value is appended. A null collection removes the
-    // entry instead. An empty key appends an entry without key.
-    void Setzen(Wert wert, std::string_view schlüssel);
+    // entry instead. An empty key appends an entry without key. True when
+    // the collection changed (a value equal to the stored one, as Gleich
+    // compares, under the same key changes nothing).
+    bool Setzen(Wert wert, std::string_view schlüssel);
+    // Equal values: the same kind, texts equal, numbers bit for bit,
+    // collections entry for entry with the same keys (the same object at once).
+    static bool Gleich(const Wert& a, const Wert& b);
+    static bool Gleich(const KollektionZeiger& a, const KollektionZeiger& b);
+    static bool Gleich(const Kollektion& a, const Kollektion& b);
 
     // Removes the entry; false when there is none.
     bool Entfernen(std::string_view schlüssel);

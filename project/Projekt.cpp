@@ -28,9 +28,30 @@ template <class Leser> void ArrayLesen(const Kollektion* zone, std::string_view 
 
 Projekt::Projekt() { ProjektLeeren(); }
 
-void Projekt::StrukturGeändert() {
+std::uint64_t Projekt::NeuerStand() {
     static std::uint64_t zähler = 0;
-    strukturstand_ = ++zähler;
+    return ++zähler;
+}
+
+void Projekt::StrukturGeändert() {
+    strukturstand_ = NeuerStand();
+    projektwertestand_ = NeuerStand();
+    ZonenständeErneuern();
+}
+
+void Projekt::ZonenständeErneuern() {
+    eingabestände_.resize(zonen_.size());
+    for (std::uint64_t& stand : eingabestände_) stand = NeuerStand();
+}
+
+std::uint64_t Projekt::Eingabestand(std::int16_t Index) const {
+    if (Index < 0 || static_cast<std::size_t>(Index) >= eingabestände_.size()) return 0;
+    return eingabestände_[static_cast<std::size_t>(Index)];
+}
+
+const Kollektion* Projekt::Zonenwerte(std::int16_t Index) const {
+    if (Index < 0 || Index >= zonenAnzahl_) return nullptr;
+    return &zonen_[static_cast<std::size_t>(Index)];
 }
 
 void Projekt::ProjektLeeren() {
@@ -40,9 +61,11 @@ void Projekt::ProjektLeeren() {
     exist_ = false;
     projektwerte_ = Kollektion();
     zonen_.clear();
+    eingabestände_.clear();
     zonenAnzahl_ = 0;
     aktuelleZone_ = 0;
     übergangeneZonen_ = 0;
+    rechenzone_ = -1;
 }
 
 // ---------------------------------------------------------------- zones
@@ -52,6 +75,8 @@ std::int16_t Projekt::ZonenAnzahl() const { return zonenAnzahl_; }
 std::int16_t Projekt::ZoneNeu() {
     if (zonenAnzahl_ >= MaxZonen) return -1;
     zonen_.emplace_back();
+    eingabestände_.resize(zonen_.size());
+    eingabestände_.back() = NeuerStand();
     aktuelleZone_ = zonenAnzahl_;
     ++zonenAnzahl_;
     return 0;
@@ -114,13 +139,32 @@ std::string Projekt::Projektname() const {
 // A value replaces the one stored under its key in place (values are only
 // ever looked up by key); a null collection removes it.
 void Projekt::PSetVar(Kollektion::Wert Wert, std::string_view Schlüssel) {
-    projektwerte_.Setzen(std::move(Wert), Schlüssel);
+    if (projektwerte_.Setzen(std::move(Wert), Schlüssel)) projektwertestand_ = NeuerStand();
+}
+
+void Projekt::ZonenwerteSetzen(const Kollektion& Werte) {
+    Kollektion* zone = AktuelleZone();
+    if (!zone || Kollektion::Gleich(*zone, Werte)) return;
+    *zone = Werte;
+    ZoneGeändert();
 }
 
 void Projekt::ZSetVar(Kollektion::Wert Wert, std::string_view Schlüssel) {
     Kollektion* zone = AktuelleZone();
     if (!zone) return;
-    zone->Setzen(std::move(Wert), Schlüssel);
+    if (!zone->Setzen(std::move(Wert), Schlüssel)) return;
+    ZoneGeändert();
+}
+
+void Projekt::ZoneGeändert() {
+    if (aktuelleZone_ == rechenzone_) return;
+    // Zones added without ZoneNeu get their marks here.
+    if (eingabestände_.size() < zonen_.size()) {
+        const std::size_t bisher = eingabestände_.size();
+        eingabestände_.resize(zonen_.size());
+        for (std::size_t i = bisher; i < eingabestände_.size(); ++i) eingabestände_[i] = NeuerStand();
+    }
+    eingabestände_[static_cast<std::size_t>(aktuelleZone_)] = NeuerStand();
 }
 
 void Projekt::PSetColl(KollektionZeiger Wert, std::string_view Schlüssel) {

@@ -56,6 +56,37 @@ public:
     // its zones are deleted or reordered. Whoever keeps results per zone
     // index compares it to know that those results no longer apply.
     std::uint64_t Strukturstand() const { return strukturstand_; }
+    // Program-wide unique marks of the stored values, in the same way: the
+    // mark of the project values changes with every write that changes one
+    // of them, the input mark of a zone with every write that changes one
+    // of its values, except the writes of the zone's own computation while
+    // it runs (Rechenzone): those are its results, which no other zone's
+    // computation reads. Whoever keeps what a computation made of the
+    // project compares the marks to know whether its inputs still hold.
+    std::uint64_t Projektwertestand() const { return projektwertestand_; }
+    // 0 for an index outside the zones.
+    std::uint64_t Eingabestand(std::int16_t Index) const;
+    // Every value of zone Index as stored (null outside the zones), to
+    // compare with or to copy; it changes with the next write.
+    const Kollektion* Zonenwerte(std::int16_t Index) const;
+    // Puts back every value of the current zone as a copy holds them (a
+    // write as any other: it changes the marks when it changes a value).
+    void ZonenwerteSetzen(const Kollektion& Werte);
+    // The zone whose computation writes now (-1 none, the default). Only
+    // the zone computation sets it, through a Rechenbereich around its own
+    // work on the current zone.
+    std::int16_t Rechenzone() const { return rechenzone_; }
+    class Rechenbereich {
+    public:
+        explicit Rechenbereich(Projekt& p) : p_(p), vorher_(p.rechenzone_) { p.rechenzone_ = p.aktuelleZone_; }
+        ~Rechenbereich() { p_.rechenzone_ = vorher_; }
+        Rechenbereich(const Rechenbereich&) = delete;
+        Rechenbereich& operator=(const Rechenbereich&) = delete;
+
+    private:
+        Projekt& p_;
+        std::int16_t vorher_;
+    };
     // Full path of the project file; "" for a new project.
     std::string Dateiname() const;
     // The file name without folder and last extension.
@@ -151,6 +182,15 @@ public:
 private:
     std::uint64_t strukturstand_ = 0;
     void StrukturGeändert();
+    static std::uint64_t NeuerStand();
+    std::uint64_t projektwertestand_ = 0;
+    // Per zone: the mark of its inputs.
+    std::vector<std::uint64_t> eingabestände_;
+    std::int16_t rechenzone_ = -1;
+    // Gives every zone fresh marks (the zones were renumbered or replaced).
+    void ZonenständeErneuern();
+    // A value of the current zone changed: its input mark, unless it computes.
+    void ZoneGeändert();
     std::string dateiname_;
     // What the file held when it was last read or written here.
     std::optional<Dateien::Inhaltsstand> dateistand_;

@@ -1,0 +1,267 @@
+// The memo of the zone computation: each zone is computed once for a set
+// of inputs, and every later request with the same inputs (the load of
+// the zone into the tables, the check of every zone, the dry run before a
+// printout and the printout itself) takes the figures of that computation.
+//
+// The inputs are everything the computation can read: the stored values
+// of the project (through their marks, which change with every write that
+// changes a value: the project values, the inputs of every zone, for the
+// neighbour-zone look-ups, and the zone's own values, results included,
+// since a table's year totals read the zone's former monthly figures), the
+// texts of the cells of the four tables, the grids' row counts, and what
+// lies outside the project: the climate station with all its figures, the
+// north rotation, the user's number format and the decimal comma of input,
+// the message language and the design case of the heating-power estimate.
+#include "mainwindow/frmZIRVO3801.h"
+
+#include "balance/Gebaeudehuelle.h"
+#include "balance/Klimastation_MB2028.h"
+#include "balance/frmGewinn.h"
+#include "balance/frmLueftung.h"
+#include "frame/basVB6NumCvt.h"
+#include "frame/cVB6_NumCvt.h"
+#include "frame/basZIRVODialogSprache.h"
+#include "frame/basZIRVOFehler.h"
+#include "frame/basZIRVO_HiRi.h"
+#include "project/ProjektGlobal.h"
+
+#include <array>
+#include <cstring>
+
+struct frmZIRVO3801::Rechenstand {
+    bool vorhanden = false;
+    std::uint64_t struktur = 0, projektwerte = 0;
+    std::int16_t zonen = 0, zone = -1;
+    // The input marks of the other zones (the zone's own is 0).
+    std::array<std::uint64_t, Projekt::MaxZonen> eingaben{};
+    std::array<std::int16_t, 5> zeilen{};
+    std::string umgebung;
+    // The texts of every cell of the four tables (compared on their own).
+    std::vector<std::string> zellen;
+    // Every value of the zone itself, compared by content: its computation
+    // writes some results twice on the way (a table's step, then the
+    // balance), so only the content tells what it left.
+    Kollektion werte;
+    // Equal but for the zone's values.
+    bool operator==(const Rechenstand& b) const {
+        return vorhanden == b.vorhanden && struktur == b.struktur && projektwerte == b.projektwerte &&
+               zonen == b.zonen && zone == b.zone && eingaben == b.eingaben && zeilen == b.zeilen &&
+               umgebung == b.umgebung;
+    }
+};
+
+struct frmZIRVO3801::Zonenrechnung {
+    struct Eintrag {
+        bool gültig = false;
+        Rechenstand vorher;
+        std::vector<std::string> zellenNachher, tippsNachher, summen;
+        std::vector<GebäudehülleElement> hülle;
+        std::uint64_t hüllenstand = 0;
+        basZIRVOFehler::EingabefehlerDaten fehler;
+    };
+    std::array<Eintrag, Projekt::MaxZonen> zonen;
+    std::vector<TextBox*> zellen;
+    std::vector<Label*> summen;
+};
+
+namespace {
+
+void Anhängen(std::string& s, const void* daten, std::size_t n) { s.append(static_cast<const char*>(daten), n); }
+void Anhängen(std::string& s, double x) { Anhängen(s, &x, sizeof x); }
+void Anhängen(std::string& s, const std::string& text) {
+    const std::size_t n = text.size();
+    Anhängen(s, &n, sizeof n);
+    s += text;
+}
+
+// What the computation reads outside the project, as one string of bytes.
+std::string Umgebung() {
+    std::string u;
+    u.reserve(1024);
+    const Klimastation_MB2028& k = Global::Klimastation_MB2028;
+    u += k.Vorhanden() ? '1' : '0';
+    Anhängen(u, k.Namen());
+    Anhängen(u, static_cast<double>(k.Meereshöhe()));
+    Anhängen(u, k.TaMin());
+    std::array<double, 12> T{};
+    k.MonatsTemperaturen(T);
+    for (double t : T) Anhängen(u, t);
+    double J = 0;
+    k.JahresTemperatur(J);
+    Anhängen(u, J);
+    for (const auto& reihe : {k.Globalstrahlung_H(), k.Globalstrahlung_S(), k.Globalstrahlung_E(),
+                              k.Globalstrahlung_W(), k.Globalstrahlung_N()})
+        for (double g : reihe) Anhängen(u, g);
+    // The user's number format, in which the cells are written and read.
+    const cVB6_NumCvt& zahlen = cVB6_NumCvt::Instanz();
+    Anhängen(u, zahlen.Country());
+    Anhängen(u, zahlen.LocaleName());
+    Anhängen(u, zahlen.Dezimaltrenner());
+    Anhängen(u, zahlen.NumStr_(-1234567.5, 2));
+    Anhängen(u, zahlen.CurStr_(-1234567.5));
+    Anhängen(u, basZIRVO_HiRi::NordAktuell);
+    u += basVB6NumCvt::KommaEingabe ? '1' : '0';
+    u += basZIRVODialogSprache::Sprachflag ? '1' : '0';
+    u += Auslegungsfall ? '1' : '0';
+    Anhängen(u, Auslegungstemperatur);
+    return u;
+}
+
+} // namespace
+
+void frmZIRVO3801::ProjektZoneEinlesen() {
+    const bool bisher = zoneLaden_;
+    zoneLaden_ = true;
+    // The cells first: a zone whose inputs are those of its last
+    // computation takes that computation's figures instead of computing.
+    for (std::int16_t t = TabelleEBF; t <= TabelleF; ++t) TabelleLaden(t, false);
+    const bool übernommen = ZonenrechnungÜbernehmen(true);
+    const Rechenstand vorher = übernommen ? Rechenstand() : Rechenbeginn();
+    if (!übernommen)
+        for (std::int16_t t = TabelleEBF; t <= TabelleF; ++t) TabelleBerechnen(t);
+    {
+        // What the dialogs work out while they load are the zone's results;
+        // a zone that took its kept figures keeps all its values as they were.
+        Projekt::Rechenbereich rechnung(Global::Projekt);
+        Global::frmLüftung.Einlesen();
+        Global::frmGewinn.Einlesen();
+        if (übernommen) {
+            const std::size_t zone = static_cast<std::size_t>(Global::Projekt.GetNZone());
+            Global::Projekt.ZonenwerteSetzen(ZonenrechnungHolen().zonen[zone].vorher.werte);
+        }
+    }
+    zoneLaden_ = bisher;
+    if (übernommen || zoneBerechnen_ || zoneLaden_) return;
+    // The window table's utilised gains are the zone computation's; the
+    // pending input error stays as the load left it.
+    if (!Global::Projekt.Exist()) {
+        GenutzteSolareGewinneSetzen(true);
+        return;
+    }
+    const basZIRVOFehler::EingabefehlerDaten fehler = Eingabefehler;
+    ZoneBerechnenAb(vorher);
+    Eingabefehler = fehler;
+}
+
+bool frmZIRVO3801::ProjektZoneBerechnen() {
+    if (ZonenrechnungÜbernehmen(false)) return false;
+    return ZoneBerechnenAb(Rechenbeginn());
+}
+
+bool frmZIRVO3801::ZoneBerechnenAb(const Rechenstand& vorher) {
+    const bool bisher = zoneBerechnen_;
+    zoneBerechnen_ = true;
+    ++Zonenberechnungen;
+    bool fehler = true;
+    {
+        // What the computation writes into the zone are its results.
+        Projekt::Rechenbereich rechnung(Global::Projekt);
+        fehler = ZoneSchritteBerechnen();
+    }
+    zoneBerechnen_ = bisher;
+    GenutzteSolareGewinneSetzen(fehler);
+    ZonenrechnungMerken(vorher, fehler);
+    return fehler;
+}
+
+frmZIRVO3801::Zonenrechnung& frmZIRVO3801::ZonenrechnungHolen() {
+    if (!zonenrechnung_) {
+        zonenrechnung_ = std::make_shared<Zonenrechnung>();
+        ZellenSammeln(zonenrechnung_->zellen, zonenrechnung_->summen);
+    }
+    return *zonenrechnung_;
+}
+
+void frmZIRVO3801::ZonenrechnungenVergessen() {
+    if (!zonenrechnung_) return;
+    for (auto& e : zonenrechnung_->zonen) e = Zonenrechnung::Eintrag();
+}
+
+frmZIRVO3801::Rechenstand frmZIRVO3801::RechenstandLesen() const {
+    const Projekt& p = Global::Projekt;
+    Rechenstand s;
+    s.vorhanden = p.Exist();
+    s.struktur = p.Strukturstand();
+    s.projektwerte = p.Projektwertestand();
+    s.zonen = p.ZonenAnzahl();
+    s.zone = p.GetNZone();
+    for (std::int16_t i = 0; i < s.zonen && i < Projekt::MaxZonen; ++i)
+        if (i != s.zone) s.eingaben[static_cast<std::size_t>(i)] = p.Eingabestand(i);
+    for (std::int16_t t = TabelleEBF; t <= TabelleF; ++t) {
+        std::int16_t erste = 0, sichtbar = 0;
+        TabelleEigenschaften(t, erste, sichtbar, s.zeilen[static_cast<std::size_t>(t)]);
+    }
+    s.umgebung = Umgebung();
+    return s;
+}
+
+bool frmZIRVO3801::ZoneUnverändert(const Rechenstand& gemerkt) const {
+    const Kollektion* werte = Global::Projekt.Zonenwerte(Global::Projekt.GetNZone());
+    return RechenstandLesen() == gemerkt && werte && Kollektion::Gleich(*werte, gemerkt.werte);
+}
+
+frmZIRVO3801::Rechenstand frmZIRVO3801::Rechenbeginn() {
+    Rechenstand stand = RechenstandLesen();
+    const Kollektion* werte = Global::Projekt.Zonenwerte(stand.zone);
+    if (werte) stand.werte = *werte;
+    const Zonenrechnung& z = ZonenrechnungHolen();
+    stand.zellen.reserve(z.zellen.size());
+    for (const TextBox* zelle : z.zellen) stand.zellen.push_back(zelle->Text());
+    return stand;
+}
+
+bool frmZIRVO3801::ZonenrechnungÜbernehmen(bool laden) {
+    const Projekt& p = Global::Projekt;
+    const std::int16_t zone = p.GetNZone();
+    if (!p.Exist() || zone < 0 || zone >= p.ZonenAnzahl() || zone >= Projekt::MaxZonen) return false;
+    Zonenrechnung& z = ZonenrechnungHolen();
+    Zonenrechnung::Eintrag& e = z.zonen[static_cast<std::size_t>(zone)];
+    if (!e.gültig || !ZoneUnverändert(e.vorher)) return false;
+    for (std::size_t i = 0; i < z.zellen.size(); ++i)
+        if (z.zellen[i]->Text() != e.vorher.zellen[i]) return false;
+
+    // The same inputs: what the computation left comes back.
+    for (std::size_t i = 0; i < z.zellen.size(); ++i) {
+        TextBox& zelle = *z.zellen[i];
+        if (zelle.Text() != e.zellenNachher[i]) zelle.setText(e.zellenNachher[i]);
+        if (zelle.ToolTipText() != e.tippsNachher[i]) zelle.setToolTipText(e.tippsNachher[i]);
+    }
+    for (std::size_t i = 0; i < z.summen.size(); ++i)
+        if (z.summen[i]->Caption() != e.summen[i]) z.summen[i]->setCaption(e.summen[i]);
+    Gebäudehülle& hülle = Gebäudehülle::Instanz();
+    if (hülle.Zonenstand(zone) != e.hüllenstand) {
+        hülle.ZonenzeilenEinsetzen(zone, e.hülle);
+        e.hüllenstand = hülle.Zonenstand(zone);
+    }
+    for (std::int16_t t = TabelleEBF; t <= TabelleF; ++t) SummenHinweisen(t, false);
+    GenutzteSolareGewinneSetzen(false);
+    // A load leaves the record of its last table's step; a computation its own.
+    if (laden) Eingabefehler.Beginnen(zone, TabelleF);
+    else Eingabefehler = e.fehler;
+    return true;
+}
+
+void frmZIRVO3801::ZonenrechnungMerken(const Rechenstand& vorher, bool fehler) {
+    const std::int16_t zone = vorher.zone;
+    if (zone < 0 || zone >= Projekt::MaxZonen) return;
+    Zonenrechnung& z = ZonenrechnungHolen();
+    Zonenrechnung::Eintrag& e = z.zonen[static_cast<std::size_t>(zone)];
+    e = Zonenrechnung::Eintrag();
+    // A computation that changed stored values (its own results among them)
+    // may read them differently the next time: only one that left them as
+    // it found them stands for the next one with the same inputs.
+    if (fehler || !vorher.vorhanden || !ZoneUnverändert(vorher)) return;
+    e.vorher = vorher;
+    e.zellenNachher.reserve(z.zellen.size());
+    e.tippsNachher.reserve(z.zellen.size());
+    for (const TextBox* zelle : z.zellen) {
+        e.zellenNachher.push_back(zelle->Text());
+        e.tippsNachher.push_back(zelle->ToolTipText());
+    }
+    for (const Label* summe : z.summen) e.summen.push_back(summe->Caption());
+    Gebäudehülle& hülle = Gebäudehülle::Instanz();
+    e.hülle = hülle.Zonenzeilen(zone);
+    e.hüllenstand = hülle.Zonenstand(zone);
+    e.fehler = Eingabefehler;
+    e.gültig = true;
+}
