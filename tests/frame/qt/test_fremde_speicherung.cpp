@@ -119,6 +119,20 @@ std::vector<Schreiber> AlleSchreiber(Umgebung& u) {
     };
 }
 
+// The access-control list (as the system stores it) of a file shared with
+// one colleague: owner rw, the colleague rw by name, the owner's group r,
+// others nothing.
+std::string ListeMitKollege(uid_t kollege) {
+    const std::uint32_t version = 2;
+    const std::uint16_t e[][4] = {{1, 6, 0xFFFF, 0xFFFF}, {2, 6, 0, 0}, {4, 4, 0xFFFF, 0xFFFF},
+                                  {16, 6, 0xFFFF, 0xFFFF}, {32, 0, 0xFFFF, 0xFFFF}};
+    std::string liste(reinterpret_cast<const char*>(&version), 4);
+    liste.append(reinterpret_cast<const char*>(e), sizeof e);
+    const std::uint32_t wer = kollege;
+    std::memcpy(liste.data() + 4 + 8 + 4, &wer, 4);
+    return liste;
+}
+
 } // namespace
 
 // The owner (uid 4711, a group of its own) shares a file 0640 with the user
@@ -140,13 +154,7 @@ TEST(FremdeSpeicherung, DateiBleibtDesBesitzers) {
     u.umgebung.Konfiguration = ordner.pfad.string();
     ASSERT_EQ(::chown(ordner.pfad.c_str(), 0, team), 0);
     ASSERT_EQ(::chmod(ordner.pfad.c_str(), 0775), 0);
-    // Owner rw, nobody rw by name, the owner's group r, others nothing.
-    const std::uint32_t version = 2;
-    const std::uint16_t e[][4] = {{1, 6, 0xFFFF, 0xFFFF}, {2, 6, 0, 0}, {4, 4, 0xFFFF, 0xFFFF},
-                                  {16, 6, 0xFFFF, 0xFFFF}, {32, 0, 0xFFFF, 0xFFFF}};
-    std::string liste(reinterpret_cast<const char*>(&version), 4);
-    liste.append(reinterpret_cast<const char*>(e), sizeof e);
-    std::memcpy(liste.data() + 4 + 8 + 4, &niemand->pw_uid, 4);
+    const std::string liste = ListeMitKollege(niemand->pw_uid);
 
     for (const Schreiber& s : AlleSchreiber(u)) {
         SCOPED_TRACE(s.Titel);
@@ -257,12 +265,7 @@ TEST(FremdeSpeicherung, KopieNebenDerDatei) {
     Umgebung u;
     Testhilfe::Testordner ordner("kopie_neben"), programm("kopie_neben_programm");
     u.umgebung.Programm = programm.pfad.string();
-    const std::uint32_t version = 2;
-    const std::uint16_t e[][4] = {{1, 6, 0xFFFF, 0xFFFF}, {2, 6, 0, 0}, {4, 4, 0xFFFF, 0xFFFF},
-                                  {16, 6, 0xFFFF, 0xFFFF}, {32, 0, 0xFFFF, 0xFFFF}};
-    std::string liste(reinterpret_cast<const char*>(&version), 4);
-    liste.append(reinterpret_cast<const char*>(e), sizeof e);
-    std::memcpy(liste.data() + 4 + 8 + 4, &niemand->pw_uid, 4);
+    const std::string liste = ListeMitKollege(niemand->pw_uid);
     struct Fall {
         const char* Titel;
         Kopieart Art;
