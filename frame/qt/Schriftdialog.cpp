@@ -112,6 +112,19 @@ void Schriftdialog::MusterZeigen() {
     muster_->setFont(f);
 }
 
+char32_t Schriftdialog::Fehlendes(const QString& name) const {
+    for (const QString& f : QFontDatabase::families()) {
+        if (QtSchriftzeichen::OhneGiesserei(f).compare(name, Qt::CaseInsensitive) != 0) continue;
+        for (const bool fett : {false, true}) {
+            QFont schrift(f);
+            schrift.setBold(fett);
+            if (const char32_t z = QtSchriftzeichen::Fehlendes(schrift, bereich_.Zeichen)) return z;
+        }
+        return 0;
+    }
+    return 0;
+}
+
 void Schriftdialog::accept() {
     const auto warnen = [this](const std::string& text, QWidget* feld) {
         Plattform::meldungen().Zeigen(text, windowTitle().toStdString(), Plattform::Symbol::Warnung,
@@ -119,9 +132,18 @@ void Schriftdialog::accept() {
         feld->setFocus();
     };
     if (Familie().isEmpty()) {
+        const QString getippt = familie_->currentText().trimmed();
+        if (const char32_t z = Fehlendes(getippt)) {
+            warnen(DSFormat2("Die Schrift @ hat kein eigenes Zeichen für «@»: die Ausdrucke würden damit in fremden "
+                             "Zeichen gedruckt.",
+                             getippt.toStdString(), QString::fromUcs4(&z, 1).toStdString()) +
+                       " " + DS("Bitte wählen Sie eine andere Schrift."),
+                   familie_);
+            return;
+        }
         warnen(DSFormat("Die Schrift «@» steht nicht in der Liste: die Liste zeigt die Schriften, die alle Zeichen "
                         "der Ausdrucke mit eigenen Zeichen drucken.",
-                        familie_->currentText().trimmed().toStdString()),
+                        getippt.toStdString()),
                familie_);
         return;
     }

@@ -5,10 +5,11 @@
 // messages name sizes. A family can be typed: a name typed exactly is that
 // family, never a longer one it begins ("DejaVu Sans" stays "DejaVu Sans",
 // not "DejaVu Sans Condensed"); letter case counts only where two families
-// differ by it alone. A family not in the list or a size that is no such
-// number or lies outside the caller's range is said when OK is pressed,
-// and the dialog stays open (Qt's own font dialog takes whole sizes only
-// and reads "10.5" as 105).
+// differ by it alone. A family not in the list (a face of the system that
+// lacks a character of the reports is named with the first it lacks) or a
+// size that is no such number or lies outside the caller's range is said
+// when OK is pressed, and the dialog stays open (Qt's own font dialog
+// takes whole sizes only and reads "10.5" as 105).
 #pragma once
 
 #include "frame/Plattform.h"
@@ -45,4 +46,8 @@ private:
     QLabel* muster_;
     double gelesen_;
     void MusterZeigen();
+    // A face of the system by that name (any foundry, any letter case): the
+    // first character of the reports it lacks, upright or bold; 0 for none
+    // or no such face.
+    char32_t Fehlendes(const QString& name) const;
 };
