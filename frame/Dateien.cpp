@@ -186,6 +186,15 @@ std::optional<std::string> ZugriffslisteLesen(const char* pfad) {
         if (errno != ERANGE) return std::nullopt;
     }
 }
+std::vector<Eintrag> Einträge(const std::string& liste) {
+    std::vector<Eintrag> einträge;
+    for (std::size_t i = 4; i + sizeof(Eintrag) <= liste.size(); i += sizeof(Eintrag)) {
+        Eintrag e;
+        std::memcpy(&e, liste.data() + i, sizeof e);
+        einträge.push_back(e);
+    }
+    return einträge;
+}
 } // namespace Intern
 
 namespace {
@@ -281,13 +290,6 @@ int RechteGeben(int fd, int rechte, const AlteDatei* alt, bool gleich) {
     return 0;
 }
 
-// One entry of an access-control list as the system stores it.
-struct Eintrag {
-    std::uint16_t Art, Rechte;
-    std::uint32_t Id;
-};
-enum : std::uint16_t { Besitzer_ = 1, Benutzer_ = 2, Gruppe_ = 4, Gruppen_ = 8, Maske_ = 16, Andere_ = 32 };
-
 // The rights of the copy of a file's old content that its writer, who is
 // not its owner, makes: the file's owner and group get the rights they have
 // on the file, by name, since the copy belongs to the writer and maybe to
@@ -305,10 +307,7 @@ int KopieRechte(int fd, const AlteDatei& alt) {
     std::vector<Eintrag> einträge;
     std::uint16_t maske = 7, besitzer = static_cast<std::uint16_t>((m >> 6) & 7),
                   gruppe = static_cast<std::uint16_t>((m >> 3) & 7);
-    const std::string& l = alt.zugriffsliste;
-    for (std::size_t i = 4; i + sizeof(Eintrag) <= l.size(); i += sizeof(Eintrag)) {
-        Eintrag e;
-        std::memcpy(&e, l.data() + i, sizeof e);
+    for (const Eintrag& e : Einträge(alt.zugriffsliste)) {
         if (e.Art == Maske_) maske = e.Rechte;
         else if (e.Art == Besitzer_) besitzer = e.Rechte;
         else if (e.Art == Gruppe_) gruppe = e.Rechte;
@@ -604,10 +603,8 @@ std::string Kurzname(std::string_view dateiname) {
     if (dateiname.size() + zusatz <= grenze) return std::string(dateiname);
     // Cut at a character's start; the whole name's hash (FNV-1a) keeps apart
     // names that begin alike.
-    std::uint64_t h = 14695981039346656037ull;
-    for (unsigned char c : dateiname) h = (h ^ c) * 1099511628211ull;
     char zeichen[17];
-    std::snprintf(zeichen, sizeof zeichen, "%016llx", static_cast<unsigned long long>(h));
+    std::snprintf(zeichen, sizeof zeichen, "%016llx", static_cast<unsigned long long>(Prüfwert(dateiname)));
     const std::size_t bleibt = Zeichenanfang(dateiname, grenze - zusatz - 1 - 16);
     return std::string(dateiname.substr(0, bleibt)) + "~" + zeichen;
 }

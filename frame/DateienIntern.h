@@ -9,6 +9,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 #include <sys/stat.h>
 
 namespace Dateien::Intern {
@@ -28,6 +29,15 @@ bool AllesSchreiben(int fd, std::string_view inhalt, int& grund);
 int RegulärÖffnen(const std::string& pfad, int flags, std::string* fehler);
 // The access-control list as the system stores it; "" for none.
 std::optional<std::string> ZugriffslisteLesen(const char* pfad);
+// One entry of an access-control list as the system stores it, and its
+// kinds.
+struct Eintrag {
+    std::uint16_t Art, Rechte;
+    std::uint32_t Id;
+};
+enum : std::uint16_t { Besitzer_ = 1, Benutzer_ = 2, Gruppe_ = 4, Gruppen_ = 8, Maske_ = 16, Andere_ = 32 };
+// The entries of such a list (after its version).
+std::vector<Eintrag> Einträge(const std::string& liste);
 // True when this user may not write the file (see Schreibgeschützt).
 bool OhneSchreibrecht(const char* pfad, const struct stat& st);
 std::string Ordner(const std::string& ziel);

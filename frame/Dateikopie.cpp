@@ -14,7 +14,6 @@
 #include <cerrno>
 #include <charconv>
 #include <cstdio>
-#include <cstring>
 #include <fcntl.h>
 #include <grp.h>
 #include <pwd.h>
@@ -83,27 +82,18 @@ bool DarfSchreiben(uid_t wer, const struct stat& st, const std::string& liste) {
     auto inGruppe = [&gruppen](std::uint32_t g) {
         return std::find(gruppen.begin(), gruppen.end(), static_cast<gid_t>(g)) != gruppen.end();
     };
-    struct Eintrag {
-        std::uint16_t Art, Rechte;
-        std::uint32_t Id;
-    };
-    std::vector<Eintrag> einträge;
-    for (std::size_t i = 4; i + sizeof(Eintrag) <= liste.size(); i += sizeof(Eintrag)) {
-        Eintrag e;
-        std::memcpy(&e, liste.data() + i, sizeof e);
-        einträge.push_back(e);
-    }
+    const std::vector<Eintrag> einträge = Einträge(liste);
     if (einträge.empty()) return (st.st_mode & (inGruppe(st.st_gid) ? 020 : 002)) != 0;
     std::uint16_t maske = 7, andere = 0;
     for (const Eintrag& e : einträge) {
-        if (e.Art == 16) maske = e.Rechte;
-        if (e.Art == 32) andere = e.Rechte;
+        if (e.Art == Maske_) maske = e.Rechte;
+        if (e.Art == Andere_) andere = e.Rechte;
     }
     for (const Eintrag& e : einträge)
-        if (e.Art == 2 && e.Id == wer) return (e.Rechte & maske & 2) != 0;
+        if (e.Art == Benutzer_ && e.Id == wer) return (e.Rechte & maske & 2) != 0;
     bool getroffen = false, schreibt = false;
     for (const Eintrag& e : einträge) {
-        const bool trifft = (e.Art == 4 && inGruppe(st.st_gid)) || (e.Art == 8 && inGruppe(e.Id));
+        const bool trifft = (e.Art == Gruppe_ && inGruppe(st.st_gid)) || (e.Art == Gruppen_ && inGruppe(e.Id));
         getroffen |= trifft;
         schreibt |= trifft && (e.Rechte & maske & 2) != 0;
     }
