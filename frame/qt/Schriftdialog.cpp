@@ -113,15 +113,9 @@ void Schriftdialog::MusterZeigen() {
 }
 
 char32_t Schriftdialog::Fehlendes(const QString& name) const {
-    for (const QString& f : QFontDatabase::families()) {
-        if (QtSchriftzeichen::OhneGiesserei(f).compare(name, Qt::CaseInsensitive) != 0) continue;
-        for (const bool fett : {false, true}) {
-            QFont schrift(f);
-            schrift.setBold(fett);
-            if (const char32_t z = QtSchriftzeichen::Fehlendes(schrift, bereich_.Zeichen)) return z;
-        }
-        return 0;
-    }
+    for (const QString& f : QFontDatabase::families())
+        if (QtSchriftzeichen::OhneGiesserei(f).compare(name, Qt::CaseInsensitive) == 0)
+            return QtSchriftzeichen::Fehlendes(QtSchriftzeichen::OhneGiesserei(f), bereich_.Zeichen);
     return 0;
 }
 

@@ -44,6 +44,12 @@ char32_t Fehlendes(const QFont& f, std::u32string_view zeichen) {
     return 0;
 }
 
+char32_t Fehlendes(const QString& familie, std::u32string_view zeichen) {
+    for (const bool fett : {false, true})
+        if (const char32_t z = Fehlendes(QtDruckfläche::Druckfont({familie.toStdString(), 9, fett}), zeichen)) return z;
+    return 0;
+}
+
 QString OhneGiesserei(const QString& familie) {
     static const QRegularExpression giesserei(QStringLiteral(R"(\s*\[[^\]]*\]\s*$)"));
     QString name = familie;
@@ -64,8 +70,7 @@ QStringList Familien(std::u32string_view zeichen) {
         const QFont f = QtDruckfläche::Druckfont({name.toStdString(), 9, false});
         // A name that stands for another family resolves to that one.
         if (OhneGiesserei(Eigen(f).familyName()).compare(name, Qt::CaseInsensitive) != 0) continue;
-        if (Fehlendes(f, zeichen)) continue;
-        if (Fehlendes(QtDruckfläche::Druckfont({name.toStdString(), 9, true}), zeichen)) continue;
+        if (Fehlendes(name, zeichen)) continue;
         liste << name;
     }
     liste.sort(Qt::CaseInsensitive);

@@ -19,6 +19,9 @@ namespace QtSchriftzeichen {
 // with a glyph of its own; 0 when it draws them all.
 char32_t Fehlendes(const QFont& f, std::u32string_view zeichen);
 
+// The same for a family as the print font has it, upright or bold.
+char32_t Fehlendes(const QString& familie, std::u32string_view zeichen);
+
 // The family without its foundry: "Nimbus Sans" for "Nimbus Sans [urw]".
 QString OhneGiesserei(const QString& familie);
 
