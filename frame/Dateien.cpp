@@ -50,11 +50,6 @@ std::string ArtText(const std::string& pfad, mode_t modus) { return "\"" + pfad 
 } // namespace
 
 namespace Intern {
-// A file system without such locks counts as locked.
-bool Sperren(int fd, int art, std::chrono::milliseconds wartezeit) {
-    return Dateien::SperreAbwarten(fd, art, wartezeit) != EWOULDBLOCK;
-}
-
 bool AllesLesen(int fd, std::string& inhalt, int& grund) {
     inhalt.clear();
     char puffer[65536];
@@ -129,9 +124,9 @@ std::optional<std::string> Lesen(const std::string& pfad, std::string* fehler, N
     const int fd = RegulärÖffnen(ziel, O_RDONLY, fehler);
     if (fd < 0) return std::nullopt;
     // Not while another program writes into the file itself.
-    if (!Sperren(fd, LOCK_SH, Schreibwartezeit)) {
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !Sperren(fd, LOCK_SH, st, true, fehler)) {
         ::close(fd);
-        melden(fehler, DS("die Datei wird gerade von einem anderen Programm geschrieben"));
         return std::nullopt;
     }
     std::string inhalt;
@@ -230,7 +225,7 @@ Temporärdatei temporärSchreiben(const std::string& muster, std::string_view in
     Temporärdatei t;
     for (int versuch = 0;; ++versuch) {
         t.pfad = muster;
-        t.fd = ::mkstemp(t.pfad.data());
+        t.fd = ::mkostemp(t.pfad.data(), O_CLOEXEC);
         if (t.fd < 0) {
             melden(fehler, Systemfehler::Text(errno));
             return t;
@@ -363,42 +358,13 @@ namespace {
 bool schreiben(const std::string& pfad, std::string_view inhalt, std::string* fehler, Nebenkopie* nk,
                int versuch = 0);
 
-// Puts the copy of the old content (the held temporary file) under its
-// name, never over another file there: only over an empty one of this
-// user's own, a copy applied and emptied before.
-bool KopieAblegen(const std::string& temp, const std::string& kopie, std::string* fehler) {
-    if (::renameat2(AT_FDCWD, temp.c_str(), AT_FDCWD, kopie.c_str(), RENAME_NOREPLACE) == 0) return true;
-    int grund = errno;
-    if (grund == EINVAL || grund == ENOSYS) {
-        // A file system that knows no such rename: a second name, which is
-        // never made over another file either.
-        if (::link(temp.c_str(), kopie.c_str()) == 0) {
-            ::unlink(temp.c_str());
-            return true;
-        }
-        grund = errno;
-    }
-    struct stat st {};
-    if (grund == EEXIST && ::lstat(kopie.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_size == 0 &&
-        st.st_uid == ::geteuid()) {
-        if (::rename(temp.c_str(), kopie.c_str()) == 0) return true;
-        grund = errno;
-    }
-    ::unlink(temp.c_str());
-    if (::lstat(kopie.c_str(), &st) == 0)
-        melden(fehler, DSFormat2("neben der Datei liegt \"@\" (Besitzer: @), wo dieses Programm beim Speichern "
-                                 "den bisherigen Inhalt ablegt; diese Datei bleibt, wie sie ist",
-                                 kopie, Besitzer(kopie)));
-    else melden(fehler, Systemfehler::Text(grund));
-    return false;
-}
-
 // Writes into the file itself, whose owner (or group or mode) a new file
 // made by this user could not have: first a complete copy of its old
 // content beside it (with the new content, so that the next open can tell
-// a cut-off write of exactly these bytes), on disk and held, then the new
-// content, then the copy goes. A write that is cut off leaves the copy,
-// which the next open or save puts back (KopieZurückholen).
+// a cut-off write of exactly these bytes), on disk and held, and the file's
+// attribute that names the copy and its hash, then the new content, then
+// the copy and the attribute go. A write that is cut off leaves both, which
+// the next open or save puts back (KopieZurückholen).
 bool ImDateiSchreiben(const std::string& ziel, std::string_view inhalt, const AlteDatei& alt, std::string* fehler,
                       Nebenkopie* nk, int versuch) {
     const int fd = RegulärÖffnen(ziel, O_RDWR | O_NOFOLLOW, fehler);
@@ -408,13 +374,12 @@ bool ImDateiSchreiben(const std::string& ziel, std::string_view inhalt, const Al
         ::close(fd);
         return false;
     };
-    if (!Sperren(fd, LOCK_EX, Schreibwartezeit))
-        return fehlschlag(DS("die Datei wird gerade von einem anderen Programm geschrieben"));
+    struct stat offen {}, jetzt {};
+    std::string sperrgrund;
+    if (::fstat(fd, &offen) != 0 || !Sperren(fd, LOCK_EX, offen, false, &sperrgrund)) return fehlschlag(sperrgrund);
     // A save that held the lock may have put a new file in its place: that
     // one is written, from the start.
-    struct stat offen {}, jetzt {};
-    if (::fstat(fd, &offen) != 0 || ::stat(ziel.c_str(), &jetzt) != 0 || offen.st_ino != jetzt.st_ino ||
-        offen.st_dev != jetzt.st_dev) {
+    if (::stat(ziel.c_str(), &jetzt) != 0 || offen.st_ino != jetzt.st_ino || offen.st_dev != jetzt.st_dev) {
         ::close(fd);
         if (versuch < 20) return schreiben(ziel, inhalt, fehler, nk, versuch + 1);
         melden(fehler, DS("die Datei wird gerade von einem anderen Programm geschrieben"));
@@ -423,30 +388,41 @@ bool ImDateiSchreiben(const std::string& ziel, std::string_view inhalt, const Al
     std::string bisher;
     int grund = 0;
     if (!AllesLesen(fd, bisher, grund)) return fehlschlag(Systemfehler::Text(grund));
-    const std::string kopie = Kopiepfad(ziel), ordner = Ordner(ziel);
+    const std::string ordner = Ordner(ziel), text = Kopietext(offen, bisher, inhalt);
     std::string kopiefehler;
-    Temporärdatei temp = temporärSchreiben(Temporärmuster(ziel), Kopietext(offen, bisher, inhalt),
-                                           [&alt](int kfd) { return KopieRechte(kfd, alt); }, &kopiefehler);
-    if (temp.Leer()) return fehlschlag(kopiefehler);
-    if (!KopieAblegen(temp.pfad, kopie, &kopiefehler)) return fehlschlag(kopiefehler);
-    if (!OrdnerAufDisk(ordner, &kopiefehler)) {
-        ::unlink(kopie.c_str());
-        return fehlschlag(kopiefehler);
+    Temporärdatei kopie = temporärSchreiben(Kopiemuster(ziel), text,
+                                            [&alt](int kfd) { return KopieRechte(kfd, alt); }, &kopiefehler);
+    if (kopie.Leer()) return fehlschlag(kopiefehler);
+    // A file system without user attributes: the copy alone, which the
+    // next open offers rather than applies.
+    const int gesetzt = KopieattributSetzen(fd, kopie.pfad, text);
+    if ((gesetzt != 0 && gesetzt != ENOTSUP) || !OrdnerAufDisk(ordner, &kopiefehler)) {
+        KopieattributEntfernen(fd);
+        ::unlink(kopie.pfad.c_str());
+        return fehlschlag(gesetzt != 0 && gesetzt != ENOTSUP ? Systemfehler::Text(gesetzt) : kopiefehler);
     }
     if (ImDateiUnterbrechung && ::pwrite(fd, inhalt.data(), inhalt.size() / 2, 0) >= 0) ImDateiUnterbrechung();
     if (!AllesSchreiben(fd, inhalt, grund)) {
         // The old content back; should that fail too, the copy stays for
         // the next open.
         int zurück = 0;
-        if (AllesSchreiben(fd, bisher, zurück)) ::unlink(kopie.c_str());
+        if (AllesSchreiben(fd, bisher, zurück)) {
+            ::unlink(kopie.pfad.c_str());
+            KopieattributEntfernen(fd);
+        }
         return fehlschlag(Systemfehler::Text(grund));
     }
-    // The copy's removal must be on disk before the save counts as done:
-    // a copy that came back after a crash would undo it.
-    if (::unlink(kopie.c_str()) != 0 && (::ftruncate(temp.fd, 0) != 0 || ::fsync(temp.fd) != 0))
-        return fehlschlag(Systemfehler::Text(errno));
+    // The copy goes, then the attribute that names it (an attribute left
+    // by a crash in between names nothing there, and the next open removes
+    // it).
+    ::unlink(kopie.pfad.c_str());
+    if (!OrdnerAufDisk(ordner, fehler)) {
+        ::close(fd);
+        return false;
+    }
+    KopieattributEntfernen(fd);
     ::close(fd);
-    return OrdnerAufDisk(ordner, fehler);
+    return true;
 }
 
 // Writes the file a link points to: through a temporary file beside it,
@@ -500,11 +476,11 @@ bool schreiben(const std::string& pfad, std::string_view inhalt, std::string* fe
             if (fd >= 0) ::close(fd);
         }
     } alte;
+    // A reader's lock (shared, or held by a user who may not write the
+    // file) is no obstacle: the reader keeps the old file it has open.
     if (hatAlte && (alte.fd = ::open(ziel.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC)) >= 0 &&
-        !Sperren(alte.fd, LOCK_EX, Schreibwartezeit)) {
-        melden(fehler, DS("die Datei wird gerade von einem anderen Programm geschrieben"));
+        !Sperren(alte.fd, LOCK_SH, alt.status, true, fehler))
         return false;
-    }
     const int rechte = hatAlte ? static_cast<int>(alt.status.st_mode & 07777) : 0644;
     bool ungleich = false;
     Temporärdatei temp = temporärSchreiben(
@@ -597,9 +573,9 @@ std::size_t Zeichenanfang(std::string_view text, std::size_t stelle) {
 }
 
 std::string Kurzname(std::string_view dateiname) {
-    // "." before it and the temporary file's ending (the copy's is shorter)
-    // after.
-    constexpr std::size_t zusatz = 1 + Tempendung.size() + 6, grenze = 255;
+    // "." before it and the longer of the temporary file's and the copy's
+    // endings after.
+    constexpr std::size_t zusatz = 1 + std::max(Tempendung.size(), Kopieendung.size()) + 6, grenze = 255;
     if (dateiname.size() + zusatz <= grenze) return std::string(dateiname);
     // Cut at a character's start; the whole name's hash (FNV-1a) keeps apart
     // names that begin alike.
@@ -620,17 +596,30 @@ std::string Versteckt(const std::string& pfad, const std::string& endung) {
 
 std::string Temporärmuster(const std::string& pfad) { return Versteckt(pfad, std::string(Tempendung) + "XXXXXX"); }
 
-std::string Kopiepfad(const std::string& pfad) { return Versteckt(pfad, std::string(Kopieendung)); }
+std::string Kopiemuster(const std::string& pfad) { return Versteckt(pfad, std::string(Kopieendung) + "XXXXXX"); }
 
-bool IstSchreibrest(std::string_view name, std::string_view dateiname) {
-    // "." name, the ending and the six letters or digits mkstemp puts in.
+namespace {
+// Whether name is "." + the short name of dateiname + endung, and then six
+// letters or digits (or, mitFester, nothing).
+bool IstVersteckt(std::string_view name, std::string_view dateiname, std::string_view endung, bool mitFester) {
     if (dateiname.empty()) return false;
     const std::string kurz = Kurzname(dateiname);
-    const std::size_t länge = 1 + kurz.size() + Tempendung.size() + 6;
-    if (name.size() != länge || name[0] != '.' || name.substr(1, kurz.size()) != kurz ||
-        name.substr(1 + kurz.size(), Tempendung.size()) != Tempendung)
+    const std::size_t länge = 1 + kurz.size() + endung.size();
+    if (name.size() < länge || name[0] != '.' || name.substr(1, kurz.size()) != kurz ||
+        name.substr(1 + kurz.size(), endung.size()) != endung)
         return false;
-    return IstZufallsendung(name.substr(länge - 6));
+    return (mitFester && name.size() == länge) || (name.size() == länge + 6 && IstZufallsendung(name.substr(länge)));
+}
+} // namespace
+
+bool IstSchreibrest(std::string_view name, std::string_view dateiname) {
+    return IstVersteckt(name, dateiname, Tempendung, false);
+}
+
+bool IstKopie(std::string_view name, std::string_view dateiname, bool mitFrüheren) {
+    // The earlier fixed name is the ending without its last character.
+    return IstVersteckt(name, dateiname, Kopieendung, false) ||
+           (mitFrüheren && IstVersteckt(name, dateiname, Kopieendung.substr(0, Kopieendung.size() - 1), true));
 }
 
 bool IstZufallsendung(std::string_view s) {
@@ -699,6 +688,17 @@ int SchreibresteEntfernen(const std::string& pfad, std::chrono::seconds mindesta
 }
 
 bool HatSchreibreste(const std::string& pfad) { return !Schreibreste(pfad).empty(); }
+
+std::vector<std::string> Kopien(const std::string& pfad) {
+    const std::filesystem::path ziel(LinkZiel(pfad));
+    const std::string name = ziel.filename().string();
+    std::vector<std::string> kopien;
+    std::error_code ec;
+    for (std::filesystem::directory_iterator it(Ordner(ziel.string()), ec), ende; !ec && it != ende;
+         it.increment(ec))
+        if (IstKopie(it->path().filename().string(), name, true)) kopien.push_back(it->path().string());
+    return kopien;
+}
 
 
 bool Vorhanden(const std::string& pfad) {

@@ -3,8 +3,9 @@
 // and then renamed over it, so a failure leaves the old file as it was.
 // Where the new file could not keep the old one's owner, the old content is
 // first copied beside it and the new content written into the file itself;
-// such a copy is applied only when it provably belongs to a write into this
-// very file that was cut off, by someone who could have written the file.
+// such a copy is applied only when the file itself names it (an attribute
+// that only a user who may write the file can set) and holds exactly what
+// it names.
 #pragma once
 
 #include <chrono>
@@ -14,6 +15,7 @@
 #include <string>
 #include <string_view>
 #include <sys/types.h>
+#include <vector>
 
 namespace Dateien {
 
@@ -31,13 +33,18 @@ struct Nebenkopie {
 
 // The whole file as bytes, or nothing when it cannot be read. Only a
 // regular file is read (a FIFO or device is refused at once, it never
-// waits). The old content that an interrupted write into the file left in
-// its copy is put back first, where the copy provably belongs to that
-// write (it names the file's device and inode and holds the old and the
-// new content, the file holds a mix of the two, its owner may write the
-// file, it is no larger than kopie->Grenze allows) and can be removed or
-// emptied afterwards; any other file of that name is neither read nor
-// changed, and named in kopie->Hinweis.
+// waits, nor for a lock that only readers of the file hold). The old
+// content that an interrupted write into the file left in its copy is put
+// back first, where the file's attribute names that copy and its hash (set
+// by someone who may write the file, before the write began), the copy
+// names the file's device and inode and holds the old and the new content,
+// the file holds a mix of the two and the copy is no larger than
+// kopie->Grenze allows; kopie->Hinweis then says so, once. The attribute
+// goes with it, and the copy is removed or emptied. Any other file under a
+// copy's name is neither read nor changed, and named in kopie->Hinweis.
+// Where the file system keeps no user attributes, nothing is put back on
+// its own: a copy that such a write seems to have left is offered as a
+// file of its own beside the file, named in kopie->Hinweis.
 std::optional<std::string> Lesen(const std::string& pfad, std::string* fehler = nullptr,
                                  Nebenkopie* kopie = nullptr);
 
@@ -50,11 +57,13 @@ std::optional<std::string> Lesen(const std::string& pfad, std::string* fehler = 
 // Where a new file would not get the old one's owner, group or permission
 // bits (another user's file that this user may write, a group this user is
 // no member of), the new content goes into the file itself instead, after a
-// complete copy of the old content beside it (Kopiepfad) is on disk; the
-// copy goes once the new content is, and a write cut off in between leaves
-// it for the next open or save to put back (as Lesen does; a copy of such a
-// write that cannot be applied stops the save, kopie->Hinweis names another
-// file of its name). Only a regular file is written
+// complete copy of the old content beside it (a name of Kopiemuster's,
+// which no one else can occupy) and the file's attribute that names it are
+// on disk; both go once the new content is, and a write cut off in between
+// leaves them for the next open or save to put back (as Lesen does; a copy
+// of such a write that cannot be applied stops the save, kopie->Hinweis
+// names other files of a copy's name). A save that replaces the file by
+// rename waits for no reader's lock. Only a regular file is written
 // over: a device, FIFO, socket or folder (also behind a link) is refused
 // with its path and kind, and nothing changes. A write-protected file (see
 // Schreibgeschützt) is not replaced. Leftovers of earlier writes of the
@@ -74,6 +83,9 @@ bool KopieNachsehen(const std::string& pfad, Nebenkopie& kopie, std::string* feh
 // itself once the copy of the old content is on disk and the first half of
 // the new content is in the file.
 extern void (*ImDateiUnterbrechung)();
+// For the tests: when set, files are treated as on a file system that keeps
+// no user attributes.
+extern bool OhneNutzerattribute;
 
 // True when the file (the one a link points to) exists and this user may
 // not write it: the system refuses the user write access (the permission
@@ -112,8 +124,12 @@ bool Vorhanden(const std::string& pfad);
 // true when name (a bare file name) is such a leftover of the file
 // dateiname.
 inline constexpr std::string_view Tempendung = ".~zirvo-tmp-";
-inline constexpr std::string_view Kopieendung = ".~zirvo-journal";
 bool IstSchreibrest(std::string_view name, std::string_view dateiname);
+// The copies of the old content of a file that is written into are named
+// alike, with Kopieendung; mit früheren also takes the one fixed name
+// (without the six letters) that copies had in earlier versions.
+inline constexpr std::string_view Kopieendung = ".~zirvo-journal-";
+bool IstKopie(std::string_view name, std::string_view dateiname, bool mitFrüheren = false);
 // The file name itself where a temporary name made of it fits the file
 // system's 255 bytes; a longer one is cut (at a character's start) and ends
 // in "~" and 16 hexadecimal digits of the whole name's hash, so that every
@@ -129,10 +145,13 @@ int SperreAbwarten(int fd, int art, std::chrono::milliseconds wartezeit);
 // The mkstemp pattern of a temporary file beside the file (the one a link
 // points to).
 std::string Temporärmuster(const std::string& pfad);
-// Where the copy of the old content of a file (the one a link points to)
-// lies while its new content is written into it: "." + Kurzname(its name) +
-// Kopieendung beside it.
-std::string Kopiepfad(const std::string& pfad);
+// The mkstemp pattern of the copy of the old content of a file (the one a
+// link points to) while its new content is written into it: "." +
+// Kurzname(its name) + Kopieendung + "XXXXXX" beside it.
+std::string Kopiemuster(const std::string& pfad);
+// Whatever lies beside the file (the one a link points to) under a copy's
+// name, of this version or an earlier one: their paths.
+std::vector<std::string> Kopien(const std::string& pfad);
 // How old a leftover must be before it may go where its file system takes
 // no flock (where it does, the writer's lock tells whether it is gone).
 inline constexpr std::chrono::seconds Restealter{60};

@@ -16,7 +16,9 @@ namespace {
 
 // Gives a lock file of this user's its rights: readable by everyone who
 // reaches its folder (which is all an flock needs), with the guarded
-// file's group and the write bits it has for group and others.
+// file's group, and writable by its maker alone: a file that others may
+// fill could be passed off, under another name, as something written by
+// its maker.
 void Angleichen(int fd, const std::string& datei) {
     struct stat sperre {}, db {};
     if (::fstat(fd, &sperre) != 0 || sperre.st_uid != ::geteuid()) return;
@@ -25,7 +27,7 @@ void Angleichen(int fd, const std::string& datei) {
         // Not a member of that group: the lock file keeps the creator's.
     }
     const mode_t bisher = sperre.st_mode & 07777;
-    const mode_t rechte = bisher | 0644 | (mitDatei ? db.st_mode & 0066 : 0);
+    const mode_t rechte = (bisher & ~mode_t(0022)) | 0644;
     if (rechte != bisher && ::fchmod(fd, rechte) != 0) {
         // A file system without permission bits gives its own.
     }

@@ -7,8 +7,8 @@
 // write it. An flock needs only a descriptor opened for reading, so the
 // lock file is opened for writing where the user may, else for reading,
 // and one this user makes (or owns) is readable by everyone who reaches
-// its folder, with the group and the group's and others' write bits of the
-// guarded file. A lock file is never made anew over what lies under its
+// its folder, with the group of the guarded file, and writable by this user
+// alone. A lock file is never made anew over what lies under its
 // name: a link, FIFO, device, socket or folder there, a second name of
 // another file, or a file this user cannot open, stands in the way and is
 // named (Hindernis) with its owner;
@@ -48,7 +48,7 @@ public:
     std::string Hindernis() const;
 
     // See above; also to be called once the guarded file has been made
-    // under this lock. Bits are only ever added.
+    // under this lock.
     void RechteAngleichen(const std::string& datei) const;
 
     // The lock file beside a file (beside the file a link points to, so

@@ -219,8 +219,9 @@ namespace {
 // which every user who may read the folder gets), and the lock file
 // frmZIRVOSP::Sperrdatei as well, wherever it can be opened or made, for
 // earlier installers that lock it alone. Without either nothing is held. A
-// lock file made here gets the read and write bits the folder has for its
-// group and others, whatever the umask, so it locks no colleague out. At
+// lock file made here gets the read bits the folder has for its group and
+// others, whatever the umask, so it locks no colleague out (an flock needs
+// no more), and no write bits: no one else can fill it. At
 // the end the lock file is removed while still locked: an installer that
 // waited on it then finds its file gone and locks a new one.
 class Ordnersperre {
@@ -291,13 +292,13 @@ private:
 
     // The lock file opened (for writing, else for reading: a lock file of
     // another user locks for reading as well), or made with the folder's
-    // bits; -1 and dateiFehler_ when it cannot be.
+    // read bits; -1 and dateiFehler_ when it cannot be.
     int Öffnen() {
         for (int versuch = 0; versuch < 3; ++versuch) {
             int fd = ::open(pfad_.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, 0600);
             if (fd >= 0) {
                 struct stat ordner {};
-                if (::stat(ordner_.c_str(), &ordner) == 0) ::fchmod(fd, 0600 | (ordner.st_mode & 066));
+                if (::stat(ordner_.c_str(), &ordner) == 0) ::fchmod(fd, 0600 | (ordner.st_mode & 044));
                 return fd;
             }
             if (errno != EEXIST) break;

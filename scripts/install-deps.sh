@@ -9,6 +9,7 @@ PAKETE+=(fonts-urw-base35) # Standard Symbols PS and D050000L: faces without let
 PAKETE+=(libqt6svg6) # the SVG icon engine: the program icon built in as SVG
 PAKETE+=(libcups2-dev) # CUPS itself: whether a queue takes jobs, and CUPS's answer to a job (Qt reports neither)
 PAKETE+=(cups-daemon cups-client) # the tests' own CUPS server (cupsd, lpadmin, cupsreject), started in a temporary folder
+PAKETE+=(libssl-dev) # OpenSSL's SHA-256: the hash by which a file names the copy of its old content
 PAKETE+=(locales) # a regional setting of its own for the number-format test (de_CH.UTF-8, made below)
 fehlend=()
 for p in "${PAKETE[@]}"; do

@@ -146,12 +146,12 @@ mode_t Rechte(const std::string& pfad) {
     return ::stat(pfad.c_str(), &st) == 0 ? st.st_mode & 07777 : 0;
 }
 
-// Under umask 077 the lock file is readable by everyone and gets the write
-// bits the database file has for its group and others (so does an older
-// lock file of this user that lacks them), so a second user of the group,
-// or one an access-control entry lets write the file, opens, reads and
-// saves; a lock file this user cannot open is named with its owner, and
-// the database opens for reading only.
+// Under umask 077 the lock file is readable by everyone and writable by its
+// maker alone (so is an older lock file of this user, whatever bits it
+// had), so a second user of the group, or one an access-control entry lets
+// write the file, opens, reads and saves, and no one else can fill it; a
+// lock file this user cannot open is named with its owner, and the
+// database opens for reading only.
 TEST_F(BaustoffDatei, SperrdateiFuerJedenBenutzer) {
     struct Fall {
         const char* Titel;
@@ -160,8 +160,9 @@ TEST_F(BaustoffDatei, SperrdateiFuerJedenBenutzer) {
         mode_t SperreDanach;
     };
     const Fall fälle[] = {
-        {"Neue Datenbank", 0, 0, 0644}, {"Datei 0644", 0644, 0, 0644}, {"Datei 0660", 0660, 0, 0664},
-        {"Datei 0666", 0666, 0, 0666},  {"Datei 0600", 0600, 0, 0644}, {"Alte Sperrdatei 0600, Datei 0664", 0664, 0600, 0664},
+        {"Neue Datenbank", 0, 0, 0644}, {"Datei 0644", 0644, 0, 0644}, {"Datei 0660", 0660, 0, 0644},
+        {"Datei 0666", 0666, 0, 0644},  {"Datei 0600", 0600, 0, 0644}, {"Alte Sperrdatei 0600, Datei 0664", 0664, 0600, 0644},
+        {"Alte Sperrdatei 0666, Datei 0664", 0664, 0666, 0644},
     };
     // The umask, for as long as it lives.
     struct Umask {
@@ -198,7 +199,7 @@ TEST_F(BaustoffDatei, SperrdateiFuerJedenBenutzer) {
         Baustoff db;
         EXPECT_TRUE(db.DBOpen(datei));
     }
-    EXPECT_EQ(Rechte(teamsperre), 0664u);
+    EXPECT_EQ(Rechte(teamsperre), 0644u);
     const std::string text = AlsAndererBenutzer(
         [&] {
             Baustoff db;

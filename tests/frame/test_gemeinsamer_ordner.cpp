@@ -231,7 +231,7 @@ TEST(GemeinsamerOrdner, SchreibresteUndLangeNamen) {
         std::string alt = Dateien::Temporärmuster(pfad), jung = alt;
         alt.replace(alt.size() - 6, 6, "Alt123");
         jung.replace(jung.size() - 6, 6, "Jung45");
-        EXPECT_LE(fs::path(Dateien::Kopiepfad(pfad)).filename().string().size(), 255u);
+        EXPECT_LE(fs::path(Dateien::Kopiemuster(pfad)).filename().string().size(), 255u);
         std::ofstream(alt) << "halb";
         std::ofstream(jung) << "halb";
         ASSERT_TRUE(fs::exists(alt));

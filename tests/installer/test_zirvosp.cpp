@@ -410,14 +410,14 @@ void ZIRVOSP::Durchlaufen(const Fall& f, std::string& übersprungen) {
     EXPECT_EQ(e.Titel, "ZIRVOSP");
     EXPECT_EQ(e.Symbol, static_cast<int>(f.Status == 0 ? Plattform::Symbol::Information : Plattform::Symbol::Fehler));
     // It waits only for another installer, and says so (as seen here, not
-    // in a child process); a lock file it makes has the folder's bits for
-    // group and others.
+    // in a child process); a lock file it makes has the folder's read bits
+    // for group and others, and no write bits but its maker's.
     if (!FremdeSperrdatei(f.Stoerung)) {
         EXPECT_EQ(wartetext, f.Stoerung != Störung::Gesperrt ? "" : "In den Programmordner '" + ziel.string() +
                   "/' installiert gerade ein anderes Service Pack.|Die Installation wartet, bis es fertig ist "
                   "(höchstens 1 Sekunde).");
     }
-    EXPECT_EQ(sperrmodus, f.Stoerung == Störung::Umask ? 0664 : -1);
+    EXPECT_EQ(sperrmodus, f.Stoerung == Störung::Umask ? 0644 : -1);
     for (std::string stück : f.Meldung) {
         for (auto w = stück.find("<W>"); w != std::string::npos; w = stück.find("<W>"))
             stück.replace(w, 3, Wurzel.string());

@@ -220,7 +220,8 @@ TEST(Speichersperre, WasUnterDemSperrnamenLiegt) {
 
 // An open of a project file that another program is just writing into
 // (it holds the file's lock), or that this user may not read: the message
-// says why the file cannot be read, rather than a bare error number.
+// says why the file cannot be read, rather than a bare error number, and
+// names the program that holds the lock.
 TEST(Speichersperre, ÖffnenSagtWarumNicht) {
     basZIRVODialogSprache::SpracheSetzen();
     Befehlsfenster w;
@@ -231,8 +232,12 @@ TEST(Speichersperre, ÖffnenSagtWarumNicht) {
         bool Schreibt; // another program writes the file (else: it is 0600 another user's)
         std::string Grund;
     };
+    std::string programm;
+    std::getline(std::ifstream("/proc/self/comm"), programm);
     const Fall fälle[] = {
-        {"wird geschrieben", true, "die Datei wird gerade von einem anderen Programm geschrieben"},
+        {"wird geschrieben", true,
+         "die Datei wird gerade von einem anderen Programm geschrieben («" + programm + "» von " +
+             ::getpwuid(::geteuid())->pw_name + ", Prozess " + std::to_string(::getpid()) + ")"},
         {"nicht lesbar", false, "keine Berechtigung"},
     };
     std::string grund;

@@ -12,12 +12,15 @@
 #include "tests/components/Komponentenhilfe.h"
 #include "tests/support/Fremdbenutzer.h"
 #include "tests/support/Testplattform.h"
+#include "tests/support/Zugriffsliste.h"
 
 #include <csignal>
+#include <map>
 #include <cstring>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sys/resource.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
 
@@ -120,17 +123,12 @@ std::vector<Schreiber> AlleSchreiber(Umgebung& u) {
 }
 
 // The access-control list (as the system stores it) of a file shared with
-// one colleague: owner rw, the colleague rw by name, the owner's group r,
+// colleagues: owner rw, each colleague rw by name, the owner's group r,
 // others nothing.
-std::string ListeMitKollege(uid_t kollege) {
-    const std::uint32_t version = 2;
-    const std::uint16_t e[][4] = {{1, 6, 0xFFFF, 0xFFFF}, {2, 6, 0, 0}, {4, 4, 0xFFFF, 0xFFFF},
-                                  {16, 6, 0xFFFF, 0xFFFF}, {32, 0, 0xFFFF, 0xFFFF}};
-    std::string liste(reinterpret_cast<const char*>(&version), 4);
-    liste.append(reinterpret_cast<const char*>(e), sizeof e);
-    const std::uint32_t wer = kollege;
-    std::memcpy(liste.data() + 4 + 8 + 4, &wer, 4);
-    return liste;
+std::string ListeMitKollegen(const std::vector<uid_t>& kollegen) {
+    std::string liste = Testhilfe::Zugriffsliste({{1, 6}});
+    for (uid_t k : kollegen) liste += Testhilfe::Zugriffsliste({{2, 6, k}}).substr(4);
+    return liste + Testhilfe::Zugriffsliste({{4, 4}, {16, 6}, {32, 0}}).substr(4);
 }
 
 } // namespace
@@ -139,7 +137,8 @@ std::string ListeMitKollege(uid_t kollege) {
 // nobody by an access-control list, in a group folder 0775 of both. nobody
 // saves it: owner, group, mode, list and the file itself stay. nobody's
 // next save is killed midway (half its content in the file): the owner's
-// next open finds the content of the save before, whole.
+// next open finds the content of the save before, whole, and is told so,
+// with the name of the colleague whose save was cut off.
 TEST(FremdeSpeicherung, DateiBleibtDesBesitzers) {
     std::string grund;
     const auto niemand = Testhilfe::Niemand(grund);
@@ -154,7 +153,7 @@ TEST(FremdeSpeicherung, DateiBleibtDesBesitzers) {
     u.umgebung.Konfiguration = ordner.pfad.string();
     ASSERT_EQ(::chown(ordner.pfad.c_str(), 0, team), 0);
     ASSERT_EQ(::chmod(ordner.pfad.c_str(), 0775), 0);
-    const std::string liste = ListeMitKollege(niemand->pw_uid);
+    const std::string liste = ListeMitKollegen({niemand->pw_uid});
 
     for (const Schreiber& s : AlleSchreiber(u)) {
         SCOPED_TRACE(s.Titel);
@@ -169,7 +168,7 @@ TEST(FremdeSpeicherung, DateiBleibtDesBesitzers) {
         const std::string gespeichert = Roh(pfad);
         EXPECT_NE(gespeichert, alt);
         EXPECT_EQ(Merkmale(pfad), vorher);
-        EXPECT_FALSE(fs::exists(Dateien::Kopiepfad(pfad)));
+        EXPECT_TRUE(Dateien::Kopien(pfad).empty());
         EXPECT_FALSE(Dateien::HatSchreibreste(pfad));
 
         // Killed once the copy of the old content is whole and half the
@@ -178,14 +177,19 @@ TEST(FremdeSpeicherung, DateiBleibtDesBesitzers) {
             Dateien::ImDateiUnterbrechung = [] { ::_exit(9); };
             return s.Speichern(pfad, 6);
         }));
-        EXPECT_TRUE(fs::exists(Dateien::Kopiepfad(pfad)));
+        EXPECT_EQ(Dateien::Kopien(pfad).size(), 1u);
 
-        EXPECT_EQ(Testhilfe::AlsBenutzer(besitzer, {eigene, team},
-                                         [&] {
-                                             s.Öffnen(pfad);
-                                             return Roh(pfad) + (fs::exists(Dateien::Kopiepfad(pfad)) ? "+Kopie" : "");
-                                         }),
-                  gespeichert);
+        const auto offen = Testhilfe::AlsBenutzer(besitzer, {eigene, team}, [&] {
+            const std::string gesagt = s.Öffnen(pfad);
+            return gesagt + "\x01" + Roh(pfad) + (Dateien::Kopien(pfad).empty() ? "" : "+Kopie");
+        });
+        ASSERT_TRUE(offen);
+        EXPECT_EQ(offen->substr(offen->find('\x01') + 1), gespeichert);
+        EXPECT_NE(offen->find("Der Inhalt der Datei von vor einem abgebrochenen Speichern durch " +
+                              std::string(niemand->pw_name) + " (begonnen am "),
+                  std::string::npos)
+            << *offen;
+        EXPECT_NE(offen->find("wurde zurückgeschrieben."), std::string::npos) << *offen;
         EXPECT_EQ(Merkmale(pfad), vorher);
     }
 }
@@ -232,147 +236,297 @@ TEST(FremdeSpeicherung, FifoWirdWederGeschriebenNochAbgewartet) {
 }
 
 namespace {
-enum class Kopieart { Gepflanzt, Link, AndereDatei, ZuGross, Besitzer, Kollege, Fest };
 
-// A copy of the old content alt of the file as a cut-off write of neu over
-// it leaves it, at ziel; the file then holds the first byte of neu.
-void KopieAnlegen(const std::string& datei, const std::string& ziel, const std::string& alt, uid_t wer) {
-    std::string neu = alt;
-    neu.front() = static_cast<char>(neu.front() ^ 1);
-    neu.back() = static_cast<char>(neu.back() ^ 1);
+// A copy as a cut-off write of neu over alt into the file datei leaves it.
+std::string KopieFür(const std::string& datei, const std::string& alt, const std::string& neu) {
     struct stat st {};
-    ASSERT_EQ(::stat(datei.c_str(), &st), 0);
-    std::ofstream(ziel, std::ios::binary) << Dateien::Intern::Kopietext(st, alt, neu);
-    std::fstream(datei, std::ios::binary | std::ios::in | std::ios::out).put(neu.front());
-    ASSERT_EQ(::chown(ziel.c_str(), wer, static_cast<gid_t>(-1)), 0);
+    ::stat(datei.c_str(), &st);
+    return Dateien::Intern::Kopietext(st, alt, neu);
 }
+
+// The files and folders of a set-up: the owner (uid 4711, a group of its
+// own) and the colleagues nobody and 4713 of the team's group.
+struct Beteiligte {
+    passwd Niemand{}, Besitzer{}, Zweiter{};
+    gid_t Team = 0, Eigene = 0;
+    std::optional<std::string> Als(const passwd& wer, const std::function<std::string()>& schritt) const {
+        return Testhilfe::AlsBenutzer(wer, {wer.pw_uid == Besitzer.pw_uid ? Eigene : Team, Team}, schritt);
+    }
+    // The owner opens the file as the program does: what she was told, and
+    // what the file holds then.
+    std::string Öffnen(const Schreiber& s, const std::string& pfad, bool ohneAttribute = false) const {
+        return Als(Besitzer, [&] {
+                   Dateien::OhneNutzerattribute = ohneAttribute;
+                   const std::string gesagt = s.Öffnen(pfad);
+                   return gesagt + "\x01" + Roh(pfad);
+               })
+            .value_or("(Kind abgebrochen)");
+    }
+};
+std::optional<Beteiligte> BeteiligteAnlegen(std::string& grund) {
+    const auto niemand = Testhilfe::Niemand(grund);
+    if (!niemand) return std::nullopt;
+    Beteiligte b;
+    b.Niemand = b.Besitzer = b.Zweiter = *niemand;
+    b.Team = Testhilfe::FreieGruppe();
+    b.Eigene = b.Team + 1;
+    b.Besitzer.pw_uid = 4711;
+    b.Besitzer.pw_gid = b.Eigene;
+    b.Zweiter.pw_uid = 4713;
+    b.Zweiter.pw_gid = b.Team;
+    return b;
+}
+
+// A folder of a set-up, root's and the team's, with its mode.
+fs::path Ordner(const fs::path& wo, const std::string& name, gid_t team, mode_t modus) {
+    const fs::path o = wo / name;
+    fs::create_directory(o);
+    EXPECT_EQ(::chown(o.c_str(), 0, team), 0);
+    EXPECT_EQ(::chmod(o.c_str(), modus), 0);
+    return o;
+}
+
 } // namespace
 
-// What a colleague's cut-off save leaves, or anyone who may write the
-// folder plants, under the name of the copy of a file's old content, and
-// what the owner's next open makes of it: only a copy of a cut-off write
-// into this very file, by someone who may write it, goes back, and once
-// only (emptied where the sticky folder keeps it); anything else is left
-// as it is, not read in the file's place, and named with its owner.
+// A colleague who may not write the owner's file (0644) but may write
+// another file of hers (0664, the team's, as offices keep them under
+// umask 002) fills that one with a well-formed copy for her file (its
+// device and inode, both checksums, the file as the cut-off start of the
+// new content, his project as the old one) and renames it, from a folder he
+// may write, to a copy's name beside her file: in a group, a world-writable
+// and a sticky folder, under this version's name and the earlier one. Her
+// next open changes nothing, and names the file with its owner.
+TEST(FremdeSpeicherung, UmbenannteDateiIstKeineKopie) {
+    std::string grund;
+    const auto b = BeteiligteAnlegen(grund);
+    if (!b) GTEST_SKIP() << grund;
+    Umgebung u;
+    Testhilfe::Testordner ordner("umbenannte_kopie"), programm("umbenannte_kopie_programm");
+    u.umgebung.Programm = programm.pfad.string();
+    const fs::path nebenan = Ordner(ordner.pfad, "nebenan", b->Team, 02775);
+    int nummer = 0;
+    for (const Schreiber& s : AlleSchreiber(u)) {
+        for (const mode_t modus : {02775, 0777, 01777}) {
+            for (const char* endung : {".~zirvo-journal-Abc123", ".~zirvo-journal"}) {
+                SCOPED_TRACE(std::string(s.Titel) + ", Ordner " + std::to_string(modus) + ", " + endung);
+                const fs::path teil = Ordner(ordner.pfad, std::to_string(++nummer), b->Team, modus);
+                u.umgebung.Konfiguration = teil.string();
+                const std::string pfad = (teil / s.Name).string(), kopie = (teil / ("." + std::string(s.Name) + endung)).string();
+                ASSERT_EQ(s.Speichern(pfad, 3), "");
+                ASSERT_TRUE(::chown(pfad.c_str(), b->Besitzer.pw_uid, b->Eigene) == 0 && ::chmod(pfad.c_str(), 0644) == 0);
+                const std::string vorher = Roh(pfad);
+                const std::string träger = (nebenan / ("Gemeinsam_" + std::to_string(nummer))).string();
+                std::ofstream(träger) << "Gemeinsam";
+                ASSERT_TRUE(::chown(träger.c_str(), b->Besitzer.pw_uid, b->Team) == 0 && ::chmod(träger.c_str(), 0664) == 0);
+                const std::string inhalt = KopieFür(pfad, "Projekt des Kollegen", vorher + "\n");
+                ASSERT_EQ(b->Als(b->Niemand,
+                                 [&] {
+                                     std::ofstream(träger, std::ios::binary | std::ios::trunc) << inhalt;
+                                     if (::access(pfad.c_str(), W_OK) == 0) return std::string("darf schreiben");
+                                     return ::rename(träger.c_str(), kopie.c_str()) == 0 ? std::string()
+                                                                                         : std::string(std::strerror(errno));
+                                 }),
+                          "");
+                const std::string offen = b->Öffnen(s, pfad);
+                EXPECT_EQ(offen.substr(offen.find('\x01') + 1), vorher);
+                EXPECT_NE(offen.find("\"" + kopie + "\" (Besitzer: 4711). Sie wurde weder gelesen noch verändert"),
+                          std::string::npos)
+                    << offen;
+                EXPECT_EQ(Roh(kopie), inhalt);
+            }
+        }
+    }
+}
+
+// What lies beside a file under a copy's name, and what the owner's next
+// open makes of it: a copy that a colleague's cut-off write left (the file
+// names it) goes back, once, with a word; anything else is left as it is,
+// not read in the file's place, and named with its owner. Where the file
+// system keeps no user attributes, nothing goes back on its own: the old
+// content lies in a file of its own, and she is told so.
 TEST(FremdeSpeicherung, KopieNebenDerDatei) {
     std::string grund;
-    const auto niemand = Testhilfe::Niemand(grund);
-    if (!niemand) GTEST_SKIP() << grund;
-    const gid_t team = Testhilfe::FreieGruppe(), eigene = team + 1;
-    passwd besitzer = *niemand;
-    besitzer.pw_uid = 4711;
-    besitzer.pw_gid = eigene;
+    const auto b = BeteiligteAnlegen(grund);
+    if (!b) GTEST_SKIP() << grund;
     Umgebung u;
     Testhilfe::Testordner ordner("kopie_neben"), programm("kopie_neben_programm");
     u.umgebung.Programm = programm.pfad.string();
-    const std::string liste = ListeMitKollege(niemand->pw_uid);
+    enum class Art { Gepflanzt, Link, ZuGross, Kollege, ZweiKollegen, OhneAttribute };
     struct Fall {
         const char* Titel;
-        Kopieart Art;
-        bool Sticky;
-        const char* Meldung; // "" where it goes back
+        Art Was;
+        mode_t Ordner;
+        const char* Meldung;
     };
     const Fall fälle[] = {
-        {"von einem, der die Datei nicht schreiben darf", Kopieart::Gepflanzt, false,
-         "(Besitzer: 4712). Sie wurde weder gelesen noch verändert: ihr Besitzer darf die Datei nicht schreiben."},
-        {"ein Link auf eine Kopie", Kopieart::Link, false, "sie ist ein Link und keine gewöhnliche Datei."},
-        {"die Kopie einer anderen Datei", Kopieart::AndereDatei, false, "sie ist keine Kopie dieser Datei."},
-        {"grösser als jede Datei dieser Art", Kopieart::ZuGross, false, "sie ist grösser als jede Kopie"},
-        {"abgebrochen beim Besitzer", Kopieart::Besitzer, false, ""},
-        {"abgebrochen beim Kollegen mit Zugriffsliste", Kopieart::Kollege, false, ""},
-        {"abgebrochen beim Kollegen, Ordner mit Sticky-Bit", Kopieart::Kollege, true, ""},
-        {"im Ordner mit Sticky-Bit weder zu entfernen noch zu leeren", Kopieart::Fest, true,
-         "Er wurde nicht zurückgeschrieben: die Kopie lässt sich hier weder entfernen noch leeren"},
+        {"von einem, der die Datei nicht schreiben darf", Art::Gepflanzt, 02775,
+         "(Besitzer: 4712). Sie wurde weder gelesen noch verändert: die Datei nennt sie nicht als Kopie ihres Inhalts."},
+        {"ein Link", Art::Link, 02775, "Sie wurde weder gelesen noch verändert: sie ist ein Link und keine gewöhnliche Datei."},
+        {"grösser als jede Kopie", Art::ZuGross, 02775, "Sie wurde weder gelesen noch verändert: die Datei nennt sie nicht"},
+        {"abgebrochen beim Kollegen", Art::Kollege, 02775, "wurde zurückgeschrieben."},
+        {"abgebrochen beim Kollegen, Ordner mit Sticky-Bit", Art::Kollege, 01777, "wurde zurückgeschrieben."},
+        {"zwei Kollegen, Ordner mit Sticky-Bit", Art::ZweiKollegen, 01777, ""},
+        {"ohne Nutzerattribute", Art::OhneAttribute, 02775, "Sie können ihn dort öffnen."},
     };
+    const std::string liste = ListeMitKollegen({b->Niemand.pw_uid, b->Zweiter.pw_uid});
     int nummer = 0;
     for (const Schreiber& s : AlleSchreiber(u)) {
         for (const Fall& f : fälle) {
             SCOPED_TRACE(std::string(s.Titel) + ": " + f.Titel);
-            const fs::path teil = ordner.pfad / std::to_string(++nummer);
-            fs::create_directory(teil);
-            ASSERT_EQ(::chown(teil.c_str(), 0, team), 0);
-            ASSERT_EQ(::chmod(teil.c_str(), f.Sticky ? 01777 : 02775), 0);
+            const fs::path teil = Ordner(ordner.pfad, std::to_string(++nummer), b->Team, f.Ordner);
             u.umgebung.Konfiguration = teil.string();
-            const std::string pfad = (teil / s.Name).string(), kopie = Dateien::Kopiepfad(pfad);
+            const std::string pfad = (teil / s.Name).string(), name = "." + std::string(s.Name) + ".~zirvo-journal";
+            const std::string gepflanzt = (teil / (name + "-Xyz789")).string();
             ASSERT_EQ(s.Speichern(pfad, 1), "");
-            ASSERT_EQ(::chown(pfad.c_str(), besitzer.pw_uid, eigene), 0);
-            if (::setxattr(pfad.c_str(), "system.posix_acl_access", liste.data(), liste.size(), 0) != 0)
+            ASSERT_EQ(::chown(pfad.c_str(), b->Besitzer.pw_uid, b->Eigene), 0);
+            if (::setxattr(pfad.c_str(), Testhilfe::Acl, liste.data(), liste.size(), 0) != 0)
                 GTEST_SKIP() << "the file system keeps no access-control lists: " << std::strerror(errno);
-            ASSERT_EQ(Testhilfe::AlsBenutzer(*niemand, {team}, [&] { return s.Speichern(pfad, 2); }), "");
-            const std::string gespeichert = Roh(pfad);
-            switch (f.Art) {
-            case Kopieart::Gepflanzt: KopieAnlegen(pfad, kopie, gespeichert, 4712); break;
-            case Kopieart::Besitzer: KopieAnlegen(pfad, kopie, gespeichert, besitzer.pw_uid); break;
-            case Kopieart::Link:
-                KopieAnlegen(pfad, (teil / "Kopie").string(), gespeichert, niemand->pw_uid);
-                fs::create_symlink(teil / "Kopie", kopie);
-                break;
-            case Kopieart::AndereDatei: {
-                const std::string andere = (teil / "Andere").string();
-                std::ofstream(andere) << gespeichert;
-                KopieAnlegen(andere, kopie, gespeichert, niemand->pw_uid);
-                std::fstream(pfad, std::ios::binary | std::ios::in | std::ios::out).put(Roh(andere).front());
-                break;
-            }
-            case Kopieart::ZuGross:
-                std::ofstream(kopie) << "ZIRVO-Kopie 1";
-                fs::resize_file(kopie, std::uintmax_t(1) << 30);
-                ASSERT_EQ(::chown(kopie.c_str(), niemand->pw_uid, team), 0);
-                std::fstream(pfad, std::ios::binary | std::ios::in | std::ios::out).put('~');
-                break;
-            case Kopieart::Kollege:
-            case Kopieart::Fest:
-                EXPECT_FALSE(Testhilfe::AlsBenutzer(*niemand, {team}, [&] {
+            ASSERT_EQ(b->Als(b->Niemand, [&] { return s.Speichern(pfad, 2); }), "");
+            std::string gespeichert = Roh(pfad);
+            auto abbrechen = [&](const passwd& wer, bool ohneAttribute) {
+                EXPECT_FALSE(b->Als(wer, [&] {
+                    Dateien::OhneNutzerattribute = ohneAttribute;
                     Dateien::ImDateiUnterbrechung = [] { ::_exit(9); };
                     return s.Speichern(pfad, 6);
                 }));
-                // Only nobody may change it now.
-                if (f.Art == Kopieart::Fest) {
-                    ::removexattr(kopie.c_str(), "system.posix_acl_access");
-                    ASSERT_EQ(::chmod(kopie.c_str(), 0644), 0);
-                }
+            };
+            switch (f.Was) {
+            case Art::Gepflanzt:
+                std::ofstream(gepflanzt, std::ios::binary) << KopieFür(pfad, "fremd", gespeichert + "\n");
+                ASSERT_EQ(::chown(gepflanzt.c_str(), 4712, static_cast<gid_t>(-1)), 0);
+                break;
+            case Art::Link:
+                std::ofstream((teil / "Kopie").string(), std::ios::binary) << KopieFür(pfad, "fremd", gespeichert + "\n");
+                fs::create_symlink(teil / "Kopie", gepflanzt);
+                break;
+            case Art::ZuGross:
+                std::ofstream(gepflanzt) << "ZIRVO-Kopie 2";
+                fs::resize_file(gepflanzt, std::uintmax_t(1) << 30);
+                ASSERT_EQ(::chown(gepflanzt.c_str(), b->Niemand.pw_uid, b->Team), 0);
+                break;
+            case Art::Kollege: abbrechen(b->Niemand, false); break;
+            case Art::OhneAttribute: abbrechen(b->Niemand, true); break;
+            case Art::ZweiKollegen:
+                // One colleague's (empty) file under the earlier copy's name
+                // and his cut-off save keep the other from none of his.
+                ASSERT_EQ(b->Als(b->Zweiter, [&] { return std::ofstream((teil / name).string()) ? "" : "!"; }), "");
+                abbrechen(b->Zweiter, false);
+                for (int n = 3; n <= 4; ++n) ASSERT_EQ(b->Als(b->Niemand, [&] { return s.Speichern(pfad, n); }), "");
+                gespeichert = Roh(pfad);
                 break;
             }
-            // (The large one is not read here either.)
-            auto kopieJetzt = [&] {
-                return f.Art == Kopieart::ZuGross ? std::to_string(fs::file_size(kopie)) : Roh(kopie);
-            };
-            const std::string vorher = Roh(pfad), kopieVorher = kopieJetzt();
-            EXPECT_NE(vorher, gespeichert);
-            EXPECT_TRUE(fs::exists(fs::symlink_status(kopie)));
-            auto öffnen = [&] {
-                return Testhilfe::AlsBenutzer(besitzer, {eigene, team}, [&] {
-                           const std::string gesagt = s.Öffnen(pfad);
-                           return gesagt + "\x01" + Roh(pfad);
-                       })
-                    .value_or("(Kind abgebrochen)");
-            };
-            const std::string offen = öffnen();
-            if (*f.Meldung) {
-                EXPECT_NE(offen.find(f.Meldung), std::string::npos) << offen;
-                EXPECT_NE(offen.find("\"" + kopie + "\""), std::string::npos) << offen;
-                EXPECT_EQ(offen.substr(offen.find('\x01') + 1), vorher);
-                EXPECT_EQ(kopieJetzt(), kopieVorher);
-                EXPECT_TRUE(fs::exists(fs::symlink_status(kopie)));
+            const std::string vorher = Roh(pfad);
+            const bool zurück = f.Was == Art::Kollege;
+            EXPECT_EQ(vorher != gespeichert, zurück || f.Was == Art::OhneAttribute);
+            std::map<std::string, std::uintmax_t> kopien;
+            for (const std::string& k : Dateien::Kopien(pfad))
+                kopien[k] = fs::is_symlink(fs::symlink_status(k)) ? 0 : fs::file_size(k);
+            const std::string offen = b->Öffnen(s, pfad, f.Was == Art::OhneAttribute);
+            if (*f.Meldung) EXPECT_NE(offen.find(f.Meldung), std::string::npos) << offen;
+            else EXPECT_EQ(offen.find("Neben der Datei"), std::string::npos) << offen;
+            EXPECT_EQ(offen.substr(offen.find('\x01') + 1), zurück ? gespeichert : vorher);
+            char wert[256];
+            EXPECT_LT(::getxattr(pfad.c_str(), "user.zirvo.journal", wert, sizeof wert), 0);
+            if (zurück) {
+                EXPECT_NE(offen.find(std::string(" durch ") + b->Niemand.pw_name + " (begonnen am "), std::string::npos);
+                // Gone, or emptied where the sticky folder keeps it.
+                for (const std::string& k : Dateien::Kopien(pfad)) EXPECT_EQ(fs::file_size(k), 0u) << k;
+                EXPECT_EQ(Dateien::Kopien(pfad).empty(), f.Ordner == 02775);
+                // Once: later saves stay, open after open.
+                for (int n = 3; n <= 4; ++n) {
+                    ASSERT_EQ(b->Als(b->Besitzer, [&] { return s.Speichern(pfad, n); }), "");
+                    const std::string später = Roh(pfad);
+                    EXPECT_EQ(b->Öffnen(s, pfad), "\x01" + später);
+                }
+            } else if (f.Was == Art::OhneAttribute) {
+                // Her file as it was, the old content in a file of its own.
+                const auto stelle = offen.find("Der Inhalt von vor dem Speichern liegt in \"");
+                ASSERT_NE(stelle, std::string::npos) << offen;
+                const std::string abgelegt = offen.substr(stelle + 43, offen.find('"', stelle + 43) - stelle - 43);
+                EXPECT_EQ(Roh(abgelegt), gespeichert);
+                EXPECT_NE(abgelegt.find(std::string("(vor dem Speichern von ") + b->Niemand.pw_name + " am "),
+                          std::string::npos);
             } else {
-                // Back, and the copy gone (emptied where the folder keeps it).
-                EXPECT_EQ(offen, "\x01" + gespeichert);
-                EXPECT_EQ(fs::exists(kopie), f.Sticky);
-                EXPECT_EQ(Roh(kopie), "");
+                // Everything under a copy's name as it was.
+                for (const auto& [k, grösse] : kopien)
+                    EXPECT_EQ(fs::is_symlink(fs::symlink_status(k)) ? 0 : fs::file_size(k), grösse) << k;
+                const std::string wieder = b->Öffnen(s, pfad);
+                EXPECT_EQ(wieder.substr(wieder.find('\x01')), offen.substr(offen.find('\x01')));
             }
-            if (f.Art == Kopieart::Fest) {
-                // Nor is a save let through that the copy would later undo.
-                EXPECT_NE(Testhilfe::AlsBenutzer(besitzer, {eigene, team}, [&] { return s.Speichern(pfad, 3); }),
-                          std::optional<std::string>(""));
-                EXPECT_EQ(Roh(pfad), vorher);
-            }
-            if (f.Art != Kopieart::Kollege) continue;
-            // Later saves stay, open after open.
-            for (int n = 3; n <= 4; ++n) {
-                ASSERT_EQ(Testhilfe::AlsBenutzer(besitzer, {eigene, team}, [&] { return s.Speichern(pfad, n); }), "");
-                const std::string später = Roh(pfad);
-                EXPECT_EQ(öffnen(), "\x01" + später);
-                EXPECT_EQ(Roh(pfad), später);
+        }
+    }
+}
+
+// A colleague who may only read the owner's file holds a lock on it (as
+// `flock -s` does, or an exclusive one through his read-only descriptor),
+// with or without a file under the copy's name beside it: the owner's
+// save, which replaces the file by rename, and her open go on at once. A
+// lock of a program of hers, who may write the file, still stops a save,
+// and the message names that program.
+TEST(FremdeSpeicherung, SperreEinesLesers) {
+    std::string grund;
+    const auto b = BeteiligteAnlegen(grund);
+    if (!b) GTEST_SKIP() << grund;
+    Umgebung u;
+    Testhilfe::Testordner ordner("sperre_eines_lesers"), programm("sperre_eines_lesers_programm");
+    u.umgebung.Programm = programm.pfad.string();
+    struct Fall {
+        const char* Titel;
+        bool Leser;
+        int Art;
+        bool Gepflanzt;
+    };
+    const Fall fälle[] = {
+        {"geteilte Sperre eines Lesers", true, LOCK_SH, false},
+        {"exklusive Sperre eines Lesers", true, LOCK_EX, false},
+        {"geteilte Sperre eines Lesers, Datei unter dem Namen einer Kopie", true, LOCK_SH, true},
+        {"exklusive Sperre der Besitzerin", false, LOCK_EX, false},
+    };
+    int nummer = 0;
+    for (const Schreiber& s : AlleSchreiber(u)) {
+        for (const Fall& f : fälle) {
+            // The wait for a writer's lock is long: once.
+            if (!f.Leser && std::string(s.Titel) != "Projektdatei") continue;
+            SCOPED_TRACE(std::string(s.Titel) + ": " + f.Titel);
+            const fs::path teil = Ordner(ordner.pfad, std::to_string(++nummer), b->Team, 02775);
+            u.umgebung.Konfiguration = teil.string();
+            const std::string pfad = (teil / s.Name).string();
+            ASSERT_EQ(s.Speichern(pfad, 1), "");
+            ASSERT_TRUE(::chown(pfad.c_str(), b->Besitzer.pw_uid, b->Eigene) == 0 && ::chmod(pfad.c_str(), 0644) == 0);
+            if (f.Gepflanzt) std::ofstream((teil / ("." + std::string(s.Name) + ".~zirvo-journal")).string()) << "x";
+            // The lock, held by a child until the pipe closes.
+            int bereit[2], ende[2];
+            ASSERT_TRUE(::pipe(bereit) == 0 && ::pipe(ende) == 0);
+            Testhilfe::Kindprozess halter(Testhilfe::AlsBenutzerSchritt(
+                f.Leser ? b->Niemand : b->Besitzer, {f.Leser ? b->Team : b->Eigene}, [&] {
+                    ::close(ende[1]);
+                    const int fd = ::open(pfad.c_str(), O_RDONLY);
+                    const char gehalten = fd >= 0 && ::flock(fd, f.Art) == 0 ? '1' : '0';
+                    char c;
+                    if (::write(bereit[1], &gehalten, 1) == 1) (void)::read(ende[0], &c, 1);
+                    return std::string();
+                }));
+            ::close(bereit[1]);
+            ::close(ende[0]);
+            char gehalten = '0';
+            EXPECT_EQ(::read(bereit[0], &gehalten, 1), 1);
+            ::close(bereit[0]);
+            EXPECT_EQ(gehalten, '1');
+            const auto gesagt = b->Als(b->Besitzer, [&] {
+                const std::string gespeichert = s.Speichern(pfad, 2);
+                return gespeichert + "\x01" + (f.Leser ? s.Öffnen(pfad) : "");
+            });
+            ::close(ende[1]);
+            ASSERT_TRUE(gesagt);
+            const std::string gespeichert = gesagt->substr(0, gesagt->find('\x01'));
+            if (f.Leser) {
+                EXPECT_EQ(gespeichert, "");
+                EXPECT_EQ(gesagt->find("gerade von einem anderen Programm geschrieben"), std::string::npos) << *gesagt;
+            } else {
+                EXPECT_NE(gespeichert.find("die Datei wird gerade von einem anderen Programm geschrieben («"),
+                          std::string::npos)
+                    << gespeichert;
+                EXPECT_NE(gespeichert.find("von 4711, Prozess "), std::string::npos) << gespeichert;
             }
         }
     }
