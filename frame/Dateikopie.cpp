@@ -377,9 +377,18 @@ Rückholung KopieZurückholen(const std::string& ziel, std::size_t grenze, std::
     auto genannt = attribut == 0 ? AttributTeilen(wert, dateiname) : std::nullopt;
     // The files under a copy's name that the file does not name; decided
     // before any lock is waited for.
-    for (const std::string& k : Kopien(ziel))
-        if (!genannt || std::filesystem::path(k).filename() != genannt->first)
-            ÜbrigeKopie(ziel, k, attribut == ENOTSUP, grenze, hinweis);
+    // (A few are named, the others counted.)
+    std::size_t gesagt = 0;
+    for (const std::string& k : Kopien(ziel)) {
+        if (genannt && std::filesystem::path(k).filename() == genannt->first) continue;
+        std::string über;
+        ÜbrigeKopie(ziel, k, attribut == ENOTSUP, grenze, &über);
+        if (!über.empty() && ++gesagt <= 5) anfügen(hinweis, über);
+    }
+    if (gesagt > 5)
+        anfügen(hinweis, DSFormat("Neben der Datei liegen @ weitere solche Dateien; auch sie wurden weder gelesen "
+                                  "noch verändert.",
+                                  std::to_string(gesagt - 5)));
     if (!genannt) return Rückholung::Keine;
 
     // The file, to be written where this user may, and kept from writers
@@ -395,8 +404,9 @@ Rückholung KopieZurückholen(const std::string& ziel, std::size_t grenze, std::
         return Rückholung::Keine;
     const std::string kopie = (std::filesystem::path(Ordner(ziel)) / genannt->first).string();
     struct stat ks {};
-    // Its writer ended it, but not its attribute.
-    if (::lstat(kopie.c_str(), &ks) != 0) {
+    // Its writer ended it, or one who put it back emptied it, but not the
+    // attribute.
+    if (::lstat(kopie.c_str(), &ks) != 0 || (S_ISREG(ks.st_mode) && ks.st_size == 0)) {
         if (schreibbar) KopieattributEntfernen(datei.fd);
         return Rückholung::Keine;
     }
@@ -437,9 +447,10 @@ Rückholung KopieZurückholen(const std::string& ziel, std::size_t grenze, std::
     if (zurück && !schreibbar) return nichtAngewandt(DS("Sie dürfen die Datei nicht schreiben."));
     if (zurück && !AllesSchreiben(datei.fd, inhalt->Alt, fehlernummer))
         return nichtAngewandt(Systemfehler::Text(fehlernummer));
-    // Applied once only: the file no longer names the copy.
-    if (schreibbar) KopieattributEntfernen(datei.fd);
+    // Applied once only: the copy goes, and the file no longer names it (an
+    // attribute left by a crash in between names nothing there).
     KopieWegräumen(kopie, k.fd, leerbar, ks, Ordner(ziel));
+    if (schreibbar) KopieattributEntfernen(datei.fd);
     if (!zurück) return Rückholung::Keine;
     anfügen(hinweis, DSFormat("Der Inhalt der Datei von vor einem abgebrochenen Speichern durch @ wurde "
                              "zurückgeschrieben.",
