@@ -5,7 +5,8 @@
 // sets with Massstab; line widths are in 1/600 inch, never device pixels, so
 // a line looks the same on a 300 dpi printer and in a 1200 dpi PDF. Texts
 // are UTF-8: Greek letters and the check boxes of the markup are plain
-// Unicode characters in the same face.
+// Unicode characters, drawn in the font's character set (the Greek or the
+// symbol set), whose faces the program carries, whatever the print face.
 //
 // The Qt program prints through QPrinter (frame/qt/QtDruckflaeche); tests
 // draw on a recording surface with fixed metrics (printing/Aufzeichnungsflaeche).
@@ -23,10 +24,19 @@ inline constexpr const char* PdfDrucker = "PDF-Datei";
 // A colour as the reports give it: red in the lowest byte.
 using Druckfarbe = std::uint32_t;
 
+// The character sets of a font: the print face itself, and the two sets
+// the markup draws its Greek letters and boxes from. A printer takes the
+// face of the symbol and the Greek set from the program (Qt: DejaVu Sans
+// and Liberation Sans, built in), never from the faces of the machine.
+inline constexpr int ZeichensatzNormal = 0;
+inline constexpr int ZeichensatzSymbol = 2;
+inline constexpr int ZeichensatzGriechisch = 161;
+
 struct Druckschrift {
     std::string Name;
     double Grösse = 9; // points
     bool Fett = false;
+    int Zeichensatz = ZeichensatzNormal; // the size and weight hold for every set
     bool operator==(const Druckschrift&) const = default;
 };
 

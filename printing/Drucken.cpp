@@ -8,6 +8,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 bool Drucken::ZeilenNachSchrift = false;
 
@@ -18,17 +19,25 @@ constexpr Plattform::Druckfarbe Schwarz = 0;
 constexpr Plattform::Druckfarbe Grau = 0x808080;   // RGB(128, 128, 128)
 constexpr Plattform::Druckfarbe Hellgrau = 0xF0F0F0; // RGB(240, 240, 240)
 
-// The pieces of a marked-up text, in order: plain text, one glyph, or a
-// subscript group.
-enum class Teil { Text, Zeichen, Tiefgestellt };
+// The pieces of a marked-up text, in order: plain text, one glyph of the
+// Greek or the symbol set, or a subscript group.
+enum class Teil { Text, Griechisch, Symbol, Tiefgestellt };
 
-// The glyph of a one-character escape, "" when it names none.
-std::string Glyphe(char32_t c) {
-    if (c == U'0') return Zeichensätze::Text(Zeichensätze::Symbol, Zeichensätze::KästchenLeer);
-    if (c == U'1') return Zeichensätze::Text(Zeichensätze::Symbol, Zeichensätze::KästchenAngekreuzt);
+// The font of a piece: a glyph in its set, anything else in the font s.
+Plattform::Druckschrift Teilschrift(Teil art, Plattform::Druckschrift s) {
+    s.Zeichensatz = art == Teil::Griechisch ? Zeichensätze::Griechisch
+                    : art == Teil::Symbol   ? Zeichensätze::Symbol
+                                            : Zeichensätze::Normal;
+    return s;
+}
+
+// The glyph of a one-character escape and its set; "" when it names none.
+std::pair<Teil, std::string> Glyphe(char32_t c) {
+    if (c == U'0') return {Teil::Symbol, Zeichensätze::Text(Zeichensätze::Symbol, Zeichensätze::KästchenLeer)};
+    if (c == U'1') return {Teil::Symbol, Zeichensätze::Text(Zeichensätze::Symbol, Zeichensätze::KästchenAngekreuzt)};
     if ((c >= U'A' && c <= U'Z') || (c >= U'a' && c <= U'z'))
-        return Zeichensätze::Text(Zeichensätze::Griechisch, static_cast<int>(c) + 128);
-    return {};
+        return {Teil::Griechisch, Zeichensätze::Text(Zeichensätze::Griechisch, static_cast<int>(c) + 128)};
+    return {Teil::Text, {}};
 }
 
 template <class F> void Zerlegen(std::string_view s, F&& teil) {
@@ -57,7 +66,7 @@ template <class F> void Zerlegen(std::string_view s, F&& teil) {
             s = s.substr(q + 1);
             continue;
         }
-        if (std::string g = Glyphe(c); !g.empty()) teil(Teil::Zeichen, std::string_view(g));
+        if (const auto [art, g] = Glyphe(c); !g.empty()) teil(art, std::string_view(g));
         s = s.substr(ende);
     }
 }
@@ -97,6 +106,12 @@ void Drucken::Fett(bool fett) {
 void Drucken::Schriftname(const std::string& name) {
     Plattform::Druckschrift s = schrift_;
     s.Name = name;
+    SchriftSetzen(s);
+}
+
+void Drucken::Zeichensatz(int satz) {
+    Plattform::Druckschrift s = schrift_;
+    s.Zeichensatz = satz;
     SchriftSetzen(s);
 }
 
@@ -531,8 +546,16 @@ std::string Drucken::Gekürzt(std::string_view text, double breite, bool markup)
 
 void Drucken::PrintMarkup(std::string_view text) {
     Zerlegen(text, [this](Teil art, std::string_view t) {
-        if (art != Teil::Tiefgestellt) {
+        if (art == Teil::Text) {
             Drucke(t);
+            return;
+        }
+        if (art != Teil::Tiefgestellt) {
+            // The glyph in the face of its set, then the text's own face again.
+            const Plattform::Druckschrift vorher = schrift_;
+            SchriftSetzen(Teilschrift(art, vorher));
+            Drucke(t);
+            SchriftSetzen(vorher);
             return;
         }
         const double y0 = aktY_;
@@ -555,13 +578,14 @@ double Drucken::Markupbreite(std::string_view text, bool bold) const {
     schrift.Fett = bold;
     if (bold != schrift_.Fett) fläche_->Schrift(schrift);
     Zerlegen(text, [&](Teil art, std::string_view t) {
-        if (art != Teil::Tiefgestellt) {
+        if (art == Teil::Text) {
             breite += fläche_->Textbreite(t);
             return;
         }
-        Plattform::Druckschrift klein = schrift;
-        klein.Grösse = TiefGrösse(schrift.Grösse);
-        fläche_->Schrift(klein);
+        // A glyph measured in its set's face, a group in the smaller size.
+        Plattform::Druckschrift teil = Teilschrift(art, schrift);
+        if (art == Teil::Tiefgestellt) teil.Grösse = TiefGrösse(schrift.Grösse);
+        fläche_->Schrift(teil);
         breite += fläche_->Textbreite(t);
         fläche_->Schrift(schrift);
     });

@@ -191,6 +191,10 @@ public:
     double Linienbreite() const { return linie_; }
     const Plattform::Druckschrift& Schrift() const { return schrift_; }
     void Schriftname(const std::string& name);
+    // The character set of what is printed next (Plattform::Zeichensatz...):
+    // its characters in the face the printer has for the set. The markup
+    // switches to the Greek or the symbol set for one glyph by itself.
+    void Zeichensatz(int satz);
     // The width of a text as the markup prints it, cm; in the current font,
     // or in it bold or not.
     double Markupbreite(std::string_view text) const { return Markupbreite(text, schrift_.Fett); }

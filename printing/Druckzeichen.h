@@ -24,8 +24,8 @@ namespace Druckzeichen {
 // the accents of Swiss place names), the digits, the signs of the reports'
 // texts (punctuation, "²", "³", "°", "·", "…", "–", "«", "»"). The Greek
 // letters and the boxes of the markup are not among them: they are printed
-// from the printer's Greek and symbol sets, drawn from whatever face has
-// them, as they are on every face.
+// from the printer's Greek and symbol sets, in the faces the program
+// carries for them, whatever the print face.
 std::u32string Zeichen();
 
 // The character as the messages quote it (UTF-8).

@@ -395,16 +395,20 @@ void ZIRVO3801Drucken::TestseiteDrucken() {
                  {Zeichensätze::Symbol, "Spezialzeichensatz"},
                  {Zeichensätze::Griechisch, "Zeichensatz mit griechischem Alphabet"}};
     for (const auto& s : sätze) {
-        // The set's characters are drawn from Unicode in the report font;
-        // the face shown is the one the printer really takes for it.
+        // The set's characters are drawn from Unicode in the face the
+        // printer takes for the set (the report font's for the normal set);
+        // the face shown is that one.
         d.Schriftname(schrift);
+        d.Zeichensatz(s.satz);
         const std::string gefunden = f->GefundeneSchrift();
+        d.Zeichensatz(Zeichensätze::Normal);
         d.Box(17, false);
         d.Text(1, 1, DS(s.titel), true);
         d.Text(-1, 0, "  (Schrift=" + gefunden + ", Zeichensatz=" + std::to_string(s.satz) + ")");
         d.LineH(2, false);
         for (int c = 0; c < 16; ++c) d.Text(3, 4 * c + 5, std::string(1, hex[c]), true);
         for (int r = 2; r < 16; ++r) d.Text(r + 2, 1, std::string(1, hex[r]), true);
+        d.Zeichensatz(s.satz);
         for (int r = 2; r < 16; ++r)
             for (int c = 0; c < 16; ++c) {
                 // Code 247 is the markup character in every set: it prints
@@ -413,6 +417,7 @@ void ZIRVO3801Drucken::TestseiteDrucken() {
                 const int code = 16 * r + c;
                 if (code != 247) d.TextBox(r + 2, 4 * c + 5, 3, Zeichensätze::Text(s.satz, code), false);
             }
+        d.Zeichensatz(Zeichensätze::Normal);
     }
     d.Schriftname(schrift);
 }

@@ -5,14 +5,16 @@
 // letters and boxes by set and code; the test page shows all three sets.
 #pragma once
 
+#include "frame/Druckflaeche.h"
+
 #include <string>
 
 namespace Zeichensätze {
 
 // The numbers of the sets, as the reports name them.
-inline constexpr int Normal = 0;
-inline constexpr int Symbol = 2;
-inline constexpr int Griechisch = 161;
+inline constexpr int Normal = Plattform::ZeichensatzNormal;
+inline constexpr int Symbol = Plattform::ZeichensatzSymbol;
+inline constexpr int Griechisch = Plattform::ZeichensatzGriechisch;
 
 // The codes of the empty and the ticked box in the symbol set.
 inline constexpr int KästchenLeer = 168;

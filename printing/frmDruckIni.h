@@ -14,8 +14,9 @@
 // landscape energy table is stored with a word that that table needs a
 // smaller size (its printout refuses at its start). "Durchsuchen" offers,
 // and OK stores, only faces that draw the reports' characters with glyphs
-// of their own (Druckzeichen: the Greek letters only while special
-// characters are printed); a font chosen is checked at once. "Testseite" stores the values and prints the test page.
+// of their own (Druckzeichen; the Greek letters and the boxes of the
+// markup come from the faces the program carries); a font chosen is
+// checked at once. "Testseite" stores the values and prints the test page.
 // Opened modally from File > Druck einrichten and from the print dialogs
 // (Aufruf).
 #pragma once

@@ -124,13 +124,20 @@ void QtDruckfläche::SeiteEinrichten() {
 }
 
 QFont QtDruckfläche::Druckfont(const Plattform::Druckschrift& schrift) {
-    QFont f(QtDruckschriften::DruckFamilie(Q(schrift.Name)));
-    if (schrift.Grösse > 0) f.setPointSizeF(schrift.Grösse);
-    f.setBold(schrift.Fett);
+    const QString name = Q(schrift.Name);
+    QFont f(QtDruckschriften::SatzFamilie(name, schrift.Zeichensatz));
     // Without shaping, Latin and Greek text is drawn character by character:
     // no ligature glyph takes the place of "ff", "fi" or "fl", so the PDF's
     // text reads as it was written.
-    f.setStyleStrategy(QFont::StyleStrategy(QFont::PreferOutline | QFont::PreferNoShaping));
+    int strategie = QFont::PreferOutline | QFont::PreferNoShaping;
+    // The print face: what it lacks comes from the carried faces first. The
+    // Greek and the symbol set: the carried face alone, which has every
+    // character of its set.
+    if (schrift.Zeichensatz == Plattform::ZeichensatzNormal) f.setFamilies(QtDruckschriften::Familien(name));
+    else strategie |= QFont::NoFontMerging;
+    if (schrift.Grösse > 0) f.setPointSizeF(schrift.Grösse);
+    f.setBold(schrift.Fett);
+    f.setStyleStrategy(QFont::StyleStrategy(strategie));
     return f;
 }
 

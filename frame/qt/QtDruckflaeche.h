@@ -5,10 +5,14 @@
 //
 // The report font is asked for by the name the settings give; "Arial" (the
 // default) is the face the program carries for it, Liberation Sans
-// (QtDruckschriften), any other name a font of the system. Characters the
-// face lacks come from a fallback face; which ones it lacks, the surface
-// says (FehlendesZeichen), so that no printout begins with them. Printed text is never shaped into ligatures: "ff", "fi", "fl" stay
-// two letters, so every word of a printout is found and copied as written.
+// (QtDruckschriften), any other name a font of the system. The Greek and
+// the symbol set of the markup are drawn from the faces the program
+// carries for them, whatever the report font. A character the report
+// font's face lacks comes from the carried faces, else from a fallback
+// face of the system; which of the reports' characters it lacks, the
+// surface says (FehlendesZeichen), so that no printout begins with them.
+// Printed text is never shaped into ligatures: "ff", "fi", "fl" stay two
+// letters, so every word of a printout is found and copied as written.
 // A system printer's job is named (Dokumentname) and refused at once when
 // the queue takes no jobs; a job the printing system did not accept is a
 // failure with the system's reason, never a printout that silently went
@@ -48,8 +52,8 @@ public:
     static std::unique_ptr<QtDruckfläche> Messung();
     ~QtDruckfläche() override;
 
-    // The font as the print surface uses it for a face of that name, size
-    // and weight: outlines, no ligatures.
+    // The font as the print surface uses it for a face of that name, size,
+    // weight and character set: outlines, no ligatures.
     static QFont Druckfont(const Plattform::Druckschrift& schrift);
 
     void Dokumentname(const std::string& name) override;

@@ -27,6 +27,7 @@ done
 for f in ZIRVO3801.pip hilfe; do [ ! -e "$prefix/$f" ] || fehler "$f liegt im Präfix statt in ZIRVO-V$haupt"; done
 [ -x "$prog/ZIRVO3801" ] || fehler "ZIRVO3801 nicht ausführbar"
 grep -q "SIL Open Font License" "$prog/LiberationSans-Lizenz.txt" || fehler "Lizenz der Druckschrift fehlt"
+grep -q "Bitstream Vera" "$prog/DejaVuSans-Lizenz.txt" || fehler "Lizenz der Symbolschrift fehlt"
 [ "$(readlink "$prefix/bin/ZIRVO3801")" = "../ZIRVO-V$haupt/ZIRVO3801" ] || fehler "bin/ZIRVO3801 fehlt"
 desktop=$prefix/share/applications/zirvo3801.desktop
 grep -qx "Exec=\"$prefix/bin/ZIRVO3801\" %f" "$desktop" || fehler "Exec in $desktop"

@@ -432,11 +432,14 @@ TEST(Bericht, Testseite) {
     // Codes 0xC0 to 0xCF and 0xF0 to 0xFF of each set; 247, the markup
     // character, prints nothing in any set.
     EXPECT_EQ(r.Zeilentext(1, 7 + 17), "F|ð|ñ|ò|ó|ô|õ|ö|ø|ù|ú|û|ü|ý|þ|ÿ");
-    EXPECT_EQ(r.Zeilentext(1, 26 + 17), "F|\u232A|∫|⌠|⌡|☒");
+    EXPECT_EQ(r.Zeilentext(1, 26 + 17), "F|⟩|∫|⌠|⌡|☒");
     EXPECT_EQ(r.Zeilentext(1, 45 + 14), "C|ΐ|Α|Β|Γ|Δ|Ε|Ζ|Η|Θ|Ι|Κ|Λ|Μ|Ν|Ξ|Ο");
     EXPECT_EQ(r.Zeilentext(1, 45 + 17), "F|π|ρ|ς|σ|τ|υ|φ|ψ|ω|ϊ|ϋ|ό|ύ|ώ");
     EXPECT_EQ(r.Spalte(r.Genau("☐")->x1), 4 * 8 + 5);
     EXPECT_EQ(r.Zeile(r.Genau("☐")->y1), 26 + 12);
+    // Each table in the face of its set, its title in the print face.
+    for (const auto& [zeichen, satz] : {std::pair{"ÿ", 0}, {"☐", 2}, {"∀", 2}, {"ώ", 161}, {"Spezialzeichensatz", 0}})
+        EXPECT_EQ(r.Genau(zeichen)->Schrift.Zeichensatz, satz) << zeichen;
 }
 
 } // namespace

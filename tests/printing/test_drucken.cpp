@@ -220,23 +220,30 @@ TEST(Drucken, RueckseitenGespiegelt) {
 }
 
 TEST(Drucken, Markup) {
+    // A glyph of the markup is drawn in its set (the Greek set 161, the
+    // symbol set 2), whose face the printer has whatever the print face;
+    // everything else in the print face (set 0).
+    constexpr int G = Plattform::ZeichensatzGriechisch, S = Plattform::ZeichensatzSymbol;
     struct Teil {
         std::string text;
         bool tief;
+        int satz = Plattform::ZeichensatzNormal;
     };
     struct Fall {
         const char* text;
         std::vector<Teil> teile;
     } fälle[] = {
         {"Q÷(H,li) ok", {{"Q", false}, {"H,li", true}, {" ok", false}}},
-        {"÷wabc", {{"χ", false}, {"abc", false}}},
-        {"÷D ÷h ÷g ÷x", {{"Δ", false}, {" ", false}, {"θ", false}, {" ", false}, {"η", false}, {" ", false}, {"ψ", false}}},
+        {"÷wabc", {{"χ", false, G}, {"abc", false}}},
+        {"÷D ÷h ÷g ÷x",
+         {{"Δ", false, G}, {" ", false}, {"θ", false, G}, {" ", false}, {"η", false, G}, {" ", false}, {"ψ", false, G}}},
         {"a ÷(bc", {{"a ", false}, {"÷(bc", false}}},
         {"U÷÷eff", {{"U", false}, {"eff", true}}},
         {"÷5x", {{"x", false}}},
         {"ab÷", {{"ab", false}}},
-        {"÷1 ÷0", {{"☒", false}, {" ", false}, {"☐", false}}},
+        {"÷1 ÷0", {{"☒", false, S}, {" ", false}, {"☐", false, S}}},
         {"÷(a÷w)b", {{"a÷w", true}, {"b", false}}},
+        {"÷g÷(g)", {{"η", false, G}, {"g", true}}},
     };
     for (const Fall& c : fälle) {
         SCOPED_TRACE(c.text);
@@ -253,15 +260,17 @@ TEST(Drucken, Markup) {
             // A subscript: lowered by 2/5 of a line, in 2/3 of the size.
             EXPECT_NEAR(texte[i]->y1, y0 + (c.teile[i].tief ? 0.4 * 0.36 : 0), 1e-9);
             EXPECT_NEAR(texte[i]->Schrift.Grösse, c.teile[i].tief ? 6 : 9, 1e-9);
+            EXPECT_EQ(texte[i]->Schrift.Zeichensatz, c.teile[i].satz) << texte[i]->Text;
             x = texte[i]->x2;
         }
+        EXPECT_EQ(s.d.Schrift().Zeichensatz, Plattform::ZeichensatzNormal) << "the print face is restored";
         // A right-aligned text ends at the edge of its cells, markup or not.
         Seite r;
         r.d.Box(3, false);
         r.d.Text(1, 40, c.text, true, true, 20);
         if (!r.f->Texte().empty()) {
             EXPECT_NEAR(r.f->Texte().back()->x2, 61 * r.d.Zellenbreite(), 1e-9);
-            EXPECT_TRUE(r.f->Texte().front()->Schrift.Fett);
+            for (const auto* t : r.f->Texte()) EXPECT_TRUE(t->Schrift.Fett) << t->Text;
         }
         EXPECT_FALSE(r.d.Schrift().Fett) << "bold is restored";
     }

@@ -167,7 +167,7 @@ TEST(PdfLangeTexte, NichtsUeberdrucktUndNamenEndenMitAuslassung) {
 
         const Druckraster::Raster r = Druckraster::Seite(Druckeinstellungen::Gelesen(ini), c.quer,
                                                          c.quer ? 29.7 : 21, c.quer ? 21 : 29.7);
-        EXPECT_EQ(Mängel(wörter, drucker.Striche, r), std::vector<std::string>{});
+        EXPECT_EQ(Mängel(pdf, wörter, drucker.Striche, r), std::vector<std::string>{});
         int fehler = 0, zonenseiten = 0;
         const auto melden = [&](const std::string& was) {
             if (++fehler <= 20) ADD_FAILURE() << was;

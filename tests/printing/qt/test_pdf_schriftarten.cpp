@@ -5,6 +5,7 @@
 // dialog and at the start of the printout, with a message naming the text
 // that does not fit, and no file is written.
 #include "balance/Anzeigezahl.h"
+#include "frame/qt/Druckschriften.h"
 #include "frame/qt/QtDruckflaeche.h"
 #include "frame/qt/QtPlattform.h"
 #include "frame/qt/Schriftdialog.h"
@@ -13,6 +14,7 @@
 #include "printing/Druckraster.h"
 #include "printing/frmDruckIni.h"
 #include "printing/frmDrucken.h"
+#include "tests/components/Komponentenhilfe.h"
 #include "tests/support/Grenzprojekte.h"
 #include "tests/support/qt/Lesbarkeit.h"
 #include "tests/support/qt/Pdfdruck.h"
@@ -25,6 +27,8 @@
 #include <QDialog>
 #include <QFontDatabase>
 #include <QFontInfo>
+#include <QPainter>
+#include <QPdfWriter>
 
 #include <algorithm>
 #include <cstdlib>
@@ -168,7 +172,7 @@ TEST(PdfSchriftarten, LesbarOderAbgelehnt) {
             return letzte();
         }
         const Druckraster::Raster r = Druckraster::Seite(Druckeinstellungen::Gelesen(ini), false, 21, 29.7);
-        EXPECT_EQ(Mängel(Wörter(pdf), drucker.Striche, r), std::vector<std::string>{});
+        EXPECT_EQ(Mängel(pdf, Wörter(pdf), drucker.Striche, r), std::vector<std::string>{});
         return std::string();
     };
     for (const Fall& c : fälle) {
@@ -222,6 +226,45 @@ TEST(PdfSchriftarten, LesbarOderAbgelehnt) {
             EXPECT_TRUE(einrichten(v.w, rest)) << rest;
             vorschlagDrucken(v);
         }
+    }
+}
+
+// Two words overprint where their ink meets, not where their boxes do: a
+// word's box is as high as its face's tallest letter and lowest foot (a
+// face with tall boxes, as many a face the desktop brings, overlaps the
+// next row's boxes far from any ink). Two lines of letters without
+// ascenders and descenders set closer than their boxes are legible; set
+// on each other they are not.
+TEST(PdfSchriftarten, UeberdruckNachTinte) {
+    struct Fall {
+        const char* was;
+        double abstand; // pt from the first line's foot to the second's
+        bool überdruckt;
+    } fälle[] = {
+        {"lines closer than their boxes, their ink apart", 14, false},
+        {"the second line's letters on the first's", 5, true},
+    };
+    Testhilfe::Testordner ordner("pdf_tinte");
+    const Druckraster::Raster r{0, 0, 0, 0, 21, 29.7, 79, 66};
+    for (const Fall& c : fälle) {
+        SCOPED_TRACE(c.was);
+        const std::string pdf = ordner.Datei("Tinte.pdf");
+        {
+            QPdfWriter w(QString::fromStdString(pdf));
+            w.setResolution(1200);
+            QPainter p(&w);
+            QFont f(QtDruckschriften::Familie);
+            f.setPixelSize(20 * 1200 / 72); // 20 pt
+            p.setFont(f);
+            const double px = 1200.0 / 72;
+            p.drawText(QPointF(100 * px, 100 * px), "ausmerzen");
+            p.drawText(QPointF(100 * px, (100 + c.abstand) * px), "novemarnas");
+        }
+        const std::vector<Wort> wörter = Wörter(pdf);
+        ASSERT_EQ(wörter.size(), 2u);
+        ASSERT_TRUE(Schneiden(wörter[0].yMin, wörter[0].yMax, wörter[1].yMin, wörter[1].yMax)) << "the boxes overlap";
+        const std::vector<std::string> m = Mängel(pdf, wörter, {}, r);
+        EXPECT_EQ(!m.empty() && m.front().rfind("overprinted", 0) == 0, c.überdruckt) << (m.empty() ? "" : m.front());
     }
 }
 

@@ -246,7 +246,7 @@ TEST(PdfSpalten, KeinTextBeruehrtEineLinie) {
         ASSERT_EQ(Testhilfe::SystemnachweisDrucken(d.z.umgebung, 0, "1", false), "OK, Ausdruck abgeschlossen.");
         const Druckraster::Raster r =
             Druckraster::Seite(Druckeinstellungen::Gelesen(Global::Initialisierung), false, 21, 29.7);
-        EXPECT_EQ(Mängel(Wörter(pdf), drucker.Striche, r), std::vector<std::string>{});
+        EXPECT_EQ(Mängel(pdf, Wörter(pdf), drucker.Striche, r), std::vector<std::string>{});
     }
 }
 

@@ -1,7 +1,8 @@
 // Whether a printout is legible: the program's PDF printer with every rule
 // and white fill of a printout recorded on the way, and the check of the
 // words read back (pdftotext -bbox) against each other, the frame and the
-// rules.
+// rules. Two words overprint where their ink meets, in the printout
+// rendered (pdftoppm), not where their boxes overlap.
 #pragma once
 
 #include "frame/Plattform.h"
@@ -10,7 +11,11 @@
 #include "printing/Druckraster.h"
 #include "tests/support/qt/Pdftext.h"
 
+#include <QProcess>
+#include <QStringList>
+
 #include <algorithm>
+#include <cmath>
 #include <map>
 #include <memory>
 #include <regex>
@@ -114,17 +119,95 @@ inline double Höhe(const Wort& w) { return (w.yMax - w.yMin) / 5; }
 
 inline bool Schneiden(double a1, double a2, double b1, double b2) { return std::min(a2, b2) - std::max(a1, b1) > Eps; }
 
-// A word of one character (UTF-8).
-inline bool Einzeln(const std::string& t) {
-    return !t.empty() && t.size() <= 4 && std::count_if(t.begin(), t.end(), [](char c) { return (c & 0xC0) != 0x80; }) == 1;
+// A rectangle of a page of a PDF as pdftoppm renders it in grey at 600
+// dpi: the pixels whose middles lie inside it, a byte each (0 black).
+struct Graubild {
+    static constexpr double Px = 600.0 / 72; // pixels per pt
+    int x0 = 0, y0 = 0, Breite = 0, Höhe = 0; // pixels from the page's corner
+    QByteArray Pixel;
+    // The middle of pixel i, j in pt.
+    double X(int i) const { return (x0 + i + 0.5) / Px; }
+    double Y(int j) const { return (y0 + j + 0.5) / Px; }
+    bool Tinte(int i, int j) const { return static_cast<unsigned char>(Pixel[j * Breite + i]) < 128; }
+};
+inline Graubild Rendern(const std::string& pdf, int seite, double x1, double y1, double x2, double y2) {
+    Graubild b;
+    b.x0 = static_cast<int>(std::ceil(x1 * Graubild::Px - 0.5));
+    b.y0 = static_cast<int>(std::ceil(y1 * Graubild::Px - 0.5));
+    const int w = static_cast<int>(std::floor(x2 * Graubild::Px - 0.5)) - b.x0 + 1;
+    const int h = static_cast<int>(std::floor(y2 * Graubild::Px - 0.5)) - b.y0 + 1;
+    if (w <= 0 || h <= 0) return b;
+    QProcess p;
+    p.start("pdftoppm", {"-r", "600", "-gray", "-f", QString::number(seite), "-l", QString::number(seite), "-x",
+                         QString::number(b.x0), "-y", QString::number(b.y0), "-W", QString::number(w), "-H",
+                         QString::number(h), "-singlefile", QString::fromStdString(pdf)});
+    p.waitForFinished(60000);
+    // A PGM: "P5", width, height, 255, one blank, then a byte per pixel.
+    const QByteArray bild = p.readAllStandardOutput();
+    qsizetype k = 0;
+    for (int feld = 0; feld < 4 && k < bild.size(); ++feld) {
+        while (k < bild.size() && std::isspace(static_cast<unsigned char>(bild[k]))) ++k;
+        while (k < bild.size() && !std::isspace(static_cast<unsigned char>(bild[k]))) ++k;
+    }
+    if (bild.startsWith("P5") && bild.size() - (k + 1) == static_cast<qsizetype>(w) * h) {
+        b.Breite = w;
+        b.Höhe = h;
+        b.Pixel = bild.mid(k + 1);
+    }
+    return b;
 }
 
-// Where a printout is not legible, one line each (the first few of a kind).
-// zeichentafel: the test page, whose tables of single characters come from
-// faces the system substitutes; their boxes are those faces', so two such
-// characters are not held against each other.
-inline std::vector<std::string> Mängel(const std::vector<Wort>& wörter, const std::vector<Strich>& striche,
-                                const Druckraster::Raster& r, bool zeichentafel = false) {
+// Whether the ink of two words whose boxes overlap meets. A word's box
+// reaches from the top of its face's tallest letters to the foot of its
+// lowest, so the boxes of two rows may overlap far from any ink. Its core
+// is the band across the middle of its box, a third of its height, which
+// the strokes of its letters cross. Ink that hangs together (pixels side
+// by side or corner to corner, inside the two boxes) and crosses the cores
+// of both words is ink of both that meets; a page that cannot be rendered
+// counts as overprinted.
+inline bool Überdruckt(const std::string& pdf, const Wort& a, const Wort& b) {
+    const Graubild g = Rendern(pdf, a.Seite, std::min(a.xMin, b.xMin), std::min(a.yMin, b.yMin),
+                               std::max(a.xMax, b.xMax), std::max(a.yMax, b.yMax));
+    if (g.Pixel.isEmpty()) return true;
+    const auto in = [&](const Wort& w, int i, int j) {
+        return g.X(i) > w.xMin && g.X(i) < w.xMax && g.Y(j) > w.yMin && g.Y(j) < w.yMax;
+    };
+    const auto kern = [&](const Wort& w, int i, int j) {
+        return in(w, i, j) && std::abs(g.Y(j) - (w.yMin + w.yMax) / 2) <= (w.yMax - w.yMin) / 6;
+    };
+    const auto tinte = [&](int i, int j) {
+        return i >= 0 && j >= 0 && i < g.Breite && j < g.Höhe && g.Tinte(i, j) && (in(a, i, j) || in(b, i, j));
+    };
+    std::vector<bool> gesehen(static_cast<std::size_t>(g.Breite) * g.Höhe);
+    std::vector<std::pair<int, int>> offen;
+    for (int j0 = 0; j0 < g.Höhe; ++j0)
+        for (int i0 = 0; i0 < g.Breite; ++i0) {
+            if (!tinte(i0, j0) || gesehen[j0 * g.Breite + i0]) continue;
+            // The ink through this pixel, and whose cores it crosses.
+            bool kernA = false, kernB = false;
+            gesehen[j0 * g.Breite + i0] = true;
+            offen.assign(1, {i0, j0});
+            while (!offen.empty()) {
+                const auto [i, j] = offen.back();
+                offen.pop_back();
+                kernA = kernA || kern(a, i, j);
+                kernB = kernB || kern(b, i, j);
+                for (int v = j - 1; v <= j + 1; ++v)
+                    for (int u = i - 1; u <= i + 1; ++u)
+                        if (tinte(u, v) && !gesehen[v * g.Breite + u]) {
+                            gesehen[v * g.Breite + u] = true;
+                            offen.push_back({u, v});
+                        }
+            }
+            if (kernA && kernB) return true;
+        }
+    return false;
+}
+
+// Where a printout is not legible, one line each (the first few of a kind);
+// pdf: the printout the words were read from.
+inline std::vector<std::string> Mängel(const std::string& pdf, const std::vector<Wort>& wörter,
+                                       const std::vector<Strich>& striche, const Druckraster::Raster& r) {
     std::vector<std::string> m;
     std::map<std::string, int> zahl;
     const auto mangel = [&](const std::string& art, const std::string& text) {
@@ -153,8 +236,8 @@ inline std::vector<std::string> Mängel(const std::vector<Wort>& wörter, const 
                 mangel("numbers run together", wo(a));
             for (std::size_t j = i + 1; j < ws.size(); ++j) {
                 const Wort& b = *ws[j];
-                if (zeichentafel && Einzeln(a.Text) && Einzeln(b.Text)) continue;
-                if (Schneiden(a.xMin, a.xMax, b.xMin, b.xMax) && Schneiden(a.yMin, a.yMax, b.yMin, b.yMax))
+                if (Schneiden(a.xMin, a.xMax, b.xMin, b.xMax) && Schneiden(a.yMin, a.yMax, b.yMin, b.yMax) &&
+                    Überdruckt(pdf, a, b))
                     mangel("overprinted", wo(a) + " and " + wo(b));
             }
         }
