@@ -7,6 +7,7 @@
 #include <chrono>
 #include <cstddef>
 #include <cstdint>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -65,16 +66,18 @@ std::string Ordner(const std::string& ziel);
 // A checksum of bytes that stays the same from one build to the next
 // (64-bit FNV-1a).
 std::uint64_t Prüfwert(std::string_view bytes);
-// The SHA-256 hash of bytes, in 64 hexadecimal digits.
-std::string Hashwert(std::string_view bytes);
+// The SHA-256 hash of the parts one after the other, in 64 hexadecimal
+// digits.
+std::string Hashwert(std::initializer_list<std::string_view> teile);
 
 // The copy of the old content of a file that is being written into: a
 // header line that ties it to the file (its device and inode, the lengths
-// and checksums of the old content and of the new one), then the old
+// of the old content and of the new one, and their hash), then the old
 // content, then the new one.
 std::string Kopietext(const struct stat& datei, std::string_view alt, std::string_view neu);
 // The extended attribute of a file being written into that names its copy
-// and the copy's hash ("NAME HASH"): only a user who may write the file can
+// and the copy's hash ("NAME HASH", the hash of the copy's header line,
+// which holds the hash of the rest): only a user who may write the file can
 // set it, so it ties the copy to a write by such a user.
 inline constexpr const char* Kopieattribut = "user.zirvo.journal";
 // Sets it on the open file for the copy (its path) of that text, flushed:

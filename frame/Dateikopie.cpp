@@ -41,11 +41,12 @@ namespace Intern {
 namespace {
 
 constexpr std::string_view Kennung = "ZIRVO-Kopie 2";
-// A header line is never longer (the name and six numbers).
-constexpr std::size_t Kopfgrenze = 160;
+// A header line is never longer (the name, four numbers and a hash).
+constexpr std::size_t Kopfgrenze = 200;
 
 struct Kopf {
-    std::uint64_t Gerät = 0, Knoten = 0, AltLänge = 0, AltPrüfwert = 0, NeuLänge = 0, NeuPrüfwert = 0;
+    std::uint64_t Gerät = 0, Knoten = 0, AltLänge = 0, NeuLänge = 0;
+    std::string_view Hash; // of the old and the new content, one after the other
     std::size_t Länge = 0; // of the header line, with its line end
 };
 
@@ -58,14 +59,14 @@ std::optional<Kopf> KopfLesen(std::string_view bytes) {
     k.Länge = ende + 1;
     const char* p = bytes.data() + Kennung.size();
     const char* const schluss = bytes.data() + ende;
-    std::uint64_t* felder[] = {&k.Gerät, &k.Knoten, &k.AltLänge, &k.AltPrüfwert, &k.NeuLänge, &k.NeuPrüfwert};
-    for (std::size_t i = 0; i < 6; ++i) {
+    for (std::uint64_t* feld : {&k.Gerät, &k.Knoten, &k.AltLänge, &k.NeuLänge}) {
         if (p >= schluss || *p != ' ') return std::nullopt;
-        const auto [weiter, fehler] = std::from_chars(p + 1, schluss, *felder[i], i % 2 == 1 && i > 1 ? 16 : 10);
+        const auto [weiter, fehler] = std::from_chars(p + 1, schluss, *feld);
         if (fehler != std::errc() || weiter == p + 1) return std::nullopt;
         p = weiter;
     }
-    if (p != schluss) return std::nullopt;
+    if (schluss - p != 65 || *p != ' ') return std::nullopt;
+    k.Hash = std::string_view(p + 1, 64);
     return k;
 }
 
@@ -183,7 +184,7 @@ std::optional<Kopieinhalt> KopieTeilen(std::string bytes, const struct stat& ds,
         return std::nullopt;
     k.Alt = std::string_view(k.Bytes).substr(kopf->Länge, kopf->AltLänge);
     k.Neu = std::string_view(k.Bytes).substr(kopf->Länge + kopf->AltLänge);
-    if (Prüfwert(k.Alt) != kopf->AltPrüfwert || Prüfwert(k.Neu) != kopf->NeuPrüfwert) return std::nullopt;
+    if (Hashwert({k.Alt, k.Neu}) != kopf->Hash) return std::nullopt;
     return k;
 }
 
@@ -323,10 +324,15 @@ std::uint64_t Prüfwert(std::string_view bytes) {
     return h;
 }
 
-std::string Hashwert(std::string_view bytes) {
+std::string Hashwert(std::initializer_list<std::string_view> teile) {
     unsigned char wert[EVP_MAX_MD_SIZE];
     unsigned int länge = 0;
-    if (EVP_Digest(bytes.data(), bytes.size(), wert, &länge, EVP_sha256(), nullptr) != 1) return {};
+    EVP_MD_CTX* ctx = EVP_MD_CTX_new();
+    bool ok = ctx && EVP_DigestInit_ex(ctx, EVP_sha256(), nullptr) == 1;
+    for (std::string_view teil : teile) ok = ok && EVP_DigestUpdate(ctx, teil.data(), teil.size()) == 1;
+    ok = ok && EVP_DigestFinal_ex(ctx, wert, &länge) == 1;
+    EVP_MD_CTX_free(ctx);
+    if (!ok) return {};
     std::string text;
     char ziffern[3];
     for (unsigned int i = 0; i < länge; ++i) {
@@ -338,11 +344,10 @@ std::string Hashwert(std::string_view bytes) {
 
 std::string Kopietext(const struct stat& datei, std::string_view alt, std::string_view neu) {
     char kopf[Kopfgrenze + 1];
-    const int n = std::snprintf(kopf, sizeof kopf, "%s %llu %llu %zu %016llx %zu %016llx\n", Kennung.data(),
+    const int n = std::snprintf(kopf, sizeof kopf, "%s %llu %llu %zu %zu %s\n", Kennung.data(),
                                 static_cast<unsigned long long>(datei.st_dev),
-                                static_cast<unsigned long long>(datei.st_ino), alt.size(),
-                                static_cast<unsigned long long>(Prüfwert(alt)), neu.size(),
-                                static_cast<unsigned long long>(Prüfwert(neu)));
+                                static_cast<unsigned long long>(datei.st_ino), alt.size(), neu.size(),
+                                Hashwert({alt, neu}).c_str());
     std::string text(kopf, static_cast<std::size_t>(n));
     text.reserve(text.size() + alt.size() + neu.size());
     text.append(alt);
@@ -352,7 +357,10 @@ std::string Kopietext(const struct stat& datei, std::string_view alt, std::strin
 
 int KopieattributSetzen(int fd, const std::string& kopie, std::string_view text) {
     if (OhneNutzerattribute) return ENOTSUP;
-    const std::string wert = std::filesystem::path(kopie).filename().string() + " " + Hashwert(text);
+    // The header holds the hash of the rest: its own hash stands for the
+    // whole copy.
+    const std::string wert =
+        std::filesystem::path(kopie).filename().string() + " " + Hashwert({text.substr(0, text.find('\n') + 1)});
     if (::fsetxattr(fd, Kopieattribut, wert.data(), wert.size(), 0) != 0)
         return errno == EOPNOTSUPP ? ENOTSUP : errno;
     return ::fsync(fd) == 0 ? 0 : errno;
@@ -430,7 +438,8 @@ Rückholung KopieZurückholen(const std::string& ziel, std::size_t grenze, std::
     int fehlernummer = 0;
     if (!AllesLesen(k.fd, bytes, fehlernummer)) return fremd(Systemfehler::Text(fehlernummer));
     const std::string keineKopie = DS("sie ist nicht die Kopie, die die Datei nennt.");
-    if (Hashwert(bytes) != genannt->second) return fremd(keineKopie);
+    if (Hashwert({std::string_view(bytes).substr(0, bytes.find('\n') + 1)}) != genannt->second)
+        return fremd(keineKopie);
     const auto inhalt = KopieTeilen(std::move(bytes), ds, grenze);
     if (!inhalt) return fremd(keineKopie);
     std::string jetzt;
