@@ -244,11 +244,24 @@ std::string KopieFür(const std::string& datei, const std::string& alt, const st
     return Dateien::Intern::Kopietext(st, alt, neu);
 }
 
-// The files and folders of a set-up: the owner (uid 4711, a group of its
-// own) and the colleagues nobody and 4713 of the team's group.
-struct Beteiligte {
-    passwd Niemand{}, Besitzer{}, Zweiter{};
-    gid_t Team = 0, Eigene = 0;
+// The owner (uid 4711, a group of its own) and her colleagues nobody and
+// 4713 of the team's group, with the program's services and a folder of
+// the test's own (the test is skipped where it cannot act as other users).
+class Kollegenordner : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string grund;
+        const auto niemand = Testhilfe::Niemand(grund);
+        if (!niemand) GTEST_SKIP() << grund;
+        Niemand = Besitzer = Zweiter = *niemand;
+        Team = Testhilfe::FreieGruppe();
+        Eigene = Team + 1;
+        Besitzer.pw_uid = 4711;
+        Besitzer.pw_gid = Eigene;
+        Zweiter.pw_uid = 4713;
+        Zweiter.pw_gid = Team;
+        u.umgebung.Programm = programm.pfad.string();
+    }
     std::optional<std::string> Als(const passwd& wer, const std::function<std::string()>& schritt) const {
         return Testhilfe::AlsBenutzer(wer, {wer.pw_uid == Besitzer.pw_uid ? Eigene : Team, Team}, schritt);
     }
@@ -262,27 +275,8 @@ struct Beteiligte {
                })
             .value_or("(Kind abgebrochen)");
     }
-};
-
-// The owner and her colleagues of a test, with the program's services and
-// a folder of the test's own (the test is skipped where it cannot act as
-// other users).
-class Kollegenordner : public ::testing::Test {
-protected:
-    void SetUp() override {
-        std::string grund;
-        const auto niemand = Testhilfe::Niemand(grund);
-        if (!niemand) GTEST_SKIP() << grund;
-        b.Niemand = b.Besitzer = b.Zweiter = *niemand;
-        b.Team = Testhilfe::FreieGruppe();
-        b.Eigene = b.Team + 1;
-        b.Besitzer.pw_uid = 4711;
-        b.Besitzer.pw_gid = b.Eigene;
-        b.Zweiter.pw_uid = 4713;
-        b.Zweiter.pw_gid = b.Team;
-        u.umgebung.Programm = programm.pfad.string();
-    }
-    Beteiligte b;
+    passwd Niemand{}, Besitzer{}, Zweiter{};
+    gid_t Team = 0, Eigene = 0;
     Umgebung u;
     Testhilfe::Testordner ordner{"kollegenordner"}, programm{"kollegenordner_programm"};
 };
@@ -301,29 +295,29 @@ fs::path Ordner(const fs::path& wo, const std::string& name, gid_t team, mode_t 
 // A colleague who may not write the owner's file (0644) but may write
 // another file of hers (0664, the team's, as offices keep them under
 // umask 002) fills that one with a well-formed copy for her file (its
-// device and inode, both checksums, the file as the cut-off start of the
-// new content, his project as the old one) and renames it, from a folder he
+// device and inode, the hash, the file as the cut-off start of the new
+// content, his project as the old one) and renames it, from a folder he
 // may write, to a copy's name beside her file: in a group, a world-writable
 // and a sticky folder, under this version's name and the earlier one. Her
 // next open changes nothing, and names the file with its owner.
 TEST_F(Kollegenordner, UmbenannteDateiIstKeineKopie) {
-    const fs::path nebenan = Ordner(ordner.pfad, "nebenan", b.Team, 02775);
+    const fs::path nebenan = Ordner(ordner.pfad, "nebenan", Team, 02775);
     int nummer = 0;
     for (const Schreiber& s : AlleSchreiber(u)) {
         for (const mode_t modus : {02775, 0777, 01777}) {
             for (const char* endung : {".~zirvo-journal-Abc123", ".~zirvo-journal"}) {
                 SCOPED_TRACE(std::string(s.Titel) + ", Ordner " + std::to_string(modus) + ", " + endung);
-                const fs::path teil = Ordner(ordner.pfad, std::to_string(++nummer), b.Team, modus);
+                const fs::path teil = Ordner(ordner.pfad, std::to_string(++nummer), Team, modus);
                 u.umgebung.Konfiguration = teil.string();
                 const std::string pfad = (teil / s.Name).string(), kopie = (teil / ("." + std::string(s.Name) + endung)).string();
                 ASSERT_EQ(s.Speichern(pfad, 3), "");
-                ASSERT_TRUE(::chown(pfad.c_str(), b.Besitzer.pw_uid, b.Eigene) == 0 && ::chmod(pfad.c_str(), 0644) == 0);
+                ASSERT_TRUE(::chown(pfad.c_str(), Besitzer.pw_uid, Eigene) == 0 && ::chmod(pfad.c_str(), 0644) == 0);
                 const std::string vorher = Roh(pfad);
                 const std::string träger = (nebenan / ("Gemeinsam_" + std::to_string(nummer))).string();
                 std::ofstream(träger) << "Gemeinsam";
-                ASSERT_TRUE(::chown(träger.c_str(), b.Besitzer.pw_uid, b.Team) == 0 && ::chmod(träger.c_str(), 0664) == 0);
+                ASSERT_TRUE(::chown(träger.c_str(), Besitzer.pw_uid, Team) == 0 && ::chmod(träger.c_str(), 0664) == 0);
                 const std::string inhalt = KopieFür(pfad, "Projekt des Kollegen", vorher + "\n");
-                ASSERT_EQ(b.Als(b.Niemand,
+                ASSERT_EQ(Als(Niemand,
                                  [&] {
                                      std::ofstream(träger, std::ios::binary | std::ios::trunc) << inhalt;
                                      if (::access(pfad.c_str(), W_OK) == 0) return std::string("darf schreiben");
@@ -331,7 +325,7 @@ TEST_F(Kollegenordner, UmbenannteDateiIstKeineKopie) {
                                                                                          : std::string(std::strerror(errno));
                                  }),
                           "");
-                const std::string offen = b.Öffnen(s, pfad);
+                const std::string offen = Öffnen(s, pfad);
                 EXPECT_EQ(offen.substr(offen.find('\x01') + 1), vorher);
                 EXPECT_NE(offen.find("\"" + kopie + "\" (Besitzer: 4711). Sie wurde weder gelesen noch verändert"),
                           std::string::npos)
@@ -366,23 +360,23 @@ TEST_F(Kollegenordner, KopieNebenDerDatei) {
         {"zwei Kollegen, Ordner mit Sticky-Bit", Art::ZweiKollegen, 01777, ""},
         {"ohne Nutzerattribute", Art::OhneAttribute, 02775, "Sie können ihn dort öffnen."},
     };
-    const std::string liste = ListeMitKollegen({b.Niemand.pw_uid, b.Zweiter.pw_uid});
+    const std::string liste = ListeMitKollegen({Niemand.pw_uid, Zweiter.pw_uid});
     int nummer = 0;
     for (const Schreiber& s : AlleSchreiber(u)) {
         for (const Fall& f : fälle) {
             SCOPED_TRACE(std::string(s.Titel) + ": " + f.Titel);
-            const fs::path teil = Ordner(ordner.pfad, std::to_string(++nummer), b.Team, f.Ordner);
+            const fs::path teil = Ordner(ordner.pfad, std::to_string(++nummer), Team, f.Ordner);
             u.umgebung.Konfiguration = teil.string();
             const std::string pfad = (teil / s.Name).string(), name = "." + std::string(s.Name) + ".~zirvo-journal";
             const std::string gepflanzt = (teil / (name + "-Xyz789")).string();
             ASSERT_EQ(s.Speichern(pfad, 1), "");
-            ASSERT_EQ(::chown(pfad.c_str(), b.Besitzer.pw_uid, b.Eigene), 0);
+            ASSERT_EQ(::chown(pfad.c_str(), Besitzer.pw_uid, Eigene), 0);
             if (::setxattr(pfad.c_str(), Testhilfe::Acl, liste.data(), liste.size(), 0) != 0)
                 GTEST_SKIP() << "the file system keeps no access-control lists: " << std::strerror(errno);
-            ASSERT_EQ(b.Als(b.Niemand, [&] { return s.Speichern(pfad, 2); }), "");
+            ASSERT_EQ(Als(Niemand, [&] { return s.Speichern(pfad, 2); }), "");
             std::string gespeichert = Roh(pfad);
             auto abbrechen = [&](const passwd& wer, bool ohneAttribute) {
-                EXPECT_FALSE(b.Als(wer, [&] {
+                EXPECT_FALSE(Als(wer, [&] {
                     Dateien::OhneNutzerattribute = ohneAttribute;
                     Dateien::ImDateiUnterbrechung = [] { ::_exit(9); };
                     return s.Speichern(pfad, 6);
@@ -400,16 +394,16 @@ TEST_F(Kollegenordner, KopieNebenDerDatei) {
             case Art::ZuGross:
                 std::ofstream(gepflanzt) << "ZIRVO-Kopie 2";
                 fs::resize_file(gepflanzt, std::uintmax_t(1) << 30);
-                ASSERT_EQ(::chown(gepflanzt.c_str(), b.Niemand.pw_uid, b.Team), 0);
+                ASSERT_EQ(::chown(gepflanzt.c_str(), Niemand.pw_uid, Team), 0);
                 break;
-            case Art::Kollege: abbrechen(b.Niemand, false); break;
-            case Art::OhneAttribute: abbrechen(b.Niemand, true); break;
+            case Art::Kollege: abbrechen(Niemand, false); break;
+            case Art::OhneAttribute: abbrechen(Niemand, true); break;
             case Art::ZweiKollegen:
                 // One colleague's (empty) file under the earlier copy's name
                 // and his cut-off save keep the other from none of his.
-                ASSERT_EQ(b.Als(b.Zweiter, [&] { return std::ofstream((teil / name).string()) ? "" : "!"; }), "");
-                abbrechen(b.Zweiter, false);
-                for (int n = 3; n <= 4; ++n) ASSERT_EQ(b.Als(b.Niemand, [&] { return s.Speichern(pfad, n); }), "");
+                ASSERT_EQ(Als(Zweiter, [&] { return std::ofstream((teil / name).string()) ? "" : "!"; }), "");
+                abbrechen(Zweiter, false);
+                for (int n = 3; n <= 4; ++n) ASSERT_EQ(Als(Niemand, [&] { return s.Speichern(pfad, n); }), "");
                 gespeichert = Roh(pfad);
                 break;
             }
@@ -419,22 +413,22 @@ TEST_F(Kollegenordner, KopieNebenDerDatei) {
             std::map<std::string, std::uintmax_t> kopien;
             for (const std::string& k : Dateien::Kopien(pfad))
                 kopien[k] = fs::is_symlink(fs::symlink_status(k)) ? 0 : fs::file_size(k);
-            const std::string offen = b.Öffnen(s, pfad, f.Was == Art::OhneAttribute);
+            const std::string offen = Öffnen(s, pfad, f.Was == Art::OhneAttribute);
             if (*f.Meldung) EXPECT_NE(offen.find(f.Meldung), std::string::npos) << offen;
             else EXPECT_EQ(offen.find("Neben der Datei"), std::string::npos) << offen;
             EXPECT_EQ(offen.substr(offen.find('\x01') + 1), zurück ? gespeichert : vorher);
             char wert[256];
             EXPECT_LT(::getxattr(pfad.c_str(), "user.zirvo.journal", wert, sizeof wert), 0);
             if (zurück) {
-                EXPECT_NE(offen.find(std::string(" durch ") + b.Niemand.pw_name + " (begonnen am "), std::string::npos);
+                EXPECT_NE(offen.find(std::string(" durch ") + Niemand.pw_name + " (begonnen am "), std::string::npos);
                 // Gone, or emptied where the sticky folder keeps it.
                 for (const std::string& k : Dateien::Kopien(pfad)) EXPECT_EQ(fs::file_size(k), 0u) << k;
                 EXPECT_EQ(Dateien::Kopien(pfad).empty(), f.Ordner == 02775);
                 // Once: later saves stay, open after open.
                 for (int n = 3; n <= 4; ++n) {
-                    ASSERT_EQ(b.Als(b.Besitzer, [&] { return s.Speichern(pfad, n); }), "");
+                    ASSERT_EQ(Als(Besitzer, [&] { return s.Speichern(pfad, n); }), "");
                     const std::string später = Roh(pfad);
-                    EXPECT_EQ(b.Öffnen(s, pfad), "\x01" + später);
+                    EXPECT_EQ(Öffnen(s, pfad), "\x01" + später);
                 }
             } else if (f.Was == Art::OhneAttribute) {
                 // Her file as it was, the old content in a file of its own.
@@ -442,13 +436,13 @@ TEST_F(Kollegenordner, KopieNebenDerDatei) {
                 ASSERT_NE(stelle, std::string::npos) << offen;
                 const std::string abgelegt = offen.substr(stelle + 43, offen.find('"', stelle + 43) - stelle - 43);
                 EXPECT_EQ(Roh(abgelegt), gespeichert);
-                EXPECT_NE(abgelegt.find(std::string("(vor dem Speichern von ") + b.Niemand.pw_name + " am "),
+                EXPECT_NE(abgelegt.find(std::string("(vor dem Speichern von ") + Niemand.pw_name + " am "),
                           std::string::npos);
             } else {
                 // Everything under a copy's name as it was.
                 for (const auto& [k, grösse] : kopien)
                     EXPECT_EQ(fs::is_symlink(fs::symlink_status(k)) ? 0 : fs::file_size(k), grösse) << k;
-                const std::string wieder = b.Öffnen(s, pfad);
+                const std::string wieder = Öffnen(s, pfad);
                 EXPECT_EQ(wieder.substr(wieder.find('\x01')), offen.substr(offen.find('\x01')));
             }
         }
@@ -480,17 +474,17 @@ TEST_F(Kollegenordner, SperreEinesLesers) {
             // The wait for a writer's lock is long: once.
             if (!f.Leser && std::string(s.Titel) != "Projektdatei") continue;
             SCOPED_TRACE(std::string(s.Titel) + ": " + f.Titel);
-            const fs::path teil = Ordner(ordner.pfad, std::to_string(++nummer), b.Team, 02775);
+            const fs::path teil = Ordner(ordner.pfad, std::to_string(++nummer), Team, 02775);
             u.umgebung.Konfiguration = teil.string();
             const std::string pfad = (teil / s.Name).string();
             ASSERT_EQ(s.Speichern(pfad, 1), "");
-            ASSERT_TRUE(::chown(pfad.c_str(), b.Besitzer.pw_uid, b.Eigene) == 0 && ::chmod(pfad.c_str(), 0644) == 0);
+            ASSERT_TRUE(::chown(pfad.c_str(), Besitzer.pw_uid, Eigene) == 0 && ::chmod(pfad.c_str(), 0644) == 0);
             if (f.Gepflanzt) std::ofstream((teil / ("." + std::string(s.Name) + ".~zirvo-journal")).string()) << "x";
             // The lock, held by a child until the pipe closes.
             int bereit[2], ende[2];
             ASSERT_TRUE(::pipe(bereit) == 0 && ::pipe(ende) == 0);
             Testhilfe::Kindprozess halter(Testhilfe::AlsBenutzerSchritt(
-                f.Leser ? b.Niemand : b.Besitzer, {f.Leser ? b.Team : b.Eigene}, [&] {
+                f.Leser ? Niemand : Besitzer, {f.Leser ? Team : Eigene}, [&] {
                     ::close(ende[1]);
                     const int fd = ::open(pfad.c_str(), O_RDONLY);
                     const char gehalten = fd >= 0 && ::flock(fd, f.Art) == 0 ? '1' : '0';
@@ -504,7 +498,7 @@ TEST_F(Kollegenordner, SperreEinesLesers) {
             EXPECT_EQ(::read(bereit[0], &gehalten, 1), 1);
             ::close(bereit[0]);
             EXPECT_EQ(gehalten, '1');
-            const auto gesagt = b.Als(b.Besitzer, [&] {
+            const auto gesagt = Als(Besitzer, [&] {
                 const std::string gespeichert = s.Speichern(pfad, 2);
                 return gespeichert + "\x01" + (f.Leser ? s.Öffnen(pfad) : "");
             });
