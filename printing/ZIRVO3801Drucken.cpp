@@ -54,47 +54,6 @@ void PdfVorschlag(std::string& ordner, std::string& name) {
     name += ".pdf";
 }
 
-// A dry run's surface: the printer's measuring surface for the paper and
-// the metrics, with nothing drawn on it (on a system printer a drawing
-// would begin a job). The measuring surface stays its owner's. When a new
-// page begins and the engine has found a text out of its room, the layout
-// stops (seiteFertig throws).
-class Probefläche : public Plattform::Druckfläche {
-public:
-    Probefläche(Plattform::Druckfläche& f, std::function<void()> seiteFertig)
-        : f_(f), seiteFertig_(std::move(seiteFertig)) {}
-    void Querformat(bool quer) override { f_.Querformat(quer); }
-    double PapierBreite() const override { return f_.PapierBreite(); }
-    double PapierHöhe() const override { return f_.PapierHöhe(); }
-    double DruckbereichBreite() const override { return f_.DruckbereichBreite(); }
-    double DruckbereichHöhe() const override { return f_.DruckbereichHöhe(); }
-    int DuplexModus() const override { return 1; }
-    void DuplexModusSetzen(int) override {}
-    void Massstab(double, double, double, double) override {}
-    Plattform::Druckerangaben Angaben() const override { return f_.Angaben(); }
-    void Schrift(const Plattform::Druckschrift& s) override { f_.Schrift(s); }
-    std::string GefundeneSchrift() const override { return f_.GefundeneSchrift(); }
-    double Textbreite(std::string_view t) const override { return f_.Textbreite(t); }
-    double Zeilenhöhe() const override { return f_.Zeilenhöhe(); }
-    bool Schriftbreiten() const override { return f_.Schriftbreiten(); }
-    void Text(double, double, std::string_view) override {}
-    void Linie(double, double, double, double, double, Plattform::Druckfarbe) override {}
-    void Rechteck(double, double, double, double, double, Plattform::Druckfarbe) override {}
-    void Fläche(double, double, double, double, Plattform::Druckfarbe) override {}
-    int Seitennummer() const override { return seite_; }
-    void NeueSeite() override {
-        seiteFertig_();
-        ++seite_;
-    }
-    void NeuesExemplar() override { seite_ = 1; }
-    bool Beenden(std::string&) override { return true; }
-
-private:
-    Plattform::Druckfläche& f_;
-    std::function<void()> seiteFertig_;
-    int seite_ = 1;
-};
-
 // The symbol texts of a setting (with special characters or without) for
 // the span of a trial; those of the printout after it.
 class Symboltexte {
