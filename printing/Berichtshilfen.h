@@ -58,11 +58,14 @@ inline double Anteil(double a, double b) { return b == 0 ? 0 : a / b; }
 
 template <class F> void ZIRVO3801Drucken::Abschnitt(const std::string& teil, bool& failed, F&& abschnitt) {
     failed = false;
+    // A dry run's drawing knows which section it belongs to.
+    if (aufzeichnung_) aufzeichnung_->Markieren(Probemarke::AbschnittBeginn, teil);
     try {
         abschnitt(failed);
     } catch (const std::exception&) {
         failed = true;
     }
+    if (aufzeichnung_) aufzeichnung_->Markieren(Probemarke::AbschnittEnde);
     // The part that failed, from the outermost section to the innermost.
     if (failed) fehlerteil_ = fehlerteil_.empty() ? teil : teil + ", " + fehlerteil_;
 }

@@ -16,13 +16,14 @@ namespace {
 // One printout: set up, the section, end. A section that breaks off leaves
 // its document unfinished (a PDF is then not written) and says so.
 template <class Abschnitt> bool Drucken(bool quer, Abschnitt&& abschnitt) {
-    // Settings under which a text would leave its room have said so.
-    if (!ZIRVO3801Drucken::VorDemDruck(quer, abschnitt)) return false;
+    // Settings under which a text would leave its room have said so; else
+    // the pages of the dry run are those of the printout.
     ZIRVO3801Drucken bericht;
+    if (!bericht.VorDemDruck(false, quer, abschnitt)) return false;
     try {
         if (!bericht.Initialisieren(false, quer)) return false;
         bool failed = false;
-        abschnitt(bericht, failed);
+        bericht.Ausdrucken(abschnitt, failed);
         if (failed) return false;
     } catch (...) {
         Plattform::meldungen().Zeigen(DS("Fehler beim Ausdruck."), basZIRVO3801::ProgrammTitel,

@@ -27,6 +27,7 @@ struct Werte {
     bool Einfach;
     double Linie;
     double Links, Oben, Rechts, Unten;
+    bool operator==(const Werte&) const = default;
 };
 
 // The settings' values as they stand ("Arial" while no font is named).

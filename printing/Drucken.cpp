@@ -659,6 +659,13 @@ int Drucken::TextBox(int row, int col, int width, std::string_view text, bool bo
     return static_cast<int>(zeilen.size());
 }
 
+void Drucken::Abspielen(const Probeaufzeichnung& aufzeichnung,
+                        const std::function<void(Probemarke, const std::string&)>& marke) {
+    if (!fläche_) return;
+    gezeichnet_ = gezeichnet_ || aufzeichnung.Gezeichnet();
+    aufzeichnung.Abspielen(*fläche_, marke);
+}
+
 void Drucken::SkipCentimeters(double cm) {
     if (zellenhöhe_ <= 0) return;
     const double zeilen = cm / zellenhöhe_;

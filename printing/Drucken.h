@@ -44,8 +44,10 @@
 #pragma once
 
 #include "frame/Druckflaeche.h"
+#include "printing/Probeflaeche.h"
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -153,6 +155,12 @@ public:
     std::vector<std::string> Umbrechen(std::string_view text, double width, bool bold, int höchstens = 0);
     void SkipRows(int n) { blockanfang_ += n; }
     void SkipCentimeters(double cm);
+    // Draws on the job what a dry run of the same set-up recorded on its
+    // surface, call by call as it was drawn there: pages laid out before,
+    // not laid out again. The marks of the record are told to marke where
+    // they stand.
+    void Abspielen(const Probeaufzeichnung& aufzeichnung,
+                   const std::function<void(Probemarke, const std::string&)>& marke);
 
     // A subscript group of the markup is set in 2/3 of the font size and
     // lowered by 2/5 of a line.

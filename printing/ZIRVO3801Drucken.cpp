@@ -18,8 +18,11 @@
 #include <algorithm>
 #include <cstdio>
 #include <ctime>
+#include <exception>
 #include <filesystem>
 #include <functional>
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -28,12 +31,13 @@ void Fehlermeldung(const std::string& text) {
                                   Plattform::Knöpfe::OK);
 }
 
-std::tm Jetzt() {
-    std::time_t t = Plattform::umgebung().Jetzt();
+std::tm Ortszeit(std::time_t t) {
     std::tm tm{};
     localtime_r(&t, &tm);
     return tm;
 }
+
+std::tm Jetzt() { return Ortszeit(Plattform::umgebung().Jetzt()); }
 
 std::string Zeitformat(const char* format, const std::tm& tm) {
     char puffer[64];
@@ -53,47 +57,6 @@ void PdfVorschlag(std::string& ordner, std::string& name) {
     if (name.empty()) name = "ZIRVO";
     name += ".pdf";
 }
-
-// A dry run's surface: the printer's measuring surface for the paper and
-// the metrics, with nothing drawn on it (on a system printer a drawing
-// would begin a job). The measuring surface stays its owner's. When a new
-// page begins and the engine has found a text out of its room, the layout
-// stops (seiteFertig throws).
-class Probefläche : public Plattform::Druckfläche {
-public:
-    Probefläche(Plattform::Druckfläche& f, std::function<void()> seiteFertig)
-        : f_(f), seiteFertig_(std::move(seiteFertig)) {}
-    void Querformat(bool quer) override { f_.Querformat(quer); }
-    double PapierBreite() const override { return f_.PapierBreite(); }
-    double PapierHöhe() const override { return f_.PapierHöhe(); }
-    double DruckbereichBreite() const override { return f_.DruckbereichBreite(); }
-    double DruckbereichHöhe() const override { return f_.DruckbereichHöhe(); }
-    int DuplexModus() const override { return 1; }
-    void DuplexModusSetzen(int) override {}
-    void Massstab(double, double, double, double) override {}
-    Plattform::Druckerangaben Angaben() const override { return f_.Angaben(); }
-    void Schrift(const Plattform::Druckschrift& s) override { f_.Schrift(s); }
-    std::string GefundeneSchrift() const override { return f_.GefundeneSchrift(); }
-    double Textbreite(std::string_view t) const override { return f_.Textbreite(t); }
-    double Zeilenhöhe() const override { return f_.Zeilenhöhe(); }
-    bool Schriftbreiten() const override { return f_.Schriftbreiten(); }
-    void Text(double, double, std::string_view) override {}
-    void Linie(double, double, double, double, double, Plattform::Druckfarbe) override {}
-    void Rechteck(double, double, double, double, double, Plattform::Druckfarbe) override {}
-    void Fläche(double, double, double, double, Plattform::Druckfarbe) override {}
-    int Seitennummer() const override { return seite_; }
-    void NeueSeite() override {
-        seiteFertig_();
-        ++seite_;
-    }
-    void NeuesExemplar() override { seite_ = 1; }
-    bool Beenden(std::string&) override { return true; }
-
-private:
-    Plattform::Druckfläche& f_;
-    std::function<void()> seiteFertig_;
-    int seite_ = 1;
-};
 
 // The symbol texts of a setting (with special characters or without) for
 // the span of a trial; those of the printout after it.
@@ -134,6 +97,7 @@ bool ZIRVO3801Drucken::Initialisieren(bool duplex, bool landscape) {
         return false;
     }
     fehlerteil_.clear();
+    druckteil_.clear();
     Einrichten(duplex, landscape);
     return true;
 }
@@ -169,6 +133,7 @@ bool ZIRVO3801Drucken::AuftragBeginnen() {
     // name), so that its owner finds it in a shared queue.
     auftrag->Dokumentname(std::filesystem::path(ziel.empty() ? vorschlag : ziel).stem().string());
     drucken_.Auftrag(std::move(auftrag));
+    grundlage_.Drucker = name;
     pdf_ = name == Plattform::PdfDrucker;
     return true;
 }
@@ -189,12 +154,24 @@ void ZIRVO3801Drucken::Einstellungsfehler(const std::string& fehler) {
 }
 
 void ZIRVO3801Drucken::ProbeBeginnen(Plattform::Druckfläche& f, const Druckeinstellungen::Werte& w,
-                                     bool landscape) {
-    drucken_.Auftrag(std::make_unique<Probefläche>(f, [this] {
+                                     bool landscape, ZIRVO3801Drucken* ausdruck, bool duplex) {
+    auto probe = std::make_unique<Probefläche>(f, [this] {
         if (!drucken_.Raumfehler().empty()) throw Probeabbruch{};
-    }));
-    Einrichten(false, landscape, w);
-    SetzeUhrzeit();
+    });
+    Probefläche& fläche = *probe;
+    drucken_.Auftrag(std::move(probe));
+    // A measuring surface names the printer whose metrics it has.
+    grundlage_.Drucker = f.Angaben().Name;
+    Einrichten(duplex, landscape, w);
+    if (!ausdruck) {
+        SetzeUhrzeit();
+        return;
+    }
+    // The printout's own time; what the sections draw is kept.
+    zeitpunkt_ = ausdruck->zeitpunkt_;
+    uhrzeit_ = ausdruck->uhrzeit_;
+    aufzeichnung_ = std::make_unique<Probeaufzeichnung>();
+    fläche.Aufzeichnen(*aufzeichnung_);
 }
 
 std::string ZIRVO3801Drucken::Einrichtungsprobe(Plattform::Druckfläche& f, const Druckeinstellungen::Werte& w) {
@@ -235,10 +212,44 @@ Druckraster::Ausdruck ZIRVO3801Drucken::Einrichtung() {
             false};
 }
 
-std::string ZIRVO3801Drucken::ProbeEnde() {
+std::string ZIRVO3801Drucken::ProbeEnde(ZIRVO3801Drucken* ausdruck, bool failed) {
     std::string fehler = drucken_.Raumfehler();
+    // Pages that ran over the last row, a section that failed or a printout
+    // without a page: the printout lays its sections out and says so.
+    if (ausdruck && aufzeichnung_ && fehler.empty() && !failed && !drucken_.Überlauf() &&
+        aufzeichnung_->Gezeichnet()) {
+        ausdruck->vorlage_ = std::move(aufzeichnung_);
+        ausdruck->vorlagenGrundlage_ = grundlage_;
+    }
     drucken_.Auftrag(nullptr);
     return fehler;
+}
+
+bool ZIRVO3801Drucken::Abspielen(bool& failed) {
+    if (!vorlage_ || !drucken_.Fläche() || !(vorlagenGrundlage_ == grundlage_)) return false;
+    std::vector<std::string> abschnitte;
+    try {
+        drucken_.Abspielen(*vorlage_, [&](Probemarke marke, const std::string& text) {
+            switch (marke) {
+            case Probemarke::AbschnittBeginn: abschnitte.push_back(text); break;
+            case Probemarke::AbschnittEnde: abschnitte.pop_back(); break;
+            case Probemarke::Druckteil: druckteil_ = text; break;
+            }
+        });
+    } catch (const std::exception&) {
+        // As Abschnitt has it: a drawing that breaks off in a section fails
+        // the printout, named from the outermost section to the innermost;
+        // outside every section it goes on to the caller.
+        if (abschnitte.empty()) throw;
+        failed = true;
+        for (const std::string& teil : abschnitte) fehlerteil_ += (fehlerteil_.empty() ? "" : ", ") + teil;
+    }
+    return true;
+}
+
+void ZIRVO3801Drucken::DruckteilSetzen(const std::string& teil) {
+    druckteil_ = teil;
+    if (aufzeichnung_) aufzeichnung_->Markieren(Probemarke::Druckteil, teil);
 }
 
 void ZIRVO3801Drucken::Einrichten(bool duplex, bool landscape) {
@@ -254,6 +265,10 @@ void ZIRVO3801Drucken::Einrichten(bool duplex, bool landscape, const Druckeinste
     const Druckraster::Raster r = Druckraster::Seite(w, landscape, f.PapierBreite(), f.PapierHöhe());
     drucken_.ScaleA4(r.Links, r.Oben, landscape);
     drucken_.CharA4(r.Breite, r.Höhe, r.Spalten, r.Zeilen);
+    grundlage_.Werte = w;
+    grundlage_.Quer = landscape;
+    grundlage_.ZeilenNachSchrift = Drucken::ZeilenNachSchrift;
+    grundlage_.Gespiegelt = drucken_.Gespiegelt();
     einheiten_ = {"[-]",      "[m]",      "[m²]",    "[m³]",     "[W/m²K]",   "[kWh/m²]", "[W/mK]",   "[W/K]",
                   "[°C]",     "[K]",      "[m²/P]",  "[W/P]",    "[h/d]",     "[h/a]",    "[m³/h·m²]", "[kWh/m²K]",
                   "[%]",      "[m³/h]",   "[W]",     "[m²K/W]",  "[cm]",      "[kg/m³]",  "[MWh]",    "[W/m²]"};
@@ -265,13 +280,20 @@ bool ZIRVO3801Drucken::Beenden(bool weitereExemplare) {
         return true;
     }
     exemplarFolgt_ = false;
+    // The dry run's pages serve this printout only.
+    if (!weitereExemplare) vorlage_.reset();
     std::string fehler;
     if (drucken_.Terminate(fehler)) return true;
     Fehlermeldung(DS("Der Ausdruck konnte nicht abgeschlossen werden.") + (fehler.empty() ? "" : "\r\n" + fehler));
     return false;
 }
 
-void ZIRVO3801Drucken::SetzeUhrzeit() { uhrzeit_ = Zeitformat("%d.%d.%04d %d:%02d:%02d", Jetzt()); }
+void ZIRVO3801Drucken::SetzeUhrzeit() {
+    zeitpunkt_ = Plattform::umgebung().Jetzt();
+    uhrzeit_ = Zeitformat("%d.%d.%04d %d:%02d:%02d", Ortszeit(*zeitpunkt_));
+}
+
+std::time_t ZIRVO3801Drucken::Zeitpunkt() const { return zeitpunkt_ ? *zeitpunkt_ : Plattform::umgebung().Jetzt(); }
 
 void ZIRVO3801Drucken::DruckBeginn(bool einzelbauteil) {
     if (einzelbauteil) {
@@ -352,7 +374,7 @@ void ZIRVO3801Drucken::Kopf(const std::string& programm, int linie, const std::s
         for (std::size_t i = 1; i < teile.size(); ++i) d.TextBis(-1, 0, teile[i].first, teile[i].second, r);
     }
     d.LineX(0, r, 2, r, false, false);
-    std::tm tm = Jetzt();
+    const std::tm tm = Ortszeit(Zeitpunkt());
     char zeit[32];
     std::snprintf(zeit, sizeof zeit, "%02d.%02d.%02d  %02d:%02d", tm.tm_mday, tm.tm_mon + 1, tm.tm_year % 100,
                   tm.tm_hour, tm.tm_min);

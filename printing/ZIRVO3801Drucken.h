@@ -3,12 +3,16 @@
 //
 // Call order: Initialisieren (False: nothing is printed), for whole reports
 // SetzeUhrzeit and DruckBeginn, then the sections, then Beenden, which ends
-// the printer document. Callers: the print dialog of the system proof
-// (frmDrucken), the printer settings dialog (test page), the monthly energy
-// table (Energien), the material window (Baustoffliste), the component
-// editor (Bauteil, Fenster, Wärmebrücke), the print dialog of the
-// single-component proof (Titelblatt, Nachweis_Einzelbauteil) and the check
-// whether printing is set up (DruckerOK).
+// the printer document. The print dialogs and the windows' printouts lay
+// the sections out in a dry run first (VorDemDruck) and hand them to
+// Ausdrucken after each Initialisieren, which draws the pages of the dry
+// run on the job instead of laying them out again. Callers: the print
+// dialog of the system proof (frmDrucken), the printer settings dialog
+// (test page), the monthly energy table (Energien), the material window
+// (Baustoffliste), the component editor (Bauteil, Fenster, Wärmebrücke),
+// the print dialog of the single-component proof (Titelblatt,
+// Nachweis_Einzelbauteil) and the check whether printing is set up
+// (DruckerOK).
 //
 // A section that fails sets its failed flag and names itself (Fehlerteil);
 // the caller prints nothing further and lets the document go unfinished
@@ -27,6 +31,9 @@
 #include "printing/Druckraster.h"
 
 #include <array>
+#include <ctime>
+#include <memory>
+#include <optional>
 #include <string>
 
 class Baustoff;
@@ -81,11 +88,16 @@ public:
     // printed, no file asked for). "" when every text of them kept its room;
     // else what does not fit, naming the first text that leaves its room
     // (the layout stops at the end of that page).
+    // ausdruck: the printout the dry run is for, printed with duplex: the
+    // dry run takes its print time and lays out its pages as its job would
+    // (back pages mirrored on both sides); where every section passes, the
+    // printout keeps what was drawn and draws it on its job (Ausdrucken).
     template <class Abschnitte>
     static std::string Probelauf(Plattform::Druckfläche& f, const Druckeinstellungen::Werte& w, bool landscape,
-                                 Abschnitte&& abschnitte) {
+                                 Abschnitte&& abschnitte, ZIRVO3801Drucken* ausdruck = nullptr,
+                                 bool duplex = false) {
         ZIRVO3801Drucken probe;
-        probe.ProbeBeginnen(f, w, landscape);
+        probe.ProbeBeginnen(f, w, landscape, ausdruck, duplex);
         bool failed = false;
         try {
             abschnitte(probe, failed);
@@ -94,7 +106,7 @@ public:
             // The printout itself will say so.
             return {};
         }
-        return probe.ProbeEnde();
+        return probe.ProbeEnde(ausdruck, failed);
     }
     // The set-up dialog's trial of settings, upright and without rows by
     // font height: the cover's fixed parts and the test page, and the
@@ -106,30 +118,52 @@ public:
     static std::string Einrichtungsprobe(Plattform::Druckfläche& f, const Druckeinstellungen::Werte& w);
     // That trial as a way the settings are printed.
     static Druckraster::Ausdruck Einrichtung();
-    // The same before a printout, with the printer and settings it prints
-    // with: False, said in a message, when the settings do not fit
+    // The same before this printout, with the printer, settings, duplex
+    // mode and print time it prints with (the print time taken now where
+    // none was): False, said in a message, when the settings do not fit
     // (Initialisieren) or a text would leave its room; the printout is then
     // not begun. The message names what prints the sections instead, also
     // passing the set-up dialog's trial (so that it can be stored);
     // zeilenwahl: the printout's rows by font height are the user's choice.
+    // When it passes, the pages it laid out are the printout's (Ausdrucken).
     template <class Abschnitte>
-    static bool VorDemDruck(bool landscape, Abschnitte&& abschnitte, bool zeilenwahl = false) {
+    bool VorDemDruck(bool duplex, bool landscape, Abschnitte&& abschnitte, bool zeilenwahl = false) {
+        vorlage_.reset();
+        if (!zeitpunkt_) SetzeUhrzeit();
         Druckeinstellungen::DruckerVorgabe(Global::Initialisierung);
         const Initialisierung& ini = Global::Initialisierung;
         const Druckraster::Ausdruck druck{
             landscape, Drucken::ZeilenNachSchrift,
             [&](Plattform::Druckfläche& f, const Druckeinstellungen::Werte& v, bool zeilenNachSchrift) {
                 const Drucken::ZeilenNachSchriftSetzen zeilen(zeilenNachSchrift);
-                return Probelauf(f, v, landscape, abschnitte);
+                return Probelauf(f, v, landscape, abschnitte, this, duplex);
             },
             zeilenwahl};
         const std::string fehler = Druckraster::Druckermeldung(ini.DruckerName, Druckeinstellungen::Gelesen(ini),
                                                                {druck}, {Einrichtung()}, ini.DruckerDateiname);
         if (fehler.empty()) return true;
+        vorlage_.reset();
         Einstellungsfehler(fehler);
         return false;
     }
-    // The print time of a whole report: now, as "d.m.yyyy h:mm:ss".
+    // The sections on the job that Initialisieren set up, each copy alike:
+    // the pages of the dry run before it (VorDemDruck) drawn as they were
+    // laid out, where that passed on the measuring surface of this printer
+    // with this set-up; else laid out as the sections lay them out. A
+    // drawing that breaks off fails as the section it belongs to would
+    // (failed, Fehlerteil and Druckteil as the laying out leaves them).
+    template <class Abschnitte> void Ausdrucken(Abschnitte&& abschnitte, bool& failed) {
+        failed = false;
+        if (!Abspielen(failed)) abschnitte(*this, failed);
+    }
+    // The part of the printout the caller prints next ("" none), for its
+    // message when the printout fails; drawn from a dry run, the part the
+    // drawing has reached.
+    void DruckteilSetzen(const std::string& teil);
+    const std::string& Druckteil() const { return druckteil_; }
+    // The print time of a whole report: now, as "d.m.yyyy h:mm:ss"; the
+    // head lines print it too (until it is set they print the time they
+    // are drawn at).
     void SetzeUhrzeit();
     // The kind of document (by the task "ArtB", or the single-component
     // proof) and the project name for the page titles.
@@ -159,6 +193,7 @@ public:
     void Abbrechen() {
         drucken_.Auftrag(nullptr);
         exemplarFolgt_ = false;
+        vorlage_.reset();
     }
 
     // --- sections ---
@@ -216,6 +251,8 @@ private:
     std::string dokumentart_;
     std::string projektname_;
     std::string uhrzeit_;
+    std::optional<std::time_t> zeitpunkt_; // the print time, once taken
+    std::string druckteil_;
     std::array<std::string, 24> einheiten_{};
     std::array<bool, 12> heizmonate_{};
     std::string fehlerteil_;
@@ -233,9 +270,32 @@ private:
     bool AuftragBeginnen();
     // A dry run stops at the end of the page where a text left its room.
     struct Probeabbruch {};
-    // The dry run on the measuring surface f with the settings w.
-    void ProbeBeginnen(Plattform::Druckfläche& f, const Druckeinstellungen::Werte& w, bool landscape);
-    std::string ProbeEnde();
+    // What a page's layout depends on beside the sections: the printer whose
+    // metrics it is measured with, the settings, the orientation, rows by
+    // font height and mirrored back pages.
+    struct Grundlage {
+        std::string Drucker;
+        Druckeinstellungen::Werte Werte{};
+        bool Quer = false, ZeilenNachSchrift = false, Gespiegelt = false;
+        bool operator==(const Grundlage&) const = default;
+    };
+    Grundlage grundlage_; // of the job, or of the dry run's surface
+    // A dry run's drawing while it lays out (for a printout); a printout's
+    // dry run that passed, and the set-up it was laid out with.
+    std::unique_ptr<Probeaufzeichnung> aufzeichnung_, vorlage_;
+    Grundlage vorlagenGrundlage_;
+    // The dry run on the measuring surface f with the settings w, for the
+    // printout ausdruck (if any) with its duplex mode.
+    void ProbeBeginnen(Plattform::Druckfläche& f, const Druckeinstellungen::Werte& w, bool landscape,
+                       ZIRVO3801Drucken* ausdruck, bool duplex);
+    // What did not fit, ""; a dry run for a printout whose sections all
+    // passed leaves its drawing with the printout.
+    std::string ProbeEnde(ZIRVO3801Drucken* ausdruck, bool failed);
+    // The dry run's pages drawn on the job, where they are this job's; False
+    // when the sections are to be laid out.
+    bool Abspielen(bool& failed);
+    // The print time taken, else now.
+    std::time_t Zeitpunkt() const;
     static void Einstellungsfehler(const std::string& fehler);
     void Einrichten(bool duplex, bool landscape, const Druckeinstellungen::Werte& w);
     // Font, line width, margins, duplex and grid of the settings.

@@ -221,12 +221,13 @@ bool frmDrucken::ExemplareDrucken(const std::string& letters, int copies, bool d
     };
     // Settings under which a text would leave its room have said so (and
     // whether rows by font height, this dialog's choice, would print them).
-    if (!ZIRVO3801Drucken::VorDemDruck(false, abschnitte, true)) return true;
+    // Its pages are those of the printout, each copy alike.
+    if (!b.VorDemDruck(duplex, false, abschnitte, true)) return true;
     for (int exemplar = 1; exemplar <= copies; ++exemplar) {
         if (!b.Initialisieren(duplex, false)) return true;
         bool failed = false;
         try {
-            abschnitte(b, failed);
+            b.Ausdrucken(abschnitte, failed);
         } catch (const std::exception&) {
             failed = true;
         }

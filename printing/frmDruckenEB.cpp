@@ -109,26 +109,25 @@ void frmDruckenEB::DruckAusführen(const std::string& auswahl, int exemplare, bo
     if (!bericht_) bericht_ = std::make_unique<ZIRVO3801Drucken>();
     ZIRVO3801Drucken& R = *bericht_;
     R.SetzeUhrzeit();
-    std::string teil;
     const auto abschnitte = [&](ZIRVO3801Drucken& b, bool& fehler) {
         b.DruckBeginn(true);
         for (char c : auswahl) {
             if (c == 'X') {
-                teil = DS("Einzelbauteilnachweis");
+                b.DruckteilSetzen(DS("Einzelbauteilnachweis"));
                 b.Nachweis_Einzelbauteil(fehler);
             } else if (c == 'T') {
-                teil = DS("Titelblatt");
+                b.DruckteilSetzen(DS("Titelblatt"));
                 b.Titelblatt(true, fehler);
             }
             if (fehler) break;
         }
     };
-    // Settings under which a text would leave its room have said so.
-    if (!ZIRVO3801Drucken::VorDemDruck(false, abschnitte)) {
+    // Settings under which a text would leave its room have said so; else
+    // its pages are those of the printout, each copy alike.
+    if (!R.VorDemDruck(duplex, false, abschnitte)) {
         failed = true;
         return;
     }
-    teil.clear();
     try {
         for (int kopie = 1; kopie <= exemplare; ++kopie) {
             // A printer that is gone, or a PDF file not chosen, has been
@@ -137,9 +136,9 @@ void frmDruckenEB::DruckAusführen(const std::string& auswahl, int exemplare, bo
                 failed = true;
                 return;
             }
-            abschnitte(R, failed);
+            R.Ausdrucken(abschnitte, failed);
             if (failed) break;
-            teil.clear();
+            R.DruckteilSetzen({});
             // A document that cannot be finished has said why. Copies to
             // the PDF printer go into its one document.
             if (!R.Beenden(kopie < exemplare)) {
@@ -154,6 +153,7 @@ void frmDruckenEB::DruckAusführen(const std::string& auswahl, int exemplare, bo
     // The unfinished document is dropped: a PDF file keeps what it held
     // before, and a system printer gets nothing where it lets the job go.
     R.Seiten().Auftrag(nullptr);
+    const std::string& teil = R.Druckteil();
     Melden(teil.empty() ? DS("Fehler beim Ausdruck.") : DSFormat("Fehler beim Ausdruck: @", teil),
            Plattform::Symbol::Fehler);
 }

@@ -35,8 +35,11 @@ public:
     bool Beidseitig(const std::string& drucker) override {
         return std::find(Einseitig.begin(), Einseitig.end(), drucker) == Einseitig.end();
     }
-    std::unique_ptr<Plattform::Druckfläche> Messfläche(const std::string&) override {
-        return std::make_unique<Aufzeichnungsfläche>();
+    // A surface with the metrics of the printer's jobs, named as the printer.
+    std::unique_ptr<Plattform::Druckfläche> Messfläche(const std::string& drucker) override {
+        auto f = std::make_unique<Aufzeichnungsfläche>();
+        f->Drucker.Name = drucker;
+        return f;
     }
     std::unique_ptr<Plattform::Druckfläche> Auftrag(const std::string& drucker, const std::string& ziel,
                                                     std::string& fehler) override {
