@@ -117,8 +117,8 @@ void frmZIRVO3801::ProjektZoneEinlesen() {
     for (std::int16_t t = TabelleEBF; t <= TabelleF; ++t) TabelleLaden(t, false);
     const bool übernommen = ZonenrechnungÜbernehmen(true);
     const Rechenstand vorher = übernommen ? Rechenstand() : Rechenbeginn();
-    if (!übernommen)
-        for (std::int16_t t = TabelleEBF; t <= TabelleF; ++t) TabelleBerechnen(t);
+    Tabellenvorlauf vorlauf;
+    if (!übernommen) TabellenVorausBerechnen(vorlauf);
     {
         // What the dialogs work out while they load are the zone's results;
         // a zone that took its kept figures keeps all its values as they were.
@@ -139,8 +139,53 @@ void frmZIRVO3801::ProjektZoneEinlesen() {
         return;
     }
     const basZIRVOFehler::EingabefehlerDaten fehler = Eingabefehler;
-    ZoneBerechnenAb(vorher);
+    ZoneBerechnenAb(vorher, &vorlauf);
     Eingabefehler = fehler;
+}
+
+void frmZIRVO3801::TabellenVorausBerechnen(Tabellenvorlauf& vorlauf) {
+    Projekt& p = Global::Projekt;
+    Gebäudehülle& hülle = Gebäudehülle::Instanz();
+    const std::int16_t zone = p.GetNZone();
+    vorlauf = Tabellenvorlauf();
+    vorlauf.zone = zone;
+    vorlauf.eingabestand = p.Eingabestand(zone);
+    vorlauf.eintragsstand = hülle.Eintragsstand();
+    vorlauf.fehlerfrei = true;
+    vorlauf.heizmonateGleich = true;
+    {
+        struct Protokoll {
+            Projekt& p;
+            ~Protokoll() { p.SchreibprotokollSetzen(nullptr); }
+        } protokoll{p};
+        p.SchreibprotokollSetzen(&vorlauf.geschrieben);
+        for (std::int16_t t = TabelleEBF; t <= TabelleF; ++t) {
+            if (TabelleBerechnen(t)) vorlauf.fehlerfrei = false;
+            if (t == TabelleA) vorlauf.heizmonate = p.MonateOK();
+            else if (t > TabelleA && p.MonateOK() != vorlauf.heizmonate) vorlauf.heizmonateGleich = false;
+        }
+    }
+    vorlauf.hüllenstand = hülle.Zonenstand(zone);
+}
+
+bool frmZIRVO3801::TabellenvorlaufGilt(const Rechenstand& vorher, const Tabellenvorlauf& vorlauf) {
+    Projekt& p = Global::Projekt;
+    const std::int16_t zone = p.GetNZone();
+    if (!vorlauf.fehlerfrei || !vorlauf.heizmonateGleich || vorlauf.zone != zone || !vorher.vorhanden ||
+        vorher.zone != zone || p.Eingabestand(zone) != vorlauf.eingabestand ||
+        Gebäudehülle::Instanz().Zonenstand(zone) != vorlauf.hüllenstand || !(RechenstandLesen() == vorher) ||
+        !ZellenUnverändert(vorher))
+        return false;
+    // What the tables stored is still stored; the heating months their
+    // steps would find now are those they summed over.
+    const Kollektion* werte = p.Zonenwerte(zone);
+    if (!werte) return false;
+    for (const auto& [schlüssel, wert] : vorlauf.geschrieben) {
+        const Kollektion::Wert* jetzt = werte->Eintrag(schlüssel);
+        if (!jetzt || !Kollektion::Gleich(*jetzt, wert)) return false;
+    }
+    p.SetMtOK();
+    return p.MonateOK() == vorlauf.heizmonate;
 }
 
 bool frmZIRVO3801::ProjektZoneBerechnen() {
@@ -148,7 +193,8 @@ bool frmZIRVO3801::ProjektZoneBerechnen() {
     return ZoneBerechnenAb(Rechenbeginn());
 }
 
-bool frmZIRVO3801::ZoneBerechnenAb(const Rechenstand& vorher) {
+bool frmZIRVO3801::ZoneBerechnenAb(const Rechenstand& vorher, const Tabellenvorlauf* vorlauf) {
+    if (vorlauf && !TabellenvorlaufGilt(vorher, *vorlauf)) vorlauf = nullptr;
     const bool bisher = zoneBerechnen_;
     zoneBerechnen_ = true;
     ++Zonenberechnungen;
@@ -156,7 +202,7 @@ bool frmZIRVO3801::ZoneBerechnenAb(const Rechenstand& vorher) {
     {
         // What the computation writes into the zone are its results.
         Projekt::Rechenbereich rechnung(Global::Projekt);
-        fehler = ZoneSchritteBerechnen();
+        fehler = ZoneSchritteBerechnen(vorlauf);
     }
     zoneBerechnen_ = bisher;
     GenutzteSolareGewinneSetzen(fehler);
@@ -200,6 +246,15 @@ bool frmZIRVO3801::ZoneUnverändert(const Rechenstand& gemerkt) const {
     return RechenstandLesen() == gemerkt && werte && Kollektion::Gleich(*werte, gemerkt.werte);
 }
 
+bool frmZIRVO3801::ZellenUnverändert(const Rechenstand& gemerkt) const {
+    if (!zonenrechnung_) return false;
+    const std::vector<TextBox*>& zellen = zonenrechnung_->zellen;
+    if (zellen.size() != gemerkt.zellen.size()) return false;
+    for (std::size_t i = 0; i < zellen.size(); ++i)
+        if (zellen[i]->Text() != gemerkt.zellen[i]) return false;
+    return true;
+}
+
 frmZIRVO3801::Rechenstand frmZIRVO3801::Rechenbeginn() {
     Rechenstand stand = RechenstandLesen();
     const Kollektion* werte = Global::Projekt.Zonenwerte(stand.zone);
@@ -216,9 +271,7 @@ bool frmZIRVO3801::ZonenrechnungÜbernehmen(bool laden) {
     if (!p.Exist() || zone < 0 || zone >= p.ZonenAnzahl() || zone >= Projekt::MaxZonen) return false;
     Zonenrechnung& z = ZonenrechnungHolen();
     Zonenrechnung::Eintrag& e = z.zonen[static_cast<std::size_t>(zone)];
-    if (!e.gültig || !ZoneUnverändert(e.vorher)) return false;
-    for (std::size_t i = 0; i < z.zellen.size(); ++i)
-        if (z.zellen[i]->Text() != e.vorher.zellen[i]) return false;
+    if (!e.gültig || !ZoneUnverändert(e.vorher) || !ZellenUnverändert(e.vorher)) return false;
 
     // The same inputs: what the computation left comes back.
     for (std::size_t i = 0; i < z.zellen.size(); ++i) {
