@@ -695,8 +695,10 @@ private:
     struct Tabellenbeschreibung;
     static const Tabellenbeschreibung* Beschreibung(std::int16_t t);
     Steuerelementfeld<TextBox>& Feld(const Spalte& spalte);
-    void ZelleSetzen(TextBox& zelle, const Kollektion::Wert* wert);
-    bool ZeileLeer(const Tabellenbeschreibung& b, int zeile);
+    // The field format of each column of a table, in column order.
+    std::vector<Feldformat> Spaltenformate(const Tabellenbeschreibung& b);
+    void ZelleSetzen(TextBox& zelle, const Feldformat& format, const Kollektion::Wert* wert);
+    bool ZeileLeer(const Tabellenbeschreibung& b, const std::vector<Feldformat>& formate, int zeile);
     // Loads the cells of table t; with berechnen, computes the table as well.
     void TabelleLaden(std::int16_t t, bool berechnen = true);
     // Every cell of the four tables and every total label the computation
