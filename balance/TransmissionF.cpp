@@ -93,14 +93,15 @@ bool frmZIRVO3801::BerechnenQtF() {
                     return Fehler(DS("Fenster nicht gefunden"), &txtFBt[i]);
                 // A value of the item outside 0..1 would leave the row with
                 // what it held before: it is an error of the item.
-                const std::string zeile = basZIRVOFehler::Zeilenangabe(i), nummer = std::to_string(Bt);
                 if (gWert < 0)
-                    return Fehler(zeile + DSFormat("Der g-Wert von Fenster @ muss zwischen 0 und 1 sein.", nummer),
+                    return Fehler(basZIRVOFehler::Zeilenangabe(i) +
+                                      DSFormat("Der g-Wert von Fenster @ muss zwischen 0 und 1 sein.", std::to_string(Bt)),
                                   &txtFBt[i]);
                 if (ffWert < 0)
-                    return Fehler(zeile + DSFormat("Der Abminderungsfaktor für Fensterrahmen von Fenster @ muss "
-                                                   "zwischen 0 und 1 sein.",
-                                                   nummer),
+                    return Fehler(basZIRVOFehler::Zeilenangabe(i) +
+                                      DSFormat("Der Abminderungsfaktor für Fensterrahmen von Fenster @ muss "
+                                               "zwischen 0 und 1 sein.",
+                                               std::to_string(Bt)),
                                   &txtFBt[i]);
                 TextFeldSetzen(txtFU[i], wert);
                 if (gWert >= 0 && gWert <= 1) TextFeldSetzen(txtFg[i], gWert);

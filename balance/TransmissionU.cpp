@@ -127,7 +127,7 @@ bool frmZIRVO3801::BerechnenQtU() {
                                              Bu.empty() ? "Der b-Faktor bG (@) muss zwischen 0 und 1 sein."
                                                         : "Der b-Faktor bu (@) muss zwischen 0 und 1 sein.",
                                              Bu.empty() ? &txtDuBG[i] : &txtDuBu[i]}},
-                                           basZIRVOFehler::Zeilenangabe(i)))
+                                           [i] { return basZIRVOFehler::Zeilenangabe(i); }))
                 return true;
         } else if (IstZahltext(Tin)) {
             // A room temperature counts in whole degrees.
