@@ -56,6 +56,7 @@ bool frmZIRVO3801::BerechnenQtU() {
     double betragssumme = 0;
 
     const int zeilen = Zeilenzahl(*this, TabelleU, txtDuC.Anzahl());
+    const Feldformat formatU = FeldformatLesen(txtDuU[0].Name);
     for (int i = 0; i < zeilen; ++i) {
         std::array<double, 12> zeile{};
 
@@ -80,7 +81,7 @@ bool frmZIRVO3801::BerechnenQtU() {
             } else {
                 if (!WärmebrückeHolen(Bt, wert, bez)) return Fehler(DS("Wärmebrücke nicht gefunden"), &txtDuBt[i]);
             }
-            TextFeldSetzen(txtDuU[i], wert);
+            txtDuU[i].setText(Zellanzeige(formatU, wert));
             if (basZIRVO_Format::TextRechtsTrimmen(txtDuBez[i].Text()).empty()) TextFeldSetzen(txtDuBez[i], bez);
         }
 
