@@ -2,6 +2,7 @@
 
 #include "project/ProjektGlobal.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <limits>
@@ -298,6 +299,8 @@ bool Gebäudehülle::FürTest__QMt(std::int16_t Zone, std::int16_t Art, std::int
 std::vector<GebäudehülleElement> Gebäudehülle::Zonenzeilen(std::int16_t Zone) {
     StandPrüfen();
     std::vector<GebäudehülleElement> zeilen;
+    zeilen.reserve(static_cast<std::size_t>(
+        std::count_if(elemente_.begin(), elemente_.end(), [Zone](const auto& e) { return e.Zone == Zone; })));
     for (const auto& e : elemente_)
         if (e.Zone == Zone) zeilen.push_back(e);
     return zeilen;
