@@ -723,7 +723,7 @@ private:
     // the zone, whose record of input errors it then leaves as a load does.
     bool ZonenrechnungÜbernehmen(bool laden);
     // Keeps the computation just done (or forgets the zone's one on failure).
-    void ZonenrechnungMerken(const Rechenstand& vorher, bool fehler);
+    void ZonenrechnungMerken(Rechenstand vorher, bool fehler);
     // The computation's inputs as they stand now, without the cells and the
     // zone's own values; Rechenbeginn: with them, before a computation.
     Rechenstand RechenstandLesen() const;
@@ -755,7 +755,7 @@ private:
     bool TabellenvorlaufGilt(const Rechenstand& vorher, const Tabellenvorlauf& vorlauf);
     // Computes the current zone (counted) and keeps the computation as one
     // that started from vorher; vorlauf: the load's tables computed from it.
-    bool ZoneBerechnenAb(const Rechenstand& vorher, const Tabellenvorlauf* vorlauf = nullptr);
+    bool ZoneBerechnenAb(Rechenstand vorher, const Tabellenvorlauf* vorlauf = nullptr);
     // The inputs are those kept (the cells apart).
     bool ZoneUnverändert(const Rechenstand& gemerkt) const;
     // The cells hold the texts kept.
