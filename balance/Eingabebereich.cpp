@@ -32,10 +32,15 @@ constexpr Nutzungsgrenze Grenzen[] = {
 } // namespace
 
 bool Ausserhalb(std::int16_t tabelle, std::initializer_list<Prüfung> prüfungen, const std::string& vorspann) {
+    return Ausserhalb(tabelle, prüfungen, [&vorspann] { return vorspann; });
+}
+
+bool Ausserhalb(std::int16_t tabelle, std::initializer_list<Prüfung> prüfungen,
+                const std::function<std::string()>& vorspann) {
     for (const Prüfung& p : prüfungen) {
         if (p.wert >= p.min && p.wert <= p.max) continue;
         Eingabefehler.Beginnen(Global::Projekt.GetNZone(), tabelle);
-        Eingabefehler.Setzen(vorspann + DSFormat(p.vorlage, Anzeigezahl::Zahltext(p.wert)), p.element);
+        Eingabefehler.Setzen(vorspann() + DSFormat(p.vorlage, Anzeigezahl::Zahltext(p.wert)), p.element);
         return true;
     }
     return false;

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <initializer_list>
 #include <limits>
 #include <string>
@@ -37,6 +38,9 @@ struct Prüfung {
 // message through DSFormat, at its field. True when one was found; the
 // record is left as it was when none was.
 bool Ausserhalb(std::int16_t tabelle, std::initializer_list<Prüfung> prüfungen, const std::string& vorspann = {});
+// The same with the lead made only for a value outside its range.
+bool Ausserhalb(std::int16_t tabelle, std::initializer_list<Prüfung> prüfungen,
+                const std::function<std::string()>& vorspann);
 
 // The check of a zone's use value ("AVE", "PFl", "PWP", "PPr", "El", "fe",
 // "C") against its range as the balance reads it, with its message. The

@@ -2,8 +2,10 @@
 
 #include "project/ProjektGlobal.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <limits>
 #include <string_view>
 
 namespace {
@@ -39,6 +41,7 @@ void Gebäudehülle::StandPrüfen() {
     const std::uint64_t stand = Global::Projekt.Strukturstand();
     if (stand == strukturstand_) return;
     elemente_.clear();
+    eingetragen_.clear();
     index_.clear();
     strukturstand_ = stand;
     zonenstände_.clear();
@@ -66,15 +69,24 @@ std::size_t Gebäudehülle::ElementSuchen(std::int16_t Zone, std::int16_t Art, s
     neu.Art = Art;
     neu.Zeile = Zeile;
     elemente_.push_back(std::move(neu));
+    eingetragen_.push_back(0);
     index_.emplace(schlüssel, elemente_.size() - 1);
     return elemente_.size() - 1;
 }
 
-void Gebäudehülle::Zurücksetzen(std::int16_t Zone) {
+void Gebäudehülle::Zurücksetzen(std::int16_t Zone) { ZurücksetzenAusser(Zone, std::numeric_limits<std::uint64_t>::max()); }
+
+std::uint64_t Gebäudehülle::Eintragsstand() {
+    StandPrüfen();
+    return zähler_;
+}
+
+void Gebäudehülle::ZurücksetzenAusser(std::int16_t Zone, std::uint64_t seit) {
     StandPrüfen();
     Geändert(Zone);
-    for (auto& e : elemente_) {
-        if (e.Zone != Zone) continue;
+    for (std::size_t i = 0; i < elemente_.size(); ++i) {
+        auto& e = elemente_[i];
+        if (e.Zone != Zone || eingetragen_[i] > seit) continue;
         GebäudehülleElement leer;
         leer.Zone = e.Zone;
         leer.Art = e.Art;
@@ -88,7 +100,17 @@ GebäudehülleElement& Gebäudehülle::ZeileEintragen(std::int16_t Zone, std::in
                                                   bool Heizung, const std::string& Orientierung) {
     StandPrüfen();
     Geändert(Zone);
-    auto& e = elemente_[ElementSuchen(Zone, Art, Zeile)];
+    const std::size_t i = ElementSuchen(Zone, Art, Zeile);
+    eingetragen_[i] = zähler_;
+    auto& e = elemente_[i];
+    // A row entered holds what its entry gives and nothing of what the
+    // record held before (the values of the other kinds stay empty).
+    e.Neigung = 0;
+    e.bu = e.bG = 0;
+    e.Tin.clear();
+    e.g = e.FF = e.fS1 = e.fS23 = e.fS2 = e.fS3 = 0;
+    e.Verlust.clear();
+    e.Gewinn.clear();
     e.Code = Code;
     e.Fläche = Fläche;
     e.Bt = Bt;
@@ -277,6 +299,8 @@ bool Gebäudehülle::FürTest__QMt(std::int16_t Zone, std::int16_t Art, std::int
 std::vector<GebäudehülleElement> Gebäudehülle::Zonenzeilen(std::int16_t Zone) {
     StandPrüfen();
     std::vector<GebäudehülleElement> zeilen;
+    zeilen.reserve(static_cast<std::size_t>(
+        std::count_if(elemente_.begin(), elemente_.end(), [Zone](const auto& e) { return e.Zone == Zone; })));
     for (const auto& e : elemente_)
         if (e.Zone == Zone) zeilen.push_back(e);
     return zeilen;

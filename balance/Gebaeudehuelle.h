@@ -111,9 +111,17 @@ public:
     // A mark of the zone's records, unique for the run: it changes with
     // every write of them and whenever all records are dropped.
     std::uint64_t Zonenstand(std::int16_t Zone);
+    // A mark of the rows entered so far, and every record of the zone that
+    // no row entered since that mark back to its empty state: when the rows
+    // entered since then are those a computation would enter again after
+    // Zurücksetzen, the records are what that computation leaves.
+    std::uint64_t Eintragsstand();
+    void ZurücksetzenAusser(std::int16_t Zone, std::uint64_t seit);
 
 private:
     std::vector<GebäudehülleElement> elemente_;
+    // Per record: the mark of its last entry (0: none since it was made).
+    std::vector<std::uint64_t> eingetragen_;
     std::unordered_map<std::uint64_t, std::size_t> index_; // key (zone, kind, row) -> record
     std::uint64_t strukturstand_ = 0;
     // Marks of the zones' records; a zone without one has leerstand_.

@@ -45,6 +45,7 @@ bool frmZIRVO3801::BerechnenEBF() {
 
     double SumFl = 0, SumAh = 0;
     int abzug = -1; // the first row that deducts
+    const Feldformat formatAh = FeldformatLesen(txtEBFAh[0].Name);
     for (int i = 0; i < n; ++i) {
         double wert = 0;
         const std::int16_t formel = FormelAuswerten(txtEBFBez[i], wert);
@@ -55,7 +56,7 @@ bool frmZIRVO3801::BerechnenEBF() {
         if (Fl < 0 && abzug < 0) abzug = i;
         // The computed column takes the row's area; the storey height is
         // kept for the record only.
-        TextFeldSetzen(txtEBFAh[i], Fl);
+        txtEBFAh[i].setText(Zellanzeige(formatAh, Fl));
         SumAh += ZahlLesen(txtEBFAh[i].Text());
         // Areas beyond the range of numbers are refused, never stored.
         if (!std::isfinite(SumFl) || !std::isfinite(SumAh)) {
@@ -113,6 +114,7 @@ bool frmZIRVO3801::BerechnenQtA() {
     // sum of this step (the year rows included) can overflow.
     double betragssumme = 0;
 
+    const Feldformat formatU = FeldformatLesen(txtDaU[0].Name);
     auto fehler = [](std::string_view text, TextBox& zelle) {
         Eingabefehler.Setzen(DS(text), &zelle);
         return true;
@@ -143,7 +145,7 @@ bool frmZIRVO3801::BerechnenQtA() {
             } else if (!WärmebrückeHolen(Bt, U, Bez)) {
                 return fehler("Wärmebrücke nicht gefunden", txtDaBt[i]);
             }
-            TextFeldSetzen(txtDaU[i], U);
+            txtDaU[i].setText(Zellanzeige(formatU, U));
             if (basZIRVO_Format::TextRechtsTrimmen(txtDaBez[i].Text()).empty()) TextFeldSetzen(txtDaBez[i], Bez);
         }
 

@@ -64,10 +64,20 @@ bool frmZIRVO3801::BerechnenQtF() {
     double betragssumme = 0;
 
     const int zeilen = Zeilenzahl(*this, TabelleF, txtFC.Anzahl());
+    const Feldformat formatU = FeldformatLesen(txtFU[0].Name), formatG = FeldformatLesen(txtFg[0].Name),
+                     formatFF = FeldformatLesen(txtFFF[0].Name);
     for (int i = 0; i < zeilen; ++i) {
         std::array<double, 12> verluste{}, gewinne{};
-        txtFFS1[i].setToolTipText({});
-        txtFFS23[i].setToolTipText({});
+        // The shading factors' tool tips, given to the cells when the row is
+        // done: empty but for a window or door that gets as far as its factors.
+        struct Tipps {
+            TextBox &fS1, &fS23;
+            std::string text1, text23;
+            ~Tipps() {
+                fS1.setToolTipText(std::move(text1));
+                fS23.setToolTipText(std::move(text23));
+            }
+        } tipps{txtFFS1[i], txtFFS23[i], {}, {}};
 
         double formelwert = 0;
         std::int16_t formel = FormelAuswerten(txtFBez[i], formelwert);
@@ -93,22 +103,23 @@ bool frmZIRVO3801::BerechnenQtF() {
                     return Fehler(DS("Fenster nicht gefunden"), &txtFBt[i]);
                 // A value of the item outside 0..1 would leave the row with
                 // what it held before: it is an error of the item.
-                const std::string zeile = basZIRVOFehler::Zeilenangabe(i), nummer = std::to_string(Bt);
                 if (gWert < 0)
-                    return Fehler(zeile + DSFormat("Der g-Wert von Fenster @ muss zwischen 0 und 1 sein.", nummer),
+                    return Fehler(basZIRVOFehler::Zeilenangabe(i) +
+                                      DSFormat("Der g-Wert von Fenster @ muss zwischen 0 und 1 sein.", std::to_string(Bt)),
                                   &txtFBt[i]);
                 if (ffWert < 0)
-                    return Fehler(zeile + DSFormat("Der Abminderungsfaktor für Fensterrahmen von Fenster @ muss "
-                                                   "zwischen 0 und 1 sein.",
-                                                   nummer),
+                    return Fehler(basZIRVOFehler::Zeilenangabe(i) +
+                                      DSFormat("Der Abminderungsfaktor für Fensterrahmen von Fenster @ muss "
+                                               "zwischen 0 und 1 sein.",
+                                               std::to_string(Bt)),
                                   &txtFBt[i]);
-                TextFeldSetzen(txtFU[i], wert);
-                if (gWert >= 0 && gWert <= 1) TextFeldSetzen(txtFg[i], gWert);
-                if (ffWert >= 0 && ffWert <= 1) TextFeldSetzen(txtFFF[i], ffWert);
+                txtFU[i].setText(Zellanzeige(formatU, wert));
+                if (gWert >= 0 && gWert <= 1) txtFg[i].setText(Zellanzeige(formatG, gWert));
+                if (ffWert >= 0 && ffWert <= 1) txtFFF[i].setText(Zellanzeige(formatFF, ffWert));
             } else {
                 double wert = 0;
                 if (!WärmebrückeHolen(Bt, wert, bez)) return Fehler(DS("Wärmebrücke nicht gefunden"), &txtFBt[i]);
-                TextFeldSetzen(txtFU[i], wert);
+                txtFU[i].setText(Zellanzeige(formatU, wert));
             }
             if (basZIRVO_Format::TextRechtsTrimmen(txtFBez[i].Text()).empty()) TextFeldSetzen(txtFBez[i], bez);
         }
@@ -148,8 +159,8 @@ bool frmZIRVO3801::BerechnenQtF() {
             // A window inclined up to 60° from the horizontal is not shaded
             // by an overhang or side fins.
             if (On >= 1 && On <= 60) fS23 = fS2 = fS3 = 1;
-            txtFFS1[i].setToolTipText(DSFormat(" fS1 = @ ", faktortext(fS1)));
-            txtFFS23[i].setToolTipText(DSFormat2(" fS2 = @  |  fS3 = @ ", faktortext(fS2), faktortext(fS3)));
+            tipps.text1 = DSFormat(" fS1 = @ ", faktortext(fS1));
+            tipps.text23 = DSFormat2(" fS2 = @  |  fS3 = @ ", faktortext(fS2), faktortext(fS3));
 
             if (g != 0 && (g < 0 || g > 1))
                 return Fehler(basZIRVOFehler::Zeilenangabe(i) +

@@ -56,6 +56,7 @@ bool frmZIRVO3801::BerechnenQtU() {
     double betragssumme = 0;
 
     const int zeilen = Zeilenzahl(*this, TabelleU, txtDuC.Anzahl());
+    const Feldformat formatU = FeldformatLesen(txtDuU[0].Name);
     for (int i = 0; i < zeilen; ++i) {
         std::array<double, 12> zeile{};
 
@@ -80,7 +81,7 @@ bool frmZIRVO3801::BerechnenQtU() {
             } else {
                 if (!WärmebrückeHolen(Bt, wert, bez)) return Fehler(DS("Wärmebrücke nicht gefunden"), &txtDuBt[i]);
             }
-            TextFeldSetzen(txtDuU[i], wert);
+            txtDuU[i].setText(Zellanzeige(formatU, wert));
             if (basZIRVO_Format::TextRechtsTrimmen(txtDuBez[i].Text()).empty()) TextFeldSetzen(txtDuBez[i], bez);
         }
 
@@ -127,7 +128,7 @@ bool frmZIRVO3801::BerechnenQtU() {
                                              Bu.empty() ? "Der b-Faktor bG (@) muss zwischen 0 und 1 sein."
                                                         : "Der b-Faktor bu (@) muss zwischen 0 und 1 sein.",
                                              Bu.empty() ? &txtDuBG[i] : &txtDuBu[i]}},
-                                           basZIRVOFehler::Zeilenangabe(i)))
+                                           [i] { return basZIRVOFehler::Zeilenangabe(i); }))
                 return true;
         } else if (IstZahltext(Tin)) {
             // A room temperature counts in whole degrees.

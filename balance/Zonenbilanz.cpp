@@ -34,13 +34,23 @@ private:
 
 } // namespace
 
-bool frmZIRVO3801::ZoneSchritteBerechnen() {
+bool frmZIRVO3801::ZoneSchritteBerechnen(const Tabellenvorlauf* vorlauf) {
     Projekt& p = Global::Projekt;
     const std::int16_t zone = p.GetNZone();
-    Gebäudehülle::Instanz().Zurücksetzen(zone);
-
-    for (std::int16_t t = TabelleEBF; t <= TabelleF; ++t)
-        if (TabelleBerechnen(t)) return true;
+    if (vorlauf) {
+        // The tables as the load computed them from these very inputs: the
+        // records their rows entered, and each table's note and record of
+        // input errors as its step leaves them (the heating months are set).
+        Gebäudehülle::Instanz().ZurücksetzenAusser(zone, vorlauf->eintragsstand);
+        for (std::int16_t t = TabelleEBF; t <= TabelleF; ++t) {
+            Eingabefehler.Beginnen(zone, t);
+            SummenHinweisen(t, false);
+        }
+    } else {
+        Gebäudehülle::Instanz().Zurücksetzen(zone);
+        for (std::int16_t t = TabelleEBF; t <= TabelleF; ++t)
+            if (TabelleBerechnen(t)) return true;
+    }
 
     // The area and the station are known here; only the computations decide.
     Global::frmLüftung.Einlesen();

@@ -205,7 +205,7 @@ bool frmGewinn::EingabenAusserhalb() {
                          "Die Betriebszeit (@ h/a) muss zwischen 0 und 8760 h/a sein.", &txtha[i]},
                         {ZahlLesen(txtfe[i].Text()), 0, 1, "Der Reduktionsfaktor fEl (@) muss zwischen 0 und 1 sein.",
                          &txtfe[i]}},
-                       DS("Wärmeeinträge") + ", " + basZIRVOFehler::Zeilenangabe(i)))
+                       [i] { return DS("Wärmeeinträge") + ", " + basZIRVOFehler::Zeilenangabe(i); }))
             return true;
     return false;
 }

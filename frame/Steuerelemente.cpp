@@ -13,6 +13,7 @@ void Steuerelement::nichtMehrBeobachten(int id) {
 }
 
 void Steuerelement::melden() {
+    ++änderungen_;
     // Most states have no observer (no view shown): nothing to copy then.
     if (beobachter_.empty()) return;
     // A copy, so an observer may remove itself while being told.

@@ -49,6 +49,9 @@ public:
     // Observers: told after every change. The id removes one again.
     int beobachten(Beobachter b);
     void nichtMehrBeobachten(int id);
+    // How often the state changed: while the count is the same, so is the
+    // state (whoever keeps what a control showed need not compare it again).
+    std::uint64_t Änderungen() const { return änderungen_; }
 
 protected:
     template <class T> void setze(T& feld, T wert) {
@@ -64,6 +67,7 @@ private:
     std::string toolTip_;
     Farbe backColor_ = FarbeFenster;
     std::string tag_;
+    std::uint64_t änderungen_ = 0;
     int nächsteId_ = 1;
     std::vector<std::pair<int, Beobachter>> beobachter_;
 };

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <cstdint>
 #include <cstring>
 #include <memory>
 
@@ -48,30 +49,31 @@ template <class Feld> bool listeLesen(std::string_view text, Feld& a) {
     return true;
 }
 
-// The last few arrays written and texts read: the zone computation writes
-// and reads the same monthly arrays again and again. The element text
-// depends on the number alone, and a text that fills the whole array gives
-// numbers that depend on the text alone; so a result kept under its exact
-// input (numbers compared bit for bit, texts character for character) is
-// the result itself and never outdated. Writing and reading keep separate
-// entries (a text read back need not give the numbers it was written from);
-// the oldest entry makes room for a new one. Each thread keeps its own.
-template <class Feld, std::size_t Anzahl> class Zuletzt {
+// The arrays written and texts read lately: the zone computation writes and
+// reads the same monthly arrays again and again, zone after zone. The
+// element text depends on the number alone, and a text that fills the whole
+// array gives numbers that depend on the text alone; so a result kept under
+// its exact input (numbers compared bit for bit, texts character for
+// character) is the result itself and never outdated. Writing and reading
+// keep separate entries (a text read back need not give the numbers it was
+// written from); each input has one place, found by its hash, and a new
+// input there takes the place. Each thread keeps its own.
+template <class Feld, std::size_t Plätze> class Zuletzt {
 public:
     // The text written for these numbers, or null.
     const std::string* Geschrieben(const Feld& werte) const {
-        for (const Eintrag& e : geschrieben_)
-            if (e.belegt && std::memcmp(&e.werte, &werte, sizeof(Feld)) == 0) return &e.text;
-        return nullptr;
+        const Eintrag& e = geschrieben_[Platz(&werte, sizeof(Feld))];
+        return e.belegt && std::memcmp(&e.werte, &werte, sizeof(Feld)) == 0 ? &e.text : nullptr;
     }
     // The numbers read from this text, or null.
     const Feld* Gelesen(std::string_view text) const {
-        for (const Eintrag& e : gelesen_)
-            if (e.belegt && e.text.size() == text.size() && std::string_view(e.text) == text) return &e.werte;
-        return nullptr;
+        const Eintrag& e = gelesen_[Platz(text.data(), text.size())];
+        return e.belegt && std::string_view(e.text) == text ? &e.werte : nullptr;
     }
-    void Schreiben(const Feld& werte, std::string_view text) { merken(geschrieben_, nächsterGeschrieben_, text, werte); }
-    void Lesen(std::string_view text, const Feld& werte) { merken(gelesen_, nächsterGelesen_, text, werte); }
+    void Schreiben(const Feld& werte, std::string_view text) {
+        merken(geschrieben_[Platz(&werte, sizeof(Feld))], text, werte);
+    }
+    void Lesen(std::string_view text, const Feld& werte) { merken(gelesen_[Platz(text.data(), text.size())], text, werte); }
 
 private:
     struct Eintrag {
@@ -79,27 +81,36 @@ private:
         Feld werte{};
         bool belegt = false;
     };
-    std::array<Eintrag, Anzahl> geschrieben_, gelesen_;
-    std::size_t nächsterGeschrieben_ = 0, nächsterGelesen_ = 0;
+    std::array<Eintrag, Plätze> geschrieben_, gelesen_;
 
-    static void merken(std::array<Eintrag, Anzahl>& einträge, std::size_t& nächster, std::string_view text,
-                       const Feld& werte) {
-        Eintrag& e = einträge[nächster];
+    // The place of an input: a hash of its bytes, eight at a time.
+    static std::size_t Platz(const void* daten, std::size_t n) {
+        const auto* p = static_cast<const unsigned char*>(daten);
+        std::uint64_t h = n, wort = 0;
+        for (; n >= sizeof wort; n -= sizeof wort, p += sizeof wort) {
+            std::memcpy(&wort, p, sizeof wort);
+            h = (h ^ wort) * 0x9E3779B97F4A7C15ull;
+        }
+        wort = 0;
+        std::memcpy(&wort, p, n);
+        h = (h ^ wort) * 0x9E3779B97F4A7C15ull;
+        return static_cast<std::size_t>(h ^ (h >> 29) ^ (h >> 47)) % Plätze;
+    }
+    static void merken(Eintrag& e, std::string_view text, const Feld& werte) {
         e.text.assign(text);
         e.werte = werte;
         e.belegt = true;
-        nächster = (nächster + 1) % Anzahl;
     }
 };
 
 // Made on a thread's first use (only the computing thread needs them).
-Zuletzt<Monatsarray, 32>& Listen() {
-    thread_local auto zuletzt = std::make_unique<Zuletzt<Monatsarray, 32>>();
+Zuletzt<Monatsarray, 509>& Listen() {
+    thread_local auto zuletzt = std::make_unique<Zuletzt<Monatsarray, 509>>();
     return *zuletzt;
 }
 
-Zuletzt<Monatstabelle, 32>& Tabellen() {
-    thread_local auto zuletzt = std::make_unique<Zuletzt<Monatstabelle, 32>>();
+Zuletzt<Monatstabelle, 127>& Tabellen() {
+    thread_local auto zuletzt = std::make_unique<Zuletzt<Monatstabelle, 127>>();
     return *zuletzt;
 }
 

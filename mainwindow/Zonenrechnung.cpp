@@ -28,6 +28,46 @@
 #include <array>
 #include <cstring>
 
+namespace {
+
+// Many texts in one buffer, each read back by its position: the texts of
+// every cell, tool tip and total label of the tables, kept without a
+// string of their own each.
+class Textfolge {
+public:
+    // The text each control gives (lesen: a control's text), in order.
+    template <class Steuerelemente, class Lesen> void Aufnehmen(const Steuerelemente& elemente, Lesen lesen) {
+        std::size_t länge = 0;
+        for (const auto* e : elemente) länge += lesen(*e).size();
+        daten_.resize(länge);
+        enden_.resize(elemente.size());
+        std::size_t ende = 0, i = 0;
+        for (const auto* e : elemente) {
+            const std::string& text = lesen(*e);
+            if (!text.empty()) std::memcpy(daten_.data() + ende, text.data(), text.size());
+            ende += text.size();
+            enden_[i++] = static_cast<std::uint32_t>(ende);
+        }
+    }
+    std::size_t Anzahl() const { return enden_.size(); }
+    std::string_view operator[](std::size_t i) const {
+        const std::size_t anfang = i == 0 ? 0 : enden_[i - 1];
+        return std::string_view(daten_.data() + anfang, enden_[i] - anfang);
+    }
+    // Text i is this text.
+    bool Gleich(std::size_t i, const std::string& text) const {
+        const std::size_t anfang = i == 0 ? 0 : enden_[i - 1];
+        return enden_[i] - anfang == text.size() &&
+               (text.empty() || std::memcmp(daten_.data() + anfang, text.data(), text.size()) == 0);
+    }
+
+private:
+    std::vector<char> daten_;
+    std::vector<std::uint32_t> enden_;
+};
+
+} // namespace
+
 struct frmZIRVO3801::Rechenstand {
     bool vorhanden = false;
     std::uint64_t struktur = 0, projektwerte = 0;
@@ -36,8 +76,10 @@ struct frmZIRVO3801::Rechenstand {
     std::array<std::uint64_t, Projekt::MaxZonen> eingaben{};
     std::array<std::int16_t, 5> zeilen{};
     std::string umgebung;
-    // The texts of every cell of the four tables (compared on their own).
-    std::vector<std::string> zellen;
+    // The texts of every cell of the four tables (compared on their own),
+    // and how often each cell had changed then.
+    Textfolge zellen;
+    std::vector<std::uint64_t> zellenstände;
     // Every value of the zone itself, compared by content: its computation
     // writes some results twice on the way (a table's step, then the
     // balance), so only the content tells what it left.
@@ -54,7 +96,14 @@ struct frmZIRVO3801::Zonenrechnung {
     struct Eintrag {
         bool gültig = false;
         Rechenstand vorher;
-        std::vector<std::string> zellenNachher, tippsNachher, summen;
+        // What the cells, their tool tips and the total labels showed when
+        // the computation was done (the cells' texts are those of vorher
+        // when it changed none), and how often each cell and label had
+        // changed then.
+        Textfolge zellenNachher, tippsNachher, summen;
+        bool zellenWieVorher = false;
+        std::vector<std::uint64_t> stände;
+        const Textfolge& Zellen() const { return zellenWieVorher ? vorher.zellen : zellenNachher; }
         std::vector<GebäudehülleElement> hülle;
         std::uint64_t hüllenstand = 0;
         basZIRVOFehler::EingabefehlerDaten fehler;
@@ -116,9 +165,9 @@ void frmZIRVO3801::ProjektZoneEinlesen() {
     // computation takes that computation's figures instead of computing.
     for (std::int16_t t = TabelleEBF; t <= TabelleF; ++t) TabelleLaden(t, false);
     const bool übernommen = ZonenrechnungÜbernehmen(true);
-    const Rechenstand vorher = übernommen ? Rechenstand() : Rechenbeginn();
-    if (!übernommen)
-        for (std::int16_t t = TabelleEBF; t <= TabelleF; ++t) TabelleBerechnen(t);
+    Rechenstand vorher = übernommen ? Rechenstand() : Rechenbeginn();
+    Tabellenvorlauf vorlauf;
+    if (!übernommen) TabellenVorausBerechnen(vorlauf);
     {
         // What the dialogs work out while they load are the zone's results;
         // a zone that took its kept figures keeps all its values as they were.
@@ -139,8 +188,53 @@ void frmZIRVO3801::ProjektZoneEinlesen() {
         return;
     }
     const basZIRVOFehler::EingabefehlerDaten fehler = Eingabefehler;
-    ZoneBerechnenAb(vorher);
+    ZoneBerechnenAb(std::move(vorher), &vorlauf);
     Eingabefehler = fehler;
+}
+
+void frmZIRVO3801::TabellenVorausBerechnen(Tabellenvorlauf& vorlauf) {
+    Projekt& p = Global::Projekt;
+    Gebäudehülle& hülle = Gebäudehülle::Instanz();
+    const std::int16_t zone = p.GetNZone();
+    vorlauf = Tabellenvorlauf();
+    vorlauf.zone = zone;
+    vorlauf.eingabestand = p.Eingabestand(zone);
+    vorlauf.eintragsstand = hülle.Eintragsstand();
+    vorlauf.fehlerfrei = true;
+    vorlauf.heizmonateGleich = true;
+    {
+        struct Protokoll {
+            Projekt& p;
+            ~Protokoll() { p.SchreibprotokollSetzen(nullptr); }
+        } protokoll{p};
+        p.SchreibprotokollSetzen(&vorlauf.geschrieben);
+        for (std::int16_t t = TabelleEBF; t <= TabelleF; ++t) {
+            if (TabelleBerechnen(t)) vorlauf.fehlerfrei = false;
+            if (t == TabelleA) vorlauf.heizmonate = p.MonateOK();
+            else if (t > TabelleA && p.MonateOK() != vorlauf.heizmonate) vorlauf.heizmonateGleich = false;
+        }
+    }
+    vorlauf.hüllenstand = hülle.Zonenstand(zone);
+}
+
+bool frmZIRVO3801::TabellenvorlaufGilt(const Rechenstand& vorher, const Tabellenvorlauf& vorlauf) {
+    Projekt& p = Global::Projekt;
+    const std::int16_t zone = p.GetNZone();
+    if (!vorlauf.fehlerfrei || !vorlauf.heizmonateGleich || vorlauf.zone != zone || !vorher.vorhanden ||
+        vorher.zone != zone || p.Eingabestand(zone) != vorlauf.eingabestand ||
+        Gebäudehülle::Instanz().Zonenstand(zone) != vorlauf.hüllenstand || !(RechenstandLesen() == vorher) ||
+        !ZellenUnverändert(vorher))
+        return false;
+    // What the tables stored is still stored; the heating months their
+    // steps would find now are those they summed over.
+    const Kollektion* werte = p.Zonenwerte(zone);
+    if (!werte) return false;
+    for (const auto& [schlüssel, wert] : vorlauf.geschrieben) {
+        const Kollektion::Wert* jetzt = werte->Eintrag(schlüssel);
+        if (!jetzt || !Kollektion::Gleich(*jetzt, wert)) return false;
+    }
+    p.SetMtOK();
+    return p.MonateOK() == vorlauf.heizmonate;
 }
 
 bool frmZIRVO3801::ProjektZoneBerechnen() {
@@ -148,7 +242,8 @@ bool frmZIRVO3801::ProjektZoneBerechnen() {
     return ZoneBerechnenAb(Rechenbeginn());
 }
 
-bool frmZIRVO3801::ZoneBerechnenAb(const Rechenstand& vorher) {
+bool frmZIRVO3801::ZoneBerechnenAb(Rechenstand vorher, const Tabellenvorlauf* vorlauf) {
+    if (vorlauf && !TabellenvorlaufGilt(vorher, *vorlauf)) vorlauf = nullptr;
     const bool bisher = zoneBerechnen_;
     zoneBerechnen_ = true;
     ++Zonenberechnungen;
@@ -156,11 +251,11 @@ bool frmZIRVO3801::ZoneBerechnenAb(const Rechenstand& vorher) {
     {
         // What the computation writes into the zone are its results.
         Projekt::Rechenbereich rechnung(Global::Projekt);
-        fehler = ZoneSchritteBerechnen();
+        fehler = ZoneSchritteBerechnen(vorlauf);
     }
     zoneBerechnen_ = bisher;
     GenutzteSolareGewinneSetzen(fehler);
-    ZonenrechnungMerken(vorher, fehler);
+    ZonenrechnungMerken(std::move(vorher), fehler);
     return fehler;
 }
 
@@ -200,13 +295,25 @@ bool frmZIRVO3801::ZoneUnverändert(const Rechenstand& gemerkt) const {
     return RechenstandLesen() == gemerkt && werte && Kollektion::Gleich(*werte, gemerkt.werte);
 }
 
+bool frmZIRVO3801::ZellenUnverändert(const Rechenstand& gemerkt) const {
+    if (!zonenrechnung_) return false;
+    const std::vector<TextBox*>& zellen = zonenrechnung_->zellen;
+    if (zellen.size() != gemerkt.zellen.Anzahl() || zellen.size() != gemerkt.zellenstände.size()) return false;
+    // A cell that has not changed since holds its text; another is compared.
+    for (std::size_t i = 0; i < zellen.size(); ++i)
+        if (zellen[i]->Änderungen() != gemerkt.zellenstände[i] && !gemerkt.zellen.Gleich(i, zellen[i]->Text()))
+            return false;
+    return true;
+}
+
 frmZIRVO3801::Rechenstand frmZIRVO3801::Rechenbeginn() {
     Rechenstand stand = RechenstandLesen();
     const Kollektion* werte = Global::Projekt.Zonenwerte(stand.zone);
     if (werte) stand.werte = *werte;
     const Zonenrechnung& z = ZonenrechnungHolen();
-    stand.zellen.reserve(z.zellen.size());
-    for (const TextBox* zelle : z.zellen) stand.zellen.push_back(zelle->Text());
+    stand.zellen.Aufnehmen(z.zellen, [](const TextBox& zelle) -> const std::string& { return zelle.Text(); });
+    stand.zellenstände.reserve(z.zellen.size());
+    for (const TextBox* zelle : z.zellen) stand.zellenstände.push_back(zelle->Änderungen());
     return stand;
 }
 
@@ -217,17 +324,27 @@ bool frmZIRVO3801::ZonenrechnungÜbernehmen(bool laden) {
     Zonenrechnung& z = ZonenrechnungHolen();
     Zonenrechnung::Eintrag& e = z.zonen[static_cast<std::size_t>(zone)];
     if (!e.gültig || !ZoneUnverändert(e.vorher)) return false;
-    for (std::size_t i = 0; i < z.zellen.size(); ++i)
-        if (z.zellen[i]->Text() != e.vorher.zellen[i]) return false;
+    // Cells and labels none of which changed since the computation show
+    // what it left: the same inputs when it changed no cell, and nothing to
+    // give back.
+    bool wieNachher = e.stände.size() == z.zellen.size() + z.summen.size();
+    for (std::size_t i = 0; wieNachher && i < z.zellen.size(); ++i)
+        wieNachher = z.zellen[i]->Änderungen() == e.stände[i];
+    for (std::size_t i = 0; wieNachher && i < z.summen.size(); ++i)
+        wieNachher = z.summen[i]->Änderungen() == e.stände[z.zellen.size() + i];
+    if (wieNachher ? !e.zellenWieVorher : !ZellenUnverändert(e.vorher)) return false;
 
     // The same inputs: what the computation left comes back.
-    for (std::size_t i = 0; i < z.zellen.size(); ++i) {
-        TextBox& zelle = *z.zellen[i];
-        if (zelle.Text() != e.zellenNachher[i]) zelle.setText(e.zellenNachher[i]);
-        if (zelle.ToolTipText() != e.tippsNachher[i]) zelle.setToolTipText(e.tippsNachher[i]);
+    if (!wieNachher) {
+        const Textfolge& zellen = e.Zellen();
+        for (std::size_t i = 0; i < z.zellen.size(); ++i) {
+            TextBox& zelle = *z.zellen[i];
+            if (!zellen.Gleich(i, zelle.Text())) zelle.setText(std::string(zellen[i]));
+            if (!e.tippsNachher.Gleich(i, zelle.ToolTipText())) zelle.setToolTipText(std::string(e.tippsNachher[i]));
+        }
+        for (std::size_t i = 0; i < z.summen.size(); ++i)
+            if (!e.summen.Gleich(i, z.summen[i]->Caption())) z.summen[i]->setCaption(std::string(e.summen[i]));
     }
-    for (std::size_t i = 0; i < z.summen.size(); ++i)
-        if (z.summen[i]->Caption() != e.summen[i]) z.summen[i]->setCaption(e.summen[i]);
     Gebäudehülle& hülle = Gebäudehülle::Instanz();
     if (hülle.Zonenstand(zone) != e.hüllenstand) {
         hülle.ZonenzeilenEinsetzen(zone, e.hülle);
@@ -241,7 +358,7 @@ bool frmZIRVO3801::ZonenrechnungÜbernehmen(bool laden) {
     return true;
 }
 
-void frmZIRVO3801::ZonenrechnungMerken(const Rechenstand& vorher, bool fehler) {
+void frmZIRVO3801::ZonenrechnungMerken(Rechenstand vorher, bool fehler) {
     const std::int16_t zone = vorher.zone;
     if (zone < 0 || zone >= Projekt::MaxZonen) return;
     Zonenrechnung& z = ZonenrechnungHolen();
@@ -251,14 +368,16 @@ void frmZIRVO3801::ZonenrechnungMerken(const Rechenstand& vorher, bool fehler) {
     // may read them differently the next time: only one that left them as
     // it found them stands for the next one with the same inputs.
     if (fehler || !vorher.vorhanden || !ZoneUnverändert(vorher)) return;
-    e.vorher = vorher;
-    e.zellenNachher.reserve(z.zellen.size());
-    e.tippsNachher.reserve(z.zellen.size());
-    for (const TextBox* zelle : z.zellen) {
-        e.zellenNachher.push_back(zelle->Text());
-        e.tippsNachher.push_back(zelle->ToolTipText());
-    }
-    for (const Label* summe : z.summen) e.summen.push_back(summe->Caption());
+    e.zellenWieVorher = ZellenUnverändert(vorher);
+    e.vorher = std::move(vorher);
+    if (!e.zellenWieVorher)
+        e.zellenNachher.Aufnehmen(z.zellen, [](const TextBox& zelle) -> const std::string& { return zelle.Text(); });
+    e.tippsNachher.Aufnehmen(z.zellen,
+                             [](const TextBox& zelle) -> const std::string& { return zelle.ToolTipText(); });
+    e.summen.Aufnehmen(z.summen, [](const Label& summe) -> const std::string& { return summe.Caption(); });
+    e.stände.reserve(z.zellen.size() + z.summen.size());
+    for (const TextBox* zelle : z.zellen) e.stände.push_back(zelle->Änderungen());
+    for (const Label* summe : z.summen) e.stände.push_back(summe->Änderungen());
     Gebäudehülle& hülle = Gebäudehülle::Instanz();
     e.hülle = hülle.Zonenzeilen(zone);
     e.hüllenstand = hülle.Zonenstand(zone);

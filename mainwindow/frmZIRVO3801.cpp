@@ -211,20 +211,27 @@ void frmZIRVO3801::TabelleEigenschaften(std::int16_t t, std::int16_t& ersteZeile
     zeilen = 0;
 }
 
-void frmZIRVO3801::ZelleSetzen(TextBox& zelle, const Kollektion::Wert* wert) {
+void frmZIRVO3801::ZelleSetzen(TextBox& zelle, const Feldformat& format, const Kollektion::Wert* wert) {
     if (wert) {
-        if (const auto* text = std::get_if<std::string>(wert)) return TextFeldSetzen(zelle, *text);
-        if (const auto* zahl = std::get_if<double>(wert)) return TextFeldSetzen(zelle, *zahl);
+        if (const auto* text = std::get_if<std::string>(wert)) return zelle.setText(Zellanzeige(format, *text));
+        if (const auto* zahl = std::get_if<double>(wert)) return zelle.setText(Zellanzeige(format, *zahl));
     }
     // A missing item or a collection where a value belongs shows nothing.
-    TextFeldSetzen(zelle, std::string_view());
+    zelle.setText(Zellanzeige(format, std::string_view()));
 }
 
-bool frmZIRVO3801::ZeileLeer(const Tabellenbeschreibung& b, int zeile) {
+std::vector<Feldformat> frmZIRVO3801::Spaltenformate(const Tabellenbeschreibung& b) {
+    std::vector<Feldformat> formate;
+    formate.reserve(b.spalten.size());
+    for (const Spalte& spalte : b.spalten) formate.push_back(FeldformatLesen(Feld(spalte)[0].Name));
+    return formate;
+}
+
+bool frmZIRVO3801::ZeileLeer(const Tabellenbeschreibung& b, const std::vector<Feldformat>& formate, int zeile) {
     for (std::size_t k = 0; k < b.spalten.size(); ++k) {
         if (static_cast<int>(k) == b.ungeprüft) continue;
         const TextBox& zelle = Feld(b.spalten[k])[zeile];
-        if (FeldformatLesen(zelle.Name).Zahl) {
+        if (formate[k].Zahl) {
             if (ZahlLesen(zelle.Text()) != 0) return false;
         } else if (!basZIRVO_Format::TextRechtsTrimmen(zelle.Text()).empty()) {
             return false;
@@ -252,6 +259,7 @@ void frmZIRVO3801::TabelleLaden(std::int16_t t, bool berechnen) {
     const int gespeichert = tabelle ? std::min<int>(n, tabelle->Anzahl()) : 0;
     std::vector<KollektionZeiger> gespeicherteZeilen(static_cast<std::size_t>(gespeichert));
     for (int i = 0; i < gespeichert; ++i) gespeicherteZeilen[static_cast<std::size_t>(i)] = tabelle->Koll(i + 1);
+    const std::vector<Feldformat> formate = Spaltenformate(b);
     for (std::size_t k = 0; k < b.spalten.size(); ++k) {
         Steuerelementfeld<TextBox>& feld = Feld(b.spalten[k]);
         for (int i = 0; i < n; ++i) {
@@ -260,7 +268,7 @@ void frmZIRVO3801::TabelleLaden(std::int16_t t, bool berechnen) {
                 continue;
             }
             const KollektionZeiger& zeile = gespeicherteZeilen[static_cast<std::size_t>(i)];
-            ZelleSetzen(feld[i], zeile ? zeile->Eintrag(static_cast<std::int32_t>(k + 1)) : nullptr);
+            ZelleSetzen(feld[i], formate[k], zeile ? zeile->Eintrag(static_cast<std::int32_t>(k + 1)) : nullptr);
         }
     }
     if (b.elemente && Global::ElementeZählen)
@@ -302,18 +310,16 @@ void frmZIRVO3801::TabelleAblegen(std::int16_t t) {
     KollektionZeiger bisher = Global::Projekt.ZGetColl(b.schlüssel);
     const bool überzählige = bisher && bisher->Anzahl() > n;
 
+    // Number or text: the format of each column, looked up once.
+    const std::vector<Feldformat> formate = Spaltenformate(b);
     int letzte = -1;
     if (überzählige) letzte = n - 1;
     else
         for (int i = n - 1; i >= 0; --i)
-            if (!ZeileLeer(b, i)) {
+            if (!ZeileLeer(b, formate, i)) {
                 letzte = i;
                 break;
             }
-
-    // Number or text: the format of each column, looked up once.
-    std::vector<char> zahl(letzte >= 0 ? b.spalten.size() : 0);
-    for (std::size_t k = 0; k < zahl.size(); ++k) zahl[k] = FeldformatLesen(Feld(b.spalten[k])[0].Name).Zahl;
 
     // The cell's text trimmed as it is stored.
     auto getrimmtRechts = [](std::string_view text) {
@@ -330,7 +336,7 @@ void frmZIRVO3801::TabelleAblegen(std::int16_t t) {
             const Kollektion::Wert* wert = alt.Eintrag(position);
             const std::string& text = Feld(b.spalten[k])[i].Text();
             if (!alt.Schlüssel(position).empty()) return false;
-            if (zahl[k]) {
+            if (formate[k].Zahl) {
                 const double* z = std::get_if<double>(wert);
                 const double neu = ZahlLesen(text);
                 if (!z || !(*z == neu && std::signbit(*z) == std::signbit(neu))) return false;
@@ -354,7 +360,7 @@ void frmZIRVO3801::TabelleAblegen(std::int16_t t) {
         zeile->Reservieren(static_cast<std::int32_t>(b.spalten.size()));
         for (std::size_t k = 0; k < b.spalten.size(); ++k) {
             const TextBox& zelle = Feld(b.spalten[k])[i];
-            if (zahl[k]) zeile->Hinzufügen(ZahlLesen(zelle.Text()));
+            if (formate[k].Zahl) zeile->Hinzufügen(ZahlLesen(zelle.Text()));
             else zeile->Hinzufügen(basZIRVO_Format::TextRechtsTrimmen(zelle.Text()));
         }
         neu->Hinzufügen(KollektionZeiger(std::move(zeile)));

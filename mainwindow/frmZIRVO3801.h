@@ -14,6 +14,7 @@
 #include "frame/basZIRVO_Array.h"
 #include "mainwindow/Infopaket.h"
 #include "project/Kollektion.h"
+#include "project/Projekt.h"
 
 #include <algorithm>
 #include <array>
@@ -694,8 +695,10 @@ private:
     struct Tabellenbeschreibung;
     static const Tabellenbeschreibung* Beschreibung(std::int16_t t);
     Steuerelementfeld<TextBox>& Feld(const Spalte& spalte);
-    void ZelleSetzen(TextBox& zelle, const Kollektion::Wert* wert);
-    bool ZeileLeer(const Tabellenbeschreibung& b, int zeile);
+    // The field format of each column of a table, in column order.
+    std::vector<Feldformat> Spaltenformate(const Tabellenbeschreibung& b);
+    void ZelleSetzen(TextBox& zelle, const Feldformat& format, const Kollektion::Wert* wert);
+    bool ZeileLeer(const Tabellenbeschreibung& b, const std::vector<Feldformat>& formate, int zeile);
     // Loads the cells of table t; with berechnen, computes the table as well.
     void TabelleLaden(std::int16_t t, bool berechnen = true);
     // Every cell of the four tables and every total label the computation
@@ -720,16 +723,43 @@ private:
     // the zone, whose record of input errors it then leaves as a load does.
     bool ZonenrechnungÜbernehmen(bool laden);
     // Keeps the computation just done (or forgets the zone's one on failure).
-    void ZonenrechnungMerken(const Rechenstand& vorher, bool fehler);
+    void ZonenrechnungMerken(Rechenstand vorher, bool fehler);
     // The computation's inputs as they stand now, without the cells and the
     // zone's own values; Rechenbeginn: with them, before a computation.
     Rechenstand RechenstandLesen() const;
     Rechenstand Rechenbeginn();
+    // The load's computation of the four tables, when the zone computation
+    // follows it. Of the zone's stored values the tables' steps read its
+    // inputs, the area their first step stores and the heating months their
+    // year totals are summed over; the rest they read are the cells, items,
+    // other zones and settings. While all of these are as the load's
+    // computation found them, every table computed without an error and
+    // what it stored is still stored, computing the tables again gives
+    // exactly what they show: the zone computation takes them as they are.
+    struct Tabellenvorlauf {
+        std::int16_t zone = -1;
+        std::uint64_t eingabestand = 0;  // the zone's input mark before the tables
+        std::uint64_t eintragsstand = 0; // the envelope records' entries before them
+        std::uint64_t hüllenstand = 0;   // the zone's records after them
+        bool fehlerfrei = false;
+        // The heating months of the last three tables' year totals (all the same).
+        bool heizmonateGleich = false;
+        std::array<bool, 12> heizmonate{};
+        Projekt::Schreibprotokoll geschrieben; // what the tables stored
+    };
+    // Computes the tables as the load does, noting what the zone
+    // computation needs to take them as they are.
+    void TabellenVorausBerechnen(Tabellenvorlauf& vorlauf);
+    // True when the zone computation can take them: the inputs are those
+    // of vorher (the cells included) and everything else above holds.
+    bool TabellenvorlaufGilt(const Rechenstand& vorher, const Tabellenvorlauf& vorlauf);
     // Computes the current zone (counted) and keeps the computation as one
-    // that started from vorher.
-    bool ZoneBerechnenAb(const Rechenstand& vorher);
+    // that started from vorher; vorlauf: the load's tables computed from it.
+    bool ZoneBerechnenAb(Rechenstand vorher, const Tabellenvorlauf* vorlauf = nullptr);
     // The inputs are those kept (the cells apart).
     bool ZoneUnverändert(const Rechenstand& gemerkt) const;
+    // The cells hold the texts kept.
+    bool ZellenUnverändert(const Rechenstand& gemerkt) const;
     void TabelleAblegen(std::int16_t t);
     void OrientierungTooltipSetzen(TextBox& zelle);
     // The status note on the last computation of each table ("" when none).
@@ -738,7 +768,7 @@ private:
     // Set while the zone is computed or its tables are loaded: the tables'
     // steps then leave the utilised solar gains to the end of that work.
     bool zoneBerechnen_ = false, zoneLaden_ = false;
-    bool ZoneSchritteBerechnen();
+    bool ZoneSchritteBerechnen(const Tabellenvorlauf* vorlauf);
     // The utilised solar gains from the zone's results, or empty with the
     // reason in the status bar.
     void GenutzteSolareGewinneSetzen(bool fehler);

@@ -161,8 +161,9 @@ const Kollektion::Wert* Kollektion::Eintrag(std::string_view schlüssel) const {
     return i < 0 ? nullptr : &einträge_[static_cast<std::size_t>(i)].wert;
 }
 
-std::string Kollektion::Schlüssel(std::int32_t position) const {
-    if (position < 1 || position > Anzahl()) return {};
+const std::string& Kollektion::Schlüssel(std::int32_t position) const {
+    static const std::string keiner;
+    if (position < 1 || position > Anzahl()) return keiner;
     return einträge_[static_cast<std::size_t>(position - 1)].schlüssel;
 }
 

@@ -71,7 +71,7 @@ public:
     const Wert* Eintrag(std::int32_t position) const;
     const Wert* Eintrag(std::string_view schlüssel) const;
     // The key of the entry at position ("" when it has none or the position is outside).
-    std::string Schlüssel(std::int32_t position) const;
+    const std::string& Schlüssel(std::int32_t position) const;
 
     // Typed reads. A missing entry gives "", 0 or nothing. A number read as
     // text gives its file form ("." as decimal point); a text read as number

@@ -66,6 +66,7 @@ void Projekt::ProjektLeeren() {
     aktuelleZone_ = 0;
     übergangeneZonen_ = 0;
     rechenzone_ = -1;
+    schreibprotokoll_ = nullptr;
 }
 
 // ---------------------------------------------------------------- zones
@@ -152,6 +153,7 @@ void Projekt::ZonenwerteSetzen(const Kollektion& Werte) {
 void Projekt::ZSetVar(Kollektion::Wert Wert, std::string_view Schlüssel) {
     Kollektion* zone = AktuelleZone();
     if (!zone) return;
+    if (schreibprotokoll_) schreibprotokoll_->emplace_back(std::string(Schlüssel), Wert);
     if (!zone->Setzen(std::move(Wert), Schlüssel)) return;
     ZoneGeändert();
 }

@@ -24,6 +24,7 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 class Sdbase;
@@ -76,6 +77,11 @@ public:
     // the zone computation sets it, through a Rechenbereich around its own
     // work on the current zone.
     std::int16_t Rechenzone() const { return rechenzone_; }
+    // A record of writes: while one is set, every value stored into the
+    // current zone is noted in it with its key, in order (a value equal to
+    // the one stored before too). Null, the default: none.
+    using Schreibprotokoll = std::vector<std::pair<std::string, Kollektion::Wert>>;
+    void SchreibprotokollSetzen(Schreibprotokoll* protokoll) { schreibprotokoll_ = protokoll; }
     class Rechenbereich {
     public:
         explicit Rechenbereich(Projekt& p) : p_(p), vorher_(p.rechenzone_) { p.rechenzone_ = p.aktuelleZone_; }
@@ -143,6 +149,8 @@ public:
     // Heating months: a month whose losses QtA+QtU+QtF (column 5) + Qv + Qvm
     // in the current zone are greater than 0.
     void SetMtOK();
+    // The heating months as SetMtOK found them last.
+    const std::array<bool, 12>& MonateOK() const { return monatOK_; }
     // Element 12 := sum of the heating months; only for 13 elements.
     void SetJahressumme1(std::span<double> Werte) const;
     // Row 12 := per-column sum of the heating months; only for 13 rows.
@@ -187,6 +195,7 @@ private:
     // Per zone: the mark of its inputs.
     std::vector<std::uint64_t> eingabestände_;
     std::int16_t rechenzone_ = -1;
+    Schreibprotokoll* schreibprotokoll_ = nullptr;
     // Gives every zone fresh marks (the zones were renumbered or replaced).
     void ZonenständeErneuern();
     // A value of the current zone changed: its input mark, unless it computes.
