@@ -15,7 +15,6 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <pwd.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/xattr.h>
@@ -709,12 +708,7 @@ bool Vorhanden(const std::string& pfad) {
 std::string Besitzer(const std::string& pfad) {
     struct stat info {};
     if (::lstat(pfad.c_str(), &info) != 0) return "";
-    std::vector<char> puffer(16384);
-    passwd eintrag{}, *gefunden = nullptr;
-    if (::getpwuid_r(info.st_uid, &eintrag, puffer.data(), puffer.size(), &gefunden) == 0 && gefunden &&
-        gefunden->pw_name)
-        return gefunden->pw_name;
-    return std::to_string(info.st_uid);
+    return Intern::Benutzername(info.st_uid);
 }
 
 } // namespace Dateien

@@ -19,6 +19,8 @@ namespace Dateien::Intern {
 void melden(std::string* fehler, const std::string& text);
 // What kind of file a mode names, as a message says it ("ein Ordner").
 std::string Art(mode_t modus);
+// The login name of a user, else the number.
+std::string Benutzername(uid_t wer);
 // A program that holds an flock lock on a file, as the system lists it.
 struct Sperrinhaber {
     long Prozess = 0;      // 0: not to be seen from here

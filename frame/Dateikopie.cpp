@@ -105,6 +105,11 @@ std::string Nebenan(const std::string& kopie, const std::string& besitzer, std::
     return DS("Neben der Datei liegt") + " \"" + kopie + "\" " + DSFormat("(Besitzer: @)", besitzer) + DS(rest);
 }
 
+// "Neben der Datei liegt ... Sie wurde weder gelesen noch verändert: WHY".
+std::string Unberührt(const std::string& kopie, const std::string& besitzer, const std::string& warum) {
+    return Nebenan(kopie, besitzer) + " " + DS("Sie wurde weder gelesen noch verändert:") + " " + warum;
+}
+
 // Adds a text to the message about what lay beside the file.
 void anfügen(std::string* hinweis, const std::string& text) {
     if (hinweis) *hinweis += (hinweis->empty() ? "" : "\r\n\r\n") + text;
@@ -143,13 +148,17 @@ std::optional<std::pair<std::string, std::string>> AttributTeilen(std::string_vi
     return std::pair{std::string(name), std::string(hash)};
 }
 
-// Day and time of a moment as messages give it ("11.12.2026, 10:15 Uhr").
-std::string Zeitpunkt(std::time_t t) {
+// A moment in local time, as strftime's format gives it; "?" when it
+// cannot be.
+std::string Ortszeit(std::time_t t, const char* format) {
     std::tm tm{};
     char text[64];
-    if (!::localtime_r(&t, &tm) || std::strftime(text, sizeof text, "%d.%m.%Y, %H:%M", &tm) == 0) return "?";
-    return DSFormat("@ Uhr", text);
+    if (!::localtime_r(&t, &tm) || std::strftime(text, sizeof text, format, &tm) == 0) return "?";
+    return text;
 }
+
+// Day and time of a moment as messages give it ("11.12.2026, 10:15 Uhr").
+std::string Zeitpunkt(std::time_t t) { return DSFormat("@ Uhr", Ortszeit(t, "%d.%m.%Y, %H:%M")); }
 
 // "NAME (begonnen am DAY, TIME Uhr)": who began a save (the owner of its
 // copy), and when, as its copy tells.
@@ -158,15 +167,15 @@ std::string Speichernder(const std::string& besitzer, const struct stat& ks) {
 }
 
 // Removes a copy (no longer the file's own copy), or empties it where the
-// folder does not let it go; false where neither can be done.
-bool KopieWegräumen(const std::string& kopie, int kfd, bool leerbar, const struct stat& ks,
+// folder does not let it go (where neither can be done, the file no longer
+// names it all the same).
+void KopieWegräumen(const std::string& kopie, int kfd, bool leerbar, const struct stat& ks,
                     const std::string& ordner) {
     struct stat noch {};
     const bool dieselbe = ::lstat(kopie.c_str(), &noch) == 0 && noch.st_ino == ks.st_ino && noch.st_dev == ks.st_dev;
     const bool weg = dieselbe && Entfernbar(ordner, ks) && ::unlink(kopie.c_str()) == 0;
-    if (!weg && !(leerbar && ::ftruncate(kfd, 0) == 0 && ::fsync(kfd) == 0)) return false;
+    if (!weg && !(leerbar && ::ftruncate(kfd, 0) == 0 && ::fsync(kfd) == 0)) return;
     OrdnerAufDisk(ordner);
-    return true;
 }
 
 // What a copy holds: its header, the old and the new content; nothing when
@@ -201,10 +210,8 @@ std::string Ablegen(const std::string& ziel, std::string_view alt, const std::st
                     mode_t rechte, std::string& grund) {
     namespace fs = std::filesystem;
     const fs::path p(ziel);
-    std::tm tm{};
-    char zeit[32] = "";
-    if (::localtime_r(&wann, &tm)) std::strftime(zeit, sizeof zeit, "%d.%m.%Y %H.%M", &tm);
-    const std::string zusatz = " (" + DSFormat("vor dem Speichern von @", wer) + " " + DSFormat("am @", zeit),
+    const std::string zusatz = " (" + DSFormat("vor dem Speichern von @", wer) + " " +
+                               DSFormat("am @", Ortszeit(wann, "%d.%m.%Y %H.%M")),
                       endung = p.extension();
     std::string stamm = p.stem().string();
     // Within the 255 bytes of a name, with room for a number and the
@@ -254,7 +261,7 @@ void ÜbrigeKopie(const std::string& ziel, const std::string& kopie, bool angebb
     if (::lstat(kopie.c_str(), &ks) != 0 || (S_ISREG(ks.st_mode) && ks.st_size == 0)) return;
     const std::string besitzer = Besitzer(kopie);
     auto fremd = [&](const std::string& warum) {
-        anfügen(hinweis, Nebenan(kopie, besitzer) + " " + DS("Sie wurde weder gelesen noch verändert:") + " " + warum);
+        anfügen(hinweis, Unberührt(kopie, besitzer, warum));
     };
     if (!S_ISREG(ks.st_mode)) return fremd(DS("sie") + " " + Artsatz(ks.st_mode));
     Schliesser k{RegulärÖffnen(kopie, O_RDONLY | O_NOFOLLOW, nullptr)};
@@ -420,7 +427,7 @@ Rückholung KopieZurückholen(const std::string& ziel, std::size_t grenze, std::
     }
     const std::string besitzer = Besitzer(kopie);
     auto fremd = [&](const std::string& warum) {
-        anfügen(hinweis, Nebenan(kopie, besitzer) + " " + DS("Sie wurde weder gelesen noch verändert:") + " " + warum);
+        anfügen(hinweis, Unberührt(kopie, besitzer, warum));
         return Rückholung::Keine;
     };
     if (!S_ISREG(ks.st_mode)) return fremd(DS("sie") + " " + Artsatz(ks.st_mode));

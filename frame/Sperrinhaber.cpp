@@ -38,14 +38,6 @@ bool ProzessLesen(long pid, Sperrinhaber& inhaber) {
     return false;
 }
 
-std::string Benutzername(uid_t wer) {
-    std::vector<char> puffer(16384);
-    passwd eintrag{}, *gefunden = nullptr;
-    if (::getpwuid_r(wer, &eintrag, puffer.data(), puffer.size(), &gefunden) == 0 && gefunden && gefunden->pw_name)
-        return gefunden->pw_name;
-    return std::to_string(wer);
-}
-
 // The message for a lock still held after the wait: writing where a holder
 // may write the file (or cannot be seen), else a reader's lock; the holders
 // named.
@@ -63,6 +55,14 @@ std::string Sperrmeldung(const std::vector<Sperrinhaber>& inhaber, bool schreibe
 }
 
 } // namespace
+
+std::string Benutzername(uid_t wer) {
+    std::vector<char> puffer(16384);
+    passwd eintrag{}, *gefunden = nullptr;
+    if (::getpwuid_r(wer, &eintrag, puffer.data(), puffer.size(), &gefunden) == 0 && gefunden && gefunden->pw_name)
+        return gefunden->pw_name;
+    return std::to_string(wer);
+}
 
 std::vector<Sperrinhaber> SperrinhaberLesen(const struct stat& st) {
     // Lines such as "3: FLOCK  ADVISORY  WRITE 1234 fd:01:5678 0 EOF"; a

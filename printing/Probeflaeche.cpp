@@ -7,29 +7,26 @@ void Probeaufzeichnung::aufnehmen(Art art, double x1, double y1, double x2, doub
         aufrufe_.push_back({Art::Schrift, {}, 0, 0, 0, 0, 0, 0, schriften_.size() - 1});
     }
     aufrufe_.push_back({art, {}, x1, y1, x2, y2, breite, farbe, nr});
+    gezeichnet_ = gezeichnet_ || (art != Art::Massstab && art != Art::NeueSeite);
 }
 
 void Probeaufzeichnung::Text(double x, double y, std::string_view text) {
     texte_.emplace_back(text);
     aufnehmen(Art::Text, x, y, 0, 0, 0, 0, texte_.size() - 1);
-    gezeichnet_ = true;
 }
 
 void Probeaufzeichnung::Linie(double x1, double y1, double x2, double y2, double breite,
                               Plattform::Druckfarbe farbe) {
     aufnehmen(Art::Linie, x1, y1, x2, y2, breite, farbe);
-    gezeichnet_ = true;
 }
 
 void Probeaufzeichnung::Rechteck(double x1, double y1, double x2, double y2, double breite,
                                  Plattform::Druckfarbe farbe) {
     aufnehmen(Art::Rechteck, x1, y1, x2, y2, breite, farbe);
-    gezeichnet_ = true;
 }
 
 void Probeaufzeichnung::Fläche(double x1, double y1, double x2, double y2, Plattform::Druckfarbe farbe) {
     aufnehmen(Art::Fläche, x1, y1, x2, y2, 0, farbe);
-    gezeichnet_ = true;
 }
 
 void Probeaufzeichnung::Massstab(double x1, double y1, double x2, double y2) {
